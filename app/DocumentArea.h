@@ -1,0 +1,47 @@
+#pragma once
+// The client area of the main window: the text document windows, the running window number
+// and the report protocol every report writer uses.
+#include <QMdiArea>
+#include <QStringList>
+#include <functional>
+#include <string>
+#include <vector>
+
+class AppContext;
+class TForm1;
+
+class DocumentArea : public QMdiArea {
+    Q_OBJECT
+public:
+    explicit DocumentArea(AppContext& app, QWidget* parent = nullptr);
+
+    // Running number of text document windows: 0 after start-up, never reset or reused.
+    int windowNumber() const { return WindowNumber; }
+
+    // A title pattern: the title for window number n.
+    using TitlePattern = std::function<QString(int n)>;
+
+    // The report protocol: create a new window (shown and active), add 1 to WindowNumber,
+    // set the title from the pattern, clear, append the lines in order.
+    TForm1* publishReport(const TitlePattern& title, const std::vector<std::string>& lines);
+    // The first three steps only, for Open text; the window starts empty.
+    TForm1* createDocument(const TitlePattern& title);
+
+    // The active text document window, or null.
+    TForm1* activeDocument() const;
+    QList<TForm1*> documents() const;
+
+    // The window commands; each does nothing without windows.
+    void cascadeDocuments();
+    void tileDocuments();  // full-width windows stacked top to bottom
+    void nextDocument();
+    void previousDocument();
+
+signals:
+    void documentCreated(TForm1* document);
+
+private:
+    AppContext& app_;
+    int WindowNumber = 0;
+    int placementStep_ = 0;
+};

@@ -1,0 +1,75 @@
+#include "app/OrvanDialog.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPushButton>
+
+#include "app/AppContext.h"
+
+OrvanDialog::OrvanDialog(AppContext& app, QWidget* parent) : QDialog(parent), app_(app) {
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+}
+
+void OrvanDialog::setHelpContext(QWidget* widget, int contextNumber) {
+    widget->setProperty("helpContext", contextNumber);
+}
+
+int OrvanDialog::helpContextFor(const QWidget* widget) {
+    for (const QWidget* w = widget; w; w = w->parentWidget()) {
+        bool ok = false;
+        int number = w->property("helpContext").toInt(&ok);
+        if (ok && number > 0) return number;
+        if (w->isWindow()) break;
+    }
+    return 0;
+}
+
+QPushButton* OrvanDialog::makeActionButton(const QString& text, const QString& objectName) {
+    actionButton_ = new QPushButton(text, this);
+    actionButton_->setObjectName(objectName);
+    actionButton_->setDefault(true);
+    actionButton_->setAutoDefault(true);
+    connect(actionButton_, &QPushButton::clicked, this, &OrvanDialog::runActionAndClose);
+    return actionButton_;
+}
+
+QPushButton* OrvanDialog::makeCloseButton(const QString& objectName) {
+    auto* button = new QPushButton(tr("&Close", objectName.toUtf8().constData()), this);
+    button->setObjectName(objectName);
+    button->setAutoDefault(false);
+    connect(button, &QPushButton::clicked, this, [this] { done(QDialog::Rejected); });
+    return button;
+}
+
+void OrvanDialog::runActionAndClose() {
+    setResult(QDialog::Accepted);
+    runAction();
+    done(QDialog::Accepted);
+}
+
+void OrvanDialog::reject() {
+    if (actionButton_ && !closingByAction_) {
+        runActionAndClose();
+        return;
+    }
+    done(QDialog::Rejected);
+}
+
+void OrvanDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        int number = helpContextFor(QApplication::focusWidget() ? QApplication::focusWidget() : this);
+        if (number > 0 && app_.help()) app_.help()->showContext(number);
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void OrvanDialog::closeEvent(QCloseEvent* event) {
+    // The title-bar close button: result Cancel, no action.
+    closingByAction_ = true;
+    QDialog::closeEvent(event);
+    closingByAction_ = false;
+    if (isVisible()) done(QDialog::Rejected);
+}

@@ -1,0 +1,49 @@
+#pragma once
+// The common behaviour of the program's dialogs:
+// - the action button ("OK" or the named action) is the default button and the cancel button
+//   at once, so Enter and Esc both run it; the result OK is set before the action runs, so
+//   the dialog closes after the action even when the action failed;
+// - "&Close" gives the result Cancel and runs nothing; so does the title-bar close button;
+// - F1 opens the help topic of the focused control or of its nearest enclosing widget that
+//   has a context number (the dynamic property "helpContext"); none: nothing happens.
+#include <QDialog>
+
+class AppContext;
+class QPushButton;
+
+class OrvanDialog : public QDialog {
+    Q_OBJECT
+public:
+    OrvanDialog(AppContext& app, QWidget* parent);
+
+    // Sets the help context number of a widget (the dialog itself, a page, a control).
+    static void setHelpContext(QWidget* widget, int contextNumber);
+    // The context number F1 would open from `widget`, or 0.
+    static int helpContextFor(const QWidget* widget);
+
+    QPushButton* actionButton() const { return actionButton_; }
+
+public slots:
+    void reject() override;  // Esc runs the action, as the action button is the cancel button
+
+protected:
+    // Makes the action button (named `objectName`); its click sets the result OK, runs
+    // runAction(), then closes the dialog.
+    QPushButton* makeActionButton(const QString& text, const QString& objectName);
+    // Makes a "&Close" button that closes with the result Cancel.
+    QPushButton* makeCloseButton(const QString& objectName);
+    // The dialog's work on OK. Default: nothing.
+    virtual void runAction() {}
+
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+    AppContext& app() const { return app_; }
+
+private:
+    void runActionAndClose();
+
+    AppContext& app_;
+    QPushButton* actionButton_ = nullptr;
+    bool closingByAction_ = false;
+};

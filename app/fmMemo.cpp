@@ -1,0 +1,63 @@
+#include "app/fmMemo.h"
+
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QVBoxLayout>
+
+#include "app/AppContext.h"
+
+namespace {
+// Inside a logical line, an LF read from a file is kept as a line separator (U+2028), which
+// the text area shows as a line break without starting a new logical line.
+constexpr QChar kLineSeparator(0x2028);
+
+QString toDisplay(QString line) { return line.replace(QChar('\n'), kLineSeparator); }
+}  // namespace
+
+TForm1::TForm1(AppContext& app, QWidget* parent) : QWidget(parent), app_(app) {
+    setObjectName("Form1");
+    setAttribute(Qt::WA_DeleteOnClose);
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setObjectName("Memo1");
+    QFont font;
+    font.setFamilies({"Times New Roman", "Liberation Serif"});
+    font.setPixelSize(16);
+    Memo1->setFont(font);
+    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Memo1->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setTabChangesFocus(true);
+    Memo1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Memo1, &QPlainTextEdit::customContextMenuRequested, this, [this](const QPoint& pos) {
+        if (QMenu* menu = app_.contextMenu(this)) {
+            menu->setAttribute(Qt::WA_DeleteOnClose);
+            menu->popup(Memo1->viewport()->mapToGlobal(pos));
+        }
+    });
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(Memo1);
+}
+
+void TForm1::setLines(const QStringList& lines) {
+    QStringList shown;
+    shown.reserve(lines.size());
+    for (const auto& line : lines) shown.push_back(toDisplay(line));
+    Memo1->setPlainText(shown.join(QChar('\n')));
+}
+
+void TForm1::appendLine(const QString& line) {
+    QTextCursor cursor(Memo1->document());
+    cursor.movePosition(QTextCursor::End);
+    if (!Memo1->document()->isEmpty()) cursor.insertBlock();
+    cursor.insertText(toDisplay(line));
+}
+
+QStringList TForm1::logicalLines() const {
+    QStringList lines;
+    for (QTextBlock block = Memo1->document()->begin(); block.isValid(); block = block.next())
+        lines.push_back(block.text().replace(kLineSeparator, QChar('\n')));
+    return lines;
+}

@@ -1,0 +1,33 @@
+#pragma once
+// The text document window: an editable plain-text view inside the main window, the one
+// output medium of every report and of opened text files.
+#include <QStringList>
+#include <QWidget>
+
+class AppContext;
+class QPlainTextEdit;
+
+// How a window's text is stored on disk; a window is saved in the encoding it was read in.
+enum class TextEncoding { Windows1251, Utf8 };
+
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm1(AppContext& app, QWidget* parent = nullptr);
+
+    QPlainTextEdit* memo() const { return Memo1; }
+
+    // Replaces the text by these logical lines. A line feed inside a line (from a file with
+    // lone LF line ends) is shown as a line break inside the logical line.
+    void setLines(const QStringList& lines);
+    void appendLine(const QString& line);
+    QStringList logicalLines() const;
+
+    TextEncoding encoding() const { return encoding_; }
+    void setEncoding(TextEncoding encoding) { encoding_ = encoding; }
+
+private:
+    AppContext& app_;
+    QPlainTextEdit* Memo1;
+    TextEncoding encoding_ = TextEncoding::Windows1251;
+};

@@ -1,0 +1,28 @@
+#pragma once
+#include <stdexcept>
+#include <string>
+
+#include "common/CoreGuard.h"
+
+namespace orvan {
+
+// The runtime's messages that stop a calculation.
+inline constexpr const char* kDivisionByZero = "Floating point division by zero";
+inline constexpr const char* kInvalidOperation = "Invalid floating point operation";
+inline constexpr const char* kOverflow = "Floating point overflow";
+
+std::string invalidFloatMessage(const std::string& text);    // "'%s' is not a valid floating point value"
+std::string invalidIntegerMessage(const std::string& text);  // "'%s' is not a valid integer value"
+
+// A fault inside a calculation: a conversion error or a floating-point fault, carrying the
+// message the program shows. Thrown inside the core only; every core entry point turns it
+// into a returned value, so nothing ever throws into the ui.
+class Fault : public std::runtime_error {
+public:
+    explicit Fault(const std::string& message) : std::runtime_error(message) {}
+};
+
+// How a calculation ended when it did not produce a result.
+enum class OutcomeKind { Done, Failed, Refused, Cancelled };
+
+}  // namespace orvan

@@ -1,0 +1,245 @@
+#include "common/NumberText.h"
+
+#include <locale.h>
+
+#include <array>
+#include <cerrno>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "common/Fault.h"
+
+namespace orvan {
+
+namespace {
+
+char gSeparator = '.';
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::size_t skipDigits(const std::string& s, std::size_t i) {
+    while (i < s.size() && isDigit(s[i])) ++i;
+    return i;
+}
+
+// strtod in the "C" locale, whatever the process locale is.
+double parseCLocale(const std::string& normalized, bool* overflow) {
+    static locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    errno = 0;
+    double value = strtod_l(normalized.c_str(), nullptr, cLocale);
+    *overflow = errno == ERANGE && std::isinf(value);
+    return value;
+}
+
+// The significant digits of |value| rounded half away from zero to `keep` digits, taken from
+// its 18-digit decimal expansion. `exponent` is the power of ten of the first digit; on return
+// it is corrected for a carry. An empty result means the value rounded to zero.
+std::string roundedDigits(double magnitude, int keep, int* exponent) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.17e", magnitude);
+    std::string digits;
+    const char* p = buf;
+    for (; *p && *p != 'e'; ++p)
+        if (isDigit(*p)) digits.push_back(*p);
+    *exponent = std::atoi(p + 1);
+    if (keep < 0) return {};
+    if (keep >= static_cast<int>(digits.size())) return digits;
+    bool up = digits[keep] >= '5';
+    digits.resize(keep);
+    if (up) {
+        int i = keep - 1;
+        while (i >= 0 && digits[i] == '9') digits[i--] = '0';
+        if (i >= 0) {
+            ++digits[i];
+        } else {
+            digits.insert(digits.begin(), '1');
+            ++*exponent;
+            digits.pop_back();  // keep the same count of significant digits
+            if (digits.empty()) digits = "1";
+        }
+    }
+    if (digits.find_first_not_of('0') == std::string::npos) return {};
+    return digits;
+}
+
+std::string nonFinite(double value) {
+    if (std::isnan(value)) return "NAN";
+    return value < 0 ? "-INF" : "INF";
+}
+
+// d.ddddE[-]x with trailing zeros dropped and the exponent padded to `expDigits` digits.
+std::string scientific(bool negative, const std::string& digits, int exponent, int expDigits) {
+    std::string mantissa = digits;
+    while (mantissa.size() > 1 && mantissa.back() == '0') mantissa.pop_back();
+    std::string out = negative ? "-" : "";
+    out += mantissa[0];
+    if (mantissa.size() > 1) {
+        out += decimalSeparator();
+        out.append(mantissa, 1, std::string::npos);
+    }
+    out += 'E';
+    if (exponent < 0) out += '-';
+    std::string e = std::to_string(std::abs(exponent));
+    if (static_cast<int>(e.size()) < expDigits) e.insert(0, expDigits - e.size(), '0');
+    return out + e;
+}
+
+// Digits placed around the decimal point: `digits` start at 10^exponent.
+std::string fixedLayout(bool negative, const std::string& digits, int exponent, int decimals) {
+    auto digitAt = [&](int power) -> char {
+        int index = exponent - power;
+        return index >= 0 && index < static_cast<int>(digits.size()) ? digits[index] : '0';
+    };
+    std::string out = negative ? "-" : "";
+    if (exponent < 0) {
+        out += '0';
+    } else {
+        for (int power = exponent; power >= 0; --power) out += digitAt(power);
+    }
+    if (decimals > 0) {
+        out += decimalSeparator();
+        for (int power = -1; power >= -decimals; --power) out += digitAt(power);
+    }
+    return out;
+}
+
+}  // namespace
+
+char decimalSeparator() { return gSeparator; }
+void setDecimalSeparator(char separator) { gSeparator = separator; }
+
+std::string invalidFloatMessage(const std::string& text) {
+    return "'" + text + "' is not a valid floating point value";
+}
+std::string invalidIntegerMessage(const std::string& text) {
+    return "'" + text + "' is not a valid integer value";
+}
+
+std::optional<double> tryTextToFloat(const std::string& text) {
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    while (i < n && text[i] == ' ') ++i;
+    std::string normalized;
+    if (i < n && (text[i] == '+' || text[i] == '-')) normalized += text[i++];
+    std::size_t intStart = i;
+    i = skipDigits(text, i);
+    std::string intDigits = text.substr(intStart, i - intStart);
+    std::string fracDigits;
+    bool sawSeparator = false;
+    if (i < n && (text[i] == gSeparator || text[i] == '.')) {
+        sawSeparator = true;
+        std::size_t fracStart = ++i;
+        i = skipDigits(text, i);
+        fracDigits = text.substr(fracStart, i - fracStart);
+    }
+    if (intDigits.empty() && fracDigits.empty() && !sawSeparator) return std::nullopt;
+    std::string exponent;
+    if (i < n && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        std::string sign;
+        if (i < n && (text[i] == '+' || text[i] == '-')) sign = text[i++];
+        std::size_t expStart = i;
+        i = skipDigits(text, i);
+        if (i > expStart) exponent = "e" + sign + text.substr(expStart, i - expStart);
+    }
+    while (i < n && text[i] == ' ') ++i;
+    if (i != n) return std::nullopt;
+    normalized += (intDigits.empty() ? "0" : intDigits) + "." + (fracDigits.empty() ? "0" : fracDigits);
+    normalized += exponent;
+    bool overflow = false;
+    double value = parseCLocale(normalized, &overflow);
+    if (overflow) return std::nullopt;
+    return value;
+}
+
+double textToFloat(const std::string& text) {
+    if (auto value = tryTextToFloat(text)) return *value;
+    throw Fault(invalidFloatMessage(text));
+}
+
+std::optional<std::int32_t> tryTextToInt(const std::string& text) {
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    while (i < n && text[i] == ' ') ++i;
+    bool negative = false;
+    if (i < n && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    int base = 10;
+    if (i < n && text[i] == '$') {
+        base = 16, ++i;
+    } else if (i < n && (text[i] == 'x' || text[i] == 'X')) {
+        base = 16, ++i;
+    } else if (i + 1 < n && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+        base = 16, i += 2;
+    }
+    const std::size_t start = i;
+    std::int64_t value = 0;
+    for (; i < n; ++i) {
+        int digit;
+        char c = text[i];
+        if (isDigit(c)) {
+            digit = c - '0';
+        } else if (base == 16 && c >= 'a' && c <= 'f') {
+            digit = c - 'a' + 10;
+        } else if (base == 16 && c >= 'A' && c <= 'F') {
+            digit = c - 'A' + 10;
+        } else {
+            break;
+        }
+        value = value * base + digit;
+        if (value > (std::int64_t{1} << 32)) return std::nullopt;  // far out of range
+    }
+    if (i == start || i != n) return std::nullopt;
+    if (negative) value = -value;
+    if (value < INT32_MIN || value > INT32_MAX) return std::nullopt;
+    return static_cast<std::int32_t>(value);
+}
+
+std::int32_t textToInt(const std::string& text) {
+    if (auto value = tryTextToInt(text)) return *value;
+    throw Fault(invalidIntegerMessage(text));
+}
+
+std::string formatFixed(double value, int decimals) {
+    if (!std::isfinite(value)) return nonFinite(value);
+    constexpr int kPrecision = 6;
+    const double magnitude = std::fabs(value);
+    int exponent = 0;
+    std::string digits;
+    if (magnitude != 0) {
+        char buf[64];
+        std::snprintf(buf, sizeof buf, "%.17e", magnitude);
+        int rawExponent = std::atoi(std::strchr(buf, 'e') + 1);
+        int keep = std::min(rawExponent + 1 + decimals, kPrecision);
+        digits = roundedDigits(magnitude, keep, &exponent);
+    }
+    if (digits.empty()) return fixedLayout(false, "0", 0, decimals);
+    const bool negative = std::signbit(value);
+    if (exponent + 1 > kPrecision) return scientific(negative, digits, exponent, decimals);
+    return fixedLayout(negative, digits, exponent, decimals);
+}
+
+std::string formatGeneral15(double value) {
+    if (!std::isfinite(value)) return nonFinite(value);
+    if (value == 0) return "0";
+    int exponent = 0;
+    std::string digits = roundedDigits(std::fabs(value), 15, &exponent);
+    const bool negative = std::signbit(value);
+    if (exponent + 1 > 15 || exponent + 1 < -3) return scientific(negative, digits, exponent, 0);
+    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+    int decimals = std::max(0, static_cast<int>(digits.size()) - exponent - 1);
+    return fixedLayout(negative, digits, exponent, decimals);
+}
+
+double roundHalfEven(double value) { return std::nearbyint(value); }
+
+std::string formatRoundTrip(double value) {
+    if (!std::isfinite(value)) return "null";
+    std::array<char, 64> buf{};
+    auto result = std::to_chars(buf.data(), buf.data() + buf.size(), value);
+    return std::string(buf.data(), result.ptr);
+}
+
+}  // namespace orvan

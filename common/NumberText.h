@@ -1,0 +1,42 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "common/CoreGuard.h"
+
+namespace orvan {
+
+// The decimal separator of the user's locale. A point is always accepted on input as well,
+// since every default text is written with a point. Process-wide: the program is
+// single-threaded, and the ui sets it once at start-up from the system locale.
+char decimalSeparator();
+void setDecimalSeparator(char separator);
+
+// Text to double by the runtime's rule: blanks, sign, digits, separator, digits, exponent,
+// blanks. Fails only where nothing was read after the sign; "1e" is 1, "." is 0.
+std::optional<double> tryTextToFloat(const std::string& text);
+// As tryTextToFloat, but throws Fault("'text' is not a valid floating point value").
+double textToFloat(const std::string& text);
+
+// Text to a signed 32-bit integer: leading blanks, one sign, decimal or hexadecimal after
+// "$", "x" or "0x"; trailing blanks fail.
+std::optional<std::int32_t> tryTextToInt(const std::string& text);
+// Throws Fault("'text' is not a valid integer value").
+std::int32_t textToInt(const std::string& text);
+
+// Fixed notation with `decimals` places and at most 6 significant digits, halves away from
+// zero on the 18-digit expansion; more than 6 integer digits fall back to the general form
+// ("1.23457E06"). The locale's separator, no thousands separator.
+std::string formatFixed(double value, int decimals);
+
+// The shortest general form with up to 15 significant digits ("3.15", "1E-5", "1.5E20").
+std::string formatGeneral15(double value);
+
+// Rounding to an integer for a table look-up: halves to even.
+double roundHalfEven(double value);
+
+// Shortest text that reads back to the same double (JSON output); "null" for NaN/inf.
+std::string formatRoundTrip(double value);
+
+}  // namespace orvan

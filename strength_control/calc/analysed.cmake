@@ -1,0 +1,4 @@
+orvan_core_library(orvan_analysed_core
+    AnalysedPeriod.cpp
+)
+target_link_libraries(orvan_analysed_core PUBLIC orvan_common)
