@@ -1,0 +1,1 @@
+orvan_gtest(common_tests ${CMAKE_CURRENT_LIST_DIR}/NumberTextTest.cpp)
