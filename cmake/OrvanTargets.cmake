@@ -4,7 +4,7 @@
 function(orvan_core_library name)
     add_library(${name} STATIC ${ARGN})
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
-    target_compile_definitions(${name} PUBLIC ORVAN_CORE_BUILD=1)
+    target_compile_definitions(${name} PRIVATE ORVAN_CORE_BUILD=1)
 endfunction()
 
 # A GoogleTest program over the core, registered with ctest.
