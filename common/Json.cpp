@@ -25,7 +25,8 @@ std::string jsonQuote(const std::string& text) {
                 }
         }
     }
-    return out + "\"";
+    out += '"';
+    return out;
 }
 
 std::string jsonNumber(double value) { return formatRoundTrip(value); }
@@ -36,7 +37,8 @@ std::string jsonArray(const std::vector<std::string>& writtenValues) {
         if (i) out += ",";
         out += writtenValues[i];
     }
-    return out + "]";
+    out += ']';
+    return out;
 }
 
 void JsonObject::key(const std::string& name) {
@@ -74,6 +76,11 @@ JsonObject& JsonObject::raw(const std::string& name, const std::string& json) {
     body_ += json;
     return *this;
 }
-std::string JsonObject::str() const { return "{" + body_ + "}"; }
+std::string JsonObject::str() const {
+    std::string out = "{";
+    out += body_;
+    out += '}';
+    return out;
+}
 
 }  // namespace orvan
