@@ -1,19 +1,66 @@
 #pragma once
+// The main window: the frame of the text document windows, the command table (main menu,
+// context menu, toolbar), the status bar with the long hints, and the start-up of every
+// other window of the program.
 #include <QMainWindow>
+#include <functional>
+#include <map>
 
 #include "app/AppContext.h"
+#include "app/shell/CommandTable.h"
 
 class DocumentArea;
+class HelpViewer;
+class QDockWidget;
+class QMenuBar;
+class QToolBar;
+class TextFileCommands;
 
 class TfmForm1 : public QMainWindow {
     Q_OBJECT
 public:
     explicit TfmForm1(QWidget* parent = nullptr);
-    AppContext& app() { return app_; }
-    DocumentArea* documents() const { return documents_; }
+    ~TfmForm1() override;
+
+    // Creates windows 2 to 16 of the start-up order, hidden.
     void createWindows();
 
+    // Runs a command as every one of its entry points does.
+    void run(Command command);
+
+    AppContext& app() { return app_; }
+    DocumentArea* documents() const { return documents_; }
+    int windowNumber() const;
+    HelpViewer* helpViewer() const { return help_; }
+    TextFileCommands* textFiles() const { return textFiles_; }
+    QToolBar* toolBar() const { return toolBar_; }
+    QDockWidget* menuDock() const { return menuDock_; }
+    QDockWidget* toolDock() const { return toolDock_; }
+    QMenuBar* mainMenuBar() const { return menuBar_; }
+
+    // A new context menu PopupMenu1 (deleted with `parent`).
+    QMenu* buildContextMenu(QWidget* parent);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
 private:
+    void buildMainMenu();
+    void buildToolBar();
+    QDockWidget* makeDock(const QString& caption, const QString& name, QWidget* bar);
+    void fillMenu(QMenu* menu, const std::vector<MenuItem>& items, bool withShortcuts);
+    void bindCommands();
+    template <class Window>
+    void showModal();
+
     AppContext app_;
     DocumentArea* documents_;
+    HelpViewer* help_;
+    TextFileCommands* textFiles_ = nullptr;
+    QMenuBar* menuBar_ = nullptr;
+    QDockWidget* menuDock_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    QDockWidget* toolDock_ = nullptr;
+    std::map<Command, std::function<void()>> handlers_;
 };

@@ -1,10 +1,37 @@
+// Start-up: the application title, the help, the main window (with the splash meanwhile),
+// then every other window in its fixed order, hidden; then the event loop.
 #include <QApplication>
+#include <QLocale>
+#include <QPointer>
 
+#include "app/shell/Splash.h"
 #include "app/shell/fmX1.h"
+#if __has_include("app/viewers/Translations.h")
+#include "app/viewers/Translations.h"
+#define ORVAN_HAVE_TRANSLATIONS 1
+#endif
+#include "common/NumberText.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    TfmForm1 window;
-    window.show();
+    QApplication::setApplicationName("Orvan-6.4");
+#ifdef ORVAN_HAVE_TRANSLATIONS
+    installTranslations(application);
+#endif
+    // Numbers are read and written with the user's decimal separator (a point is always
+    // accepted as well).
+    const QString point = QLocale::system().decimalPoint();
+    if (point.size() == 1 && point[0].unicode() < 128) orvan::setDecimalSeparator(point[0].toLatin1());
+
+    QPointer<SplashWindow> splash;
+    if (splashWanted(application.arguments())) {
+        splash = new SplashWindow(splashImage(QApplication::applicationFilePath()));
+        splash->show();
+        QApplication::processEvents();
+    }
+    TfmForm1 mainWindow;
+    mainWindow.createWindows();
+    mainWindow.showMaximized();
+    if (splash) splash->raise();
     return application.exec();
 }

@@ -1,0 +1,287 @@
+// The main window: its windows, command table, hints, window number and window commands.
+#include <QDialog>
+#include <QDockWidget>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QtTest>
+
+#include "ModalDriver.h"
+#include "app/DocumentArea.h"
+#include "app/fmMemo.h"
+#include "app/shell/CommandTable.h"
+#include "app/shell/Splash.h"
+#include "app/shell/fmX1.h"
+
+namespace {
+
+QString reportTitle(int n) { return QString("Window №%1. Proportioning concrete mixture").arg(n); }
+
+QStringList actionCaptions(const QMenu* menu) {
+    QStringList captions;
+    for (QAction* action : menu->actions())
+        captions << (action->isSeparator() ? QString("-") : action->text());
+    return captions;
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        window_ = new TfmForm1;
+        window_->createWindows();
+        window_->resize(900, 600);
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_));
+    }
+    void cleanup() { delete window_; }
+
+    void createsEveryWindowOnceInOrder() {
+        struct Row {
+            const char* className;
+            const char* name;
+            const char* caption;
+        } rows[] = {
+            {"TfmOptions", "fmOptions", "Options for proportioning concrete mixture"},
+            {"TfmBNS", "fmBNS", "Data for proportioning concrete mixture"},
+            {"TF_W", "F_W", "Properties of concrete"},
+            {"Teconomy", "economy", "Technological decisions for decreasing of cement content"},
+            {"TVubor_Econ", "Vubor_Econ", "Technological decisions for decreasing of cement content"},
+            {"TfmTVO", "fmTVO", "Initial data for steam curing"},
+            {"Tcorrection", "correction", "Correction concrete mixture"},
+            {"TfmPeriod_Analiz1", "fmPeriod_Analiz1",
+             "Statistical control of concrete strength. Analyzed period."},
+            {"TfmPeriod_analiz2_5", "fmPeriod_analiz2_5",
+             "Statistical control of concrete strength. Analyzed period."},
+            {"TfmPeriod_Control2", "fmPeriod_Control2",
+             "Statistical control of concrete strength. Controllable period."},
+            {"TfmShowPicture", "fmShowPicture", "Viewing of pictures"},
+            {"TfmPeriod_Control1", "fmPeriod_Control1",
+             "Statistical control of concrete strength. Controllable period."},
+            {"TfmPeriod_Control3", "fmPeriod_Control3", "Statistical control "},
+            {"TfmPeriod_analiz2_15", "fmPeriod_analiz2_15",
+             "Statistical control of concrete strength. Analyzed period."},
+            {"TfmAbout", "fmAbout", "About program"},
+        };
+        const auto windows = window_->app().windows();
+        QCOMPARE(windows.size(), std::size(rows));
+        for (std::size_t i = 0; i < windows.size(); ++i) {
+            QCOMPARE(windows[i]->metaObject()->className(), rows[i].className);
+            QCOMPARE(windows[i]->objectName(), QString(rows[i].name));
+            QCOMPARE(windows[i]->windowTitle(), QString::fromUtf8(rows[i].caption));
+            QVERIFY(!windows[i]->isVisible());
+        }
+        QCOMPARE(window_->windowTitle(), QString("Orvan-6.4"));
+        QCOMPARE(window_->windowNumber(), 0);
+    }
+
+    void mainMenuCaptionsShortcutsAndSeparators() {
+        const QMenuBar* bar = window_->mainMenuBar();
+        const auto menus = bar->actions();
+        QCOMPARE(menus.size(), 6);
+        QStringList tops;
+        for (QAction* a : menus) tops << a->text();
+        // The first is translated to "File" by the interface-language table.
+        QCOMPARE(tops.mid(1), QStringList({"Window", "Proportioning concrete mixture",
+                                           "Correction concrete mixture", "Statistical control",
+                                           "   Help"}));
+        QVERIFY(tops[0] == "File" || tops[0] == QString::fromUtf8("  Файл"));
+        QCOMPARE(actionCaptions(menus[0]->menu()),
+                 QStringList({"Open text...", "Open graphic...", "Save...", "Print...", "-", "Close"}));
+        QCOMPARE(actionCaptions(menus[1]->menu()),
+                 QStringList({"Cascade", "Tile", "-", "Next", "Previous"}));
+        QCOMPARE(actionCaptions(menus[2]->menu()),
+                 QStringList({"New mixture...", "-", "Options for proportioning..."}));
+        QCOMPARE(actionCaptions(menus[3]->menu()),
+                 QStringList({"in depending on concrete strength...",
+                              "in depending on aggregates grading and humidity..."}));
+        QCOMPARE(actionCaptions(menus[4]->menu()),
+                 QStringList({"Analyzed period...", "Controllable period..."}));
+        QCOMPARE(actionCaptions(menus[5]->menu()), QStringList({"Orvan Help", "-", "About program..."}));
+
+        struct Row {
+            const char* caption;
+            const char* shortcut;
+        } rows[] = {{"Open text...", "Ctrl+N"},   {"Open graphic...", "Ctrl+G"},
+                    {"Save...", "Ctrl+S"},        {"Print...", "Ctrl+P"},
+                    {"Close", ""},                {"Cascade", ""},
+                    {"Tile", ""},                 {"Next", "Ctrl+F1"},
+                    {"Previous", "Ctrl+F2"},      {"New mixture...", "Ctrl+Alt+A"},
+                    {"Options for proportioning...", ""},
+                    {"in depending on concrete strength...", "Ctrl+Alt+B"},
+                    {"in depending on aggregates grading and humidity...", "Ctrl+Alt+C"},
+                    {"Analyzed period...", "Ctrl+Alt+D"}, {"Controllable period...", "Ctrl+Alt+E"},
+                    {"Orvan Help", "F1"},          {"About program...", ""}};
+        QMap<QString, QAction*> byCaption;
+        for (QAction* top : menus)
+            for (QAction* a : top->menu()->actions()) byCaption[a->text()] = a;
+        for (const auto& row : rows) {
+            QAction* action = byCaption.value(row.caption);
+            QVERIFY2(action, row.caption);
+            QCOMPARE(action->shortcut(), QKeySequence(row.shortcut));
+            QVERIFY2(action->statusTip().isEmpty(), row.caption);  // menu items have no hints
+            if (*row.shortcut) QVERIFY2(window_->actions().contains(action), row.caption);
+        }
+    }
+
+    void contextMenuHasTheSameItemsEverywhere() {
+        QMenu* menu = window_->buildContextMenu(window_);
+        QCOMPARE(actionCaptions(menu), QStringList({"Open text...", "Open graphic...", "-",
+                                                    "Proportioning concrete mixture", "-",
+                                                    "Correction concrete mixture", "-",
+                                                    "Statistical control"}));
+        const auto actions = menu->actions();
+        QCOMPARE(actionCaptions(actions[3]->menu()),
+                 QStringList({"New mixture...", "Options for proportioning..."}));
+        QCOMPARE(actionCaptions(actions[5]->menu()),
+                 QStringList({"in depending on concrete strength...",
+                              "in depending on aggregates grading..."}));
+        QCOMPARE(actionCaptions(actions[7]->menu()),
+                 QStringList({"Analyzed period...", "Controllable period..."}));
+        for (QAction* a : actions) QVERIFY(a->shortcut().isEmpty());
+        delete menu;
+    }
+
+    void toolbarButtonsHintsAndSeparators() {
+        QToolBar* bar = window_->toolBar();
+        QCOMPARE(window_->toolDock()->windowTitle(), QString("Orvan-6.3"));
+        QCOMPARE(window_->menuDock()->windowTitle(), QString("Menu Bar"));
+        QVERIFY(!(window_->toolDock()->features() & QDockWidget::DockWidgetClosable));
+        QStringList layout;
+        for (QAction* a : bar->actions()) layout << (a->isSeparator() ? "-" : a->toolTip());
+        QCOMPARE(layout, QStringList({"Open text", "Open graphic", "-", "Save", "-",
+                                      "Proportioning concrete mixture", "-",
+                                      "Correction concrete mixture in depending on concrete strength",
+                                      "Correction concrete mixture in depending on aggregates grading and humidity",
+                                      "-", "Statistical control. Analyzed period", "-",
+                                      "Statistical control. Controllable period"}));
+        QStringList longHints;
+        for (QAction* a : bar->actions())
+            if (!a->isSeparator()) longHints << a->statusTip();
+        QCOMPARE(longHints[0], QString("Open text file (*.txt)"));
+        QCOMPARE(longHints[1], QString(" Open graphic file"));  // the long part keeps its blank
+        QCOMPARE(longHints[7], QString("Statistical control of concrete strength. Conrollable period"));
+        for (QAction* a : bar->actions()) QVERIFY(a->isSeparator() || !a->icon().isNull());
+    }
+
+    void hintSplitRows() {
+        QCOMPARE(shortHint("Save|Save file"), QString("Save"));
+        QCOMPARE(longHint("Save|Save file"), QString("Save file"));
+        QCOMPARE(shortHint("a|b|c"), QString("a"));
+        QCOMPARE(longHint("a|b|c"), QString("b|c"));
+        QCOMPARE(longHint("plain"), QString("plain"));
+    }
+
+    void statusBarShowsLongHintAndClears() {
+        auto* button = window_->findChild<QToolButton*>("ToolButton3Button");
+        QVERIFY(button);
+        QStatusTipEvent tip(button->defaultAction()->statusTip());
+        QCoreApplication::sendEvent(button, &tip);
+        QCOMPARE(window_->statusBar()->currentMessage(), QString("Save file"));
+        QEvent enter(QEvent::Enter);
+        QCoreApplication::sendEvent(window_->documents()->viewport(), &enter);
+        QCOMPARE(window_->statusBar()->currentMessage(), QString());
+    }
+
+    void windowNumberCountsEveryWindowAndNeverReuses() {
+        DocumentArea* area = window_->documents();
+        auto* first = area->publishReport(reportTitle, {"a"});
+        QCOMPARE(first->windowTitle(), QString("Window №1. Proportioning concrete mixture"));
+        area->publishReport(reportTitle, {"b"});
+        area->publishReport(reportTitle, {"c"});
+        area->closeAllSubWindows();
+        QCoreApplication::processEvents();
+        QCOMPARE(area->subWindowList().size(), 0);
+        auto* fourth = area->publishReport(reportTitle, {"", "x"});
+        QCOMPARE(fourth->windowTitle(), QString("Window №4. Proportioning concrete mixture"));
+        QCOMPARE(fourth->logicalLines(), QStringList({"", "x"}));
+        QCOMPARE(window_->windowNumber(), 4);
+    }
+
+    void nextAndPreviousWrapAround() {
+        DocumentArea* area = window_->documents();
+        QList<TForm1*> docs;
+        for (int i = 0; i < 3; ++i) docs << area->publishReport(reportTitle, {"line"});
+        QCOMPARE(area->activeDocument(), docs[2]);
+        window_->run(Command::Next);
+        QCOMPARE(area->activeDocument(), docs[0]);
+        window_->run(Command::Previous);
+        QCOMPARE(area->activeDocument(), docs[2]);
+        window_->run(Command::Previous);
+        QCOMPARE(area->activeDocument(), docs[1]);
+    }
+
+    void tileStacksFullWidthWindows() {
+        DocumentArea* area = window_->documents();
+        for (int i = 0; i < 3; ++i) area->publishReport(reportTitle, {"line"});
+        window_->run(Command::Tile);
+        const auto subs = area->subWindowList(QMdiArea::CreationOrder);
+        const QSize viewport = area->viewport()->size();
+        int y = 0;
+        for (QMdiSubWindow* sub : subs) {
+            QCOMPARE(sub->geometry().x(), 0);
+            QCOMPARE(sub->geometry().y(), y);
+            QCOMPARE(sub->geometry().width(), viewport.width());
+            y += sub->geometry().height();
+        }
+        QCOMPARE(y, viewport.height());
+    }
+
+    void windowCommandsWithoutWindowsDoNothing() {
+        ModalWatchdog watchdog(5000);
+        for (Command c : {Command::Save, Command::Print, Command::Cascade, Command::Tile,
+                          Command::Next, Command::Previous})
+            window_->run(c);
+        QVERIFY(!watchdog.fired());
+        QCOMPARE(window_->windowNumber(), 0);
+        QCOMPARE(window_->documents()->subWindowList().size(), 0);
+    }
+
+    void correctionCommandsOpenTheirDialog() {
+        ModalWatchdog watchdog(5000);
+        for (Command c : {Command::CorrectStrength, Command::CorrectAggregates, Command::NewMixture,
+                          Command::Options, Command::AnalysedPeriod, Command::ControlledPeriod,
+                          Command::About}) {
+            QString shown;
+            answerNextModal([&](QWidget* modal) {
+                shown = modal->objectName();
+                if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->done(QDialog::Rejected);
+            });
+            window_->run(c);
+            QVERIFY2(!shown.isEmpty(), "no dialog shown");
+        }
+        QVERIFY(!watchdog.fired());
+    }
+
+    void splashArgumentRows() {
+        struct Row {
+            QStringList args;
+            bool wanted;
+        } rows[] = {
+            {{"orvan"}, true},         {{"orvan", "-ns"}, false}, {{"orvan", "-NS"}, false},
+            {{"orvan", "/ns"}, false}, {{"orvan", "/Ns"}, false}, {{"orvan", "ns"}, true},
+            {{"orvan", "-nsx"}, true}, {{"orvan", "x", "/NS"}, false},
+        };
+        for (const auto& row : rows) QCOMPARE(splashWanted(row.args), row.wanted);
+    }
+
+    void splashIsFramedAndClosesOnClick() {
+        auto* splash = new SplashWindow(QPixmap(198, 198));
+        QCOMPARE(splash->pixmap().size(), QSize(218, 218));
+        QPointer<SplashWindow> guard(splash);
+        splash->show();
+        QTest::mouseClick(splash, Qt::LeftButton);
+        QTRY_VERIFY(guard.isNull());
+    }
+
+private:
+    TfmForm1* window_ = nullptr;
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"
