@@ -72,14 +72,14 @@ std::string resolveField(const CliCommand& command, const std::string& name, std
     return {};
 }
 
-void printUsage(std::ostream& out) {
+void printUsage(const std::vector<CliCommand>& table, std::ostream& out) {
     out << "Usage: orvan-cli COMMAND [NAME=TEXT ...] [--json] [--decimal-separator=C]\n"
            "       orvan-cli COMMAND --help\n\n"
            "NAME is a field's component name as in its dialog (qualify it as DIALOG.NAME\n"
            "where two dialogs share one); TEXT is what a user would type, a radio group's\n"
            "item index for a radio group. Fields not given keep their dialog's default.\n\n"
            "Commands:\n";
-    for (const auto& command : commandTable())
+    for (const auto& command : table)
         out << "  " << command.name << std::string(22 - std::min<std::size_t>(command.name.size(), 21), ' ')
             << command.summary << "\n";
     out << "\nExit codes: 0 done, 1 the calculation failed, 2 usage error, 3 refused or cancelled.\n";
@@ -170,17 +170,21 @@ CliResult CliResult::cancelled(const std::string& message) {
 }
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    return runCli(commandTable(), args, out, err);
+}
+
+int runCli(const std::vector<CliCommand>& table, const std::vector<std::string>& args,
+           std::ostream& out, std::ostream& err) {
     setDecimalSeparator('.');
     if (args.size() < 2 || args[1] == "--help" || args[1] == "-h" || args[1] == "help") {
-        printUsage(args.size() < 2 ? err : out);
+        printUsage(table, args.size() < 2 ? err : out);
         return args.size() < 2 ? kExitUsage : 0;
     }
-    const auto table = commandTable();
     auto command = std::find_if(table.begin(), table.end(),
                                 [&](const CliCommand& c) { return c.name == args[1]; });
     if (command == table.end()) {
         err << "orvan-cli: unknown command '" << args[1] << "'\n";
-        printUsage(err);
+        printUsage(table, err);
         return kExitUsage;
     }
     if (std::find(args.begin() + 2, args.end(), "--help") != args.end()) {
@@ -192,7 +196,12 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         err << "orvan-cli " << command->name << ": " << error << "\n";
         return kExitUsage;
     }
-    CliResult result = command->run(request);
+    CliResult result;
+    try {
+        result = command->run(request);
+    } catch (const Fault& fault) {  // a fault the command did not catch itself
+        result = CliResult::failed(fault.what());
+    }
     if (result.kind != OutcomeKind::Done) {
         err << result.message << "\n";
         return result.kind == OutcomeKind::Failed ? kExitFailed : kExitRefused;

@@ -55,5 +55,8 @@ std::vector<CliCommand> commandTable();
 
 // The whole tool; returns the exit code (0 done, 1 failed, 2 usage, 3 refused or cancelled).
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// The same over a given table (tests).
+int runCli(const std::vector<CliCommand>& table, const std::vector<std::string>& args,
+           std::ostream& out, std::ostream& err);
 
 }  // namespace orvan::cli
