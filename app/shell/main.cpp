@@ -33,5 +33,8 @@ int main(int argc, char** argv) {
     mainWindow.createWindows();
     mainWindow.showMaximized();
     if (splash) splash->raise();
+    // For measuring start-up from outside: quit as soon as the main window is up.
+    if (qEnvironmentVariableIsSet("ORVAN_QUIT_AFTER_START"))
+        QMetaObject::invokeMethod(&application, &QApplication::quit, Qt::QueuedConnection);
     return application.exec();
 }

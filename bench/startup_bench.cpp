@@ -1,0 +1,27 @@
+// Start-up: the main window with its menus and toolbar, all fifteen other windows created,
+// and the main window shown, on the offscreen platform.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+#include "app/shell/fmX1.h"
+
+static void BM_StartUp(benchmark::State& state) {
+    for (auto _ : state) {
+        TfmForm1 window;
+        window.createWindows();
+        window.showMaximized();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(window.windowNumber());
+    }
+}
+BENCHMARK(BM_StartUp)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
