@@ -1,20 +1,54 @@
 #include "cli/Commands.h"
+#include "correction/calc/CorrectionCalc.h"
 
 namespace orvan::cli {
+
+namespace {
+
+// A correction outcome as the tool's result: the report's lines and its values, or the
+// runtime's message of the fault that stopped it.
+template <class Values, class Fill>
+CliResult toResult(const correction::Outcome<Values>& outcome, Fill fill) {
+    if (!outcome.ok) return CliResult::failed(outcome.message);
+    CliResult result;
+    result.lines = outcome.lines;
+    fill(result.values, outcome.values);
+    return result;
+}
+
+}  // namespace
 
 CliCommand correctStrengthCommand() {
     CliCommand command;
     command.name = "correct-strength";
-    command.summary = "(not built yet)";
-    command.run = [](const CliRequest&) { return CliResult::failed("not built yet"); };
+    command.summary = "correct a mix from two measured strength and cement-water ratio points";
+    command.forms = {correction::strengthForm()};
+    command.run = [](const CliRequest& request) {
+        auto outcome =
+            correction::runStrengthCorrection(request.formTexts(correction::strengthForm()));
+        return toResult(outcome, [](JsonObject& json, const correction::StrengthCorrection& v) {
+            json.number("cementWaterRatio", v.ratio)
+                .number("cementContent", v.cement)
+                .number("waterContent", v.water);
+        });
+    };
     return command;
 }
 
 CliCommand correctAggregatesCommand() {
     CliCommand command;
     command.name = "correct-aggregates";
-    command.summary = "(not built yet)";
-    command.run = [](const CliRequest&) { return CliResult::failed("not built yet"); };
+    command.summary = "batch weights of moist, intermixed sand and coarse aggregate";
+    command.forms = {correction::aggregateForm()};
+    command.run = [](const CliRequest& request) {
+        auto outcome =
+            correction::runAggregateCorrection(request.formTexts(correction::aggregateForm()));
+        return toResult(outcome, [](JsonObject& json, const correction::AggregateCorrection& v) {
+            json.number("sand", v.sand)
+                .number("coarseAggregate", v.coarse)
+                .number("water", v.water);
+        });
+    };
     return command;
 }
 

@@ -1,6 +1,173 @@
 #include "correction/fmCorrection.h"
 
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "app/AppContext.h"
+#include "app/DocumentArea.h"
+#include "app/Messages.h"
+#include "correction/calc/CorrectionCalc.h"
+
+namespace corr = orvan::correction;
+
+namespace {
+
+QString joinLines(const std::vector<std::string>& lines) {
+    QStringList out;
+    for (const auto& line : lines) out << fromCore(line);
+    return out.join(QLatin1Char('\n'));
+}
+
+}  // namespace
+
 Tcorrection::Tcorrection(AppContext& app, QWidget* parent) : OrvanDialog(app, parent) {
     setObjectName("correction");
     setWindowTitle(tr("Correction concrete mixture"));
+    auto* layout = new QVBoxLayout(this);
+    page = new QTabWidget(this);
+    page->setObjectName("page");
+    layout->addWidget(page);
+    const corr::PageLayout* layouts[] = {&corr::strengthPage(), &corr::aggregatePage()};
+    for (const corr::PageLayout* pageLayout : layouts) {
+        page->addTab(buildPage(*pageLayout),
+                     tr(pageLayout->caption.c_str(), pageLayout->name.c_str()));
+    }
+    connect(page, &QTabWidget::currentChanged, this, &Tcorrection::refuseUserSwitch);
+    selectPage(0);
+}
+
+QWidget* Tcorrection::buildPage(const corr::PageLayout& layout) {
+    auto* widget = new QWidget(this);
+    widget->setObjectName(fromCore(layout.name));
+    setHelpContext(widget, layout.helpContext);
+    auto* pageLayout = new QVBoxLayout(widget);
+    for (const auto& group : layout.groups) addGroup(pageLayout, widget, group);
+    pageLayout->addStretch(1);
+
+    const int index = page->count();
+    const char* actionName = layout.actionName.c_str();
+    okButtons_[index] = makeActionButton(tr("OK", actionName), fromCore(layout.actionName));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(okButtons_[index]);
+    buttons->addWidget(makeCloseButton(fromCore(layout.closeName)));
+    pageLayout->addLayout(buttons);
+    return widget;
+}
+
+void Tcorrection::addGroup(QVBoxLayout* pageLayout, QWidget* pageWidget,
+                           const corr::FieldGroup& group) {
+    QWidget* holder = pageWidget;
+    auto* form = new QFormLayout;
+    form->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    if (!group.headingLines.empty()) {
+        auto* box = new QGroupBox(pageWidget);
+        auto* boxLayout = new QVBoxLayout(box);
+        const QString name = labelName();
+        auto* heading = new QLabel(
+            tr(joinLines(group.headingLines).toUtf8().constData(), name.toUtf8().constData()), box);
+        heading->setObjectName(name);
+        boxLayout->addWidget(heading);
+        boxLayout->addLayout(form);
+        pageLayout->addWidget(box);
+        holder = box;
+    } else {
+        pageLayout->addLayout(form);
+    }
+    for (const auto& field : group.fields) {
+        const QString name = fromCore(field.name);
+        auto* edit = new QLineEdit(holder);
+        edit->setObjectName(name);
+        const QString labelText =
+            tr(joinLines(field.captionLines).toUtf8().constData(), field.name.c_str());
+        auto* label = new QLabel(labelText, holder);
+        label->setObjectName(labelName());
+        label->setBuddy(edit);
+        form->addRow(label, edit);
+        fields_.insert(name, edit);
+    }
+}
+
+QString Tcorrection::labelName() {
+    return QStringLiteral("Label%1").arg(++labelCount_);
+}
+
+void Tcorrection::selectPage(int index) {
+    if (index < 0 || index >= page->count()) return;
+    selected_ = index;
+    {
+        const QSignalBlocker blocker(page);
+        page->setCurrentIndex(index);
+    }
+    // Enter runs the OK button of the page on show; the other page's button is hidden.
+    okButtons_[index]->setDefault(true);
+}
+
+bool Tcorrection::pageChanging(int) const {
+    return false;
+}
+
+// Every way the user can change the tab (click, wheel, Ctrl+Tab, arrows) ends here; the
+// change is asked for and, refused, undone before anything is painted.
+void Tcorrection::refuseUserSwitch(int index) {
+    if (index == selected_) return;
+    if (pageChanging(index)) {
+        selected_ = index;
+        return;
+    }
+    const QSignalBlocker blocker(page);
+    page->setCurrentIndex(selected_);
+}
+
+void Tcorrection::showEvent(QShowEvent* event) {
+    OrvanDialog::showEvent(event);
+    QWidget* current = page->currentWidget();
+    QWidget* focus = focusWidget();
+    if (!focus || !current->isAncestorOf(focus)) {
+        if (auto* first = current->findChild<QLineEdit*>()) first->setFocus();
+    }
+}
+
+orvan::FieldTexts Tcorrection::pageTexts(const corr::PageLayout& layout) const {
+    orvan::FieldTexts texts;
+    for (const auto& group : layout.groups)
+        for (const auto& field : group.fields)
+            texts[field.name] = toCore(fields_.value(fromCore(field.name))->text());
+    return texts;
+}
+
+void Tcorrection::runAction() {
+    if (selected_ == 0)
+        bbcorrect_strengthClick();
+    else
+        bbcorrect_zapolnClick();
+}
+
+void Tcorrection::bbcorrect_strengthClick() {
+    const auto outcome = corr::runStrengthCorrection(pageTexts(corr::strengthPage()));
+    if (!outcome.ok) {
+        showErrorBox(this, fromCore(outcome.message));
+        return;
+    }
+    if (DocumentArea* documents = app().documents())
+        documents->publishReport([](int n) { return fromCore(corr::strengthReportTitle(n)); },
+                                 outcome.lines);
+}
+
+void Tcorrection::bbcorrect_zapolnClick() {
+    const auto outcome = corr::runAggregateCorrection(pageTexts(corr::aggregatePage()));
+    if (!outcome.ok) {
+        showErrorBox(this, fromCore(outcome.message));
+        return;
+    }
+    if (DocumentArea* documents = app().documents())
+        documents->publishReport([](int n) { return fromCore(corr::aggregateReportTitle(n)); },
+                                 outcome.lines);
 }

@@ -1,14 +1,54 @@
 #pragma once
-#include "app/OrvanDialog.h"
+// The correction dialog: two pages, each a self-contained correction of a mix with its own
+// report. The opening command selects the page; the user never switches pages.
+#include <QHash>
+#include <QString>
 
-// Placeholder: the window exists with its name and caption; its contents come later.
+#include "app/OrvanDialog.h"
+#include "common/FieldSpec.h"
+
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+class QVBoxLayout;
+
+namespace orvan::correction {
+struct PageLayout;
+struct FieldGroup;
+}  // namespace orvan::correction
+
 class Tcorrection : public OrvanDialog {
     Q_OBJECT
 public:
     explicit Tcorrection(AppContext& app, QWidget* parent = nullptr);
-    // Makes page 0 (correct_strength) or 1 (correct_granulom) the active page.
-    void selectPage(int index) { page_ = index; }
+
+    // Makes page 0 (correct_strength) or 1 (correct_granulom) the active page; any other
+    // index is ignored.
+    void selectPage(int index);
+    int selectedPage() const { return selected_; }
+
+    // The page control's change request from the user: never allowed.
+    bool pageChanging(int newIndex) const;
+
+protected:
+    void runAction() override;
+    void showEvent(QShowEvent* event) override;
 
 private:
-    int page_ = 0;
+    QWidget* buildPage(const orvan::correction::PageLayout& layout);
+    void addGroup(QVBoxLayout* pageLayout, QWidget* pageWidget,
+                  const orvan::correction::FieldGroup& group);
+    QString labelName();
+    orvan::FieldTexts pageTexts(const orvan::correction::PageLayout& layout) const;
+    void refuseUserSwitch(int index);
+
+    void bbcorrect_strengthClick();
+    void bbcorrect_zapolnClick();
+
+    QTabWidget* page = nullptr;
+    QHash<QString, QLineEdit*> fields_;
+    QPushButton* okButtons_[2] = {nullptr, nullptr};
+    int selected_ = 0;
+    bool selecting_ = false;
+    int labelCount_ = 0;
 };

@@ -1,1 +1,257 @@
-// placeholder until the calculations land
+#include "correction/calc/CorrectionCalc.h"
+
+#include <cmath>
+
+#include "common/Checked.h"
+#include "common/Fault.h"
+#include "common/NumberText.h"
+
+namespace orvan::correction {
+
+namespace {
+
+using namespace orvan::checked;
+
+const char* const kFormName = "correction";
+
+FormSpec makeForm(const PageLayout& page) {
+    FormSpec form{kFormName, {}};
+    for (const auto& group : page.groups) {
+        for (const auto& field : group.fields) {
+            std::string caption;
+            for (const auto& line : field.captionLines)
+                caption += (caption.empty() ? "" : " ") + line;
+            form.fields.push_back({field.name, caption, ""});
+        }
+    }
+    return form;
+}
+
+double read(const FieldTexts& texts, const FormSpec& form, const char* name) {
+    return textToFloat(fieldText(texts, form, name));
+}
+
+// Runs a correction over the texts, turning a fault into its message.
+template <class Values, class Read, class Compute, class Lines>
+Outcome<Values> runCorrection(const FieldTexts& texts, Read readInputs, Compute compute,
+                              Lines lines) {
+    Outcome<Values> outcome;
+    try {
+        outcome.values = compute(readInputs(texts));
+        outcome.lines = lines(texts, outcome.values);
+        outcome.ok = true;
+    } catch (const Fault& fault) {
+        outcome.message = fault.what();
+    }
+    return outcome;
+}
+
+}  // namespace
+
+const PageLayout& strengthPage() {
+    static const PageLayout page{
+        "correct_strength",
+        "Correction in depending on cement-water ratio and compressive strength",
+        31,
+        "bbcorrect_strength",
+        "BitBtn2",
+        {
+            {{"Enter first real value of concrete strength and",
+              "correspondance value of cement-water ratio"},
+             {{"edRb1", {"Strength of concrete, MPa"}},
+              {"edC_V1", {"Correspondance cement-water ratio"}}}},
+            {{"Enter second real value of concrete strength and",
+              "correspondance value of cement-water ratio"},
+             {{"edRb2", {"Strength of concrete, MPa"}},
+              {"edC_V2", {"Correspondance cement-water ratio"}}}},
+            {{},
+             {{"edRtr", {"Enter necessary strength of concrete, MPa"}},
+              {"edV", {"Enter necessary amount of mixing water, kg per cu m"}}}},
+        },
+    };
+    return page;
+}
+
+const PageLayout& aggregatePage() {
+    static const PageLayout page{
+        "correct_granulom",
+        "Correction in depending on aggregates grading and humidity",
+        32,
+        "bbcorrect_zapoln",
+        "BitBtn3",
+        {
+            {{"Enter quantities of materials, kg per cu m"},
+             {{"edP", {"Amount of dry sand:"}},
+              {"edSC", {"Amount of dry", "coarse aggregates:"}},
+              {"edVoda", {"Amount of", "mixing water:"}}}},
+            {{"Enter humidity of materials, %"},
+             {{"edWp", {"Humidity of sand:"}}, {"edWsc", {"Humidity of coarse aggregates:"}}}},
+            {{"Enter share of sand in coarse aggregates",
+              "and share of coarse aggregates in sand, %"},
+             {{"edXp_sc", {"Share of sand", "in coarse aggregates:"}},
+              {"edYsc_p", {"Share of coarse aggregates", "in sand:"}}}},
+        },
+    };
+    return page;
+}
+
+const FormSpec& strengthForm() {
+    static const FormSpec form = makeForm(strengthPage());
+    return form;
+}
+
+const FormSpec& aggregateForm() {
+    static const FormSpec form = makeForm(aggregatePage());
+    return form;
+}
+
+// --- Correction by strength and cement-water ratio -------------------------------------
+
+StrengthInputs readStrengthInputs(const FieldTexts& texts) {
+    const FormSpec& form = strengthForm();
+    StrengthInputs in;
+    in.r1 = read(texts, form, "edRb1");
+    in.r2 = read(texts, form, "edRb2");
+    in.required = read(texts, form, "edRtr");
+    in.k1 = read(texts, form, "edC_V1");
+    in.k2 = read(texts, form, "edC_V2");
+    in.water = read(texts, form, "edV");
+    return in;
+}
+
+StrengthCorrection correctByStrength(const StrengthInputs& in) {
+    StrengthCorrection out;
+    // The line through (K1, R1) and (K2, R2) meets the C/W axis at
+    // b = (R1 K2 - R2 K1) / (R1 - R2); equal strengths divide by zero.
+    out.intercept = div(sub(mul(in.r1, in.k2), mul(in.r2, in.k1)), sub(in.r1, in.r2));
+    // A = R1 / (K1 - b). K1 - b is taken multiplied out, R1 (K1 - K2) / (R1 - R2), so that
+    // equal ratios give an exact zero (division by zero) instead of a rounding residue that
+    // would make A enormous; R1 = 0 gives 0 / 0 as before.
+    const double distance = div(mul(in.r1, sub(in.k1, in.k2)), sub(in.r1, in.r2));
+    out.slope = div(in.r1, distance);
+    // K = (b A + Rreq) / A, written as b + Rreq / A so that b A cannot overflow on its own.
+    out.ratio = add(out.intercept, div(in.required, out.slope));
+    out.cement = mul(in.water, out.ratio);
+    out.water = in.water;
+    return out;
+}
+
+std::vector<std::string> strengthReportLines(const FieldTexts& texts,
+                                             const StrengthCorrection& result) {
+    const FormSpec& form = strengthForm();
+    auto text = [&](const char* name) { return fieldText(texts, form, name); };
+    return {
+        "Correction concrete mixture is possible if information about",
+        "2 values of compressive strength and correspondance values of",
+        "cement-water ratio is available",
+        "",
+        "1.INITIAL DATA FOR CORRECTION CONCRETE MIXTURE",
+        "IN DEPENDING ON COMPRESSIVE STRENGTH",
+        "",
+        "First real value of strength, MPa: " + text("edRb1"),
+        "Correspondance value of cement-water ratio: " + text("edC_V1"),
+        "",
+        "Second real value of strength, MPa: " + text("edRb2"),
+        "Correspondance value of cement-water ratio: " + text("edC_V2"),
+        "",
+        "Necessary value of strength, MPa: " + text("edRtr"),
+        "",
+        "UPDATED PARAMETERS",
+        "",
+        "Real value of cement-water ratio: " + formatFixed(result.ratio, 2),
+        "Updated cement content, kg per cu m: " + formatFixed(result.cement, 0),
+        "Updated amount of mixing water, kg per cu m: " + formatFixed(result.water, 0),
+    };
+}
+
+std::string strengthReportTitle(int windowNumber) {
+    return "Correction concrete mixture in depending on compressive strength. Window №" +
+           std::to_string(windowNumber);
+}
+
+Outcome<StrengthCorrection> runStrengthCorrection(const FieldTexts& texts) {
+    return runCorrection<StrengthCorrection>(texts, readStrengthInputs, correctByStrength,
+                                             strengthReportLines);
+}
+
+// --- Correction by aggregate grading and moisture --------------------------------------
+
+AggregateInputs readAggregateInputs(const FieldTexts& texts) {
+    const FormSpec& form = aggregateForm();
+    AggregateInputs in;
+    in.sand = read(texts, form, "edP");
+    in.coarse = read(texts, form, "edSC");
+    in.water = read(texts, form, "edVoda");
+    in.sandHumidity = read(texts, form, "edWp");
+    in.coarseHumidity = read(texts, form, "edWsc");
+    in.sandInCoarse = read(texts, form, "edXp_sc");
+    in.coarseInSand = read(texts, form, "edYsc_p");
+    return in;
+}
+
+AggregateCorrection correctByAggregates(const AggregateInputs& in) {
+    // Fractions of the moist mass: dry part of each grain size, and the two shares.
+    const double drySand = sub(1, div(in.sandHumidity, 100));
+    const double dryCoarse = sub(1, div(in.coarseHumidity, 100));
+    const double x = div(in.sandInCoarse, 100);
+    const double y = div(in.coarseInSand, 100);
+    // Balances of the batch: (1 - y) Ps + x Gs = P / drySand and y Ps + (1 - x) Gs =
+    // SC / dryCoarse. Their determinant (1 - y)(1 - x) - x y is 1 - (x + y) multiplied out;
+    // it is taken in that form so that shares adding up to 100 % give an exact zero
+    // (division by zero) rather than a rounding residue and absurd batch weights.
+    const double shares = sub(1, div(add(in.sandInCoarse, in.coarseInSand), 100));
+    AggregateCorrection out;
+    out.determinant = mul(mul(drySand, dryCoarse), shares);
+    out.sand = div(sub(mul(mul(dryCoarse, in.sand), sub(1, x)), mul(mul(drySand, in.coarse), x)),
+                   out.determinant);
+    out.coarse = div(sub(mul(mul(drySand, in.coarse), sub(1, y)), mul(mul(dryCoarse, in.sand), y)),
+                     out.determinant);
+    // The water the aggregates bring: the moist mass of all sand grains times wp, of all
+    // coarse grains times wsc.
+    const double sandGrains = std::fabs(add(mul(sub(1, y), out.sand), mul(x, out.coarse)));
+    const double coarseGrains = std::fabs(add(mul(sub(1, x), out.coarse), mul(y, out.sand)));
+    out.water = sub(sub(in.water, mul(sandGrains, div(in.sandHumidity, 100))),
+                    mul(coarseGrains, div(in.coarseHumidity, 100)));
+    return out;
+}
+
+std::vector<std::string> aggregateReportLines(const FieldTexts& texts,
+                                              const AggregateCorrection& result) {
+    const FormSpec& form = aggregateForm();
+    auto text = [&](const char* name) { return fieldText(texts, form, name); };
+    return {
+        "",
+        "1.INITIAL DATA FOR CORRECTION CONCRETE MIXTURE",
+        "IN DEPENDING ON AGGREGATES GRADING AND HUMIDITY",
+        "",
+        "Initial amount of sand, kg per cu m: " + text("edP"),
+        "Humidity of sand, %: " + text("edWp"),
+        "Share of coarse aggregares in sand, %: " + text("edYsc_p"),
+        "",
+        "Initial amount of coarse aggregates, kg per cu m: " + text("edSC"),
+        "Humidity of coarse aggregates, %: " + text("edWsc"),
+        "Share of sand in coarse aggregates, %: " + text("edXp_sc"),
+        "",
+        "Initial amount of mixing water, kg per cu m: " + text("edVoda"),
+        "",
+        "UPDATATED PARAMETERS",
+        "",
+        "Updated amount of mixing water, kg per cu m: " + formatFixed(result.water, 0),
+        "Updated amount of sand, kg per cu m: " + formatFixed(result.sand, 0),
+        "Updated quantity of coarse aggregate, kg per cu m: " + formatFixed(result.coarse, 0),
+        "",
+        "Cement content is constant",
+    };
+}
+
+std::string aggregateReportTitle(int windowNumber) {
+    return "Correction concrete mixture in depending on aggregates grading. Window №" +
+           std::to_string(windowNumber);
+}
+
+Outcome<AggregateCorrection> runAggregateCorrection(const FieldTexts& texts) {
+    return runCorrection<AggregateCorrection>(texts, readAggregateInputs, correctByAggregates,
+                                              aggregateReportLines);
+}
+
+}  // namespace orvan::correction

@@ -1,0 +1,109 @@
+#pragma once
+// The two corrections of a concrete mix: by two measured points of strength against
+// cement-water ratio, and from dry design quantities to batch weights of moist, intermixed
+// aggregates. Each takes the field texts of its page, converts them in a fixed order, computes
+// with checked arithmetic and returns its values and its report lines, or the runtime's
+// message of the fault that stopped it.
+#include <string>
+#include <vector>
+
+#include "common/CoreGuard.h"
+#include "common/FieldSpec.h"
+
+namespace orvan::correction {
+
+// One input field with its caption as the dialog shows it, line by line.
+struct CaptionedField {
+    std::string name;
+    std::vector<std::string> captionLines;
+};
+
+// Fields under a common heading; an empty heading means the fields stand on their own.
+struct FieldGroup {
+    std::vector<std::string> headingLines;
+    std::vector<CaptionedField> fields;
+};
+
+// One page of the correction dialog: what the dialog builds and the command line lists.
+struct PageLayout {
+    std::string name;        // the page's component name
+    std::string caption;     // the page's tab caption
+    int helpContext = 0;     // the help topic of the page
+    std::string actionName;  // the OK button
+    std::string closeName;   // the "&Close" button
+    std::vector<FieldGroup> groups;
+};
+
+const PageLayout& strengthPage();   // correct_strength
+const PageLayout& aggregatePage();  // correct_granulom
+
+// The fields of a page as a form of the dialog "correction": captions joined by blanks,
+// every field empty at start.
+const FormSpec& strengthForm();
+const FormSpec& aggregateForm();
+
+// How a correction ended: its values and report lines, or the message that stopped it.
+template <class Values>
+struct Outcome {
+    bool ok = false;
+    std::string message;
+    Values values{};
+    std::vector<std::string> lines;
+};
+
+// --- Correction by strength and cement-water ratio -------------------------------------
+
+// Two measured points (strength R in MPa at cement-water ratio K), the required strength and
+// the required mixing water in kg per cubic metre.
+struct StrengthInputs {
+    double r1 = 0, k1 = 0, r2 = 0, k2 = 0, required = 0, water = 0;
+};
+
+// The line R = A * (C/W - b) through both points, the corrected ratio and cement content.
+struct StrengthCorrection {
+    double intercept = 0;  // b, the C/W at which the line meets zero strength
+    double slope = 0;      // A, MPa per unit of C/W
+    double ratio = 0;      // K, the corrected cement-water ratio
+    double cement = 0;     // C, kg per cubic metre
+    double water = 0;      // W, kg per cubic metre, unchanged
+};
+
+// Converts the page's texts in the order R1, R2, Rreq, K1, K2, W; throws Fault.
+StrengthInputs readStrengthInputs(const FieldTexts& texts);
+// Throws Fault on division by zero, invalid operation or overflow.
+StrengthCorrection correctByStrength(const StrengthInputs& in);
+std::vector<std::string> strengthReportLines(const FieldTexts& texts,
+                                             const StrengthCorrection& result);
+std::string strengthReportTitle(int windowNumber);
+// The whole correction over the page's texts; never throws.
+Outcome<StrengthCorrection> runStrengthCorrection(const FieldTexts& texts);
+
+// --- Correction by aggregate grading and moisture --------------------------------------
+
+// Dry sand P and dry coarse aggregate SC the mix must receive, total water V (kg per cubic
+// metre), humidities wp and wsc, share x of sand in the coarse aggregate and share y of
+// coarse grains in the sand (percent of the moist delivered mass).
+struct AggregateInputs {
+    double sand = 0, coarse = 0, water = 0;
+    double sandHumidity = 0, coarseHumidity = 0;
+    double sandInCoarse = 0, coarseInSand = 0;
+};
+
+// Batch weights of the materials as delivered, kg per cubic metre.
+struct AggregateCorrection {
+    double determinant = 0;  // D of the two grain balances
+    double sand = 0;         // Ps, moist sand to weigh
+    double coarse = 0;       // Gs, moist coarse aggregate to weigh
+    double water = 0;        // Vs, water still to add
+};
+
+// Converts the page's texts in the order P, SC, V, wp, wsc, x, y; throws Fault.
+AggregateInputs readAggregateInputs(const FieldTexts& texts);
+// Throws Fault on division by zero, invalid operation or overflow.
+AggregateCorrection correctByAggregates(const AggregateInputs& in);
+std::vector<std::string> aggregateReportLines(const FieldTexts& texts,
+                                              const AggregateCorrection& result);
+std::string aggregateReportTitle(int windowNumber);
+Outcome<AggregateCorrection> runAggregateCorrection(const FieldTexts& texts);
+
+}  // namespace orvan::correction
