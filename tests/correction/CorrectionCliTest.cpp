@@ -1,0 +1,148 @@
+// orvan-cli correct-strength and correct-aggregates, run in-process: report lines, --json
+// values, exit codes and messages.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <ostream>
+#include <sstream>
+
+#include "cli/Cli.h"
+#include "common/NumberText.h"
+
+namespace {
+
+struct CliRun {
+    int code;
+    std::string out, err;
+};
+
+CliRun run(std::vector<std::string> args) {
+    args.insert(args.begin(), "orvan-cli");
+    std::ostringstream out, err;
+    const int code = orvan::cli::runCli(args, out, err);
+    orvan::setDecimalSeparator('.');  // --decimal-separator is process-wide
+    return {code, out.str(), err.str()};
+}
+
+// The number after "key": in a JSON object written on one line.
+double jsonValue(const std::string& json, const std::string& key) {
+    const std::string quoted = "\"" + key + "\":";
+    const auto at = json.find(quoted);
+    if (at == std::string::npos) return std::nan("");
+    return std::strtod(json.c_str() + at + quoted.size(), nullptr);
+}
+
+const std::vector<std::string> kStrength{"correct-strength", "edRb1=30", "edC_V1=2.0", "edRb2=20",
+                                         "edC_V2=1.6",       "edRtr=25", "edV=180"};
+const std::vector<std::string> kAggregates{"correct-aggregates", "edP=600",  "edSC=1200",
+                                           "edVoda=180",         "edWp=5",   "edWsc=2",
+                                           "edXp_sc=10",         "edYsc_p=5"};
+
+std::vector<std::string> with(std::vector<std::string> args, const std::vector<std::string>& more) {
+    args.insert(args.end(), more.begin(), more.end());
+    return args;
+}
+
+struct CliRow {
+    const char* name;
+    std::vector<std::string> args;
+    int code;
+    const char* outEnd;  // the end of stdout, or of stderr when the run fails
+};
+void PrintTo(const CliRow& row, std::ostream* os) {
+    *os << row.name;
+}
+
+class CorrectionCliRows : public ::testing::TestWithParam<CliRow> {};
+
+TEST_P(CorrectionCliRows, ExitCodeAndOutput) {
+    const CliRow& row = GetParam();
+    CliRun r = run(row.args);
+    EXPECT_EQ(r.code, row.code) << r.err;
+    const std::string& text = row.code == 0 ? r.out : r.err;
+    const std::string end = row.outEnd;
+    ASSERT_GE(text.size(), end.size()) << text;
+    EXPECT_EQ(text.substr(text.size() - end.size()), end) << text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, CorrectionCliRows,
+    ::testing::Values(
+        CliRow{"strength_report", kStrength, 0,
+               "UPDATED PARAMETERS\n\nReal value of cement-water ratio: 1.80\n"
+               "Updated cement content, kg per cu m: 324\n"
+               "Updated amount of mixing water, kg per cu m: 180\n"},
+        CliRow{"strength_qualified_names",
+               {"correct-strength", "correction.edRb1=30", "correction.edC_V1=2.0",
+                "correction.edRb2=20", "correction.edC_V2=1.6", "correction.edRtr=20",
+                "correction.edV=200"},
+               0,
+               "ratio: 1.60\nUpdated cement content, kg per cu m: 320\n"
+               "Updated amount of mixing water, kg per cu m: 200\n"},
+        CliRow{"strength_comma_separator",
+               {"correct-strength", "edRb1=30", "edC_V1=2,0", "edRb2=20", "edC_V2=1,6", "edRtr=25",
+                "edV=180", "--decimal-separator=,"},
+               0,
+               "ratio: 1,80\nUpdated cement content, kg per cu m: 324\n"
+               "Updated amount of mixing water, kg per cu m: 180\n"},
+        CliRow{"strength_field_missing",
+               {"correct-strength", "edRb1=30", "edC_V1=2.0", "edRb2=20", "edC_V2=1.6", "edRtr=25"},
+               1,
+               "'' is not a valid floating point value\n"},
+        CliRow{"strength_equal_points", with(kStrength, {"edRb2=30"}), 1,
+               "Floating point division by zero\n"},
+        CliRow{"strength_unknown_field", with(kStrength, {"edRb3=1"}), 2, "correction.edRtr\n"},
+        CliRow{"aggregates_report", kAggregates, 0,
+               "UPDATATED PARAMETERS\n\nUpdated amount of mixing water, kg per cu m: 124\n"
+               "Updated amount of sand, kg per cu m: 525\n"
+               "Updated quantity of coarse aggregate, kg per cu m: 1331\n\n"
+               "Cement content is constant\n"},
+        CliRow{"aggregates_shares_add_to_100", with(kAggregates, {"edXp_sc=30", "edYsc_p=70"}), 1,
+               "Floating point division by zero\n"},
+        CliRow{"aggregates_bad_text", with(kAggregates, {"edWsc=two"}), 1,
+               "'two' is not a valid floating point value\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct JsonRow {
+    const char* name;
+    std::vector<std::string> args;
+    std::vector<std::pair<const char*, double>> values;  // key, value to 1e-9 relative
+    std::size_t lineCount;
+};
+void PrintTo(const JsonRow& row, std::ostream* os) {
+    *os << row.name;
+}
+
+class CorrectionCliJson : public ::testing::TestWithParam<JsonRow> {};
+
+TEST_P(CorrectionCliJson, ValuesUnroundedAndLines) {
+    const JsonRow& row = GetParam();
+    CliRun r = run(with(row.args, {"--json"}));
+    ASSERT_EQ(r.code, 0) << r.err;
+    for (const auto& [key, value] : row.values)
+        EXPECT_NEAR(jsonValue(r.out, key), value, 1e-9 * std::fabs(value))
+            << key << " in " << r.out;
+    // Every line is a quoted string in the array: count the separators between them.
+    const auto lines = r.out.substr(r.out.find("\"lines\":["));
+    std::size_t commas = 0;
+    for (std::size_t at = 0; (at = lines.find("\",\"", at)) != std::string::npos; ++at) ++commas;
+    EXPECT_EQ(commas + 1, row.lineCount) << lines;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Json, CorrectionCliJson,
+    ::testing::Values(
+        JsonRow{"strength",
+                kStrength,
+                {{"cementWaterRatio", 1.8}, {"cementContent", 324}, {"waterContent", 180}},
+                20},
+        JsonRow{"aggregates_clean",
+                with(kAggregates, {"edXp_sc=0", "edYsc_p=0"}),
+                {{"sand", 600 / 0.95},
+                 {"coarseAggregate", 1200 / 0.98},
+                 {"water", 180 - 600 / 0.95 * 0.05 - 1200 / 0.98 * 0.02}},
+                21}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
