@@ -1,0 +1,2 @@
+add_executable(bench_correction ${CMAKE_CURRENT_LIST_DIR}/correction_bench.cpp)
+target_link_libraries(bench_correction PRIVATE orvan_correction_core benchmark::benchmark_main)
