@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -39,6 +40,8 @@ Tcorrection::Tcorrection(AppContext& app, QWidget* parent) : OrvanDialog(app, pa
         page->addTab(buildPage(*pageLayout),
                      tr(pageLayout->caption.c_str(), pageLayout->name.c_str()));
     }
+    // Both tab captions shown whole: the tabs are never scrolled to, as they never switch.
+    page->tabBar()->setUsesScrollButtons(false);
     connect(page, &QTabWidget::currentChanged, this, &Tcorrection::refuseUserSwitch);
     selectPage(0);
 }
@@ -52,6 +55,7 @@ QWidget* Tcorrection::buildPage(const corr::PageLayout& layout) {
     pageLayout->addStretch(1);
 
     const int index = page->count();
+    firstFields_[index] = fields_.value(fromCore(layout.groups.front().fields.front().name));
     const char* actionName = layout.actionName.c_str();
     okButtons_[index] = makeActionButton(tr("OK", actionName), fromCore(layout.actionName));
     auto* buttons = new QHBoxLayout;
@@ -67,6 +71,7 @@ void Tcorrection::addGroup(QVBoxLayout* pageLayout, QWidget* pageWidget,
     QWidget* holder = pageWidget;
     auto* form = new QFormLayout;
     form->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     if (!group.headingLines.empty()) {
         auto* box = new QGroupBox(pageWidget);
         auto* boxLayout = new QVBoxLayout(box);
@@ -128,11 +133,9 @@ void Tcorrection::refuseUserSwitch(int index) {
 
 void Tcorrection::showEvent(QShowEvent* event) {
     OrvanDialog::showEvent(event);
-    QWidget* current = page->currentWidget();
+    // The first field of the page takes the focus unless the user left it inside the page.
     QWidget* focus = focusWidget();
-    if (!focus || !current->isAncestorOf(focus)) {
-        if (auto* first = current->findChild<QLineEdit*>()) first->setFocus();
-    }
+    if (!focus || !page->currentWidget()->isAncestorOf(focus)) firstFields_[selected_]->setFocus();
 }
 
 orvan::FieldTexts Tcorrection::pageTexts(const corr::PageLayout& layout) const {

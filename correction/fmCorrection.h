@@ -48,6 +48,7 @@ private:
     QTabWidget* page = nullptr;
     QHash<QString, QLineEdit*> fields_;
     QPushButton* okButtons_[2] = {nullptr, nullptr};
+    QLineEdit* firstFields_[2] = {nullptr, nullptr};
     int selected_ = 0;
     bool selecting_ = false;
     int labelCount_ = 0;

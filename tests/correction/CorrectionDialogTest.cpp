@@ -179,15 +179,18 @@ private slots:
         field("edRb1")->setText("31.5");
         openAndClose(left);
         int shownIndex = -1;
-        bool firstFieldVisible = false;
+        bool firstFieldVisible = false, firstFieldFocused = false;
         const int code = open(command, [&] {
             shownIndex = page()->currentIndex();
-            firstFieldVisible = field(command == 0 ? "edRb1" : "edP")->isVisible();
+            QLineEdit* first = field(command == 0 ? "edRb1" : "edP");
+            firstFieldVisible = first->isVisible();
+            firstFieldFocused = dialog_->focusWidget() == first;
             button(closeName(command))->click();
         });
         QVERIFY(!watchdog.fired());
         QCOMPARE(shownIndex, command);
         QVERIFY(firstFieldVisible);
+        QVERIFY(firstFieldFocused);
         QCOMPARE(code, int(QDialog::Rejected));
         QCOMPARE(area_->windowNumber(), 0);                 // Close runs nothing
         QCOMPARE(field("edRb1")->text(), QString("31.5"));  // texts kept between uses
