@@ -1,1 +1,149 @@
-// placeholder until the calculations land
+#include "strength_control/calc/ControlChart.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "common/Checked.h"
+#include "common/NumberText.h"
+
+namespace orvan::control {
+
+namespace {
+
+constexpr Rgb kGreen{0, 128, 0};
+constexpr Rgb kRed{255, 0, 0};
+constexpr Rgb kBlue{0, 0, 255};
+constexpr Rgb kAverageLegend{0, 128, 255};
+constexpr Rgb kFuchsia{255, 0, 255};
+constexpr Rgb kStrengthLegend{255, 128, 255};
+
+// Margin between the correcting limits and the ends of the vertical axis, MPa.
+constexpr double kRangeMargin = 3.0;
+
+struct Limits {
+    double warningTop, warningBottom, correctingTop, correctingBottom, averageLevel;
+};
+
+// The limits in the order the chart converts them.
+Limits readLimits(const FieldTexts& texts) {
+    const FormSpec& form = controlForm();
+    auto read = [&](const char* name) { return textToFloat(fieldText(texts, form, name)); };
+    Limits limits{};
+    limits.warningTop = read("edRpr1");
+    limits.warningBottom = read("edRpr2");
+    limits.correctingTop = read("edRcor1");
+    limits.correctingBottom = read("edRcor2");
+    limits.averageLevel = read("edRy");
+    return limits;
+}
+
+// A horizontal line from x = 0 to x = n.
+void drawLevel(ChartSeries& series, double value, int n) {
+    series.points.push_back({0.0, value, series.pointColor});
+    series.points.push_back({static_cast<double>(n), value, series.pointColor});
+}
+
+ChartOutcome stopped(ChartOutcome outcome, OutcomeKind kind, const std::string& message) {
+    outcome.kind = kind;
+    outcome.message = message;
+    outcome.range.reset();
+    outcome.series = emptySeries();
+    return outcome;
+}
+
+}  // namespace
+
+std::string Rgb::hex() const {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", r, g, b);
+    return text;
+}
+
+std::array<ChartSeries, kSeriesCount> emptySeries() {
+    return {{
+        {"Series3", "Limit of correcting", kGreen, kGreen, 3, false, false, {}},
+        {"Series4", "Limit of correcting", kGreen, kGreen, 3, false, false, {}},
+        {"Series2", "Limit of warning", kRed, kRed, 3, false, false, {}},
+        {"Series1", "Limit of warning", kRed, kRed, 3, false, false, {}},
+        {"Series5", "Average level of strength", kAverageLegend, kBlue, 3, false, false, {}},
+        {"Series6", "Real strength of concrete", kStrengthLegend, kFuchsia, 2, true, true, {}},
+    }};
+}
+
+const FormSpec& controlForm() {
+    static const FormSpec form{
+        "fmPeriod_Control1",
+        {
+            {"edRy", "Enter average level of strength, MPa", ""},
+            {"edCountParty", "Enter quantity of controllable industrial parties of concrete", "3"},
+            {"edRpr1", "Top limit of warning:", ""},
+            {"edRpr2", "Bottom limit of warning:", ""},
+            {"edRcor1", "Top limit of correcting:", ""},
+            {"edRcor2", "Bottom limit of correcting:", ""},
+        }};
+    return form;
+}
+
+const FormSpec& batchPromptForm() {
+    static const FormSpec form{"fmPeriod_Control3", {{"edRi", "Strength in 1 party, MPa:", ""}}};
+    return form;
+}
+
+std::string batchPromptText(int batch) {
+    return "Strength in " + std::to_string(batch) + " party, MPa:";
+}
+
+ChartOutcome buildControlChart(const FieldTexts& texts, const BatchPrompt& prompt) {
+    ChartOutcome outcome;
+    outcome.series = emptySeries();
+    try {
+        const std::string countText = fieldText(texts, controlForm(), "edCountParty");
+        const int n = textToInt(countText);
+        // A negative count cannot be drawn: refuse it as a count that is not one.
+        if (n < 0) throw Fault(invalidIntegerMessage(countText));
+
+        std::vector<double> batchStrength;
+        batchStrength.reserve(static_cast<std::size_t>(std::min(n, 1000)));
+        for (int i = 1; i <= n; ++i) {
+            ++outcome.batchesAsked;
+            batchStrength.push_back(textToFloat(prompt(i, batchPromptText(i))));
+        }
+
+        const Limits limits = readLimits(texts);
+        const AxisRange range{checked::sub(limits.correctingBottom, kRangeMargin),
+                              checked::add(limits.correctingTop, kRangeMargin)};
+        if (range.min > range.max) return stopped(outcome, OutcomeKind::Failed, kAxisRefusal);
+        outcome.range = range;
+
+        auto& s = outcome.series;
+        drawLevel(s[0], limits.correctingTop, n);
+        drawLevel(s[1], limits.correctingBottom, n);
+        drawLevel(s[2], limits.warningTop, n);
+        drawLevel(s[3], limits.warningBottom, n);
+        drawLevel(s[4], limits.averageLevel, n);
+        for (int i = 1; i <= n; ++i)
+            s[5].points.push_back({static_cast<double>(i), batchStrength[i - 1], s[5].pointColor});
+    } catch (const Fault& fault) {
+        return stopped(outcome, OutcomeKind::Failed, fault.what());
+    }
+    return outcome;
+}
+
+std::vector<std::string> chartLines(const ChartOutcome& chart) {
+    std::vector<std::string> lines;
+    lines.push_back(kChartTitle);
+    if (chart.range)
+        lines.push_back(std::string(kAxisTitle) + ": " + formatGeneral15(chart.range->min) +
+                        " to " + formatGeneral15(chart.range->max));
+    for (const auto& series : chart.series) {
+        std::string line = series.name + " \"" + series.title + "\" " + series.pointColor.hex() +
+                           " width " + std::to_string(series.width) + ":";
+        for (const auto& point : series.points)
+            line += " (" + formatGeneral15(point.x) + "; " + formatGeneral15(point.y) + ")";
+        lines.push_back(line);
+    }
+    lines.push_back(kChartFooter);
+    return lines;
+}
+
+}  // namespace orvan::control

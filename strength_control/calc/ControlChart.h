@@ -1,0 +1,88 @@
+#pragma once
+// The control chart of a controlled period: five horizontal lines (the correcting and warning
+// limits and the average level of strength, read off the analysed-period report) and the
+// strengths of the controlled batches, against a vertical range three MPa beyond the
+// correcting limits.
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/FieldSpec.h"
+#include "common/Fault.h"
+
+namespace orvan::control {
+
+struct Rgb {
+    std::uint8_t r = 0, g = 0, b = 0;
+    std::string hex() const;  // "#rrggbb"
+    bool operator==(const Rgb&) const = default;
+};
+
+struct ChartPoint {
+    double x = 0;
+    double y = 0;  // MPa
+    Rgb color;     // the colour of the point and of the segment that ends in it
+    bool operator==(const ChartPoint&) const = default;
+};
+
+struct ChartSeries {
+    std::string name;   // component name, "Series3"
+    std::string title;  // legend text
+    Rgb seriesColor;    // what the legend shows
+    Rgb pointColor;     // what the line is drawn in
+    int width = 1;      // pixels
+    bool markers = false;  // square marker at every point
+    bool labels = false;   // every point labelled with its value
+    std::vector<ChartPoint> points;
+};
+
+struct AxisRange {
+    double min = 0;
+    double max = 0;
+    bool operator==(const AxisRange&) const = default;
+};
+
+inline constexpr int kSeriesCount = 6;
+
+// The six series in legend and drawing order, empty.
+std::array<ChartSeries, kSeriesCount> emptySeries();
+
+inline constexpr const char* kChartTitle = "Technological card of concrete strength";
+inline constexpr const char* kChartFooter = "Controllable industrial parties of concrete";
+inline constexpr const char* kAxisTitle = "Strength of concrete, MPa";
+inline constexpr const char* kAxisRefusal = "Axis Minimum Value must be <= Maximum";
+
+// The fields of the input dialog fmPeriod_Control1 and of the batch prompt fmPeriod_Control3.
+const FormSpec& controlForm();
+const FormSpec& batchPromptForm();
+
+// "Strength in 1 party, MPa:"
+std::string batchPromptText(int batch);
+
+// Asks the strength of batch i (1-based) with the prompt's text; returns the text of edRi
+// as it stood when the prompt closed, whichever button closed it.
+using BatchPrompt = std::function<std::string(int batch, const std::string& promptText)>;
+
+struct ChartOutcome {
+    OutcomeKind kind = OutcomeKind::Done;
+    std::string message;  // the runtime's message when not Done
+    int batchesAsked = 0;
+    // The vertical range to set; empty when the building stopped, so the previous range stays.
+    std::optional<AxisRange> range;
+    // Always six series; their points are empty when the building stopped.
+    std::array<ChartSeries, kSeriesCount> series;
+    bool ok() const { return kind == OutcomeKind::Done; }
+};
+
+// Builds the chart from the dialog's texts, asking each batch strength in turn.
+// Order of conversions: the count, each batch strength as it is answered, then warningTop,
+// warningBottom, correctingTop, correctingBottom, averageLevel. Never throws.
+ChartOutcome buildControlChart(const FieldTexts& texts, const BatchPrompt& prompt);
+
+// The chart's data as text lines, for the command-line tool.
+std::vector<std::string> chartLines(const ChartOutcome& chart);
+
+}  // namespace orvan::control

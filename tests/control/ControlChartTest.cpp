@@ -1,0 +1,236 @@
+// The control chart's data: range, series, prompts and what each failure leaves drawn.
+#include <gtest/gtest.h>
+
+#include "common/NumberText.h"
+#include "strength_control/calc/ControlChart.h"
+
+using namespace orvan;
+using namespace orvan::control;
+
+namespace {
+
+struct Figures {
+    std::string ry = "25", count = "3", rpr1 = "27", rpr2 = "23", rcor1 = "30", rcor2 = "20";
+    FieldTexts texts() const {
+        return {{"edRy", ry},     {"edCountParty", count}, {"edRpr1", rpr1},
+                {"edRpr2", rpr2}, {"edRcor1", rcor1},      {"edRcor2", rcor2}};
+    }
+};
+
+// Answers the prompts from a list and records their texts; "" past the end.
+struct ScriptedPrompts {
+    std::vector<std::string> answers;
+    std::vector<std::string> asked;
+    BatchPrompt prompt() {
+        return [this](int batch, const std::string& text) {
+            asked.push_back(text);
+            return static_cast<std::size_t>(batch) <= answers.size() ? answers[batch - 1] : "";
+        };
+    }
+};
+
+class ControlChartBase : public ::testing::Test {
+protected:
+    void SetUp() override { setDecimalSeparator('.'); }
+};
+
+}  // namespace
+
+struct RangeRow {
+    const char* name;
+    const char* top;
+    const char* bottom;
+    double min, max;
+};
+
+class ControlChartRange : public ::testing::TestWithParam<RangeRow> {};
+
+TEST_P(ControlChartRange, RunsThreeBeyondTheCorrectingLimits) {
+    setDecimalSeparator('.');
+    const RangeRow& row = GetParam();
+    Figures f;
+    f.rcor1 = row.top, f.rcor2 = row.bottom;
+    ScriptedPrompts prompts{{"25", "26", "24"}, {}};
+    ChartOutcome chart = buildControlChart(f.texts(), prompts.prompt());
+    ASSERT_TRUE(chart.ok()) << chart.message;
+    ASSERT_TRUE(chart.range);
+    EXPECT_DOUBLE_EQ(chart.range->min, row.min);
+    EXPECT_DOUBLE_EQ(chart.range->max, row.max);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ControlChartRange,
+    ::testing::Values(RangeRow{"limits30and20", "30", "20", 17, 33},
+                      RangeRow{"farBelowFirstPeriod", "10", "5", 2, 13},
+                      RangeRow{"limitsInAnyOrderButWithinSix", "20", "25", 22, 23},
+                      RangeRow{"equalEndsAllowed", "20", "26", 23, 23},
+                      RangeRow{"negativeLimits", "-1", "-4.5", -7.5, 2}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+using ControlChartSeries = ControlChartBase;
+
+TEST_F(ControlChartSeries, SixSeriesInLegendOrderWithTheirLooks) {
+    struct Look {
+        const char* name;
+        const char* title;
+        const char* series;
+        const char* point;
+        int width;
+        bool markers;
+    };
+    const Look looks[] = {
+        {"Series3", "Limit of correcting", "#008000", "#008000", 3, false},
+        {"Series4", "Limit of correcting", "#008000", "#008000", 3, false},
+        {"Series2", "Limit of warning", "#ff0000", "#ff0000", 3, false},
+        {"Series1", "Limit of warning", "#ff0000", "#ff0000", 3, false},
+        {"Series5", "Average level of strength", "#0080ff", "#0000ff", 3, false},
+        {"Series6", "Real strength of concrete", "#ff80ff", "#ff00ff", 2, true},
+    };
+    auto series = emptySeries();
+    for (int i = 0; i < kSeriesCount; ++i) {
+        SCOPED_TRACE(looks[i].name);
+        EXPECT_EQ(series[i].name, looks[i].name);
+        EXPECT_EQ(series[i].title, looks[i].title);
+        EXPECT_EQ(series[i].seriesColor.hex(), looks[i].series);
+        EXPECT_EQ(series[i].pointColor.hex(), looks[i].point);
+        EXPECT_EQ(series[i].width, looks[i].width);
+        EXPECT_EQ(series[i].markers, looks[i].markers);
+        EXPECT_EQ(series[i].labels, looks[i].markers);
+    }
+}
+
+TEST_F(ControlChartSeries, LinesRunFromZeroToNAndBatchesSitAtOneToN) {
+    Figures f;
+    ScriptedPrompts prompts{{"25", "26.5", " 24"}, {}};
+    ChartOutcome chart = buildControlChart(f.texts(), prompts.prompt());
+    ASSERT_TRUE(chart.ok()) << chart.message;
+    const double levels[] = {30, 20, 27, 23, 25};  // correcting, warning, average
+    for (int s = 0; s < 5; ++s) {
+        SCOPED_TRACE(chart.series[s].name);
+        const Rgb color = chart.series[s].pointColor;
+        EXPECT_EQ(chart.series[s].points,
+                  (std::vector<ChartPoint>{{0, levels[s], color}, {3, levels[s], color}}));
+    }
+    const Rgb fuchsia{255, 0, 255};
+    EXPECT_EQ(chart.series[5].points,
+              (std::vector<ChartPoint>{{1, 25, fuchsia}, {2, 26.5, fuchsia}, {3, 24, fuchsia}}));
+    EXPECT_EQ(chart.batchesAsked, 3);
+}
+
+TEST_F(ControlChartSeries, PromptsAskInOrder) {
+    Figures f;
+    f.count = "4";
+    ScriptedPrompts prompts{{"1", "2", "3", "4"}, {}};
+    ASSERT_TRUE(buildControlChart(f.texts(), prompts.prompt()).ok());
+    EXPECT_EQ(prompts.asked,
+              (std::vector<std::string>{"Strength in 1 party, MPa:", "Strength in 2 party, MPa:",
+                                        "Strength in 3 party, MPa:", "Strength in 4 party, MPa:"}));
+}
+
+TEST_F(ControlChartSeries, ZeroBatchesCollapseTheLinesAtZero) {
+    Figures f;
+    f.count = "0";
+    ScriptedPrompts prompts;
+    ChartOutcome chart = buildControlChart(f.texts(), prompts.prompt());
+    ASSERT_TRUE(chart.ok()) << chart.message;
+    EXPECT_TRUE(prompts.asked.empty());
+    EXPECT_EQ(chart.series[0].points.size(), 2u);
+    EXPECT_EQ(chart.series[0].points[1].x, 0.0);
+    EXPECT_TRUE(chart.series[5].points.empty());
+}
+
+TEST_F(ControlChartSeries, CommaSeparatorLocale) {
+    setDecimalSeparator(',');
+    Figures f;
+    f.rcor1 = "30,5";
+    ScriptedPrompts prompts{{"25,5", "26.5", "24"}, {}};
+    ChartOutcome chart = buildControlChart(f.texts(), prompts.prompt());
+    setDecimalSeparator('.');
+    ASSERT_TRUE(chart.ok()) << chart.message;
+    EXPECT_DOUBLE_EQ(chart.range->max, 33.5);
+    EXPECT_DOUBLE_EQ(chart.series[5].points[0].y, 25.5);
+}
+
+// Each failure: its message, how many prompts were shown, and that nothing is drawn.
+struct FailureRow {
+    const char* name;
+    Figures figures;
+    std::vector<std::string> answers;
+    const char* message;
+    int asked;
+};
+
+class ControlChartFailure : public ::testing::TestWithParam<FailureRow> {};
+
+TEST_P(ControlChartFailure, StopsWithMessageAndDrawsNothing) {
+    setDecimalSeparator('.');
+    const FailureRow& row = GetParam();
+    ScriptedPrompts prompts{row.answers, {}};
+    ChartOutcome chart = buildControlChart(row.figures.texts(), prompts.prompt());
+    EXPECT_EQ(chart.kind, OutcomeKind::Failed);
+    EXPECT_EQ(chart.message, row.message);
+    EXPECT_EQ(static_cast<int>(prompts.asked.size()), row.asked);
+    EXPECT_EQ(chart.batchesAsked, row.asked);
+    EXPECT_FALSE(chart.range) << "the previous range must stay";
+    for (const auto& s : chart.series) EXPECT_TRUE(s.points.empty()) << s.name;
+    EXPECT_EQ(chart.series[5].name, "Series6");
+}
+
+namespace {
+Figures with(std::string Figures::*field, const char* text) {
+    Figures f;
+    f.*field = text;
+    return f;
+}
+}  // namespace
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ControlChartFailure,
+    ::testing::Values(
+        FailureRow{"countNotInteger", with(&Figures::count, "3.5"), {"25", "26", "24"},
+                   "'3.5' is not a valid integer value", 0},
+        FailureRow{"countEmpty", with(&Figures::count, ""), {}, "'' is not a valid integer value", 0},
+        FailureRow{"countNegative", with(&Figures::count, "-2"), {},
+                   "'-2' is not a valid integer value", 0},
+        FailureRow{"countTrailingBlank", with(&Figures::count, "3 "), {},
+                   "'3 ' is not a valid integer value", 0},
+        FailureRow{"secondBatchEmptyStopsAsking", Figures{}, {"25", "", "24"},
+                   "'' is not a valid floating point value", 2},
+        FailureRow{"firstBatchNotNumber", Figures{}, {"abc"},
+                   "'abc' is not a valid floating point value", 1},
+        FailureRow{"warningTopAfterAllBatches", with(&Figures::rpr1, "x"), {"25", "26", "24"},
+                   "'x' is not a valid floating point value", 3},
+        FailureRow{"averageLevelIsConvertedLast", with(&Figures::ry, ""), {"25", "26", "24"},
+                   "'' is not a valid floating point value", 3},
+        FailureRow{"correctingBottomBeforeAverage",
+                   [] {
+                       Figures f;
+                       f.ry = "bad-ry";
+                       f.rcor2 = "bad-bottom";
+                       return f;
+                   }(),
+                   {"25", "26", "24"}, "'bad-bottom' is not a valid floating point value", 3},
+        FailureRow{"axisRefused", with(&Figures::rcor2, "40"), {"25", "26", "24"},
+                   "Axis Minimum Value must be <= Maximum", 3}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+using ControlChartText = ControlChartBase;
+
+TEST_F(ControlChartText, LinesListRangeAndSeries) {
+    Figures f;
+    f.count = "2";
+    ScriptedPrompts prompts{{"25", "26.5"}, {}};
+    ChartOutcome chart = buildControlChart(f.texts(), prompts.prompt());
+    auto lines = chartLines(chart);
+    ASSERT_EQ(lines.size(), 9u);
+    EXPECT_EQ(lines[0], "Technological card of concrete strength");
+    EXPECT_EQ(lines[1], "Strength of concrete, MPa: 17 to 33");
+    EXPECT_EQ(lines[2], "Series3 \"Limit of correcting\" #008000 width 3: (0; 30) (2; 30)");
+    EXPECT_EQ(lines[6], "Series5 \"Average level of strength\" #0000ff width 3: (0; 25) (2; 25)");
+    EXPECT_EQ(lines[7], "Series6 \"Real strength of concrete\" #ff00ff width 2: (1; 25) (2; 26.5)");
+    EXPECT_EQ(lines[8], "Controllable industrial parties of concrete");
+}
+
+// Row names instead of byte dumps in the test output.
+void PrintTo(const RangeRow& row, std::ostream* os) { *os << row.name; }
+void PrintTo(const FailureRow& row, std::ostream* os) { *os << row.name; }

@@ -1,0 +1,7 @@
+# The controlled period: the chart's data in the core, orvan-cli control-chart, the picture
+# writer and the three windows.
+orvan_gtest(control_core_tests
+    ${CMAKE_CURRENT_LIST_DIR}/ControlChartTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ControlChartCliTest.cpp
+)
+target_link_libraries(control_core_tests PRIVATE orvan_cli_lib)
