@@ -1,6 +1,94 @@
 #include "strength_control/Period_Analiz1.h"
 
+#include <QButtonGroup>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "app/AppContext.h"
+#include "strength_control/Period_Analiz2.h"
+#include "strength_control/Period_Analiz3.h"
+#include "strength_control/calc/AnalysedPeriod.h"
+
+namespace {
+
+constexpr int kHelpContext = 41;
+
+// The default of a field of this dialog, from the table the command-line tool shares.
+QString defaultText(const char* name) {
+    for (const auto& field : orvan::analysed::setupForm().fields)
+        if (field.name == name) return QString::fromStdString(field.defaultText);
+    return {};
+}
+
+}  // namespace
+
 TfmPeriod_Analiz1::TfmPeriod_Analiz1(AppContext& app, QWidget* parent) : OrvanDialog(app, parent) {
     setObjectName("fmPeriod_Analiz1");
     setWindowTitle(tr("Statistical control of concrete strength. Analyzed period."));
+    setHelpContext(this, kHelpContext);
+    auto* layout = new QVBoxLayout(this);
+
+    rgCount_Party =
+        new QGroupBox(tr("Choose duration of the analyzed period", "rgCount_Party"), this);
+    rgCount_Party->setObjectName("rgCount_Party");
+    auto* items = new QVBoxLayout(rgCount_Party);
+    countPartyItems_ = new QButtonGroup(this);
+    const char* itemTexts[] = {QT_TR_NOOP("5 parties (6 extracts in each batch)"),
+                               QT_TR_NOOP("10 parties (3 extracts in each batch)")};
+    for (int index = 0; index < 2; ++index) {
+        auto* item = new QRadioButton(tr(itemTexts[index], "rgCount_Party"), rgCount_Party);
+        item->setObjectName(QStringLiteral("rgCount_Party_%1").arg(index));
+        countPartyItems_->addButton(item, index);
+        items->addWidget(item);
+    }
+    layout->addWidget(rgCount_Party);
+
+    auto* form = new QFormLayout;
+    edB = new QLineEdit(defaultText("edB"), this);
+    edB->setObjectName("edB");
+    auto* label = new QLabel(tr("Strength of concrete, MPa", "edB"), this);
+    label->setObjectName("Label1");
+    label->setBuddy(edB);
+    form->addRow(label, edB);
+    layout->addLayout(form);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(makeActionButton(tr("OK", "BitBtn1"), "BitBtn1"));
+    buttons->addWidget(makeCloseButton("BitBtn2"));
+    layout->addLayout(buttons);
+
+    setCountPartyIndex(defaultText("rgCount_Party").toInt());
+}
+
+int TfmPeriod_Analiz1::countPartyIndex() const {
+    return countPartyItems_->checkedId();
+}
+
+void TfmPeriod_Analiz1::setCountPartyIndex(int index) {
+    if (QAbstractButton* item = countPartyItems_->button(index)) item->setChecked(true);
+}
+
+QString TfmPeriod_Analiz1::edBText() const {
+    return edB->text();
+}
+
+void TfmPeriod_Analiz1::runAction() {
+    BitBtn1Click();
+}
+
+// Shows the input dialog of the chosen layout; this dialog closes once that one has closed,
+// whatever its result.
+void TfmPeriod_Analiz1::BitBtn1Click() {
+    if (countPartyIndex() == 0) {
+        if (auto* input = app().window<TfmPeriod_analiz2_5>()) input->exec();
+    } else if (auto* input = app().window<TfmPeriod_analiz2_15>()) {
+        input->exec();
+    }
 }

@@ -1,9 +1,33 @@
 #pragma once
+// The entry dialog of the analysed period: the sampling layout and the specified class B of
+// the concrete. OK opens the input dialog of the chosen layout; that dialog reads edB itself
+// when it runs.
+#include <QString>
+
 #include "app/OrvanDialog.h"
 
-// Placeholder: the window exists with its name and caption; its contents come later.
+class QButtonGroup;
+class QGroupBox;
+class QLineEdit;
+
 class TfmPeriod_Analiz1 : public OrvanDialog {
     Q_OBJECT
 public:
     explicit TfmPeriod_Analiz1(AppContext& app, QWidget* parent = nullptr);
+
+    // rgCount_Party: 0 is 5 parties of 6 extracts, 1 is 10 parties of 3 extracts.
+    int countPartyIndex() const;
+    void setCountPartyIndex(int index);
+    // The current text of edB, read when the statistics run needs it.
+    QString edBText() const;
+
+    void BitBtn1Click();
+
+protected:
+    void runAction() override;
+
+private:
+    QGroupBox* rgCount_Party = nullptr;
+    QButtonGroup* countPartyItems_ = nullptr;
+    QLineEdit* edB = nullptr;
 };

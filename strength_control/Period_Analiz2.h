@@ -1,9 +1,14 @@
 #pragma once
-#include "app/OrvanDialog.h"
+// The input dialog of the 5x6 layout: five tabs of six extract fields; resizable.
+#include "strength_control/Period_AnalizInput.h"
 
-// Placeholder: the window exists with its name and caption; its contents come later.
-class TfmPeriod_analiz2_5 : public OrvanDialog {
+class TfmPeriod_analiz2_5 : public AnalysedPeriodInputDialog {
     Q_OBJECT
 public:
     explicit TfmPeriod_analiz2_5(AppContext& app, QWidget* parent = nullptr);
+
+protected:
+    QString translate(const char* text, const char* componentName) const override {
+        return tr(text, componentName);
+    }
 };

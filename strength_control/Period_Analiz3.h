@@ -1,9 +1,14 @@
 #pragma once
-#include "app/OrvanDialog.h"
+// The input dialog of the 10x3 layout: ten tabs of three extract fields; fixed border.
+#include "strength_control/Period_AnalizInput.h"
 
-// Placeholder: the window exists with its name and caption; its contents come later.
-class TfmPeriod_analiz2_15 : public OrvanDialog {
+class TfmPeriod_analiz2_15 : public AnalysedPeriodInputDialog {
     Q_OBJECT
 public:
     explicit TfmPeriod_analiz2_15(AppContext& app, QWidget* parent = nullptr);
+
+protected:
+    QString translate(const char* text, const char* componentName) const override {
+        return tr(text, componentName);
+    }
 };

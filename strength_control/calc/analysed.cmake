@@ -1,4 +1,3 @@
-orvan_core_library(orvan_analysed_core
-    AnalysedPeriod.cpp
-)
-target_link_libraries(orvan_analysed_core PUBLIC orvan_common)
+orvan_core_library(
+    orvan_analysed_core AnalysedPeriod.cpp AnalysedPeriodReport.cpp AnalysedPeriodForms.cpp)
+    target_link_libraries(orvan_analysed_core PUBLIC orvan_common)

@@ -1,0 +1,47 @@
+#pragma once
+// What the two input dialogs of the analysed period share: one tab per party with its extract
+// fields, the statistics run on OK, the report, and pasting a block of extract texts.
+#include <vector>
+
+#include "app/OrvanDialog.h"
+#include "strength_control/calc/AnalysedPeriod.h"
+
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+
+class TfmPeriod_Analiz1;
+
+class AnalysedPeriodInputDialog : public OrvanDialog {
+    Q_OBJECT
+public:
+    const orvan::analysed::AnalysedPeriodLayout& periodLayout() const { return layout_; }
+    QTabWidget* pageControl() const { return page; }
+    // 1-based party and extract.
+    QLineEdit* extractField(int party, int extract) const;
+
+    // The statistics run and its report, as OK does it (the dialog's closing aside).
+    void BitBtn1Click();
+    // Fills every extract field from the clipboard's text, or fills nothing and says why.
+    void bbPasteClick();
+
+protected:
+    AnalysedPeriodInputDialog(AppContext& app, const orvan::analysed::AnalysedPeriodLayout& layout,
+                              QWidget* parent);
+    // Builds the contents; called by the window class's constructor, whose tr() is used.
+    void build();
+    // The window class's translation: tr(text, componentName).
+    virtual QString translate(const char* text, const char* componentName) const = 0;
+
+    void runAction() override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QWidget* buildPartyTab(int party);
+    orvan::analysed::ExtractTexts extractTexts() const;
+    void showParty(int party);
+
+    const orvan::analysed::AnalysedPeriodLayout& layout_;
+    QTabWidget* page = nullptr;
+    std::vector<std::vector<QLineEdit*>> fields_;  // [party][extract], 0-based
+};

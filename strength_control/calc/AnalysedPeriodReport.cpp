@@ -1,0 +1,103 @@
+// The analysed-period report: the input as typed, the party statistics, the overall
+// coefficient of variation, the average level of strength and the four limits.
+#include <array>
+
+#include "common/NumberText.h"
+#include "strength_control/calc/AnalysedPeriod.h"
+
+namespace orvan::analysed {
+
+namespace {
+
+constexpr std::array<const char*, 10> kPartyHeading = {
+    "Strength in first party:",   "Strength in second party:", "Strength in third party:",
+    "Strength in fourth party:",  "Strength in fifth party:",  "Strength in sixth party:",
+    "Strength in seventh party:", "Strength in eigth party:",  "Strength in ninth party:",
+    "Strength in tenth party:"};
+
+constexpr std::array<const char*, 10> kPartyPrefix = {
+    "First party: ", "Second party: ",  "Third party: ", "Fourth party: ", "Fifth party: ",
+    "Sixth party: ", "Seventh party: ", "Eigth party: ", "Ninth party: ",  "Tenth party: "};
+
+constexpr std::array<const char*, 6> kExtractPrefix = {"First extract - ", "Second extract - ",
+                                                       "Third extract - ", "Fourth extract - ",
+                                                       "Fifth extract - ", "Sixth extract - "};
+
+using Lines = std::vector<std::string>;
+
+void addInitialData(const AnalysedPeriodLayout& layout, const AnalysedPeriodResult& result,
+                    Lines& lines) {
+    lines.push_back("");
+    lines.push_back("1. INITIAL DATA FOR STATISTICAL CONTROL");
+    lines.push_back("");
+    lines.push_back("The duration of the analyzed period is " + std::to_string(layout.partyCount) +
+                    " parties of concrete.");
+    lines.push_back("In each batch the concrete strength is determined in " +
+                    std::to_string(layout.extractCount) + " extracts.");
+    for (int i = 0; i < layout.partyCount; ++i) {
+        lines.push_back(kPartyHeading[i]);
+        for (int j = 0; j < layout.extractCount; ++j) {
+            // Only the very first extract line carries the unit in Latin letters.
+            const std::string& unit =
+                (i == 0 && j == 0) ? std::string(kLatinUnit) : layout.otherExtractUnit;
+            lines.push_back(kExtractPrefix[j] + result.extractText[i][j] + unit);
+        }
+    }
+}
+
+// A heading and one line per party: its prefix and the value with `decimals` places.
+void addPartyValues(const AnalysedPeriodLayout& layout, const std::string& heading,
+                    const std::vector<double>& values, int decimals, bool variationLines,
+                    Lines& lines) {
+    lines.push_back("");
+    lines.push_back(heading);
+    for (int i = 0; i < layout.partyCount; ++i) {
+        const std::string prefix =
+            (variationLines && i == 3) ? layout.fourthVariationPrefix : kPartyPrefix[i];
+        lines.push_back(prefix + formatFixed(values[i], decimals));
+    }
+}
+
+void addResults(const AnalysedPeriodLayout& layout, const AnalysedPeriodResult& result,
+                Lines& lines) {
+    lines.push_back("");
+    lines.push_back("2. RESULTS OF THE ANALYZED PERIOD");
+    lines.push_back("");
+    lines.push_back(std::string("Average strength in parties,") + kMixedScriptUnit + ":");
+    for (int i = 0; i < layout.partyCount; ++i)
+        lines.push_back(kPartyPrefix[i] + formatFixed(result.partyMean[i], 1));
+    addPartyValues(layout, "Standard deviations in the parties:", result.partyDeviation, 2, false,
+                   lines);
+    addPartyValues(layout, "Coefficient of variation in the parties:", result.partyVariation, 2,
+                   true, lines);
+    const std::string& tail = layout.valueTail;
+    lines.push_back("");
+    lines.push_back("Overall coefficient of variation: " + formatFixed(result.overallVariation, 2));
+    lines.push_back("");
+    lines.push_back("Average level of strength, MPa: " + formatFixed(result.averageLevel, 1) +
+                    tail);
+    lines.push_back("");
+    lines.push_back("Top limit of warning, MPa: " + formatFixed(result.warningTop, 1) + tail);
+    lines.push_back("Bottom limit of warning, MPa: " + formatFixed(result.warningBottom, 1) + tail);
+    lines.push_back("");
+    lines.push_back("Top limit of correcting, MPa: " + formatFixed(result.correctingTop, 1) + tail);
+    lines.push_back("Bottom limit of correcting, MPa: " + formatFixed(result.correctingBottom, 1) +
+                    tail);
+}
+
+}  // namespace
+
+std::vector<std::string> writeAnalysedPeriodReport(const AnalysedPeriodLayout& layout,
+                                                   const AnalysedPeriodResult& result) {
+    Lines lines;
+    const auto parties = static_cast<std::size_t>(layout.partyCount);
+    if (result.partyMean.size() != parties || result.partyDeviation.size() != parties ||
+        result.partyVariation.size() != parties || result.extractText.size() != parties)
+        return lines;  // not the result of a completed run of this layout
+    lines.reserve(static_cast<std::size_t>(23 + layout.partyCount * (layout.extractCount + 4)));
+    addInitialData(layout, result, lines);
+    addResults(layout, result, lines);
+    return lines;
+}
+
+}  // namespace orvan::analysed
