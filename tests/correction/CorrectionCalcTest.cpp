@@ -191,6 +191,15 @@ TEST_F(CorrectionLocale, CorrectionStrengthReportEchoesTextsAsTyped) {
               "Correction concrete mixture in depending on compressive strength. Window №7");
 }
 
+// The water is not part of the initial data: its text appears nowhere but in line 20.
+TEST_F(CorrectionLocale, CorrectionStrengthWaterOnlyInTheLastLine) {
+    auto outcome = runStrengthCorrection(strengthTexts("30", "2.0", "20", "1.6", "25", "180.4"));
+    ASSERT_TRUE(outcome.ok) << outcome.message;
+    for (std::size_t i = 0; i + 1 < outcome.lines.size(); ++i)
+        EXPECT_EQ(outcome.lines[i].find("180"), std::string::npos) << i << ": " << outcome.lines[i];
+    EXPECT_EQ(outcome.lines.back(), "Updated amount of mixing water, kg per cu m: 180");
+}
+
 TEST_F(CorrectionLocale, CorrectionStrengthCommaLocale) {
     setDecimalSeparator(',');
     auto outcome = runStrengthCorrection(strengthTexts("30", "2,0", "20", "1.6", "25", "180,4"));

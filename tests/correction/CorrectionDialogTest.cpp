@@ -30,6 +30,13 @@ const char* const kStrengthTitle =
 const char* const kAggregateTitle =
     "Correction concrete mixture in depending on aggregates grading. Window №";
 
+class RecordingHelp : public HelpService {
+public:
+    void showContents() override { shown << 0; }
+    void showContext(int n) override { shown << n; }
+    QList<int> shown;
+};
+
 }  // namespace
 
 class CorrectionDialogTest : public QObject {
@@ -232,6 +239,35 @@ private slots:
         QVERIFY(!watchdog.fired());
         QCOMPARE(after, index);
         QCOMPARE(dialog_->selectedPage(), index);
+    }
+
+    // F1 opens the topic of the page the focus is on, from a field or from a button.
+    void f1OpensThePageTopic_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("topic");
+        QTest::newRow("strength, a field") << 0 << "edRtr" << 31;
+        QTest::newRow("strength, its Close") << 0 << "BitBtn2" << 31;
+        QTest::newRow("aggregates, a field") << 1 << "edYsc_p" << 32;
+        QTest::newRow("aggregates, its OK") << 1 << "bbcorrect_zapoln" << 32;
+    }
+    void f1OpensThePageTopic() {
+        QFETCH(int, index);
+        QFETCH(QString, focus);
+        QFETCH(int, topic);
+        RecordingHelp help;
+        app_->setHelp(&help);
+        ModalWatchdog watchdog(5000);
+        open(index, [&] {
+            QWidget* target = dialog_->findChild<QWidget*>(focus);
+            target->setFocus();
+            QTest::keyClick(target, Qt::Key_F1);
+            button(closeName(index))->click();
+        });
+        app_->setHelp(nullptr);
+        QVERIFY(!watchdog.fired());
+        QCOMPARE(help.shown, QList<int>{topic});
+        QCOMPARE(area_->windowNumber(), 0);
     }
 
     // Enter and Esc run the correction of the shown page, as OK does; Close runs nothing.
