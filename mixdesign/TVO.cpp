@@ -1,6 +1,9 @@
 #include "mixdesign/TVO.h"
 
-TfmTVO::TfmTVO(AppContext& app, QWidget* parent) : OrvanDialog(app, parent) {
-    setObjectName("fmTVO");
-    setWindowTitle(tr("Initial data for steam curing"));
+#include "mixdesign/calc/MixForms.h"
+
+TfmTVO::TfmTVO(AppContext& app, QWidget* parent) : MixDialogBase(app, parent) {
+    buildFrom(orvan::mix::steamCuringDialog(), [this](const char* text, const char* name) {
+        return tr(text, name);
+    });
 }

@@ -1,9 +1,14 @@
 #pragma once
-#include "app/OrvanDialog.h"
+// "Initial data for steam curing": steaming period, period after steaming, accelerating
+// admixture and type of cement. A proportioning run shows it when steam curing is used; the
+// strength after steaming is computed by the run from these texts.
+#include "mixdesign/MixDialogBase.h"
 
-// Placeholder: the window exists with its name and caption; its contents come later.
-class TfmTVO : public OrvanDialog {
+class TfmTVO : public MixDialogBase {
     Q_OBJECT
 public:
     explicit TfmTVO(AppContext& app, QWidget* parent = nullptr);
+
+    // Shows the dialog; on OK its four texts (the radio groups as item indices).
+    std::optional<orvan::FieldTexts> ask() { return askOnPage(0); }
 };

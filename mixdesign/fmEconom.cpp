@@ -1,6 +1,9 @@
 #include "mixdesign/fmEconom.h"
 
-Teconomy::Teconomy(AppContext& app, QWidget* parent) : OrvanDialog(app, parent) {
-    setObjectName("economy");
-    setWindowTitle(tr("Technological decisions for decreasing of cement content"));
+#include "mixdesign/calc/MixForms.h"
+
+Teconomy::Teconomy(AppContext& app, QWidget* parent) : MixDialogBase(app, parent) {
+    buildFrom(orvan::mix::economyDialog(), [this](const char* text, const char* name) {
+        return tr(text, name);
+    });
 }

@@ -1,9 +1,13 @@
 #pragma once
-#include "app/OrvanDialog.h"
+// The choice of a technique that lowers the cement content (a stronger cement, fly ash, a
+// superplasticizer, a plasticizer, or none). The choice stays from one run to the next.
+#include "mixdesign/MixDialogBase.h"
 
-// Placeholder: the window exists with its name and caption; its contents come later.
-class Teconomy : public OrvanDialog {
+class Teconomy : public MixDialogBase {
     Q_OBJECT
 public:
     explicit Teconomy(AppContext& app, QWidget* parent = nullptr);
+
+    // Shows the dialog; on OK {"rgEconomy": the chosen index}.
+    std::optional<orvan::FieldTexts> ask() { return askOnPage(0); }
 };

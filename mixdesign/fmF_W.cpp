@@ -1,6 +1,20 @@
 #include "mixdesign/fmF_W.h"
 
-TF_W::TF_W(AppContext& app, QWidget* parent) : OrvanDialog(app, parent) {
-    setObjectName("F_W");
-    setWindowTitle(tr("Properties of concrete"));
+#include <QTabWidget>
+
+#include "mixdesign/calc/MixForms.h"
+
+TF_W::TF_W(AppContext& app, QWidget* parent) : MixDialogBase(app, parent) {
+    buildFrom(orvan::mix::propertiesDialog(), [this](const char* text, const char* name) {
+        return tr(text, name);
+    });
+}
+
+std::optional<orvan::FieldTexts> TF_W::showPage(Page page) {
+    const int other = page == F ? W : F;
+    selectPage(page);
+    pageControl()->setTabVisible(other, false);
+    auto answer = askOnPage(page);
+    pageControl()->setTabVisible(other, true);
+    return answer;
 }

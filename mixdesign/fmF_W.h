@@ -1,9 +1,17 @@
 #pragma once
-#include "app/OrvanDialog.h"
+// "Properties of concrete": the frost-resistance page F (number of freeze-thaw cycles) and the
+// water-tightness page W (water pressure). A proportioning run shows it once per page it
+// needs, each time with the other page hidden; the user cannot switch pages.
+#include "mixdesign/MixDialogBase.h"
 
-// Placeholder: the window exists with its name and caption; its contents come later.
-class TF_W : public OrvanDialog {
+class TF_W : public MixDialogBase {
     Q_OBJECT
 public:
+    enum Page { F = 0, W = 1 };
+
     explicit TF_W(AppContext& app, QWidget* parent = nullptr);
+
+    // Shows page `page` alone; the other page is visible again afterwards. On OK the page's
+    // texts (edMarka_F or edW), otherwise nothing.
+    std::optional<orvan::FieldTexts> showPage(Page page);
 };

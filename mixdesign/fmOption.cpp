@@ -1,6 +1,59 @@
 #include "mixdesign/fmOption.h"
 
-TfmOptions::TfmOptions(AppContext& app, QWidget* parent) : OrvanDialog(app, parent) {
-    setObjectName("fmOptions");
-    setWindowTitle(tr("Options for proportioning concrete mixture"));
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+
+#include "app/Messages.h"
+#include "mixdesign/calc/MixForms.h"
+
+namespace mix = orvan::mix;
+
+TfmOptions::TfmOptions(AppContext& app, QWidget* parent) : MixDialogBase(app, parent) {
+    buildFrom(mix::optionsDialog(), [this](const char* text, const char* name) {
+        return tr(text, name);
+    });
+    auto* save = new QPushButton(tr(mix::kSaveOptionsCaption, mix::kSaveOptionsButton), this);
+    save->setObjectName(mix::kSaveOptionsButton);
+    addButton(save);
+    connect(save, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
+}
+
+mix::ProportioningOptions TfmOptions::currentOptions() const {
+    mix::ProportioningOptions options;
+    auto index = [this](const char* name) { return fields().group(name)->itemIndex(); };
+    auto text = [this](const char* name) { return toCore(fields().edit(name)->text()); };
+    options.rgWaterproof = index("rgWaterproof");
+    options.rgFrost = index("rgFrost");
+    options.rgArmatyra = index("rgArmatyra");
+    options.rgProparka = index("rgProparka");
+    options.rgEconomy = index("rgEconomy");
+    options.rgZapolnitel = index("rgZapolnitel");
+    options.edPlotnostC = text("edPlotnostC");
+    options.edPlotnostP = text("edPlotnostP");
+    options.edPlotnostSC = text("edPlotnostSC");
+    options.edTemperatyr = text("edTemperatyr");
+    return options;
+}
+
+void TfmOptions::setOptions(const mix::ProportioningOptions& options) {
+    fields().setTexts(options.toTexts());
+}
+
+// The dialog is modal and reloads each time it is shown; a message box of its own (after a
+// failed save) does not count as a new activation, so unsaved texts are not lost to it.
+void TfmOptions::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) FormActivate();
+    MixDialogBase::showEvent(event);
+}
+
+void TfmOptions::FormActivate() {
+    if (auto loaded = mix::loadOptionsFile(mix::kOptionsFileName, currentOptions()))
+        setOptions(*loaded);
+}
+
+void TfmOptions::BitBtn3Click() {
+    const mix::OptionsSaveOutcome outcome =
+        mix::saveOptionsFile(mix::kOptionsFileName, currentOptions());
+    if (!outcome.ok) showErrorBox(this, fromCore(outcome.message));
 }

@@ -1,6 +1,77 @@
 #include "mixdesign/fmSostav.h"
 
-TfmBNS::TfmBNS(AppContext& app, QWidget* parent) : OrvanDialog(app, parent) {
-    setObjectName("fmBNS");
-    setWindowTitle(tr("Data for proportioning concrete mixture"));
+#include "app/AppContext.h"
+#include "app/DocumentArea.h"
+#include "app/Messages.h"
+#include "mixdesign/calc/MixForms.h"
+#include "mixdesign/fmEconom.h"
+#include "mixdesign/fmF_W.h"
+#include "mixdesign/fmOption.h"
+#include "mixdesign/fmVubor_Econ.h"
+#include "mixdesign/TVO.h"
+
+namespace mix = orvan::mix;
+
+namespace {
+
+// The run's questions answered by the program's own dialogs, each shown modally and found
+// among the singleton windows; a dialog that does not exist counts as cancelled.
+class ShownDialogs : public mix::MixRunDialogs {
+public:
+    explicit ShownDialogs(const AppContext& app) : app_(app) {}
+
+    mix::DialogAnswer frostPage(const mix::MixState&) override {
+        auto* dialog = app_.window<TF_W>();
+        return dialog ? dialog->showPage(TF_W::F) : std::nullopt;
+    }
+    mix::DialogAnswer waterTightnessPage(const mix::MixState&) override {
+        auto* dialog = app_.window<TF_W>();
+        return dialog ? dialog->showPage(TF_W::W) : std::nullopt;
+    }
+    mix::DialogAnswer steamCuring(const mix::MixState&) override {
+        auto* dialog = app_.window<TfmTVO>();
+        return dialog ? dialog->ask() : std::nullopt;
+    }
+    mix::DialogAnswer economyChoice(const mix::MixState&) override {
+        auto* dialog = app_.window<Teconomy>();
+        return dialog ? dialog->ask() : std::nullopt;
+    }
+    mix::DialogAnswer techniquePage(mix::Technique technique, const orvan::FieldTexts& prefilled,
+                                    const mix::MixState&) override {
+        auto* dialog = app_.window<TVubor_Econ>();
+        return dialog ? dialog->ask(static_cast<int>(technique) - 1, prefilled) : std::nullopt;
+    }
+
+private:
+    const AppContext& app_;
+};
+
+}  // namespace
+
+TfmBNS::TfmBNS(AppContext& app, QWidget* parent) : MixDialogBase(app, parent) {
+    buildFrom(mix::bnsDialog(), [this](const char* text, const char* name) {
+        return tr(text, name);
+    });
+}
+
+void TfmBNS::BitBtn1Click() {
+    mix::ProportioningOptions options;  // the built-in defaults when no options dialog exists
+    if (auto* optionsDialog = app().window<TfmOptions>())
+        options = optionsDialog->currentOptions();
+    ShownDialogs dialogs(app());
+    const mix::MixOutcome outcome = mix::runProportioning(fields().texts(), options, dialogs);
+    values_ = outcome.values;
+    outcome_ = outcome.kind;
+    if (outcome.kind == orvan::OutcomeKind::Done) {
+        if (DocumentArea* documents = app().documents())
+            documents->publishReport([](int n) { return fromCore(mix::mixReportTitle(n)); },
+                                     outcome.lines);
+        return;
+    }
+    if (outcome.kind == orvan::OutcomeKind::Cancelled) return;
+    const QString message = fromCore(outcome.message.empty() ? mix::kRunError : outcome.message);
+    if (outcome.style == mix::MessageStyle::ErrorBox)
+        showErrorBox(this, message);
+    else
+        showMessage(this, message);
 }

@@ -1,9 +1,28 @@
 #pragma once
-#include "app/OrvanDialog.h"
+// "Data for proportioning concrete mixture": the properties of the concrete, cement and
+// aggregates of one mix. Its OK runs the proportioning over these texts and the options
+// dialog's current state, showing the frost, water-tightness, steam-curing and cement-saving
+// dialogs on the way as the options ask, and publishes the report in a new text window.
+#include "mixdesign/MixDialogBase.h"
+#include "mixdesign/calc/MixRun.h"
 
-// Placeholder: the window exists with its name and caption; its contents come later.
-class TfmBNS : public OrvanDialog {
+class TfmBNS : public MixDialogBase {
     Q_OBJECT
 public:
     explicit TfmBNS(AppContext& app, QWidget* parent = nullptr);
+
+    // The mix of the last run, as far as it got; it stays until the next run.
+    const orvan::mix::MixValues& lastValues() const { return values_; }
+    orvan::OutcomeKind lastOutcome() const { return outcome_; }
+
+    // The proportioning run: a report window on success, a message on a fault or a refusal,
+    // nothing at all when an in-run dialog is cancelled.
+    void BitBtn1Click();
+
+protected:
+    void runAction() override { BitBtn1Click(); }
+
+private:
+    orvan::mix::MixValues values_;
+    orvan::OutcomeKind outcome_ = orvan::OutcomeKind::Cancelled;
 };

@@ -1,6 +1,14 @@
 #include "mixdesign/fmVubor_Econ.h"
 
-TVubor_Econ::TVubor_Econ(AppContext& app, QWidget* parent) : OrvanDialog(app, parent) {
-    setObjectName("Vubor_Econ");
-    setWindowTitle(tr("Technological decisions for decreasing of cement content"));
+#include "mixdesign/calc/MixForms.h"
+
+TVubor_Econ::TVubor_Econ(AppContext& app, QWidget* parent) : MixDialogBase(app, parent) {
+    buildFrom(orvan::mix::techniqueDialog(), [this](const char* text, const char* name) {
+        return tr(text, name);
+    });
+}
+
+std::optional<orvan::FieldTexts> TVubor_Econ::ask(int index, const orvan::FieldTexts& prefilled) {
+    fields().setTexts(prefilled);
+    return askOnPage(index);
 }
