@@ -113,6 +113,8 @@ void Tcorrection::selectPage(int index) {
     }
     // Enter runs the OK button of the page on show; the other page's button is hidden.
     okButtons_[index]->setDefault(true);
+    // F1 outside the page's own controls (on the tab bar) opens the topic of the page too.
+    setHelpContext(this, OrvanDialog::helpContextFor(page->widget(index)));
 }
 
 bool Tcorrection::pageChanging(int) const {

@@ -250,6 +250,8 @@ private slots:
         QTest::newRow("strength, its Close") << 0 << "BitBtn2" << 31;
         QTest::newRow("aggregates, a field") << 1 << "edYsc_p" << 32;
         QTest::newRow("aggregates, its OK") << 1 << "bbcorrect_zapoln" << 32;
+        QTest::newRow("strength, the tab bar") << 0 << "qt_tabwidget_tabbar" << 31;
+        QTest::newRow("aggregates, the tab bar") << 1 << "qt_tabwidget_tabbar" << 32;
     }
     void f1OpensThePageTopic() {
         QFETCH(int, index);
