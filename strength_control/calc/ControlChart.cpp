@@ -1,6 +1,7 @@
 #include "strength_control/calc/ControlChart.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 
 #include "common/Checked.h"
@@ -127,6 +128,31 @@ ChartOutcome buildControlChart(const FieldTexts& texts, const BatchPrompt& promp
         return stopped(outcome, OutcomeKind::Failed, fault.what());
     }
     return outcome;
+}
+
+const std::vector<PictureFilter>& pictureFilters() {
+    static const std::vector<PictureFilter> filters{
+        {"All (*.bmp;*.ico;*.emf;*.wmf)", {"*.bmp", "*.ico", "*.emf", "*.wmf"}},
+        {"Bitmaps (*.bmp)", {"*.bmp"}},
+        {"Icons (*.ico)", {"*.ico"}},
+        {"Enhanced Metafiles (*.emf)", {"*.emf"}},
+        {"Metafiles (*.wmf)", {"*.wmf"}},
+    };
+    return filters;
+}
+
+PictureFormat pictureFormatForName(const std::string& fileName) {
+    const std::size_t dot = fileName.find_last_of('.');
+    const std::size_t slash = fileName.find_last_of("/\\");
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
+        return PictureFormat::Emf;
+    std::string extension = fileName.substr(dot + 1);
+    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (extension == "bmp") return PictureFormat::Bmp;
+    if (extension == "ico") return PictureFormat::Ico;
+    if (extension == "png") return PictureFormat::Png;
+    if (extension == "svg") return PictureFormat::Svg;
+    return PictureFormat::Emf;
 }
 
 std::vector<std::string> chartLines(const ChartOutcome& chart) {

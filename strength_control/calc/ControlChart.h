@@ -82,6 +82,22 @@ struct ChartOutcome {
 // warningBottom, correctingTop, correctingBottom, averageLevel. Never throws.
 ChartOutcome buildControlChart(const FieldTexts& texts, const BatchPrompt& prompt);
 
+// Saving the chart as a picture: the save dialog's filter entries (caption, patterns) with the
+// Enhanced Metafile entry selected, its initial name and default extension.
+struct PictureFilter {
+    std::string caption;
+    std::vector<std::string> patterns;
+};
+const std::vector<PictureFilter>& pictureFilters();
+inline constexpr int kSelectedPictureFilter = 3;  // "Enhanced Metafiles (*.emf)"
+inline constexpr const char* kInitialPictureName = "\\mychart.wmf";
+inline constexpr const char* kDefaultPictureExtension = "emf";
+
+// The format a file name gets: ".bmp", ".ico", ".png" and ".svg" (any letter case) theirs,
+// every other name an Enhanced Metafile (".wmf" included: no Windows metafile is written).
+enum class PictureFormat { Bmp, Ico, Png, Svg, Emf };
+PictureFormat pictureFormatForName(const std::string& fileName);
+
 // The chart's data as text lines, for the command-line tool.
 std::vector<std::string> chartLines(const ChartOutcome& chart);
 
