@@ -1,14 +1,282 @@
 #include "mixdesign/calc/MixRun.h"
 
+#include "common/Checked.h"
+#include "common/NumberText.h"
+#include "mixdesign/calc/Durability.h"
+#include "mixdesign/calc/Economy.h"
+#include "mixdesign/calc/MixCalc.h"
+#include "mixdesign/calc/MixForms.h"
+#include "mixdesign/calc/MixReport.h"
+
 namespace orvan::mix {
 
-// First slice: the interface only; the steps follow.
-MixOutcome runProportioning(const FieldTexts&, const ProportioningOptions&, MixRunDialogs&) {
-    MixOutcome outcome;
-    outcome.kind = OutcomeKind::Failed;
-    outcome.message = kRunError;
-    outcome.style = MessageStyle::Message;
-    return outcome;
+namespace {
+
+using namespace orvan::checked;
+
+const char* const kUnknownAggregate =
+    "The kind of coarse aggregates is neither crushed stones nor gravels: choose one of them in "
+    "the options for proportioning";
+const char* const kNoAveragedFactor =
+    "The average water-reducing effect of superplasticizer is known only for a slump up to "
+    "100 sm or a Vebe time up to 227 sec: enter the water-reducing effect, %";
+
+// Ends the run from anywhere inside it, with what the caller must show.
+struct StopRun {
+    OutcomeKind kind;
+    std::string message;
+    MessageStyle style;
+};
+
+StopRun cancelled() {
+    return {OutcomeKind::Cancelled, "", MessageStyle::None};
+}
+StopRun refused(std::string message) {
+    return {OutcomeKind::Refused, std::move(message), MessageStyle::Message};
+}
+
+// A field's text: as answered, else the dialog's default.
+const std::string& textOf(const FieldTexts& texts, const MixDialog& dialog, const char* name) {
+    if (auto it = texts.find(name); it != texts.end()) return it->second;
+    return dialog.field(name)->defaultText;
+}
+
+// Runs an in-run dialog's own conversions and formulas: a fault there ends the run with the
+// runtime's message (the dialog's own error box), not with the run's "Error".
+template <class Work>
+auto dialogWork(Work work) {
+    try {
+        return work();
+    } catch (const Fault& fault) {
+        throw StopRun{OutcomeKind::Failed, fault.what(), MessageStyle::ErrorBox};
+    }
+}
+
+// A radio group's index as answered, refused when the group has no such item.
+int radioIndex(const FieldTexts& texts, const MixDialog& dialog, const char* name) {
+    const std::string& text = textOf(texts, dialog, name);
+    int index = dialogWork([&] { return textToInt(text); });
+    const MixField* field = dialog.field(name);
+    if (index < 0 || index >= static_cast<int>(field->items.size()))
+        throw refused("\"" + field->caption() + "\" has no item " + text);
+    return index;
+}
+
+class Run {
+public:
+    Run(const FieldTexts& bns, const ProportioningOptions& options, MixRunDialogs& dialogs)
+        : bns_(bns), options_(options), dialogs_(dialogs) {
+        report_.bns = &bns;
+    }
+
+    MixOutcome operator()() {
+        try {
+            try {
+                calculate();
+            } catch (const Fault&) {
+                throw StopRun{OutcomeKind::Failed, kRunError, MessageStyle::Message};
+            }
+        } catch (const StopRun& stop) {
+            outcome_.kind = stop.kind;
+            outcome_.message = stop.message;
+            outcome_.style = stop.style;
+            return std::move(outcome_);
+        }
+        outcome_.kind = OutcomeKind::Done;
+        outcome_.lines = mixReportLines(report_, options_, values_);
+        return std::move(outcome_);
+    }
+
+private:
+    double bnsNumber(const char* name) { return textToFloat(textOf(bns_, bnsDialog(), name)); }
+
+    void calculate();
+    void readInputs();
+    void frostStep();
+    void waterTightnessStep();
+    void steamCuringStep();
+    void economyStep();
+    EconomyResult technique(Technique chosen, const EconomyStart& start);
+    void aggregates();
+
+    const FieldTexts& bns_;
+    const ProportioningOptions& options_;
+    MixRunDialogs& dialogs_;
+    MixOutcome outcome_;
+    MixValues& values_ = outcome_.values;
+    MixState& mix_ = outcome_.values.mix;
+    ReportTexts report_;
+
+    // Inputs (symbols of the method): densities in kg per litre, T in degrees Celsius.
+    double rhoC_ = 0, rhoS_ = 0, rhoG_ = 0, T_ = 0;
+    double Mk_ = 0, rhoBS_ = 0, Cs_ = 0, NG_ = 0, D_ = 0, rhoBG_ = 0, Cg_ = 0;
+    int kind_ = 0;
+};
+
+void Run::readInputs() {
+    rhoC_ = textToFloat(options_.edPlotnostC);
+    rhoS_ = textToFloat(options_.edPlotnostP);
+    rhoG_ = textToFloat(options_.edPlotnostSC);
+    T_ = textToFloat(options_.edTemperatyr);
+    kind_ = options_.rgZapolnitel & 0xFF;  // the low byte of the index, as always stored
+    if (kind_ != kCrushedStone && kind_ != kGravel) throw refused(kUnknownAggregate);
+
+    report_.workabilityIndex = textToInt(textOf(bns_, bnsDialog(), "rgYdoboykl"));
+    mix_.workabilityCode = report_.workabilityIndex == 0 ? kSlumpCode : kVebeCode;
+    mix_.workability = bnsNumber("edYdoboykl");
+    Mk_ = bnsNumber("edMkr_P");
+    rhoBS_ = div(bnsNumber("edNPl_P"), 1000);
+    Cs_ = bnsNumber("edPr_P");
+    mix_.cementStrength = bnsNumber("edMarkCem");
+    NG_ = bnsNumber("edNGCT");
+    D_ = bnsNumber("edNKr_Sc");
+    rhoBG_ = div(bnsNumber("edNPl_Sc"), 1000);
+    Cg_ = bnsNumber("edPr_Sc");
+    mix_.targetStrength = bnsNumber("edClassBet");
+    mix_.enteredStrength = mix_.targetStrength;
+}
+
+void Run::calculate() {
+    values_.flyAshContent = 0;
+    values_.entrainedAir = 0;
+    readInputs();
+    const double X = mix_.workability;
+    mix_.aggregateFactor =
+        computeAggregateFactor(kind_, X, Mk_, NG_, Cg_, Cs_, mix_.workabilityCode, D_);
+    mix_.waterCementRatio =
+        waterCementRatioFor(mix_.aggregateFactor, mix_.cementStrength, mix_.targetStrength);
+    mix_.waterContent = computeWaterDemand(mix_.workabilityCode, T_, Cg_, Cs_, NG_, D_, X, Mk_);
+    if (options_.frost()) frostStep();
+    if (options_.waterproof()) waterTightnessStep();
+    mix_.targetStrength =
+        strengthAt(mix_.aggregateFactor, mix_.cementStrength, mix_.waterCementRatio);
+    if (options_.steamCuring()) steamCuringStep();
+    mix_.waterContent = richMixWater(mix_.waterContent, mix_.waterCementRatio, NG_);
+    mix_.cementContent = div(mix_.waterContent, mix_.waterCementRatio);
+    CementAndWater clamped = clampCement(mix_.cementContent, mix_.waterContent,
+                                         mix_.waterCementRatio, options_.reinforced());
+    mix_.cementContent = clamped.cement;
+    mix_.waterContent = clamped.water;
+    if (options_.economy()) economyStep();
+    aggregates();
+}
+
+void Run::frostStep() {
+    DialogAnswer answer = dialogs_.frostPage(mix_);
+    if (!answer) throw cancelled();
+    report_.frost = std::move(*answer);
+    FrostResult frost = dialogWork([&] {
+        double cycles = textToFloat(textOf(report_.frost, propertiesDialog(), "edMarka_F"));
+        return frostRequirement(cycles, mix_.workabilityCode, mix_.workability, mix_.targetStrength,
+                                mix_.enteredStrength);
+    });
+    values_.entrainedAir = frost.entrainedAir;
+    mix_.targetStrength = frost.targetStrength;
+    mix_.waterCementRatio =
+        waterCementRatioFor(mix_.aggregateFactor, mix_.cementStrength, mix_.targetStrength);
+}
+
+void Run::waterTightnessStep() {
+    DialogAnswer answer = dialogs_.waterTightnessPage(mix_);
+    if (!answer) throw cancelled();
+    report_.water = std::move(*answer);
+    double limit = dialogWork([&] {
+        return maxWaterCementRatioFor(
+            textToFloat(textOf(report_.water, propertiesDialog(), "edW")));
+    });
+    values_.maxWaterCementRatio = limit;
+    if (limit < mix_.waterCementRatio) mix_.waterCementRatio = limit;
+}
+
+void Run::steamCuringStep() {
+    DialogAnswer answer = dialogs_.steamCuring(mix_);
+    if (!answer) throw cancelled();
+    report_.steam = std::move(*answer);
+    const MixDialog& dialog = steamCuringDialog();
+    // Every field is converted before the mix changes, so a bad entry leaves it as it was.
+    SteamCuringInputs in;
+    in.steamingHours =
+        dialogWork([&] { return textToFloat(textOf(report_.steam, dialog, "edT_prop")); });
+    in.afterHours =
+        dialogWork([&] { return textToFloat(textOf(report_.steam, dialog, "edT_vuderz")); });
+    report_.accelerator = radioIndex(report_.steam, dialog, "rgYskoriteli");
+    report_.cementType = radioIndex(report_.steam, dialog, "rgVid_Cem");
+    in.accelerator = static_cast<Accelerator>(report_.accelerator);
+    in.cementType = static_cast<CementType>(report_.cementType);
+    SteamCuringResult result =
+        dialogWork([&] { return steamCuring(in, mix_.waterCementRatio, mix_.cementStrength); });
+    values_.steamCuredStrength = result.strength;
+    if (in.accelerator == Accelerator::Superplasticizer) {
+        mix_.waterContent = mul(result.waterFactor, mix_.waterContent);
+        mix_.waterCementRatio = mul(result.waterFactor, mix_.waterCementRatio);
+    }
+}
+
+void Run::economyStep() {
+    DialogAnswer answer = dialogs_.economyChoice(mix_);
+    if (!answer) throw cancelled();
+    auto chosen = static_cast<Technique>(radioIndex(*answer, economyDialog(), "rgEconomy"));
+    values_.technique = chosen;
+    EconomyStart start{mix_.waterCementRatio, mix_.cementContent,   mix_.targetStrength,
+                       mix_.cementStrength,   mix_.aggregateFactor, mix_.waterContent};
+    EconomyResult result = chosen == Technique::None ? unchanged(start) : technique(chosen, start);
+    mix_.waterCementRatio = result.waterCementRatio;
+    mix_.cementContent = result.cementContent;
+    mix_.waterContent = result.waterContent;
+    mix_.cementStrength = result.cementStrength;
+    values_.flyAshContent = result.flyAshContent;
+}
+
+EconomyResult Run::technique(Technique chosen, const EconomyStart& start) {
+    bool admixture = chosen == Technique::Superplasticizer || chosen == Technique::Plasticizer;
+    if (chosen == Technique::StrongerCement && (options_.frost() || options_.waterproof()))
+        throw refused(kStrongerCementRefused);
+    if (admixture && options_.steamCuring() && report_.accelerator == 3)
+        throw refused(kPlasticizerRefused);
+    FieldTexts prefilled;
+    if (chosen == Technique::StrongerCement)
+        prefilled["edMarka_C"] = textOf(bns_, bnsDialog(), "edMarkCem");
+    DialogAnswer answer = dialogs_.techniquePage(chosen, prefilled, mix_);
+    if (!answer) throw cancelled();
+    report_.technique = std::move(*answer);
+    const MixDialog& dialog = techniqueDialog();
+    auto number = [&](const char* name) {
+        return textToFloat(textOf(report_.technique, dialog, name));
+    };
+    if (chosen == Technique::StrongerCement)
+        return dialogWork([&] { return strongerCement(start, number("edMarka_C")); });
+    if (chosen == Technique::FlyAsh)
+        return dialogWork([&] { return flyAsh(start, number("edAsh"), options_.steamCuring()); });
+    if (chosen == Technique::Plasticizer)
+        return dialogWork(
+            [&] { return waterReducer(start, waterFactorFromEffect(number("edPlast"))); });
+    const std::string& effect = textOf(report_.technique, dialog, "edSuperplast");
+    if (effect != kAverageDataText)
+        return dialogWork(
+            [&] { return waterReducer(start, waterFactorFromEffect(textToFloat(effect))); });
+    std::optional<double> k = averagedWaterFactor(mix_.workabilityCode == kSlumpCode,
+                                                  mix_.workability, start.cementContent);
+    if (!k) throw refused(kNoAveragedFactor);
+    return dialogWork([&] { return waterReducer(start, *k); });
+}
+
+void Run::aggregates() {
+    const double binder = add(mix_.cementContent, values_.flyAshContent);
+    values_.grainSpacing = grainSpacing(rhoBS_, rhoS_, rhoBG_, rhoG_, kind_, mix_.workabilityCode,
+                                        mix_.workability, binder);
+    values_.coarseAggregate = coarseAggregateContent(values_.grainSpacing, rhoBG_, rhoG_);
+    values_.sand =
+        sandContent({values_.coarseAggregate, rhoG_, mix_.waterContent, mix_.cementContent, rhoC_,
+                     values_.flyAshContent, values_.entrainedAir, rhoS_});
+    values_.calculatedStrength =
+        strengthAt(mix_.aggregateFactor, mix_.cementStrength, mix_.waterCementRatio);
+}
+
+}  // namespace
+
+MixOutcome runProportioning(const FieldTexts& bns, const ProportioningOptions& options,
+                            MixRunDialogs& dialogs) {
+    return Run(bns, options, dialogs)();
 }
 
 std::string mixReportTitle(int windowNumber) {
@@ -16,25 +284,46 @@ std::string mixReportTitle(int windowNumber) {
            ". Proportioning concrete mixture";
 }
 
+// --- Scripted answers ------------------------------------------------------------------
+
 AnsweringDialogs::AnsweringDialogs(std::vector<std::pair<std::string, FieldTexts>> given)
     : given_(std::move(given)) {}
+
 void AnsweringDialogs::setTexts(const std::string& formName, const FieldTexts& texts) {
+    for (auto& [name, existing] : given_)
+        if (name == formName) {
+            existing = texts;
+            return;
+        }
     given_.emplace_back(formName, texts);
 }
+
+DialogAnswer AnsweringDialogs::answer(InRunDialog dialog, const std::string& formName,
+                                      const FieldTexts& prefilled) {
+    asked_.push_back(dialog);
+    if (cancelAt_ == dialog) return std::nullopt;
+    FieldTexts texts = prefilled;
+    for (const auto& [name, given] : given_)
+        if (name == formName)
+            for (const auto& [field, text] : given) texts[field] = text;
+    return texts;
+}
+
 DialogAnswer AnsweringDialogs::frostPage(const MixState&) {
-    return std::nullopt;
+    return answer(InRunDialog::FrostPage, "F_W");
 }
 DialogAnswer AnsweringDialogs::waterTightnessPage(const MixState&) {
-    return std::nullopt;
+    return answer(InRunDialog::WaterTightnessPage, "F_W");
 }
 DialogAnswer AnsweringDialogs::steamCuring(const MixState&) {
-    return std::nullopt;
+    return answer(InRunDialog::SteamCuring, "fmTVO");
 }
 DialogAnswer AnsweringDialogs::economyChoice(const MixState&) {
-    return std::nullopt;
+    return answer(InRunDialog::EconomyChoice, "economy");
 }
-DialogAnswer AnsweringDialogs::techniquePage(Technique, const FieldTexts&, const MixState&) {
-    return std::nullopt;
+DialogAnswer AnsweringDialogs::techniquePage(Technique, const FieldTexts& prefilled,
+                                             const MixState&) {
+    return answer(InRunDialog::TechniquePage, "Vubor_Econ", prefilled);
 }
 
 }  // namespace orvan::mix

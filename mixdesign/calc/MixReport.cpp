@@ -1,0 +1,167 @@
+#include "mixdesign/calc/MixReport.h"
+
+#include "common/NumberText.h"
+#include "mixdesign/calc/MixForms.h"
+
+namespace orvan::mix {
+
+namespace {
+
+const char* const kNoDecision =
+    "There are not technological decisions for decreasing of cement content";
+
+const char* const kAcceleratorLines[] = {
+    "An accelerating admixtures are not used at the time of steam curing",
+    "Natrium sulphate is used as an accelerator at he time of steam curing",
+    "Calcium chloride is used as an accelerator at he time of steam curing",
+    "Superplasticizer is used as an accelerator at he time of steam curing",
+};
+const char* const kCementTypeLines[] = {
+    "Normal Portland Cement (Type 10) is used",
+    "Portland-Blast-Furnace-Slag Cement (Type 10S) is used",
+};
+
+// A field's text as the dialog shows it: as given, else the dialog's default.
+const std::string& textOf(const FieldTexts& texts, const MixDialog& dialog, const char* name) {
+    if (auto it = texts.find(name); it != texts.end()) return it->second;
+    static const std::string none;
+    const MixField* field = dialog.field(name);
+    return field ? field->defaultText : none;
+}
+const std::string& bnsText(const ReportTexts& t, const char* name) {
+    static const FieldTexts empty;
+    return textOf(t.bns ? *t.bns : empty, bnsDialog(), name);
+}
+
+std::string cementLine(const std::string& text) {
+    return std::string(kCyrillicEs) + "ompressive strength of cement, MPa: " + text;
+}
+
+// The run checks the indices first; the clamp only keeps a bad index from reading past a table.
+template <std::size_t N>
+const char* pick(const char* const (&table)[N], int index) {
+    constexpr int count = static_cast<int>(N);
+    return table[index < 0 ? 0 : index >= count ? count - 1 : index];
+}
+
+void addConditions(std::vector<std::string>& lines, const ReportTexts& t,
+                   const ProportioningOptions& options, const MixValues& v) {
+    if (options.waterproof()) {
+        lines.push_back("The value of watertightness is given");
+        lines.push_back("Water pressure, kPa: " + textOf(t.water, propertiesDialog(), "edW"));
+    }
+    if (options.frost()) {
+        lines.push_back("Resistance to freezing and thawing is given");
+        lines.push_back("Number of freeze-thaw cycles: " +
+                        textOf(t.frost, propertiesDialog(), "edMarka_F"));
+    }
+    if (options.steamCuring()) {
+        lines.push_back("Atmospheric steam curing is used");
+        lines.push_back("Steaming period, hours: " +
+                        textOf(t.steam, steamCuringDialog(), "edT_prop"));
+        lines.push_back("Period after steam curing, hours: " +
+                        textOf(t.steam, steamCuringDialog(), "edT_vuderz"));
+        lines.push_back(pick(kAcceleratorLines, t.accelerator));
+        lines.push_back(pick(kCementTypeLines, t.cementType));
+        lines.push_back(
+            "Compressive strength after steam curing, % of 28-day moist-cured strength: " +
+            formatFixed(v.steamCuredStrength.value_or(0), 0));
+    }
+    if (t.workabilityIndex == 0) {
+        lines.push_back("The Slump of concrete mix (sm) is given");
+        lines.push_back("Value of workability: " + bnsText(t, "edYdoboykl") + " sm");
+    } else {
+        lines.push_back("The Vebe of concrete mix (sec) is given");
+        lines.push_back("Value of workability: " + bnsText(t, "edYdoboykl") + " sec.");
+    }
+    lines.push_back("Temperature of concrete mix, degrees centigrade: " + options.edTemperatyr);
+}
+
+void addMaterials(std::vector<std::string>& lines, const ReportTexts& t,
+                  const ProportioningOptions& options) {
+    lines.push_back("");
+    lines.push_back(cementLine(bnsText(t, "edMarkCem")));
+    lines.push_back("Normal consistency of cement paste, %: " + bnsText(t, "edNGCT"));
+    lines.push_back("");
+    lines.push_back("Fineness modulus of sand: " + bnsText(t, "edMkr_P"));
+    lines.push_back("Bulk density of sand, kg per cu m: " + bnsText(t, "edNPl_P"));
+    lines.push_back("Amount of clay lumps and friable particles in sand, %: " +
+                    bnsText(t, "edPr_P"));
+    lines.push_back("");
+    lines.push_back((options.rgZapolnitel & 0xFF) == 1
+                        ? "The gravels are used as coarse aggregates"
+                        : "The crushed stones are used as coarse aggregates");
+    lines.push_back("Max. coarse aggregate size, mm: " + bnsText(t, "edNKr_Sc"));
+    lines.push_back("Bulk density of coarse aggregates, kg per cu m: " + bnsText(t, "edNPl_Sc"));
+    lines.push_back("Amount of clay lumps and friable particles in coarse aggregates, %: " +
+                    bnsText(t, "edPr_Sc"));
+}
+
+void addTechnique(std::vector<std::string>& lines, const FieldTexts& technique,
+                  const ProportioningOptions& options, Technique chosen) {
+    lines.push_back("");
+    lines.push_back("");
+    lines.push_back("4. TECHNOLOGICAL DECISIONS FOR DECREASING OF CEMENT CONTENT");
+    const char* effect = "Water-reducing effect is, %: ";
+    switch (options.economy() ? chosen : Technique::None) {
+        case Technique::None:
+            lines.push_back(kNoDecision);
+            break;
+        case Technique::StrongerCement:
+            lines.push_back("Increasing of compressive strength of cement");
+            lines.push_back(cementLine(textOf(technique, techniqueDialog(), "edMarka_C")));
+            break;
+        case Technique::FlyAsh:
+            lines.push_back("Using of fly ash");
+            lines.push_back("Amount of fly ash, kg per cu m: " +
+                            textOf(technique, techniqueDialog(), "edAsh"));
+            break;
+        case Technique::Superplasticizer:
+            lines.push_back("Adding of superplasticizer");
+            lines.push_back(effect + textOf(technique, techniqueDialog(), "edSuperplast"));
+            break;
+        case Technique::Plasticizer:
+            lines.push_back("Adding of plasticizer");
+            lines.push_back(effect + textOf(technique, techniqueDialog(), "edPlast"));
+            break;
+    }
+}
+
+void addResults(std::vector<std::string>& lines, const FieldTexts& technique,
+                const ProportioningOptions& options, const MixValues& v) {
+    lines.push_back("");
+    lines.push_back("6. RESULTS OF PROPORTIONING");
+    lines.push_back("Water-cement ratio: " + formatFixed(v.mix.waterCementRatio, 2));
+    lines.push_back("Calculated compressive strength of concrete at 28 days, MPa: " +
+                    formatFixed(v.calculatedStrength, 1));
+    lines.push_back("Cement content, kg per cu m: " + formatFixed(v.mix.cementContent, 0));
+    if (options.economy() && v.technique == Technique::FlyAsh)
+        lines.push_back("Fly ash content, kg per cu m: " +
+                        textOf(technique, techniqueDialog(), "edAsh"));
+    lines.push_back("Quantity of coarse aggregate, kg per cu m: " +
+                    formatFixed(v.coarseAggregate, 0));
+    lines.push_back("Amount of sand, kg per cu m: " + formatFixed(v.sand, 0));
+    lines.push_back("Amount of mixing water, kg per cu m: " + formatFixed(v.mix.waterContent, 0));
+    if (options.frost() && v.entrainedAir > 0)
+        lines.push_back("Air content, litres per cu m: " + formatFixed(v.entrainedAir, 1));
+}
+
+}  // namespace
+
+std::vector<std::string> mixReportLines(const ReportTexts& texts,
+                                        const ProportioningOptions& options,
+                                        const MixValues& values) {
+    std::vector<std::string> lines;
+    lines.reserve(40);
+    lines.push_back("1. INITIAL DATA FOR PROPORTIONING ");
+    lines.push_back("");
+    lines.push_back("Compressive strength of concrete at 28 days, MPa: " +
+                    bnsText(texts, "edClassBet"));
+    addConditions(lines, texts, options, values);
+    addMaterials(lines, texts, options);
+    addTechnique(lines, texts.technique, options, values.technique);
+    addResults(lines, texts.technique, options, values);
+    return lines;
+}
+
+}  // namespace orvan::mix
