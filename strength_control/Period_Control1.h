@@ -1,9 +1,54 @@
 #pragma once
 #include "app/OrvanDialog.h"
+#include "common/FieldSpec.h"
 
-// Placeholder: the window exists with its name and caption; its contents come later.
+class QLineEdit;
+class QToolButton;
+
+// A spinner bound to a text field: each step reads the field's number (when it is one within
+// the range), steps it, wrapping at the ends, and writes it back. Typing into the field is
+// not limited. The Up and Down keys in the field step as well.
+class UpDown : public QWidget {
+    Q_OBJECT
+public:
+    UpDown(QLineEdit* associate, int min, int max, int position, QWidget* parent = nullptr);
+
+    int position() const { return position_; }
+    void stepUp() { step(+1); }
+    void stepDown() { step(-1); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void step(int delta);
+
+    QLineEdit* associate_;
+    int min_, max_, position_;
+};
+
+// The controlled period's input dialog: the five figures of the analysed-period report and
+// the number of controlled batches. OK shows the chart window.
 class TfmPeriod_Control1 : public OrvanDialog {
     Q_OBJECT
 public:
     explicit TfmPeriod_Control1(AppContext& app, QWidget* parent = nullptr);
+
+    // The current texts of the six fields, by component name.
+    orvan::FieldTexts fieldTexts() const;
+
+    QLineEdit* edRy = nullptr;
+    QLineEdit* edCountParty = nullptr;
+    QLineEdit* edRpr1 = nullptr;
+    QLineEdit* edRpr2 = nullptr;
+    QLineEdit* edRcor1 = nullptr;
+    QLineEdit* edRcor2 = nullptr;
+    UpDown* UpDown1 = nullptr;
+
+protected:
+    void runAction() override { BitBtn1Click(); }
+
+private:
+    void BitBtn1Click();
+    QLineEdit* makeField(const char* name);
 };

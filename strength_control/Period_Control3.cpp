@@ -1,6 +1,44 @@
 #include "strength_control/Period_Control3.h"
 
-TfmPeriod_Control3::TfmPeriod_Control3(AppContext& app, QWidget* parent) : OrvanDialog(app, parent) {
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "strength_control/calc/ControlChart.h"
+
+namespace {
+constexpr int kHelpContext = 42;
+}
+
+TfmPeriod_Control3::TfmPeriod_Control3(AppContext& app, QWidget* parent)
+    : OrvanDialog(app, parent) {
     setObjectName("fmPeriod_Control3");
     setWindowTitle(tr("Statistical control "));
+    setHelpContext(this, kHelpContext);
+    auto* layout = new QVBoxLayout(this);
+
+    // The text is replaced before every showing; this one stands only until then.
+    Label1 = new QLabel(QString::fromStdString(orvan::control::batchPromptText(1)), this);
+    Label1->setObjectName("Label1");
+    edRi = new QLineEdit(this);
+    edRi->setObjectName("edRi");
+    Label1->setBuddy(edRi);
+    layout->addWidget(Label1);
+    layout->addWidget(edRi);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(makeActionButton(tr("OK", "BitBtn1"), "BitBtn1"));
+    buttons->addWidget(makeCloseButton("BitBtn2"));
+    layout->addLayout(buttons);
+}
+
+QString TfmPeriod_Control3::ask(const QString& promptText) {
+    Label1->setText(promptText);
+    edRi->clear();
+    edRi->setFocus();
+    exec();
+    return edRi->text();
 }

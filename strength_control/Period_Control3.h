@@ -1,9 +1,20 @@
 #pragma once
 #include "app/OrvanDialog.h"
 
-// Placeholder: the window exists with its name and caption; its contents come later.
+class QLabel;
+class QLineEdit;
+
+// The batch prompt of the controlled period: asks the strength of one batch. Both buttons
+// only close it; the caller reads edRi whichever button was pressed.
 class TfmPeriod_Control3 : public OrvanDialog {
     Q_OBJECT
 public:
     explicit TfmPeriod_Control3(AppContext& app, QWidget* parent = nullptr);
+
+    // Sets Label1 to `promptText`, empties edRi, shows the prompt modally and returns the text
+    // standing in edRi when it closed.
+    QString ask(const QString& promptText);
+
+    QLabel* Label1 = nullptr;
+    QLineEdit* edRi = nullptr;
 };

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "common/FieldSpec.h"
 #include "common/Fault.h"
+#include "common/FieldSpec.h"
 
 namespace orvan::control {
 
@@ -29,11 +29,11 @@ struct ChartPoint {
 };
 
 struct ChartSeries {
-    std::string name;   // component name, "Series3"
-    std::string title;  // legend text
-    Rgb seriesColor;    // what the legend shows
-    Rgb pointColor;     // what the line is drawn in
-    int width = 1;      // pixels
+    std::string name;      // component name, "Series3"
+    std::string title;     // legend text
+    Rgb seriesColor;       // what the legend shows
+    Rgb pointColor;        // what the line is drawn in
+    int width = 1;         // pixels
     bool markers = false;  // square marker at every point
     bool labels = false;   // every point labelled with its value
     std::vector<ChartPoint> points;

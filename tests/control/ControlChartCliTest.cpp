@@ -50,16 +50,12 @@ TEST_P(ControlCli, PrintsChartOrFails) {
 INSTANTIATE_TEST_SUITE_P(
     Rows, ControlCli,
     ::testing::Values(
-        ControlCliRow{"json",
-                      figuresAnd({"--strengths", "25,26,24", "--json"}),
-                      0,
+        ControlCliRow{"json", figuresAnd({"--strengths", "25,26,24", "--json"}), 0,
                       "{\"axisMin\":17,\"axisMax\":33,\"batches\":3,\"series\":[{\"name\":"
                       "\"Series3\",\"title\":\"Limit of correcting\",\"color\":\"#008000\","
                       "\"pointColor\":\"#008000\",\"width\":3,\"markers\":false,\"labels\":false,"
                       "\"points\":[[0,30],[3,30]]}"},
-        ControlCliRow{"jsonLastSeries",
-                      figuresAnd({"--strengths=25,26.5,24", "--json"}),
-                      0,
+        ControlCliRow{"jsonLastSeries", figuresAnd({"--strengths=25,26.5,24", "--json"}), 0,
                       "{\"name\":\"Series6\",\"title\":\"Real strength of concrete\",\"color\":"
                       "\"#ff80ff\",\"pointColor\":\"#ff00ff\",\"width\":2,\"markers\":true,"
                       "\"labels\":true,\"points\":[[1,25],[2,26.5],[3,24]]}]"},
@@ -72,9 +68,13 @@ INSTANTIATE_TEST_SUITE_P(
                       "'' is not a valid floating point value"},
         ControlCliRow{"badStrength", figuresAnd({"--strengths", "25,x,24"}), 1,
                       "'x' is not a valid floating point value"},
-        ControlCliRow{"badCount", {"edCountParty=three", "--strengths", "25"}, 1,
+        ControlCliRow{"badCount",
+                      {"edCountParty=three", "--strengths", "25"},
+                      1,
                       "'three' is not a valid integer value"},
-        ControlCliRow{"defaultsHaveNoLimits", {"--strengths", "25,26,24"}, 1,
+        ControlCliRow{"defaultsHaveNoLimits",
+                      {"--strengths", "25,26,24"},
+                      1,
                       "'' is not a valid floating point value"},
         ControlCliRow{"axisRefused", figuresAnd({"edRcor2=37", "--strengths", "1,2,3"}), 1,
                       "Axis Minimum Value must be <= Maximum"},
@@ -83,4 +83,6 @@ INSTANTIATE_TEST_SUITE_P(
         ControlCliRow{"helpListsFieldsAndOption", {"--help"}, 0, "--strengths VALUE"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-void PrintTo(const ControlCliRow& row, std::ostream* os) { *os << row.name; }
+void PrintTo(const ControlCliRow& row, std::ostream* os) {
+    *os << row.name;
+}

@@ -58,14 +58,14 @@ TEST_P(ControlChartRange, RunsThreeBeyondTheCorrectingLimits) {
     EXPECT_DOUBLE_EQ(chart.range->max, row.max);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, ControlChartRange,
-    ::testing::Values(RangeRow{"limits30and20", "30", "20", 17, 33},
-                      RangeRow{"farBelowFirstPeriod", "10", "5", 2, 13},
-                      RangeRow{"limitsInAnyOrderButWithinSix", "20", "25", 22, 23},
-                      RangeRow{"equalEndsAllowed", "20", "26", 23, 23},
-                      RangeRow{"negativeLimits", "-1", "-4.5", -7.5, 2}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rows, ControlChartRange,
+                         ::testing::Values(RangeRow{"limits30and20", "30", "20", 17, 33},
+                                           RangeRow{"farBelowFirstPeriod", "10", "5", 2, 13},
+                                           RangeRow{"limitsInAnyOrderButWithinSix", "20", "25", 22,
+                                                    23},
+                                           RangeRow{"equalEndsAllowed", "20", "26", 23, 23},
+                                           RangeRow{"negativeLimits", "-1", "-4.5", -7.5, 2}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 using ControlChartSeries = ControlChartBase;
 
@@ -187,21 +187,43 @@ Figures with(std::string Figures::*field, const char* text) {
 INSTANTIATE_TEST_SUITE_P(
     Rows, ControlChartFailure,
     ::testing::Values(
-        FailureRow{"countNotInteger", with(&Figures::count, "3.5"), {"25", "26", "24"},
-                   "'3.5' is not a valid integer value", 0},
-        FailureRow{"countEmpty", with(&Figures::count, ""), {}, "'' is not a valid integer value", 0},
-        FailureRow{"countNegative", with(&Figures::count, "-2"), {},
-                   "'-2' is not a valid integer value", 0},
-        FailureRow{"countTrailingBlank", with(&Figures::count, "3 "), {},
-                   "'3 ' is not a valid integer value", 0},
-        FailureRow{"secondBatchEmptyStopsAsking", Figures{}, {"25", "", "24"},
-                   "'' is not a valid floating point value", 2},
-        FailureRow{"firstBatchNotNumber", Figures{}, {"abc"},
-                   "'abc' is not a valid floating point value", 1},
-        FailureRow{"warningTopAfterAllBatches", with(&Figures::rpr1, "x"), {"25", "26", "24"},
-                   "'x' is not a valid floating point value", 3},
-        FailureRow{"averageLevelIsConvertedLast", with(&Figures::ry, ""), {"25", "26", "24"},
-                   "'' is not a valid floating point value", 3},
+        FailureRow{"countNotInteger",
+                   with(&Figures::count, "3.5"),
+                   {"25", "26", "24"},
+                   "'3.5' is not a valid integer value",
+                   0},
+        FailureRow{
+            "countEmpty", with(&Figures::count, ""), {}, "'' is not a valid integer value", 0},
+        FailureRow{"countNegative",
+                   with(&Figures::count, "-2"),
+                   {},
+                   "'-2' is not a valid integer value",
+                   0},
+        FailureRow{"countTrailingBlank",
+                   with(&Figures::count, "3 "),
+                   {},
+                   "'3 ' is not a valid integer value",
+                   0},
+        FailureRow{"secondBatchEmptyStopsAsking",
+                   Figures{},
+                   {"25", "", "24"},
+                   "'' is not a valid floating point value",
+                   2},
+        FailureRow{"firstBatchNotNumber",
+                   Figures{},
+                   {"abc"},
+                   "'abc' is not a valid floating point value",
+                   1},
+        FailureRow{"warningTopAfterAllBatches",
+                   with(&Figures::rpr1, "x"),
+                   {"25", "26", "24"},
+                   "'x' is not a valid floating point value",
+                   3},
+        FailureRow{"averageLevelIsConvertedLast",
+                   with(&Figures::ry, ""),
+                   {"25", "26", "24"},
+                   "'' is not a valid floating point value",
+                   3},
         FailureRow{"correctingBottomBeforeAverage",
                    [] {
                        Figures f;
@@ -209,9 +231,14 @@ INSTANTIATE_TEST_SUITE_P(
                        f.rcor2 = "bad-bottom";
                        return f;
                    }(),
-                   {"25", "26", "24"}, "'bad-bottom' is not a valid floating point value", 3},
-        FailureRow{"axisRefused", with(&Figures::rcor2, "40"), {"25", "26", "24"},
-                   "Axis Minimum Value must be <= Maximum", 3}),
+                   {"25", "26", "24"},
+                   "'bad-bottom' is not a valid floating point value",
+                   3},
+        FailureRow{"axisRefused",
+                   with(&Figures::rcor2, "40"),
+                   {"25", "26", "24"},
+                   "Axis Minimum Value must be <= Maximum",
+                   3}),
     [](const auto& info) { return std::string(info.param.name); });
 
 using ControlChartText = ControlChartBase;
@@ -232,5 +259,9 @@ TEST_F(ControlChartText, LinesListRangeAndSeries) {
 }
 
 // Row names instead of byte dumps in the test output.
-void PrintTo(const RangeRow& row, std::ostream* os) { *os << row.name; }
-void PrintTo(const FailureRow& row, std::ostream* os) { *os << row.name; }
+void PrintTo(const RangeRow& row, std::ostream* os) {
+    *os << row.name;
+}
+void PrintTo(const FailureRow& row, std::ostream* os) {
+    *os << row.name;
+}

@@ -5,3 +5,6 @@ orvan_gtest(control_core_tests
     ${CMAKE_CURRENT_LIST_DIR}/ControlChartCliTest.cpp
 )
 target_link_libraries(control_core_tests PRIVATE orvan_cli_lib)
+
+orvan_qtest(ControlWindowsTest orvan_ui_control ${CMAKE_CURRENT_LIST_DIR}/ControlWindowsTest.cpp)
+set_target_properties(ControlWindowsTest PROPERTIES AUTOMOC ON)

@@ -1,0 +1,16 @@
+#pragma once
+// Writing the control chart to a picture file: the format follows the file name (".bmp",
+// ".ico", ".png", ".svg"; every other name an Enhanced Metafile). The file is written whole
+// or not at all: into a temporary file beside it, renamed over it at the end.
+#include <QByteArray>
+#include <QRectF>
+#include <QString>
+
+class QGraphicsScene;
+
+// The scene's `source` rectangle as an Enhanced Metafile, one unit per pixel.
+QByteArray renderChartEmf(QGraphicsScene& scene, const QRectF& source);
+
+// Writes the picture; on failure returns false with the reason in `error`, the file untouched.
+bool writeChartPicture(QGraphicsScene& scene, const QRectF& source, const QString& fileName,
+                       QString* error);

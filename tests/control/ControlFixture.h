@@ -1,0 +1,96 @@
+#pragma once
+// The three windows of the controlled period as the program creates them, without a main
+// window, and script steps for the windows a run shows.
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QtTest>
+#include <memory>
+
+#include "ControlScript.h"
+#include "app/AppContext.h"
+#include "app/DocumentArea.h"
+#include "strength_control/Period_Control1.h"
+#include "strength_control/Period_Control2.h"
+#include "strength_control/Period_Control3.h"
+
+struct ControlWindows {
+    AppContext app;
+    DocumentArea area{app};
+    std::unique_ptr<TfmPeriod_Control2> chart;
+    std::unique_ptr<TfmPeriod_Control1> input;
+    std::unique_ptr<TfmPeriod_Control3> prompt;
+
+    ControlWindows() {
+        app.setDocuments(&area);
+        // The program's creation order: the chart window first, then the input and the prompt.
+        chart = std::make_unique<TfmPeriod_Control2>(app);
+        input = std::make_unique<TfmPeriod_Control1>(app);
+        prompt = std::make_unique<TfmPeriod_Control3>(app);
+        app.registerWindow(chart.get());
+        app.registerWindow(input.get());
+        app.registerWindow(prompt.get());
+    }
+
+    void setFigures(const QString& ry, const QString& count, const QString& warnTop,
+                    const QString& warnBottom, const QString& corrTop, const QString& corrBottom) {
+        input->edRy->setText(ry);
+        input->edCountParty->setText(count);
+        input->edRpr1->setText(warnTop);
+        input->edRpr2->setText(warnBottom);
+        input->edRcor1->setText(corrTop);
+        input->edRcor2->setText(corrBottom);
+    }
+};
+
+// What the prompts showed, in order.
+struct PromptLog {
+    QStringList labels;
+    QList<bool> emptied;  // edRi was empty when the prompt appeared
+};
+
+// Answers one batch prompt: types `text`, then closes it by "ok", "close" or "escape".
+inline ModalScript::Step answerPrompt(ControlWindows& w, PromptLog& log, const QString& text,
+                                      const QString& how = QStringLiteral("ok")) {
+    return [&w, &log, text, how](QWidget* modal) {
+        if (modal != w.prompt.get()) {
+            QTest::qFail("expected the batch prompt", __FILE__, __LINE__);
+            modal->close();
+            return;
+        }
+        log.labels << w.prompt->Label1->text();
+        log.emptied << w.prompt->edRi->text().isEmpty();
+        QTest::keyClicks(w.prompt->edRi, text);
+        if (how == "close")
+            w.prompt->findChild<QPushButton*>("BitBtn2")->click();
+        else if (how == "escape")
+            QTest::keyClick(w.prompt->edRi, Qt::Key_Escape);
+        else
+            w.prompt->findChild<QPushButton*>("BitBtn1")->click();
+    };
+}
+
+// Records the text of an error or message box and closes it.
+inline ModalScript::Step closeMessageBox(QString& text) {
+    return [&text](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        text =
+            box ? box->text() : QStringLiteral("<not a message box: %1>").arg(modal->objectName());
+        if (box)
+            box->done(QMessageBox::Ok);
+        else
+            modal->close();
+    };
+}
+
+// Runs `inspect` on the chart window while it is up, then closes it.
+inline ModalScript::Step inspectChart(ControlWindows& w, std::function<void()> inspect) {
+    return [&w, inspect](QWidget* modal) {
+        if (modal == w.chart.get())
+            inspect();
+        else
+            QTest::qFail("expected the chart window", __FILE__, __LINE__);
+        if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->done(QDialog::Rejected);
+    };
+}
