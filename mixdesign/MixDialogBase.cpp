@@ -26,6 +26,9 @@ void MixDialogBase::buildFrom(const mix::MixDialog& dialog, const Translator& tr
     }
     pages_ = new QTabWidget(this);
     pages_->setObjectName(fromCore(dialog.pageControlName));
+    // Every tab caption whole: the dialog is as wide as its tab row.
+    pages_->setUsesScrollButtons(false);
+    pages_->setElideMode(Qt::ElideNone);
     layout->addWidget(pages_);
     for (int i = 0; i < static_cast<int>(dialog.pages.size()); ++i) {
         const mix::MixPage& page = dialog.pages[static_cast<std::size_t>(i)];

@@ -15,9 +15,11 @@ namespace mix = orvan::mix;
 
 RadioGroup::RadioGroup(const QString& caption, const QStringList& items, QWidget* parent)
     : QGroupBox(caption, parent), buttons_(new QButtonGroup(this)) {
-    // Two items (Yes/No, slump/Vebe, crushed stone/gravel) sit side by side; longer lists stack.
-    QBoxLayout* layout = items.size() <= 2 ? static_cast<QBoxLayout*>(new QHBoxLayout(this))
-                                           : new QVBoxLayout(this);
+    // Two short items (Yes/No, slump/Vebe, crushed stone/gravel) sit side by side; others stack.
+    bool shortItems = items.size() <= 2;
+    for (const QString& item : items) shortItems = shortItems && item.size() <= 16;
+    QBoxLayout* layout = shortItems ? static_cast<QBoxLayout*>(new QHBoxLayout(this))
+                                    : new QVBoxLayout(this);
     for (int i = 0; i < items.size(); ++i) {
         auto* button = new QRadioButton(items[i], this);
         button->setObjectName(QStringLiteral("item%1").arg(i));

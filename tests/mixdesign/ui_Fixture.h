@@ -1,0 +1,81 @@
+#pragma once
+// The proportioning windows as the program creates them, without a main window: a document
+// area for the reports and the six dialogs registered in start-up order.
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QTabBar>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QtTest>
+#include <memory>
+
+#include "ModalDriver.h"
+#include "app/AppContext.h"
+#include "app/DocumentArea.h"
+#include "app/fmMemo.h"
+#include "mixdesign/TVO.h"
+#include "mixdesign/fmEconom.h"
+#include "mixdesign/fmF_W.h"
+#include "mixdesign/fmOption.h"
+#include "mixdesign/fmSostav.h"
+#include "mixdesign/fmVubor_Econ.h"
+
+struct MixUiWindows {
+    AppContext app;
+    std::unique_ptr<DocumentArea> area;
+    std::unique_ptr<TfmOptions> options;
+    std::unique_ptr<TfmBNS> bns;
+    std::unique_ptr<TF_W> fw;
+    std::unique_ptr<Teconomy> economy;
+    std::unique_ptr<TVubor_Econ> technique;
+    std::unique_ptr<TfmTVO> steam;
+
+    MixUiWindows() : area(std::make_unique<DocumentArea>(app)) {
+        area->resize(800, 600);
+        app.setDocuments(area.get());
+        options = add(std::make_unique<TfmOptions>(app));
+        bns = add(std::make_unique<TfmBNS>(app));
+        fw = add(std::make_unique<TF_W>(app));
+        economy = add(std::make_unique<Teconomy>(app));
+        technique = add(std::make_unique<TVubor_Econ>(app));
+        steam = add(std::make_unique<TfmTVO>(app));
+    }
+
+    template <class T>
+    std::unique_ptr<T> add(std::unique_ptr<T> window) {
+        app.registerWindow(window.get());
+        return window;
+    }
+
+    std::vector<QWidget*> all() const {
+        return {options.get(), bns.get(), fw.get(), economy.get(), technique.get(), steam.get()};
+    }
+};
+
+inline QLineEdit* editOf(QWidget* dialog, const QString& name) {
+    return dialog->findChild<QLineEdit*>(name);
+}
+inline RadioGroup* groupOf(QWidget* dialog, const QString& name) {
+    return dialog->findChild<RadioGroup*>(name);
+}
+inline QPushButton* buttonOf(QWidget* dialog, const QString& name) {
+    return dialog->findChild<QPushButton*>(name);
+}
+// Chooses an item the way a user does: a click on its radio button.
+inline void chooseItem(QWidget* dialog, const QString& group, int index) {
+    RadioGroup* g = groupOf(dialog, group);
+    QVERIFY2(g, qPrintable(group));
+    auto* item = g->findChild<QRadioButton*>(QStringLiteral("item%1").arg(index));
+    QVERIFY2(item, qPrintable(group));
+    item->click();
+}
+// The label that names a field.
+inline QLabel* labelOf(QWidget* dialog, QWidget* field) {
+    for (QLabel* label : dialog->findChildren<QLabel*>())
+        if (label->buddy() == field) return label;
+    return nullptr;
+}
