@@ -38,6 +38,8 @@ void AnalysedPeriodInputDialog::build() {
     auto* layout = new QVBoxLayout(this);
     page = new QTabWidget(this);
     page->setObjectName("page");
+    // Every party's tab in sight: the dialog grows to the width of its tabs.
+    page->setUsesScrollButtons(false);
     for (int party = 1; party <= layout_.partyCount; ++party) {
         const QByteArray name = asName(an::partyTabName(party));
         page->addTab(buildPartyTab(party),
