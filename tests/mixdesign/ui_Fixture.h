@@ -17,6 +17,7 @@
 #include "app/AppContext.h"
 #include "app/DocumentArea.h"
 #include "app/fmMemo.h"
+#include "common/NumberText.h"
 #include "mixdesign/TVO.h"
 #include "mixdesign/fmEconom.h"
 #include "mixdesign/fmF_W.h"
@@ -35,6 +36,7 @@ struct MixUiWindows {
     std::unique_ptr<TfmTVO> steam;
 
     MixUiWindows() : area(std::make_unique<DocumentArea>(app)) {
+        orvan::setDecimalSeparator('.');  // the texts below are written with a point
         area->resize(800, 600);
         app.setDocuments(area.get());
         options = add(std::make_unique<TfmOptions>(app));
