@@ -1,0 +1,199 @@
+#include "common/TextLines.h"
+
+#include <array>
+#include <unordered_map>
+
+namespace orvan {
+
+namespace {
+
+constexpr char kCR = 13, kLF = 10, kCtrlZ = 26;
+
+// Unicode code points of the bytes 0x80..0xFF in Windows-1251.
+constexpr std::array<char16_t, 128> kHighHalf = {
+    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F,
+    0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x0098, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F,
+    0x00A0, 0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6, 0x00A7,
+    0x0401, 0x00A9, 0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407,
+    0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7,
+    0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,
+    0x0410, 0x0411, 0x0412, 0x0413, 0x0414, 0x0415, 0x0416, 0x0417,
+    0x0418, 0x0419, 0x041A, 0x041B, 0x041C, 0x041D, 0x041E, 0x041F,
+    0x0420, 0x0421, 0x0422, 0x0423, 0x0424, 0x0425, 0x0426, 0x0427,
+    0x0428, 0x0429, 0x042A, 0x042B, 0x042C, 0x042D, 0x042E, 0x042F,
+    0x0430, 0x0431, 0x0432, 0x0433, 0x0434, 0x0435, 0x0436, 0x0437,
+    0x0438, 0x0439, 0x043A, 0x043B, 0x043C, 0x043D, 0x043E, 0x043F,
+    0x0440, 0x0441, 0x0442, 0x0443, 0x0444, 0x0445, 0x0446, 0x0447,
+    0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F,
+};
+
+void appendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+// The length of the UTF-8 sequence at `i`, or 0 when it is not valid (overlong forms,
+// surrogates and values above U+10FFFF are not valid).
+std::size_t sequenceLength(std::string_view s, std::size_t i, char32_t* code) {
+    const auto b = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
+    const unsigned char lead = b(i);
+    std::size_t n;
+    char32_t c;
+    if (lead < 0x80) {
+        *code = lead;
+        return 1;
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+        n = 2, c = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        n = 3, c = lead & 0x0F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        n = 4, c = lead & 0x07;
+    } else {
+        return 0;
+    }
+    if (i + n > s.size()) return 0;
+    for (std::size_t k = 1; k < n; ++k) {
+        if ((b(i + k) & 0xC0) != 0x80) return 0;
+        c = (c << 6) | (b(i + k) & 0x3F);
+    }
+    if ((n == 3 && (c < 0x800 || (c >= 0xD800 && c <= 0xDFFF))) || (n == 4 && (c < 0x10000 || c > 0x10FFFF)))
+        return 0;
+    *code = c;
+    return n;
+}
+
+const std::unordered_map<char32_t, char>& reverseTable() {
+    static const auto table = [] {
+        std::unordered_map<char32_t, char> t;
+        for (std::size_t i = 0; i < kHighHalf.size(); ++i)
+            t[kHighHalf[i]] = static_cast<char>(0x80 + i);
+        return t;
+    }();
+    return table;
+}
+
+// The logical lines of the bytes, undecoded.
+std::vector<std::string_view> splitLines(std::string_view bytes) {
+    std::vector<std::string_view> lines;
+    if (auto z = bytes.find(kCtrlZ); z != std::string_view::npos) bytes = bytes.substr(0, z);
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        std::size_t cr = bytes.find(kCR, start);
+        if (cr == std::string_view::npos) {
+            lines.push_back(bytes.substr(start));
+            break;
+        }
+        lines.push_back(bytes.substr(start, cr - start));
+        start = cr + 1;
+        if (start < bytes.size() && bytes[start] == kLF) ++start;
+    }
+    return lines;
+}
+
+}  // namespace
+
+bool isValidUtf8(std::string_view bytes) {
+    char32_t code;
+    for (std::size_t i = 0; i < bytes.size();) {
+        std::size_t n = sequenceLength(bytes, i, &code);
+        if (n == 0) return false;
+        i += n;
+    }
+    return true;
+}
+
+std::string cp1251ToUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 2);
+    for (char ch : bytes) {
+        auto b = static_cast<unsigned char>(ch);
+        if (b < 0x80) {
+            out += ch;
+        } else {
+            appendUtf8(out, kHighHalf[b - 0x80]);
+        }
+    }
+    return out;
+}
+
+std::optional<std::string> utf8ToCp1251(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    char32_t code;
+    for (std::size_t i = 0; i < utf8.size();) {
+        std::size_t n = sequenceLength(utf8, i, &code);
+        if (n == 0) return std::nullopt;
+        i += n;
+        if (code < 0x80) {
+            out += static_cast<char>(code);
+            continue;
+        }
+        auto it = reverseTable().find(code);
+        if (it == reverseTable().end()) return std::nullopt;
+        out += it->second;
+    }
+    return out;
+}
+
+TextFileContent readTextLines(std::string_view bytes) {
+    TextFileContent content;
+    bool hasHigh = false;
+    for (char ch : bytes)
+        if (static_cast<unsigned char>(ch) >= 0x80) {
+            hasHigh = true;
+            break;
+        }
+    if (hasHigh && isValidUtf8(bytes)) {
+        content.encoding = FileEncoding::Utf8;
+        if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+    }
+    for (std::string_view line : splitLines(bytes))
+        content.lines.push_back(content.encoding == FileEncoding::Utf8 ? std::string(line)
+                                                                       : cp1251ToUtf8(line));
+    return content;
+}
+
+std::string encodeRows(const std::vector<std::string>& rows, FileEncoding wanted, FileEncoding* used) {
+    std::string out;
+    std::size_t total = 0;
+    for (const auto& row : rows) total += row.size() + 2;
+    out.reserve(total);
+    FileEncoding encoding = wanted;
+    if (wanted == FileEncoding::Windows1251) {
+        for (const auto& row : rows) {
+            auto bytes = utf8ToCp1251(row);
+            if (!bytes) {
+                encoding = FileEncoding::Utf8;
+                out.clear();
+                break;
+            }
+            out += *bytes;
+            out += "\r\n";
+        }
+    }
+    if (encoding == FileEncoding::Utf8) {
+        for (const auto& row : rows) {
+            out += row;
+            out += "\r\n";
+        }
+    }
+    if (used) *used = encoding;
+    return out;
+}
+
+}  // namespace orvan

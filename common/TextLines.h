@@ -1,0 +1,41 @@
+#pragma once
+// Text files as the program reads and writes them.
+//
+// Reading: a line ends at CR; an LF directly after it belongs to the line end; an LF anywhere
+// else stays inside its line; Ctrl+Z (26) ends the file wherever it stands; a last line
+// without a line end is still read. A file that is valid UTF-8 and holds non-ASCII bytes is
+// UTF-8 (a BOM is dropped); every other file is Windows-1251.
+// Writing: every row followed by CR LF, in Windows-1251 where it can hold the text, else UTF-8.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/CoreGuard.h"
+
+namespace orvan {
+
+enum class FileEncoding { Windows1251, Utf8 };
+
+struct TextFileContent {
+    std::vector<std::string> lines;  // UTF-8, logical lines
+    FileEncoding encoding = FileEncoding::Windows1251;
+};
+
+// The lines of a file's bytes.
+TextFileContent readTextLines(std::string_view bytes);
+
+bool isValidUtf8(std::string_view bytes);
+
+// Windows-1251 <-> UTF-8. The one unassigned byte, 0x98, stands for U+0098, so that every
+// byte reads and writes back unchanged.
+std::string cp1251ToUtf8(std::string_view bytes);
+// Empty when the text holds a character Windows-1251 cannot hold (no substitute is written).
+std::optional<std::string> utf8ToCp1251(std::string_view utf8);
+
+// The bytes of a file holding these rows (UTF-8 text), each followed by CR LF, in `wanted`
+// where it can hold the text; `used` tells which encoding was written.
+std::string encodeRows(const std::vector<std::string>& rows, FileEncoding wanted,
+                       FileEncoding* used = nullptr);
+
+}  // namespace orvan

@@ -1,0 +1,75 @@
+// Reading text files into logical lines, the two encodings, and writing rows.
+#include <gtest/gtest.h>
+
+#include "common/TextLines.h"
+
+using namespace orvan;
+using Lines = std::vector<std::string>;
+
+TEST(TextLines, ReadingRows) {
+    struct Row {
+        const char* name;
+        std::string bytes;
+        Lines lines;
+    } rows[] = {
+        {"CR", "a\rb\r", {"a", "b"}},
+        {"CR LF", "a\r\nb\r\n", {"a", "b"}},
+        {"lone LF stays inside the line", "a\nb\nc", {"a\nb\nc"}},
+        {"LF CR is a line feed, then a line end", "a\n\rb", {"a\n", "b"}},
+        {"CR CR is an empty line", "a\r\rb", {"a", "", "b"}},
+        {"Ctrl+Z ends the file", std::string("ab\r\ncd\x1A" "ef\r\n"), {"ab", "cd"}},
+        {"Ctrl+Z first", std::string("\x1A" "abc"), {}},
+        {"no final line end", "a\r\nlast", {"a", "last"}},
+        {"empty file", "", {}},
+        {"a single line end", "\r\n", {""}},
+        {"UTF-8 BOM dropped", "\xEF\xBB\xBFx\r\n", {"x"}},
+    };
+    for (const auto& row : rows) EXPECT_EQ(readTextLines(row.bytes).lines, row.lines) << row.name;
+}
+
+TEST(TextLines, EncodingDetection) {
+    struct Row {
+        const char* name;
+        std::string bytes;
+        FileEncoding encoding;
+        std::string firstLine;
+    } rows[] = {
+        {"ASCII", "plain", FileEncoding::Windows1251, "plain"},
+        {"UTF-8 Cyrillic", "\xD0\x9E\xD0\xBA\xD0\xBD\xD0\xBE", FileEncoding::Utf8, "Окно"},
+        {"Windows-1251 Cyrillic", "\xCE\xEA\xED\xEE", FileEncoding::Windows1251, "Окно"},
+        {"mixed script unit", " \xCC" "P\xE0", FileEncoding::Windows1251, " МPа"},
+        {"truncated UTF-8 is 1251", "\xD0", FileEncoding::Windows1251, "Р"},
+        {"overlong UTF-8 is 1251", "\xC0\xAF", FileEncoding::Windows1251, "АЇ"},
+        {"number sign", "\xB9", FileEncoding::Windows1251, "№"},
+    };
+    for (const auto& row : rows) {
+        auto content = readTextLines(row.bytes);
+        EXPECT_EQ(content.encoding, row.encoding) << row.name;
+        ASSERT_FALSE(content.lines.empty()) << row.name;
+        EXPECT_EQ(content.lines[0], row.firstLine) << row.name;
+    }
+}
+
+TEST(TextLines, EveryWindows1251ByteRoundTrips) {
+    std::string all;
+    for (int b = 1; b < 256; ++b) all += static_cast<char>(b);
+    auto back = utf8ToCp1251(cp1251ToUtf8(all));
+    ASSERT_TRUE(back.has_value());
+    EXPECT_EQ(*back, all);
+}
+
+TEST(TextLines, WritingRows) {
+    FileEncoding used;
+    EXPECT_EQ(encodeRows({" МPа"}, FileEncoding::Windows1251, &used), "\x20\xCC\x50\xE0\r\n");
+    EXPECT_EQ(used, FileEncoding::Windows1251);
+    EXPECT_EQ(encodeRows({"a", "", "b"}, FileEncoding::Windows1251), "a\r\n\r\nb\r\n");
+    EXPECT_EQ(encodeRows({}, FileEncoding::Windows1251), "");
+    // A character Windows-1251 cannot hold: the whole file is written in UTF-8 instead of
+    // putting a substitute in its place.
+    EXPECT_EQ(encodeRows({"Окно", "日本"}, FileEncoding::Windows1251, &used),
+              "\xD0\x9E\xD0\xBA\xD0\xBD\xD0\xBE\r\n\xE6\x97\xA5\xE6\x9C\xAC\r\n");
+    EXPECT_EQ(used, FileEncoding::Utf8);
+    EXPECT_EQ(encodeRows({"Окно"}, FileEncoding::Utf8, &used), "\xD0\x9E\xD0\xBA\xD0\xBD\xD0\xBE\r\n");
+    EXPECT_FALSE(utf8ToCp1251("€ and ✓").has_value());
+    EXPECT_EQ(*utf8ToCp1251("€"), "\x88");
+}
