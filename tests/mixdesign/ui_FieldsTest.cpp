@@ -6,8 +6,8 @@
 namespace {
 
 struct TextRow {
-    const char* dialog;   // objectName of the dialog
-    const char* page;     // objectName of the page, "" for a single-page dialog
+    const char* dialog;  // objectName of the dialog
+    const char* page;    // objectName of the page, "" for a single-page dialog
     const char* name;
     const char* caption;  // lines joined by "\n"
     const char* text;     // default text
@@ -19,8 +19,7 @@ const TextRow kTextRows[] = {
     {"fmBNS", "", "edYdoboykl", "Value of concrete mix\nworkability", "0", ""},
     {"fmBNS", "", "edMkr_P", "Fineness modulus of sand", "2.0", "9.9"},
     {"fmBNS", "", "edNPl_P", "Bulk density of sand, kg per cu m", "1400", "9999"},
-    {"fmBNS", "", "edPr_P", "Amount of clay lumps and\nfriable particles in sand, %", "1.0",
-     "9.9"},
+    {"fmBNS", "", "edPr_P", "Amount of clay lumps and\nfriable particles in sand, %", "1.0", "9.9"},
     {"fmBNS", "", "edMarkCem", "\u0421ompressive strength of cement, MPa", "50", "99"},
     {"fmBNS", "", "edNGCT", "Normal consistency of cement paste, %", "28", "99"},
     {"fmBNS", "", "edNKr_Sc", "Max. coarse aggregate size, mm", "20", ""},
@@ -38,8 +37,8 @@ const TextRow kTextRows[] = {
     {"fmTVO", "", "edT_vuderz", "Period after steam curing, hours:", "4", ""},
     {"Vubor_Econ", "marka_cem", "edMarka_C", "Enter compressive strength of cement, MPa:", "", ""},
     {"Vubor_Econ", "ash", "edAsh", "Enter amount of fly ash, kg per cu m: ", "150", ""},
-    {"Vubor_Econ", "superplast", "edSuperplast", "Enter water-reducing effect,  %:",
-     "The average data", ""},
+    {"Vubor_Econ", "superplast", "edSuperplast",
+     "Enter water-reducing effect,  %:", "The average data", ""},
     {"Vubor_Econ", "plast", "edPlast", "Enter water-reducing effect,  %:", "10", ""},
 };
 
@@ -175,8 +174,7 @@ private slots:
 
     void textFields_data() {
         QTest::addColumn<int>("row");
-        for (int i = 0; i < int(std::size(kTextRows)); ++i)
-            QTest::newRow(kTextRows[i].name) << i;
+        for (int i = 0; i < int(std::size(kTextRows)); ++i) QTest::newRow(kTextRows[i].name) << i;
     }
     void textFields() {
         QFETCH(int, row);
@@ -197,14 +195,14 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QStringList>("order");
         QTest::newRow("fmBNS") << "fmBNS"
-                               << QStringList{"rgYdoboykl", "edYdoboykl", "edMkr_P", "edNPl_P",
-                                              "edPr_P", "edMarkCem", "edNGCT", "edNKr_Sc",
-                                              "edNPl_Sc", "edPr_Sc", "edClassBet"};
-        QTest::newRow("fmOptions") << "fmOptions"
-                                   << QStringList{"rgWaterproof", "rgFrost", "rgArmatyra",
-                                                  "rgProparka", "rgEconomy", "rgZapolnitel",
-                                                  "edPlotnostC", "edPlotnostP", "edPlotnostSC",
-                                                  "edTemperatyr"};
+                               << QStringList{"rgYdoboykl", "edYdoboykl", "edMkr_P",   "edNPl_P",
+                                              "edPr_P",     "edMarkCem",  "edNGCT",    "edNKr_Sc",
+                                              "edNPl_Sc",   "edPr_Sc",    "edClassBet"};
+        QTest::newRow("fmOptions")
+            << "fmOptions"
+            << QStringList{"rgWaterproof", "rgFrost",      "rgArmatyra",  "rgProparka",
+                           "rgEconomy",    "rgZapolnitel", "edPlotnostC", "edPlotnostP",
+                           "edPlotnostSC", "edTemperatyr"};
         QTest::newRow("fmTVO") << "fmTVO"
                                << QStringList{"edT_prop", "edT_vuderz", "rgYskoriteli",
                                               "rgVid_Cem"};
@@ -384,15 +382,20 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("kept");
         QTest::newRow("digit.digit") << "edMkr_P"
-                                     << "2.5" << "2.5";
+                                     << "2.5"
+                                     << "2.5";
         QTest::newRow("digit.digit drops letters") << "edPr_P"
-                                                   << "a1b5" << "1.5";
+                                                   << "a1b5"
+                                                   << "1.5";
         QTest::newRow("two digits, a third ignored") << "edMarkCem"
-                                                     << "425" << "42";
+                                                     << "425"
+                                                     << "42";
         QTest::newRow("four digits") << "edNPl_P"
-                                     << "1500" << "1500";
+                                     << "1500"
+                                     << "1500";
         QTest::newRow("free entry keeps anything") << "edClassBet"
-                                                   << "020x" << "020x";
+                                                   << "020x"
+                                                   << "020x";
     }
     void entryFormats() {
         QFETCH(QString, name);

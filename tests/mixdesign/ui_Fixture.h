@@ -3,12 +3,12 @@
 // area for the reports and the six dialogs registered in start-up order.
 #include <QButtonGroup>
 #include <QGridLayout>
-#include <QTabBar>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QtTest>
 #include <memory>

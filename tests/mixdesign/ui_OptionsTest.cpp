@@ -117,10 +117,10 @@ private slots:
         QTest::addColumn<QList<int>>("stored");
         QTest::addColumn<QList<int>>("shown");
         QTest::newRow("as stored") << QList<int>{0, 0, 0, 0, 0, 1} << QList<int>{0, 0, 0, 0, 0, 1};
-        QTest::newRow("beyond the last item") << QList<int>{2, 5, 1, 99, 0, 7}
-                                              << QList<int>{1, 1, 1, 1, 0, 1};
-        QTest::newRow("below -1 is nothing selected") << QList<int>{-1, -7, 0, -2147483647, 1, -3}
-                                                      << QList<int>{-1, -1, 0, -1, 1, -1};
+        QTest::newRow("beyond the last item")
+            << QList<int>{2, 5, 1, 99, 0, 7} << QList<int>{1, 1, 1, 1, 0, 1};
+        QTest::newRow("below -1 is nothing selected")
+            << QList<int>{-1, -7, 0, -2147483647, 1, -3} << QList<int>{-1, -1, 0, -1, 1, -1};
     }
     void loadsOnEveryShowing() {
         QFETCH(QList<int>, stored);
@@ -196,9 +196,10 @@ private slots:
         QTest::newRow("sand density empty") << "edPlotnostP"
                                             << ""
                                             << "'' is not a valid floating point value";
-        QTest::newRow("coarse density with a comma") << "edPlotnostSC"
-                                                     << "2,68"
-                                                     << "'2,68' is not a valid floating point value";
+        QTest::newRow("coarse density with a comma")
+            << "edPlotnostSC"
+            << "2,68"
+            << "'2,68' is not a valid floating point value";
     }
     void failedSaveLeavesTheFile() {
         QFETCH(QString, field);
