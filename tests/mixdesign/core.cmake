@@ -1,3 +1,4 @@
 # The proportioning core: formulas, the run and its report, options.slv, orvan-cli mix.
 orvan_gtest(mixcore_formulas_tests ${CMAKE_CURRENT_LIST_DIR}/core_formulas_test.cpp)
 orvan_gtest(mixcore_run_tests ${CMAKE_CURRENT_LIST_DIR}/core_run_test.cpp)
+orvan_gtest(mixcore_report_tests ${CMAKE_CURRENT_LIST_DIR}/core_report_test.cpp)

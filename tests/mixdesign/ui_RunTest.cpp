@@ -2,6 +2,8 @@
 // frost, water-tightness, steam-curing and cement-saving dialogs come up in the run's order,
 // each on its own page; Cancel anywhere leaves no window and uses no number; refusals and
 // faults are shown and leave no window; texts stay between showings.
+#include <cstring>
+
 #include "mixdesign/calc/MixRun.h"
 #include "ui_Fixture.h"
 
@@ -152,7 +154,8 @@ class MixUiRunTest : public QObject {
     void setOptions(const Options& choices) {
         for (const auto& [name, index] : choices) chooseItem(w_->options.get(), name, index);
     }
-    QStringList reportLines(int n = 0) const { return w_->area->documents().at(n)->logicalLines(); }
+    // The lines of the newest report window.
+    QStringList reportLines() const { return w_->area->documents().back()->logicalLines(); }
 
 private slots:
     void init() {
@@ -413,6 +416,52 @@ private slots:
         QVERIFY(lines.contains("The Vebe of concrete mix (sec) is given"));
         QVERIFY(lines.contains("Increasing of compressive strength of cement"));
         QVERIFY(lines.contains("\u0421ompressive strength of cement, MPa: 60"));
+    }
+
+    // Under a comma locale the default texts (written with a point) still convert, and the
+    // report's numbers take the comma.
+    void commaLocale() {
+        ModalWatchdog watchdog(5000);
+        orvan::setDecimalSeparator(',');
+        run({{"fmBNS", {{"edClassBet", "20,0"}}}});
+        orvan::setDecimalSeparator('.');
+        QVERIFY(!watchdog.fired());
+        QCOMPARE(w_->area->windowNumber(), 1);
+        const QStringList lines = reportLines();
+        QVERIFY(lines.contains("Compressive strength of concrete at 28 days, MPa: 20,0"));
+        QVERIFY(lines.contains("Water-cement ratio: 0,84"));
+        QVERIFY(
+            lines.contains("Calculated compressive strength of concrete at 28 days, MPa: 20,0"));
+    }
+
+    // options.slv is read only when the options dialog is shown: before that, runs use the
+    // built-in defaults; a group left with nothing selected by the file counts as No.
+    void optionsFileReadOnlyByTheOptionsDialog() {
+        ModalWatchdog watchdog(8000);
+        QByteArray record(48, '\0');
+        const std::int32_t indices[6] = {1, 0, 0, 1, 1, 0};  // frost and reinforcement Yes
+        const double densities[3] = {3.15, 2.65, 2.68};
+        std::memcpy(record.data(), indices, 24);
+        std::memcpy(record.data() + 24, densities, 24);
+        QFile file("options.slv");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(record);
+        file.close();
+        run({{"fmBNS"}});
+        QCOMPARE(seen_, QStringList{"fmBNS"});  // no frost page: the file was not read
+        QCOMPARE(reportLines(), kDefaultReport);
+
+        answer(nullptr, [&](QWidget* modal) { act(modal, "ok"); });
+        w_->options->exec();
+        run({{"fmBNS"}, {"F_W/F", {{"edMarka_F", "50"}}}});
+        QCOMPARE(seen_, (QStringList{"fmBNS", "F_W/F"}));
+        QVERIFY(reportLines().contains("Cement content, kg per cu m: 220"));
+
+        groupOf(w_->options.get(), "rgFrost")->setItemIndex(-1);
+        run({{"fmBNS"}});
+        QVERIFY(!watchdog.fired());
+        QCOMPARE(seen_, QStringList{"fmBNS"});
+        QCOMPARE(w_->area->windowNumber(), 3);
     }
 
     // Options changed and closed with OK (not saved) are what the next run uses.
