@@ -49,7 +49,8 @@ QWidget* MixDialogBase::buildPage(const mix::MixDialog& dialog, int index, const
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    QPushButton* ok = makeActionButton(tr("OK", page.actionName.c_str()), fromCore(page.actionName));
+    QPushButton* ok =
+        makeActionButton(tr("OK", page.actionName.c_str()), fromCore(page.actionName));
     buttons->addWidget(ok);
     buttons->addWidget(makeCloseButton(fromCore(page.closeName)));
     pageLayout->addLayout(buttons);

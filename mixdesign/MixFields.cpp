@@ -18,8 +18,8 @@ RadioGroup::RadioGroup(const QString& caption, const QStringList& items, QWidget
     // Two short items (Yes/No, slump/Vebe, crushed stone/gravel) sit side by side; others stack.
     bool shortItems = items.size() <= 2;
     for (const QString& item : items) shortItems = shortItems && item.size() <= 16;
-    QBoxLayout* layout = shortItems ? static_cast<QBoxLayout*>(new QHBoxLayout(this))
-                                    : new QVBoxLayout(this);
+    QBoxLayout* layout =
+        shortItems ? static_cast<QBoxLayout*>(new QHBoxLayout(this)) : new QVBoxLayout(this);
     for (int i = 0; i < items.size(); ++i) {
         auto* button = new QRadioButton(items[i], this);
         button->setObjectName(QStringLiteral("item%1").arg(i));
@@ -78,7 +78,8 @@ void MixFieldSet::build(QWidget* parent, const mix::MixPage& page, const Transla
         if (field.isRadioGroup()) {
             QStringList items;
             for (const auto& item : field.items) items << tr(item.c_str(), field.name.c_str());
-            auto* group = new RadioGroup(tr(caption.constData(), field.name.c_str()), items, parent);
+            auto* group =
+                new RadioGroup(tr(caption.constData(), field.name.c_str()), items, parent);
             group->setObjectName(name);
             group->setItemIndex(fromCore(field.defaultText).toInt());
             grid->addWidget(group, row++, 0, 1, 2);

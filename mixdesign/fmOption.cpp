@@ -10,9 +10,8 @@
 namespace mix = orvan::mix;
 
 TfmOptions::TfmOptions(AppContext& app, QWidget* parent) : MixDialogBase(app, parent) {
-    buildFrom(mix::optionsDialog(), [this](const char* text, const char* name) {
-        return tr(text, name);
-    });
+    buildFrom(mix::optionsDialog(),
+              [this](const char* text, const char* name) { return tr(text, name); });
     auto* save = new QPushButton(tr(mix::kSaveOptionsCaption, mix::kSaveOptionsButton), this);
     save->setObjectName(mix::kSaveOptionsButton);
     addButton(save);

@@ -3,12 +3,12 @@
 #include "app/AppContext.h"
 #include "app/DocumentArea.h"
 #include "app/Messages.h"
+#include "mixdesign/TVO.h"
 #include "mixdesign/calc/MixForms.h"
 #include "mixdesign/fmEconom.h"
 #include "mixdesign/fmF_W.h"
 #include "mixdesign/fmOption.h"
 #include "mixdesign/fmVubor_Econ.h"
-#include "mixdesign/TVO.h"
 
 namespace mix = orvan::mix;
 
@@ -49,15 +49,13 @@ private:
 }  // namespace
 
 TfmBNS::TfmBNS(AppContext& app, QWidget* parent) : MixDialogBase(app, parent) {
-    buildFrom(mix::bnsDialog(), [this](const char* text, const char* name) {
-        return tr(text, name);
-    });
+    buildFrom(mix::bnsDialog(),
+              [this](const char* text, const char* name) { return tr(text, name); });
 }
 
 void TfmBNS::BitBtn1Click() {
     mix::ProportioningOptions options;  // the built-in defaults when no options dialog exists
-    if (auto* optionsDialog = app().window<TfmOptions>())
-        options = optionsDialog->currentOptions();
+    if (auto* optionsDialog = app().window<TfmOptions>()) options = optionsDialog->currentOptions();
     ShownDialogs dialogs(app());
     const mix::MixOutcome outcome = mix::runProportioning(fields().texts(), options, dialogs);
     values_ = outcome.values;
