@@ -12,10 +12,7 @@
 
 #include "app/DocumentArea.h"
 #include "app/HelpViewer.h"
-#if __has_include("app/TextFileCommands.h")
 #include "app/TextFileCommands.h"
-#define ORVAN_HAVE_TEXTFILES 1
-#endif
 #include "app/shell/Icons.h"
 #include "app/viewers/About.h"
 #include "app/viewers/ShowPicture.h"
@@ -48,9 +45,7 @@ TfmForm1::TfmForm1(QWidget* parent) : QMainWindow(parent) {
     setCentralWidget(documents_);
     help_ = new HelpViewer(this);
     app_.setHelp(help_);
-#ifdef ORVAN_HAVE_TEXTFILES
     textFiles_ = new TextFileCommands(app_, this);
-#endif
     app_.setContextMenuBuilder([this](QWidget* parent) { return buildContextMenu(parent); });
 
     bindCommands();
@@ -96,11 +91,9 @@ void TfmForm1::showModal() {
 
 void TfmForm1::bindCommands() {
     handlers_ = {
-#ifdef ORVAN_HAVE_TEXTFILES
         {Command::OpenText, [this] { textFiles_->openText(); }},
         {Command::Save, [this] { textFiles_->save(); }},
         {Command::Print, [this] { textFiles_->print(); }},
-#endif
         {Command::OpenGraphic,
          [this] {
              if (auto* picture = app_.window<TfmShowPicture>()) picture->openGraphic();

@@ -1,0 +1,77 @@
+#include "app/DisplayRows.h"
+
+#include <QFontMetricsF>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextLayout>
+
+namespace {
+
+constexpr QChar kLineSeparator(0x2028);
+
+class RowBreaker {
+public:
+    explicit RowBreaker(const QPlainTextEdit* memo)
+        : font_(memo->document()->defaultFont()),
+          metrics_(font_),
+          option_(memo->document()->defaultTextOption()) {
+        // The widget lays out its text in the viewport less the document margin on each side.
+        width_ = memo->viewport()->width() - 2 * memo->document()->documentMargin();
+        wraps_ = memo->lineWrapMode() != QPlainTextEdit::NoWrap && width_ > 0;
+        option_.setFlags(option_.flags() & ~QTextOption::AddSpaceForLineAndParagraphSeparators);
+    }
+
+    // The rows of one segment of a logical line (a segment holds no line separator).
+    void rows(const QString& segment, const std::function<void(const QString&)>& row) {
+        if (!wraps_ || metrics_.horizontalAdvance(segment) <= width_) {
+            row(segment);
+            return;
+        }
+        QTextLayout layout(segment, font_);
+        layout.setTextOption(option_);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
+            line.setLineWidth(width_);
+        layout.endLayout();
+        for (int i = 0; i < layout.lineCount(); ++i) {
+            const QTextLine line = layout.lineAt(i);
+            row(segment.mid(line.textStart(), line.textLength()));
+        }
+    }
+
+private:
+    QFont font_;
+    QFontMetricsF metrics_;
+    QTextOption option_;
+    qreal width_ = 0;
+    bool wraps_ = false;
+};
+
+}  // namespace
+
+void forEachDisplayedRow(const QPlainTextEdit* memo, const std::function<void(const QString&)>& row) {
+    RowBreaker breaker(memo);
+    // One row behind, so that an empty last row can be left out.
+    bool pending = false;
+    QString held;
+    auto emitRow = [&](const QString& text) {
+        if (pending) row(held);
+        held = text;
+        pending = true;
+    };
+    for (QTextBlock block = memo->document()->begin(); block.isValid(); block = block.next()) {
+        const QString text = block.text();
+        if (!text.contains(kLineSeparator)) {
+            breaker.rows(text, emitRow);
+            continue;
+        }
+        for (const QString& segment : text.split(kLineSeparator)) breaker.rows(segment, emitRow);
+    }
+    if (pending && !held.isEmpty()) row(held);
+}
+
+QStringList displayedRows(const QPlainTextEdit* memo) {
+    QStringList rows;
+    forEachDisplayedRow(memo, [&](const QString& text) { rows.push_back(text); });
+    return rows;
+}

@@ -1,0 +1,177 @@
+#include "app/TextFileCommands.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProgressDialog>
+#include <QSaveFile>
+#include <QTextBlock>
+
+#include "app/AppContext.h"
+#include "app/DisplayRows.h"
+#include "app/DocumentArea.h"
+#include "app/Messages.h"
+#include "app/TextPrinter.h"
+#include "app/fmMemo.h"
+#include "common/TextLines.h"
+
+namespace {
+
+const char* const kNoOpenFiles = "Нет открытых файлов";
+
+QFileDialog* makeFileDialog(QWidget* parent, const char* name, QFileDialog::AcceptMode mode) {
+    auto* dialog = new QFileDialog(parent);
+    dialog->setObjectName(name);
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setAcceptMode(mode);
+    // Open: a name typed that does not exist ends the command quietly, as a vanished file does.
+    dialog->setFileMode(QFileDialog::AnyFile);
+    if (mode == QFileDialog::AcceptSave) dialog->setOption(QFileDialog::DontConfirmOverwrite);
+    dialog->setDefaultSuffix(QString());
+    return dialog;
+}
+
+QString utf8(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
+}  // namespace
+
+TextFileCommands::TextFileCommands(AppContext& app, QWidget* mainWindow)
+    : QObject(mainWindow), app_(app), mainWindow_(mainWindow) {
+    OpenDialog1 = makeFileDialog(mainWindow, "OpenDialog1", QFileDialog::AcceptOpen);
+    SaveDialog1 = makeFileDialog(mainWindow, "SaveDialog1", QFileDialog::AcceptSave);
+}
+
+QPrinter* TextFileCommands::printer() {
+    // Made on first use: setting up a printer asks the print system, which takes a while.
+    if (!printer_) printer_ = new QPrinter(QPrinter::HighResolution);
+    return printer_;
+}
+
+TextFileCommands::~TextFileCommands() { delete printer_; }
+
+QString TextFileCommands::proposedName(const QString& title) {
+    QString name = title;
+    return name.replace('/', '_');
+}
+
+QString TextFileCommands::readErrorText(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists()) return tr("File not found");
+    if (info.isDir() || !info.isReadable()) return tr("File access denied");
+    return tr("Disk read error");
+}
+
+void TextFileCommands::openText() {
+    if (OpenDialog1->exec() != QDialog::Accepted || OpenDialog1->selectedFiles().isEmpty()) return;
+    openFile(OpenDialog1->selectedFiles().constFirst());
+}
+
+TForm1* TextFileCommands::openFile(const QString& path) {
+    if (!QFileInfo::exists(path)) return nullptr;
+    const QString shown = QDir::toNativeSeparators(path);
+    TForm1* document = app_.documents()->createDocument(
+        [&](int n) { return QString::fromUtf8("Окно №") + QString::number(n) + ". " + shown; });
+    QFile file(path);
+    QByteArray bytes;
+    bool failed = !file.open(QIODevice::ReadOnly);
+    if (!failed) {
+        bytes = file.readAll();
+        failed = file.error() != QFileDevice::NoError;
+    }
+    // Whatever was read before an error stays in the window.
+    const orvan::TextFileContent content =
+        orvan::readTextLines(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    QStringList lines;
+    lines.reserve(qsizetype(content.lines.size()));
+    for (const auto& line : content.lines) lines.push_back(utf8(line));
+    document->setEncoding(content.encoding == orvan::FileEncoding::Utf8 ? TextEncoding::Utf8
+                                                                         : TextEncoding::Windows1251);
+    loadLines(document, lines);
+    if (failed) showErrorBox(mainWindow_, readErrorText(path));
+    return document;
+}
+
+void TextFileCommands::loadLines(TForm1* document, const QStringList& lines) {
+    if (lines.size() <= kProgressLines) {
+        document->setLines(lines);
+        return;
+    }
+    // A long file goes in by steps, with the event loop and a progress bar between them, so
+    // that the program never seems to freeze.
+    QPointer<TForm1> guard(document);
+    QProgressDialog progress(tr("Reading the file..."), QString(), 0, int(lines.size()), mainWindow_);
+    progress.setObjectName("readProgress");
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(0);
+    document->setLines({});
+    QElapsedTimer step;
+    qsizetype done = 0;
+    while (done < lines.size() && guard) {
+        step.start();
+        QStringList chunk;
+        while (done < lines.size() && step.elapsed() < 50 && chunk.size() < 50000) {
+            // Take 2,000 lines at a time between looks at the clock.
+            const qsizetype n = std::min<qsizetype>(2000, lines.size() - done);
+            chunk += lines.mid(done, n);
+            done += n;
+        }
+        for (const QString& line : std::as_const(chunk)) document->appendLine(line);
+        progress.setValue(int(done));
+        QApplication::processEvents();
+    }
+}
+
+void TextFileCommands::save() {
+    TForm1* document = app_.documents()->activeDocument();
+    if (!document) return;
+    SaveDialog1->selectFile(proposedName(document->windowTitle()));
+    if (SaveDialog1->exec() != QDialog::Accepted || SaveDialog1->selectedFiles().isEmpty()) return;
+    saveTo(document, SaveDialog1->selectedFiles().constFirst());
+}
+
+bool TextFileCommands::saveTo(TForm1* document, const QString& path) {
+    // The rows are streamed into the file's bytes, then written whole (a temporary file
+    // renamed over the old one), so a failure never leaves a half-written file.
+    std::vector<std::string> rows;
+    forEachDisplayedRow(document->memo(), [&](const QString& row) { rows.push_back(row.toStdString()); });
+    const auto wanted = document->encoding() == TextEncoding::Utf8 ? orvan::FileEncoding::Utf8
+                                                                    : orvan::FileEncoding::Windows1251;
+    const std::string bytes = orvan::encodeRows(rows, wanted);
+    QSaveFile file(path);
+    bool ok = file.open(QIODevice::WriteOnly);
+    ok = ok && file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size());
+    ok = ok && file.commit();
+    if (!ok) {
+        file.cancelWriting();
+        showMessage(mainWindow_, QString::fromUtf8(kNoOpenFiles));
+    }
+    return ok;
+}
+
+void TextFileCommands::print() {
+    TForm1* document = app_.documents()->activeDocument();
+    if (!document) return;
+    if (QPrinterInfo::availablePrinters().isEmpty())
+        showMessage(mainWindow_, tr("There are no printers installed. You can print to a file."));
+    QPrintDialog dialog(printer(), mainWindow_);
+    dialog.setObjectName("PrintDialog1");
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile);
+    if (dialog.exec() != QDialog::Accepted) return;
+    printTo(document, *printer());
+}
+
+bool TextFileCommands::printTo(TForm1* document, QPrinter& printer) {
+    QString error;
+    if (!printText(printer, document->windowTitle(), displayedRows(document->memo()), &error)) {
+        showMessage(mainWindow_, error);
+        return false;
+    }
+    return true;
+}

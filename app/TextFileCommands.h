@@ -1,0 +1,53 @@
+#pragma once
+// Open text, Save and Print: the three commands that work on text document windows, with the
+// main window's file dialogs OpenDialog1, SaveDialog1 and PrintDialog1.
+#include <QObject>
+#include <QString>
+
+class AppContext;
+class QFileDialog;
+class QPrinter;
+class QWidget;
+class TForm1;
+
+class TextFileCommands : public QObject {
+    Q_OBJECT
+public:
+    TextFileCommands(AppContext& app, QWidget* mainWindow);
+    ~TextFileCommands() override;
+
+    // The commands as the user runs them: each shows its dialog first.
+    void openText();
+    void save();
+    void print();
+
+    // The steps after the dialog. openFile: the new window (null when the file does not exist).
+    TForm1* openFile(const QString& path);
+    // Writes the window's displayed rows; false (and the message shown) when it failed, in
+    // which case an existing file of that name is left as it was.
+    bool saveTo(TForm1* document, const QString& path);
+    // Prints the window; false (and the message shown) when the job failed.
+    bool printTo(TForm1* document, QPrinter& printer);
+
+    // The name Save proposes: the window title, with every "/" turned into "_" so that a
+    // title holding a path cannot send the file somewhere the user did not choose.
+    static QString proposedName(const QString& title);
+    // The input/output error text for a file that cannot be read.
+    static QString readErrorText(const QString& path);
+
+    QFileDialog* openDialog() const { return OpenDialog1; }
+    QFileDialog* saveDialog() const { return SaveDialog1; }
+    QPrinter* printer();
+
+    // Lines above this count are loaded in steps with a progress indication.
+    static constexpr int kProgressLines = 200000;
+
+private:
+    void loadLines(TForm1* document, const QStringList& lines);
+
+    AppContext& app_;
+    QWidget* mainWindow_;
+    QFileDialog* OpenDialog1;
+    QFileDialog* SaveDialog1;
+    QPrinter* printer_ = nullptr;
+};

@@ -1,0 +1,78 @@
+#include "app/TextPrinter.h"
+
+#include <QCoreApplication>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPrinter>
+
+QFont printFont() {
+    QFont font;
+    font.setFamilies({"MS Sans Serif", "Liberation Sans", "DejaVu Sans"});
+    font.setPointSize(8);
+    return font;
+}
+
+namespace {
+
+// The pieces of a line, each as wide as fits; a piece holds at least one character.
+QStringList breakToWidth(const QString& line, const QFontMetricsF& metrics, qreal width) {
+    QStringList pieces;
+    QString rest = line;
+    while (metrics.horizontalAdvance(rest) > width && rest.size() > 1) {
+        int fits = 1;
+        while (fits < rest.size() && metrics.horizontalAdvance(rest.left(fits + 1)) <= width) ++fits;
+        pieces << rest.left(fits);
+        rest = rest.mid(fits);
+    }
+    pieces << rest;
+    return pieces;
+}
+
+}  // namespace
+
+bool printText(QPrinter& printer, const QString& title, const QStringList& rows, QString* error) {
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        *error = QCoreApplication::translate("TForm1", "The print job could not be started.");
+        return false;
+    }
+    const QFont font = printFont();
+    painter.setFont(font);
+    const QFontMetricsF metrics(font, &printer);
+    const QRectF page = printer.pageRect(QPrinter::DevicePixel);
+    const qreal width = page.width(), bottom = page.height();
+    const qreal textHeight = metrics.height() + 2;
+    qreal y = 0;
+    bool ok = true;
+    bool breakBefore = false;  // the previous line left too little room: the next one starts a page
+    auto startLine = [&] {
+        if (breakBefore && ok) ok = printer.newPage();
+        if (breakBefore) y = 0;
+        breakBefore = false;
+    };
+    auto printLine = [&](const QString& line) {
+        if (line.isEmpty()) {
+            startLine();
+            y += metrics.height();
+            breakBefore = y > bottom;
+            return;
+        }
+        for (const QString& piece : breakToWidth(line, metrics, width)) {
+            startLine();
+            painter.drawText(QPointF(0, y + metrics.ascent()), piece);
+            y += textHeight;
+            // The next line would start less than two line heights above the bottom.
+            breakBefore = y + 2 * textHeight > bottom;
+        }
+    };
+    QStringList lines{title, QString()};
+    lines += rows;
+    for (const QString& line : lines) printLine(line);
+    // The job is closed even when writing failed.
+    const bool finished = painter.end();
+    if (!ok || !finished) {
+        *error = QCoreApplication::translate("TForm1", "The print job could not be finished.");
+        return false;
+    }
+    return true;
+}
