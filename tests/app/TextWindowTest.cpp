@@ -1,0 +1,229 @@
+// Text document windows: Open text, Save as displayed rows, Print into a PDF.
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <QtTest>
+
+#include "ModalDriver.h"
+#include "app/AppContext.h"
+#include "app/DisplayRows.h"
+#include "app/DocumentArea.h"
+#include "app/TextFileCommands.h"
+#include "app/fmMemo.h"
+
+namespace {
+
+QString title(int n) { return QString("Window №%1. Proportioning concrete mixture").arg(n); }
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// Answers the next message box, keeping its text.
+void catchMessage(QString* text) {
+    answerNextModal([text](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            *text = box->text();
+            box->accept();
+        }
+    });
+}
+
+QString pdfText(const QString& path) {
+    QProcess process;
+    process.start("pdftotext", {"-layout", path, "-"});
+    process.waitForFinished(20000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+}  // namespace
+
+class TextWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        area_ = new DocumentArea(app_);
+        app_.setDocuments(area_);
+        area_->resize(800, 600);
+        area_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(area_));
+        commands_ = new TextFileCommands(app_, area_);
+    }
+    void cleanup() {
+        delete area_;
+        area_ = nullptr;
+    }
+
+    void savesShortLinesExactly() {
+        TForm1* doc = area_->publishReport(title, {"first", "", "third"});
+        const QString path = dir_.filePath("short.txt");
+        QVERIFY(commands_->saveTo(doc, path));
+        QCOMPARE(readAll(path), QByteArray("first\r\n\r\nthird\r\n"));
+    }
+
+    void savesTheMixedScriptUnitInWindows1251() {
+        TForm1* doc = area_->publishReport(title, {" МPа"});
+        const QString path = dir_.filePath("unit.txt");
+        QVERIFY(commands_->saveTo(doc, path));
+        QCOMPARE(readAll(path), QByteArray("\x20\xCC\x50\xE0\r\n"));
+    }
+
+    void savesALongLineAsItsDisplayedRows() {
+        QString line;
+        for (int i = 0; i < 60; ++i) line += QString("word%1 ").arg(i);
+        TForm1* doc = area_->publishReport(title, {line.trimmed().toStdString(), "after"});
+        doc->parentWidget()->resize(400, 300);
+        QCoreApplication::processEvents();
+        const QStringList rows = displayedRows(doc->memo());
+        QVERIFY2(rows.size() > 3, qPrintable(QString::number(rows.size())));
+        QCOMPARE(rows.last(), QString("after"));
+        QCOMPARE(rows.mid(0, rows.size() - 1).join(""), line.trimmed());
+        // The rows are the ones the widget itself shows.
+        const QTextBlock block = doc->memo()->document()->firstBlock();
+        QCOMPARE(block.layout()->lineCount(), rows.size() - 1);
+        const QString path = dir_.filePath("long.txt");
+        QVERIFY(commands_->saveTo(doc, path));
+        QCOMPARE(readAll(path), (rows.join("\r\n") + "\r\n").toLatin1());
+    }
+
+    void textWindows1251CannotHoldIsSavedAsUtf8() {
+        TForm1* doc = area_->publishReport(title, {"Окно", "✓"});
+        const QString path = dir_.filePath("utf8.txt");
+        QVERIFY(commands_->saveTo(doc, path));
+        QCOMPARE(readAll(path), QString("Окно\r\n✓\r\n").toUtf8());
+    }
+
+    void failedSaveLeavesTheOldFileAndSaysSo() {
+        TForm1* doc = area_->publishReport(title, {"new text"});
+        // A name so long that no temporary file can stand beside it: the save cannot happen.
+        const QString path = dir_.filePath(QString(250, 'x'));
+        writeFile(path, "old text\r\n");
+        QString message;
+        catchMessage(&message);
+        QVERIFY(!commands_->saveTo(doc, path));
+        QCOMPARE(message, QString("Нет открытых файлов"));
+        QCOMPARE(readAll(path), QByteArray("old text\r\n"));
+        catchMessage(&message);
+        QVERIFY(!commands_->saveTo(doc, dir_.filePath("missing/dir/file.txt")));
+        QCOMPARE(message, QString("Нет открытых файлов"));
+    }
+
+    void saveProposesTheTitleWithoutSlashes() {
+        QCOMPARE(TextFileCommands::proposedName("Окно №2. /home/a/b.txt"), QString("Окно №2. _home_a_b.txt"));
+        TForm1* doc = area_->publishReport(title, {"x"});
+        Q_UNUSED(doc);
+        QString proposed;
+        answerNextModal([&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            QVERIFY(dialog);
+            proposed = dialog->findChild<QLineEdit*>("fileNameEdit")->text();
+            dialog->reject();
+        });
+        commands_->save();
+        QCOMPARE(proposed, title(1));
+    }
+
+    void opensFilesAsLogicalLines() {
+        struct Row {
+            const char* name;
+            QByteArray bytes;
+            QStringList lines;
+            int rows;
+        } rows[] = {
+            {"crlf", "a\r\nb\r\n", {"a", "b"}, 2},
+            {"lf", "a\nb\nc\n", {"a\nb\nc\n"}, 3},  // one logical line, shown as rows
+            {"ctrlz", "ab\r\ncd\x1A" "ef", {"ab", "cd"}, 2},
+            {"utf8", "Окно\r\n", {"Окно"}, 1},
+            {"cp1251", "\xCE\xEA\xED\xEE\r\n", {"Окно"}, 1},
+        };
+        for (const auto& row : rows) {
+            const QString path = dir_.filePath(row.name);
+            writeFile(path, row.bytes);
+            const int before = area_->windowNumber();
+            TForm1* doc = commands_->openFile(path);
+            QVERIFY(doc);
+            QCOMPARE(area_->windowNumber(), before + 1);
+            QCOMPARE(doc->windowTitle(), QString("Окно №%1. %2").arg(before + 1).arg(path));
+            QCOMPARE(doc->logicalLines(), row.lines);
+            QCOMPARE(displayedRows(doc->memo()).size(), row.rows);
+        }
+    }
+
+    void openedFileIsSavedInItsOwnEncoding() {
+        const QString path = dir_.filePath("in-utf8.txt");
+        writeFile(path, QString("Окно\nдва").toUtf8());
+        TForm1* doc = commands_->openFile(path);
+        QCOMPARE(doc->encoding(), TextEncoding::Utf8);
+        QVERIFY(commands_->saveTo(doc, dir_.filePath("out.txt")));
+        QCOMPARE(readAll(dir_.filePath("out.txt")), QString("Окно\r\nдва\r\n").toUtf8());
+    }
+
+    void emptyMissingAndUnreadableFiles() {
+        const QString empty = dir_.filePath("empty.txt");
+        writeFile(empty, "");
+        TForm1* doc = commands_->openFile(empty);
+        QVERIFY(doc);
+        QCOMPARE(area_->windowNumber(), 1);
+        QCOMPARE(doc->memo()->toPlainText(), QString());
+
+        QVERIFY(!commands_->openFile(dir_.filePath("no-such-file")));
+        QCOMPARE(area_->windowNumber(), 1);
+
+        QString message;
+        catchMessage(&message);
+        TForm1* unreadable = commands_->openFile(dir_.path());  // a folder cannot be read
+        QVERIFY(unreadable);
+        QCOMPARE(message, QString("File access denied"));
+        QCOMPARE(area_->windowNumber(), 2);
+    }
+
+    void printsTitleEmptyLineRowsAndPages() {
+        QStringList lines;
+        for (int i = 1; i <= 150; ++i) lines << QString("row %1").arg(i);
+        lines << QString(400, 'W');  // wider than the page
+        std::vector<std::string> report;
+        for (const auto& l : lines) report.push_back(l.toStdString());
+        TForm1* doc = area_->publishReport(title, report);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        const QString pdf = dir_.filePath("print.pdf");
+        printer.setOutputFileName(pdf);
+        QVERIFY(commands_->printTo(doc, printer));
+        const QString text = pdfText(pdf);
+        QVERIFY2(text.startsWith(title(1)), qPrintable(text.left(200)));
+        const QStringList printed = text.split('\n');
+        QCOMPARE(printed.value(1).trimmed(), QString());
+        QCOMPARE(printed.value(2).trimmed(), QString("row 1"));
+        QVERIFY(text.contains("row 150"));
+        QVERIFY(text.contains('\f'));  // more than one page
+        // The over-wide line is broken into pieces that each fit.
+        int ws = 0, pieces = 0;
+        for (const QString& line : printed)
+            if (line.trimmed().startsWith("WWW")) ws += int(line.trimmed().size()), ++pieces;
+        QCOMPARE(ws, 400);
+        QVERIFY(pieces >= 2);
+    }
+
+private:
+    AppContext app_;
+    DocumentArea* area_ = nullptr;
+    TextFileCommands* commands_ = nullptr;
+    QTemporaryDir dir_;
+};
+
+QTEST_MAIN(TextWindowTest)
+#include "TextWindowTest.moc"

@@ -1,0 +1,1 @@
+orvan_qtest(app_textwindow_tests orvan_uikit ${CMAKE_CURRENT_LIST_DIR}/TextWindowTest.cpp)
