@@ -112,6 +112,13 @@ const ButtonRow kButtonRows[] = {
     {"Vubor_Econ", "plast", "BitBtn12", "&Close"},
 };
 
+// Records the topics F1 asks for.
+struct RecordingHelp : HelpService {
+    QList<int> topics;
+    void showContents() override { topics << 0; }
+    void showContext(int contextNumber) override { topics << contextNumber; }
+};
+
 }  // namespace
 
 class MixUiFieldsTest : public QObject {
@@ -170,6 +177,26 @@ private slots:
         auto* ok = qobject_cast<OrvanDialog*>(d)->actionButton();
         QVERIFY(ok);
         QVERIFY(ok->isDefault() || name == "F_W" || name == "Vubor_Econ");
+    }
+
+    // F1 in a shown dialog opens its topic: 21 for the options, 22 for the others.
+    void helpKey_data() { windows_data(); }
+    void helpKey() {
+        QFETCH(QString, name);
+        QFETCH(int, help);
+        ModalWatchdog watchdog(5000);
+        RecordingHelp recorder;
+        w_->app.setHelp(&recorder);
+        auto* d = qobject_cast<QDialog*>(dialog(name));
+        answerNextModal([&](QWidget*) {
+            QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : d;
+            QTest::keyClick(focus, Qt::Key_F1);
+            d->done(QDialog::Rejected);
+        });
+        d->exec();
+        w_->app.setHelp(nullptr);
+        QVERIFY(!watchdog.fired());
+        QCOMPARE(recorder.topics, QList<int>{help});
     }
 
     void textFields_data() {
