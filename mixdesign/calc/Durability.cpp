@@ -23,7 +23,7 @@ double airPercentage(double cycles, const FrostConstants& k, double R) {
 }  // namespace
 
 FrostConstants frostConstants(const std::string& workabilityCode, double workability) {
-    if (workabilityCode != kSlumpCode) return {2.48, 1.25};
+    if (!isSlumpCode(workabilityCode)) return {2.48, 1.25};
     return workability > 8 ? FrostConstants{0.34, 1.68} : FrostConstants{0.91, 1.47};
 }
 

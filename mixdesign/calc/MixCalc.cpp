@@ -9,10 +9,6 @@ using namespace orvan::checked;
 
 namespace {
 
-bool isSlump(const std::string& code) {
-    return code == kSlumpCode;
-}
-
 // Bands of the rounded maximum size and their correction of A.
 struct SizeBand {
     double low, high, term;
@@ -37,7 +33,7 @@ double computeAggregateFactor(int kind, double X, double Mk, double NG, double C
     double aNG = NG >= 27 ? mul(-0.0075, sub(NG, 27)) : sub(mul(0.015, NG), 0.405);
     double aMk = mul(0.014, sub(Mk, 3));
     double aX = 0;
-    if (isSlump(workabilityCode)) {
+    if (isSlumpCode(workabilityCode)) {
         if (X > 2) aX = mul(-0.0033, X);
     } else if (X > 5) {
         aX = mul(0.0012, X);
@@ -48,7 +44,7 @@ double computeAggregateFactor(int kind, double X, double Mk, double NG, double C
 double computeWaterDemand(const std::string& workabilityCode, double T, double Cg, double Cs,
                           double NG, double D, double X, double Mk) {
     double w0;
-    if (isSlump(workabilityCode)) {
+    if (isSlumpCode(workabilityCode)) {
         w0 = sub(add(add(sub(179, mul(0.8, D)), mul(6.4, X)), mul(0.0029, mul(D, D))),
                  mul(0.14, mul(X, X)));
     } else {
@@ -100,7 +96,8 @@ double baseGrainSpacing(double Vs, double Vg) {
 }
 
 double grainSpacingWorkabilityCorrection(const std::string& workabilityCode, double X) {
-    if (isSlump(workabilityCode)) return X > 2 ? div(sub(X, 2), add(mul(1.3777, X), 22.952)) : 0;
+    if (isSlumpCode(workabilityCode))
+        return X > 2 ? div(sub(X, 2), add(mul(1.3777, X), 22.952)) : 0;
     double Z = mul(4.4, X);
     return Z > 23 ? -div(sub(Z, 23), add(mul(1.7337, Z), 122.81)) : 0;
 }

@@ -14,6 +14,11 @@ namespace orvan::mix {
 inline constexpr const char* kSlumpCode = "OK";
 inline constexpr const char* kVebeCode = "SZ";
 
+// Whether a workability code says slump ("OK"); anything else is a Vebe time.
+inline bool isSlumpCode(const std::string& code) {
+    return code.size() == 2 && code[0] == 'O' && code[1] == 'K';
+}
+
 inline constexpr int kCrushedStone = 0;
 inline constexpr int kGravel = 1;
 

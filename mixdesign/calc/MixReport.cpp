@@ -1,6 +1,7 @@
 #include "mixdesign/calc/MixReport.h"
 
 #include "common/NumberText.h"
+#include "mixdesign/calc/FieldKeys.h"
 #include "mixdesign/calc/MixForms.h"
 
 namespace orvan::mix {
@@ -21,16 +22,9 @@ const char* const kCementTypeLines[] = {
     "Portland-Blast-Furnace-Slag Cement (Type 10S) is used",
 };
 
-// A field's text as the dialog shows it: as given, else the dialog's default.
-const std::string& textOf(const FieldTexts& texts, const MixDialog& dialog, const char* name) {
-    if (auto it = texts.find(name); it != texts.end()) return it->second;
-    static const std::string none;
-    const MixField* field = dialog.field(name);
-    return field ? field->defaultText : none;
-}
-const std::string& bnsText(const ReportTexts& t, const char* name) {
+const std::string& bnsText(const ReportTexts& t, const MixField& field) {
     static const FieldTexts empty;
-    return textOf(t.bns ? *t.bns : empty, bnsDialog(), name);
+    return textOf(t.bns ? *t.bns : empty, field);
 }
 
 std::string cementLine(const std::string& text) {
@@ -48,19 +42,17 @@ void addConditions(std::vector<std::string>& lines, const ReportTexts& t,
                    const ProportioningOptions& options, const MixValues& v) {
     if (options.waterproof()) {
         lines.push_back("The value of watertightness is given");
-        lines.push_back("Water pressure, kPa: " + textOf(t.water, propertiesDialog(), "edW"));
+        lines.push_back("Water pressure, kPa: " + textOf(t.water, fieldKeys().edW));
     }
     if (options.frost()) {
         lines.push_back("Resistance to freezing and thawing is given");
-        lines.push_back("Number of freeze-thaw cycles: " +
-                        textOf(t.frost, propertiesDialog(), "edMarka_F"));
+        lines.push_back("Number of freeze-thaw cycles: " + textOf(t.frost, fieldKeys().edMarka_F));
     }
     if (options.steamCuring()) {
         lines.push_back("Atmospheric steam curing is used");
-        lines.push_back("Steaming period, hours: " +
-                        textOf(t.steam, steamCuringDialog(), "edT_prop"));
+        lines.push_back("Steaming period, hours: " + textOf(t.steam, fieldKeys().edT_prop));
         lines.push_back("Period after steam curing, hours: " +
-                        textOf(t.steam, steamCuringDialog(), "edT_vuderz"));
+                        textOf(t.steam, fieldKeys().edT_vuderz));
         lines.push_back(pick(kAcceleratorLines, t.accelerator));
         lines.push_back(pick(kCementTypeLines, t.cementType));
         lines.push_back(
@@ -69,10 +61,10 @@ void addConditions(std::vector<std::string>& lines, const ReportTexts& t,
     }
     if (t.workabilityIndex == 0) {
         lines.push_back("The Slump of concrete mix (sm) is given");
-        lines.push_back("Value of workability: " + bnsText(t, "edYdoboykl") + " sm");
+        lines.push_back("Value of workability: " + bnsText(t, fieldKeys().edYdoboykl) + " sm");
     } else {
         lines.push_back("The Vebe of concrete mix (sec) is given");
-        lines.push_back("Value of workability: " + bnsText(t, "edYdoboykl") + " sec.");
+        lines.push_back("Value of workability: " + bnsText(t, fieldKeys().edYdoboykl) + " sec.");
     }
     lines.push_back("Temperature of concrete mix, degrees centigrade: " + options.edTemperatyr);
 }
@@ -80,21 +72,22 @@ void addConditions(std::vector<std::string>& lines, const ReportTexts& t,
 void addMaterials(std::vector<std::string>& lines, const ReportTexts& t,
                   const ProportioningOptions& options) {
     lines.push_back("");
-    lines.push_back(cementLine(bnsText(t, "edMarkCem")));
-    lines.push_back("Normal consistency of cement paste, %: " + bnsText(t, "edNGCT"));
+    lines.push_back(cementLine(bnsText(t, fieldKeys().edMarkCem)));
+    lines.push_back("Normal consistency of cement paste, %: " + bnsText(t, fieldKeys().edNGCT));
     lines.push_back("");
-    lines.push_back("Fineness modulus of sand: " + bnsText(t, "edMkr_P"));
-    lines.push_back("Bulk density of sand, kg per cu m: " + bnsText(t, "edNPl_P"));
+    lines.push_back("Fineness modulus of sand: " + bnsText(t, fieldKeys().edMkr_P));
+    lines.push_back("Bulk density of sand, kg per cu m: " + bnsText(t, fieldKeys().edNPl_P));
     lines.push_back("Amount of clay lumps and friable particles in sand, %: " +
-                    bnsText(t, "edPr_P"));
+                    bnsText(t, fieldKeys().edPr_P));
     lines.push_back("");
     lines.push_back((options.rgZapolnitel & 0xFF) == 1
                         ? "The gravels are used as coarse aggregates"
                         : "The crushed stones are used as coarse aggregates");
-    lines.push_back("Max. coarse aggregate size, mm: " + bnsText(t, "edNKr_Sc"));
-    lines.push_back("Bulk density of coarse aggregates, kg per cu m: " + bnsText(t, "edNPl_Sc"));
+    lines.push_back("Max. coarse aggregate size, mm: " + bnsText(t, fieldKeys().edNKr_Sc));
+    lines.push_back("Bulk density of coarse aggregates, kg per cu m: " +
+                    bnsText(t, fieldKeys().edNPl_Sc));
     lines.push_back("Amount of clay lumps and friable particles in coarse aggregates, %: " +
-                    bnsText(t, "edPr_Sc"));
+                    bnsText(t, fieldKeys().edPr_Sc));
 }
 
 void addTechnique(std::vector<std::string>& lines, const FieldTexts& technique,
@@ -109,20 +102,20 @@ void addTechnique(std::vector<std::string>& lines, const FieldTexts& technique,
             break;
         case Technique::StrongerCement:
             lines.push_back("Increasing of compressive strength of cement");
-            lines.push_back(cementLine(textOf(technique, techniqueDialog(), "edMarka_C")));
+            lines.push_back(cementLine(textOf(technique, fieldKeys().edMarka_C)));
             break;
         case Technique::FlyAsh:
             lines.push_back("Using of fly ash");
             lines.push_back("Amount of fly ash, kg per cu m: " +
-                            textOf(technique, techniqueDialog(), "edAsh"));
+                            textOf(technique, fieldKeys().edAsh));
             break;
         case Technique::Superplasticizer:
             lines.push_back("Adding of superplasticizer");
-            lines.push_back(effect + textOf(technique, techniqueDialog(), "edSuperplast"));
+            lines.push_back(effect + textOf(technique, fieldKeys().edSuperplast));
             break;
         case Technique::Plasticizer:
             lines.push_back("Adding of plasticizer");
-            lines.push_back(effect + textOf(technique, techniqueDialog(), "edPlast"));
+            lines.push_back(effect + textOf(technique, fieldKeys().edPlast));
             break;
     }
 }
@@ -136,8 +129,7 @@ void addResults(std::vector<std::string>& lines, const FieldTexts& technique,
                     formatFixed(v.calculatedStrength, 1));
     lines.push_back("Cement content, kg per cu m: " + formatFixed(v.mix.cementContent, 0));
     if (options.economy() && v.technique == Technique::FlyAsh)
-        lines.push_back("Fly ash content, kg per cu m: " +
-                        textOf(technique, techniqueDialog(), "edAsh"));
+        lines.push_back("Fly ash content, kg per cu m: " + textOf(technique, fieldKeys().edAsh));
     lines.push_back("Quantity of coarse aggregate, kg per cu m: " +
                     formatFixed(v.coarseAggregate, 0));
     lines.push_back("Amount of sand, kg per cu m: " + formatFixed(v.sand, 0));
@@ -156,7 +148,7 @@ std::vector<std::string> mixReportLines(const ReportTexts& texts,
     lines.push_back("1. INITIAL DATA FOR PROPORTIONING ");
     lines.push_back("");
     lines.push_back("Compressive strength of concrete at 28 days, MPa: " +
-                    bnsText(texts, "edClassBet"));
+                    bnsText(texts, fieldKeys().edClassBet));
     addConditions(lines, texts, options, values);
     addMaterials(lines, texts, options);
     addTechnique(lines, texts.technique, options, values.technique);

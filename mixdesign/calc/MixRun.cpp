@@ -4,6 +4,7 @@
 #include "common/NumberText.h"
 #include "mixdesign/calc/Durability.h"
 #include "mixdesign/calc/Economy.h"
+#include "mixdesign/calc/FieldKeys.h"
 #include "mixdesign/calc/MixCalc.h"
 #include "mixdesign/calc/MixForms.h"
 #include "mixdesign/calc/MixReport.h"
@@ -19,7 +20,7 @@ const char* const kUnknownAggregate =
     "the options for proportioning";
 const char* const kNoAveragedFactor =
     "The average water-reducing effect of superplasticizer is known only for a slump up to "
-    "100 sm or a Vebe time up to 227 sec: enter the water-reducing effect, %";
+    "100 sm or a Vebe time up to 227.3 sec: enter the water-reducing effect, %";
 
 // Ends the run from anywhere inside it, with what the caller must show.
 struct StopRun {
@@ -35,12 +36,6 @@ StopRun refused(std::string message) {
     return {OutcomeKind::Refused, std::move(message), MessageStyle::Message};
 }
 
-// A field's text: as answered, else the dialog's default.
-const std::string& textOf(const FieldTexts& texts, const MixDialog& dialog, const char* name) {
-    if (auto it = texts.find(name); it != texts.end()) return it->second;
-    return dialog.field(name)->defaultText;
-}
-
 // Runs an in-run dialog's own conversions and formulas: a fault there ends the run with the
 // runtime's message (the dialog's own error box), not with the run's "Error".
 template <class Work>
@@ -53,19 +48,19 @@ auto dialogWork(Work work) {
 }
 
 // A radio group's index as answered, refused when the group has no such item.
-int radioIndex(const FieldTexts& texts, const MixDialog& dialog, const char* name) {
-    const std::string& text = textOf(texts, dialog, name);
+int radioIndex(const FieldTexts& texts, const MixField& field) {
+    const std::string& text = textOf(texts, field);
     int index = dialogWork([&] { return textToInt(text); });
-    const MixField* field = dialog.field(name);
-    if (index < 0 || index >= static_cast<int>(field->items.size()))
-        throw refused("\"" + field->caption() + "\" has no item " + text);
+    if (index < 0 || index >= static_cast<int>(field.items.size()))
+        throw refused("\"" + field.caption() + "\" has no item " + text);
     return index;
 }
 
 class Run {
 public:
-    Run(const FieldTexts& bns, const ProportioningOptions& options, MixRunDialogs& dialogs)
-        : bns_(bns), options_(options), dialogs_(dialogs) {
+    Run(const FieldTexts& bns, const ProportioningOptions& options, MixRunDialogs& dialogs,
+        bool withReport)
+        : bns_(bns), options_(options), dialogs_(dialogs), withReport_(withReport) {
         report_.bns = &bns;
     }
 
@@ -83,12 +78,12 @@ public:
             return std::move(outcome_);
         }
         outcome_.kind = OutcomeKind::Done;
-        outcome_.lines = mixReportLines(report_, options_, values_);
+        if (withReport_) outcome_.lines = mixReportLines(report_, options_, values_);
         return std::move(outcome_);
     }
 
 private:
-    double bnsNumber(const char* name) { return textToFloat(textOf(bns_, bnsDialog(), name)); }
+    double bnsNumber(const MixField& field) { return textToFloat(textOf(bns_, field)); }
 
     void calculate();
     void readInputs();
@@ -102,6 +97,8 @@ private:
     const FieldTexts& bns_;
     const ProportioningOptions& options_;
     MixRunDialogs& dialogs_;
+    const bool withReport_;
+    const MixFieldKeys& k_ = fieldKeys();
     MixOutcome outcome_;
     MixValues& values_ = outcome_.values;
     MixState& mix_ = outcome_.values.mix;
@@ -121,18 +118,18 @@ void Run::readInputs() {
     kind_ = options_.rgZapolnitel & 0xFF;  // the low byte of the index, as always stored
     if (kind_ != kCrushedStone && kind_ != kGravel) throw refused(kUnknownAggregate);
 
-    report_.workabilityIndex = textToInt(textOf(bns_, bnsDialog(), "rgYdoboykl"));
+    report_.workabilityIndex = textToInt(textOf(bns_, k_.rgYdoboykl));
     mix_.workabilityCode = report_.workabilityIndex == 0 ? kSlumpCode : kVebeCode;
-    mix_.workability = bnsNumber("edYdoboykl");
-    Mk_ = bnsNumber("edMkr_P");
-    rhoBS_ = div(bnsNumber("edNPl_P"), 1000);
-    Cs_ = bnsNumber("edPr_P");
-    mix_.cementStrength = bnsNumber("edMarkCem");
-    NG_ = bnsNumber("edNGCT");
-    D_ = bnsNumber("edNKr_Sc");
-    rhoBG_ = div(bnsNumber("edNPl_Sc"), 1000);
-    Cg_ = bnsNumber("edPr_Sc");
-    mix_.targetStrength = bnsNumber("edClassBet");
+    mix_.workability = bnsNumber(k_.edYdoboykl);
+    Mk_ = bnsNumber(k_.edMkr_P);
+    rhoBS_ = div(bnsNumber(k_.edNPl_P), 1000);
+    Cs_ = bnsNumber(k_.edPr_P);
+    mix_.cementStrength = bnsNumber(k_.edMarkCem);
+    NG_ = bnsNumber(k_.edNGCT);
+    D_ = bnsNumber(k_.edNKr_Sc);
+    rhoBG_ = div(bnsNumber(k_.edNPl_Sc), 1000);
+    Cg_ = bnsNumber(k_.edPr_Sc);
+    mix_.targetStrength = bnsNumber(k_.edClassBet);
     mix_.enteredStrength = mix_.targetStrength;
 }
 
@@ -166,7 +163,7 @@ void Run::frostStep() {
     if (!answer) throw cancelled();
     report_.frost = std::move(*answer);
     FrostResult frost = dialogWork([&] {
-        double cycles = textToFloat(textOf(report_.frost, propertiesDialog(), "edMarka_F"));
+        double cycles = textToFloat(textOf(report_.frost, k_.edMarka_F));
         return frostRequirement(cycles, mix_.workabilityCode, mix_.workability, mix_.targetStrength,
                                 mix_.enteredStrength);
     });
@@ -180,10 +177,8 @@ void Run::waterTightnessStep() {
     DialogAnswer answer = dialogs_.waterTightnessPage(mix_);
     if (!answer) throw cancelled();
     report_.water = std::move(*answer);
-    double limit = dialogWork([&] {
-        return maxWaterCementRatioFor(
-            textToFloat(textOf(report_.water, propertiesDialog(), "edW")));
-    });
+    double limit = dialogWork(
+        [&] { return maxWaterCementRatioFor(textToFloat(textOf(report_.water, k_.edW))); });
     values_.maxWaterCementRatio = limit;
     if (limit < mix_.waterCementRatio) mix_.waterCementRatio = limit;
 }
@@ -192,15 +187,12 @@ void Run::steamCuringStep() {
     DialogAnswer answer = dialogs_.steamCuring(mix_);
     if (!answer) throw cancelled();
     report_.steam = std::move(*answer);
-    const MixDialog& dialog = steamCuringDialog();
     // Every field is converted before the mix changes, so a bad entry leaves it as it was.
     SteamCuringInputs in;
-    in.steamingHours =
-        dialogWork([&] { return textToFloat(textOf(report_.steam, dialog, "edT_prop")); });
-    in.afterHours =
-        dialogWork([&] { return textToFloat(textOf(report_.steam, dialog, "edT_vuderz")); });
-    report_.accelerator = radioIndex(report_.steam, dialog, "rgYskoriteli");
-    report_.cementType = radioIndex(report_.steam, dialog, "rgVid_Cem");
+    in.steamingHours = dialogWork([&] { return textToFloat(textOf(report_.steam, k_.edT_prop)); });
+    in.afterHours = dialogWork([&] { return textToFloat(textOf(report_.steam, k_.edT_vuderz)); });
+    report_.accelerator = radioIndex(report_.steam, k_.rgYskoriteli);
+    report_.cementType = radioIndex(report_.steam, k_.rgVid_Cem);
     in.accelerator = static_cast<Accelerator>(report_.accelerator);
     in.cementType = static_cast<CementType>(report_.cementType);
     SteamCuringResult result =
@@ -215,7 +207,7 @@ void Run::steamCuringStep() {
 void Run::economyStep() {
     DialogAnswer answer = dialogs_.economyChoice(mix_);
     if (!answer) throw cancelled();
-    auto chosen = static_cast<Technique>(radioIndex(*answer, economyDialog(), "rgEconomy"));
+    auto chosen = static_cast<Technique>(radioIndex(*answer, k_.rgEconomy));
     values_.technique = chosen;
     EconomyStart start{mix_.waterCementRatio, mix_.cementContent,   mix_.targetStrength,
                        mix_.cementStrength,   mix_.aggregateFactor, mix_.waterContent};
@@ -234,23 +226,21 @@ EconomyResult Run::technique(Technique chosen, const EconomyStart& start) {
     if (admixture && options_.steamCuring() && report_.accelerator == 3)
         throw refused(kPlasticizerRefused);
     FieldTexts prefilled;
-    if (chosen == Technique::StrongerCement)
-        prefilled["edMarka_C"] = textOf(bns_, bnsDialog(), "edMarkCem");
+    if (chosen == Technique::StrongerCement) prefilled["edMarka_C"] = textOf(bns_, k_.edMarkCem);
     DialogAnswer answer = dialogs_.techniquePage(chosen, prefilled, mix_);
     if (!answer) throw cancelled();
     report_.technique = std::move(*answer);
-    const MixDialog& dialog = techniqueDialog();
-    auto number = [&](const char* name) {
-        return textToFloat(textOf(report_.technique, dialog, name));
+    auto number = [&](const MixField& field) {
+        return textToFloat(textOf(report_.technique, field));
     };
     if (chosen == Technique::StrongerCement)
-        return dialogWork([&] { return strongerCement(start, number("edMarka_C")); });
+        return dialogWork([&] { return strongerCement(start, number(k_.edMarka_C)); });
     if (chosen == Technique::FlyAsh)
-        return dialogWork([&] { return flyAsh(start, number("edAsh"), options_.steamCuring()); });
+        return dialogWork([&] { return flyAsh(start, number(k_.edAsh), options_.steamCuring()); });
     if (chosen == Technique::Plasticizer)
         return dialogWork(
-            [&] { return waterReducer(start, waterFactorFromEffect(number("edPlast"))); });
-    const std::string& effect = textOf(report_.technique, dialog, "edSuperplast");
+            [&] { return waterReducer(start, waterFactorFromEffect(number(k_.edPlast))); });
+    const std::string& effect = textOf(report_.technique, k_.edSuperplast);
     if (effect != kAverageDataText)
         return dialogWork(
             [&] { return waterReducer(start, waterFactorFromEffect(textToFloat(effect))); });
@@ -276,7 +266,12 @@ void Run::aggregates() {
 
 MixOutcome runProportioning(const FieldTexts& bns, const ProportioningOptions& options,
                             MixRunDialogs& dialogs) {
-    return Run(bns, options, dialogs)();
+    return Run(bns, options, dialogs, true)();
+}
+
+MixOutcome runProportioningValues(const FieldTexts& bns, const ProportioningOptions& options,
+                                  MixRunDialogs& dialogs) {
+    return Run(bns, options, dialogs, false)();
 }
 
 std::string mixReportTitle(int windowNumber) {

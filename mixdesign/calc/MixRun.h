@@ -128,6 +128,11 @@ inline constexpr const char* kPlasticizerRefused =
 MixOutcome runProportioning(const FieldTexts& bns, const ProportioningOptions& options,
                             MixRunDialogs& dialogs);
 
+// The same run without building the report lines (`lines` stays empty): for callers that
+// need only the values, and to time the calculation by itself.
+MixOutcome runProportioningValues(const FieldTexts& bns, const ProportioningOptions& options,
+                                  MixRunDialogs& dialogs);
+
 // "Window №" n ". Proportioning concrete mixture", the report window's title pattern
 // (for DocumentArea::publishReport: [](int n) { return fromCore(mixReportTitle(n)); }).
 std::string mixReportTitle(int windowNumber);
