@@ -290,6 +290,20 @@ private slots:
         QCOMPARE(w_->area->documents().front()->windowTitle(), QString(kTitle1));
     }
 
+    // "No technique" always continues with the mix as it was, even after a run cancelled on a
+    // technique page: the report is the all-defaults one.
+    void noTechniqueAfterACancelledTechnique() {
+        ModalWatchdog watchdog(8000);
+        setOptions({{"rgEconomy", 0}});
+        run({{"fmBNS"}, {"economy", {{"rgEconomy", "3"}}}, {"Vubor_Econ/superplast", {}, "close"}});
+        QCOMPARE(w_->area->windowNumber(), 0);
+        run({{"fmBNS"}, {"economy", {{"rgEconomy", "0"}}}});
+        QVERIFY(!watchdog.fired());
+        QCOMPARE(seen_, (QStringList{"fmBNS", "economy"}));
+        QCOMPARE(w_->area->windowNumber(), 1);
+        QCOMPARE(reportLines(), kDefaultReport);
+    }
+
     // A refused technique shows its message and leaves no window.
     void refusals_data() {
         QTest::addColumn<Options>("options");
