@@ -84,6 +84,8 @@ CliCommand mixCommand() {
     command.name = "mix";
     command.summary = "proportion a concrete mixture (New mixture...)";
     for (const MixDialog* dialog : allMixDialogs()) command.forms.push_back(dialog->form());
+    for (auto& field : command.forms.back().fields)
+        if (field.name == "edMarka_C") field.caption += " (when not given: the text of edMarkCem)";
     command.options = {{"options-file", "load the options from a record like options.slv", true}};
     command.run = runMix;
     return command;

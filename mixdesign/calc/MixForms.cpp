@@ -182,6 +182,14 @@ MixDialog makeTechnique() {
         "page"};
 }
 
+// A radio group lists its items after the caption: "Kind: 0 Crushed stones | 1 Gravels".
+std::string formCaption(const MixField& field) {
+    std::string caption = field.caption();
+    for (std::size_t i = 0; i < field.items.size(); ++i)
+        caption += (i ? " | " : ": ") + std::to_string(i) + " " + field.items[i];
+    return caption;
+}
+
 }  // namespace
 
 std::string inputMask(EntryFormat format) {
@@ -220,7 +228,8 @@ const MixField* MixDialog::field(const std::string& fieldName) const {
 FormSpec MixDialog::form() const {
     FormSpec spec{formName, {}};
     for (const auto& p : pages)
-        for (const auto& f : p.fields) spec.fields.push_back({f.name, f.caption(), f.defaultText});
+        for (const auto& f : p.fields)
+            spec.fields.push_back({f.name, formCaption(f), f.defaultText});
     return spec;
 }
 

@@ -59,7 +59,9 @@ struct MixDialog {
 
     const MixPage* page(const std::string& name) const;    // nullptr when absent
     const MixField* field(const std::string& name) const;  // searched over every page
-    FormSpec form() const;  // every field of every page, caption lines joined by blanks
+    // Every field of every page, caption lines joined by blanks; a radio group's caption
+    // lists its items by index ("...: 0 Yes | 1 No").
+    FormSpec form() const;
 };
 
 // TfmBNS, "Data for proportioning concrete mixture": the mix-design inputs.

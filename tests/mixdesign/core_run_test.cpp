@@ -108,6 +108,8 @@ INSTANTIATE_TEST_SUITE_P(
                 {"alpha", "1.06526"},
                 {"G", "1307.7"},
                 {"S", "720.4"}}},
+        // the kind is the low byte of the stored index: 257 is gravel
+        MixRow{"aggregate_kind_low_byte", {{}, {{"rgZapolnitel", "257"}}, {}}, {{"A", "0.5365"}}},
         MixRow{"temperature_20_6", {{}, {{"edTemperatyr", "20.6"}}, {}}, {{"W", "172.498"}}},
         MixRow{"frost_100_cycles",
                {{}, {{"rgFrost", "0"}}, {}},
