@@ -19,16 +19,19 @@ public:
         width_ = memo->viewport()->width() - 2 * memo->document()->documentMargin();
         wraps_ = memo->lineWrapMode() != QPlainTextEdit::NoWrap && width_ > 0;
         option_.setFlags(option_.flags() & ~QTextOption::AddSpaceForLineAndParagraphSeparators);
+        layout_.setFont(font_);
+        layout_.setTextOption(option_);
+        layout_.setCacheEnabled(false);
     }
 
     // The rows of one segment of a logical line (a segment holds no line separator).
     void rows(const QString& segment, const std::function<void(const QString&)>& row) {
-        if (!wraps_ || metrics_.horizontalAdvance(segment) <= width_) {
+        if (!wraps_ || fitsWhole(segment)) {
             row(segment);
             return;
         }
-        QTextLayout layout(segment, font_);
-        layout.setTextOption(option_);
+        QTextLayout& layout = layout_;
+        layout.setText(segment);
         layout.beginLayout();
         for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
             line.setLineWidth(width_);
@@ -40,9 +43,30 @@ public:
     }
 
 private:
+    // Whether the segment fits the width without breaking. Summing cached advances of single
+    // characters is far cheaper than shaping the whole line; where the sum comes close to
+    // the width (kerning and shaping could tip it) or a character is outside the cache, the
+    // line is measured as the widget would.
+    bool fitsWhole(const QString& segment) {
+        qreal sum = 0;
+        for (QChar c : segment) {
+            const char16_t code = c.unicode();
+            if (code >= kCached) return metrics_.horizontalAdvance(segment) <= width_;
+            qreal& advance = advances_[code];
+            if (advance < 0) advance = metrics_.horizontalAdvance(c);
+            sum += advance;
+            if (sum > width_) break;
+        }
+        if (sum <= width_ * 0.95) return true;
+        return metrics_.horizontalAdvance(segment) <= width_;
+    }
+
+    static constexpr char16_t kCached = 0x0500;  // Latin, Greek and Cyrillic
+    std::vector<qreal> advances_ = std::vector<qreal>(kCached, -1.0);
     QFont font_;
     QFontMetricsF metrics_;
     QTextOption option_;
+    QTextLayout layout_;  // one layout for every line that needs breaking
     qreal width_ = 0;
     bool wraps_ = false;
 };

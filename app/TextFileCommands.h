@@ -3,6 +3,8 @@
 // main window's file dialogs OpenDialog1, SaveDialog1 and PrintDialog1.
 #include <QObject>
 #include <QString>
+#include <string_view>
+#include <vector>
 
 class AppContext;
 class QFileDialog;
@@ -43,7 +45,7 @@ public:
     static constexpr int kProgressLines = 200000;
 
 private:
-    void loadLines(TForm1* document, const QStringList& lines);
+    void loadLines(TForm1* document, const std::vector<std::string_view>& lines, bool utf8Text);
 
     AppContext& app_;
     QWidget* mainWindow_;

@@ -150,21 +150,30 @@ std::optional<std::string> utf8ToCp1251(std::string_view utf8) {
     return out;
 }
 
-TextFileContent readTextLines(std::string_view bytes) {
-    TextFileContent content;
+FileEncoding detectEncoding(std::string_view bytes) {
     bool hasHigh = false;
     for (char ch : bytes)
         if (static_cast<unsigned char>(ch) >= 0x80) {
             hasHigh = true;
             break;
         }
-    if (hasHigh && isValidUtf8(bytes)) {
-        content.encoding = FileEncoding::Utf8;
-        if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
-    }
-    for (std::string_view line : splitLines(bytes))
-        content.lines.push_back(content.encoding == FileEncoding::Utf8 ? std::string(line)
-                                                                       : cp1251ToUtf8(line));
+    return hasHigh && isValidUtf8(bytes) ? FileEncoding::Utf8 : FileEncoding::Windows1251;
+}
+
+std::vector<std::string_view> logicalLines(std::string_view bytes, FileEncoding encoding) {
+    if (encoding == FileEncoding::Utf8 && bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+    return splitLines(bytes);
+}
+
+std::string decodeLine(std::string_view line, FileEncoding encoding) {
+    return encoding == FileEncoding::Utf8 ? std::string(line) : cp1251ToUtf8(line);
+}
+
+TextFileContent readTextLines(std::string_view bytes) {
+    TextFileContent content;
+    content.encoding = detectEncoding(bytes);
+    for (std::string_view line : logicalLines(bytes, content.encoding))
+        content.lines.push_back(decodeLine(line, content.encoding));
     return content;
 }
 

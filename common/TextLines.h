@@ -25,6 +25,12 @@ struct TextFileContent {
 // The lines of a file's bytes.
 TextFileContent readTextLines(std::string_view bytes);
 
+// The same in two steps, for files too long to decode at once: the encoding, then the
+// undecoded logical lines (BOM dropped, Ctrl+Z honoured); decode each with decodeLine.
+FileEncoding detectEncoding(std::string_view bytes);
+std::vector<std::string_view> logicalLines(std::string_view bytes, FileEncoding encoding);
+std::string decodeLine(std::string_view line, FileEncoding encoding);
+
 bool isValidUtf8(std::string_view bytes);
 
 // Windows-1251 <-> UTF-8. The one unassigned byte, 0x98, stands for U+0098, so that every

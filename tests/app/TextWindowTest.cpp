@@ -163,6 +163,20 @@ private slots:
         }
     }
 
+    void aLongFileOpensByStepsWithTheSameLines() {
+        const int count = TextFileCommands::kProgressLines + 1234;
+        QByteArray bytes;
+        for (int i = 0; i < count; ++i) bytes += (i == 7 ? QByteArray("a\nb") : QByteArray::number(i)) + "\r\n";
+        const QString path = dir_.filePath("long-file.txt");
+        writeFile(path, bytes);
+        TForm1* doc = commands_->openFile(path);
+        QVERIFY(doc);
+        const QStringList lines = doc->logicalLines();
+        QCOMPARE(lines.size(), count);
+        QCOMPARE(lines[7], QString("a\nb"));  // a lone LF stays inside its line
+        QCOMPARE(lines.last(), QString::number(count - 1));
+    }
+
     void openedFileIsSavedInItsOwnEncoding() {
         const QString path = dir_.filePath("in-utf8.txt");
         writeFile(path, QString("Окно\nдва").toUtf8());
