@@ -223,7 +223,8 @@ EconomyResult Run::technique(Technique chosen, const EconomyStart& start) {
     bool admixture = chosen == Technique::Superplasticizer || chosen == Technique::Plasticizer;
     if (chosen == Technique::StrongerCement && (options_.frost() || options_.waterproof()))
         throw refused(kStrongerCementRefused);
-    if (admixture && options_.steamCuring() && report_.accelerator == 3)
+    if (admixture && options_.steamCuring() &&
+        static_cast<Accelerator>(report_.accelerator) == Accelerator::Superplasticizer)
         throw refused(kPlasticizerRefused);
     FieldTexts prefilled;
     if (chosen == Technique::StrongerCement) prefilled["edMarka_C"] = textOf(bns_, k_.edMarkCem);
