@@ -34,31 +34,43 @@ double parseCLocale(const std::string& normalized, bool* overflow) {
     return value;
 }
 
-// The significant digits of |value| rounded half away from zero to `keep` digits, taken from
-// its 18-digit decimal expansion. `exponent` is the power of ten of the first digit; on return
-// it is corrected for a carry. An empty result means the value rounded to zero.
-std::string roundedDigits(double magnitude, int keep, int* exponent) {
+// The 18 significant digits of |value| (what "%.17e" gives) and the power of ten of the first.
+struct Expansion {
+    char digits[18];
+    int exponent;
+};
+
+Expansion expand(double magnitude) {
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.17e", magnitude);
-    std::string digits;
+    auto result = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, 17);
+    Expansion e{};
+    int n = 0;
     const char* p = buf;
-    for (; *p && *p != 'e'; ++p)
-        if (isDigit(*p)) digits.push_back(*p);
-    *exponent = std::atoi(p + 1);
+    for (; p < result.ptr && *p != 'e'; ++p)
+        if (isDigit(*p)) e.digits[n++] = *p;
+    std::from_chars(p + (p[1] == '+' ? 2 : 1), result.ptr, e.exponent);
+    return e;
+}
+
+// The significant digits of `e` rounded half away from zero to `keep` digits. `exponent` is
+// the power of ten of the first digit, corrected for a carry. An empty result means the value
+// rounded to zero.
+std::string roundedDigits(const Expansion& e, int keep, int* exponent) {
+    *exponent = e.exponent;
     if (keep < 0) return {};
-    if (keep >= static_cast<int>(digits.size())) return digits;
-    bool up = digits[keep] >= '5';
-    digits.resize(keep);
-    if (up) {
+    std::string digits(e.digits, std::min(keep, 18));
+    if (keep >= 18) return digits;
+    if (e.digits[keep] >= '5') {
         int i = keep - 1;
         while (i >= 0 && digits[i] == '9') digits[i--] = '0';
         if (i >= 0) {
             ++digits[i];
         } else {
-            digits.insert(digits.begin(), '1');
+            // All nines carried over: a one followed by zeros, one power of ten up, with the
+            // same count of significant digits (at least one).
+            digits.assign(std::max<std::size_t>(digits.size(), 1), '0');
+            digits[0] = '1';
             ++*exponent;
-            digits.pop_back();  // keep the same count of significant digits
-            if (digits.empty()) digits = "1";
         }
     }
     if (digits.find_first_not_of('0') == std::string::npos) return {};
@@ -111,48 +123,76 @@ std::string fixedLayout(bool negative, const std::string& digits, int exponent, 
 char decimalSeparator() { return gSeparator; }
 void setDecimalSeparator(char separator) { gSeparator = separator; }
 
+namespace {
+std::string quoted(const std::string& text, const char* tail) {
+    std::string message(1, '\'');
+    message.append(text).append("' ").append(tail);
+    return message;
+}
+}  // namespace
+
 std::string invalidFloatMessage(const std::string& text) {
-    return "'" + text + "' is not a valid floating point value";
+    return quoted(text, "is not a valid floating point value");
 }
 std::string invalidIntegerMessage(const std::string& text) {
-    return "'" + text + "' is not a valid integer value";
+    return quoted(text, "is not a valid integer value");
 }
 
 std::optional<double> tryTextToFloat(const std::string& text) {
     std::size_t i = 0;
     const std::size_t n = text.size();
     while (i < n && text[i] == ' ') ++i;
-    std::string normalized;
-    if (i < n && (text[i] == '+' || text[i] == '-')) normalized += text[i++];
-    std::size_t intStart = i;
+    bool negative = false;
+    if (i < n && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    const std::size_t intStart = i;
     i = skipDigits(text, i);
-    std::string intDigits = text.substr(intStart, i - intStart);
-    std::string fracDigits;
+    const std::size_t intEnd = i;
+    std::size_t fracStart = i, fracEnd = i;
     bool sawSeparator = false;
     if (i < n && (text[i] == gSeparator || text[i] == '.')) {
         sawSeparator = true;
-        std::size_t fracStart = ++i;
-        i = skipDigits(text, i);
-        fracDigits = text.substr(fracStart, i - fracStart);
+        fracStart = ++i;
+        fracEnd = i = skipDigits(text, i);
     }
-    if (intDigits.empty() && fracDigits.empty() && !sawSeparator) return std::nullopt;
-    std::string exponent;
+    if (intEnd == intStart && fracEnd == fracStart && !sawSeparator) return std::nullopt;
+    std::size_t expStart = 0, expEnd = 0;  // the exponent with its sign
     if (i < n && (text[i] == 'e' || text[i] == 'E')) {
-        ++i;
-        std::string sign;
-        if (i < n && (text[i] == '+' || text[i] == '-')) sign = text[i++];
-        std::size_t expStart = i;
+        const std::size_t at = ++i;
+        if (i < n && (text[i] == '+' || text[i] == '-')) ++i;
+        const std::size_t digits = i;
         i = skipDigits(text, i);
-        if (i > expStart) exponent = "e" + sign + text.substr(expStart, i - expStart);
+        if (i > digits) expStart = at, expEnd = i;  // "1e" and "1e+" read as 1
     }
     while (i < n && text[i] == ' ') ++i;
     if (i != n) return std::nullopt;
-    normalized += (intDigits.empty() ? "0" : intDigits) + "." + (fracDigits.empty() ? "0" : fracDigits);
-    normalized += exponent;
-    bool overflow = false;
-    double value = parseCLocale(normalized, &overflow);
-    if (overflow) return std::nullopt;
-    return value;
+
+    // digits "." digits "e" exponent, in the form from_chars reads.
+    std::string normalized;
+    normalized.reserve(n + 4);
+    normalized.append(text, intStart, intEnd - intStart);
+    if (intEnd == intStart) normalized += '0';
+    normalized += '.';
+    normalized.append(text, fracStart, fracEnd - fracStart);
+    if (fracEnd == fracStart) normalized += '0';
+    if (expEnd > expStart) {
+        normalized += 'e';
+        const char sign = text[expStart];
+        normalized.append(text, expStart + (sign == '+' ? 1 : 0), expEnd - expStart - (sign == '+' ? 1 : 0));
+    }
+    double value = 0;
+    const char* first = normalized.data();
+    const char* last = first + normalized.size();
+    auto result = std::from_chars(first, last, value);
+    if (result.ec == std::errc::result_out_of_range) {
+        // Out of range either way: an overflow fails, an underflow gives 0.
+        bool overflow = false;
+        parseCLocale(normalized, &overflow);
+        if (overflow) return std::nullopt;
+        value = 0;
+    } else if (result.ec != std::errc() || result.ptr != last) {
+        return std::nullopt;
+    }
+    return negative ? -value : value;
 }
 
 double textToFloat(const std::string& text) {
@@ -209,11 +249,8 @@ std::string formatFixed(double value, int decimals) {
     int exponent = 0;
     std::string digits;
     if (magnitude != 0) {
-        char buf[64];
-        std::snprintf(buf, sizeof buf, "%.17e", magnitude);
-        int rawExponent = std::atoi(std::strchr(buf, 'e') + 1);
-        int keep = std::min(rawExponent + 1 + decimals, kPrecision);
-        digits = roundedDigits(magnitude, keep, &exponent);
+        const Expansion e = expand(magnitude);
+        digits = roundedDigits(e, std::min(e.exponent + 1 + decimals, kPrecision), &exponent);
     }
     if (digits.empty()) return fixedLayout(false, "0", 0, decimals);
     const bool negative = std::signbit(value);
@@ -225,7 +262,7 @@ std::string formatGeneral15(double value) {
     if (!std::isfinite(value)) return nonFinite(value);
     if (value == 0) return "0";
     int exponent = 0;
-    std::string digits = roundedDigits(std::fabs(value), 15, &exponent);
+    std::string digits = roundedDigits(expand(std::fabs(value)), 15, &exponent);
     const bool negative = std::signbit(value);
     if (exponent + 1 > 15 || exponent + 1 < -3) return scientific(negative, digits, exponent, 0);
     while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
