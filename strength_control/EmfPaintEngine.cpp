@@ -61,6 +61,33 @@ std::uint32_t penStyle(Qt::PenStyle style) {
     }
 }
 
+std::uint32_t capAndJoin(const QPen& pen) {
+    std::uint32_t flags = 0;
+    switch (pen.capStyle()) {
+        case Qt::FlatCap:
+            flags |= U_PS_ENDCAP_FLAT;
+            break;
+        case Qt::RoundCap:
+            flags |= U_PS_ENDCAP_ROUND;
+            break;
+        default:
+            flags |= U_PS_ENDCAP_SQUARE;
+            break;
+    }
+    switch (pen.joinStyle()) {
+        case Qt::RoundJoin:
+            flags |= U_PS_JOIN_ROUND;
+            break;
+        case Qt::BevelJoin:
+            flags |= U_PS_JOIN_BEVEL;
+            break;
+        default:
+            flags |= U_PS_JOIN_MITER;
+            break;
+    }
+    return flags;
+}
+
 // The scale of a transform along its axes (its rotation and shear left out).
 double transformScale(const QTransform& t) {
     return std::sqrt(std::abs(t.m11() * t.m22() - t.m12() * t.m21()));
@@ -249,11 +276,21 @@ void EmfPaintEngine::selectPen(bool stroke) {
         return;
     }
     const std::int32_t width = clampUnit(penWidth());
-    const std::uint32_t style = width > 1 ? U_PS_SOLID : penStyle(pen_.style());
+    // A pen wider than a pixel is a geometric pen (solid, with Qt's cap and join); a thin one
+    // keeps its dashes.
+    const std::uint32_t style =
+        width > 1 ? U_PS_GEOMETRIC | U_PS_SOLID | capAndJoin(pen_) : penStyle(pen_.style());
     const QString key = QStringLiteral("%1 %2 %3").arg(color.name()).arg(width).arg(style);
     if (selectedPen_.handle && selectedPen_.key == key) return;
     std::uint32_t handle = 0;
-    append(createpen_set(&handle, handles_, logpen_set(style, U_POINT{width, 0}, colorRef(color))));
+    if (width > 1) {
+        PU_EXTLOGPEN logpen = extlogpen_set(style, static_cast<std::uint32_t>(width), U_BS_SOLID,
+                                            colorRef(color), 0, 0, nullptr);
+        append(extcreatepen_set(&handle, handles_, nullptr, 0, nullptr, logpen));
+        std::free(logpen);
+    } else {
+        append(createpen_set(&handle, handles_, logpen_set(style, U_POINT{1, 0}, colorRef(color))));
+    }
     append(selectobject_set(handle, handles_));
     if (selectedPen_.handle) append(deleteobject_set(&selectedPen_.handle, handles_));
     selectedPen_ = {handle, key};

@@ -17,6 +17,12 @@ public:
     explicit ModalScript(std::vector<Step> steps) : state_(std::make_shared<State>()) {
         state_->steps = std::move(steps);
     }
+    // A step still waiting when the test ends must not answer a later test's windows with
+    // references into this one.
+    ~ModalScript() { state_->cancelled = true; }
+    ModalScript(const ModalScript&) = delete;
+    ModalScript& operator=(const ModalScript&) = delete;
+
     // Starts waiting for the first modal window other than `except`.
     void start(QWidget* except = nullptr) { scheduleNext(state_, except); }
     // How many steps have run (a failing test tells how far it came).
@@ -26,11 +32,13 @@ private:
     struct State {
         std::vector<Step> steps;
         int next = 0;
+        bool cancelled = false;
     };
     static void scheduleNext(const std::shared_ptr<State>& state, QWidget* except) {
         if (state->next >= static_cast<int>(state->steps.size())) return;
         answerNextModal(
             [state](QWidget* modal) {
+                if (state->cancelled) return;
                 Step step = state->steps[static_cast<std::size_t>(state->next++)];
                 scheduleNext(state, nullptr);
                 step(modal);

@@ -349,8 +349,6 @@ private:
         QCOMPARE(legend, QStringList({"Limit of correcting", "Limit of correcting",
                                       "Limit of warning", "Limit of warning",
                                       "Average level of strength", "Real strength of concrete"}));
-        if (qEnvironmentVariableIsSet("CONTROL_GRAB"))
-            c->grab().save(qEnvironmentVariable("CONTROL_GRAB"));
     }
 };
 

@@ -8,3 +8,9 @@ target_link_libraries(control_core_tests PRIVATE orvan_cli_lib)
 
 orvan_qtest(ControlWindowsTest orvan_ui_control ${CMAKE_CURRENT_LIST_DIR}/ControlWindowsTest.cpp)
 set_target_properties(ControlWindowsTest PROPERTIES AUTOMOC ON)
+
+# emf2svg reads the saved metafiles back, as another program would.
+find_library(EMF2SVG_LIBRARY emf2svg REQUIRED)
+orvan_qtest(ControlPictureTest orvan_ui_control ${CMAKE_CURRENT_LIST_DIR}/ControlPictureTest.cpp)
+set_target_properties(ControlPictureTest PROPERTIES AUTOMOC ON)
+target_link_libraries(ControlPictureTest PRIVATE ${EMF2SVG_LIBRARY} Qt6::Svg)
