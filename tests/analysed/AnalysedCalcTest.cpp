@@ -317,17 +317,6 @@ TEST(AnalysedForms, FieldsOfEachDialog) {
     EXPECT_EQ(an::anyLayoutExtractForm().fields.size(), 45u);
 }
 
-TEST(AnalysedForms, OrdinalCaptions) {
-    const char* tabs[] = {"1-st party", "2-nd party", "3-rd party", "4-th party", "5-th party",
-                          "6-th party", "7-th party", "8-th party", "9-th party", "10-th party"};
-    for (int i = 1; i <= 10; ++i) EXPECT_EQ(an::partyTabCaption(i), tabs[i - 1]);
-    EXPECT_EQ(an::extractCaption(1), "Enter average strength in 1-st extract, MPa");
-    EXPECT_EQ(an::extractCaption(2), "Enter average strength in 2-nd extract, MPa");
-    EXPECT_EQ(an::extractCaption(3), "Enter average strength in 3-rd extract, MPa");
-    EXPECT_EQ(an::partyTabName(10), "TabSheet10");
-    EXPECT_EQ(an::extractFieldName(3, 2), "edR3_2");
-}
-
 // Blocks of extract texts from a file or the clipboard.
 struct BlockRow {
     const char* name;

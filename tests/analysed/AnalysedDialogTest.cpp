@@ -243,13 +243,6 @@ private slots:
         QVERIFY(!watchdog.fired());
     }
 
-    void closeButtonOpensNothing() {
-        ModalWatchdog watchdog(10000);
-        answerNextModal([&](QWidget*) { setup_->findChild<QPushButton*>("BitBtn2")->click(); });
-        QCOMPARE(setup_->exec(), int(QDialog::Rejected));
-        QVERIFY(!watchdog.fired());
-    }
-
     void completedRunsPublishReports_data() {
         QTest::addColumn<int>("item");
         QTest::addColumn<int>("lineCount");
