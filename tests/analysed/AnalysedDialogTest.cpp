@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStringEncoder>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QtTest>
@@ -277,6 +278,11 @@ private slots:
         const int heading = 5 + layout.partyCount * (layout.extractCount + 1) + 3;
         QCOMPARE(documents[1]->logicalLines()[heading],
                  QString("Average strength in parties, \u041CP\u0430:"));
+        // ... and is saved as the Windows-1251 bytes 20 CC 50 E0.
+        QStringEncoder cp1251("windows-1251");
+        QVERIFY(cp1251.isValid());
+        const QByteArray saved = cp1251.encode(documents[1]->logicalLines()[heading]);
+        QCOMPARE(saved.right(5), QByteArray("\x20\xCC\x50\xE0:"));
         QCOMPARE(dialog->pageControl()->currentIndex(), layout.partyCount - 1);
         QVERIFY(!watchdog.fired());
     }
