@@ -265,3 +265,40 @@ void PrintTo(const RangeRow& row, std::ostream* os) {
 void PrintTo(const FailureRow& row, std::ostream* os) {
     *os << row.name;
 }
+
+struct FormatRow {
+    const char* name;
+    PictureFormat format;
+};
+
+class ControlPictureFormat : public ::testing::TestWithParam<FormatRow> {};
+
+TEST_P(ControlPictureFormat, FollowsTheEnding) {
+    EXPECT_EQ(pictureFormatForName(GetParam().name), GetParam().format) << GetParam().name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ControlPictureFormat,
+    ::testing::Values(
+        FormatRow{"chart.bmp", PictureFormat::Bmp},
+        FormatRow{"C:\\charts\\Chart.BMP", PictureFormat::Bmp},
+        FormatRow{"chart.ico", PictureFormat::Ico}, FormatRow{"chart.png", PictureFormat::Png},
+        FormatRow{"chart.Svg", PictureFormat::Svg}, FormatRow{"\\mychart.wmf", PictureFormat::Emf},
+        FormatRow{"chart.emf", PictureFormat::Emf}, FormatRow{"chart.bmp.txt", PictureFormat::Emf},
+        FormatRow{"/home/u/pictures.bmp/chart", PictureFormat::Emf},
+        FormatRow{"chart.", PictureFormat::Emf}, FormatRow{"", PictureFormat::Emf}));
+
+void PrintTo(const FormatRow& row, std::ostream* os) {
+    *os << row.name;
+}
+
+TEST(ControlPictureFilters, ListAndSelection) {
+    const auto& filters = pictureFilters();
+    ASSERT_EQ(filters.size(), 5u);
+    EXPECT_EQ(filters[0].caption, "All (*.bmp;*.ico;*.emf;*.wmf)");
+    EXPECT_EQ(filters[0].patterns, (std::vector<std::string>{"*.bmp", "*.ico", "*.emf", "*.wmf"}));
+    EXPECT_EQ(filters[kSelectedPictureFilter].caption, "Enhanced Metafiles (*.emf)");
+    EXPECT_EQ(filters[4].caption, "Metafiles (*.wmf)");
+    EXPECT_STREQ(kInitialPictureName, "\\mychart.wmf");
+    EXPECT_STREQ(kDefaultPictureExtension, "emf");
+}
