@@ -1,11 +1,59 @@
 #pragma once
+// The picture window: shows one picture file (bmp, ico, emf, wmf) unscaled from the top-left
+// corner, full width, with a vertical scroll bar only; wider pictures are cut at the right.
+// It loads the picture whenever it becomes the active window, from the file last chosen in
+// OpenPictureDialog1; a picture that does not load leaves the previous one (or nothing).
+#include <QImage>
+#include <QWidget>
+
 #include "app/OrvanDialog.h"
 
-// Placeholder: the window exists with its name and caption; its contents come later.
+class PictureOpenDialog;
+class QScrollArea;
+
+// `Image`: the picture area, as wide as the window's client area and as high as the picture.
+class PictureArea : public QWidget {
+    Q_OBJECT
+public:
+    explicit PictureArea(QWidget* parent = nullptr);
+    void setPicture(const QImage& picture);
+    const QImage& picture() const { return picture_; }
+    QSize sizeHint() const override { return {0, picture_.height()}; }
+    QSize minimumSizeHint() const override { return {0, picture_.height()}; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QImage picture_;
+};
+
 class TfmShowPicture : public OrvanDialog {
     Q_OBJECT
 public:
     explicit TfmShowPicture(AppContext& app, QWidget* parent = nullptr);
     // Open graphic: shows OpenPictureDialog1, then this window with the chosen picture.
-    void openGraphic() {}
+    void openGraphic();
+
+    PictureOpenDialog* openPictureDialog() const { return OpenPictureDialog1; }
+    PictureArea* image() const { return Image; }
+    QScrollArea* scrollArea() const { return scroll_; }
+    // The file name last chosen in OpenPictureDialog1 (empty before the first choice).
+    QString chosenFileName() const;
+    // Loads the chosen file and shows it when it loads; otherwise keeps what is shown.
+    void FormActivate();
+
+protected:
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void placeFirstTime();
+
+    PictureOpenDialog* OpenPictureDialog1;
+    QScrollArea* scroll_;
+    PictureArea* Image;
+    bool chosen_ = false;
+    bool placed_ = false;
+    bool loadOnActivate_ = true;
 };

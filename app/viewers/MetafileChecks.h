@@ -1,0 +1,34 @@
+#pragma once
+// Small helpers of the metafile readers' structure checks.
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+inline std::uint32_t readLe32(const unsigned char* p) {
+    return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 |
+           std::uint32_t(p[3]) << 24;
+}
+inline std::uint16_t readLe16(const unsigned char* p) {
+    return std::uint16_t(p[0] | p[1] << 8);
+}
+
+// A copy of one record in memory of its own, so that a library check that reads a little
+// past a damaged record reads nothing of the next one and the sanitizers see its end.
+class AlignedRecord {
+public:
+    AlignedRecord(const unsigned char* source, std::size_t length)
+        : data_(static_cast<char*>(std::malloc(length ? length : 1))) {
+        if (data_) std::memcpy(data_, source, length);
+    }
+    ~AlignedRecord() { std::free(data_); }
+    AlignedRecord(const AlignedRecord&) = delete;
+    AlignedRecord& operator=(const AlignedRecord&) = delete;
+    const char* data() const { return data_; }
+
+private:
+    char* data_;
+};
+
+// The checked lengths of the metafiles (0: refused); exposed for the tests.
+std::size_t checkedEmfLength(const unsigned char* data, std::size_t size);
+std::size_t checkedWmfLength(const unsigned char* data, std::size_t size);

@@ -1,0 +1,103 @@
+#include "app/viewers/PictureOpenDialog.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QGridLayout>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QVBoxLayout>
+
+#include "app/viewers/PictureLoader.h"
+
+namespace {
+constexpr int kPreviewSide = 160;
+
+// The size label of the preview; its text is one of the shared interface texts (a printf
+// pattern with two integers).
+QString sizeText(QSize size) {
+    QString text = QCoreApplication::translate("Shared", " (%dx%d)", "65327");
+    const qsizetype first = text.indexOf(QLatin1String("%d"));
+    if (first >= 0) text.replace(first, 2, QString::number(size.width()));
+    const qsizetype second = text.indexOf(QLatin1String("%d"), first < 0 ? 0 : first);
+    if (second >= 0) text.replace(second, 2, QString::number(size.height()));
+    return text;
+}
+}  // namespace
+
+PictureOpenDialog::PictureOpenDialog(QWidget* parent) : QFileDialog(parent) {
+    setObjectName("OpenPictureDialog1");
+    // Qt's own dialog: the preview pane lives inside it. Any typed name is accepted so that
+    // a missing file ends the command quietly instead of with the dialog's warning.
+    setOption(QFileDialog::DontUseNativeDialog, true);
+    setFileMode(QFileDialog::AnyFile);
+    setAcceptMode(QFileDialog::AcceptOpen);
+    setSizeGripEnabled(true);
+    setNameFilters(filterTexts());
+
+    auto* pane = new QWidget(this);
+    pane->setObjectName("PreviewPane");
+    auto* column = new QVBoxLayout(pane);
+    preview_ = new QLabel(pane);
+    preview_->setObjectName("PreviewImage");
+    preview_->setFixedSize(kPreviewSide, kPreviewSide);
+    preview_->setAlignment(Qt::AlignCenter);
+    preview_->setFrameShape(QFrame::Box);
+    previewSize_ = new QLabel(pane);
+    previewSize_->setObjectName("PreviewSize");
+    readOnly_ = new QCheckBox(tr("Open as &read-only", "ReadOnlyBox"), pane);
+    readOnly_->setObjectName("ReadOnlyBox");
+    column->addWidget(preview_);
+    column->addWidget(previewSize_);
+    column->addWidget(readOnly_);
+    column->addStretch();
+    if (auto* grid = qobject_cast<QGridLayout*>(layout()))
+        grid->addWidget(pane, 0, grid->columnCount(), grid->rowCount(), 1);
+
+    connect(this, &QFileDialog::filterSelected, this, &PictureOpenDialog::usePatterns);
+    connect(this, &QFileDialog::currentChanged, this, &PictureOpenDialog::showPreview);
+    usePatterns(filterTexts().first());
+}
+
+QStringList PictureOpenDialog::filterTexts() {
+    return {QStringLiteral("All (*.bmp;*.ico;*.emf;*.wmf)"), QStringLiteral("Bitmaps (*.bmp)"),
+            QStringLiteral("Icons (*.ico)"), QStringLiteral("Enhanced Metafiles (*.emf)"),
+            QStringLiteral("Metafiles (*.wmf)")};
+}
+
+QStringList PictureOpenDialog::patternsOf(const QString& filterText) {
+    const qsizetype open = filterText.lastIndexOf('('), close = filterText.lastIndexOf(')');
+    const QString inside =
+        open >= 0 && close > open ? filterText.mid(open + 1, close - open - 1) : filterText;
+    QStringList patterns;
+    for (const QString& part : inside.split(QRegularExpression("[; ]"), Qt::SkipEmptyParts))
+        patterns << part;
+    return patterns;
+}
+
+QStringList PictureOpenDialog::activePatterns() const {
+    if (auto* model = findChild<QFileSystemModel*>()) return model->nameFilters();
+    return {};
+}
+
+void PictureOpenDialog::usePatterns(const QString& filterText) {
+    // Qt reads only blank-separated patterns from a filter text; the list above separates
+    // them by semicolons, so the file list is given the patterns itself.
+    if (auto* model = findChild<QFileSystemModel*>()) model->setNameFilters(patternsOf(filterText));
+}
+
+void PictureOpenDialog::showPreview(const QString& path) {
+    const QImage image = QFileInfo(path).isFile() ? loadPictureFile(path) : QImage();
+    if (image.isNull()) {
+        preview_->clear();
+        previewSize_->clear();
+        return;
+    }
+    const QImage shown = image.width() > kPreviewSide || image.height() > kPreviewSide
+                             ? image.scaled(kPreviewSide, kPreviewSide, Qt::KeepAspectRatio,
+                                            Qt::SmoothTransformation)
+                             : image;
+    preview_->setPixmap(QPixmap::fromImage(shown));
+    previewSize_->setText(sizeText(image.size()));
+}

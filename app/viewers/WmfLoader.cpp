@@ -1,0 +1,157 @@
+// Windows metafiles: the record structure and the counts inside the records that libwmf
+// trusts are checked here first, then libwmf's SVG device turns the records into SVG, which
+// Qt draws. libwmf is old code that reads what the file says; the checks below keep a
+// damaged file from leading it past the end of its records.
+#include <QElapsedTimer>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/viewers/MetafileChecks.h"
+#include "app/viewers/PictureLoader.h"
+
+// Last: libwmf's headers define short macro names that clash with Qt's.
+#include <libwmf/api.h>
+#include <libwmf/svg.h>
+
+namespace {
+constexpr std::uint32_t kPlaceableKey = 0x9AC6CDD7;
+constexpr std::size_t kPlaceableSize = 22;
+constexpr std::size_t kHeaderSize = 18;
+constexpr std::size_t kMaxRecords = 4 * 1024 * 1024;
+constexpr qint64 kMaxPlayMs = 5000;  // a metafile that takes longer is given up
+
+// Record functions whose parameters hold counts (MS-WMF 2.1.1.1).
+enum : std::uint16_t {
+    kEof = 0x0000,
+    kTextOut = 0x0521,
+    kExtTextOut = 0x0A32,
+    kPolygon = 0x0324,
+    kPolyline = 0x0325,
+    kPolyPolygon = 0x0538,
+    kCreateFont = 0x02FB,
+    kCreatePalette = 0x00F7,
+    kSetPaletteEntries = 0x0037,
+    kCreateRegion = 0x06FF,
+};
+
+// Checks one record's parameters (`words` 16-bit words at `p`) against the counts inside.
+bool parametersSound(std::uint16_t function, const unsigned char* p, std::size_t words) {
+    auto word = [p](std::size_t i) { return std::size_t(readLe16(p + 2 * i)); };
+    switch (function) {
+        case kPolygon:
+        case kPolyline:
+            return words >= 1 && 1 + 2 * word(0) <= words;
+        case kPolyPolygon: {
+            if (words < 1) return false;
+            const std::size_t polygons = word(0);
+            if (1 + polygons > words) return false;
+            std::size_t points = 0;
+            for (std::size_t i = 0; i < polygons; ++i) points += word(1 + i);
+            return 1 + polygons + 2 * points <= words;
+        }
+        case kTextOut:
+            return words >= 1 && 1 + (word(0) + 1) / 2 + 2 <= words;
+        case kExtTextOut: {
+            if (words < 4) return false;
+            const std::size_t rect = (word(3) & 0x0006) ? 4 : 0;  // ETO_OPAQUE, ETO_CLIPPED
+            return 4 + rect + (word(2) + 1) / 2 <= words;
+        }
+        case kCreateFont:
+            return words >= 9;  // the LOGFONT fields before the face name
+        case kCreatePalette:
+        case kSetPaletteEntries:
+            return words >= 2 && 2 + 2 * word(1) <= words;
+        case kCreateRegion:
+            return words >= 10;
+        default:
+            return true;
+    }
+}
+}  // namespace
+
+std::size_t checkedWmfLength(const unsigned char* data, std::size_t size) {
+    std::size_t offset = 0;
+    if (size >= 4 && readLe32(data) == kPlaceableKey) offset = kPlaceableSize;
+    if (size < offset + kHeaderSize) return 0;
+    const unsigned char* header = data + offset;
+    const std::uint16_t type = readLe16(header), headerWords = readLe16(header + 2);
+    const std::uint16_t version = readLe16(header + 4);
+    if ((type != 1 && type != 2) || headerWords != 9 || (version != 0x0100 && version != 0x0300))
+        return 0;
+    offset += kHeaderSize;
+    for (std::size_t count = 0; count < kMaxRecords; ++count) {
+        if (size - offset < 6) return 0;
+        const std::uint64_t words = readLe32(data + offset);
+        const std::uint16_t function = readLe16(data + offset + 4);
+        if (words < 3 || words * 2 > size - offset) return 0;
+        if (!parametersSound(function, data + offset + 6, std::size_t(words) - 3)) return 0;
+        offset += std::size_t(words) * 2;
+        if (function == kEof) return offset;
+    }
+    return 0;
+}
+
+namespace {
+struct PlayClock {
+    QElapsedTimer timer;
+};
+
+int playStatus(void* context, float) {
+    return static_cast<PlayClock*>(context)->timer.elapsed() > kMaxPlayMs ? 1 : 0;
+}
+
+// Runs libwmf's SVG device over the checked records; the SVG text or empty.
+QByteArray convertToSvg(QByteArray& records) {
+    wmfAPI_Options options{};
+    options.function = wmf_svg_function;
+    const unsigned long flags =
+        WMF_OPT_FUNCTION | WMF_OPT_IGNORE_NONFATAL | WMF_OPT_NO_ERROR | WMF_OPT_NO_DEBUG;
+    wmfAPI* api = nullptr;
+    if (wmf_api_create(&api, flags, &options) != wmf_E_None || !api) {
+        if (api) wmf_api_destroy(api);
+        return {};
+    }
+    PlayClock clock;
+    clock.timer.start();
+    wmf_status_function(api, &clock, playStatus);
+    QByteArray svg;
+    char* text = nullptr;
+    std::size_t textLength = 0;
+    FILE* out = open_memstream(&text, &textLength);
+    wmfD_Rect box{};
+    unsigned int width = 0, height = 0;
+    bool played = false;
+    if (out &&
+        wmf_mem_open(api, reinterpret_cast<unsigned char*>(records.data()), long(records.size())) ==
+            wmf_E_None &&
+        wmf_scan(api, 0, &box) == wmf_E_None &&
+        wmf_display_size(api, &width, &height, 72, 72) == wmf_E_None &&
+        pictureSizeAllowed(width, height)) {
+        wmf_svg_t* device = WMF_SVG_GetData(api);
+        device->out = wmf_stream_create(api, out);
+        device->Description = const_cast<char*>("Orvan");
+        device->bbox = box;
+        device->width = width;
+        device->height = height;
+        played = device->out && wmf_play(api, 0, &box) == wmf_E_None;
+        // No wmf_stream_destroy: for a file stream it writes through a null pointer. The
+        // stream's memory belongs to the API and goes with wmf_api_destroy.
+        device->out = nullptr;
+    }
+    wmf_api_destroy(api);
+    if (out) std::fclose(out);
+    if (played && text) svg = QByteArray(text, qsizetype(textLength));
+    std::free(text);
+    return svg;
+}
+}  // namespace
+
+QImage loadWmfData(const QByteArray& data) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(data.constData());
+    const std::size_t length = checkedWmfLength(bytes, std::size_t(data.size()));
+    if (length == 0) return {};
+    QByteArray records(data.constData(), qsizetype(length));
+    const QByteArray svg = convertToSvg(records);
+    if (svg.isEmpty()) return {};
+    return renderSvgData(svg);
+}

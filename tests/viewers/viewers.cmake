@@ -1,0 +1,4 @@
+# Tests of the picture window, the About box, the interface-language table and the help.
+set(_viewers ${CMAKE_CURRENT_LIST_DIR})
+orvan_qtest(ViewersPictureLoaderTest orvan_ui_viewers
+    ${_viewers}/PictureLoaderTest.cpp ${_viewers}/SampleFiles.cpp)
