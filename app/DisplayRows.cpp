@@ -51,6 +51,8 @@ private:
         qreal sum = 0;
         for (QChar c : segment) {
             const char16_t code = c.unicode();
+            // A tab advances to the next tab stop, which no single advance tells: lay it out.
+            if (code < 0x20) return false;
             if (code >= kCached) return metrics_.horizontalAdvance(segment) <= width_;
             qreal& advance = advances_[code];
             if (advance < 0) advance = metrics_.horizontalAdvance(c);

@@ -48,12 +48,25 @@ TextFileCommands::TextFileCommands(AppContext& app, QWidget* mainWindow)
 }
 
 QPrinter* TextFileCommands::printer() {
-    // Made on first use: setting up a printer asks the print system, which takes a while.
     if (!printer_) printer_ = new QPrinter(QPrinter::HighResolution);
     return printer_;
 }
 
-TextFileCommands::~TextFileCommands() { delete printer_; }
+QPrintDialog* TextFileCommands::printDialog() {
+    if (!PrintDialog1) {
+        PrintDialog1 = new QPrintDialog(printer(), mainWindow_);
+        PrintDialog1->setObjectName("PrintDialog1");
+        // The choice of printer and printing to a file; no page range, no selection.
+        PrintDialog1->setOptions(QAbstractPrintDialog::PrintToFile);
+    }
+    return PrintDialog1;
+}
+
+TextFileCommands::~TextFileCommands() {
+    // The dialog refers to the printer: it goes first.
+    delete PrintDialog1;
+    delete printer_;
+}
 
 QString TextFileCommands::proposedName(const QString& title) {
     QString name = title;
@@ -132,11 +145,13 @@ void TextFileCommands::loadLines(TForm1* document, const std::vector<std::string
 }
 
 void TextFileCommands::save() {
-    TForm1* document = app_.documents()->activeDocument();
+    // The target is taken before the dialog: while a modal dialog is up there is no active
+    // window, and the window may be gone when the dialog returns.
+    QPointer<TForm1> document = app_.documents()->activeDocument();
     if (!document) return;
     SaveDialog1->selectFile(proposedName(document->windowTitle()));
     if (SaveDialog1->exec() != QDialog::Accepted || SaveDialog1->selectedFiles().isEmpty()) return;
-    saveTo(document, SaveDialog1->selectedFiles().constFirst());
+    if (document) saveTo(document, SaveDialog1->selectedFiles().constFirst());
 }
 
 bool TextFileCommands::saveTo(TForm1* document, const QString& path) {
@@ -159,14 +174,13 @@ bool TextFileCommands::saveTo(TForm1* document, const QString& path) {
 }
 
 void TextFileCommands::print() {
-    TForm1* document = app_.documents()->activeDocument();
+    QPointer<TForm1> document = app_.documents()->activeDocument();
     if (!document) return;
+    // A QPrinter falls back to PDF without a word: say so before the dialog.
     if (QPrinterInfo::availablePrinters().isEmpty())
-        showMessage(mainWindow_, tr("There are no printers installed. You can print to a file."));
-    QPrintDialog dialog(printer(), mainWindow_);
-    dialog.setObjectName("PrintDialog1");
-    dialog.setOptions(QAbstractPrintDialog::PrintToFile);
-    if (dialog.exec() != QDialog::Accepted) return;
+        showMessage(mainWindow_, tr("There are no printers installed. You can print to a file.",
+                                    "PrintDialog1"));
+    if (printDialog()->exec() != QDialog::Accepted || !document) return;
     printTo(document, *printer());
 }
 

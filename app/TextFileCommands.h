@@ -8,6 +8,7 @@
 
 class AppContext;
 class QFileDialog;
+class QPrintDialog;
 class QPrinter;
 class QWidget;
 class TForm1;
@@ -39,7 +40,10 @@ public:
 
     QFileDialog* openDialog() const { return OpenDialog1; }
     QFileDialog* saveDialog() const { return SaveDialog1; }
+    // The printer and PrintDialog1 are made on first use: setting up a printer asks the print
+    // system, which takes a while and is not needed at start-up.
     QPrinter* printer();
+    QPrintDialog* printDialog();
 
     // Lines above this count are loaded in steps with a progress indication.
     static constexpr int kProgressLines = 200000;
@@ -52,4 +56,5 @@ private:
     QFileDialog* OpenDialog1;
     QFileDialog* SaveDialog1;
     QPrinter* printer_ = nullptr;
+    QPrintDialog* PrintDialog1 = nullptr;
 };

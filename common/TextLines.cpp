@@ -151,6 +151,9 @@ std::optional<std::string> utf8ToCp1251(std::string_view utf8) {
 }
 
 FileEncoding detectEncoding(std::string_view bytes) {
+    // Only the text before a Ctrl+Z is read, so only it decides: bytes after the end of the
+    // file must not turn a UTF-8 file into a Windows-1251 one.
+    if (auto z = bytes.find(kCtrlZ); z != std::string_view::npos) bytes = bytes.substr(0, z);
     bool hasHigh = false;
     for (char ch : bytes)
         if (static_cast<unsigned char>(ch) >= 0x80) {

@@ -1,1 +1,1 @@
-orvan_gtest(textfile_tests ${CMAKE_CURRENT_LIST_DIR}/TextLinesTest.cpp)
+orvan_gtest(TextFileTests ${CMAKE_CURRENT_LIST_DIR}/TextFileTest.cpp)

@@ -6,7 +6,7 @@
 using namespace orvan;
 using Lines = std::vector<std::string>;
 
-TEST(TextLines, ReadingRows) {
+TEST(TextFile, ReadingRows) {
     struct Row {
         const char* name;
         std::string bytes;
@@ -23,11 +23,14 @@ TEST(TextLines, ReadingRows) {
         {"empty file", "", {}},
         {"a single line end", "\r\n", {""}},
         {"UTF-8 BOM dropped", "\xEF\xBB\xBFx\r\n", {"x"}},
+        {"a BOM alone is an empty file", "\xEF\xBB\xBF", {}},
+        {"Ctrl+Z between CR and LF", std::string("a\r\x1A\nb"), {"a"}},
+        {"blank lines kept", "\r\n\r\n", {"", ""}},
     };
     for (const auto& row : rows) EXPECT_EQ(readTextLines(row.bytes).lines, row.lines) << row.name;
 }
 
-TEST(TextLines, EncodingDetection) {
+TEST(TextFile, EncodingDetection) {
     struct Row {
         const char* name;
         std::string bytes;
@@ -41,6 +44,11 @@ TEST(TextLines, EncodingDetection) {
         {"truncated UTF-8 is 1251", "\xD0", FileEncoding::Windows1251, "Р"},
         {"overlong UTF-8 is 1251", "\xC0\xAF", FileEncoding::Windows1251, "АЇ"},
         {"number sign", "\xB9", FileEncoding::Windows1251, "№"},
+        {"four-byte UTF-8", "\xF0\x9F\x98\x80", FileEncoding::Utf8, "\xF0\x9F\x98\x80"},
+        {"encoded surrogate is 1251", "\xED\xA0\x80", FileEncoding::Windows1251, "н\u00A0Ђ"},
+        {"above U+10FFFF is 1251", "\xF4\x90\x80\x80", FileEncoding::Windows1251, "фђЂЂ"},
+        {"only the text before Ctrl+Z decides", std::string("\xD0\x9E\x1A\xFF"), FileEncoding::Utf8, "О"},
+        {"1251 before Ctrl+Z, UTF-8 after", std::string("\xCE\x1A\xD0\x9E"), FileEncoding::Windows1251, "О"},
     };
     for (const auto& row : rows) {
         auto content = readTextLines(row.bytes);
@@ -50,7 +58,7 @@ TEST(TextLines, EncodingDetection) {
     }
 }
 
-TEST(TextLines, EveryWindows1251ByteRoundTrips) {
+TEST(TextFile, EveryWindows1251ByteRoundTrips) {
     std::string all;
     for (int b = 1; b < 256; ++b) all += static_cast<char>(b);
     auto back = utf8ToCp1251(cp1251ToUtf8(all));
@@ -58,7 +66,7 @@ TEST(TextLines, EveryWindows1251ByteRoundTrips) {
     EXPECT_EQ(*back, all);
 }
 
-TEST(TextLines, WritingRows) {
+TEST(TextFile, WritingRows) {
     FileEncoding used;
     EXPECT_EQ(encodeRows({" МPа"}, FileEncoding::Windows1251, &used), "\x20\xCC\x50\xE0\r\n");
     EXPECT_EQ(used, FileEncoding::Windows1251);

@@ -1,0 +1,166 @@
+// The rows Save and Print take from a text window (the rows the widget itself shows after word
+// wrap), and the printout's pages.
+#include <QAbstractTextDocumentLayout>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <QtTest>
+
+#include "ModalDriver.h"
+#include "app/AppContext.h"
+#include "app/DisplayRows.h"
+#include "app/TextPrinter.h"
+#include "app/fmMemo.h"
+
+namespace {
+
+constexpr QChar kLineSeparator(0x2028);
+
+// The rows as the widget lays them out itself (each block laid out on demand, as scrolling
+// to it would), the separators of LF files removed; a last empty row is not counted.
+QStringList widgetRows(QPlainTextEdit* memo) {
+    QStringList rows;
+    QTextDocument* document = memo->document();
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        if (block.layout()->lineCount() == 0) document->documentLayout()->blockBoundingRect(block);
+        const QTextLayout* layout = block.layout();
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            const QTextLine line = layout->lineAt(i);
+            rows << block.text().mid(line.textStart(), line.textLength()).remove(kLineSeparator);
+        }
+    }
+    if (!rows.isEmpty() && rows.last().isEmpty()) rows.removeLast();
+    return rows;
+}
+
+QString words(int count, const QString& stem) {
+    QStringList out;
+    for (int i = 0; i < count; ++i) out << stem + QString::number(i);
+    return out.join(' ');
+}
+
+QString pdfText(const QString& path) {
+    QProcess process;
+    process.start("pdftotext", {"-layout", path, "-"});
+    if (!process.waitForFinished(20000)) return QString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+}  // namespace
+
+class TextWindowRowsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void rowsAreTheWidgetsRows_data() {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("short lines stay whole") << 500 << QStringList{"one", "two", "three"};
+        QTest::newRow("words, narrow") << 200 << QStringList{words(40, "word"), "after"};
+        QTest::newRow("words, odd width") << 333 << QStringList{words(40, "w"), words(9, "x")};
+        QTest::newRow("Cyrillic report line")
+            << 260 << QStringList{"Расход цемента на 1 куб. м бетона 345.0 kg per cu m, R = 25.0 МPа"};
+        QTest::newRow("one word wider than the window") << 300 << QStringList{QString(300, 'm')};
+        QTest::newRow("tabs") << 260 << QStringList{"a\tb\tc\td\te\tf\tg\th\ti\tj\tk"};
+        QTest::newRow("LF inside a line") << 200 << QStringList{"first\n" + words(20, "z") + "\nlast"};
+        QTest::newRow("LF at the end, then a line") << 400 << QStringList{"a\nb\n", "c"};
+        QTest::newRow("trailing blanks") << 200 << QStringList{words(12, "t") + QString(40, ' ')};
+        QTest::newRow("empty lines inside, empty last")
+            << 300 << QStringList{"", "x", "", "", "y", ""};
+        QTest::newRow("a single empty line") << 300 << QStringList{""};
+        QTest::newRow("non-Latin script") << 240 << QStringList{QString(60, QChar(0x05D0)) + " " + words(10, "h")};
+    }
+    void rowsAreTheWidgetsRows() {
+        QFETCH(int, width);
+        QFETCH(QStringList, lines);
+        TForm1 window(app_);
+        window.resize(width, 400);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.setLines(lines);
+        QCoreApplication::processEvents();
+        const QStringList rows = displayedRows(window.memo());
+        QCOMPARE(rows, widgetRows(window.memo()));
+        // Streaming gives the same rows.
+        QStringList streamed;
+        forEachDisplayedRow(window.memo(), [&](const QString& row) { streamed << row; });
+        QCOMPARE(streamed, rows);
+    }
+
+    void narrowingTheWindowGivesMoreRows() {
+        TForm1 window(app_);
+        window.setLines({words(30, "w")});
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        qsizetype previous = 0;
+        for (int width : {900, 500, 250}) {
+            window.resize(width, 300);
+            QCoreApplication::processEvents();
+            const QStringList rows = displayedRows(window.memo());
+            QVERIFY2(rows.size() > previous, qPrintable(QString::number(width)));
+            QCOMPARE(rows.join(""), words(30, "w"));  // nothing lost or doubled at the breaks
+            previous = rows.size();
+        }
+    }
+
+    void printoutKeepsEveryRowOnceAcrossPages() {
+        QStringList rows;
+        for (int i = 1; i <= 200; ++i) rows << QString("row %1").arg(i);
+        QString digits;
+        for (int i = 0; i < 60; ++i) digits += QString::number(i % 10).repeated(7);
+        rows << digits;  // 420 characters: wider than the page
+        rows << "end";
+        const QString pdf = dir_.filePath("pages.pdf");
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        QString error;
+        QVERIFY(printText(printer, "Window №1. Title", rows, &error));
+
+        const QStringList pages = pdfText(pdf).split('\f', Qt::SkipEmptyParts);
+        QVERIFY2(pages.size() >= 3, qPrintable(QString::number(pages.size())));
+        QStringList printed;
+        for (const QString& page : pages)
+            for (const QString& line : page.split('\n')) printed << line.trimmed();
+        QCOMPARE(printed.value(0), QString("Window №1. Title"));
+        QCOMPARE(printed.value(1), QString());
+        printed.removeAll(QString());
+        // Every row once, in order; the wide line in pieces that join up to it.
+        QStringList expected = rows;
+        expected.removeLast();
+        expected.removeLast();
+        QCOMPARE(printed.mid(1, expected.size()), expected);
+        const QStringList tail = printed.mid(1 + expected.size());
+        QVERIFY2(tail.size() >= 3, qPrintable(tail.join('|')));
+        QCOMPARE(tail.last(), QString("end"));
+        QCOMPARE(tail.mid(0, tail.size() - 1).join(""), digits);
+        // A page is full before the next starts: the first holds nearly a page of rows.
+        const QFontMetricsF metrics(printFont(), &printer);
+        const qreal pageHeight = printer.pageRect(QPrinter::DevicePixel).height();
+        const int perPage = int(pageHeight / (metrics.height() + 2));
+        const int onFirst = int(pages.first().split('\n', Qt::SkipEmptyParts).size());
+        QVERIFY2(onFirst >= perPage - 3 && onFirst <= perPage,
+                 qPrintable(QString("%1 of %2").arg(onFirst).arg(perPage)));
+    }
+
+    void printJobThatCannotStartSaysSo() {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir_.filePath("missing/folder/out.pdf"));
+        QString error;
+        QVERIFY(!printText(printer, "title", {"row"}, &error));
+        QVERIFY(!error.isEmpty());
+    }
+
+private:
+    AppContext app_;
+    QTemporaryDir dir_;
+    ModalWatchdog watchdog_{20000};
+};
+
+QTEST_MAIN(TextWindowRowsTest)
+#include "TextWindowRowsTest.moc"
