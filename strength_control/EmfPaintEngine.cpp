@@ -12,6 +12,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <numbers>
 
 #include "strength_control/EmfPaintDevice.h"
 
@@ -21,6 +22,7 @@ namespace {
 constexpr std::uint32_t kInitialSize = 64 * 1024;
 constexpr std::uint32_t kChunkSize = 64 * 1024;
 constexpr std::uint32_t kHandleTable = 128;
+constexpr double kMaxPictureBytes = 256.0 * 1024 * 1024;
 
 constexpr U_RECTL kNoBounds{0, 0, -1, -1};
 
@@ -462,7 +464,8 @@ void EmfPaintEngine::drawTextItem(const QPointF& p, const QTextItem& textItem) {
     const QFont font = textItem.font();
     const double scale = transformScale(transform_);
     // Escapement in tenths of a degree, counter-clockwise as seen on the page (y down).
-    const double degrees = std::atan2(transform_.m12(), transform_.m11()) * 180.0 / M_PI;
+    const double degrees =
+        std::atan2(transform_.m12(), transform_.m11()) * 180.0 / std::numbers::pi;
     const int escapement = static_cast<int>(std::lround(-degrees * 10.0));
     selectFont(font, scale, escapement);
     const QColor color = plainColor(pen_.brush());
@@ -506,7 +509,9 @@ void EmfPaintEngine::drawImage(const QRectF& r, const QImage& image, const QRect
     applyClip();
     // Bottom-up 32-bit rows, composed over white since the record has no transparency.
     const QImage part = image.copy(sr.toAlignedRect());
-    if (part.isNull()) return;
+    // A record holds at most 4 GB; a chart draws far smaller pictures than this limit.
+    if (part.isNull() || static_cast<double>(part.width()) * part.height() * 4 > kMaxPictureBytes)
+        return;
     QImage rgb(part.size(), QImage::Format_RGB32);
     rgb.fill(Qt::white);
     {

@@ -2,6 +2,7 @@
 // range after a run, and what each failure leaves drawn.
 #include <QChart>
 #include <QChartView>
+#include <QFileDialog>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QScatterSeries>
@@ -258,6 +259,42 @@ private slots:
         QCOMPARE(max, 13.0);
         QCOMPARE(strengths, QList<QPointF>({QPointF(1, 7), QPointF(2, 7.5)}));
         QCOMPARE(segmentsOf(w.chart.get(), "Series6").size(), 1);  // the first run's are gone
+    }
+
+    // "Close" closes the chart window with nothing saved; Esc is the "Save..." button's.
+    void chartWindowButtons_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("saveOffered");
+        QTest::addColumn<int>("result");
+        QTest::newRow("Close") << "close" << false << int(QDialog::Rejected);
+        QTest::newRow("Esc runs Save...") << "escape" << true << int(QDialog::Accepted);
+    }
+    void chartWindowButtons() {
+        QFETCH(QString, how);
+        QFETCH(bool, saveOffered);
+        QFETCH(int, result);
+        ModalWatchdog watchdog(20000);
+        ControlWindows w;
+        w.setFigures("25", "1", "27", "23", "30", "20");
+        PromptLog log;
+        bool offered = false;
+        std::vector<ModalScript::Step> steps{
+            answerPrompt(w, log, "25"), [&](QWidget*) {
+                if (how == "close")
+                    w.chart->findChild<QPushButton*>("BitBtn2")->click();
+                else
+                    QTest::keyClick(w.chart.get(), Qt::Key_Escape);
+            }};
+        if (saveOffered)
+            steps.push_back([&](QWidget* modal) {
+                offered = modal == w.chart->SavePictureDialog1;
+                static_cast<QDialog*>(modal)->reject();
+            });
+        ModalScript script(std::move(steps));
+        script.start();
+        QCOMPARE(w.chart->exec(), result);
+        QVERIFY(!watchdog.fired());
+        QCOMPARE(offered, saveOffered);
     }
 
     void zeroBatchesCollapseTheLines() {
