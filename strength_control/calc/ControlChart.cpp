@@ -162,7 +162,8 @@ std::vector<std::string> chartLines(const ChartOutcome& chart) {
         lines.push_back(std::string(kAxisTitle) + ": " + formatGeneral15(chart.range->min) +
                         " to " + formatGeneral15(chart.range->max));
     for (const auto& series : chart.series) {
-        std::string line = series.name + " \"" + series.title + "\" " + series.pointColor.hex() +
+        std::string line = series.name + " \"" + series.title + "\" legend " +
+                           series.seriesColor.hex() + " line " + series.pointColor.hex() +
                            " width " + std::to_string(series.width) + ":";
         for (const auto& point : series.points)
             line += " (" + formatGeneral15(point.x) + "; " + formatGeneral15(point.y) + ")";

@@ -252,9 +252,15 @@ TEST_F(ControlChartText, LinesListRangeAndSeries) {
     ASSERT_EQ(lines.size(), 9u);
     EXPECT_EQ(lines[0], "Technological card of concrete strength");
     EXPECT_EQ(lines[1], "Strength of concrete, MPa: 17 to 33");
-    EXPECT_EQ(lines[2], "Series3 \"Limit of correcting\" #008000 width 3: (0; 30) (2; 30)");
-    EXPECT_EQ(lines[6], "Series5 \"Average level of strength\" #0000ff width 3: (0; 25) (2; 25)");
-    EXPECT_EQ(lines[7], "Series6 \"Real strength of concrete\" #ff00ff width 2: (1; 25) (2; 26.5)");
+    EXPECT_EQ(
+        lines[2],
+        "Series3 \"Limit of correcting\" legend #008000 line #008000 width 3: (0; 30) (2; 30)");
+    EXPECT_EQ(lines[6],
+              "Series5 \"Average level of strength\" legend #0080ff line #0000ff width 3: (0; 25) "
+              "(2; 25)");
+    EXPECT_EQ(lines[7],
+              "Series6 \"Real strength of concrete\" legend #ff80ff line #ff00ff width 2: (1; 25) "
+              "(2; 26.5)");
     EXPECT_EQ(lines[8], "Controllable industrial parties of concrete");
 }
 
