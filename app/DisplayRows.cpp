@@ -75,7 +75,8 @@ private:
 
 }  // namespace
 
-void forEachDisplayedRow(const QPlainTextEdit* memo, const std::function<void(const QString&)>& row) {
+void forEachDisplayedRow(const QPlainTextEdit* memo,
+                         const std::function<void(const QString&)>& row) {
     RowBreaker breaker(memo);
     // One row behind, so that an empty last row can be left out.
     bool pending = false;

@@ -20,7 +20,8 @@ QStringList breakToWidth(const QString& line, const QFontMetricsF& metrics, qrea
     QString rest = line;
     while (metrics.horizontalAdvance(rest) > width && rest.size() > 1) {
         int fits = 1;
-        while (fits < rest.size() && metrics.horizontalAdvance(rest.left(fits + 1)) <= width) ++fits;
+        while (fits < rest.size() && metrics.horizontalAdvance(rest.left(fits + 1)) <= width)
+            ++fits;
         pieces << rest.left(fits);
         rest = rest.mid(fits);
     }

@@ -12,7 +12,9 @@ namespace {
 // the text area shows as a line break without starting a new logical line.
 constexpr QChar kLineSeparator(0x2028);
 
-QString toDisplay(QString line) { return line.replace(QChar('\n'), kLineSeparator); }
+QString toDisplay(QString line) {
+    return line.replace(QChar('\n'), kLineSeparator);
+}
 }  // namespace
 
 TForm1::TForm1(AppContext& app, QWidget* parent) : QWidget(parent), app_(app) {

@@ -63,16 +63,19 @@ private slots:
         QTest::newRow("words, narrow") << 200 << QStringList{words(40, "word"), "after"};
         QTest::newRow("words, odd width") << 333 << QStringList{words(40, "w"), words(9, "x")};
         QTest::newRow("Cyrillic report line")
-            << 260 << QStringList{"Расход цемента на 1 куб. м бетона 345.0 kg per cu m, R = 25.0 МPа"};
+            << 260
+            << QStringList{"Расход цемента на 1 куб. м бетона 345.0 kg per cu m, R = 25.0 МPа"};
         QTest::newRow("one word wider than the window") << 300 << QStringList{QString(300, 'm')};
         QTest::newRow("tabs") << 260 << QStringList{"a\tb\tc\td\te\tf\tg\th\ti\tj\tk"};
-        QTest::newRow("LF inside a line") << 200 << QStringList{"first\n" + words(20, "z") + "\nlast"};
+        QTest::newRow("LF inside a line")
+            << 200 << QStringList{"first\n" + words(20, "z") + "\nlast"};
         QTest::newRow("LF at the end, then a line") << 400 << QStringList{"a\nb\n", "c"};
         QTest::newRow("trailing blanks") << 200 << QStringList{words(12, "t") + QString(40, ' ')};
         QTest::newRow("empty lines inside, empty last")
             << 300 << QStringList{"", "x", "", "", "y", ""};
         QTest::newRow("a single empty line") << 300 << QStringList{""};
-        QTest::newRow("non-Latin script") << 240 << QStringList{QString(60, QChar(0x05D0)) + " " + words(10, "h")};
+        QTest::newRow("non-Latin script")
+            << 240 << QStringList{QString(60, QChar(0x05D0)) + " " + words(10, "h")};
     }
     void rowsAreTheWidgetsRows() {
         QFETCH(int, width);

@@ -3,7 +3,9 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -19,7 +21,9 @@
 
 namespace {
 
-QString title(int n) { return QString("Window №%1. Proportioning concrete mixture").arg(n); }
+QString title(int n) {
+    return QString("Window №%1. Proportioning concrete mixture").arg(n);
+}
 
 QByteArray readAll(const QString& path) {
     QFile file(path);
@@ -36,10 +40,18 @@ void writeFile(const QString& path, const QByteArray& bytes) {
 void catchMessage(QString* text) {
     answerNextModal([text](QWidget* modal) {
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            *text = box->text();
+            // Every message box carries the application title.
+            *text =
+                box->windowTitle() == "Orvan-6.4" ? box->text() : "caption " + box->windowTitle();
             box->accept();
         }
     });
+}
+
+// Types a name into a non-native file dialog and presses its OK.
+void typeName(QFileDialog* dialog, const QString& name) {
+    dialog->findChild<QLineEdit*>("fileNameEdit")->setText(name);
+    static_cast<QDialog*>(dialog)->accept();
 }
 
 QString pdfText(const QString& path) {
@@ -56,6 +68,7 @@ class TextWindowTest : public QObject {
 
 private slots:
     void init() {
+        dir_ = std::make_unique<QTemporaryDir>();
         area_ = new DocumentArea(app_);
         app_.setDocuments(area_);
         area_->resize(800, 600);
@@ -70,14 +83,14 @@ private slots:
 
     void savesShortLinesExactly() {
         TForm1* doc = area_->publishReport(title, {"first", "", "third"});
-        const QString path = dir_.filePath("short.txt");
+        const QString path = dir_->filePath("short.txt");
         QVERIFY(commands_->saveTo(doc, path));
         QCOMPARE(readAll(path), QByteArray("first\r\n\r\nthird\r\n"));
     }
 
     void savesTheMixedScriptUnitInWindows1251() {
         TForm1* doc = area_->publishReport(title, {" МPа"});
-        const QString path = dir_.filePath("unit.txt");
+        const QString path = dir_->filePath("unit.txt");
         QVERIFY(commands_->saveTo(doc, path));
         QCOMPARE(readAll(path), QByteArray("\x20\xCC\x50\xE0\r\n"));
     }
@@ -95,14 +108,14 @@ private slots:
         // The rows are the ones the widget itself shows.
         const QTextBlock block = doc->memo()->document()->firstBlock();
         QCOMPARE(block.layout()->lineCount(), rows.size() - 1);
-        const QString path = dir_.filePath("long.txt");
+        const QString path = dir_->filePath("long.txt");
         QVERIFY(commands_->saveTo(doc, path));
         QCOMPARE(readAll(path), (rows.join("\r\n") + "\r\n").toLatin1());
     }
 
     void textWindows1251CannotHoldIsSavedAsUtf8() {
         TForm1* doc = area_->publishReport(title, {"Окно", "✓"});
-        const QString path = dir_.filePath("utf8.txt");
+        const QString path = dir_->filePath("utf8.txt");
         QVERIFY(commands_->saveTo(doc, path));
         QCOMPARE(readAll(path), QString("Окно\r\n✓\r\n").toUtf8());
     }
@@ -110,7 +123,7 @@ private slots:
     void failedSaveLeavesTheOldFileAndSaysSo() {
         TForm1* doc = area_->publishReport(title, {"new text"});
         // A name so long that no temporary file can stand beside it: the save cannot happen.
-        const QString path = dir_.filePath(QString(250, 'x'));
+        const QString path = dir_->filePath(QString(250, 'x'));
         writeFile(path, "old text\r\n");
         QString message;
         catchMessage(&message);
@@ -118,12 +131,13 @@ private slots:
         QCOMPARE(message, QString("Нет открытых файлов"));
         QCOMPARE(readAll(path), QByteArray("old text\r\n"));
         catchMessage(&message);
-        QVERIFY(!commands_->saveTo(doc, dir_.filePath("missing/dir/file.txt")));
+        QVERIFY(!commands_->saveTo(doc, dir_->filePath("missing/dir/file.txt")));
         QCOMPARE(message, QString("Нет открытых файлов"));
     }
 
     void saveProposesTheTitleWithoutSlashes() {
-        QCOMPARE(TextFileCommands::proposedName("Окно №2. /home/a/b.txt"), QString("Окно №2. _home_a_b.txt"));
+        QCOMPARE(TextFileCommands::proposedName("Окно №2. /home/a/b.txt"),
+                 QString("Окно №2. _home_a_b.txt"));
         TForm1* doc = area_->publishReport(title, {"x"});
         Q_UNUSED(doc);
         QString proposed;
@@ -146,12 +160,16 @@ private slots:
         } rows[] = {
             {"crlf", "a\r\nb\r\n", {"a", "b"}, 2},
             {"lf", "a\nb\nc\n", {"a\nb\nc\n"}, 3},  // one logical line, shown as rows
-            {"ctrlz", "ab\r\ncd\x1A" "ef", {"ab", "cd"}, 2},
+            {"ctrlz",
+             "ab\r\ncd\x1A"
+             "ef",
+             {"ab", "cd"},
+             2},
             {"utf8", "Окно\r\n", {"Окно"}, 1},
             {"cp1251", "\xCE\xEA\xED\xEE\r\n", {"Окно"}, 1},
         };
         for (const auto& row : rows) {
-            const QString path = dir_.filePath(row.name);
+            const QString path = dir_->filePath(row.name);
             writeFile(path, row.bytes);
             const int before = area_->windowNumber();
             TForm1* doc = commands_->openFile(path);
@@ -166,8 +184,9 @@ private slots:
     void aLongFileOpensByStepsWithTheSameLines() {
         const int count = TextFileCommands::kProgressLines + 1234;
         QByteArray bytes;
-        for (int i = 0; i < count; ++i) bytes += (i == 7 ? QByteArray("a\nb") : QByteArray::number(i)) + "\r\n";
-        const QString path = dir_.filePath("long-file.txt");
+        for (int i = 0; i < count; ++i)
+            bytes += (i == 7 ? QByteArray("a\nb") : QByteArray::number(i)) + "\r\n";
+        const QString path = dir_->filePath("long-file.txt");
         writeFile(path, bytes);
         TForm1* doc = commands_->openFile(path);
         QVERIFY(doc);
@@ -178,28 +197,28 @@ private slots:
     }
 
     void openedFileIsSavedInItsOwnEncoding() {
-        const QString path = dir_.filePath("in-utf8.txt");
+        const QString path = dir_->filePath("in-utf8.txt");
         writeFile(path, QString("Окно\nдва").toUtf8());
         TForm1* doc = commands_->openFile(path);
         QCOMPARE(doc->encoding(), TextEncoding::Utf8);
-        QVERIFY(commands_->saveTo(doc, dir_.filePath("out.txt")));
-        QCOMPARE(readAll(dir_.filePath("out.txt")), QString("Окно\r\nдва\r\n").toUtf8());
+        QVERIFY(commands_->saveTo(doc, dir_->filePath("out.txt")));
+        QCOMPARE(readAll(dir_->filePath("out.txt")), QString("Окно\r\nдва\r\n").toUtf8());
     }
 
     void emptyMissingAndUnreadableFiles() {
-        const QString empty = dir_.filePath("empty.txt");
+        const QString empty = dir_->filePath("empty.txt");
         writeFile(empty, "");
         TForm1* doc = commands_->openFile(empty);
         QVERIFY(doc);
         QCOMPARE(area_->windowNumber(), 1);
         QCOMPARE(doc->memo()->toPlainText(), QString());
 
-        QVERIFY(!commands_->openFile(dir_.filePath("no-such-file")));
+        QVERIFY(!commands_->openFile(dir_->filePath("no-such-file")));
         QCOMPARE(area_->windowNumber(), 1);
 
         QString message;
         catchMessage(&message);
-        TForm1* unreadable = commands_->openFile(dir_.path());  // a folder cannot be read
+        TForm1* unreadable = commands_->openFile(dir_->path());  // a folder cannot be read
         QVERIFY(unreadable);
         QCOMPARE(message, QString("File access denied"));
         QCOMPARE(area_->windowNumber(), 2);
@@ -214,7 +233,7 @@ private slots:
         TForm1* doc = area_->publishReport(title, report);
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
-        const QString pdf = dir_.filePath("print.pdf");
+        const QString pdf = dir_->filePath("print.pdf");
         printer.setOutputFileName(pdf);
         QVERIFY(commands_->printTo(doc, printer));
         const QString text = pdfText(pdf);
@@ -232,11 +251,119 @@ private slots:
         QVERIFY(pieces >= 2);
     }
 
+    void saveAndPrintWithoutAWindowDoNothing() {
+        ModalWatchdog watchdog(3000);  // a dialog shown here would be closed, and noticed
+        commands_->save();
+        commands_->print();
+        TForm1* doc = area_->publishReport(title, {"x"});
+        doc->parentWidget()->close();
+        QCoreApplication::processEvents();
+        QVERIFY(!area_->activeDocument());
+        commands_->save();
+        commands_->print();
+        QVERIFY(!watchdog.fired());
+        QVERIFY(QDir(dir_->path()).isEmpty(QDir::Files));
+    }
+
+    void openTextThroughOpenDialog1() {
+        const QString path = dir_->filePath("chosen.txt");
+        writeFile(path, "one\r\ntwo\r\n");
+        // Cancel: no window, no number used.
+        answerNextModal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
+        commands_->openText();
+        QCOMPARE(area_->windowNumber(), 0);
+        // A typed name that does not exist ends the command quietly.
+        answerNextModal([&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            QCOMPARE(dialog, commands_->openDialog());
+            typeName(dialog, dir_->filePath("not-there.txt"));
+        });
+        commands_->openText();
+        QCOMPARE(area_->windowNumber(), 0);
+        answerNextModal([&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            typeName(dialog, path);
+        });
+        commands_->openText();
+        QCOMPARE(area_->windowNumber(), 1);
+        TForm1* doc = area_->activeDocument();
+        QVERIFY(doc);
+        QCOMPARE(doc->windowTitle(), "Окно №1. " + path);
+        QCOMPARE(doc->logicalLines(), QStringList({"one", "two"}));
+    }
+
+    void fileDialogsListEveryFileAndAddNoExtension() {
+        for (QFileDialog* dialog : {commands_->openDialog(), commands_->saveDialog()}) {
+            QVERIFY(dialog->testOption(QFileDialog::DontUseNativeDialog));
+            QCOMPARE(dialog->defaultSuffix(), QString());
+            QVERIFY(dialog->nameFilters().join("").isEmpty() ||
+                    dialog->nameFilters() == QStringList{"All Files (*)"});
+        }
+        QCOMPARE(commands_->openDialog()->objectName(), QString("OpenDialog1"));
+        QCOMPARE(commands_->saveDialog()->objectName(), QString("SaveDialog1"));
+        QVERIFY(commands_->saveDialog()->testOption(QFileDialog::DontConfirmOverwrite));
+    }
+
+    void saveAcceptsTheProposedNameAndReplacesWithoutAsking() {
+        TForm1* doc = area_->publishReport(title, {"report line"});
+        Q_UNUSED(doc);
+        const QString target = dir_->filePath(title(1));
+        writeFile(target, "older\r\n");
+        commands_->saveDialog()->setDirectory(dir_->path());
+        answerNextModal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->accept(); });
+        commands_->save();
+        // Exactly the proposed name, no extension added; replaced without a question (one
+        // would stay up here until the watchdog).
+        QCOMPARE(readAll(target), QByteArray("report line\r\n"));
+        QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList{title(1)});
+        QVERIFY(!watchdog_.fired());
+    }
+
+    void printWarnsOfNoPrinterBeforePrintDialog1() {
+        area_->publishReport(title, {"x"});
+        QPrintDialog* dialog = commands_->printDialog();
+        QCOMPARE(dialog->objectName(), QString("PrintDialog1"));
+        QVERIFY(dialog->testOption(QAbstractPrintDialog::PrintToFile));
+        QVERIFY(!dialog->testOption(QAbstractPrintDialog::PrintPageRange));
+        QVERIFY(!dialog->testOption(QAbstractPrintDialog::PrintSelection));
+        const bool noPrinter = QPrinterInfo::availablePrinters().isEmpty();
+        QStringList shown;
+        auto cancelPrint = [&](QWidget* modal) {
+            shown << modal->objectName();
+            qobject_cast<QDialog*>(modal)->reject();
+        };
+        if (noPrinter) {
+            answerNextModal([&](QWidget* modal) {
+                shown << modal->objectName() + ": " + qobject_cast<QMessageBox*>(modal)->text();
+                answerNextModal(cancelPrint, modal);
+                qobject_cast<QMessageBox*>(modal)->accept();
+            });
+        } else {
+            answerNextModal(cancelPrint);
+        }
+        commands_->print();
+        QCOMPARE(shown.last(), QString("PrintDialog1"));
+        QCOMPARE(shown.size(), noPrinter ? 2 : 1);
+        if (noPrinter) QVERIFY2(shown.first().contains("no printers"), qPrintable(shown.first()));
+    }
+
+    void printFailureIsShown() {
+        TForm1* doc = area_->publishReport(title, {"x"});
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir_->filePath("no/such/folder/out.pdf"));
+        QString message;
+        catchMessage(&message);
+        QVERIFY(!commands_->printTo(doc, printer));
+        QVERIFY2(message.contains("could not"), qPrintable(message));
+    }
+
 private:
+    ModalWatchdog watchdog_{20000};
     AppContext app_;
     DocumentArea* area_ = nullptr;
     TextFileCommands* commands_ = nullptr;
-    QTemporaryDir dir_;
+    std::unique_ptr<QTemporaryDir> dir_;
 };
 
 QTEST_MAIN(TextWindowTest)

@@ -17,8 +17,14 @@ TEST(TextFile, ReadingRows) {
         {"lone LF stays inside the line", "a\nb\nc", {"a\nb\nc"}},
         {"LF CR is a line feed, then a line end", "a\n\rb", {"a\n", "b"}},
         {"CR CR is an empty line", "a\r\rb", {"a", "", "b"}},
-        {"Ctrl+Z ends the file", std::string("ab\r\ncd\x1A" "ef\r\n"), {"ab", "cd"}},
-        {"Ctrl+Z first", std::string("\x1A" "abc"), {}},
+        {"Ctrl+Z ends the file",
+         std::string("ab\r\ncd\x1A"
+                     "ef\r\n"),
+         {"ab", "cd"}},
+        {"Ctrl+Z first",
+         std::string("\x1A"
+                     "abc"),
+         {}},
         {"no final line end", "a\r\nlast", {"a", "last"}},
         {"empty file", "", {}},
         {"a single line end", "\r\n", {""}},
@@ -40,15 +46,20 @@ TEST(TextFile, EncodingDetection) {
         {"ASCII", "plain", FileEncoding::Windows1251, "plain"},
         {"UTF-8 Cyrillic", "\xD0\x9E\xD0\xBA\xD0\xBD\xD0\xBE", FileEncoding::Utf8, "Окно"},
         {"Windows-1251 Cyrillic", "\xCE\xEA\xED\xEE", FileEncoding::Windows1251, "Окно"},
-        {"mixed script unit", " \xCC" "P\xE0", FileEncoding::Windows1251, " МPа"},
+        {"mixed script unit",
+         " \xCC"
+         "P\xE0",
+         FileEncoding::Windows1251, " МPа"},
         {"truncated UTF-8 is 1251", "\xD0", FileEncoding::Windows1251, "Р"},
         {"overlong UTF-8 is 1251", "\xC0\xAF", FileEncoding::Windows1251, "АЇ"},
         {"number sign", "\xB9", FileEncoding::Windows1251, "№"},
         {"four-byte UTF-8", "\xF0\x9F\x98\x80", FileEncoding::Utf8, "\xF0\x9F\x98\x80"},
         {"encoded surrogate is 1251", "\xED\xA0\x80", FileEncoding::Windows1251, "н\u00A0Ђ"},
         {"above U+10FFFF is 1251", "\xF4\x90\x80\x80", FileEncoding::Windows1251, "фђЂЂ"},
-        {"only the text before Ctrl+Z decides", std::string("\xD0\x9E\x1A\xFF"), FileEncoding::Utf8, "О"},
-        {"1251 before Ctrl+Z, UTF-8 after", std::string("\xCE\x1A\xD0\x9E"), FileEncoding::Windows1251, "О"},
+        {"only the text before Ctrl+Z decides", std::string("\xD0\x9E\x1A\xFF"), FileEncoding::Utf8,
+         "О"},
+        {"1251 before Ctrl+Z, UTF-8 after", std::string("\xCE\x1A\xD0\x9E"),
+         FileEncoding::Windows1251, "О"},
     };
     for (const auto& row : rows) {
         auto content = readTextLines(row.bytes);
@@ -77,7 +88,8 @@ TEST(TextFile, WritingRows) {
     EXPECT_EQ(encodeRows({"Окно", "日本"}, FileEncoding::Windows1251, &used),
               "\xD0\x9E\xD0\xBA\xD0\xBD\xD0\xBE\r\n\xE6\x97\xA5\xE6\x9C\xAC\r\n");
     EXPECT_EQ(used, FileEncoding::Utf8);
-    EXPECT_EQ(encodeRows({"Окно"}, FileEncoding::Utf8, &used), "\xD0\x9E\xD0\xBA\xD0\xBD\xD0\xBE\r\n");
+    EXPECT_EQ(encodeRows({"Окно"}, FileEncoding::Utf8, &used),
+              "\xD0\x9E\xD0\xBA\xD0\xBD\xD0\xBE\r\n");
     EXPECT_FALSE(utf8ToCp1251("€ and ✓").has_value());
     EXPECT_EQ(*utf8ToCp1251("€"), "\x88");
 }
