@@ -76,13 +76,6 @@ QString TextFileCommands::proposedName(const QString& title) {
     return name.replace('/', '_');
 }
 
-QString TextFileCommands::readErrorText(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists()) return tr("File not found");
-    if (info.isDir() || !info.isReadable()) return tr("File access denied");
-    return tr("Disk read error");
-}
-
 void TextFileCommands::openText() {
     if (OpenDialog1->exec() != QDialog::Accepted || OpenDialog1->selectedFiles().isEmpty()) return;
     openFile(OpenDialog1->selectedFiles().constFirst());
@@ -93,20 +86,14 @@ TForm1* TextFileCommands::openFile(const QString& path) {
     const QString shown = QDir::toNativeSeparators(path);
     TForm1* document = app_.documents()->createDocument(
         [&](int n) { return QString::fromUtf8("Окно №") + QString::number(n) + ". " + shown; });
-    QFile file(path);
-    QByteArray bytes;
-    bool failed = !file.open(QIODevice::ReadOnly);
-    if (!failed) {
-        bytes = file.readAll();
-        failed = file.error() != QFileDevice::NoError;
-    }
     // Whatever was read before an error stays in the window.
-    const std::string_view view(bytes.constData(), std::size_t(bytes.size()));
+    const orvan::FileBytes read = orvan::readFileBytes(QFile::encodeName(path).toStdString());
+    const std::string_view view(read.bytes);
     const orvan::FileEncoding encoding = orvan::detectEncoding(view);
     document->setEncoding(encoding == orvan::FileEncoding::Utf8 ? TextEncoding::Utf8
                                                                 : TextEncoding::Windows1251);
     loadLines(document, orvan::logicalLines(view, encoding), encoding == orvan::FileEncoding::Utf8);
-    if (failed) showErrorBox(mainWindow_, readErrorText(path));
+    if (read.error) showErrorBox(mainWindow_, utf8(orvan::ioErrorText(read.error)));
     return document;
 }
 

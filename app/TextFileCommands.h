@@ -35,8 +35,6 @@ public:
     // The name Save proposes: the window title, with every "/" turned into "_" so that a
     // title holding a path cannot send the file somewhere the user did not choose.
     static QString proposedName(const QString& title);
-    // The input/output error text for a file that cannot be read.
-    static QString readErrorText(const QString& path);
 
     QFileDialog* openDialog() const { return OpenDialog1; }
     QFileDialog* saveDialog() const { return SaveDialog1; }

@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
+#include <QTextBoundaryFinder>
 
 QFont printFont() {
     QFont font;
@@ -12,24 +13,30 @@ QFont printFont() {
     return font;
 }
 
-namespace {
-
-// The pieces of a line, each as wide as fits; a piece holds at least one character.
-QStringList breakToWidth(const QString& line, const QFontMetricsF& metrics, qreal width) {
+QStringList printPieces(const QString& line, const QFontMetricsF& metrics, qreal width) {
+    if (metrics.horizontalAdvance(line) <= width) return {line};
+    // Broken between characters as the user sees them (graphemes), so that neither a
+    // surrogate pair nor a letter with its accent is split over two lines.
     QStringList pieces;
-    QString rest = line;
-    while (metrics.horizontalAdvance(rest) > width && rest.size() > 1) {
-        int fits = 1;
-        while (fits < rest.size() && metrics.horizontalAdvance(rest.left(fits + 1)) <= width)
-            ++fits;
-        pieces << rest.left(fits);
-        rest = rest.mid(fits);
+    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, line);
+    int start = 0;
+    while (start < line.size()) {
+        const QString rest = line.mid(start);
+        if (metrics.horizontalAdvance(rest) <= width) {
+            pieces << rest;
+            break;
+        }
+        graphemes.setPosition(start);
+        int end = graphemes.toNextBoundary();  // a piece holds at least one character
+        for (int next = graphemes.toNextBoundary();
+             next > 0 && metrics.horizontalAdvance(line.mid(start, next - start)) <= width;
+             next = graphemes.toNextBoundary())
+            end = next;
+        pieces << line.mid(start, end - start);
+        start = end;
     }
-    pieces << rest;
     return pieces;
 }
-
-}  // namespace
 
 bool printText(QPrinter& printer, const QString& title, const QStringList& rows, QString* error) {
     QPainter painter;
@@ -58,7 +65,7 @@ bool printText(QPrinter& printer, const QString& title, const QStringList& rows,
             breakBefore = y > bottom;
             return;
         }
-        for (const QString& piece : breakToWidth(line, metrics, width)) {
+        for (const QString& piece : printPieces(line, metrics, width)) {
             startLine();
             painter.drawText(QPointF(0, y + metrics.ascent()), piece);
             y += textHeight;

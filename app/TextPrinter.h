@@ -5,10 +5,15 @@
 #include <QFont>
 #include <QStringList>
 
+class QFontMetricsF;
 class QPrinter;
 
 // The font of the printout: 8-point "MS Sans Serif" (a metric-compatible sans where missing).
 QFont printFont();
+
+// The pieces a printed line is broken into: each as wide as fits `width` (at least one
+// character), joining up to the line.
+QStringList printPieces(const QString& line, const QFontMetricsF& metrics, qreal width);
 
 // Prints; false with `error` set when the job could not be started, written or finished.
 bool printText(QPrinter& printer, const QString& title, const QStringList& rows, QString* error);

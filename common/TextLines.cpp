@@ -1,6 +1,9 @@
 #include "common/TextLines.h"
 
 #include <array>
+#include <cerrno>
+#include <cstdio>
+#include <memory>
 #include <unordered_map>
 
 namespace orvan {
@@ -102,6 +105,59 @@ std::vector<std::string_view> splitLines(std::string_view bytes) {
 }
 
 }  // namespace
+
+FileBytes readFileBytes(const std::string& path) {
+    FileBytes result;
+    errno = 0;
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
+                                                               &std::fclose);
+    if (!file) {
+        result.error = errno ? errno : EIO;
+        return result;
+    }
+    constexpr std::size_t kChunk = std::size_t(1) << 20;
+    for (;;) {
+        const std::size_t before = result.bytes.size();
+        result.bytes.resize(before + kChunk);
+        const std::size_t got = std::fread(result.bytes.data() + before, 1, kChunk, file.get());
+        result.bytes.resize(before + got);
+        if (got == kChunk) continue;
+        // A folder opens on this system and fails on the first read (EISDIR).
+        if (std::ferror(file.get())) result.error = errno ? errno : EIO;
+        break;
+    }
+    return result;
+}
+
+std::string ioErrorText(int error) {
+    switch (error) {
+        case 0:
+            return {};
+        case ENOENT:
+            return "File not found";
+        case ENOTDIR:
+            return "Path not found";
+        case EMFILE:
+        case ENFILE:
+            return "Too many open files";
+        case EACCES:
+        case EPERM:
+        case EISDIR:
+        case EROFS:
+        case EBUSY:
+        case ETXTBSY:
+        case EWOULDBLOCK:  // a lock held by another program
+            return "File access denied";
+        case ENAMETOOLONG:
+        case EINVAL:
+        case EILSEQ:
+            return "Invalid filename";
+        case ENOMEM:
+            return "Not enough memory";
+        default:  // EIO, ENXIO, ESTALE and the like: the device failed
+            return "Disk read error";
+    }
+}
 
 bool isValidUtf8(std::string_view bytes) {
     char32_t code;

@@ -22,6 +22,19 @@ struct TextFileContent {
     FileEncoding encoding = FileEncoding::Windows1251;
 };
 
+// A file's bytes, read in one pass; `error` is the system's error number (errno) of a failed
+// open or read, 0 when the whole file was read. After a read error, `bytes` holds what was
+// read before it.
+struct FileBytes {
+    std::string bytes;
+    int error = 0;
+};
+FileBytes readFileBytes(const std::string& path);  // path in the file system's encoding
+
+// The input/output error text shown for a system error number: "File not found",
+// "File access denied", "Disk read error" and the like.
+std::string ioErrorText(int error);
+
 // The lines of a file's bytes.
 TextFileContent readTextLines(std::string_view bytes);
 

@@ -150,6 +150,41 @@ private slots:
                  qPrintable(QString("%1 of %2").arg(onFirst).arg(perPage)));
     }
 
+    void printPiecesFitAndJoinUp_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<qreal>("width");
+        QTest::addColumn<int>("atLeast");  // pieces
+        QTest::newRow("fits whole") << QString("short") << 500.0 << 1;
+        QTest::newRow("letters") << QString(200, 'W') << 300.0 << 2;
+        QTest::newRow("words are not kept together") << words(40, "word") << 250.0 << 2;
+        QTest::newRow("Cyrillic") << QString(150, QChar(0x0416)) << 200.0 << 2;
+        QTest::newRow("surrogate pairs")
+            << QString::fromUtf8("\U0001F600").repeated(80) << 150.0 << 2;
+        QTest::newRow("accents stay on their letters")
+            << QString::fromUtf8("e\u0301").repeated(120) << 120.0 << 2;
+        QTest::newRow("narrower than one letter") << QString("MMM") << 1.0 << 3;
+    }
+    void printPiecesFitAndJoinUp() {
+        QFETCH(QString, line);
+        QFETCH(qreal, width);
+        QFETCH(int, atLeast);
+        const QFontMetricsF metrics(printFont());
+        const QStringList pieces = printPieces(line, metrics, width);
+        QVERIFY2(pieces.size() >= atLeast, qPrintable(QString::number(pieces.size())));
+        QCOMPARE(pieces.join(""), line);
+        for (const QString& piece : pieces) {
+            QVERIFY(!piece.isEmpty());
+            QVERIFY(!piece.back().isHighSurrogate());
+            QVERIFY(piece.front().category() != QChar::Mark_NonSpacing);
+            // Each piece fits, unless it is a single character wider than the page.
+            if (piece.size() > 2) QVERIFY(metrics.horizontalAdvance(piece) <= width);
+        }
+        // As much as fits: a piece and the first letter of the next would not fit.
+        for (int i = 0; i + 1 < pieces.size() && width > 10; ++i)
+            QVERIFY(metrics.horizontalAdvance(pieces[i] + pieces[i + 1].left(1)) > width ||
+                    pieces[i + 1].front().isHighSurrogate());
+    }
+
     void printJobThatCannotStartSaysSo() {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);

@@ -1,5 +1,10 @@
 // Reading text files into logical lines, the two encodings, and writing rows.
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
 
 #include "common/TextLines.h"
 
@@ -92,4 +97,54 @@ TEST(TextFile, WritingRows) {
               "\xD0\x9E\xD0\xBA\xD0\xBD\xD0\xBE\r\n");
     EXPECT_FALSE(utf8ToCp1251("€ and ✓").has_value());
     EXPECT_EQ(*utf8ToCp1251("€"), "\x88");
+}
+
+TEST(TextFile, IoErrorTexts) {
+    struct Row {
+        int error;
+        const char* text;
+    } rows[] = {
+        {0, ""},
+        {ENOENT, "File not found"},
+        {ENOTDIR, "Path not found"},
+        {EACCES, "File access denied"},
+        {EPERM, "File access denied"},
+        {EISDIR, "File access denied"},
+        {EMFILE, "Too many open files"},
+        {ENAMETOOLONG, "Invalid filename"},
+        {EIO, "Disk read error"},
+        {ENXIO, "Disk read error"},
+    };
+    for (const auto& row : rows) EXPECT_EQ(ioErrorText(row.error), row.text) << row.error;
+}
+
+TEST(TextFile, ReadingFileBytes) {
+    const auto dir =
+        std::filesystem::temp_directory_path() / ("textfile-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    const auto write = [&](const char* name, const std::string& bytes) {
+        std::ofstream(dir / name, std::ios::binary) << bytes;
+        return (dir / name).string();
+    };
+    std::string big(3 << 20, 'x');  // more than one read chunk
+    big[1 << 20] = '\r';
+    struct Row {
+        const char* name;
+        std::string path;
+        std::string bytes;
+        int error;
+    } rows[] = {
+        {"a file", write("a.txt", "one\r\ntwo"), "one\r\ntwo", 0},
+        {"an empty file", write("empty.txt", ""), "", 0},
+        {"a file over several chunks", write("big.txt", big), big, 0},
+        {"a missing file", (dir / "missing.txt").string(), "", ENOENT},
+        {"a missing folder", (dir / "no" / "x.txt").string(), "", ENOENT},
+        {"a folder", dir.string(), "", EISDIR},
+    };
+    for (const auto& row : rows) {
+        const FileBytes read = readFileBytes(row.path);
+        EXPECT_EQ(read.error, row.error) << row.name;
+        EXPECT_EQ(read.bytes, row.bytes) << row.name;
+    }
+    std::filesystem::remove_all(dir);
 }
