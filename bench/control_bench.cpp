@@ -89,12 +89,3 @@ static void BM_ChartToPng(benchmark::State& state) {
     delete view;
 }
 BENCHMARK(BM_ChartToPng)->Arg(10)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

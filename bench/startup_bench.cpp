@@ -16,12 +16,3 @@ static void BM_StartUp(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_StartUp)->Unit(benchmark::kMillisecond)->MinTime(2.0);
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -127,12 +127,3 @@ static void BM_OpenText_1M_LongestFreeze(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_OpenText_1M_LongestFreeze)->Unit(benchmark::kMillisecond)->Iterations(1);
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
