@@ -3,6 +3,7 @@
 // Qt draws. libwmf is old code that reads what the file says; the checks below keep a
 // damaged file from leading it past the end of its records.
 #include <QElapsedTimer>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -33,6 +34,21 @@ enum : std::uint16_t {
     kSetPaletteEntries = 0x0037,
     kCreateRegion = 0x06FF,
 };
+
+bool createsObject(std::uint16_t function) {
+    switch (function) {
+        case 0x00F7:  // CREATEPALETTE
+        case 0x01F9:  // CREATEPATTERNBRUSH
+        case 0x02FA:  // CREATEPENINDIRECT
+        case 0x02FB:  // CREATEFONTINDIRECT
+        case 0x02FC:  // CREATEBRUSHINDIRECT
+        case 0x06FF:  // CREATEREGION
+        case 0x0142:  // DIBCREATEPATTERNBRUSH
+            return true;
+        default:
+            return false;
+    }
+}
 
 // Checks one record's parameters (`words` 16-bit words at `p`) against the counts inside.
 bool parametersSound(std::uint16_t function, const unsigned char* p, std::size_t words) {
@@ -70,6 +86,11 @@ bool parametersSound(std::uint16_t function, const unsigned char* p, std::size_t
 }  // namespace
 
 std::size_t checkedWmfLength(const unsigned char* data, std::size_t size) {
+    return checkedWmfLength(data, size, nullptr);
+}
+
+std::size_t checkedWmfLength(const unsigned char* data, std::size_t size, WmfFacts* facts) {
+    WmfFacts found;
     std::size_t offset = 0;
     if (size >= 4 && readLe32(data) == kPlaceableKey) offset = kPlaceableSize;
     if (size < offset + kHeaderSize) return 0;
@@ -78,6 +99,7 @@ std::size_t checkedWmfLength(const unsigned char* data, std::size_t size) {
     const std::uint16_t version = readLe16(header + 4);
     if ((type != 1 && type != 2) || headerWords != 9 || (version != 0x0100 && version != 0x0300))
         return 0;
+    found.headerOffset = offset;
     offset += kHeaderSize;
     for (std::size_t count = 0; count < kMaxRecords; ++count) {
         if (size - offset < 6) return 0;
@@ -86,7 +108,12 @@ std::size_t checkedWmfLength(const unsigned char* data, std::size_t size) {
         if (words < 3 || words * 2 > size - offset) return 0;
         if (!parametersSound(function, data + offset + 6, std::size_t(words) - 3)) return 0;
         offset += std::size_t(words) * 2;
-        if (function == kEof) return offset;
+        found.largestRecordWords = std::max(found.largestRecordWords, std::uint32_t(words));
+        if (createsObject(function)) ++found.objectsCreated;
+        if (function == kEof) {
+            if (facts) *facts = found;
+            return offset;
+        }
     }
     return 0;
 }
@@ -150,7 +177,18 @@ QImage loadWmfData(const QByteArray& data) {
     const auto* bytes = reinterpret_cast<const unsigned char*>(data.constData());
     const std::size_t length = checkedWmfLength(bytes, std::size_t(data.size()));
     if (length == 0) return {};
+    WmfFacts facts;
+    checkedWmfLength(bytes, length, &facts);
     QByteArray records(data.constData(), qsizetype(length));
+    // libwmf sizes its buffers by the header's own figures (a record buffer of the largest
+    // record's size, an object table): write the figures the records really have.
+    auto* header = reinterpret_cast<unsigned char*>(records.data()) + facts.headerOffset;
+    const std::uint32_t totalWords = std::uint32_t((length - facts.headerOffset) / 2);
+    const std::uint16_t objects = std::uint16_t(std::min<std::uint32_t>(
+        std::max<std::uint32_t>(readLe16(header + 10), facts.objectsCreated), 0xFFFF));
+    writeLe32(header + 6, totalWords);
+    writeLe16(header + 10, objects);
+    writeLe32(header + 12, facts.largestRecordWords);
     const QByteArray svg = convertToSvg(records);
     if (svg.isEmpty()) return {};
     return renderSvgData(svg);

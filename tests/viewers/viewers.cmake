@@ -2,3 +2,5 @@
 set(_viewers ${CMAKE_CURRENT_LIST_DIR})
 orvan_qtest(ViewersPictureLoaderTest orvan_ui_viewers
     ${_viewers}/PictureLoaderTest.cpp ${_viewers}/SampleFiles.cpp)
+orvan_qtest(ViewersPictureWindowTest orvan_ui_viewers
+    ${_viewers}/PictureWindowTest.cpp ${_viewers}/SampleFiles.cpp)
