@@ -75,8 +75,8 @@ private:
 
 }  // namespace
 
-void forEachDisplayedRow(const QPlainTextEdit* memo,
-                         const std::function<void(const QString&)>& row) {
+void forEachDisplayedRow(const QPlainTextEdit* memo, const std::function<void(const QString&)>& row,
+                         const std::function<void(int linesDone)>& progress) {
     RowBreaker breaker(memo);
     // One row behind, so that an empty last row can be left out.
     bool pending = false;
@@ -86,7 +86,10 @@ void forEachDisplayedRow(const QPlainTextEdit* memo,
         held = text;
         pending = true;
     };
+    constexpr int kProgressStep = 4096;
+    int done = 0;
     for (QTextBlock block = memo->document()->begin(); block.isValid(); block = block.next()) {
+        if (progress && ++done % kProgressStep == 0) progress(done);
         const QString text = block.text();
         if (!text.contains(kLineSeparator)) {
             breaker.rows(text, emitRow);

@@ -13,6 +13,7 @@
 #include <QProgressDialog>
 #include <QSaveFile>
 #include <QTextBlock>
+#include <memory>
 
 #include "app/AppContext.h"
 #include "app/DisplayRows.h"
@@ -157,8 +158,23 @@ bool TextFileCommands::saveTo(TForm1* document, const QString& path) {
     // The rows are streamed into the file's bytes, then written whole (a temporary file
     // renamed over the old one), so a failure never leaves a half-written file.
     std::vector<std::string> rows;
-    forEachDisplayedRow(document->memo(),
-                        [&](const QString& row) { rows.push_back(row.toStdString()); });
+    const int lines = document->memo()->document()->blockCount();
+    // A long window is written with a progress bar: laying out wide lines takes a while. The
+    // bar is modal to the main window, so the text cannot change while it is read.
+    std::unique_ptr<QProgressDialog> progress;
+    if (lines > kProgressLines) {
+        progress = std::make_unique<QProgressDialog>(tr("Saving the file...", "saveProgress"),
+                                                     QString(), 0, lines, mainWindow_);
+        progress->setObjectName("saveProgress");
+        progress->setWindowModality(Qt::WindowModal);
+        progress->setMinimumDuration(0);
+    }
+    forEachDisplayedRow(
+        document->memo(), [&](const QString& row) { rows.push_back(row.toStdString()); },
+        [&](int done) {
+            if (progress) progress->setValue(done);
+        });
+    progress.reset();
     const auto wanted = document->encoding() == TextEncoding::Utf8
                             ? orvan::FileEncoding::Utf8
                             : orvan::FileEncoding::Windows1251;

@@ -188,12 +188,20 @@ private slots:
             bytes += (i == 7 ? QByteArray("a\nb") : QByteArray::number(i)) + "\r\n";
         const QString path = dir_->filePath("long-file.txt");
         writeFile(path, bytes);
+        QStringList shown;
+        answerNextModal([&](QWidget* modal) { shown << modal->objectName(); });
         TForm1* doc = commands_->openFile(path);
         QVERIFY(doc);
+        QCOMPARE(shown, QStringList{"readProgress"});
         const QStringList lines = doc->logicalLines();
         QCOMPARE(lines.size(), count);
         QCOMPARE(lines[7], QString("a\nb"));  // a lone LF stays inside its line
         QCOMPARE(lines.last(), QString::number(count - 1));
+        // Saved back with a progress bar too: the same bytes, the lone LF now a row end.
+        answerNextModal([&](QWidget* modal) { shown << modal->objectName(); });
+        QVERIFY(commands_->saveTo(doc, dir_->filePath("long-saved.txt")));
+        QCOMPARE(shown, QStringList({"readProgress", "saveProgress"}));
+        QCOMPARE(readAll(dir_->filePath("long-saved.txt")), bytes.replace("a\nb", "a\r\nb"));
     }
 
     void openedFileIsSavedInItsOwnEncoding() {
