@@ -6,6 +6,7 @@
 #include <QPainterPath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 
 #include "strength_control/EmfPaintDevice.h"
 

@@ -9,8 +9,11 @@
 #include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
+// Only the targets that need a set-up (an application object) define it.
+extern "C" __attribute__((weak)) int LLVMFuzzerInitialize(int* argc, char*** argv);
 
 int main(int argc, char** argv) {
+    if (LLVMFuzzerInitialize) LLVMFuzzerInitialize(&argc, &argv);
     int inputs = 0;
     for (int i = 1; i < argc; ++i) {
         if (!std::filesystem::is_directory(argv[i])) continue;

@@ -12,3 +12,10 @@ foreach(pair number_text:orvan_common text_lines:orvan_common options_record:orv
     add_test(NAME FuzzReplay.${target}
              COMMAND replay_${target} ${PROJECT_SOURCE_DIR}/tests/data/fuzz/${target})
 endforeach()
+
+# The metafile writer's target needs Qt.
+add_executable(replay_emf_writer ${PROJECT_SOURCE_DIR}/fuzz/emf_writer_fuzz.cpp
+                                 ${CMAKE_CURRENT_LIST_DIR}/Replay.cpp)
+target_link_libraries(replay_emf_writer PRIVATE orvan_emf_writer)
+add_test(NAME FuzzReplay.emf_writer
+         COMMAND replay_emf_writer ${PROJECT_SOURCE_DIR}/tests/data/fuzz/emf_writer)
