@@ -48,17 +48,24 @@ void TForm1::setLines(const QStringList& lines) {
     shown.reserve(lines.size());
     for (const auto& line : lines) shown.push_back(toDisplay(line));
     Memo1->setPlainText(shown.join(QChar('\n')));
+    holdsNoLines_ = lines.isEmpty();
 }
 
 void TForm1::appendLine(const QString& line) {
     QTextCursor cursor(Memo1->document());
     cursor.movePosition(QTextCursor::End);
-    if (!Memo1->document()->isEmpty()) cursor.insertBlock();
+    // A cleared window and a window holding one empty line look the same in the text area;
+    // only the first append into a cleared one goes into the empty block.
+    if (holdsNoLines_ && Memo1->document()->isEmpty())
+        holdsNoLines_ = false;
+    else
+        cursor.insertBlock();
     cursor.insertText(toDisplay(line));
 }
 
 QStringList TForm1::logicalLines() const {
     QStringList lines;
+    if (holdsNoLines_ && Memo1->document()->isEmpty()) return lines;
     for (QTextBlock block = Memo1->document()->begin(); block.isValid(); block = block.next())
         lines.push_back(block.text().replace(kLineSeparator, QChar('\n')));
     return lines;

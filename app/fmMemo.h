@@ -20,6 +20,7 @@ public:
     // Replaces the text by these logical lines. A line feed inside a line (from a file with
     // lone LF line ends) is shown as a line break inside the logical line.
     void setLines(const QStringList& lines);
+    // Adds one logical line at the end; after setLines({}) the first one is the first line.
     void appendLine(const QString& line);
     QStringList logicalLines() const;
 
@@ -30,4 +31,6 @@ private:
     AppContext& app_;
     QPlainTextEdit* Memo1;
     TextEncoding encoding_ = TextEncoding::Windows1251;
+    bool holdsNoLines_ =
+        false;  // cleared and nothing appended yet (a new window holds one empty line)
 };

@@ -94,6 +94,27 @@ private slots:
         QCOMPARE(streamed, rows);
     }
 
+    void appendedLinesAreTheLogicalLines_data() {
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("none") << QStringList{};
+        QTest::newRow("one empty") << QStringList{""};
+        QTest::newRow("empty first") << QStringList{"", "x"};
+        QTest::newRow("empty lines only") << QStringList{"", "", ""};
+        QTest::newRow("empty last") << QStringList{"a", "", ""};
+        QTest::newRow("LF inside") << QStringList{"a\nb", "c"};
+    }
+    void appendedLinesAreTheLogicalLines() {
+        QFETCH(QStringList, lines);
+        TForm1 appended(app_), set(app_);
+        QCOMPARE(appended.logicalLines(), QStringList{""});  // a new window: one empty line
+        appended.setLines({});
+        for (const QString& line : lines) appended.appendLine(line);
+        set.setLines(lines);
+        QCOMPARE(appended.logicalLines(), lines);
+        QCOMPARE(set.logicalLines(), lines);
+        QCOMPARE(appended.memo()->toPlainText(), set.memo()->toPlainText());
+    }
+
     void narrowingTheWindowGivesMoreRows() {
         TForm1 window(app_);
         window.setLines({words(30, "w")});
