@@ -38,6 +38,39 @@ QStringList printPieces(const QString& line, const QFontMetricsF& metrics, qreal
     return pieces;
 }
 
+std::vector<PrintedLine> layoutPrintout(const QString& title, const QStringList& rows,
+                                        const QFontMetricsF& metrics, QSizeF printable) {
+    std::vector<PrintedLine> out;
+    const qreal width = printable.width(), bottom = printable.height();
+    const qreal textHeight = metrics.height() + 2;
+    int page = 0;
+    qreal y = 0;
+    bool breakBefore = false;  // the previous line left too little room
+    auto startLine = [&](qreal height) {
+        // Never before the first line of a page: a page lower than a line still takes one.
+        if (y > 0 && (breakBefore || y + height > bottom)) ++page, y = 0;
+        breakBefore = false;
+    };
+    auto place = [&](const QString& line) {
+        if (line.isEmpty()) {
+            startLine(0);
+            y += metrics.height();
+            breakBefore = y > bottom;
+            return;
+        }
+        for (const QString& piece : printPieces(line, metrics, width)) {
+            startLine(textHeight);
+            out.push_back({page, y, piece});
+            y += textHeight;
+            breakBefore = y + 2 * textHeight > bottom;
+        }
+    };
+    place(title);
+    place(QString());
+    for (const QString& row : rows) place(row);
+    return out;
+}
+
 bool printText(QPrinter& printer, const QString& title, const QStringList& rows, QString* error) {
     QPainter painter;
     if (!painter.begin(&printer)) {
@@ -48,34 +81,13 @@ bool printText(QPrinter& printer, const QString& title, const QStringList& rows,
     painter.setFont(font);
     const QFontMetricsF metrics(font, &printer);
     const QRectF page = printer.pageRect(QPrinter::DevicePixel);
-    const qreal width = page.width(), bottom = page.height();
-    const qreal textHeight = metrics.height() + 2;
-    qreal y = 0;
     bool ok = true;
-    bool breakBefore = false;  // the previous line left too little room: the next one starts a page
-    auto startLine = [&] {
-        if (breakBefore && ok) ok = printer.newPage();
-        if (breakBefore) y = 0;
-        breakBefore = false;
-    };
-    auto printLine = [&](const QString& line) {
-        if (line.isEmpty()) {
-            startLine();
-            y += metrics.height();
-            breakBefore = y > bottom;
-            return;
-        }
-        for (const QString& piece : printPieces(line, metrics, width)) {
-            startLine();
-            painter.drawText(QPointF(0, y + metrics.ascent()), piece);
-            y += textHeight;
-            // The next line would start less than two line heights above the bottom.
-            breakBefore = y + 2 * textHeight > bottom;
-        }
-    };
-    QStringList lines{title, QString()};
-    lines += rows;
-    for (const QString& line : lines) printLine(line);
+    int current = 0;
+    for (const PrintedLine& line : layoutPrintout(title, rows, metrics, page.size())) {
+        for (; current < line.page && ok; ++current) ok = printer.newPage();
+        if (!ok) break;
+        painter.drawText(QPointF(0, line.top + metrics.ascent()), line.text);
+    }
     // The job is closed even when writing failed.
     const bool finished = painter.end();
     if (!ok || !finished) {

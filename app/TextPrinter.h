@@ -3,7 +3,9 @@
 // top-left corner of the printable area in the printer's default font; a line wider than the
 // page is broken after the last character that fits; no headers, footers or page numbers.
 #include <QFont>
+#include <QSizeF>
 #include <QStringList>
+#include <vector>
 
 class QFontMetricsF;
 class QPrinter;
@@ -14,6 +16,23 @@ QFont printFont();
 // The pieces a printed line is broken into: each as wide as fits `width` (at least one
 // character), joining up to the line.
 QStringList printPieces(const QString& line, const QFontMetricsF& metrics, qreal width);
+
+// One printed line: its page (from 0), the top of its text (printer pixels from the top of
+// the printable area) and its text; an empty line is not listed, it only takes room.
+struct PrintedLine {
+    int page = 0;
+    qreal top = 0;
+    QString text;
+};
+
+// Where each line of the printout goes on a printable area of this size:
+// - a line with text takes its text height plus 2, an empty line the font's height;
+// - after a line with text, a new page begins when the next line would start less than two of
+//   its heights above the bottom; after an empty line, when it would start below the bottom;
+// - and a line with text that would run past the bottom starts a new page (several empty
+//   lines in a row can leave less room than one line, and a cut-off line is lost text).
+std::vector<PrintedLine> layoutPrintout(const QString& title, const QStringList& rows,
+                                        const QFontMetricsF& metrics, QSizeF printable);
 
 // Prints; false with `error` set when the job could not be started, written or finished.
 bool printText(QPrinter& printer, const QString& title, const QStringList& rows, QString* error);

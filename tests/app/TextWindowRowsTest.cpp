@@ -132,6 +132,8 @@ private slots:
     }
 
     void printoutKeepsEveryRowOnceAcrossPages() {
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
         QStringList rows;
         for (int i = 1; i <= 200; ++i) rows << QString("row %1").arg(i);
         QString digits;
@@ -204,6 +206,94 @@ private slots:
         for (int i = 0; i + 1 < pieces.size() && width > 10; ++i)
             QVERIFY(metrics.horizontalAdvance(pieces[i] + pieces[i + 1].left(1)) > width ||
                     pieces[i + 1].front().isHighSurrogate());
+    }
+
+    void printoutLayout() {
+        const QFontMetricsF metrics(printFont());
+        const qreal h = metrics.height() + 2;  // a line with text
+        const qreal e = metrics.height();      // an empty line
+        QVERIFY(h > 8);                        // the rows below rely on a readable font size
+        struct Expected {
+            QString text;
+            int page;
+            qreal top;
+        };
+        struct Row {
+            const char* name;
+            qreal pageHeight;
+            QStringList rows;
+            std::vector<Expected> lines;
+        } rows[] = {
+            {"title, empty line, rows",
+             20 * h,
+             {"a", "b"},
+             {{"title", 0, 0}, {"a", 0, h + e}, {"b", 0, 2 * h + e}}},
+            // Row k ends at h + e + k h; the next starts a page when fewer than two heights
+            // remain below it: after the 7th row on a page of 10 heights.
+            {"a full page goes on at the top of the next",
+             10 * h + 1,
+             {"1", "2", "3", "4", "5", "6", "7", "8"},
+             {{"title", 0, 0},
+              {"1", 0, h + e},
+              {"6", 0, 6 * h + e},
+              {"7", 0, 7 * h + e},
+              {"8", 1, 0}}},
+            {"an empty line past the bottom: the next line starts a page",
+             4 * h,
+             {"1", "2", "", "", "", "", "3"},
+             {{"1", 0, h + e}, {"2", 1, 0}, {"3", 2, 0}}},
+            // Three empty lines leave 6 pixels less than a line: the text is not cut off.
+            {"empty lines leave no room for a line: a new page",
+             4 * h,
+             {"1", "2", "", "", "", "3"},
+             {{"2", 1, 0}, {"3", 2, 0}}},
+            {"two empty lines leave room: same page",
+             4 * h,
+             {"1", "2", "", "", "3"},
+             {{"2", 1, 0}, {"3", 1, h + 2 * e}}},
+            // The title fills page 0, the empty line page 1.
+            {"a page lower than a line still takes one",
+             h / 2,
+             {"1"},
+             {{"title", 0, 0}, {"1", 2, 0}}},
+        };
+        for (const Row& row : rows) {
+            const auto printed =
+                layoutPrintout("title", row.rows, metrics, QSizeF(1000, row.pageHeight));
+            for (const Expected& want : row.lines) {
+                auto it = std::find_if(printed.begin(), printed.end(),
+                                       [&](const PrintedLine& l) { return l.text == want.text; });
+                QVERIFY2(it != printed.end(), row.name);
+                QVERIFY2(it->page == want.page && qAbs(it->top - want.top) < 1e-9,
+                         qPrintable(QString("%1: '%2' on page %3 at %4, expected page %5 at %6")
+                                        .arg(row.name, want.text)
+                                        .arg(it->page)
+                                        .arg(it->top)
+                                        .arg(want.page)
+                                        .arg(want.top)));
+            }
+        }
+    }
+
+    void printedLinesStayOnTheirPage() {
+        const QFontMetricsF metrics(printFont());
+        const qreal h = metrics.height() + 2;
+        QStringList rows;
+        for (int i = 0; i < 400; ++i)
+            rows << (i % 3 == 0 ? QString() : i % 7 == 0 ? QString(300, 'w') : QString::number(i));
+        for (qreal pageHeight : {5 * h, 7.5 * h, 33.3 * h}) {
+            const auto printed = layoutPrintout("t", rows, metrics, QSizeF(400, pageHeight));
+            for (std::size_t i = 0; i < printed.size(); ++i) {
+                const PrintedLine& line = printed[i];
+                QVERIFY(line.top + h <= pageHeight);
+                QVERIFY(metrics.horizontalAdvance(line.text) <= 400);
+                if (i > 0) {
+                    const PrintedLine& before = printed[i - 1];
+                    QVERIFY(line.page == before.page || line.page == before.page + 1);
+                    if (line.page == before.page) QVERIFY(line.top >= before.top + h);
+                }
+            }
+        }
     }
 
     void printJobThatCannotStartSaysSo() {
