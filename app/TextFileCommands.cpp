@@ -82,28 +82,51 @@ void TextFileCommands::openText() {
     openFile(OpenDialog1->selectedFiles().constFirst());
 }
 
+std::unique_ptr<QProgressDialog> TextFileCommands::makeProgress(const char* name,
+                                                                const QString& label) {
+    // Modal to the main window: the window being filled cannot be edited or closed meanwhile.
+    auto progress = std::make_unique<QProgressDialog>(label, QString(), 0, 1, mainWindow_);
+    progress->setObjectName(name);
+    progress->setWindowModality(Qt::WindowModal);
+    progress->setMinimumDuration(0);
+    return progress;
+}
+
 TForm1* TextFileCommands::openFile(const QString& path) {
-    if (!QFileInfo::exists(path)) return nullptr;
+    const QFileInfo info(path);
+    if (!info.exists()) return nullptr;
     const QString shown = QDir::toNativeSeparators(path);
     TForm1* document = app_.documents()->createDocument(
         [&](int n) { return QString::fromUtf8("Окно №") + QString::number(n) + ". " + shown; });
+    // A large file shows its progress from the first megabyte read.
+    std::unique_ptr<QProgressDialog> progress;
+    if (info.size() > kProgressBytes) {
+        progress = makeProgress("readProgress", tr("Reading the file...", "readProgress"));
+        progress->setRange(0, int(info.size() >> 10));  // KiB
+    }
     // Whatever was read before an error stays in the window.
-    const orvan::FileBytes read = orvan::readFileBytes(QFile::encodeName(path).toStdString());
+    const orvan::FileBytes read =
+        orvan::readFileBytes(QFile::encodeName(path).toStdString(), [&](std::size_t bytes) {
+            if (progress) progress->setValue(std::min(progress->maximum(), int(bytes >> 10)));
+        });
     const std::string_view view(read.bytes);
     const orvan::FileEncoding encoding = orvan::detectEncoding(view);
+    if (progress) QApplication::processEvents();  // between two long scans of the bytes
     document->setEncoding(encoding == orvan::FileEncoding::Utf8 ? TextEncoding::Utf8
                                                                 : TextEncoding::Windows1251);
-    loadLines(document, orvan::logicalLines(view, encoding), encoding == orvan::FileEncoding::Utf8);
+    loadLines(document, orvan::logicalLines(view, encoding), encoding == orvan::FileEncoding::Utf8,
+              progress);
+    progress.reset();
     if (read.error) showErrorBox(mainWindow_, utf8(orvan::ioErrorText(read.error)));
     return document;
 }
 
 void TextFileCommands::loadLines(TForm1* document, const std::vector<std::string_view>& lines,
-                                 bool utf8Text) {
+                                 bool utf8Text, std::unique_ptr<QProgressDialog>& progress) {
     auto decode = [utf8Text](std::string_view line) {
         return utf8Text ? utf8(std::string(line)) : utf8(orvan::cp1251ToUtf8(line));
     };
-    if (lines.size() <= std::size_t(kProgressLines)) {
+    if (lines.size() <= std::size_t(kProgressLines) && !progress) {
         QStringList decoded;
         decoded.reserve(qsizetype(lines.size()));
         for (std::string_view line : lines) decoded.push_back(decode(line));
@@ -115,11 +138,9 @@ void TextFileCommands::loadLines(TForm1* document, const std::vector<std::string
     // than decoding them and grows with the document, so each step is sized by the time the
     // last one took: some 40 ms, well inside the 200 ms a user notices.
     QPointer<TForm1> guard(document);
-    QProgressDialog progress(tr("Reading the file...", "readProgress"), QString(), 0,
-                             int(lines.size()), mainWindow_);
-    progress.setObjectName("readProgress");
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(0);
+    if (!progress)
+        progress = makeProgress("readProgress", tr("Reading the file...", "readProgress"));
+    progress->setRange(0, int(lines.size()));
     document->setLines({});
     constexpr qint64 kStepMs = 40;
     std::size_t step = 2000, done = 0;
@@ -139,7 +160,7 @@ void TextFileCommands::loadLines(TForm1* document, const std::vector<std::string
             step *= 2;
         else if (took > kStepMs && step > 250)
             step /= 2;
-        progress.setValue(int(done));
+        progress->setValue(int(done));
         QApplication::processEvents();
     }
 }
@@ -163,11 +184,8 @@ bool TextFileCommands::saveTo(TForm1* document, const QString& path) {
     // bar is modal to the main window, so the text cannot change while it is read.
     std::unique_ptr<QProgressDialog> progress;
     if (lines > kProgressLines) {
-        progress = std::make_unique<QProgressDialog>(tr("Saving the file...", "saveProgress"),
-                                                     QString(), 0, lines, mainWindow_);
-        progress->setObjectName("saveProgress");
-        progress->setWindowModality(Qt::WindowModal);
-        progress->setMinimumDuration(0);
+        progress = makeProgress("saveProgress", tr("Saving the file...", "saveProgress"));
+        progress->setRange(0, lines);
     }
     forEachDisplayedRow(
         document->memo(), [&](const QString& row) { rows.push_back(row.toStdString()); },

@@ -3,12 +3,14 @@
 // main window's file dialogs OpenDialog1, SaveDialog1 and PrintDialog1.
 #include <QObject>
 #include <QString>
+#include <memory>
 #include <string_view>
 #include <vector>
 
 class AppContext;
 class QFileDialog;
 class QPrintDialog;
+class QProgressDialog;
 class QPrinter;
 class QWidget;
 class TForm1;
@@ -45,9 +47,13 @@ public:
 
     // Lines above this count are loaded in steps with a progress indication.
     static constexpr int kProgressLines = 200000;
+    // Files above this size (bytes) show their progress from the start of reading.
+    static constexpr qint64 kProgressBytes = qint64(32) << 20;
 
 private:
-    void loadLines(TForm1* document, const std::vector<std::string_view>& lines, bool utf8Text);
+    std::unique_ptr<QProgressDialog> makeProgress(const char* name, const QString& label);
+    void loadLines(TForm1* document, const std::vector<std::string_view>& lines, bool utf8Text,
+                   std::unique_ptr<QProgressDialog>& progress);
 
     AppContext& app_;
     QWidget* mainWindow_;

@@ -2,7 +2,11 @@
 
 #include <array>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <functional>
 #include <memory>
 #include <unordered_map>
 
@@ -106,7 +110,8 @@ std::vector<std::string_view> splitLines(std::string_view bytes) {
 
 }  // namespace
 
-FileBytes readFileBytes(const std::string& path) {
+FileBytes readFileBytes(const std::string& path,
+                        const std::function<void(std::size_t bytesRead)>& progress) {
     FileBytes result;
     errno = 0;
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
@@ -115,16 +120,27 @@ FileBytes readFileBytes(const std::string& path) {
         result.error = errno ? errno : EIO;
         return result;
     }
-    constexpr std::size_t kChunk = std::size_t(1) << 20;
-    for (;;) {
-        const std::size_t before = result.bytes.size();
-        result.bytes.resize(before + kChunk);
-        const std::size_t got = std::fread(result.bytes.data() + before, 1, kChunk, file.get());
-        result.bytes.resize(before + got);
-        if (got == kChunk) continue;
-        // A folder opens on this system and fails on the first read (EISDIR).
-        if (std::ferror(file.get())) result.error = errno ? errno : EIO;
-        break;
+    // A file larger than memory ends as a read error, with what fitted kept.
+    try {
+        // The size of a regular file, so that the bytes are not moved as they grow.
+        std::error_code error;
+        if (std::filesystem::is_regular_file(path, error)) {
+            const auto size = std::filesystem::file_size(path, error);
+            if (!error && size < (std::uintmax_t(1) << 32)) result.bytes.reserve(std::size_t(size));
+        }
+        constexpr std::size_t kChunk = std::size_t(1) << 20;
+        std::vector<char> chunk(kChunk);
+        for (;;) {
+            const std::size_t got = std::fread(chunk.data(), 1, kChunk, file.get());
+            result.bytes.append(chunk.data(), got);
+            if (progress) progress(result.bytes.size());
+            if (got == kChunk) continue;
+            // A folder opens on this system and fails on the first read (EISDIR).
+            if (std::ferror(file.get())) result.error = errno ? errno : EIO;
+            break;
+        }
+    } catch (const std::bad_alloc&) {
+        result.error = ENOMEM;
     }
     return result;
 }
@@ -206,12 +222,16 @@ FileEncoding detectEncoding(std::string_view bytes) {
     // Only the text before a Ctrl+Z is read, so only it decides: bytes after the end of the
     // file must not turn a UTF-8 file into a Windows-1251 one.
     if (auto z = bytes.find(kCtrlZ); z != std::string_view::npos) bytes = bytes.substr(0, z);
+    // Eight bytes at a time: most files are plain ASCII and are decided by this scan alone.
     bool hasHigh = false;
-    for (char ch : bytes)
-        if (static_cast<unsigned char>(ch) >= 0x80) {
-            hasHigh = true;
-            break;
-        }
+    std::size_t i = 0;
+    for (; i + 8 <= bytes.size() && !hasHigh; i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, bytes.data() + i, 8);
+        hasHigh = (word & 0x8080808080808080ull) != 0;
+    }
+    for (; i < bytes.size() && !hasHigh; ++i)
+        hasHigh = static_cast<unsigned char>(bytes[i]) >= 0x80;
     return hasHigh && isValidUtf8(bytes) ? FileEncoding::Utf8 : FileEncoding::Windows1251;
 }
 

@@ -6,6 +6,7 @@
 // without a line end is still read. A file that is valid UTF-8 and holds non-ASCII bytes is
 // UTF-8 (a BOM is dropped); every other file is Windows-1251.
 // Writing: every row followed by CR LF, in Windows-1251 where it can hold the text, else UTF-8.
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,7 +30,10 @@ struct FileBytes {
     std::string bytes;
     int error = 0;
 };
-FileBytes readFileBytes(const std::string& path);  // path in the file system's encoding
+// `path` in the file system's encoding; `progress`, when given, hears the bytes read so far
+// after every megabyte.
+FileBytes readFileBytes(const std::string& path,
+                        const std::function<void(std::size_t bytesRead)>& progress = {});
 
 // The input/output error text shown for a system error number: "File not found",
 // "File access denied", "Disk read error" and the like.
