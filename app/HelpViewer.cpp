@@ -1,10 +1,24 @@
 #include "app/HelpViewer.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-HelpViewer::HelpViewer(QWidget* parent) : QDialog(parent) {
+// The pages are compiled into a static library: nothing else refers to them, so the linker
+// would leave them out of the program unless they are registered here.
+static void registerHelpPages() {
+    Q_INIT_RESOURCE(help);
+}
+
+namespace {
+const QString kContents = QStringLiteral("qrc:/help/index.html");
+}
+
+HelpViewer::HelpViewer(QWidget* parent) : QDialog(parent), home_(parent) {
+    registerHelpPages();
     setObjectName("helpViewer");
     setWindowTitle(tr("Orvan Help"));
     setModal(false);
@@ -12,26 +26,64 @@ HelpViewer::HelpViewer(QWidget* parent) : QDialog(parent) {
     browser_ = new QTextBrowser(this);
     browser_->setObjectName("helpBrowser");
     browser_->setOpenLinks(true);
+    browser_->setOpenExternalLinks(false);
     browser_->setSearchPaths({":/help"});
+
+    auto* contents = new QPushButton(tr("&Contents", "btContents"), this);
+    contents->setObjectName("btContents");
+    auto* back = new QPushButton(tr("&Back", "btBack"), this);
+    back->setObjectName("btBack");
+    back->setEnabled(false);
+    for (QPushButton* button : {contents, back}) button->setAutoDefault(false);
+    connect(contents, &QPushButton::clicked, this,
+            [this] { browser_->setSource(QUrl(kContents)); });
+    connect(back, &QPushButton::clicked, browser_, &QTextBrowser::backward);
+    connect(browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
+    connect(browser_, &QTextBrowser::sourceChanged, this, [this] {
+        const QString title = browser_->documentTitle();
+        setWindowTitle(title.isEmpty() ? tr("Orvan Help") : title);
+    });
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(contents);
+    buttons->addWidget(back);
+    buttons->addStretch();
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addLayout(buttons);
     layout->addWidget(browser_);
 }
 
-QString HelpViewer::pageFor(int contextNumber) {
-    QString page = QStringLiteral("qrc:/help/%1.html").arg(contextNumber);
-    if (QFile::exists(QStringLiteral(":/help/%1.html").arg(contextNumber))) return page;
-    return QStringLiteral("qrc:/help/index.html");
+QList<int> HelpViewer::contextNumbers() {
+    return {21, 22, 31, 32, 41, 42};
 }
 
-void HelpViewer::showContents() { open(QStringLiteral("qrc:/help/index.html")); }
-void HelpViewer::showContext(int contextNumber) { open(pageFor(contextNumber)); }
+QString HelpViewer::pageFor(int contextNumber) {
+    if (QFile::exists(QStringLiteral(":/help/%1.html").arg(contextNumber)))
+        return QStringLiteral("qrc:/help/%1.html").arg(contextNumber);
+    return kContents;
+}
+
+void HelpViewer::showContents() {
+    open(kContents);
+}
+void HelpViewer::showContext(int contextNumber) {
+    open(pageFor(contextNumber));
+}
 
 void HelpViewer::open(const QString& page) {
+    // While a dialog is shown modally every other window is blocked; the help opened from it
+    // is made the dialog's own window so that it can be read and scrolled. Without a modal
+    // dialog it goes back to its first owner.
+    QWidget* modal = QApplication::activeModalWidget();
+    QWidget* owner = modal && modal != this ? modal : home_.data();
+    if (owner && parentWidget() != owner) setParent(owner, windowFlags() | Qt::Dialog);
     browser_->setSource(QUrl(page));
     show();
     raise();
     activateWindow();
 }
 
-QUrl HelpViewer::currentPage() const { return browser_->source(); }
+QUrl HelpViewer::currentPage() const {
+    return browser_->source();
+}

@@ -2,6 +2,7 @@
 // The help viewer: HTML pages built into the program, opened at the contents page or at the
 // page of a context number (21, 22, 31, 32, 41, 42).
 #include <QDialog>
+#include <QPointer>
 
 #include "app/AppContext.h"
 
@@ -17,9 +18,13 @@ public:
 
     // The resource page of a context number; the contents page for an unknown number.
     static QString pageFor(int contextNumber);
+    // The context numbers that have pages of their own.
+    static QList<int> contextNumbers();
     QUrl currentPage() const;
+    QTextBrowser* browser() const { return browser_; }
 
 private:
     void open(const QString& page);
     QTextBrowser* browser_;
+    QPointer<QWidget> home_;  // the owner given at creation
 };

@@ -47,6 +47,15 @@ QImage loadEmfData(const QByteArray& data) {
     const std::size_t length = checkedEmfLength(bytes, std::size_t(data.size()));
     if (length == 0) return {};
     QByteArray records(data.constData(), qsizetype(length));
+    // The header's description and pixel format are not drawn, and neither the library's
+    // check nor emf2svg holds their offsets to the header's length: drop them.
+    auto* header = reinterpret_cast<unsigned char*>(records.data());
+    writeLe32(header + 60, 0);  // nDescription
+    writeLe32(header + 64, 0);  // offDescription
+    if (readLe32(header + 4) >= 100) {
+        writeLe32(header + 88, 0);  // cbPixelFormat
+        writeLe32(header + 92, 0);  // offPixelFormat
+    }
     char noNamespace[] = "";
     generatorOptions options{};
     options.nameSpace = noNamespace;

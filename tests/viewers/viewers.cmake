@@ -4,3 +4,6 @@ orvan_qtest(ViewersPictureLoaderTest orvan_ui_viewers
     ${_viewers}/PictureLoaderTest.cpp ${_viewers}/SampleFiles.cpp)
 orvan_qtest(ViewersPictureWindowTest orvan_ui_viewers
     ${_viewers}/PictureWindowTest.cpp ${_viewers}/SampleFiles.cpp)
+orvan_qtest(ViewersAboutTest orvan_ui_viewers ${_viewers}/AboutTest.cpp)
+orvan_qtest(ViewersTranslationTest orvan_ui_viewers ${_viewers}/TranslationTest.cpp)
+orvan_qtest(ViewersHelpTest orvan_ui_viewers ${_viewers}/HelpTest.cpp)

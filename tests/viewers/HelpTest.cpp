@@ -1,0 +1,131 @@
+// The help: each context number opens its own page, from a focused field of a dialog that
+// carries the number on itself or on its page; the pages and their links are all built in;
+// help opened over a modal dialog belongs to that dialog so that it is not blocked.
+#include <QFile>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+#include <QtTest>
+
+#include "ModalDriver.h"
+#include "app/AppContext.h"
+#include "app/HelpViewer.h"
+#include "app/OrvanDialog.h"
+
+namespace {
+// A dialog shaped like the program's: a page control whose pages hold fields.
+class PagedDialog : public OrvanDialog {
+public:
+    PagedDialog(AppContext& app, QWidget* parent) : OrvanDialog(app, parent) {
+        auto* layout = new QVBoxLayout(this);
+        pages = new QTabWidget(this);
+        for (int i = 0; i < 2; ++i) {
+            auto* page = new QWidget;
+            auto* pageLayout = new QVBoxLayout(page);
+            fields[i] = new QLineEdit(page);
+            pageLayout->addWidget(fields[i]);
+            pages->addTab(page, QString::number(i));
+        }
+        layout->addWidget(pages);
+    }
+    QTabWidget* pages;
+    QLineEdit* fields[2];
+};
+
+QString readPage(const QString& resource) {
+    QFile file(resource);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+}  // namespace
+
+class ViewersHelpTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void pageForNumber_data() {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("page");
+        for (int n : {21, 22, 31, 32, 41, 42})
+            QTest::newRow(qPrintable(QString::number(n)))
+                << n << QStringLiteral("qrc:/help/%1.html").arg(n);
+        QTest::newRow("0: contents") << 0 << "qrc:/help/index.html";
+        QTest::newRow("unknown 23: contents") << 23 << "qrc:/help/index.html";
+        QTest::newRow("negative: contents") << -21 << "qrc:/help/index.html";
+    }
+    void pageForNumber() {
+        QFETCH(int, number);
+        QFETCH(QString, page);
+        QCOMPARE(HelpViewer::pageFor(number), page);
+    }
+
+    void pagesAndLinksAreBuiltIn() {
+        QStringList pages = {"index"};
+        for (int n : HelpViewer::contextNumbers()) pages << QString::number(n);
+        const QRegularExpression link(QStringLiteral("href=\"([^\"#:]+)\""));
+        for (const QString& name : pages) {
+            const QString text = readPage(":/help/" + name + ".html");
+            QVERIFY2(!text.isEmpty(), qPrintable(name));
+            QVERIFY2(text.contains("<title>") && text.contains("<h1>"), qPrintable(name));
+            for (const auto& match : link.globalMatch(text))
+                QVERIFY2(QFile::exists(":/help/" + match.captured(1)),
+                         qPrintable(name + " -> " + match.captured(1)));
+        }
+    }
+
+    // Where the number stands (dialog or page), which page is open, which field has focus.
+    void f1FromAFocusedField_data() {
+        QTest::addColumn<int>("dialogNumber");
+        QTest::addColumn<int>("page0Number");
+        QTest::addColumn<int>("page1Number");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("options dialog: 21") << 21 << 0 << 0 << 0 << 21;
+        QTest::newRow("mix-design dialogs: 22") << 22 << 0 << 0 << 0 << 22;
+        QTest::newRow("correction, strength page: 31") << 0 << 31 << 32 << 0 << 31;
+        QTest::newRow("correction, aggregates page: 32") << 0 << 31 << 32 << 1 << 32;
+        QTest::newRow("analysed period: 41") << 41 << 0 << 0 << 1 << 41;
+        QTest::newRow("controllable period: 42") << 42 << 0 << 0 << 0 << 42;
+        QTest::newRow("page number before dialog number") << 22 << 31 << 0 << 0 << 31;
+    }
+    void f1FromAFocusedField() {
+        QFETCH(int, dialogNumber);
+        QFETCH(int, page0Number);
+        QFETCH(int, page1Number);
+        QFETCH(int, page);
+        QFETCH(int, expected);
+        QWidget owner;
+        AppContext app;
+        auto* helpWindow = new HelpViewer(&owner);  // owned by `owner`, or by the dialog
+        HelpViewer& help = *helpWindow;
+        app.setHelp(helpWindow);
+        PagedDialog dialog(app, &owner);
+        if (dialogNumber) OrvanDialog::setHelpContext(&dialog, dialogNumber);
+        if (page0Number) OrvanDialog::setHelpContext(dialog.pages->widget(0), page0Number);
+        if (page1Number) OrvanDialog::setHelpContext(dialog.pages->widget(1), page1Number);
+        dialog.pages->setCurrentIndex(page);
+        ModalWatchdog watchdog(5000);
+        QUrl opened;
+        QWidget* helpOwner = nullptr;
+        answerNextModal([&](QWidget* modal) {
+            dialog.fields[page]->setFocus();
+            QTest::keyClick(dialog.fields[page], Qt::Key_F1);
+            opened = help.currentPage();
+            helpOwner = help.parentWidget();
+            modal->close();
+        });
+        dialog.exec();
+        QVERIFY(!watchdog.fired());
+        QCOMPARE(opened.toString(), QStringLiteral("qrc:/help/%1.html").arg(expected));
+        QCOMPARE(helpOwner, &dialog);  // readable above the modal dialog
+        QVERIFY(!help.browser()->toPlainText().isEmpty());
+        help.showContents();  // no modal dialog now: back to its first owner
+        QCOMPARE(help.parentWidget(), &owner);
+        QCOMPARE(help.currentPage().toString(), QString("qrc:/help/index.html"));
+        help.hide();
+    }
+};
+
+QTEST_MAIN(ViewersHelpTest)
+#include "HelpTest.moc"

@@ -1,0 +1,98 @@
+// The interface-language table: "  Файл" of the main menu's first item becomes "File" for
+// that component only; every other row leaves its text as it stands (Russian stays Russian);
+// the title of a text document window is never looked up.
+#include <QMdiSubWindow>
+#include <QtTest>
+
+#include "app/AppContext.h"
+#include "app/DocumentArea.h"
+#include "app/viewers/Translations.h"
+
+class ViewersTranslationTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        installTranslations(*qApp);
+        QVERIFY(interfaceTranslator());
+        installTranslations(*qApp);  // a second call installs nothing more
+    }
+
+    void rows_data() {
+        QTest::addColumn<QString>("context");
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("component");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("N1: the one real translation") << "TfmForm1"
+                                                      << "  Файл"
+                                                      << "N1"
+                                                      << "File";
+        QTest::newRow("same text, other component") << "TfmForm1"
+                                                    << "  Файл"
+                                                    << "N2"
+                                                    << "  Файл";
+        QTest::newRow("same text, other window") << "TForm1"
+                                                 << "  Файл"
+                                                 << "N1"
+                                                 << "  Файл";
+        QTest::newRow("Cascade stays") << "TfmForm1"
+                                       << "Cascade"
+                                       << "N20"
+                                       << "Cascade";
+        QTest::newRow("Russian Cascade stays Russian") << "TfmForm1"
+                                                       << "Каскад"
+                                                       << "N20"
+                                                       << "Каскад";
+        QTest::newRow("Russian Open text stays Russian") << "TForm1"
+                                                         << "Открыть текст..."
+                                                         << "N24"
+                                                         << "Открыть текст...";
+        QTest::newRow("picture window caption") << "TfmShowPicture"
+                                                << "Viewing of pictures"
+                                                << ""
+                                                << "Viewing of pictures";
+        QTest::newRow("Russian picture caption") << "TfmShowPicture"
+                                                 << "Просмотр рисунков"
+                                                 << ""
+                                                 << "Просмотр рисунков";
+        QTest::newRow("&Close of a dialog") << "Tcorrection"
+                                            << "&Close"
+                                            << "BitBtn2"
+                                            << "&Close";
+        QTest::newRow("size label") << "Shared"
+                                    << " (%dx%d)"
+                                    << "65327"
+                                    << " (%dx%d)";
+        QTest::newRow("text with no row") << "TfmBNS"
+                                          << "Расчёт"
+                                          << "BitBtn1"
+                                          << "Расчёт";
+    }
+    void rows() {
+        QFETCH(QString, context);
+        QFETCH(QString, source);
+        QFETCH(QString, component);
+        QFETCH(QString, shown);
+        const QByteArray c = context.toUtf8(), s = source.toUtf8(), n = component.toUtf8();
+        QCOMPARE(QCoreApplication::translate(c.constData(), s.constData(),
+                                             component.isEmpty() ? nullptr : n.constData()),
+                 shown);
+    }
+
+    void documentTitleNotLookedUp() {
+        AppContext app;
+        DocumentArea area(app);
+        app.setDocuments(&area);
+        // A title that happens to equal a source text of the table stays as written.
+        area.publishReport([](int) { return QStringLiteral("  Файл"); }, {"line"});
+        area.publishReport([](int n) { return QStringLiteral("Window №%1. Report").arg(n); },
+                           {"  Файл"});
+        const QList<QMdiSubWindow*> windows = area.subWindowList(QMdiArea::CreationOrder);
+        QCOMPARE(windows.size(), 2);
+        QCOMPARE(windows[0]->windowTitle(), QString("  Файл"));
+        QCOMPARE(windows[1]->windowTitle(), QString("Window №2. Report"));
+    }
+};
+
+QTEST_MAIN(ViewersTranslationTest)
+#include "TranslationTest.moc"
