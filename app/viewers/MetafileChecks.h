@@ -48,5 +48,8 @@ struct WmfFacts {
     std::size_t headerOffset = 0;
     std::uint32_t largestRecordWords = 0;
     std::uint32_t objectsCreated = 0;
+    // The placeable header's picture frame in logical units, when there is one.
+    bool placeable = false;
+    std::int16_t left = 0, top = 0, right = 0, bottom = 0;
 };
 std::size_t checkedWmfLength(const unsigned char* data, std::size_t size, WmfFacts* facts);

@@ -94,6 +94,13 @@ std::size_t checkedWmfLength(const unsigned char* data, std::size_t size, WmfFac
     std::size_t offset = 0;
     if (size >= 4 && readLe32(data) == kPlaceableKey) offset = kPlaceableSize;
     if (size < offset + kHeaderSize) return 0;
+    if (offset) {
+        found.placeable = true;
+        found.left = std::int16_t(readLe16(data + 6));
+        found.top = std::int16_t(readLe16(data + 8));
+        found.right = std::int16_t(readLe16(data + 10));
+        found.bottom = std::int16_t(readLe16(data + 12));
+    }
     const unsigned char* header = data + offset;
     const std::uint16_t type = readLe16(header), headerWords = readLe16(header + 2);
     const std::uint16_t version = readLe16(header + 4);
@@ -127,8 +134,18 @@ int playStatus(void* context, float) {
     return static_cast<PlayClock*>(context)->timer.elapsed() > kMaxPlayMs ? 1 : 0;
 }
 
+// The scan finds the box of what is drawn; a placeable metafile states its own frame, which
+// keeps the margins around the drawing as its author set them.
+void useFrame(const WmfFacts& facts, wmfD_Rect& box) {
+    if (!facts.placeable || facts.right <= facts.left || facts.bottom <= facts.top) return;
+    box.TL.x = facts.left;
+    box.TL.y = facts.top;
+    box.BR.x = facts.right;
+    box.BR.y = facts.bottom;
+}
+
 // Runs libwmf's SVG device over the checked records; the SVG text or empty.
-QByteArray convertToSvg(QByteArray& records) {
+QByteArray convertToSvg(QByteArray& records, const WmfFacts& facts) {
     wmfAPI_Options options{};
     options.function = wmf_svg_function;
     const unsigned long flags =
@@ -148,11 +165,11 @@ QByteArray convertToSvg(QByteArray& records) {
     wmfD_Rect box{};
     unsigned int width = 0, height = 0;
     bool played = false;
-    if (out &&
-        wmf_mem_open(api, reinterpret_cast<unsigned char*>(records.data()), long(records.size())) ==
-            wmf_E_None &&
-        wmf_scan(api, 0, &box) == wmf_E_None &&
-        wmf_display_size(api, &width, &height, 72, 72) == wmf_E_None &&
+    const bool opened = out && wmf_mem_open(api, reinterpret_cast<unsigned char*>(records.data()),
+                                            long(records.size())) == wmf_E_None;
+    const bool scanned = opened && wmf_scan(api, 0, &box) == wmf_E_None;
+    if (scanned) useFrame(facts, box);
+    if (scanned && wmf_display_size(api, &width, &height, 72, 72) == wmf_E_None &&
         pictureSizeAllowed(width, height)) {
         wmf_svg_t* device = WMF_SVG_GetData(api);
         device->out = wmf_stream_create(api, out);
@@ -189,7 +206,7 @@ QImage loadWmfData(const QByteArray& data) {
     writeLe32(header + 6, totalWords);
     writeLe16(header + 10, objects);
     writeLe32(header + 12, facts.largestRecordWords);
-    const QByteArray svg = convertToSvg(records);
+    const QByteArray svg = convertToSvg(records, facts);
     if (svg.isEmpty()) return {};
     return renderSvgData(svg);
 }

@@ -45,20 +45,23 @@ private slots:
         QTest::addColumn<int>("format");
         QTest::addColumn<QSize>("size");
         QTest::addColumn<QPoint>("redAt");
+        QTest::addColumn<QPoint>("whiteAt");  // metafiles: the margin around the rectangle
         QTest::newRow("bitmap") << encoded(samplePicture(40, 30), "bmp")
-                                << int(PictureFormat::Bitmap) << QSize(40, 30) << QPoint(5, 5);
+                                << int(PictureFormat::Bitmap) << QSize(40, 30) << QPoint(5, 5)
+                                << QPoint(35, 25);
         QTest::newRow("icon") << encoded(samplePicture(32, 32), "ico") << int(PictureFormat::Icon)
-                              << QSize(32, 32) << QPoint(5, 5);
+                              << QSize(32, 32) << QPoint(5, 5) << QPoint(28, 28);
         QTest::newRow("enhanced metafile") << sampleEmf() << int(PictureFormat::EnhancedMetafile)
-                                           << QSize(200, 100) << QPoint(100, 50);
+                                           << QSize(200, 100) << QPoint(100, 50) << QPoint(4, 4);
         QTest::newRow("metafile, placeable") << sampleWmf(true) << int(PictureFormat::Metafile)
-                                             << QSize(200, 100) << QPoint(100, 50);
+                                             << QSize(200, 100) << QPoint(100, 50) << QPoint(4, 4);
     }
     void loadsEachFormat() {
         QFETCH(QByteArray, bytes);
         QFETCH(int, format);
         QFETCH(QSize, size);
         QFETCH(QPoint, redAt);
+        QFETCH(QPoint, whiteAt);
         const QImage image = loadPictureData(bytes, PictureFormat(format));
         QVERIFY(!image.isNull());
         // Metafile sizes pass through unit conversions: allow a pixel either way.
@@ -68,6 +71,7 @@ private slots:
         const QColor pixel = image.pixelColor(redAt);
         QVERIFY2(pixel.red() > 180 && pixel.green() < 80 && pixel.blue() < 80,
                  qPrintable(pixel.name()));
+        QCOMPARE(image.pixelColor(whiteAt), QColor(Qt::white));
     }
 
     void refusesDamagedFiles_data() {
