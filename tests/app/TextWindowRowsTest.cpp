@@ -115,22 +115,6 @@ private slots:
         QCOMPARE(appended.memo()->toPlainText(), set.memo()->toPlainText());
     }
 
-    void narrowingTheWindowGivesMoreRows() {
-        TForm1 window(app_);
-        window.setLines({words(30, "w")});
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        qsizetype previous = 0;
-        for (int width : {900, 500, 250}) {
-            window.resize(width, 300);
-            QCoreApplication::processEvents();
-            const QStringList rows = displayedRows(window.memo());
-            QVERIFY2(rows.size() > previous, qPrintable(QString::number(width)));
-            QCOMPARE(rows.join(""), words(30, "w"));  // nothing lost or doubled at the breaks
-            previous = rows.size();
-        }
-    }
-
     void printoutKeepsEveryRowOnceAcrossPages() {
         if (QStandardPaths::findExecutable("pdftotext").isEmpty())
             QSKIP("pdftotext (poppler-utils) is not installed");
