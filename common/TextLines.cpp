@@ -113,6 +113,15 @@ std::vector<std::string_view> splitLines(std::string_view bytes) {
 FileBytes readFileBytes(const std::string& path,
                         const std::function<void(std::size_t bytesRead)>& progress) {
     FileBytes result;
+    // Only files and folders are read: a pipe would wait for a writer for ever and a device
+    // such as /dev/zero never ends.
+    std::error_code status;
+    const auto type = std::filesystem::status(path, status).type();
+    if (!status && type != std::filesystem::file_type::regular &&
+        type != std::filesystem::file_type::directory) {
+        result.error = EACCES;
+        return result;
+    }
     errno = 0;
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
                                                                &std::fclose);

@@ -25,7 +25,7 @@ struct TextFileContent {
 
 // A file's bytes, read in one pass; `error` is the system's error number (errno) of a failed
 // open or read, 0 when the whole file was read. After a read error, `bytes` holds what was
-// read before it.
+// read before it. Anything but a file or a folder (a pipe, a device) is refused (EACCES).
 struct FileBytes {
     std::string bytes;
     int error = 0;

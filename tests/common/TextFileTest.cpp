@@ -144,6 +144,7 @@ TEST(TextFile, ReadingFileBytes) {
         {"a missing file", (dir / "missing.txt").string(), "", ENOENT},
         {"a missing folder", (dir / "no" / "x.txt").string(), "", ENOENT},
         {"a folder", dir.string(), "", EISDIR},
+        {"a device is not read", "/dev/null", "", EACCES},
     };
     for (const auto& row : rows) {
         const FileBytes read = readFileBytes(row.path);
