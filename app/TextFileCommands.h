@@ -2,6 +2,7 @@
 // Open text, Save and Print: the three commands that work on text document windows, with the
 // main window's file dialogs OpenDialog1, SaveDialog1 and PrintDialog1.
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <memory>
 #include <string_view>
@@ -60,5 +61,5 @@ private:
     QFileDialog* OpenDialog1;
     QFileDialog* SaveDialog1;
     QPrinter* printer_ = nullptr;
-    QPrintDialog* PrintDialog1 = nullptr;
+    QPointer<QPrintDialog> PrintDialog1;  // a child of the main window, made on first use
 };
