@@ -165,6 +165,8 @@ private slots:
         const Seen seen = openGraphic(window, file(name));
         QVERIFY(!watchdog.fired());
         QCOMPARE(counter.shown > 0, windowShown);
+        QCOMPARE(seen.windowShown, windowShown);
+        if (windowShown) QCOMPARE(seen.picture, QSize(40, 30));  // what the window showed
         QCOMPARE(window.image()->picture().size(), QSize(40, 30));
     }
 

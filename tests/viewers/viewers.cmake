@@ -19,3 +19,4 @@ foreach(target picture_bitmap picture_icon picture_emf picture_wmf)
     set_tests_properties(ViewersFuzzReplay.${target} PROPERTIES TIMEOUT 120
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endforeach()
+orvan_qtest(ViewersShellTest orvan_ui_shell ${_viewers}/ShellTest.cpp)
