@@ -101,18 +101,6 @@ private slots:
         if (name == "lbProduct") QCOMPARE(label->text(), QString("Orvan"));
         if (name == "lbCredits") QVERIFY(label->text().contains("the Orvan developers"));
     }
-
-    void grabForReview() {
-        // Set ORVAN_GRAB_DIR to look at the box as drawn.
-        const QString dir = qEnvironmentVariable("ORVAN_GRAB_DIR");
-        if (dir.isEmpty()) QSKIP("ORVAN_GRAB_DIR not set");
-        AppContext app;
-        TfmAbout about(app);
-        about.timer()->stop();
-        about.Timer1Timer();
-        about.show();
-        QVERIFY(about.grab().save(dir + "/about.png"));
-    }
 };
 
 QTEST_MAIN(ViewersAboutTest)

@@ -125,18 +125,6 @@ private slots:
         QCOMPARE(help.currentPage().toString(), QString("qrc:/help/index.html"));
         help.hide();
     }
-
-    void grabForReview() {
-        // Set ORVAN_GRAB_DIR to look at the pages as shown.
-        const QString dir = qEnvironmentVariable("ORVAN_GRAB_DIR");
-        if (dir.isEmpty()) QSKIP("ORVAN_GRAB_DIR not set");
-        HelpViewer help;
-        for (int n : {0, 22, 42}) {
-            help.showContext(n);
-            QVERIFY(help.grab().save(QStringLiteral("%1/help-%2.png").arg(dir).arg(n)));
-        }
-        help.hide();
-    }
 };
 
 QTEST_MAIN(ViewersHelpTest)

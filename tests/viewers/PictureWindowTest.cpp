@@ -245,33 +245,6 @@ private slots:
         QCOMPARE(openGraphic(window, file("icon.ico")).picture, QSize(32, 32));
         QVERIFY(!watchdog.fired());
     }
-
-    void grabForReview() {
-        // Set ORVAN_GRAB_DIR to look at the window as drawn.
-        const QString dir = qEnvironmentVariable("ORVAN_GRAB_DIR");
-        if (dir.isEmpty()) QSKIP("ORVAN_GRAB_DIR not set");
-        AppContext app;
-        TfmShowPicture window(app);
-        for (const char* name : {"drawing.emf", "drawing.wmf", "tall.bmp"}) {
-            QImage image;
-            answerNextModal(
-                [&](QWidget* modal) {
-                    auto* dialog = qobject_cast<QFileDialog*>(modal);
-                    answerNextModal(
-                        [&](QWidget* shown) {
-                            QApplication::processEvents();
-                            image = shown->grab().toImage();
-                            shown->close();
-                        },
-                        dialog, 3000);
-                    dialog->findChild<QLineEdit*>("fileNameEdit")->setText(file(name));
-                    static_cast<QDialog*>(dialog)->accept();
-                },
-                nullptr, 3000);
-            window.openGraphic();
-            QVERIFY(image.save(dir + "/picture-" + QString(name) + ".png"));
-        }
-    }
 };
 
 QTEST_MAIN(ViewersPictureWindowTest)
