@@ -4,6 +4,7 @@
 // damaged file from leading it past the end of its records.
 #include <QElapsedTimer>
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
@@ -50,9 +51,67 @@ bool createsObject(std::uint16_t function) {
     }
 }
 
+// A device-independent bitmap inside a record: `bytes` bytes at `p`, colour table entries of
+// `entrySize` bytes. libwmf decodes it on the header's word; only plain (uncompressed)
+// bitmaps whose header, colours and pixel rows all lie inside the record pass.
+bool bitmapSound(const unsigned char* p, std::size_t bytes, std::size_t entrySize) {
+    if (bytes < 40) return false;
+    const std::uint32_t headerSize = readLe32(p);
+    const auto width = std::int32_t(readLe32(p + 4)), height = std::int32_t(readLe32(p + 8));
+    const std::uint16_t planes = readLe16(p + 12), bits = readLe16(p + 14);
+    const std::uint32_t compression = readLe32(p + 16), used = readLe32(p + 32);
+    if ((headerSize != 40 && headerSize != 108 && headerSize != 124) || headerSize > bytes)
+        return false;
+    if (planes != 1 ||
+        (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32))
+        return false;
+    if (compression != 0 && compression != 3) return false;  // no run-length decoding
+    // Top-down bitmaps (negative height) are not drawn by libwmf, and its reader sizes its
+    // buffers from the height: refuse them.
+    if (width <= 0 || height <= 0) return false;
+    const std::int64_t rows = height;
+    if (!pictureSizeAllowed(width, rows)) return false;
+    std::uint64_t colours = used;
+    if (bits <= 8) {
+        if (used > (1u << bits)) return false;
+        if (used == 0) colours = 1u << bits;
+    } else if (used > 256) {
+        return false;
+    }
+    const std::uint64_t masks = compression == 3 && headerSize == 40 ? 12 : 0;
+    const std::uint64_t stride = (std::uint64_t(width) * bits + 31) / 32 * 4;
+    const std::uint64_t needed =
+        headerSize + masks + colours * entrySize + stride * std::uint64_t(rows);
+    return needed <= bytes;
+}
+
+// The bitmap records: where the bitmap starts among the parameters (words) and the word that
+// says whether its colours are RGB entries or palette indices (-1: always RGB).
+struct BitmapRecord {
+    std::uint16_t function;
+    std::size_t bitmapWord;
+    int usageWord;
+};
+constexpr BitmapRecord kBitmapRecords[] = {
+    {0x0940, 8, -1},   // DIBBITBLT
+    {0x0B41, 10, -1},  // DIBSTRETCHBLT
+    {0x0F43, 11, 2},   // STRETCHDIB
+    {0x0D33, 9, 0},    // SETDIBTODEV
+    {0x0142, 2, 1},    // DIBCREATEPATTERNBRUSH
+};
+
 // Checks one record's parameters (`words` 16-bit words at `p`) against the counts inside.
 bool parametersSound(std::uint16_t function, const unsigned char* p, std::size_t words) {
     auto word = [p](std::size_t i) { return std::size_t(readLe16(p + 2 * i)); };
+    for (const BitmapRecord& record : kBitmapRecords) {
+        if (record.function != function) continue;
+        if (words <= record.bitmapWord) return false;
+        const std::size_t entry = record.usageWord >= 0 && std::size_t(record.usageWord) < words &&
+                                          word(std::size_t(record.usageWord)) == 1
+                                      ? 2
+                                      : 4;
+        return bitmapSound(p + 2 * record.bitmapWord, 2 * (words - record.bitmapWord), entry);
+    }
     switch (function) {
         case kPolygon:
         case kPolyline:
@@ -174,6 +233,7 @@ QByteArray convertToSvg(QByteArray& records, const WmfFacts& facts) {
         wmf_svg_t* device = WMF_SVG_GetData(api);
         device->out = wmf_stream_create(api, out);
         device->Description = const_cast<char*>("Orvan");
+        device->flags |= WMF_SVG_INLINE_IMAGES;  // bitmaps as data in the SVG, no files
         device->bbox = box;
         device->width = width;
         device->height = height;

@@ -135,6 +135,40 @@ private slots:
         QVERIFY(loadPictureData(bytes, PictureFormat(format)).isNull());
     }
 
+    // A bitmap inside a metafile: a sound one is drawn; a header that claims more than the
+    // record holds, or a kind libwmf would decode unchecked, refuses the file.
+    void metafileBitmaps_data() {
+        QTest::addColumn<int>("at");  // offset inside the bitmap header, -1: unchanged
+        QTest::addColumn<quint32>("value");
+        QTest::addColumn<int>("width");  // 4: a 32-bit field, 2: a 16-bit one
+        QTest::addColumn<bool>("loads");
+        QTest::newRow("sound bitmap") << -1 << 0u << 4 << true;
+        QTest::newRow("height beyond the pixel rows") << 8 << 3000u << 4 << false;
+        QTest::newRow("width beyond the pixel rows") << 4 << 40u << 4 << false;
+        QTest::newRow("width negative") << 4 << 0xFFFFFFFEu << 4 << false;
+        QTest::newRow("top-down (negative) height") << 8 << 0xFFFFFFFEu << 4 << false;
+        QTest::newRow("7 bits per pixel") << 14 << 7u << 2 << false;
+        QTest::newRow("8 bits: no room for 256 colours") << 14 << 8u << 2 << false;
+        QTest::newRow("run-length compressed") << 16 << 1u << 4 << false;
+        QTest::newRow("colour count beyond the bit depth") << 32 << 300u << 4 << false;
+        QTest::newRow("header size unknown") << 0 << 64u << 4 << false;
+    }
+    void metafileBitmaps() {
+        QFETCH(int, at);
+        QFETCH(quint32, value);
+        QFETCH(int, width);
+        QFETCH(bool, loads);
+        QByteArray wmf = sampleWmfWithBitmap();
+        if (at >= 0 && width == 4) putLe32(wmf, kSampleBitmapAt + at, value);
+        if (at >= 0 && width == 2) putLe16(wmf, kSampleBitmapAt + at, quint16(value));
+        const QImage image = loadWmfData(wmf);
+        QCOMPARE(!image.isNull(), loads);
+        if (loads) {
+            const QColor pixel = image.pixelColor(4, 4);  // the bitmap covers the margin too
+            QVERIFY2(pixel.red() > 180 && pixel.green() < 80, qPrintable(pixel.name()));
+        }
+    }
+
     void checkedLengthStopsAtTheEndRecord() {
         // Bytes after the end-of-file record are not handed to the converters.
         const QByteArray emf = sampleEmf() + QByteArray(40, 'x');

@@ -87,6 +87,32 @@ QByteArray sampleWmf(bool placeable) {
     return b + records;
 }
 
+QByteArray sampleWmfWithBitmap() {
+    // DIBSTRETCHBLT of a 2 x 2 24-bit bitmap, all red, over the frame 0..200 x 0..100.
+    QByteArray dib;
+    add32s(dib, {40, 2, 2});
+    add16(dib, 1);
+    add16(dib, 24);
+    add32s(dib, {0, 16, 0, 0, 0, 0});
+    for (int row = 0; row < 2; ++row) {
+        for (int px = 0; px < 2; ++px)
+            dib.append(char(kSampleRed.blue()))
+                .append(char(kSampleRed.green()))
+                .append(char(kSampleRed.red()));
+        dib.append(2, '\0');  // rows padded to 4 bytes
+    }
+    QByteArray record;
+    add32(record, quint32(3 + 10 + dib.size() / 2));
+    add16(record, 0x0B41);
+    for (quint16 v : {0x0020, 0x00CC, 2, 2, 0, 0, 100, 200, 0, 0}) add16(record, v);
+    record += dib;
+    QByteArray wmf = sampleWmf(true);
+    wmf.insert(wmf.size() - 6, record);  // before the end record
+    putLe32(wmf, 22 + 6, quint32((wmf.size() - 22) / 2));
+    putLe32(wmf, 22 + 12, quint32(record.size() / 2));
+    return wmf;
+}
+
 QImage samplePicture(int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::white);

@@ -8,6 +8,10 @@
 
 QByteArray sampleEmf();
 QByteArray sampleWmf(bool placeable = true);
+// The placeable sample with a bitmap record (DIBSTRETCHBLT) that covers the whole frame;
+// its bitmap header starts at kSampleBitmapAt.
+QByteArray sampleWmfWithBitmap();
+inline constexpr int kSampleBitmapAt = 22 + 18 + 56 + 6 + 20;  // headers, 5 records, own
 // A plain picture of that size, for the bitmap and icon files.
 QImage samplePicture(int width, int height);
 bool writeFile(const QString& path, const QByteArray& bytes);
