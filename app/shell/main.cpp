@@ -6,18 +6,13 @@
 
 #include "app/shell/Splash.h"
 #include "app/shell/fmX1.h"
-#if __has_include("app/viewers/Translations.h")
 #include "app/viewers/Translations.h"
-#define ORVAN_HAVE_TRANSLATIONS 1
-#endif
 #include "common/NumberText.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Orvan-6.4");
-#ifdef ORVAN_HAVE_TRANSLATIONS
     installTranslations(application);
-#endif
     // Numbers are read and written with the user's decimal separator (a point is always
     // accepted as well).
     const QString point = QLocale::system().decimalPoint();
