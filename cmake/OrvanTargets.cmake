@@ -21,6 +21,8 @@ function(orvan_qtest name uilib)
     add_executable(${name} ${ARGN})
     target_link_libraries(${name} PRIVATE ${uilib} orvan_testkit Qt6::Test)
     add_test(NAME ${name} COMMAND ${name})
-    set_tests_properties(${name} PROPERTIES TIMEOUT 300
+    # The label "window" marks the tests that may lose a race with a loaded machine: only
+    # they are retried (scripts/test).
+    set_tests_properties(${name} PROPERTIES TIMEOUT 300 LABELS window
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
 endfunction()
