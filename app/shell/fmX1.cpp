@@ -201,35 +201,42 @@ QDockWidget* TfmForm1::makeDock(const QString& caption, const QString& name, QWi
                       QDockWidget::DockWidgetVerticalTitleBar);
     dock->setAllowedAreas(Qt::AllDockWidgetAreas);
     dock->toggleViewAction()->setVisible(false);  // neither bar can be closed
-    connect(dock, &QDockWidget::dockLocationChanged, this, [this, dock] { fitBar(dock); });
-    connect(dock, &QDockWidget::topLevelChanged, this, [this, dock] { fitBar(dock); });
+    connect(dock, &QDockWidget::dockLocationChanged, this, &TfmForm1::fitBars);
+    connect(dock, &QDockWidget::topLevelChanged, this, &TfmForm1::fitBars);
     return dock;
 }
 
 // Lays a bar out for where its dock now is, with the dock's grip across the bar, and gives
 // the dock the bar's own size: a column as wide as the bar, a row or a floating window as
-// high as the bar.
-void TfmForm1::fitBar(QDockWidget* dock) {
-    const Qt::DockWidgetArea area = dockWidgetArea(dock);
-    const bool column =
-        !dock->isFloating() && (area == Qt::LeftDockWidgetArea || area == Qt::RightDockWidgetArea);
-    if (dock == toolDock_) {
-        toolBar_->setOrientation(column ? Qt::Vertical : Qt::Horizontal);
-    } else {
-        menuBar_->setVisible(!column);
-        menuColumn_->setVisible(column);
-        menuColumn_->setOpensLeft(area == Qt::RightDockWidgetArea);
+// high as the bar. The other bar is fitted again too, as it may have taken the space freed.
+void TfmForm1::fitBars() {
+    for (QDockWidget* dock : {menuDock_, toolDock_}) {
+        if (!dock) continue;
+        const Qt::DockWidgetArea area = dockWidgetArea(dock);
+        const bool column = !dock->isFloating() &&
+                            (area == Qt::LeftDockWidgetArea || area == Qt::RightDockWidgetArea);
+        if (dock == toolDock_) {
+            toolBar_->setOrientation(column ? Qt::Vertical : Qt::Horizontal);
+        } else {
+            menuBar_->setVisible(!column);
+            menuColumn_->setVisible(column);
+            menuColumn_->setOpensLeft(area == Qt::RightDockWidgetArea);
+        }
+        QDockWidget::DockWidgetFeatures features = dock->features();
+        // Floating, the grip is a title bar with the caption (the frame is the dock's own).
+        features.setFlag(QDockWidget::DockWidgetVerticalTitleBar, !column && !dock->isFloating());
+        dock->setFeatures(features);
+        // The sizes below are of the bar as it is shown now.
+        if (QLayout* layout = dock->widget()->layout()) layout->activate();
+        // Requests below the dock's minimum (its grip) are raised to it.
+        const QSize bar = dock->widget()->sizeHint();
+        if (dock->isFloating())
+            dock->resize(dock->sizeHint());
+        else if (column)
+            resizeDocks({dock}, {bar.width()}, Qt::Horizontal);
+        else
+            resizeDocks({dock}, {bar.height()}, Qt::Vertical);
     }
-    QDockWidget::DockWidgetFeatures features = dock->features();
-    features.setFlag(QDockWidget::DockWidgetVerticalTitleBar, !column);
-    dock->setFeatures(features);
-    const QSize hint = dock->sizeHint();
-    if (dock->isFloating())
-        dock->resize(hint);
-    else if (column)
-        resizeDocks({dock}, {hint.width()}, Qt::Horizontal);
-    else
-        resizeDocks({dock}, {hint.height()}, Qt::Vertical);
 }
 
 void TfmForm1::buildToolBar() {

@@ -54,7 +54,7 @@ private:
     void buildMainMenu();
     void buildToolBar();
     QDockWidget* makeDock(const QString& caption, const QString& name, QWidget* bar);
-    void fitBar(QDockWidget* dock);
+    void fitBars();
     void fillMenu(QMenu* menu, const std::vector<MenuItem>& items, bool withShortcuts);
     void bindCommands();
     void addKeyboardCommands();

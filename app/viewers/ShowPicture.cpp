@@ -86,8 +86,9 @@ void TfmShowPicture::showEvent(QShowEvent* event) {
 }
 
 bool TfmShowPicture::event(QEvent* event) {
-    if (framePending_ && (event->type() == QEvent::Move || event->type() == QEvent::Resize) &&
-        frameGeometry().size() != geometry().size()) {
+    // The frame becomes known at some event after the window is mapped (on X11, by the time
+    // it is activated).
+    if (framePending_ && isVisible() && frameGeometry().size() != geometry().size()) {
         framePending_ = false;
         fitOuterSize();
     }

@@ -348,6 +348,37 @@ private slots:
         QCOMPARE(after, captions);
     }
 
+    // Each bar at each edge and floating: a column at the sides, a row elsewhere, never a tab,
+    // floating no larger than its own size.
+    void barsTakeTheirEdgesOrientation_data() {
+        QTest::addColumn<int>("area");  // 0: floating
+        QTest::addColumn<bool>("column");
+        QTest::newRow("left") << int(Qt::LeftDockWidgetArea) << true;
+        QTest::newRow("right") << int(Qt::RightDockWidgetArea) << true;
+        QTest::newRow("bottom") << int(Qt::BottomDockWidgetArea) << false;
+        QTest::newRow("top") << int(Qt::TopDockWidgetArea) << false;
+        QTest::newRow("floating") << 0 << false;
+    }
+    void barsTakeTheirEdgesOrientation() {
+        QFETCH(int, area);
+        QFETCH(bool, column);
+        for (QDockWidget* dock : {window_->toolDock(), window_->menuDock()}) {
+            if (area)
+                window_->addDockWidget(Qt::DockWidgetArea(area), dock);
+            else
+                dock->setFloating(true);
+            QCOMPARE(dock->isFloating(), area == 0);
+        }
+        QCOMPARE(window_->toolBar()->orientation(), column ? Qt::Vertical : Qt::Horizontal);
+        QCOMPARE(window_->menuColumn()->isVisible(), column);
+        QCOMPARE(window_->mainMenuBar()->isVisible(), !column);
+        QVERIFY(window_->tabifiedDockWidgets(window_->menuDock()).isEmpty());
+        QVERIFY(!(window_->dockOptions() & QMainWindow::AllowTabbedDocks));
+        if (area == 0)
+            for (QDockWidget* dock : {window_->toolDock(), window_->menuDock()})
+                QCOMPARE(dock->size(), dock->sizeHint());
+    }
+
     void ctrlF4ClosesTheActiveWindow() {
         DocumentArea* area = window_->documents();
         for (int i = 0; i < 3; ++i) area->publishReport(reportTitle, {"line"});
