@@ -1,8 +1,13 @@
 #include "app/DocumentArea.h"
 
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QStyle>
+#include <QStyleOptionTitleBar>
+#include <algorithm>
 
 #include "app/AppContext.h"
 #include "app/fmMemo.h"
@@ -17,10 +22,14 @@ TForm1* DocumentArea::createDocument(const TitlePattern& title) {
     auto* document = new TForm1(app_);
     QMdiSubWindow* sub = addSubWindow(document);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    // The window menu's items carry the platform's close keys in every window at once, which
+    // makes them ambiguous; Ctrl+F4 belongs to the main window.
+    if (QMenu* menu = sub->systemMenu())
+        for (QAction* action : menu->actions()) action->setShortcutContext(Qt::WidgetShortcut);
     ++WindowNumber;
     document->setWindowTitle(title(WindowNumber));
     // Each new window a title-bar height down and right from the previous one.
-    const int step = style()->pixelMetric(QStyle::PM_TitleBarHeight) + 4;
+    const int step = cascadeStep();
     const QSize area = viewport()->size();
     QSize size(std::max(300, area.width() * 3 / 4), std::max(200, area.height() * 3 / 4));
     int offset = step * placementStep_;
@@ -58,8 +67,32 @@ QList<TForm1*> DocumentArea::documents() const {
     return out;
 }
 
+int DocumentArea::cascadeStep() const {
+    QStyleOptionTitleBar option;
+    option.initFrom(this);
+    const int title = style()->pixelMetric(QStyle::PM_TitleBarHeight, &option, this);
+    const int frame = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, this);
+    return title + frame;
+}
+
 void DocumentArea::cascadeDocuments() {
-    if (!subWindowList().isEmpty()) cascadeSubWindows();
+    auto subs = subWindowList(QMdiArea::CreationOrder);
+    if (subs.isEmpty()) return;
+    QMdiSubWindow* active = activeSubWindow();
+    if (active && subs.removeOne(active)) subs.push_back(active);
+    const QSize area = viewport()->size();
+    const int step = std::max(1, cascadeStep());
+    // Offsets start again at the top-left once a window would lose half the client area.
+    const int levels = std::max(1, std::min(area.width(), area.height()) / 2 / step + 1);
+    for (int i = 0; i < static_cast<int>(subs.size()); ++i) {
+        const int offset = (i % levels) * step;
+        QMdiSubWindow* sub = subs[i];
+        if (sub->isMaximized() || sub->isMinimized()) sub->showNormal();
+        sub->setGeometry(offset, offset, std::max(1, area.width() - offset),
+                         std::max(1, area.height() - offset));
+        sub->raise();
+    }
+    if (active) setActiveSubWindow(active);
 }
 
 void DocumentArea::tileDocuments() {
@@ -82,4 +115,21 @@ void DocumentArea::nextDocument() {
 
 void DocumentArea::previousDocument() {
     if (!subWindowList().isEmpty()) activatePreviousSubWindow();
+}
+
+void DocumentArea::closeActiveDocument() {
+    if (QMdiSubWindow* sub = activeSubWindow()) sub->close();
+}
+
+void DocumentArea::paintEvent(QPaintEvent* event) {
+    // QMdiArea fills each exposed rectangle with the brush, which restarts an object-mode
+    // gradient in every rectangle; filling the whole viewport under a clip keeps it whole.
+    QPainter painter(viewport());
+    painter.setClipRegion(event->region());
+    painter.fillRect(viewport()->rect(), background());
+}
+
+void DocumentArea::scrollContentsBy(int dx, int dy) {
+    QMdiArea::scrollContentsBy(dx, dy);
+    viewport()->update();  // the background does not scroll with the windows
 }

@@ -32,13 +32,24 @@ public:
     QList<TForm1*> documents() const;
 
     // The window commands; each does nothing without windows.
+    // Cascade: each window offset one cascade step down and right from the previous one and
+    // reaching the bottom-right corner of the client area, the active one last and on top.
     void cascadeDocuments();
     void tileDocuments();  // full-width windows stacked top to bottom
     void nextDocument();
     void previousDocument();
+    void closeActiveDocument();
+
+    // The offset between two cascaded windows: one title bar, so that every title shows.
+    int cascadeStep() const;
 
 signals:
     void documentCreated(TForm1* document);
+
+protected:
+    // The background is one gradient over the whole viewport, whatever part is repainted.
+    void paintEvent(QPaintEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
 
 private:
     AppContext& app_;

@@ -4,8 +4,10 @@
 #include <QFile>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <algorithm>
 
 // The pages are compiled into a static library: nothing else refers to them, so the linker
 // would leave them out of the program unless they are registered here.
@@ -15,14 +17,16 @@ static void registerHelpPages() {
 
 namespace {
 const QString kContents = QStringLiteral("qrc:/help/index.html");
-}
+constexpr int kMinimumWidth = 360;  // pixels: a page still reads at this width
+constexpr QSize kFirstSize(720, 560);
+}  // namespace
 
 HelpViewer::HelpViewer(QWidget* parent) : QDialog(parent), home_(parent) {
     registerHelpPages();
     setObjectName("helpViewer");
     setWindowTitle(tr("Orvan Help"));
     setModal(false);
-    resize(720, 560);
+    resize(kFirstSize);
     browser_ = new QTextBrowser(this);
     browser_->setObjectName("helpBrowser");
     browser_->setOpenLinks(true);
@@ -77,11 +81,48 @@ void HelpViewer::open(const QString& page) {
     // dialog it goes back to its first owner.
     QWidget* modal = QApplication::activeModalWidget();
     QWidget* owner = modal && modal != this ? modal : home_.data();
-    if (owner && parentWidget() != owner) setParent(owner, windowFlags() | Qt::Dialog);
+    if (owner && parentWidget() != owner) {
+        setParent(owner, windowFlags() | Qt::Dialog);
+        if (owner != home_) placeBeside(owner);  // the dialog stays readable beside the help
+    }
     browser_->setSource(QUrl(page));
     show();
     raise();
     activateWindow();
+}
+
+QRect HelpViewer::besideRect(const QRect& dialog, const QSize& wanted, const QRect& screen,
+                             int minWidth) {
+    const int rightRoom = screen.right() - dialog.right();
+    const int leftRoom = dialog.left() - screen.left();
+    int width = wanted.width();
+    bool right = true;
+    if (rightRoom >= width) {
+        right = true;
+    } else if (leftRoom >= width) {
+        right = false;
+    } else {
+        right = rightRoom >= leftRoom;
+        width = std::max(minWidth, right ? rightRoom : leftRoom);
+    }
+    const int x = right ? std::min(dialog.right() + 1, screen.right() + 1 - width)
+                        : std::max(dialog.left() - width, screen.left());
+    const int height = std::min(wanted.height(), screen.height());
+    const int y = std::clamp(dialog.top(), screen.top(), screen.bottom() + 1 - height);
+    return {x, y, width, height};
+}
+
+void HelpViewer::placeBeside(const QWidget* dialog) {
+    const QScreen* screen = dialog->screen() ? dialog->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    // The window manager's frame is known once the viewer has been shown.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    // Narrowed beside one dialog, it takes its own width again beside the next.
+    const QSize wanted(std::max(width(), kFirstSize.width()), height());
+    const QRect outer = besideRect(dialog->frameGeometry(), wanted + frame,
+                                   screen->availableGeometry(), kMinimumWidth + frame.width());
+    resize(outer.size() - frame);
+    move(outer.topLeft());
 }
 
 QUrl HelpViewer::currentPage() const {

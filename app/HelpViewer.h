@@ -23,8 +23,15 @@ public:
     QUrl currentPage() const;
     QTextBrowser* browser() const { return browser_; }
 
+    // Where the viewer's outer frame goes beside a dialog's outer frame on a screen: right of
+    // it, else left of it, else narrowed to the wider side (down to `minWidth`); level with
+    // its top as far as the screen allows.
+    static QRect besideRect(const QRect& dialog, const QSize& wanted, const QRect& screen,
+                            int minWidth);
+
 private:
     void open(const QString& page);
+    void placeBeside(const QWidget* dialog);
     QTextBrowser* browser_;
     QPointer<QWidget> home_;  // the owner given at creation
 };

@@ -3,17 +3,20 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDockWidget>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QRadialGradient>
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 #include "app/DocumentArea.h"
 #include "app/HelpViewer.h"
 #include "app/TextFileCommands.h"
 #include "app/shell/Icons.h"
+#include "app/shell/MenuColumn.h"
 #include "app/viewers/About.h"
 #include "app/viewers/ShowPicture.h"
 #include "correction/fmCorrection.h"
@@ -51,18 +54,23 @@ TfmForm1::TfmForm1(QWidget* parent) : QMainWindow(parent) {
     bindCommands();
     buildMainMenu();
     buildToolBar();
+    addKeyboardCommands();
     statusBar()->setObjectName("StatusBar1");
     statusBar()->setSizeGripEnabled(true);
     qApp->installEventFilter(this);
 
-    resize(577, 358);
+    resize(kRestoredSize);
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
 
-TfmForm1::~TfmForm1() { qApp->removeEventFilter(this); }
+TfmForm1::~TfmForm1() {
+    qApp->removeEventFilter(this);
+}
 
-int TfmForm1::windowNumber() const { return documents_->windowNumber(); }
+int TfmForm1::windowNumber() const {
+    return documents_->windowNumber();
+}
 
 void TfmForm1::createWindows() {
     // The start-up order; each window lives, hidden, until the program ends.
@@ -156,12 +164,29 @@ void TfmForm1::buildMainMenu() {
     menuBar_ = new QMenuBar;
     menuBar_->setObjectName("MainMenu1");
     menuBar_->setNativeMenuBar(false);
+    // Narrower than its menus it shows the rest behind its extension button, rather than
+    // holding the main window wider than its restored size.
+    menuBar_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    QList<QMenu*> menus;
     for (const MenuItem& top : mainMenu()) {
         QMenu* menu = menuBar_->addMenu(tr(top.caption, top.name));
         menu->setObjectName(top.name);
         fillMenu(menu, top.children, true);
+        menus.push_back(menu);
     }
-    menuDock_ = makeDock(tr("Menu Bar"), "MenuBarDock", menuBar_);
+    // A row at the top and bottom edges and when floating, a column at the side edges.
+    auto* holder = new QWidget;
+    holder->setObjectName("MenuHolder");
+    auto* layout = new QVBoxLayout(holder);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(menuBar_);
+    menuColumn_ = new MenuColumn(menus, holder);
+    menuColumn_->hide();
+    layout->addWidget(menuColumn_);
+    // The bars share an edge in rows or columns, never as tabs.
+    setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowNestedDocks);
+    menuDock_ = makeDock(tr("Menu Bar"), "MenuBarDock", holder);
     addDockWidget(Qt::TopDockWidgetArea, menuDock_);
 }
 
@@ -176,7 +201,42 @@ QDockWidget* TfmForm1::makeDock(const QString& caption, const QString& name, QWi
                       QDockWidget::DockWidgetVerticalTitleBar);
     dock->setAllowedAreas(Qt::AllDockWidgetAreas);
     dock->toggleViewAction()->setVisible(false);  // neither bar can be closed
+    connect(dock, &QDockWidget::dockLocationChanged, this, &TfmForm1::fitBars);
+    connect(dock, &QDockWidget::topLevelChanged, this, &TfmForm1::fitBars);
     return dock;
+}
+
+// Lays a bar out for where its dock now is, with the dock's grip across the bar, and gives
+// the dock the bar's own size: a column as wide as the bar, a row or a floating window as
+// high as the bar. The other bar is fitted again too, as it may have taken the space freed.
+void TfmForm1::fitBars() {
+    for (QDockWidget* dock : {menuDock_, toolDock_}) {
+        if (!dock) continue;
+        const Qt::DockWidgetArea area = dockWidgetArea(dock);
+        const bool column = !dock->isFloating() &&
+                            (area == Qt::LeftDockWidgetArea || area == Qt::RightDockWidgetArea);
+        if (dock == toolDock_) {
+            toolBar_->setOrientation(column ? Qt::Vertical : Qt::Horizontal);
+        } else {
+            menuBar_->setVisible(!column);
+            menuColumn_->setVisible(column);
+            menuColumn_->setOpensLeft(area == Qt::RightDockWidgetArea);
+        }
+        QDockWidget::DockWidgetFeatures features = dock->features();
+        // Floating, the grip is a title bar with the caption (the frame is the dock's own).
+        features.setFlag(QDockWidget::DockWidgetVerticalTitleBar, !column && !dock->isFloating());
+        dock->setFeatures(features);
+        // The sizes below are of the bar as it is shown now.
+        if (QLayout* layout = dock->widget()->layout()) layout->activate();
+        // Requests below the dock's minimum (its grip) are raised to it.
+        const QSize bar = dock->widget()->sizeHint();
+        if (dock->isFloating())
+            dock->resize(dock->sizeHint());
+        else if (column)
+            resizeDocks({dock}, {bar.width()}, Qt::Horizontal);
+        else
+            resizeDocks({dock}, {bar.height()}, Qt::Vertical);
+    }
 }
 
 void TfmForm1::buildToolBar() {
@@ -203,6 +263,57 @@ void TfmForm1::buildToolBar() {
     setContextMenuPolicy(Qt::DefaultContextMenu);
 }
 
+// Keys outside the command table: F10 opens the first menu (the arrows then move through the
+// menus), Ctrl+F4 closes the active text window.
+void TfmForm1::addKeyboardCommands() {
+    auto* menuKey = new QAction(this);
+    menuKey->setObjectName("MenuKey");
+    menuKey->setShortcut(Qt::Key_F10);
+    connect(menuKey, &QAction::triggered, this, &TfmForm1::openFirstMenu);
+    addAction(menuKey);
+    auto* closeWindow = new QAction(this);
+    closeWindow->setObjectName("CloseWindowKey");
+    closeWindow->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
+    connect(closeWindow, &QAction::triggered, documents_, &DocumentArea::closeActiveDocument);
+    addAction(closeWindow);
+}
+
+void TfmForm1::openFirstMenu() {
+    const QList<QAction*> menus = menuBar_->actions();
+    if (menus.isEmpty() || QApplication::activePopupWidget()) return;
+    if (menuColumn_->isVisible())
+        menuColumn_->popUp(0);
+    else
+        menuBar_->setActiveAction(menus.first());
+}
+
+bool TfmForm1::isOwnWindow(const QWidget* widget) const {
+    const QWidget* window = widget ? widget->window() : nullptr;
+    return window && (window == this || window == menuDock_ || window == toolDock_);
+}
+
+// Alt pressed and released with nothing between opens the first menu; the style's own Alt
+// handling is off on this platform.
+void TfmForm1::watchAltAlone(QObject* watched, QEvent* event) {
+    if (!watched->isWidgetType()) return;  // the same key reaches the widget next
+    const QEvent::Type type = event->type();
+    if (type == QEvent::MouseButtonPress || type == QEvent::FocusOut) {
+        altAlone_ = false;
+        return;
+    }
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->isAutoRepeat()) return;
+    const bool alt = key->key() == Qt::Key_Alt && !(key->modifiers() & ~Qt::AltModifier);
+    if (type == QEvent::KeyPress) {
+        altAlone_ = alt;
+    } else if (alt && altAlone_) {
+        altAlone_ = false;
+        if (isOwnWindow(qobject_cast<QWidget*>(watched)) && !QApplication::activeModalWidget())
+            openFirstMenu();
+    }
+}
+
 QMenu* TfmForm1::buildContextMenu(QWidget* parent) {
     auto* menu = new QMenu(parent);
     menu->setObjectName("PopupMenu1");
@@ -217,13 +328,15 @@ void TfmForm1::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 bool TfmForm1::eventFilter(QObject* watched, QEvent* event) {
+    watchAltAlone(watched, event);
     // The status bar shows the long hint of the control under the mouse and is cleared over
     // a control without one (Qt shows status tips itself, but never clears them).
     if (event->type() == QEvent::Enter) {
         auto* widget = qobject_cast<QWidget*>(watched);
         if (widget && widget->window() == this) {
             QString tip = widget->statusTip();
-            if (auto* button = qobject_cast<QToolButton*>(widget); button && button->defaultAction())
+            if (auto* button = qobject_cast<QToolButton*>(widget);
+                button && button->defaultAction())
                 tip = button->defaultAction()->statusTip();
             if (tip.isEmpty()) statusBar()->clearMessage();
         }

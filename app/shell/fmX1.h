@@ -11,6 +11,7 @@
 
 class DocumentArea;
 class HelpViewer;
+class MenuColumn;
 class QDockWidget;
 class QMenuBar;
 class QToolBar;
@@ -37,9 +38,13 @@ public:
     QDockWidget* menuDock() const { return menuDock_; }
     QDockWidget* toolDock() const { return toolDock_; }
     QMenuBar* mainMenuBar() const { return menuBar_; }
+    MenuColumn* menuColumn() const { return menuColumn_; }
 
     // A new context menu PopupMenu1 (deleted with `parent`).
     QMenu* buildContextMenu(QWidget* parent);
+
+    // The restored (not maximized) size.
+    static constexpr QSize kRestoredSize{577, 358};
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -49,8 +54,14 @@ private:
     void buildMainMenu();
     void buildToolBar();
     QDockWidget* makeDock(const QString& caption, const QString& name, QWidget* bar);
+    void fitBars();
     void fillMenu(QMenu* menu, const std::vector<MenuItem>& items, bool withShortcuts);
     void bindCommands();
+    void addKeyboardCommands();
+    // Opens the first menu of the main menu, as F10 and Alt alone do.
+    void openFirstMenu();
+    bool isOwnWindow(const QWidget* widget) const;
+    void watchAltAlone(QObject* watched, QEvent* event);
     template <class Window>
     void showModal();
 
@@ -59,8 +70,10 @@ private:
     HelpViewer* help_;
     TextFileCommands* textFiles_ = nullptr;
     QMenuBar* menuBar_ = nullptr;
+    MenuColumn* menuColumn_ = nullptr;
     QDockWidget* menuDock_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     QDockWidget* toolDock_ = nullptr;
     std::map<Command, std::function<void()>> handlers_;
+    bool altAlone_ = false;  // Alt is down and nothing else was pressed since
 };

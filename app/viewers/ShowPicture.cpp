@@ -86,6 +86,12 @@ void TfmShowPicture::showEvent(QShowEvent* event) {
 }
 
 bool TfmShowPicture::event(QEvent* event) {
+    // The frame becomes known at some event after the window is mapped (on X11, by the time
+    // it is activated).
+    if (framePending_ && isVisible() && frameGeometry().size() != geometry().size()) {
+        framePending_ = false;
+        fitOuterSize();
+    }
     if (event->type() == QEvent::WindowActivate) {
         if (loadOnActivate_) FormActivate();
         loadOnActivate_ = false;
@@ -98,12 +104,18 @@ bool TfmShowPicture::event(QEvent* event) {
 void TfmShowPicture::placeFirstTime() {
     if (placed_) return;
     placed_ = true;
-    // The outer size counts the frame, which is known only once the window is shown.
+    fitOuterSize();
+    // Under a window manager the frame comes after the window is mapped; the size is set
+    // again when it is known.
+    framePending_ = frameGeometry().size() == geometry().size();
+}
+
+void TfmShowPicture::fitOuterSize() {
     const QSize frame = frameGeometry().size() - geometry().size();
     resize(kFirstOuterSize - frame);
     QScreen* where = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (where) {
-        QRect outer = frameGeometry();
+        QRect outer(frameGeometry().topLeft(), kFirstOuterSize);
         outer.moveCenter(where->availableGeometry().center());
         move(outer.topLeft());
     }

@@ -49,11 +49,14 @@ protected:
 
 private:
     void placeFirstTime();
+    // Sets the outer size and centres the window once its frame is known.
+    void fitOuterSize();
 
     PictureOpenDialog* OpenPictureDialog1;
     QScrollArea* scroll_;
     PictureArea* Image;
     bool chosen_ = false;
     bool placed_ = false;
+    bool framePending_ = false;  // shown, but the window manager has not framed it yet
     bool loadOnActivate_ = true;
 };

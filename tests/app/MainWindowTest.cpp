@@ -4,6 +4,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
 #include <QtTest>
@@ -12,12 +13,15 @@
 #include "app/DocumentArea.h"
 #include "app/fmMemo.h"
 #include "app/shell/CommandTable.h"
+#include "app/shell/MenuColumn.h"
 #include "app/shell/Splash.h"
 #include "app/shell/fmX1.h"
 
 namespace {
 
-QString reportTitle(int n) { return QString("Window №%1. Proportioning concrete mixture").arg(n); }
+QString reportTitle(int n) {
+    return QString("Window №%1. Proportioning concrete mixture").arg(n);
+}
 
 QStringList actionCaptions(const QMenu* menu) {
     QStringList captions;
@@ -51,7 +55,8 @@ private slots:
             {"TfmBNS", "fmBNS", "Data for proportioning concrete mixture"},
             {"TF_W", "F_W", "Properties of concrete"},
             {"Teconomy", "economy", "Technological decisions for decreasing of cement content"},
-            {"TVubor_Econ", "Vubor_Econ", "Technological decisions for decreasing of cement content"},
+            {"TVubor_Econ", "Vubor_Econ",
+             "Technological decisions for decreasing of cement content"},
             {"TfmTVO", "fmTVO", "Initial data for steam curing"},
             {"Tcorrection", "correction", "Correction concrete mixture"},
             {"TfmPeriod_Analiz1", "fmPeriod_Analiz1",
@@ -87,12 +92,13 @@ private slots:
         QStringList tops;
         for (QAction* a : menus) tops << a->text();
         // The first is translated to "File" by the interface-language table.
-        QCOMPARE(tops.mid(1), QStringList({"Window", "Proportioning concrete mixture",
-                                           "Correction concrete mixture", "Statistical control",
-                                           "   Help"}));
+        QCOMPARE(tops.mid(1),
+                 QStringList({"Window", "Proportioning concrete mixture",
+                              "Correction concrete mixture", "Statistical control", "   Help"}));
         QVERIFY(tops[0] == "File" || tops[0] == QString::fromUtf8("  Файл"));
-        QCOMPARE(actionCaptions(menus[0]->menu()),
-                 QStringList({"Open text...", "Open graphic...", "Save...", "Print...", "-", "Close"}));
+        QCOMPARE(
+            actionCaptions(menus[0]->menu()),
+            QStringList({"Open text...", "Open graphic...", "Save...", "Print...", "-", "Close"}));
         QCOMPARE(actionCaptions(menus[1]->menu()),
                  QStringList({"Cascade", "Tile", "-", "Next", "Previous"}));
         QCOMPARE(actionCaptions(menus[2]->menu()),
@@ -102,21 +108,29 @@ private slots:
                               "in depending on aggregates grading and humidity..."}));
         QCOMPARE(actionCaptions(menus[4]->menu()),
                  QStringList({"Analyzed period...", "Controllable period..."}));
-        QCOMPARE(actionCaptions(menus[5]->menu()), QStringList({"Orvan Help", "-", "About program..."}));
+        QCOMPARE(actionCaptions(menus[5]->menu()),
+                 QStringList({"Orvan Help", "-", "About program..."}));
 
         struct Row {
             const char* caption;
             const char* shortcut;
-        } rows[] = {{"Open text...", "Ctrl+N"},   {"Open graphic...", "Ctrl+G"},
-                    {"Save...", "Ctrl+S"},        {"Print...", "Ctrl+P"},
-                    {"Close", ""},                {"Cascade", ""},
-                    {"Tile", ""},                 {"Next", "Ctrl+F1"},
-                    {"Previous", "Ctrl+F2"},      {"New mixture...", "Ctrl+Alt+A"},
+        } rows[] = {{"Open text...", "Ctrl+N"},
+                    {"Open graphic...", "Ctrl+G"},
+                    {"Save...", "Ctrl+S"},
+                    {"Print...", "Ctrl+P"},
+                    {"Close", ""},
+                    {"Cascade", ""},
+                    {"Tile", ""},
+                    {"Next", "Ctrl+F1"},
+                    {"Previous", "Ctrl+F2"},
+                    {"New mixture...", "Ctrl+Alt+A"},
                     {"Options for proportioning...", ""},
                     {"in depending on concrete strength...", "Ctrl+Alt+B"},
                     {"in depending on aggregates grading and humidity...", "Ctrl+Alt+C"},
-                    {"Analyzed period...", "Ctrl+Alt+D"}, {"Controllable period...", "Ctrl+Alt+E"},
-                    {"Orvan Help", "F1"},          {"About program...", ""}};
+                    {"Analyzed period...", "Ctrl+Alt+D"},
+                    {"Controllable period...", "Ctrl+Alt+E"},
+                    {"Orvan Help", "F1"},
+                    {"About program...", ""}};
         QMap<QString, QAction*> byCaption;
         for (QAction* top : menus)
             for (QAction* a : top->menu()->actions()) byCaption[a->text()] = a;
@@ -131,10 +145,10 @@ private slots:
 
     void contextMenuHasTheSameItemsEverywhere() {
         QMenu* menu = window_->buildContextMenu(window_);
-        QCOMPARE(actionCaptions(menu), QStringList({"Open text...", "Open graphic...", "-",
-                                                    "Proportioning concrete mixture", "-",
-                                                    "Correction concrete mixture", "-",
-                                                    "Statistical control"}));
+        QCOMPARE(
+            actionCaptions(menu),
+            QStringList({"Open text...", "Open graphic...", "-", "Proportioning concrete mixture",
+                         "-", "Correction concrete mixture", "-", "Statistical control"}));
         const auto actions = menu->actions();
         QCOMPARE(actionCaptions(actions[3]->menu()),
                  QStringList({"New mixture...", "Options for proportioning..."}));
@@ -154,18 +168,21 @@ private slots:
         QVERIFY(!(window_->toolDock()->features() & QDockWidget::DockWidgetClosable));
         QStringList layout;
         for (QAction* a : bar->actions()) layout << (a->isSeparator() ? "-" : a->toolTip());
-        QCOMPARE(layout, QStringList({"Open text", "Open graphic", "-", "Save", "-",
-                                      "Proportioning concrete mixture", "-",
-                                      "Correction concrete mixture in depending on concrete strength",
-                                      "Correction concrete mixture in depending on aggregates grading and humidity",
-                                      "-", "Statistical control. Analyzed period", "-",
-                                      "Statistical control. Controllable period"}));
+        QCOMPARE(
+            layout,
+            QStringList(
+                {"Open text", "Open graphic", "-", "Save", "-", "Proportioning concrete mixture",
+                 "-", "Correction concrete mixture in depending on concrete strength",
+                 "Correction concrete mixture in depending on aggregates grading and humidity", "-",
+                 "Statistical control. Analyzed period", "-",
+                 "Statistical control. Controllable period"}));
         QStringList longHints;
         for (QAction* a : bar->actions())
             if (!a->isSeparator()) longHints << a->statusTip();
         QCOMPARE(longHints[0], QString("Open text file (*.txt)"));
         QCOMPARE(longHints[1], QString(" Open graphic file"));  // the long part keeps its blank
-        QCOMPARE(longHints[7], QString("Statistical control of concrete strength. Conrollable period"));
+        QCOMPARE(longHints[7],
+                 QString("Statistical control of concrete strength. Conrollable period"));
         for (QAction* a : bar->actions()) QVERIFY(a->isSeparator() || !a->icon().isNull());
     }
 
@@ -232,6 +249,156 @@ private slots:
         QCOMPARE(y, viewport.height());
     }
 
+    // Which window is active before Cascade; it ends last, on top, with the largest offset.
+    void cascadeKeepsWindowsReadable_data() {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("active");
+        QTest::addColumn<bool>("maximized");
+        QTest::newRow("one window") << 1 << 0 << false;
+        QTest::newRow("three, the newest active") << 3 << 2 << false;
+        QTest::newRow("three, the first active") << 3 << 0 << false;
+        QTest::newRow("three, the middle one maximized") << 3 << 1 << true;
+    }
+    void cascadeKeepsWindowsReadable() {
+        QFETCH(int, count);
+        QFETCH(int, active);
+        QFETCH(bool, maximized);
+        DocumentArea* area = window_->documents();
+        for (int i = 0; i < count; ++i) area->publishReport(reportTitle, {"line"});
+        QList<QMdiSubWindow*> order = area->subWindowList(QMdiArea::CreationOrder);
+        area->setActiveSubWindow(order[active]);
+        if (maximized) order[active]->showMaximized();
+        window_->run(Command::Cascade);
+        order.move(active, count - 1);
+        const QSize viewport = area->viewport()->size();
+        const int step = area->cascadeStep();
+        QVERIFY(step >= area->style()->pixelMetric(QStyle::PM_TitleBarHeight));
+        for (int i = 0; i < count; ++i) {
+            const QRect expected(i * step, i * step, viewport.width() - i * step,
+                                 viewport.height() - i * step);
+            QCOMPARE(order[i]->geometry(), expected);
+        }
+        QCOMPARE(area->subWindowList(QMdiArea::StackingOrder).last(), order.last());
+        QCOMPARE(area->activeSubWindow(), order.last());
+    }
+
+    // The part repainted (after a window or a dialog closes) shows the same pixels as the
+    // whole client area painted at once.
+    void gradientIsWholeInEveryRepaint_data() {
+        QTest::addColumn<QRect>("part");
+        QTest::newRow("right strip") << QRect(600, 0, 100, 300);
+        QTest::newRow("bottom-left corner") << QRect(0, 250, 120, 80);
+    }
+    void gradientIsWholeInEveryRepaint() {
+        QFETCH(QRect, part);
+        QWidget* viewport = window_->documents()->viewport();
+        QImage whole(viewport->size(), QImage::Format_ARGB32);
+        viewport->render(&whole);
+        QImage repainted(viewport->size(), QImage::Format_ARGB32);
+        repainted.fill(Qt::black);
+        viewport->render(&repainted, part.topLeft(), QRegion(part));
+        const QRect inside = part.intersected(viewport->rect()).adjusted(1, 1, -1, -1);
+        QVERIFY(!inside.isEmpty());
+        for (const QPoint& p : {inside.topLeft(), inside.center(), inside.bottomRight()})
+            QCOMPARE(repainted.pixel(p), whole.pixel(p));
+    }
+
+    // Keys pressed in the main window; the menu open afterwards (-1: none).
+    void menuKeysOpenTheMenus_data() {
+        QTest::addColumn<QStringList>("keys");
+        QTest::addColumn<int>("open");
+        QTest::newRow("F10") << QStringList{"F10"} << 0;
+        QTest::newRow("F10, Right") << QStringList{"F10", "Right"} << 1;
+        QTest::newRow("F10, Right, Right, Left")
+            << QStringList{"F10", "Right", "Right", "Left"} << 1;
+        QTest::newRow("F10, Left wraps") << QStringList{"F10", "Left"} << 5;
+        QTest::newRow("Alt alone") << QStringList{"Alt"} << 0;
+        QTest::newRow("Alt with a letter") << QStringList{"Alt+X"} << -1;
+        QTest::newRow("Alt alone, side column, Right")
+            << QStringList{"column", "Alt", "Right"} << 1;
+    }
+    void menuKeysOpenTheMenus() {
+        QFETCH(QStringList, keys);
+        QFETCH(int, open);
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_));
+        QStringList captions;
+        const auto menus = window_->mainMenuBar()->actions();
+        for (QAction* a : menus) captions << a->text();
+        for (const QString& key : keys) {
+            if (key == "column") {
+                window_->addDockWidget(Qt::LeftDockWidgetArea, window_->menuDock());
+                QVERIFY(window_->menuColumn()->isVisible());
+            } else if (key == "Alt") {
+                QTest::keyPress(static_cast<QWidget*>(nullptr), Qt::Key_Alt, Qt::AltModifier);
+                QTest::keyRelease(static_cast<QWidget*>(nullptr), Qt::Key_Alt, Qt::AltModifier);
+            } else if (key == "Alt+X") {
+                QTest::keyPress(static_cast<QWidget*>(nullptr), Qt::Key_Alt, Qt::AltModifier);
+                QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_X, Qt::AltModifier);
+                QTest::keyRelease(static_cast<QWidget*>(nullptr), Qt::Key_Alt, Qt::AltModifier);
+            } else {
+                QTest::keySequence(static_cast<QWidget*>(nullptr), QKeySequence(key));
+            }
+        }
+        QWidget* popup = QApplication::activePopupWidget();
+        QCOMPARE(popup ? menus.indexOf(qobject_cast<QMenu*>(popup)->menuAction()) : -1, open);
+        if (popup) popup->close();
+        QStringList after;
+        for (QAction* a : menus) after << a->text();
+        QCOMPARE(after, captions);
+    }
+
+    // Each bar at each edge and floating: a column at the sides, a row elsewhere, never a tab,
+    // floating no larger than its own size.
+    void barsTakeTheirEdgesOrientation_data() {
+        QTest::addColumn<int>("area");  // 0: floating
+        QTest::addColumn<bool>("column");
+        QTest::newRow("left") << int(Qt::LeftDockWidgetArea) << true;
+        QTest::newRow("right") << int(Qt::RightDockWidgetArea) << true;
+        QTest::newRow("bottom") << int(Qt::BottomDockWidgetArea) << false;
+        QTest::newRow("top") << int(Qt::TopDockWidgetArea) << false;
+        QTest::newRow("floating") << 0 << false;
+    }
+    void barsTakeTheirEdgesOrientation() {
+        QFETCH(int, area);
+        QFETCH(bool, column);
+        for (QDockWidget* dock : {window_->toolDock(), window_->menuDock()}) {
+            if (area)
+                window_->addDockWidget(Qt::DockWidgetArea(area), dock);
+            else
+                dock->setFloating(true);
+            QCOMPARE(dock->isFloating(), area == 0);
+        }
+        QCOMPARE(window_->toolBar()->orientation(), column ? Qt::Vertical : Qt::Horizontal);
+        QCOMPARE(window_->menuColumn()->isVisible(), column);
+        QCOMPARE(window_->mainMenuBar()->isVisible(), !column);
+        QVERIFY(window_->tabifiedDockWidgets(window_->menuDock()).isEmpty());
+        QVERIFY(!(window_->dockOptions() & QMainWindow::AllowTabbedDocks));
+        if (area == 0)
+            for (QDockWidget* dock : {window_->toolDock(), window_->menuDock()})
+                QCOMPARE(dock->size(), dock->sizeHint());
+    }
+
+    void ctrlF4ClosesTheActiveWindow() {
+        DocumentArea* area = window_->documents();
+        for (int i = 0; i < 3; ++i) area->publishReport(reportTitle, {"line"});
+        QMdiSubWindow* first = area->subWindowList(QMdiArea::CreationOrder).first();
+        area->setActiveSubWindow(first);
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_));
+        QPointer<QMdiSubWindow> closing(first);
+        QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_F4, Qt::ControlModifier);
+        QTRY_VERIFY(closing.isNull());
+        QCOMPARE(area->subWindowList().size(), 2);
+    }
+
+    void restoredSizeIs577By358() {
+        TfmForm1 fresh;
+        fresh.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fresh));
+        QCOMPARE(fresh.size(), QSize(577, 358));
+    }
+
     void windowCommandsWithoutWindowsDoNothing() {
         ModalWatchdog watchdog(5000);
         for (Command c : {Command::Save, Command::Print, Command::Cascade, Command::Tile,
@@ -263,8 +430,8 @@ private slots:
             QStringList args;
             bool wanted;
         } rows[] = {
-            {{"orvan"}, true},         {{"orvan", "-ns"}, false}, {{"orvan", "-NS"}, false},
-            {{"orvan", "/ns"}, false}, {{"orvan", "/Ns"}, false}, {{"orvan", "ns"}, true},
+            {{"orvan"}, true},         {{"orvan", "-ns"}, false},      {{"orvan", "-NS"}, false},
+            {{"orvan", "/ns"}, false}, {{"orvan", "/Ns"}, false},      {{"orvan", "ns"}, true},
             {{"orvan", "-nsx"}, true}, {{"orvan", "x", "/NS"}, false},
         };
         for (const auto& row : rows) QCOMPARE(splashWanted(row.args), row.wanted);

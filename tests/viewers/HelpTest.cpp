@@ -60,6 +60,28 @@ private slots:
         QCOMPARE(HelpViewer::pageFor(number), page);
     }
 
+    // The viewer's outer frame beside a dialog's on a 1280 x 1024 screen, 720 x 560 wanted.
+    void besideTheDialog_data() {
+        QTest::addColumn<QRect>("dialog");
+        QTest::addColumn<QRect>("expected");
+        QTest::newRow("room at the right")
+            << QRect(100, 100, 400, 300) << QRect(500, 100, 720, 560);
+        QTest::newRow("room at the left only")
+            << QRect(800, 100, 400, 300) << QRect(80, 100, 720, 560);
+        QTest::newRow("narrowed to the wider side")
+            << QRect(300, 50, 500, 300) << QRect(800, 50, 480, 560);
+        QTest::newRow("no room: least overlap at the minimum width")
+            << QRect(100, 0, 1000, 300) << QRect(920, 0, 360, 560);
+        QTest::newRow("kept on the screen at the bottom")
+            << QRect(100, 700, 400, 300) << QRect(500, 464, 720, 560);
+    }
+    void besideTheDialog() {
+        QFETCH(QRect, dialog);
+        QFETCH(QRect, expected);
+        QCOMPARE(HelpViewer::besideRect(dialog, QSize(720, 560), QRect(0, 0, 1280, 1024), 360),
+                 expected);
+    }
+
     void pagesAndLinksAreBuiltIn() {
         QStringList pages = {"index"};
         for (int n : HelpViewer::contextNumbers()) pages << QString::number(n);
