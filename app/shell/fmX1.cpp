@@ -60,12 +60,23 @@ TfmForm1::TfmForm1(QWidget* parent) : QMainWindow(parent) {
         move(screen->availableGeometry().center() - rect().center());
 }
 
-TfmForm1::~TfmForm1() { qApp->removeEventFilter(this); }
+TfmForm1::~TfmForm1() {
+    qApp->removeEventFilter(this);
+}
 
-int TfmForm1::windowNumber() const { return documents_->windowNumber(); }
+int TfmForm1::windowNumber() const {
+    return documents_->windowNumber();
+}
+
+template <class Window>
+void TfmForm1::addOnFirstUse() {
+    app_.registerWindow(Window::staticMetaObject, [this] { return new Window(app_, this); });
+}
 
 void TfmForm1::createWindows() {
-    // The start-up order; each window lives, hidden, until the program ends.
+    // The start-up order; each window lives, hidden, until the program ends. The chart and
+    // the About box are made when first asked for: nothing reads them before they are shown,
+    // and laying out the chart and the About box's fonts cost much of the start-up.
     auto add = [this](QWidget* window) { app_.registerWindow(window); };
     add(new TfmOptions(app_, this));
     add(new TfmBNS(app_, this));
@@ -76,12 +87,12 @@ void TfmForm1::createWindows() {
     add(new Tcorrection(app_, this));
     add(new TfmPeriod_Analiz1(app_, this));
     add(new TfmPeriod_analiz2_5(app_, this));
-    add(new TfmPeriod_Control2(app_, this));
+    addOnFirstUse<TfmPeriod_Control2>();
     add(new TfmShowPicture(app_, this));
     add(new TfmPeriod_Control1(app_, this));
     add(new TfmPeriod_Control3(app_, this));
     add(new TfmPeriod_analiz2_15(app_, this));
-    add(new TfmAbout(app_, this));
+    addOnFirstUse<TfmAbout>();
 }
 
 template <class Window>
@@ -223,7 +234,8 @@ bool TfmForm1::eventFilter(QObject* watched, QEvent* event) {
         auto* widget = qobject_cast<QWidget*>(watched);
         if (widget && widget->window() == this) {
             QString tip = widget->statusTip();
-            if (auto* button = qobject_cast<QToolButton*>(widget); button && button->defaultAction())
+            if (auto* button = qobject_cast<QToolButton*>(widget);
+                button && button->defaultAction())
                 tip = button->defaultAction()->statusTip();
             if (tip.isEmpty()) statusBar()->clearMessage();
         }

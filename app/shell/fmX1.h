@@ -22,7 +22,7 @@ public:
     explicit TfmForm1(QWidget* parent = nullptr);
     ~TfmForm1() override;
 
-    // Creates windows 2 to 16 of the start-up order, hidden.
+    // Creates windows 2 to 16 of the start-up order, hidden (some on first use).
     void createWindows();
 
     // Runs a command as every one of its entry points does.
@@ -53,6 +53,8 @@ private:
     void bindCommands();
     template <class Window>
     void showModal();
+    template <class Window>
+    void addOnFirstUse();
 
     AppContext app_;
     DocumentArea* documents_;
