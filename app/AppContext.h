@@ -2,6 +2,7 @@
 // What every window of the program reaches: the text document windows (the report protocol),
 // the help viewer, and the other windows, which live for the whole run and read each other's
 // fields (the proportioning run reads the options dialog, for example).
+#include <QMetaObject>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -32,20 +33,32 @@ public:
     // (the text document windows show it on right-click).
     using ContextMenuBuilder = std::function<QMenu*(QWidget* parent)>;
     void setContextMenuBuilder(ContextMenuBuilder builder) { contextMenu_ = std::move(builder); }
-    QMenu* contextMenu(QWidget* parent) const { return contextMenu_ ? contextMenu_(parent) : nullptr; }
+    QMenu* contextMenu(QWidget* parent) const {
+        return contextMenu_ ? contextMenu_(parent) : nullptr;
+    }
 
-    // The singleton windows, registered in creation order.
-    void registerWindow(QWidget* window) { windows_.push_back(window); }
+    // The singleton windows, registered in start-up order. A window registered with a maker
+    // is made when it is first asked for (by window<T>() or windows()): it has no effect
+    // before it is shown, and its making costs start-up time.
+    void registerWindow(QWidget* window) { windows_.push_back({window, nullptr, {}}); }
+    void registerWindow(const QMetaObject& type, std::function<QWidget*()> make) {
+        windows_.push_back({nullptr, &type, std::move(make)});
+    }
     template <class T>
     T* window() const {
-        for (const auto& w : windows_)
-            if (auto* t = qobject_cast<T*>(w.data())) return t;
+        for (Entry& entry : windows_) {
+            if (entry.make && entry.type->inherits(&T::staticMetaObject)) made(entry);
+            if (auto* t = qobject_cast<T*>(entry.window.data())) return t;
+        }
         return nullptr;
     }
+    // Every window, made or not yet, in start-up order.
     std::vector<QWidget*> windows() const {
         std::vector<QWidget*> out;
-        for (const auto& w : windows_)
-            if (w) out.push_back(w);
+        for (Entry& entry : windows_) {
+            made(entry);
+            if (entry.window) out.push_back(entry.window);
+        }
         return out;
     }
 
@@ -53,8 +66,22 @@ private:
     DocumentArea* documents_ = nullptr;
     HelpService* help_ = nullptr;
     ContextMenuBuilder contextMenu_;
-    std::vector<QPointer<QWidget>> windows_;
+    struct Entry {
+        QPointer<QWidget> window;
+        const QMetaObject* type;         // with `make`: the class of the window not yet made
+        std::function<QWidget*()> make;  // emptied once the window is made
+    };
+    static void made(Entry& entry) {
+        if (!entry.make) return;
+        // Emptied first: the window's constructor may ask for other windows.
+        const auto make = std::move(entry.make);
+        entry.make = nullptr;
+        entry.window = make();
+    }
+    mutable std::vector<Entry> windows_;
 };
 
 // The application title, used as the caption of every message box.
-inline QString applicationTitle() { return QStringLiteral("Orvan-6.4"); }
+inline QString applicationTitle() {
+    return QStringLiteral("Orvan-6.4");
+}

@@ -27,8 +27,9 @@ namespace {
 
 const char* const kNoOpenFiles = "Нет открытых файлов";
 
-QFileDialog* makeFileDialog(QWidget* parent, const char* name, QFileDialog::AcceptMode mode) {
-    auto* dialog = new QFileDialog(parent);
+QFileDialog* makeFileDialog(QWidget* parent, const char* name, QFileDialog::AcceptMode mode,
+                            const QString& folder) {
+    auto* dialog = new QFileDialog(parent, QString(), folder);
     dialog->setObjectName(name);
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     dialog->setAcceptMode(mode);
@@ -46,9 +47,20 @@ QString utf8(const std::string& s) {
 }  // namespace
 
 TextFileCommands::TextFileCommands(AppContext& app, QWidget* mainWindow)
-    : QObject(mainWindow), app_(app), mainWindow_(mainWindow) {
-    OpenDialog1 = makeFileDialog(mainWindow, "OpenDialog1", QFileDialog::AcceptOpen);
-    SaveDialog1 = makeFileDialog(mainWindow, "SaveDialog1", QFileDialog::AcceptSave);
+    : QObject(mainWindow), app_(app), mainWindow_(mainWindow), startFolder_(QDir::currentPath()) {}
+
+QFileDialog* TextFileCommands::openDialog() {
+    if (!OpenDialog1)
+        OpenDialog1 =
+            makeFileDialog(mainWindow_, "OpenDialog1", QFileDialog::AcceptOpen, startFolder_);
+    return OpenDialog1;
+}
+
+QFileDialog* TextFileCommands::saveDialog() {
+    if (!SaveDialog1)
+        SaveDialog1 =
+            makeFileDialog(mainWindow_, "SaveDialog1", QFileDialog::AcceptSave, startFolder_);
+    return SaveDialog1;
 }
 
 QPrinter* TextFileCommands::printer() {
@@ -78,8 +90,9 @@ QString TextFileCommands::proposedName(const QString& title) {
 }
 
 void TextFileCommands::openText() {
-    if (OpenDialog1->exec() != QDialog::Accepted || OpenDialog1->selectedFiles().isEmpty()) return;
-    openFile(OpenDialog1->selectedFiles().constFirst());
+    QFileDialog* dialog = openDialog();
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return;
+    openFile(dialog->selectedFiles().constFirst());
 }
 
 std::unique_ptr<QProgressDialog> TextFileCommands::makeProgress(const char* name,
@@ -170,9 +183,10 @@ void TextFileCommands::save() {
     // window, and the window may be gone when the dialog returns.
     QPointer<TForm1> document = app_.documents()->activeDocument();
     if (!document) return;
-    SaveDialog1->selectFile(proposedName(document->windowTitle()));
-    if (SaveDialog1->exec() != QDialog::Accepted || SaveDialog1->selectedFiles().isEmpty()) return;
-    if (document) saveTo(document, SaveDialog1->selectedFiles().constFirst());
+    QFileDialog* dialog = saveDialog();
+    dialog->selectFile(proposedName(document->windowTitle()));
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return;
+    if (document) saveTo(document, dialog->selectedFiles().constFirst());
 }
 
 bool TextFileCommands::saveTo(TForm1* document, const QString& path) {

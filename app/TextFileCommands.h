@@ -39,8 +39,11 @@ public:
     // title holding a path cannot send the file somewhere the user did not choose.
     static QString proposedName(const QString& title);
 
-    QFileDialog* openDialog() const { return OpenDialog1; }
-    QFileDialog* saveDialog() const { return SaveDialog1; }
+    // The file dialogs are made on first use (building one lists a folder and loads its
+    // icons, the larger part of the start-up); each then lives, with what was typed into it,
+    // until the program ends, and opens first in the folder the program started in.
+    QFileDialog* openDialog();
+    QFileDialog* saveDialog();
     // The printer and PrintDialog1 are made on first use: setting up a printer asks the print
     // system, which takes a while and is not needed at start-up.
     QPrinter* printer();
@@ -58,8 +61,9 @@ private:
 
     AppContext& app_;
     QWidget* mainWindow_;
-    QFileDialog* OpenDialog1;
-    QFileDialog* SaveDialog1;
+    const QString startFolder_;
+    QFileDialog* OpenDialog1 = nullptr;
+    QFileDialog* SaveDialog1 = nullptr;
     QPrinter* printer_ = nullptr;
     QPointer<QPrintDialog> PrintDialog1;  // a child of the main window, made on first use
 };

@@ -2,6 +2,7 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLegendMarker>
@@ -62,7 +63,7 @@ void hideFromLegend(QChart* chart, QAbstractSeries* series) {
 }  // namespace
 
 TfmPeriod_Control2::TfmPeriod_Control2(AppContext& app, QWidget* parent)
-    : OrvanDialog(app, parent) {
+    : OrvanDialog(app, parent), startFolder_(QDir::currentPath()) {
     setObjectName("fmPeriod_Control2");
     setWindowTitle(tr("Statistical control of concrete strength. Controllable period."));
     setHelpContext(this, kHelpContext);
@@ -87,8 +88,12 @@ TfmPeriod_Control2::TfmPeriod_Control2(AppContext& app, QWidget* parent)
     buttons->addWidget(close);
     buttons->addWidget(makeActionButton(tr("Save...", "BitBtn1"), "BitBtn1"));
     layout->addLayout(buttons);
+}
 
-    SavePictureDialog1 = new QFileDialog(this);
+// Made on the first Save (a file dialog costs much of the start-up), then kept; it opens first
+// in the folder the program started in.
+void TfmPeriod_Control2::makeSavePictureDialog() {
+    SavePictureDialog1 = new QFileDialog(this, QString(), startFolder_);
     SavePictureDialog1->setObjectName("SavePictureDialog1");
     SavePictureDialog1->setAcceptMode(QFileDialog::AcceptSave);
     SavePictureDialog1->setFileMode(QFileDialog::AnyFile);
@@ -268,6 +273,7 @@ bool TfmPeriod_Control2::savePicture(const QString& fileName, QString* error) co
 }
 
 void TfmPeriod_Control2::BitBtn1Click() {
+    if (!SavePictureDialog1) makeSavePictureDialog();
     // The filter first: choosing a filter would change the extension of a name already there.
     const QStringList filters = SavePictureDialog1->nameFilters();
     SavePictureDialog1->selectNameFilter(filters.value(ctl::kSelectedPictureFilter));

@@ -26,7 +26,7 @@ public:
     bool savePicture(const QString& fileName, QString* error) const;
 
     QChartView* Chart1 = nullptr;
-    QFileDialog* SavePictureDialog1 = nullptr;
+    QFileDialog* SavePictureDialog1 = nullptr;  // made on the first Save
 
     QChart* chart() const;
     QValueAxis* verticalAxis() const { return axisY_; }
@@ -44,6 +44,7 @@ protected:
 
 private:
     void BitBtn1Click();
+    void makeSavePictureDialog();
     void buildChart();
     void clearSeries();
     void drawSeries(int index, const orvan::control::ChartSeries& series);
@@ -58,4 +59,5 @@ private:
     QList<QLineSeries*> segments_;
     QScatterSeries* markers_ = nullptr;
     bool activated_ = false;
+    const QString startFolder_;
 };

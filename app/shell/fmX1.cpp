@@ -72,8 +72,15 @@ int TfmForm1::windowNumber() const {
     return documents_->windowNumber();
 }
 
+template <class Window>
+void TfmForm1::addOnFirstUse() {
+    app_.registerWindow(Window::staticMetaObject, [this] { return new Window(app_, this); });
+}
+
 void TfmForm1::createWindows() {
-    // The start-up order; each window lives, hidden, until the program ends.
+    // The start-up order; each window lives, hidden, until the program ends. The chart and
+    // the About box are made when first asked for: nothing reads them before they are shown,
+    // and laying out the chart and the About box's fonts cost much of the start-up.
     auto add = [this](QWidget* window) { app_.registerWindow(window); };
     add(new TfmOptions(app_, this));
     add(new TfmBNS(app_, this));
@@ -84,12 +91,12 @@ void TfmForm1::createWindows() {
     add(new Tcorrection(app_, this));
     add(new TfmPeriod_Analiz1(app_, this));
     add(new TfmPeriod_analiz2_5(app_, this));
-    add(new TfmPeriod_Control2(app_, this));
+    addOnFirstUse<TfmPeriod_Control2>();
     add(new TfmShowPicture(app_, this));
     add(new TfmPeriod_Control1(app_, this));
     add(new TfmPeriod_Control3(app_, this));
     add(new TfmPeriod_analiz2_15(app_, this));
-    add(new TfmAbout(app_, this));
+    addOnFirstUse<TfmAbout>();
 }
 
 template <class Window>

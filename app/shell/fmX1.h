@@ -23,7 +23,7 @@ public:
     explicit TfmForm1(QWidget* parent = nullptr);
     ~TfmForm1() override;
 
-    // Creates windows 2 to 16 of the start-up order, hidden.
+    // Creates windows 2 to 16 of the start-up order, hidden (some on first use).
     void createWindows();
 
     // Runs a command as every one of its entry points does.
@@ -64,6 +64,8 @@ private:
     void watchAltAlone(QObject* watched, QEvent* event);
     template <class Window>
     void showModal();
+    template <class Window>
+    void addOnFirstUse();
 
     AppContext app_;
     DocumentArea* documents_;

@@ -1,5 +1,6 @@
 #include "app/viewers/ShowPicture.h"
 
+#include <QDir>
 #include <QEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -35,11 +36,11 @@ void PictureArea::paintEvent(QPaintEvent*) {
     painter.drawImage(QPoint(0, 0), picture_);  // unscaled; the right part beyond is cut off
 }
 
-TfmShowPicture::TfmShowPicture(AppContext& app, QWidget* parent) : OrvanDialog(app, parent) {
+TfmShowPicture::TfmShowPicture(AppContext& app, QWidget* parent)
+    : OrvanDialog(app, parent), startFolder_(QDir::currentPath()) {
     setObjectName("fmShowPicture");
     setWindowTitle(tr("Viewing of pictures"));
     setSizeGripEnabled(true);
-    OpenPictureDialog1 = new PictureOpenDialog(this);
 
     scroll_ = new QScrollArea(this);
     scroll_->setObjectName("ScrollBox");
@@ -56,13 +57,22 @@ TfmShowPicture::TfmShowPicture(AppContext& app, QWidget* parent) : OrvanDialog(a
     resize(kFirstOuterSize);
 }
 
+PictureOpenDialog* TfmShowPicture::openPictureDialog() {
+    if (!OpenPictureDialog1) {
+        OpenPictureDialog1 = new PictureOpenDialog(this);
+        OpenPictureDialog1->setDirectory(startFolder_);
+    }
+    return OpenPictureDialog1;
+}
+
 QString TfmShowPicture::chosenFileName() const {
     return chosen_ ? OpenPictureDialog1->selectedFiles().value(0) : QString();
 }
 
 void TfmShowPicture::openGraphic() {
-    if (OpenPictureDialog1->exec() != QDialog::Accepted) return;
-    const QString file = OpenPictureDialog1->selectedFiles().value(0);
+    PictureOpenDialog* dialog = openPictureDialog();
+    if (dialog->exec() != QDialog::Accepted) return;
+    const QString file = dialog->selectedFiles().value(0);
     if (file.isEmpty()) return;
     chosen_ = true;
     if (!QFileInfo(file).isFile()) return;  // a typed name that does not exist: no message

@@ -35,7 +35,9 @@ public:
     // Open graphic: shows OpenPictureDialog1, then this window with the chosen picture.
     void openGraphic();
 
-    PictureOpenDialog* openPictureDialog() const { return OpenPictureDialog1; }
+    // Made on first use (a file dialog costs much of the start-up), then kept with what was
+    // typed into it; it opens first in the folder the program started in.
+    PictureOpenDialog* openPictureDialog();
     PictureArea* image() const { return Image; }
     QScrollArea* scrollArea() const { return scroll_; }
     // The file name last chosen in OpenPictureDialog1 (empty before the first choice).
@@ -52,7 +54,8 @@ private:
     // Sets the outer size and centres the window once its frame is known.
     void fitOuterSize();
 
-    PictureOpenDialog* OpenPictureDialog1;
+    const QString startFolder_;
+    PictureOpenDialog* OpenPictureDialog1 = nullptr;
     QScrollArea* scroll_;
     PictureArea* Image;
     bool chosen_ = false;
