@@ -43,6 +43,7 @@ QPushButton* OrvanDialog::makeCloseButton(const QString& objectName) {
 }
 
 void OrvanDialog::runActionAndClose() {
+    if (!acceptsInput()) return;
     setResult(QDialog::Accepted);
     runAction();
     done(QDialog::Accepted);

@@ -34,6 +34,9 @@ protected:
     QPushButton* makeCloseButton(const QString& objectName);
     // The dialog's work on OK. Default: nothing.
     virtual void runAction() {}
+    // Asked on OK before anything runs: false keeps the dialog open with nothing run (the
+    // dialog has said why and put the focus where the user must correct). Default: true.
+    virtual bool acceptsInput() { return true; }
 
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

@@ -96,6 +96,20 @@ void MixDialogBase::refuseUserSwitch(int index) {
     pages_->setCurrentIndex(selected_);
 }
 
+bool MixDialogBase::acceptsInput() {
+    if (!dialog_) return true;
+    const mix::MixPage& page = dialog_->pages[static_cast<std::size_t>(selected_)];
+    const auto problem = mix::firstEntryProblem(page, fields_.texts(page));
+    if (!problem) return true;
+    QLineEdit* edit = fields_.edit(fromCore(problem->field));
+    showMessage(this, fromCore(problem->message));
+    if (edit) {
+        edit->setFocus(Qt::OtherFocusReason);
+        edit->selectAll();
+    }
+    return false;
+}
+
 void MixDialogBase::showEvent(QShowEvent* event) {
     OrvanDialog::showEvent(event);
     QWidget* current = pages_ ? pages_->currentWidget() : this;

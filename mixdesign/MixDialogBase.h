@@ -45,6 +45,9 @@ protected:
     void addButton(QPushButton* button);
 
     void showEvent(QShowEvent* event) override;
+    // A field of the page shown that does not hold its whole pattern stops OK: a message
+    // names its caption and pattern, the focus goes to it.
+    bool acceptsInput() override;
 
 private:
     QWidget* buildPage(const orvan::mix::MixDialog& dialog, int index, const Translator& tr);

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFormLayout>
+#include <QKeyEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -84,6 +85,7 @@ QWidget* AnalysedPeriodInputDialog::buildPartyTab(int party) {
         auto* label = new QLabel(translate(an::extractCaption(extract).c_str(), name.c_str()), tab);
         label->setObjectName(QStringLiteral("Label%1_%2").arg(party).arg(extract));
         label->setBuddy(edit);
+        edit->installEventFilter(this);
         form->addRow(label, edit);
         row.push_back(edit);
     }
@@ -123,6 +125,7 @@ void AnalysedPeriodInputDialog::BitBtn1Click() {
     // The run takes the parties up one after another, each with its tab made current; the
     // last tab it reached stays current (the failing party's, when one failed).
     for (int party = 1; party <= outcome.partiesRead; ++party) showParty(party);
+    failedField_ = outcome.ok ? QString() : fromCore(outcome.failedField);
     if (!outcome.ok) {
         showMessage(this, translate(an::kDataError, "BitBtn1"));
         return;
@@ -145,8 +148,28 @@ void AnalysedPeriodInputDialog::bbPasteClick() {
             fields_[i][j]->setText(fromCore(block.texts[i][j]));
 }
 
+bool AnalysedPeriodInputDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste)) {
+        QString text = QApplication::clipboard()->text();
+        while (text.endsWith(QLatin1Char('\n')) || text.endsWith(QLatin1Char('\r'))) text.chop(1);
+        if (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'))) {
+            bbPasteClick();
+            return true;
+        }
+    }
+    return OrvanDialog::eventFilter(watched, event);
+}
+
 void AnalysedPeriodInputDialog::showEvent(QShowEvent* event) {
     OrvanDialog::showEvent(event);
+    // After "Data error" the field that failed, on its party's tab, ready to be typed over.
+    if (QLineEdit* failed = failedField_.isEmpty() ? nullptr : findChild<QLineEdit*>(failedField_)) {
+        failedField_.clear();
+        failed->setFocus(Qt::OtherFocusReason);
+        failed->selectAll();
+        return;
+    }
     QWidget* current = page->currentWidget();
     QWidget* focus = focusWidget();
     if (current && (!focus || !current->isAncestorOf(focus)))

@@ -35,6 +35,9 @@ protected:
 
     void runAction() override;
     void showEvent(QShowEvent* event) override;
+    // Ctrl+V in an extract field with a block of several lines on the clipboard fills the
+    // dialog as "Paste" does; a single line still pastes into the field.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QWidget* buildPartyTab(int party);
@@ -44,4 +47,5 @@ private:
     const orvan::analysed::AnalysedPeriodLayout& layout_;
     QTabWidget* page = nullptr;
     std::vector<std::vector<QLineEdit*>> fields_;  // [party][extract], 0-based
+    QString failedField_;  // the field whose text stopped the last run: focused on reopening
 };

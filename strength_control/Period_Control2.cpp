@@ -4,17 +4,18 @@
 #include <QChartView>
 #include <QDir>
 #include <QFileDialog>
+#include <QGraphicsLayout>
 #include <QHBoxLayout>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QPushButton>
-#include <QScatterSeries>
 #include <QVBoxLayout>
 #include <QValueAxis>
 
 #include "app/AppContext.h"
 #include "app/Messages.h"
 #include "strength_control/Period_Control1.h"
+#include "strength_control/Period_Control2Marks.h"
 #include "strength_control/Period_Control2Picture.h"
 #include "strength_control/Period_Control3.h"
 
@@ -27,7 +28,6 @@ constexpr QSize kInitialSize(797, 429);
 // Pixel heights of the chart's texts.
 constexpr int kTitlePixels = 12;
 constexpr int kFooterPixels = 11;
-constexpr int kMarkerPixels = 8;
 // More batches than this get a tick every few batches instead of one each.
 constexpr int kMaxTicks = 10;
 
@@ -148,19 +148,10 @@ void TfmPeriod_Control2::buildChart() {
         named_ << series;
     }
 
-    markers_ = new QScatterSeries(c);
-    markers_->setObjectName("Series6.markers");
-    markers_->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
-    markers_->setMarkerSize(kMarkerPixels);
-    markers_->setBorderColor(Qt::black);
-    markers_->setPointLabelsFormat(QStringLiteral("@yPoint"));
-    markers_->setPointLabelsVisible(true);
-    markers_->setPointLabelsClipping(false);
-    markers_->setPointLabelsColor(Qt::black);
-    c->addSeries(markers_);
-    markers_->attachAxis(axisX_);
-    markers_->attachAxis(axisY_);
-    hideFromLegend(c, markers_);
+    // Over the named series, which give the legend its entry and map the positions.
+    marks_ = new BatchMarks(c, named_.back());
+    baseMargins_ = c->margins();
+    connect(c, &QChart::plotAreaChanged, this, [this] { fitMarks(); });
 }
 
 void TfmPeriod_Control2::showEvent(QShowEvent* event) {
@@ -188,7 +179,8 @@ void TfmPeriod_Control2::clearSeries() {
     }
     segments_.clear();
     for (QLineSeries* series : named_) series->clear();
-    markers_->clear();
+    marks_->clear();
+    fitMarks();
 }
 
 void TfmPeriod_Control2::FormActivate() {
@@ -207,16 +199,39 @@ void TfmPeriod_Control2::FormActivate() {
     axisY_->setRange(outcome.range->min, outcome.range->max);
     setHorizontalRange(outcome.batchesAsked);
     for (int i = 0; i < ctl::kSeriesCount; ++i) drawSeries(i, outcome.series[i]);
-    raiseMarkers();
+    fitMarks();
 }
 
-// Series are drawn in the order they were added: the markers go last, over the segments.
-void TfmPeriod_Control2::raiseMarkers() {
-    chart()->removeSeries(markers_);
-    chart()->addSeries(markers_);
-    markers_->attachAxis(axisX_);
-    markers_->attachAxis(axisY_);
-    hideFromLegend(chart(), markers_);
+void TfmPeriod_Control2::fitMarks() {
+    if (fitting_) return;  // the margins set below change the plot area again
+    fitting_ = true;
+    QChart* c = chart();
+    const QRectF plot = c->plotArea();
+    const QMargins now = c->margins();
+    const double extraTop = now.top() - baseMargins_.top();
+    const double extraBottom = now.bottom() - baseMargins_.bottom();
+    QMargins wanted = baseMargins_;
+    const QList<QPointF> points = marks_->points();
+    if (!points.isEmpty() && plot.height() > 0) {
+        double lowest = points.front().y(), highest = lowest;
+        for (const QPointF& p : points) {
+            lowest = std::min(lowest, p.y());
+            highest = std::max(highest, p.y());
+        }
+        const ctl::PlotRoom room{plot.height() + extraTop + extraBottom, plot.top() - extraTop,
+                                 c->size().height() - plot.bottom() - extraBottom,
+                                 marks_->reachAbove(), marks_->reachBelow()};
+        const ctl::MarkMargins extra =
+            ctl::marginsForMarks({axisY_->min(), axisY_->max()}, lowest, highest, room);
+        wanted.setTop(baseMargins_.top() + int(std::ceil(extra.top)));
+        wanted.setBottom(baseMargins_.bottom() + int(std::ceil(extra.bottom)));
+    }
+    if (wanted != now) {
+        c->setMargins(wanted);
+        if (QGraphicsLayout* layout = c->layout()) layout->activate();
+    }
+    marks_->refresh();
+    fitting_ = false;
 }
 
 void TfmPeriod_Control2::setHorizontalRange(int batches) {
@@ -235,16 +250,12 @@ void TfmPeriod_Control2::setHorizontalRange(int batches) {
 void TfmPeriod_Control2::drawSeries(int index, const ctl::ChartSeries& series) {
     QLineSeries* named = named_[index];
     for (const ctl::ChartPoint& p : series.points) named->append(p.x, p.y);
+    if (series.markers) {
+        marks_->setSeries(series);  // line, markers and labels, unclipped
+        return;
+    }
     for (int i = 1; i < static_cast<int>(series.points.size()); ++i)
         segments_ << addSegment(series, i);
-    if (!series.markers) return;
-    for (int i = 0; i < static_cast<int>(series.points.size()); ++i) {
-        const ctl::ChartPoint& p = series.points[i];
-        markers_->append(p.x, p.y);
-        markers_->setPointConfiguration(i,
-                                        {{QXYSeries::PointConfiguration::Color, qColor(p.color)}});
-    }
-    markers_->setColor(qColor(series.pointColor));
 }
 
 // The segment that ends in point `point`, in that point's colour (Qt Charts colours the

@@ -1,4 +1,5 @@
 #pragma once
+#include <QMargins>
 #include <QPointer>
 
 #include "app/OrvanDialog.h"
@@ -8,8 +9,8 @@ class QChart;
 class QChartView;
 class QFileDialog;
 class QLineSeries;
-class QScatterSeries;
 class QValueAxis;
+class BatchMarks;
 
 // The control chart window. Each time it opens it asks the strength of every batch through
 // the batch prompt and draws the chart; "Save..." writes the chart to a picture file.
@@ -33,8 +34,8 @@ public:
     QValueAxis* horizontalAxis() const { return axisX_; }
     // The named series (Series3, Series4, Series2, Series1, Series5, Series6), in legend order.
     QList<QLineSeries*> namedSeries() const { return named_; }
-    // The overlay of square markers and value labels of the batch strengths.
-    QScatterSeries* markerSeries() const { return markers_; }
+    // The batch strengths as drawn: their line, square markers and value labels.
+    BatchMarks* batchMarks() const { return marks_; }
 
     void done(int result) override;
 
@@ -50,14 +51,17 @@ private:
     void drawSeries(int index, const orvan::control::ChartSeries& series);
     QLineSeries* addSegment(const orvan::control::ChartSeries& series, int point);
     void setHorizontalRange(int batches);
-    void raiseMarkers();
+    // Gives the marks of strengths beyond the vertical range room inside the chart.
+    void fitMarks();
     QRectF chartRect() const;
 
     QValueAxis* axisX_ = nullptr;
     QValueAxis* axisY_ = nullptr;
     QList<QLineSeries*> named_;
     QList<QLineSeries*> segments_;
-    QScatterSeries* markers_ = nullptr;
+    BatchMarks* marks_ = nullptr;
+    QMargins baseMargins_;
+    bool fitting_ = false;
     bool activated_ = false;
     const QString startFolder_;
 };

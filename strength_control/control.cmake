@@ -13,6 +13,7 @@ target_link_libraries(orvan_emf_writer PUBLIC Qt6::Gui ${UEMF_LIBRARY})
 add_library(orvan_ui_control STATIC
     Period_Control1.cpp
     Period_Control2.cpp
+    Period_Control2Marks.cpp
     Period_Control2Picture.cpp
     Period_Control3.cpp
 )

@@ -28,9 +28,15 @@ QImage loadWmfData(const QByteArray& data);
 // Renders SVG text (what the metafile converters write) at its own size on white.
 QImage renderSvgData(const QByteArray& svg);
 
+// The format by the first bytes' signature: BMP "BM", icon (reserved 0, type 1), Enhanced
+// Metafile (header record 1 with " EMF" at byte 40), placeable (D7 CD C6 9A) or plain Windows
+// metafile (type 1 or 2, header of 9 words, version 1 or 3). Unknown when none matches.
+PictureFormat pictureFormatOfData(const QByteArray& data);
+
 QImage loadPictureData(const QByteArray& data, PictureFormat format);
-// Reads the file and chooses its reader by the extension; a null image when the file is
-// missing, unreadable, too large, of another format or damaged.
+// Reads a file whose extension is one of the four and chooses its reader by the content,
+// falling back to the extension (a chart saved as ".wmf" holds an Enhanced Metafile); a null
+// image when the file is missing, unreadable, too large, of another format or damaged.
 QImage loadPictureFile(const QString& fileName);
 
 // True when a picture of that size may be drawn (see the limits above).

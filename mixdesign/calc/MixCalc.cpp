@@ -121,12 +121,16 @@ double coarseAggregateContent(double alpha, double coarseBulk, double coarseDens
     return div(mul(1000, coarseBulk), add(mul(sub(alpha, 1), Vg), 1));
 }
 
-double sandContent(const VolumeParts& p) {
+double sandVolume(const VolumeParts& p) {
     double left = sub(1000, div(p.coarse, p.coarseDensity));
     left = sub(left, p.water);
     left = sub(left, div(p.cement, p.cementDensity));
     left = sub(left, div(p.flyAsh, 2.6));
-    left = sub(left, p.entrainedAir);
+    return sub(left, p.entrainedAir);
+}
+
+double sandContent(const VolumeParts& p) {
+    const double left = sandVolume(p);
     return mul(left < 0 ? -left : left, p.sandDensity);
 }
 

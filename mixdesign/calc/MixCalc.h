@@ -69,5 +69,7 @@ struct VolumeParts {
            entrainedAir = 0, sandDensity = 0;
 };
 double sandContent(const VolumeParts& parts);
+// The absolute volume left for sand, litres per cu m, before it is folded to positive.
+double sandVolume(const VolumeParts& parts);
 
 }  // namespace orvan::mix

@@ -206,6 +206,42 @@ std::string inputMask(EntryFormat format) {
     return {};
 }
 
+bool holdsEntryFormat(EntryFormat format, const std::string& text) {
+    const std::string mask = inputMask(format);
+    if (mask.empty()) return true;
+    if (text.size() != mask.size()) return false;
+    for (std::size_t i = 0; i < mask.size(); ++i) {
+        const bool digit = text[i] >= '0' && text[i] <= '9';
+        if (mask[i] == '9' ? !digit : text[i] != mask[i]) return false;
+    }
+    return true;
+}
+
+std::string entryFormatHint(EntryFormat format) {
+    switch (format) {
+        case EntryFormat::TwoDigits:
+            return "enter two digits";
+        case EntryFormat::DigitDotDigit:
+            return "enter a digit, a point and a digit";
+        case EntryFormat::FourDigits:
+            return "enter four digits";
+        case EntryFormat::Free:
+            break;
+    }
+    return {};
+}
+
+std::optional<EntryProblem> firstEntryProblem(const MixPage& page, const FieldTexts& texts) {
+    for (const MixField& field : page.fields) {
+        auto it = texts.find(field.name);
+        if (field.isRadioGroup() || it == texts.end() || holdsEntryFormat(field.format, it->second))
+            continue;
+        return EntryProblem{field.name,
+                            "\"" + field.caption() + "\": " + entryFormatHint(field.format)};
+    }
+    return std::nullopt;
+}
+
 std::string MixField::caption() const {
     std::string joined;
     for (const auto& line : captionLines) joined += (joined.empty() ? "" : " ") + line;

@@ -6,6 +6,7 @@
 //
 // Texts are UTF-8. The caption "Сompressive strength of cement, MPa" starts with the Cyrillic
 // capital Es (U+0421), as the program has always shown it.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,11 @@ enum class EntryFormat {
 
 // The Qt-style input mask of a format ("" for Free), so the dialogs need no table of their own.
 std::string inputMask(EntryFormat format);
+
+// Whether a text holds the whole pattern of its format (a Free text always does).
+bool holdsEntryFormat(EntryFormat format, const std::string& text);
+// What a field of that format needs: "enter four digits"; "" for Free.
+std::string entryFormatHint(EntryFormat format);
 
 // One field of a dialog: a text field, or a radio group when `items` is not empty.
 struct MixField {
@@ -63,6 +69,14 @@ struct MixDialog {
     // lists its items by index ("...: 0 Yes | 1 No").
     FormSpec form() const;
 };
+
+// The first field of `page`, in table order, whose text does not hold its whole pattern, with
+// the message that names its caption and the pattern it needs; nothing when all do.
+struct EntryProblem {
+    std::string field;  // component name
+    std::string message;
+};
+std::optional<EntryProblem> firstEntryProblem(const MixPage& page, const FieldTexts& texts);
 
 // TfmBNS, "Data for proportioning concrete mixture": the mix-design inputs.
 // Fields: rgYdoboykl (0 "Slump, sm", 1 "Vebe, sec"), edYdoboykl, edMkr_P, edNPl_P, edPr_P,

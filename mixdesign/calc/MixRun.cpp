@@ -7,6 +7,7 @@
 #include "mixdesign/calc/FieldKeys.h"
 #include "mixdesign/calc/MixCalc.h"
 #include "mixdesign/calc/MixForms.h"
+#include "mixdesign/calc/MixLimits.h"
 #include "mixdesign/calc/MixReport.h"
 
 namespace orvan::mix {
@@ -68,6 +69,8 @@ public:
         try {
             try {
                 calculate();
+                if (auto impossible = impossibleMixMessage(values_, bns_, options_))
+                    throw refused(*impossible);
             } catch (const Fault&) {
                 throw StopRun{OutcomeKind::Failed, kRunError, MessageStyle::Message};
             }
@@ -256,9 +259,10 @@ void Run::aggregates() {
     values_.grainSpacing = grainSpacing(rhoBS_, rhoS_, rhoBG_, rhoG_, kind_, mix_.workabilityCode,
                                         mix_.workability, binder);
     values_.coarseAggregate = coarseAggregateContent(values_.grainSpacing, rhoBG_, rhoG_);
-    values_.sand =
-        sandContent({values_.coarseAggregate, rhoG_, mix_.waterContent, mix_.cementContent, rhoC_,
-                     values_.flyAshContent, values_.entrainedAir, rhoS_});
+    const VolumeParts parts{values_.coarseAggregate, rhoG_, mix_.waterContent, mix_.cementContent,
+                            rhoC_, values_.flyAshContent, values_.entrainedAir, rhoS_};
+    values_.sandVolume = sandVolume(parts);
+    values_.sand = sandContent(parts);
     values_.calculatedStrength =
         strengthAt(mix_.aggregateFactor, mix_.cementStrength, mix_.waterCementRatio);
 }

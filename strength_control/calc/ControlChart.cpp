@@ -141,6 +141,35 @@ const std::vector<PictureFilter>& pictureFilters() {
     return filters;
 }
 
+// A point v maps to the plot's top minus (v - max) / (max - min) of the plot's height. With
+// extra margins t and b the height is H - t - b, so the highest mark fits when
+//   kt (H - t - b) + markAbove <= above + t,   kt = (highest - max) / (max - min),
+// and the lowest likewise; the two are solved together by alternating (each step is a
+// contraction, kt / (1 + kt) < 1).
+MarkMargins marginsForMarks(const AxisRange& range, double lowest, double highest,
+                            const PlotRoom& room) {
+    const double span = range.max - range.min;
+    if (!(span > 0) || !(room.plotHeight > 0)) return {};
+    const double kt = (highest - range.max) / span, kb = (range.min - lowest) / span;
+    MarkMargins m;
+    for (int step = 0; step < 60; ++step) {
+        const double H = room.plotHeight;
+        const double top =
+            1 + kt > 0 ? (kt * (H - m.bottom) + room.markAbove - room.above) / (1 + kt) : 0;
+        m.top = std::max(0.0, top);
+        const double bottom =
+            1 + kb > 0 ? (kb * (H - m.top) + room.markBelow - room.below) / (1 + kb) : 0;
+        m.bottom = std::max(0.0, bottom);
+    }
+    const double most = room.plotHeight * (1 - kMinPlotShare);
+    if (m.top + m.bottom > most) {
+        const double scale = most / (m.top + m.bottom);
+        m.top *= scale;
+        m.bottom *= scale;
+    }
+    return m;
+}
+
 PictureFormat pictureFormatForName(const std::string& fileName) {
     const std::size_t dot = fileName.find_last_of('.');
     const std::size_t slash = fileName.find_last_of("/\\");

@@ -82,6 +82,25 @@ struct ChartOutcome {
 // warningBottom, correctingTop, correctingBottom, averageLevel. Never throws.
 ChartOutcome buildControlChart(const FieldTexts& texts, const BatchPrompt& prompt);
 
+// Batch marks (marker and value label) stand whole even where a strength lies outside the
+// vertical range: the plot area gives up height to extra margins above and below it until
+// the highest and lowest marks fit inside the chart. Pixels, measured without extra margins.
+struct PlotRoom {
+    double plotHeight = 0;  // the plot area's height
+    double above = 0;       // from the chart's top edge to the plot area's top
+    double below = 0;       // from the plot area's bottom to the chart's bottom edge
+    double markAbove = 0;   // how far a mark reaches above its point (marker and label)
+    double markBelow = 0;   // and below it
+};
+struct MarkMargins {
+    double top = 0, bottom = 0;  // extra pixels, never negative
+    bool operator==(const MarkMargins&) const = default;
+};
+// The plot area keeps at least this share of its height; strengths beyond that fall outside.
+inline constexpr double kMinPlotShare = 0.25;
+MarkMargins marginsForMarks(const AxisRange& range, double lowest, double highest,
+                            const PlotRoom& room);
+
 // Saving the chart as a picture: the save dialog's filter entries (caption, patterns) with the
 // Enhanced Metafile entry selected, its initial name and default extension.
 struct PictureFilter {
@@ -90,7 +109,8 @@ struct PictureFilter {
 };
 const std::vector<PictureFilter>& pictureFilters();
 inline constexpr int kSelectedPictureFilter = 3;  // "Enhanced Metafiles (*.emf)"
-inline constexpr const char* kInitialPictureName = "\\mychart.wmf";
+// A bare name: the save dialog proposes it in the folder it shows.
+inline constexpr const char* kInitialPictureName = "mychart.wmf";
 inline constexpr const char* kDefaultPictureExtension = "emf";
 
 // The format a file name gets: ".bmp", ".ico", ".png" and ".svg" (any letter case) theirs,

@@ -302,16 +302,43 @@ private slots:
         QCOMPARE(tabChanges_, (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
         int reopenedOn = -1;
         QString reopenedCaption;
+        QWidget* focused = nullptr;
         answerNextModal([&](QWidget*) {
             reopenedOn = tall_->pageControl()->currentIndex();
             reopenedCaption = tall_->pageControl()->tabText(reopenedOn);
+            focused = tall_->focusWidget();
             tall_->findChild<QPushButton*>("BitBtn2")->click();
         });
         tall_->exec();
         QCOMPARE(reopenedOn, 9);
         QCOMPARE(reopenedCaption, QString("10-th party"));
+        QCOMPARE(focused, static_cast<QWidget*>(tall_->extractField(10, 2)));
         QCOMPARE(texts(tall_), before);
         QVERIFY(!watchdog.fired());
+    }
+
+    // The field whose text failed is focused and selected when the dialog comes back, ready
+    // to be typed over.
+    void reopensOnTheFailingField() {
+        fill(wide_, kWideParty);
+        wide_->extractField(4, 2)->setText("2x");
+        ModalWatchdog watchdog(10000);
+        runOk(wide_, true);
+        QCOMPARE(messages_, QStringList{kDataError});
+        int reopenedOn = -1;
+        QWidget* focused = nullptr;
+        QString selected;
+        answerNextModal([&](QWidget*) {
+            reopenedOn = wide_->pageControl()->currentIndex();
+            focused = wide_->focusWidget();
+            selected = wide_->extractField(4, 2)->selectedText();
+            wide_->findChild<QPushButton*>("BitBtn2")->click();
+        });
+        wide_->exec();
+        QVERIFY(!watchdog.fired());
+        QCOMPARE(reopenedOn, 3);
+        QCOMPARE(focused, static_cast<QWidget*>(wide_->extractField(4, 2)));
+        QCOMPARE(selected, QString("2x"));
     }
 
     // A failing party stops the run on its own tab; later tabs are never made current.
@@ -411,7 +438,8 @@ private slots:
         QVERIFY(!watchdog.fired());
     }
 
-    // Ctrl+V outside a field pastes the block; inside a field it pastes into that field only.
+    // Ctrl+V with a block fills the dialog, outside a field or in one; a single value pastes
+    // into the field alone.
     void ctrlVOutsideAndInsideAField() {
         tall_->show();
         tall_->activateWindow();
@@ -429,6 +457,11 @@ private slots:
         QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(field->text(), QString("31.5"));
         QCOMPARE(tall_->extractField(1, 1)->text(), QString("24"));
+
+        QApplication::clipboard()->setText(block({"30", "31", "32"}, 10, "\t"));
+        QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(field->text(), QString("31"));
+        QCOMPARE(tall_->extractField(10, 3)->text(), QString("32"));
         tall_->hide();
     }
 

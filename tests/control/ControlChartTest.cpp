@@ -289,7 +289,7 @@ INSTANTIATE_TEST_SUITE_P(
         FormatRow{"chart.bmp", PictureFormat::Bmp},
         FormatRow{"C:\\charts\\Chart.BMP", PictureFormat::Bmp},
         FormatRow{"chart.ico", PictureFormat::Ico}, FormatRow{"chart.png", PictureFormat::Png},
-        FormatRow{"chart.Svg", PictureFormat::Svg}, FormatRow{"\\mychart.wmf", PictureFormat::Emf},
+        FormatRow{"chart.Svg", PictureFormat::Svg}, FormatRow{"mychart.wmf", PictureFormat::Emf},
         FormatRow{"chart.emf", PictureFormat::Emf}, FormatRow{"chart.bmp.txt", PictureFormat::Emf},
         FormatRow{"/home/u/pictures.bmp/chart", PictureFormat::Emf},
         FormatRow{"chart.", PictureFormat::Emf}, FormatRow{"", PictureFormat::Emf}));
@@ -305,6 +305,55 @@ TEST(ControlPictureFilters, ListAndSelection) {
     EXPECT_EQ(filters[0].patterns, (std::vector<std::string>{"*.bmp", "*.ico", "*.emf", "*.wmf"}));
     EXPECT_EQ(filters[kSelectedPictureFilter].caption, "Enhanced Metafiles (*.emf)");
     EXPECT_EQ(filters[4].caption, "Metafiles (*.wmf)");
-    EXPECT_STREQ(kInitialPictureName, "\\mychart.wmf");
+    EXPECT_STREQ(kInitialPictureName, "mychart.wmf");  // no folder: the one the dialog shows
     EXPECT_STREQ(kDefaultPictureExtension, "emf");
 }
+
+// The extra margins bring the highest and lowest marks inside the chart, no larger than that,
+// and leave the plot at least its minimum share.
+struct MarginRow {
+    const char* name;
+    double lowest, highest;
+    double above;  // room above the plot, pixels
+    bool top, bottom, capped;
+};
+void PrintTo(const MarginRow& row, std::ostream* os) {
+    *os << row.name;
+}
+
+class ControlChartMargins : public ::testing::TestWithParam<MarginRow> {};
+
+TEST_P(ControlChartMargins, MarksFitTightly) {
+    const MarginRow& row = GetParam();
+    const AxisRange range{17, 33};
+    const PlotRoom room{300, row.above, 40, 20, 5};
+    const MarkMargins m = marginsForMarks(range, row.lowest, row.highest, room);
+    EXPECT_EQ(m.top > 0, row.top);
+    EXPECT_EQ(m.bottom > 0, row.bottom);
+    const double height = room.plotHeight - m.top - m.bottom;
+    if (row.capped) {
+        EXPECT_NEAR(height, room.plotHeight * kMinPlotShare, 1e-6);
+        return;
+    }
+    // Pixels from the chart's top edge to the highest mark's top, from the lowest mark's
+    // bottom to the chart's bottom edge: zero when the margin is needed, else positive.
+    const double topGap =
+        room.above + m.top - (row.highest - range.max) / 16 * height - room.markAbove;
+    const double bottomGap =
+        room.below + m.bottom - (range.min - row.lowest) / 16 * height - room.markBelow;
+    EXPECT_GE(topGap, -1e-6);
+    EXPECT_GE(bottomGap, -1e-6);
+    if (row.top) EXPECT_NEAR(topGap, 0, 1e-6);
+    if (row.bottom) EXPECT_NEAR(bottomGap, 0, 1e-6);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ControlChartMargins,
+    ::testing::Values(MarginRow{"within_the_range", 24, 26, 40, false, false, false},
+                      MarginRow{"above_the_range", 24, 38, 40, true, false, false},
+                      MarginRow{"below_the_range", 12, 26, 40, false, true, false},
+                      MarginRow{"both_sides", 12, 38, 40, true, true, false},
+                      MarginRow{"label_at_the_top_edge_without_room", 24, 33, 10, true, false,
+                                false},
+                      MarginRow{"far_beyond_keeps_a_quarter", 12, 1000, 40, true, true, true}),
+    [](const auto& info) { return std::string(info.param.name); });

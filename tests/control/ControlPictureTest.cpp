@@ -37,11 +37,14 @@ bool isEmf(const QByteArray& data) {
 
 // Draws the chart of the worked example (limits 30/27/25/23/20, batches 25, 26, 24) and runs
 // `withChart` while the chart window is up.
-void withDrawnChart(ControlWindows& w, const std::function<void()>& withChart) {
+void withDrawnChart(ControlWindows& w, const std::function<void()>& withChart,
+                    const QStringList& batches = {"25", "26", "24"}) {
     w.setFigures("25", "3", "27", "23", "30", "20");
     PromptLog log;
-    ModalScript script({answerPrompt(w, log, "25"), answerPrompt(w, log, "26"),
-                        answerPrompt(w, log, "24"), inspectChart(w, withChart)});
+    std::vector<ModalScript::Step> steps;
+    for (const QString& batch : batches) steps.push_back(answerPrompt(w, log, batch));
+    steps.push_back(inspectChart(w, withChart));
+    ModalScript script(std::move(steps));
     script.start();
     w.chart->exec();
 }
@@ -165,6 +168,54 @@ private slots:
         QVERIFY(renderer.isValid());
     }
 
+    // Batches of 12 and 38 MPa against the range 17 to 33: their markers (fuchsia) stand
+    // beyond the plot area, inside the picture, and their labels are written.
+    void marksBeyondTheRangeInSavedPictures_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("png") << "chart.png";
+        QTest::newRow("emf") << "chart.emf";
+    }
+    void marksBeyondTheRangeInSavedPictures() {
+        QFETCH(QString, name);
+        ModalWatchdog watchdog(20000);
+        ControlWindows w;
+        QTemporaryDir dir;
+        QString error;
+        bool saved = false;
+        QRectF plot;
+        withDrawnChart(
+            w,
+            [&] {
+                plot = w.chart->chart()->plotArea();
+                saved = w.chart->savePicture(dir.filePath(name), &error);
+            },
+            {"12", "25", "38"});
+        QVERIFY(!watchdog.fired());
+        QVERIFY2(saved, qPrintable(error));
+        const QByteArray data = readFile(dir.filePath(name));
+        QImage image;
+        if (name.endsWith(".emf")) {
+            const QString svg = emfToSvg(data);
+            QVERIFY(svg.contains(">38<") && svg.contains(">12<"));
+            QSvgRenderer renderer(svg.toUtf8());
+            image = QImage(renderer.defaultSize(), QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            renderer.render(&painter);
+        } else {
+            image.loadFromData(data);
+        }
+        QVERIFY(!image.isNull());
+        int above = 0, below = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixelColor(x, y) == QColor(255, 0, 255)) {
+                    above += y < plot.top() - 2;
+                    below += y > plot.bottom() + 2;
+                }
+        QVERIFY2(above > 20 && below > 20, qPrintable(QString("%1 %2").arg(above).arg(below)));
+    }
+
     void formatFollowsTheName_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("magic");
@@ -200,15 +251,18 @@ private slots:
     // closes the chart window.
     void saveDialogWritesTheChosenFile_data() {
         QTest::addColumn<bool>("exists");
-        QTest::newRow("new file") << false;
-        QTest::newRow("existing file, overwrite confirmed") << true;
+        QTest::addColumn<bool>("typed");
+        QTest::newRow("new file") << false << true;
+        QTest::newRow("existing file, overwrite confirmed") << true << true;
+        QTest::newRow("the proposed name, in the folder shown") << false << false;
     }
     void saveDialogWritesTheChosenFile() {
         QFETCH(bool, exists);
+        QFETCH(bool, typed);
         ModalWatchdog watchdog(20000);
         ControlWindows w;
         QTemporaryDir dir;
-        const QString path = dir.filePath("picture.wmf");
+        const QString path = dir.filePath(typed ? "picture.wmf" : "mychart.wmf");
         if (exists) {
             QFile old(path);
             QVERIFY(old.open(QIODevice::WriteOnly));
@@ -229,7 +283,10 @@ private slots:
                 initialName = dialog->findChild<QLineEdit*>("fileNameEdit")->text();
                 asksOverwrite = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
                 // Typed, as a user would: the dialog keeps a focused name field as it is.
-                dialog->findChild<QLineEdit*>("fileNameEdit")->setText(path);
+                if (typed)
+                    dialog->findChild<QLineEdit*>("fileNameEdit")->setText(path);
+                else
+                    dialog->setDirectory(dir.path());
                 static_cast<QDialog*>(dialog)->accept();
             }};
         if (exists)
@@ -248,13 +305,14 @@ private slots:
         QCOMPARE(result, int(QDialog::Accepted));
         QCOMPARE(filter, QString("Enhanced Metafiles (*.emf)"));
         QCOMPARE(suffix, QString("emf"));
-        QCOMPARE(initialName, QString("\\mychart.wmf"));
+        QCOMPARE(initialName, QString("mychart.wmf"));
         QVERIFY(asksOverwrite);
         QCOMPARE(w.chart->SavePictureDialog1->nameFilters(),
                  QStringList({"All (*.bmp *.ico *.emf *.wmf)", "Bitmaps (*.bmp)", "Icons (*.ico)",
                               "Enhanced Metafiles (*.emf)", "Metafiles (*.wmf)"}));
         if (exists) QVERIFY(question.contains("picture.wmf"));
         QVERIFY(isEmf(readFile(path)));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({path.section('/', -1)}));
     }
 
     // A file that cannot be created: a message, no file, and the window still closes.

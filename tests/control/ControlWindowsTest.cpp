@@ -5,12 +5,12 @@
 #include <QFileDialog>
 #include <QLegendMarker>
 #include <QLineSeries>
-#include <QScatterSeries>
 #include <QToolButton>
 #include <QValueAxis>
 
 #include "ControlFixture.h"
 #include "common/NumberText.h"
+#include "strength_control/Period_Control2Marks.h"
 
 namespace {
 
@@ -174,7 +174,7 @@ private slots:
         w.setFigures("25", "1", "27", "23", "30", "20");
         Run run;
         QList<QPointF> points;
-        runChart(w, run, {"25|" + how}, false, [&] { points = pointsOf(w.chart->markerSeries()); });
+        runChart(w, run, {"25|" + how}, false, [&] { points = w.chart->batchMarks()->points(); });
         QVERIFY(!watchdog.fired());
         QCOMPARE(points, QList<QPointF>({QPointF(1, 25)}));
     }
@@ -225,9 +225,9 @@ private slots:
         int drawnPoints = -1;
         double min = 0, max = 0;
         runChart(w, run, answers, true, [&] {
-            drawnPoints = w.chart->markerSeries()->count();
+            drawnPoints = w.chart->batchMarks()->count();
             for (QLineSeries* s : w.chart->namedSeries()) drawnPoints += s->count();
-            drawnPoints += w.chart->chart()->series().size() - 7;  // segments left
+            drawnPoints += w.chart->chart()->series().size() - 6;  // segments left
             min = w.chart->verticalAxis()->min();
             max = w.chart->verticalAxis()->max();
         });
@@ -252,13 +252,13 @@ private slots:
         runChart(w, second, {"7", "7.5"}, false, [&] {
             min = w.chart->verticalAxis()->min();
             max = w.chart->verticalAxis()->max();
-            strengths = pointsOf(w.chart->markerSeries());
+            strengths = w.chart->batchMarks()->points();
         });
         QVERIFY(!watchdog.fired());
         QCOMPARE(min, 2.0);
         QCOMPARE(max, 13.0);
         QCOMPARE(strengths, QList<QPointF>({QPointF(1, 7), QPointF(2, 7.5)}));
-        QCOMPARE(segmentsOf(w.chart.get(), "Series6").size(), 1);  // the first run's are gone
+        QCOMPARE(segmentsOf(w.chart.get(), "Series5").size(), 1);  // the first run's are gone
     }
 
     // "Close" closes the chart window with nothing saved; Esc is the "Save..." button's.
@@ -297,6 +297,41 @@ private slots:
         QCOMPARE(offered, saveOffered);
     }
 
+    // Strengths beyond the vertical range (17 to 33) and the last batch at x = n: every
+    // marker and label stands whole inside the chart, the plot area giving up height.
+    void marksBeyondTheRangeStayWhole_data() {
+        QTest::addColumn<QStringList>("answers");
+        QTest::addColumn<bool>("beyond");
+        QTest::newRow("12 and 38 MPa") << QStringList({"12", "25", "38"}) << true;
+        QTest::newRow("38 at the last batch") << QStringList({"25", "26", "38"}) << true;
+        QTest::newRow("within the range") << QStringList({"25", "33", "17"}) << false;
+    }
+    void marksBeyondTheRangeStayWhole() {
+        QFETCH(QStringList, answers);
+        QFETCH(bool, beyond);
+        ModalWatchdog watchdog(20000);
+        ControlWindows w;
+        w.setFigures("25", "3", "27", "23", "30", "20");
+        Run run;
+        QStringList outside;
+        QRectF plot;
+        runChart(w, run, answers, false, [&] {
+            const BatchMarks* marks = w.chart->batchMarks();
+            const QRectF whole(QPointF(0, 0), w.chart->chart()->size());
+            plot = w.chart->chart()->plotArea();
+            for (int i = 0; i < marks->count(); ++i)
+                if (!whole.contains(marks->markerRect(i)) || !whole.contains(marks->labelRect(i)))
+                    outside << marks->labels()[i];
+        });
+        QVERIFY(!watchdog.fired());
+        QCOMPARE(outside, QStringList());
+        QCOMPARE(w.chart->verticalAxis()->min(), 17.0);
+        QCOMPARE(w.chart->verticalAxis()->max(), 33.0);
+        // The plot gives up height only when a strength lies beyond the range.
+        QCOMPARE(w.chart->chart()->margins().top() > 20, beyond);
+        QVERIFY(plot.height() > 50);
+    }
+
     void zeroBatchesCollapseTheLines() {
         ModalWatchdog watchdog(20000);
         ControlWindows w;
@@ -306,7 +341,7 @@ private slots:
         int strengths = -1;
         runChart(w, run, {}, false, [&] {
             average = pointsOf(w.chart->namedSeries()[4]);
-            strengths = w.chart->markerSeries()->count();
+            strengths = w.chart->batchMarks()->count();
         });
         QVERIFY(!watchdog.fired());
         QCOMPARE(average, QList<QPointF>({QPointF(0, 25), QPointF(0, 25)}));
@@ -363,22 +398,12 @@ private:
         QCOMPARE(named[5]->pen().color(), QColor(255, 128, 255));
         const QList<QPointF> strengths({QPointF(1, 25), QPointF(2, 26), QPointF(3, 24)});
         QCOMPARE(pointsOf(named[5]), strengths);
-        const auto segments = segmentsOf(c, "Series6");
-        QCOMPARE(segments.size(), 2);
-        for (QLineSeries* s : segments) {
-            QCOMPARE(s->pen().color(), QColor(255, 0, 255));
-            QCOMPARE(s->pen().width(), 2);
-        }
-        QScatterSeries* markers = c->markerSeries();
-        QCOMPARE(pointsOf(markers), strengths);
-        QCOMPARE(markers->markerShape(), QScatterSeries::MarkerShapeRectangle);
-        QVERIFY(markers->pointLabelsVisible());
-        QVERIFY(!markers->pointLabelsClipping());
-        QCOMPARE(markers->color(), QColor(255, 0, 255));
-        QCOMPARE(markers->pointConfiguration(2)
-                     .value(QXYSeries::PointConfiguration::Color)
-                     .value<QColor>(),
-                 QColor(255, 0, 255));
+        QVERIFY(segmentsOf(c, "Series6").isEmpty());  // the marks draw its line
+        const BatchMarks* marks = c->batchMarks();
+        QCOMPARE(marks->points(), strengths);
+        QCOMPARE(marks->lineWidth(), 2);
+        for (int i = 0; i < 3; ++i) QCOMPARE(marks->color(i), QColor(255, 0, 255));
+        QCOMPARE(marks->labels(), QStringList({"25", "26", "24"}));
 
         QStringList legend;
         for (QLegendMarker* m : c->chart()->legend()->markers())

@@ -6,6 +6,7 @@
 #include <ostream>
 
 #include "common/NumberText.h"
+#include "mixdesign/calc/MixForms.h"
 #include "mixdesign/calc/MixRun.h"
 #include "tests/mixdesign/core_run_support.h"
 #include "tests/mixdesign/core_support.h"
@@ -364,3 +365,39 @@ TEST(MixCoreTitle, WindowNumberInTheTitle) {
 }
 
 }  // namespace
+
+// --- entry formats: a masked field's text holds its whole pattern or stops OK -----------------
+
+struct EntryRow {
+    const char* name;
+    EntryFormat format;
+    const char* text;
+    bool holds;
+};
+void PrintTo(const EntryRow& row, std::ostream* os) {
+    *os << row.name;
+}
+class MixCoreEntryFormat : public ::testing::TestWithParam<EntryRow> {};
+TEST_P(MixCoreEntryFormat, WholePatternOnly) {
+    EXPECT_EQ(holdsEntryFormat(GetParam().format, GetParam().text), GetParam().holds);
+}
+INSTANTIATE_TEST_SUITE_P(
+    Rows, MixCoreEntryFormat,
+    ::testing::Values(EntryRow{"four_digits", EntryFormat::FourDigits, "1400", true},
+                      EntryRow{"two_of_four", EntryFormat::FourDigits, "12", false},
+                      EntryRow{"blank_inside", EntryFormat::FourDigits, "1 00", false},
+                      EntryRow{"two_digits", EntryFormat::TwoDigits, "50", true},
+                      EntryRow{"one_of_two", EntryFormat::TwoDigits, "5", false},
+                      EntryRow{"digit_dot_digit", EntryFormat::DigitDotDigit, "2.0", true},
+                      EntryRow{"dot_alone", EntryFormat::DigitDotDigit, ".", false},
+                      EntryRow{"comma_for_point", EntryFormat::DigitDotDigit, "2,0", false},
+                      EntryRow{"free_takes_anything", EntryFormat::Free, "", true}));
+
+TEST(MixCoreEntryProblem, FirstFieldInTableOrderWithCaptionAndPattern) {
+    const MixPage& page = bnsDialog().pages.front();
+    const auto problem = firstEntryProblem(page, {{"edNGCT", "5"}, {"edNPl_P", "12"}});
+    ASSERT_TRUE(problem);
+    EXPECT_EQ(problem->field, "edNPl_P");
+    EXPECT_EQ(problem->message, "\"Bulk density of sand, kg per cu m\": enter four digits");
+    EXPECT_FALSE(firstEntryProblem(page, {{"edNPl_P", "1400"}, {"edClassBet", "x"}}));
+}

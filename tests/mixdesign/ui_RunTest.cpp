@@ -358,6 +358,53 @@ private slots:
         QCOMPARE(w_->area->windowNumber(), 0);
     }
 
+    // A masked field short of its pattern stops OK before the run: a message names the field
+    // and its pattern, the dialog stays up with the focus on the field, nothing is published.
+    void incompleteMaskedFieldStopsOK_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("two of four digits") << "edNPl_P"
+                                            << "12"
+                                            << "\"Bulk density of sand, kg per cu m\": enter four digits";
+        QTest::newRow("one of two digits") << "edNGCT"
+                                           << "5"
+                                           << "\"Normal consistency of cement paste, %\": enter two digits";
+        QTest::newRow("digit.digit left blank")
+            << "edMkr_P"
+            << " ."
+            << "\"Fineness modulus of sand\": enter a digit, a point and a digit";
+    }
+    void incompleteMaskedFieldStopsOK() {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, message);
+        ModalWatchdog watchdog(8000);
+        QString shown;
+        bool stillUp = false;
+        QWidget* focused = nullptr;
+        answer(nullptr, [&](QWidget* bns) {
+            answer(bns, [&](QWidget* box) {
+                shown = static_cast<QMessageBox*>(box)->text();
+                answer(box, [&](QWidget* again) {
+                    stillUp = again == w_->bns.get();
+                    focused = QApplication::focusWidget();
+                    act(again, "close");
+                });
+                box->close();
+            });
+            editOf(bns, field)->setText(typed);
+            act(bns, "ok");
+        });
+        const int code = w_->bns->exec();
+        QVERIFY(!watchdog.fired());
+        QCOMPARE(shown, message);
+        QVERIFY(stillUp);
+        QCOMPARE(focused, static_cast<QWidget*>(editOf(w_->bns.get(), field)));
+        QCOMPARE(code, int(QDialog::Rejected));
+        QCOMPARE(w_->area->windowNumber(), 0);
+    }
+
     // Texts stay in every dialog from one showing to the next; the stronger-cement page starts
     // from the mix's cement strength every time.
     void textsStayBetweenShowings() {

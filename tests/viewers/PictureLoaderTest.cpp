@@ -192,6 +192,32 @@ private slots:
         QVERIFY(loadPictureFile(dir.filePath("missing.bmp")).isNull());
         QVERIFY(loadPictureFile(dir.path()).isNull());  // a folder
     }
+
+    // Among the four extensions the content chooses the reader; bytes that no signature
+    // names go to the extension's reader.
+    void filesByContent_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QSize>("size");  // empty: nothing shown
+        QTest::newRow("enhanced metafile named .wmf") << "chart.wmf" << sampleEmf() << QSize(200, 100);
+        QTest::newRow("placeable metafile named .emf") << "a.EMF" << sampleWmf(true) << QSize(200, 100);
+        QTest::newRow("plain metafile named .bmp") << "a.bmp" << sampleWmf(false) << QSize(200, 100);
+        QTest::newRow("bitmap named .ico") << "a.ico" << encoded(samplePicture(8, 6), "bmp") << QSize(8, 6);
+        QTest::newRow("icon named .emf") << "a.emf" << encoded(samplePicture(16, 16), "ico") << QSize(16, 16);
+        QTest::newRow("no signature: the extension's reader") << "a.emf" << QByteArray(64, 'x') << QSize();
+        QTest::newRow("enhanced metafile named .txt") << "a.txt" << sampleEmf() << QSize();
+    }
+    void filesByContent() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QSize, size);
+        QTemporaryDir dir;
+        QVERIFY(writeFile(dir.filePath(name), bytes));
+        const QImage image = loadPictureFile(dir.filePath(name));
+        QCOMPARE(image.isNull(), size.isEmpty());
+        if (!size.isEmpty())  // metafile sizes pass through unit conversions
+            QVERIFY(qAbs(image.width() - size.width()) <= 1 && qAbs(image.height() - size.height()) <= 1);
+    }
 };
 
 QTEST_MAIN(ViewersPictureLoaderTest)

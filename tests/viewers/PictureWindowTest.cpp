@@ -95,6 +95,7 @@ private slots:
         QVERIFY(writeFile(file("icon.ico"), encoded(samplePicture(32, 32), "ico")));
         QVERIFY(writeFile(file("drawing.emf"), sampleEmf()));
         QVERIFY(writeFile(file("drawing.wmf"), sampleWmf()));
+        QVERIFY(writeFile(file("mychart.wmf"), sampleEmf()));  // what the chart window saves
         QVERIFY(writeFile(file("wide.bmp"), encoded(samplePicture(2000, 100), "bmp")));
         QVERIFY(writeFile(file("tall.bmp"), encoded(samplePicture(100, 2000), "bmp")));
         QVERIFY(writeFile(file("notes.txt"), "plain text\r\n"));
@@ -131,6 +132,7 @@ private slots:
         QTest::newRow("icon") << "icon.ico" << QSize(32, 32);
         QTest::newRow("enhanced metafile") << "drawing.emf" << QSize(200, 100);
         QTest::newRow("metafile") << "drawing.wmf" << QSize(200, 100);
+        QTest::newRow("enhanced metafile named .wmf") << "mychart.wmf" << QSize(200, 100);
     }
     void eachFormatShows() {
         QFETCH(QString, name);

@@ -1,0 +1,96 @@
+#include "mixdesign/calc/MixLimits.h"
+
+#include "common/NumberText.h"
+#include "mixdesign/calc/MixCalc.h"
+#include "mixdesign/calc/MixForms.h"
+
+namespace orvan::mix {
+
+namespace {
+
+// The text of a field as the run read it: given, or the dialog's default.
+std::string fieldText(const FieldTexts& bns, const ProportioningOptions& options,
+                      const std::string& name) {
+    const FieldTexts optionTexts = options.toTexts();
+    for (const FieldTexts* texts : {&bns, &optionTexts})
+        if (auto it = texts->find(name); it != texts->end()) return it->second;
+    for (const MixDialog* dialog : {&bnsDialog(), &optionsDialog()})
+        if (const MixField* field = dialog->field(name)) return field->defaultText;
+    return {};
+}
+
+std::string captionOf(const std::string& name) {
+    for (const MixDialog* dialog : {&bnsDialog(), &optionsDialog()})
+        if (const MixField* field = dialog->field(name)) return field->caption();
+    return name;
+}
+
+std::string rangeText(const InputRange& range) {
+    std::string text = formatGeneral15(range.min) + " to " + formatGeneral15(range.max);
+    return range.unit.empty() ? text : text + " " + range.unit;
+}
+
+std::string joined(const std::vector<std::string>& parts, const char* separator) {
+    std::string out;
+    for (const auto& part : parts) out += (out.empty() ? "" : separator) + part;
+    return out;
+}
+
+}  // namespace
+
+std::vector<InputRange> methodRanges(bool slump) {
+    return {
+        slump ? InputRange{"edYdoboykl", 0, 24, "sm"} : InputRange{"edYdoboykl", 0, 30, "sec"},
+        {"edMkr_P", 1, 3.5, ""},
+        {"edNPl_P", 1200, 1800, "kg per cu m"},
+        {"edPr_P", 0, 5, "%"},
+        {"edMarkCem", 20, 70, "MPa"},
+        {"edNGCT", 20, 35, "%"},
+        {"edNKr_Sc", 5, 150, "mm"},
+        {"edNPl_Sc", 1200, 1800, "kg per cu m"},
+        {"edPr_Sc", 0, 3, "%"},
+        {"edClassBet", 5, 80, "MPa"},
+        {"edPlotnostC", 2.8, 3.3, ""},
+        {"edPlotnostP", 2.4, 2.8, ""},
+        {"edPlotnostSC", 2.4, 3.1, ""},
+        {"edTemperatyr", 0, 40, ""},
+    };
+}
+
+std::optional<std::string> impossibleMixMessage(const MixValues& values, const FieldTexts& bns,
+                                                const ProportioningOptions& options) {
+    struct Quantity {
+        const char* name;
+        double value;
+        int decimals;
+        const char* unit;
+    };
+    const Quantity quantities[] = {
+        {"the water-cement ratio", values.mix.waterCementRatio, 2, ""},
+        {"the water", values.mix.waterContent, 1, " kg per cu m"},
+        {"the cement", values.mix.cementContent, 1, " kg per cu m"},
+        {"the coarse aggregate", values.coarseAggregate, 1, " kg per cu m"},
+        {"the volume left for sand", values.sandVolume, 1, " litres per cu m"},
+    };
+    std::vector<std::string> impossible;
+    for (const Quantity& q : quantities)
+        if (!(q.value > 0))
+            impossible.push_back(std::string(q.name) + " is " + formatFixed(q.value, q.decimals) +
+                                 q.unit);
+    if (impossible.empty()) return std::nullopt;
+
+    std::vector<std::string> outside;
+    for (const InputRange& range : methodRanges(isSlumpCode(values.mix.workabilityCode))) {
+        const std::string text = fieldText(bns, options, range.field);
+        const std::optional<double> value = tryTextToFloat(text);
+        if (value && *value >= range.min && *value <= range.max) continue;
+        outside.push_back("\"" + captionOf(range.field) + "\" " + text + " (the method's range " +
+                          rangeText(range) + ")");
+    }
+    std::string message = "The mix cannot be made: " + joined(impossible, ", ") + ".";
+    message += outside.empty() ? " Every input lies within the method's range."
+                               : " Outside the method's range: " + joined(outside, "; ") + ".";
+    return message;
+}
+
+}  // namespace orvan::mix
