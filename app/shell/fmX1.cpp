@@ -4,6 +4,7 @@
 #include <QContextMenuEvent>
 #include <QDockWidget>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QRadialGradient>
 #include <QScreen>
 #include <QStatusBar>
@@ -12,10 +13,12 @@
 
 #include "app/DocumentArea.h"
 #include "app/HelpViewer.h"
+#include "app/PdfExport.h"
 #include "app/TextFileCommands.h"
 #include "app/shell/Icons.h"
 #include "app/viewers/About.h"
 #include "app/viewers/ShowPicture.h"
+#include "correction/BatchWeights.h"
 #include "correction/fmCorrection.h"
 #include "mixdesign/TVO.h"
 #include "mixdesign/fmEconom.h"
@@ -29,6 +32,8 @@
 #include "strength_control/Period_Control1.h"
 #include "strength_control/Period_Control2.h"
 #include "strength_control/Period_Control3.h"
+#include "strength_control/fmConformity.h"
+#include "strength_control/fmCusum.h"
 
 TfmForm1::TfmForm1(QWidget* parent) : QMainWindow(parent) {
     setObjectName("fmForm1");
@@ -84,6 +89,16 @@ void TfmForm1::createWindows() {
     add(new TfmAbout(app_, this));
 }
 
+namespace {
+// A window made on first use (not one of the start-up windows); it lives, keeping its
+// texts, until the program ends.
+template <class Window>
+Window* madeOnFirstUse(AppContext& app, QWidget* mainWindow) {
+    auto* window = mainWindow->findChild<Window*>(QString(), Qt::FindDirectChildrenOnly);
+    return window ? window : new Window(app, mainWindow);
+}
+}  // namespace
+
 template <class Window>
 void TfmForm1::showModal() {
     if (auto* window = app_.window<Window>()) window->exec();
@@ -123,6 +138,11 @@ void TfmForm1::bindCommands() {
         {Command::ControlledPeriod, [this] { showModal<TfmPeriod_Control1>(); }},
         {Command::Help, [this] { help_->showContents(); }},
         {Command::About, [this] { showModal<TfmAbout>(); }},
+        {Command::ExportPdf,
+         [this] { exportActiveDocumentPdf(app_, this, textFiles_->printer()->pageLayout()); }},
+        {Command::Cusum, [this] { madeOnFirstUse<TfmCusum>(app_, this)->exec(); }},
+        {Command::Conformity, [this] { madeOnFirstUse<TfmConformity>(app_, this)->exec(); }},
+        {Command::BatchWeights, [this] { openBatchWeights(app_, this); }},
     };
 }
 

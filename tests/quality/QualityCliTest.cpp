@@ -11,6 +11,9 @@ struct QualityCliRow {
     int code;
     const char* expected;  // a piece of stdout (code 0) or stderr
 };
+void PrintTo(const QualityCliRow& row, std::ostream* os) {
+    *os << row.name;
+}
 
 class QualityCli : public ::testing::TestWithParam<QualityCliRow> {};
 

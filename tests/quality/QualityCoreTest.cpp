@@ -26,6 +26,9 @@ struct VerdictRow {
     double strength;
     Verdict verdict;
 };
+void PrintTo(const VerdictRow& row, std::ostream* os) {
+    *os << row.name;
+}
 
 class Verdicts : public ::testing::TestWithParam<VerdictRow> {};
 
@@ -101,6 +104,9 @@ struct CusumRow {
     std::vector<double> upper, lower;
     std::vector<CusumSignal> signalList;
 };
+void PrintTo(const CusumRow& row, std::ostream* os) {
+    *os << row.name;
+}
 
 class CusumSums : public ::testing::TestWithParam<CusumRow> {};
 
@@ -154,6 +160,9 @@ struct CusumRefusalRow {
     std::vector<double> strengths;
     const char* message;
 };
+void PrintTo(const CusumRefusalRow& row, std::ostream* os) {
+    *os << row.name;
+}
 
 class CusumRefusals : public ::testing::TestWithParam<CusumRefusalRow> {};
 
@@ -216,6 +225,9 @@ struct ConformityRow {
     std::vector<double> limits;
     std::vector<int> failing;
 };
+void PrintTo(const ConformityRow& row, std::ostream* os) {
+    *os << row.name;
+}
 
 class ConformityRules : public ::testing::TestWithParam<ConformityRow> {};
 
@@ -316,6 +328,9 @@ struct ConformityRefusalRow {
     std::vector<double> results;
     const char* message;
 };
+void PrintTo(const ConformityRefusalRow& row, std::ostream* os) {
+    *os << row.name;
+}
 
 class ConformityRefusals : public ::testing::TestWithParam<ConformityRefusalRow> {};
 
@@ -368,6 +383,9 @@ struct ListRow {
     std::vector<double> values;
     const char* message;
 };
+void PrintTo(const ListRow& row, std::ostream* os) {
+    *os << row.name;
+}
 
 class StrengthLists : public ::testing::TestWithParam<ListRow> {};
 
