@@ -37,6 +37,9 @@ void addVerdictAndPdfButtons(AppContext& app, TfmPeriod_Control2* window, QBoxLa
         publishVerdictReport(app, window,
                              figures ? figures->limits : orvan::control::ControlLimits{},
                              figures ? figures->strengths : std::vector<double>{});
+        // The new report window activates the main window; the chart stays in front.
+        window->raise();
+        window->activateWindow();
     });
     QObject::connect(pdf, &QPushButton::clicked, window, [window] {
         const QString path = choosePdfFile(window, QStringLiteral("mychart.pdf"));

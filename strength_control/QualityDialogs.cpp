@@ -24,6 +24,8 @@ namespace ctl = orvan::control;
 namespace {
 
 constexpr int kHelpContext = 43;
+// Wide enough for the whole caption in the title bar, pixels.
+constexpr int kMinimumWidth = 480;
 
 QLineEdit* addField(QWidget* owner, QFormLayout* form, const char* name, const QString& caption,
                     const QString& initial = {}) {
@@ -84,6 +86,7 @@ QString cusumText(const char* source) {
 TfmCusum::TfmCusum(AppContext& app, QWidget* parent) : OrvanDialog(app, parent) {
     setObjectName("fmCusum");
     setWindowTitle(cusumText("Statistical control of concrete strength. CUSUM."));
+    setMinimumWidth(kMinimumWidth);
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     edTarget = addField(this, form, "edTarget", cusumText("Target mean T, MPa:"));
@@ -130,6 +133,7 @@ QString conformityText(const char* source) {
 TfmConformity::TfmConformity(AppContext& app, QWidget* parent) : OrvanDialog(app, parent) {
     setObjectName("fmConformity");
     setWindowTitle(conformityText("Conformity of compressive strength"));
+    setMinimumWidth(kMinimumWidth);
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     cbRule = new QComboBox(this);

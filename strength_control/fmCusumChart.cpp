@@ -110,6 +110,7 @@ void TfmCusumChart::draw(const ctl::CusumResult& result) {
     axisX_->setRange(0, std::max(n, 1));
     axisX_->setTickCount(std::min(std::max(n, 1), 10) + 1);
     axisY_->setRange(0, top > 0 ? top * (1 + kHeadRoom) : 1);
+    axisY_->applyNiceNumbers();
 }
 
 bool TfmCusumChart::savePdf(const QString& path, QString* error) const {
