@@ -13,6 +13,7 @@
 #include "app/Messages.h"
 #include "common/Fault.h"
 #include "common/NumberText.h"
+#include "strength_control/Period_AnalizInput.h"
 #include "strength_control/Period_Control1.h"
 #include "strength_control/QualityPublish.h"
 #include "strength_control/calc/StrengthList.h"
@@ -90,7 +91,8 @@ TfmCusum::TfmCusum(AppContext& app, QWidget* parent) : OrvanDialog(app, parent) 
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     edTarget = addField(this, form, "edTarget", cusumText("Target mean T, MPa:"));
-    edSigma = addField(this, form, "edSigma", cusumText("Standard deviation s, MPa:"));
+    edSigma = addField(this, form, "edSigma",
+                       cusumText("Standard deviation s, MPa (blank: the analyzed period's):"));
     edK = addField(this, form, "edK", cusumText("Reference value K = k*s, k:"), "0.5");
     edH = addField(this, form, "edH", cusumText("Decision interval H = h*s, h:"), "5");
     layout->addLayout(form);
@@ -108,10 +110,43 @@ void TfmCusum::showEvent(QShowEvent* event) {
             edTarget->setText(control->edRy->text());
 }
 
+namespace {
+
+// The newest completed analysed period of either layout.
+const orvan::analysed::AnalysedPeriodResult* latestAnalysedPeriod(const AppContext& app) {
+    const AnalysedPeriodInputDialog* latest = nullptr;
+    for (QWidget* window : app.windows())
+        if (auto* dialog = qobject_cast<AnalysedPeriodInputDialog*>(window))
+            if (dialog->lastResult() &&
+                (!latest || dialog->lastRunOrder() > latest->lastRunOrder()))
+                latest = dialog;
+    return latest ? &*latest->lastResult() : nullptr;
+}
+
+}  // namespace
+
+// A blank target or standard deviation is taken from the newest analysed period: its average
+// level of strength, and its coefficient of variation times its mean strength.
+std::optional<double> TfmCusum::readOrAnalysed(const QLineEdit* field, bool target) {
+    if (!field->text().trimmed().isEmpty()) return readNumber(this, field);
+    if (const auto* period = latestAnalysedPeriod(app())) {
+        if (target) return period->averageLevel;
+        return ctl::periodDeviation(period->overallVariation, period->partyMean);
+    }
+    showMessage(this, cusumText("Type the target mean and the standard deviation, or compute an "
+                                "analyzed period first."));
+    return std::nullopt;
+}
+
 void TfmCusum::BitBtn1Click() {
     ctl::CusumInputs in;
-    for (auto [field, value] :
-         {std::pair{edTarget, &in.target}, {edSigma, &in.sigma}, {edK, &in.k}, {edH, &in.h}}) {
+    const auto target = readOrAnalysed(edTarget, true);
+    if (!target) return;
+    const auto sigma = readOrAnalysed(edSigma, false);
+    if (!sigma) return;
+    in.target = *target;
+    in.sigma = *sigma;
+    for (auto [field, value] : {std::pair{edK, &in.k}, {edH, &in.h}}) {
         const auto number = readNumber(this, field);
         if (!number) return;
         *value = *number;

@@ -1,6 +1,8 @@
 #pragma once
 // "CUSUM...": the target mean, the standard deviation, the factors k and h and the party
 // strengths (typed or pasted). OK publishes the CUSUM report and opens its chart window.
+#include <optional>
+
 #include "app/OrvanDialog.h"
 
 class QLineEdit;
@@ -22,4 +24,7 @@ public:
 protected:
     void runAction() override { BitBtn1Click(); }
     void showEvent(QShowEvent* event) override;
+
+private:
+    std::optional<double> readOrAnalysed(const QLineEdit* field, bool target);
 };

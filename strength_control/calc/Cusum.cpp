@@ -92,6 +92,14 @@ CusumOutcome runCusum(const CusumInputs& in) {
     return outcome;
 }
 
+std::optional<double> periodDeviation(double overallVariation,
+                                      const std::vector<double>& partyMeans) {
+    if (partyMeans.empty()) return std::nullopt;
+    double sum = 0;
+    for (double mean : partyMeans) sum += mean;
+    return overallVariation / 100.0 * sum / static_cast<double>(partyMeans.size());
+}
+
 std::string cusumReportTitle(int windowNumber) {
     return "Statistical control. CUSUM. Window №" + std::to_string(windowNumber);
 }

@@ -7,6 +7,7 @@
 //   C+(i) = max(0, C+(i-1) + x(i) - T - K)
 //   C-(i) = max(0, C-(i-1) + T - K - x(i))
 //   K = k * s, H = h * s; a signal at party i for each side whose sum exceeds H strictly.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,10 +33,10 @@ struct CusumSignal {
 };
 
 struct CusumResult {
-    double referenceValue = 0;         // K, MPa
-    double decisionInterval = 0;       // H, MPa
-    std::vector<double> upper;         // C+(1..n), MPa
-    std::vector<double> lower;         // C-(1..n), MPa
+    double referenceValue = 0;            // K, MPa
+    double decisionInterval = 0;          // H, MPa
+    std::vector<double> upper;            // C+(1..n), MPa
+    std::vector<double> lower;            // C-(1..n), MPa
     std::vector<CusumSignal> signalList;  // in party order, Up before Down for one party
 };
 
@@ -49,6 +50,11 @@ struct CusumOutcome {
 
 // Refuses no strengths, s <= 0, k < 0 and h <= 0; a sum that overflows fails. Never throws.
 CusumOutcome runCusum(const CusumInputs& inputs);
+
+// The standard deviation of an analysed period: its overall coefficient of variation (%)
+// times the mean of its party means, MPa. Empty without parties.
+std::optional<double> periodDeviation(double overallVariation,
+                                      const std::vector<double>& partyMeans);
 
 // "Statistical control. CUSUM. Window №" n
 std::string cusumReportTitle(int windowNumber);

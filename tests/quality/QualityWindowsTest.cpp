@@ -15,6 +15,8 @@
 #include "common/NumberText.h"
 #include "correction/fmCorrection.h"
 #include "mixdesign/fmSostav.h"
+#include "strength_control/Period_Analiz1.h"
+#include "strength_control/Period_Analiz2.h"
 #include "strength_control/fmConformity.h"
 #include "strength_control/fmCusum.h"
 #include "strength_control/fmCusumChart.h"
@@ -120,6 +122,13 @@ private slots:
                                       << "5"
                                       << "25 2x"
                                       << "'2x' is not a valid floating point value" << 0;
+        QTest::newRow("no deviation and no analysed period")
+            << ""
+            << "5"
+            << "25"
+            << "Type the target mean and the standard deviation, or compute an analyzed period "
+               "first."
+            << 0;
         QTest::newRow("bad h") << "2"
                                << "five"
                                << "25"
@@ -158,6 +167,34 @@ private slots:
         QVERIFY2(chart->savePdf(path, &error), qPrintable(error));
         QVERIFY(isVectorPdf(fileBytes(path)));
         delete chart;
+        QVERIFY(!watchdog.fired());
+    }
+
+    // Blank, T and s come from the analysed period: every party 20 ... 30 and B = 10 give the
+    // average level 16.6 and V = 16.00 % of the party mean 25, so s = 4.00.
+    void cusumTakesTargetAndDeviationFromTheAnalysedPeriod() {
+        ModalWatchdog watchdog(20000);
+        ControlWindows w;
+        TfmPeriod_Analiz1 setup(w.app);
+        TfmPeriod_analiz2_5 period(w.app);
+        w.app.registerWindow(&setup);
+        w.app.registerWindow(&period);
+        setup.findChild<QLineEdit*>("edB")->setText("10");
+        for (int party = 1; party <= 5; ++party)
+            for (int extract = 1; extract <= 6; ++extract)
+                period.extractField(party, extract)->setText(QString::number(18 + 2 * extract));
+        period.BitBtn1Click();
+        TfmCusum dialog(w.app);
+        dialog.edTarget->clear();
+        dialog.edSigma->clear();
+        dialog.edStrengths->setPlainText("25");
+        QCOMPARE(messageOf([&] { dialog.BitBtn1Click(); }), QString());
+        const QList<TForm1*> reports = w.area.documents();
+        QCOMPARE(reports.size(), 2);
+        const QStringList lines = reports[1]->logicalLines();
+        QVERIFY(lines.contains("Target mean T, MPa: 16.6"));
+        QVERIFY(lines.contains("Standard deviation s, MPa: 4.00"));
+        delete lastCusumChart();
         QVERIFY(!watchdog.fired());
     }
 
