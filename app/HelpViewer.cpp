@@ -59,7 +59,7 @@ HelpViewer::HelpViewer(QWidget* parent) : QDialog(parent), home_(parent) {
 }
 
 QList<int> HelpViewer::contextNumbers() {
-    return {21, 22, 31, 32, 41, 42};
+    return {21, 22, 31, 32, 41, 42, 43};
 }
 
 QString HelpViewer::pageFor(int contextNumber) {

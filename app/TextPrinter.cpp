@@ -72,19 +72,23 @@ std::vector<PrintedLine> layoutPrintout(const QString& title, const QStringList&
 }
 
 bool printText(QPrinter& printer, const QString& title, const QStringList& rows, QString* error) {
+    return printText(printer, printer.pageRect(QPrinter::DevicePixel), title, rows, error);
+}
+
+bool printText(QPagedPaintDevice& device, const QRectF& page, const QString& title,
+               const QStringList& rows, QString* error) {
     QPainter painter;
-    if (!painter.begin(&printer)) {
+    if (!painter.begin(&device)) {
         *error = QCoreApplication::translate("TForm1", "The print job could not be started.");
         return false;
     }
     const QFont font = printFont();
     painter.setFont(font);
-    const QFontMetricsF metrics(font, &printer);
-    const QRectF page = printer.pageRect(QPrinter::DevicePixel);
+    const QFontMetricsF metrics(font, &device);
     bool ok = true;
     int current = 0;
     for (const PrintedLine& line : layoutPrintout(title, rows, metrics, page.size())) {
-        for (; current < line.page && ok; ++current) ok = printer.newPage();
+        for (; current < line.page && ok; ++current) ok = device.newPage();
         if (!ok) break;
         painter.drawText(QPointF(0, line.top + metrics.ascent()), line.text);
     }

@@ -8,7 +8,9 @@
 #include <vector>
 
 class QFontMetricsF;
+class QPagedPaintDevice;
 class QPrinter;
+class QRectF;
 
 // The font of the printout: 8-point "MS Sans Serif" (a metric-compatible sans where missing).
 QFont printFont();
@@ -36,3 +38,7 @@ std::vector<PrintedLine> layoutPrintout(const QString& title, const QStringList&
 
 // Prints; false with `error` set when the job could not be started, written or finished.
 bool printText(QPrinter& printer, const QString& title, const QStringList& rows, QString* error);
+// The same printout on any paged device (a PDF writer), over its printable area `page` in
+// device pixels.
+bool printText(QPagedPaintDevice& device, const QRectF& page, const QString& title,
+               const QStringList& rows, QString* error);

@@ -9,6 +9,9 @@ std::vector<CliCommand> commandTable() {
         correctAggregatesCommand(),
         analysedPeriodCommand(),
         controlChartCommand(),
+        controlVerdictsCommand(),
+        cusumCommand(),
+        conformityCommand(),
     };
 }
 

@@ -9,5 +9,8 @@ CliCommand correctStrengthCommand();    // CorrectionCommands.cpp
 CliCommand correctAggregatesCommand();  // CorrectionCommands.cpp
 CliCommand analysedPeriodCommand();     // AnalysedPeriodCommand.cpp
 CliCommand controlChartCommand();       // ControlChartCommand.cpp
+CliCommand controlVerdictsCommand();    // QualityCommands.cpp
+CliCommand cusumCommand();              // QualityCommands.cpp
+CliCommand conformityCommand();         // QualityCommands.cpp
 
 }  // namespace orvan::cli

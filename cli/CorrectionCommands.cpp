@@ -47,6 +47,11 @@ CliCommand correctAggregatesCommand() {
             json.number("sand", v.sand)
                 .number("coarseAggregate", v.coarse)
                 .number("water", v.water);
+            if (v.load)
+                json.number("mixerVolume", v.load->volume)
+                    .number("mixerWater", v.load->water)
+                    .number("mixerSand", v.load->sand)
+                    .number("mixerCoarseAggregate", v.load->coarse);
         });
     };
     return command;

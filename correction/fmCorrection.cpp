@@ -117,6 +117,10 @@ void Tcorrection::selectPage(int index) {
     setHelpContext(this, OrvanDialog::helpContextFor(page->widget(index)));
 }
 
+void Tcorrection::setFieldText(const QString& name, const QString& text) {
+    if (QLineEdit* edit = fields_.value(name)) edit->setText(text);
+}
+
 bool Tcorrection::pageChanging(int) const {
     return false;
 }

@@ -30,6 +30,9 @@ public:
     // The page control's change request from the user: never allowed.
     bool pageChanging(int newIndex) const;
 
+    // Puts a text into a field of either page by its component name (edP, edVoda, ...).
+    void setFieldText(const QString& name, const QString& text);
+
 protected:
     void runAction() override;
     void showEvent(QShowEvent* event) override;

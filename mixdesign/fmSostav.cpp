@@ -1,8 +1,11 @@
 #include "mixdesign/fmSostav.h"
 
 #include "app/AppContext.h"
+#include "app/DesignQuantities.h"
 #include "app/DocumentArea.h"
 #include "app/Messages.h"
+#include "app/fmMemo.h"
+#include "common/NumberText.h"
 #include "mixdesign/TVO.h"
 #include "mixdesign/calc/MixForms.h"
 #include "mixdesign/fmEconom.h"
@@ -61,9 +64,15 @@ void TfmBNS::BitBtn1Click() {
     values_ = outcome.values;
     outcome_ = outcome.kind;
     if (outcome.kind == orvan::OutcomeKind::Done) {
-        if (DocumentArea* documents = app().documents())
-            documents->publishReport([](int n) { return fromCore(mix::mixReportTitle(n)); },
-                                     outcome.lines);
+        if (DocumentArea* documents = app().documents()) {
+            TForm1* report = documents->publishReport(
+                [](int n) { return fromCore(mix::mixReportTitle(n)); }, outcome.lines);
+            // The figures the report prints, for "Batch weights..." from this window.
+            const mix::MixValues& v = outcome.values;
+            setDesignQuantities(report, {fromCore(orvan::formatFixed(v.mix.waterContent, 0)),
+                                         fromCore(orvan::formatFixed(v.sand, 0)),
+                                         fromCore(orvan::formatFixed(v.coarseAggregate, 0))});
+        }
         return;
     }
     if (outcome.kind == orvan::OutcomeKind::Cancelled) return;

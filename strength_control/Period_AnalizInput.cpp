@@ -130,6 +130,10 @@ void AnalysedPeriodInputDialog::BitBtn1Click() {
         showMessage(this, translate(an::kDataError, "BitBtn1"));
         return;
     }
+    // Counted over both layouts' dialogs, so that the newest result can be told.
+    static int completedRuns = 0;
+    lastResult_ = outcome.result;
+    lastRunOrder_ = ++completedRuns;
     if (DocumentArea* documents = app().documents())
         documents->publishReport([](int n) { return fromCore(an::analysedReportTitle(n)); },
                                  an::writeAnalysedPeriodReport(layout_, outcome.result));

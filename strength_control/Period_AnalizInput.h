@@ -1,6 +1,7 @@
 #pragma once
 // What the two input dialogs of the analysed period share: one tab per party with its extract
 // fields, the statistics run on OK, the report, and pasting a block of extract texts.
+#include <optional>
 #include <vector>
 
 #include "app/OrvanDialog.h"
@@ -25,6 +26,13 @@ public:
     // Fills every extract field from the clipboard's text, or fills nothing and says why.
     void bbPasteClick();
 
+    // The results of this dialog's last completed run, and where that run stands among the
+    // completed runs of both layouts (a later run has a larger number; 0: none yet).
+    const std::optional<orvan::analysed::AnalysedPeriodResult>& lastResult() const {
+        return lastResult_;
+    }
+    int lastRunOrder() const { return lastRunOrder_; }
+
 protected:
     AnalysedPeriodInputDialog(AppContext& app, const orvan::analysed::AnalysedPeriodLayout& layout,
                               QWidget* parent);
@@ -48,4 +56,6 @@ private:
     QTabWidget* page = nullptr;
     std::vector<std::vector<QLineEdit*>> fields_;  // [party][extract], 0-based
     QString failedField_;  // the field whose text stopped the last run: focused on reopening
+    std::optional<orvan::analysed::AnalysedPeriodResult> lastResult_;
+    int lastRunOrder_ = 0;
 };

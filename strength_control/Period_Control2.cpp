@@ -14,6 +14,8 @@
 
 #include "app/AppContext.h"
 #include "app/Messages.h"
+#include "app/PdfExport.h"
+#include "strength_control/ControlChartButtons.h"
 #include "strength_control/Period_Control1.h"
 #include "strength_control/Period_Control2Marks.h"
 #include "strength_control/Period_Control2Picture.h"
@@ -87,6 +89,7 @@ TfmPeriod_Control2::TfmPeriod_Control2(AppContext& app, QWidget* parent)
     connect(close, &QPushButton::clicked, this, [this] { done(QDialog::Rejected); });
     buttons->addWidget(close);
     buttons->addWidget(makeActionButton(tr("Save...", "BitBtn1"), "BitBtn1"));
+    addVerdictAndPdfButtons(app, this, buttons);
     layout->addLayout(buttons);
 }
 
@@ -192,6 +195,7 @@ void TfmPeriod_Control2::FormActivate() {
         return prompt ? toCore(prompt->ask(fromCore(text))) : std::string();
     };
     const ctl::ChartOutcome outcome = ctl::buildControlChart(texts, ask);
+    lastChart_ = outcome;
     if (!outcome.ok()) {
         showErrorBox(this, fromCore(outcome.message));
         return;
@@ -281,6 +285,10 @@ QRectF TfmPeriod_Control2::chartRect() const {
 
 bool TfmPeriod_Control2::savePicture(const QString& fileName, QString* error) const {
     return writeChartPicture(*Chart1->scene(), chartRect(), fileName, error);
+}
+
+bool TfmPeriod_Control2::savePdf(const QString& fileName, QString* error) const {
+    return writeScenePdf(*Chart1->scene(), chartRect(), fileName, error);
 }
 
 void TfmPeriod_Control2::BitBtn1Click() {

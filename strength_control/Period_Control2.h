@@ -25,6 +25,10 @@ public:
 
     // Writes the chart to `fileName` (format from its name); false with `error` on failure.
     bool savePicture(const QString& fileName, QString* error) const;
+    // Writes the chart to `fileName` as a vector PDF; false with `error` on failure.
+    bool savePdf(const QString& fileName, QString* error) const;
+    // The chart as last built (failed and empty when the building stopped).
+    const orvan::control::ChartOutcome& lastChart() const { return lastChart_; }
 
     QChartView* Chart1 = nullptr;
     QFileDialog* SavePictureDialog1 = nullptr;  // made on the first Save
@@ -64,4 +68,5 @@ private:
     bool fitting_ = false;
     bool activated_ = false;
     const QString startFolder_;
+    orvan::control::ChartOutcome lastChart_{orvan::OutcomeKind::Failed, {}, 0, {}, {}};
 };

@@ -24,6 +24,10 @@ enum class Command {
     ControlledPeriod,
     Help,
     About,
+    ExportPdf,
+    Cusum,
+    Conformity,
+    BatchWeights,
 };
 
 struct MenuItem {

@@ -5,6 +5,7 @@
 #include <QDockWidget>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QRadialGradient>
 #include <QScreen>
 #include <QStatusBar>
@@ -14,11 +15,13 @@
 
 #include "app/DocumentArea.h"
 #include "app/HelpViewer.h"
+#include "app/PdfExport.h"
 #include "app/TextFileCommands.h"
 #include "app/shell/Icons.h"
 #include "app/shell/MenuColumn.h"
 #include "app/viewers/About.h"
 #include "app/viewers/ShowPicture.h"
+#include "correction/BatchWeights.h"
 #include "correction/fmCorrection.h"
 #include "mixdesign/TVO.h"
 #include "mixdesign/fmEconom.h"
@@ -32,6 +35,8 @@
 #include "strength_control/Period_Control1.h"
 #include "strength_control/Period_Control2.h"
 #include "strength_control/Period_Control3.h"
+#include "strength_control/fmConformity.h"
+#include "strength_control/fmCusum.h"
 
 TfmForm1::TfmForm1(QWidget* parent) : QMainWindow(parent) {
     setObjectName("fmForm1");
@@ -99,6 +104,16 @@ void TfmForm1::createWindows() {
     addOnFirstUse<TfmAbout>();
 }
 
+namespace {
+// A window made on first use (not one of the start-up windows); it lives, keeping its
+// texts, until the program ends.
+template <class Window>
+Window* madeOnFirstUse(AppContext& app, QWidget* mainWindow) {
+    auto* window = mainWindow->findChild<Window*>(QString(), Qt::FindDirectChildrenOnly);
+    return window ? window : new Window(app, mainWindow);
+}
+}  // namespace
+
 template <class Window>
 void TfmForm1::showModal() {
     if (auto* window = app_.window<Window>()) window->exec();
@@ -138,6 +153,11 @@ void TfmForm1::bindCommands() {
         {Command::ControlledPeriod, [this] { showModal<TfmPeriod_Control1>(); }},
         {Command::Help, [this] { help_->showContents(); }},
         {Command::About, [this] { showModal<TfmAbout>(); }},
+        {Command::ExportPdf,
+         [this] { exportActiveDocumentPdf(app_, this, textFiles_->printer()->pageLayout()); }},
+        {Command::Cusum, [this] { madeOnFirstUse<TfmCusum>(app_, this)->exec(); }},
+        {Command::Conformity, [this] { madeOnFirstUse<TfmConformity>(app_, this)->exec(); }},
+        {Command::BatchWeights, [this] { openBatchWeights(app_, this); }},
     };
 }
 

@@ -90,6 +90,7 @@ const PageLayout& aggregatePage() {
               "and share of coarse aggregates in sand, %"},
              {{"edXp_sc", {"Share of sand", "in coarse aggregates:"}},
               {"edYsc_p", {"Share of coarse aggregates", "in sand:"}}}},
+            {{}, {{"edMixerVolume", {"Mixer volume, cu m", "(blank: no mixer load):"}}}},
         },
     };
     return page;
@@ -250,8 +251,20 @@ std::string aggregateReportTitle(int windowNumber) {
 }
 
 Outcome<AggregateCorrection> runAggregateCorrection(const FieldTexts& texts) {
-    return runCorrection<AggregateCorrection>(texts, readAggregateInputs, correctByAggregates,
-                                              aggregateReportLines);
+    auto outcome = runCorrection<AggregateCorrection>(texts, readAggregateInputs,
+                                                      correctByAggregates, aggregateReportLines);
+    if (!outcome.ok) return outcome;
+    const std::string volume = fieldText(texts, aggregateForm(), "edMixerVolume");
+    try {
+        outcome.values.load = mixerLoad(volume, outcome.values);
+    } catch (const Fault& fault) {
+        return {false, fault.what(), {}, {}};
+    }
+    if (outcome.values.load) {
+        const auto more = mixerLoadLines(volume, *outcome.values.load);
+        outcome.lines.insert(outcome.lines.end(), more.begin(), more.end());
+    }
+    return outcome;
 }
 
 }  // namespace orvan::correction

@@ -4,6 +4,7 @@
 // aggregates. Each takes the field texts of its page, converts them in a fixed order, computes
 // with checked arithmetic and returns its values and its report lines, or the runtime's
 // message of the fault that stopped it.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -89,12 +90,19 @@ struct AggregateInputs {
     double sandInCoarse = 0, coarseInSand = 0;
 };
 
+// The batch weights of one load of a mixer of `volume` cubic metres, kg.
+struct MixerLoad {
+    double volume = 0;  // cu m
+    double water = 0, sand = 0, coarse = 0;
+};
+
 // Batch weights of the materials as delivered, kg per cubic metre.
 struct AggregateCorrection {
     double determinant = 0;  // D of the two grain balances
     double sand = 0;         // Ps, moist sand to weigh
     double coarse = 0;       // Gs, moist coarse aggregate to weigh
     double water = 0;        // Vs, water still to add
+    std::optional<MixerLoad> load;  // when a mixer volume was typed
 };
 
 // Converts the page's texts in the order P, SC, V, wp, wsc, x, y; throws Fault.
@@ -104,6 +112,13 @@ AggregateCorrection correctByAggregates(const AggregateInputs& in);
 std::vector<std::string> aggregateReportLines(const FieldTexts& texts,
                                               const AggregateCorrection& result);
 std::string aggregateReportTitle(int windowNumber);
+// The whole correction; with a mixer volume in edMixerVolume (blank: none), the batch weights
+// of one mixer load follow the report's lines, which stay as they are.
 Outcome<AggregateCorrection> runAggregateCorrection(const FieldTexts& texts);
+
+// The mixer load of a finished correction: `volumeText` blank gives none; a volume that is no
+// number, or not above zero, throws Fault. MixerLoad.cpp.
+std::optional<MixerLoad> mixerLoad(const std::string& volumeText, const AggregateCorrection& c);
+std::vector<std::string> mixerLoadLines(const std::string& volumeText, const MixerLoad& load);
 
 }  // namespace orvan::correction

@@ -96,20 +96,21 @@ private slots:
                  QStringList({"Window", "Proportioning concrete mixture",
                               "Correction concrete mixture", "Statistical control", "   Help"}));
         QVERIFY(tops[0] == "File" || tops[0] == QString::fromUtf8("  Файл"));
-        QCOMPARE(
-            actionCaptions(menus[0]->menu()),
-            QStringList({"Open text...", "Open graphic...", "Save...", "Print...", "-", "Close"}));
+        QCOMPARE(actionCaptions(menus[0]->menu()),
+                 QStringList({"Open text...", "Open graphic...", "Save...", "Print...",
+                              "Export PDF...", "-", "Close"}));
         QCOMPARE(actionCaptions(menus[1]->menu()),
                  QStringList({"Cascade", "Tile", "-", "Next", "Previous"}));
         QCOMPARE(actionCaptions(menus[2]->menu()),
                  QStringList({"New mixture...", "-", "Options for proportioning..."}));
         QCOMPARE(actionCaptions(menus[3]->menu()),
                  QStringList({"in depending on concrete strength...",
-                              "in depending on aggregates grading and humidity..."}));
+                              "in depending on aggregates grading and humidity...",
+                              "Batch weights..."}));
         QCOMPARE(actionCaptions(menus[4]->menu()),
-                 QStringList({"Analyzed period...", "Controllable period..."}));
-        QCOMPARE(actionCaptions(menus[5]->menu()),
-                 QStringList({"Orvan Help", "-", "About program..."}));
+                 QStringList({"Analyzed period...", "Controllable period...", "CUSUM...",
+                              "Conformity..."}));
+        QCOMPARE(actionCaptions(menus[5]->menu()), QStringList({"Orvan Help", "-", "About program..."}));
 
         struct Row {
             const char* caption;
@@ -127,10 +128,10 @@ private slots:
                     {"Options for proportioning...", ""},
                     {"in depending on concrete strength...", "Ctrl+Alt+B"},
                     {"in depending on aggregates grading and humidity...", "Ctrl+Alt+C"},
-                    {"Analyzed period...", "Ctrl+Alt+D"},
-                    {"Controllable period...", "Ctrl+Alt+E"},
-                    {"Orvan Help", "F1"},
-                    {"About program...", ""}};
+                    {"Analyzed period...", "Ctrl+Alt+D"}, {"Controllable period...", "Ctrl+Alt+E"},
+                    {"Orvan Help", "F1"},          {"About program...", ""},
+                    {"Export PDF...", ""},         {"Batch weights...", ""},
+                    {"CUSUM...", ""},              {"Conformity...", ""}};
         QMap<QString, QAction*> byCaption;
         for (QAction* top : menus)
             for (QAction* a : top->menu()->actions()) byCaption[a->text()] = a;
@@ -154,9 +155,10 @@ private slots:
                  QStringList({"New mixture...", "Options for proportioning..."}));
         QCOMPARE(actionCaptions(actions[5]->menu()),
                  QStringList({"in depending on concrete strength...",
-                              "in depending on aggregates grading..."}));
+                              "in depending on aggregates grading...", "Batch weights..."}));
         QCOMPARE(actionCaptions(actions[7]->menu()),
-                 QStringList({"Analyzed period...", "Controllable period..."}));
+                 QStringList({"Analyzed period...", "Controllable period...", "CUSUM...",
+                              "Conformity..."}));
         for (QAction* a : actions) QVERIFY(a->shortcut().isEmpty());
         delete menu;
     }
@@ -413,7 +415,8 @@ private slots:
         ModalWatchdog watchdog(5000);
         for (Command c : {Command::CorrectStrength, Command::CorrectAggregates, Command::NewMixture,
                           Command::Options, Command::AnalysedPeriod, Command::ControlledPeriod,
-                          Command::About}) {
+                          Command::About, Command::Cusum, Command::Conformity,
+                          Command::BatchWeights}) {
             QString shown;
             answerNextModal([&](QWidget* modal) {
                 shown = modal->objectName();

@@ -114,6 +114,7 @@ TEST(CliFrame, RealTableHasEveryCommand) {
     std::ostringstream out, err;
     EXPECT_EQ(runCli({"orvan-cli", "--help"}, out, err), 0);
     for (const char* name :
-         {"mix", "correct-strength", "correct-aggregates", "analysed-period", "control-chart"})
+         {"mix", "correct-strength", "correct-aggregates", "analysed-period", "control-chart",
+          "control-verdicts", "cusum", "conformity"})
         EXPECT_NE(out.str().find(name), std::string::npos) << name;
 }

@@ -101,7 +101,14 @@ INSTANTIATE_TEST_SUITE_P(
         CliRow{"aggregates_shares_add_to_100", with(kAggregates, {"edXp_sc=30", "edYsc_p=70"}), 1,
                "Floating point division by zero\n"},
         CliRow{"aggregates_bad_text", with(kAggregates, {"edWsc=two"}), 1,
-               "'two' is not a valid floating point value\n"}),
+               "'two' is not a valid floating point value\n"},
+        // 0.5 of 123.93, 524.67 and 1331.40 kg per cu m, after the page's own lines.
+        CliRow{"aggregates_mixer_load", with(kAggregates, {"edMixerVolume=0.5"}), 0,
+               "Cement content is constant\n\nBATCH WEIGHTS OF ONE MIXER LOAD\n\n"
+               "Mixer volume, cu m: 0.5\nMixing water, kg: 62.0\nSand, kg: 262.3\n"
+               "Coarse aggregate, kg: 665.7\n"},
+        CliRow{"aggregates_mixer_volume_zero", with(kAggregates, {"edMixerVolume=0"}), 1,
+               "The mixer volume must be greater than zero.\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct JsonRow {
@@ -142,7 +149,11 @@ INSTANTIATE_TEST_SUITE_P(
                 {{"sand", 600 / 0.95},
                  {"coarseAggregate", 1200 / 0.98},
                  {"water", 180 - 600 / 0.95 * 0.05 - 1200 / 0.98 * 0.02}},
-                21}),
+                21},
+        JsonRow{"aggregates_mixer_load",
+                with(kAggregates, {"edXp_sc=0", "edYsc_p=0", "edMixerVolume=2"}),
+                {{"mixerVolume", 2}, {"mixerSand", 2 * 600 / 0.95}, {"mixerCoarseAggregate", 2 * 1200 / 0.98}},
+                28}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -1,0 +1,25 @@
+#pragma once
+// The design quantities a proportioning report window carries (as its report prints them),
+// so that "Batch weights..." can fill the correction page from the active report.
+#include <QVariant>
+#include <QWidget>
+#include <optional>
+
+struct DesignQuantities {
+    QString water;   // kg per cu m
+    QString sand;    // kg per cu m
+    QString coarse;  // kg per cu m
+};
+
+inline void setDesignQuantities(QWidget* document, const DesignQuantities& q) {
+    document->setProperty("designWater", q.water);
+    document->setProperty("designSand", q.sand);
+    document->setProperty("designCoarse", q.coarse);
+}
+
+inline std::optional<DesignQuantities> designQuantities(const QWidget* document) {
+    if (!document || !document->property("designWater").isValid()) return std::nullopt;
+    return DesignQuantities{document->property("designWater").toString(),
+                            document->property("designSand").toString(),
+                            document->property("designCoarse").toString()};
+}

@@ -1,0 +1,107 @@
+#include "app/PdfExport.h"
+
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QGraphicsScene>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPointer>
+#include <QSaveFile>
+
+#include "app/AppContext.h"
+#include "app/DisplayRows.h"
+#include "app/DocumentArea.h"
+#include "app/Messages.h"
+#include "app/TextFileCommands.h"
+#include "app/TextPrinter.h"
+#include "app/fmMemo.h"
+
+namespace {
+
+// The resolution of the text pages: that of a high-resolution printer, so that the lines
+// break where Print breaks them.
+constexpr int kTextDpi = 1200;
+// Screen pixels per inch, and PDF points per inch, for a chart's page.
+constexpr qreal kScreenDpi = 96.0;
+constexpr qreal kPointsPerInch = 72.0;
+
+QString text(const char* source) {
+    return QCoreApplication::translate("PdfDialog", source);
+}
+
+// Runs `paint` on a PDF writer over a temporary file and renames it over `path` on success.
+template <class Paint>
+bool writePdf(const QString& path, QString* error, Paint paint) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = file.errorString();
+        return false;
+    }
+    bool ok;
+    {
+        QPdfWriter writer(&file);
+        writer.setCreator(QStringLiteral("Orvan"));
+        ok = paint(writer);
+    }  // the writer finishes the file when it goes
+    if (ok && file.error() == QFileDevice::NoError && file.commit()) return true;
+    if (error->isEmpty()) *error = file.errorString();
+    file.cancelWriting();
+    return false;
+}
+
+}  // namespace
+
+bool writeTextPdf(const QString& path, const QString& title, const QStringList& rows,
+                  const QPageLayout& layout, QString* error) {
+    return writePdf(path, error, [&](QPdfWriter& writer) {
+        writer.setResolution(kTextDpi);
+        writer.setPageLayout(layout);
+        writer.setTitle(title);
+        return printText(writer, writer.pageLayout().paintRectPixels(kTextDpi), title, rows, error);
+    });
+}
+
+bool writeScenePdf(QGraphicsScene& scene, const QRectF& source, const QString& path,
+                   QString* error) {
+    return writePdf(path, error, [&](QPdfWriter& writer) {
+        const QSizeF points = source.size() * (kPointsPerInch / kScreenDpi);
+        writer.setPageLayout(
+            QPageLayout(QPageSize(points, QPageSize::Point), QPageLayout::Portrait, QMarginsF()));
+        writer.setResolution(int(kScreenDpi));
+        QPainter painter;
+        if (!painter.begin(&writer)) {
+            *error = text("The PDF could not be started.");
+            return false;
+        }
+        painter.setRenderHint(QPainter::Antialiasing);
+        scene.render(&painter, QRectF(0, 0, writer.width(), writer.height()), source);
+        return painter.end();
+    });
+}
+
+QString choosePdfFile(QWidget* parent, const QString& proposedName) {
+    QFileDialog dialog(parent);
+    dialog.setObjectName("PdfDialog");
+    dialog.setWindowTitle(text("Export PDF"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters({text("PDF documents (*.pdf)"), text("All files (*)")});
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.selectFile(proposedName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+void exportActiveDocumentPdf(AppContext& app, QWidget* mainWindow, const QPageLayout& layout) {
+    // Taken before the dialog: while it is up there is no active window.
+    QPointer<TForm1> document = app.documents() ? app.documents()->activeDocument() : nullptr;
+    if (!document) return;
+    const QString path =
+        choosePdfFile(mainWindow, TextFileCommands::proposedName(document->windowTitle()));
+    if (path.isEmpty() || !document) return;
+    QString error;
+    if (!writeTextPdf(path, document->windowTitle(), displayedRows(document->memo()), layout,
+                      &error))
+        showMessage(mainWindow,
+                    text("The PDF could not be written to \"%1\": %2").arg(path, error));
+}

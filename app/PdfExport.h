@@ -1,0 +1,28 @@
+#pragma once
+// PDF output of reports and charts: vector drawing through QPdfWriter, written whole or not
+// at all (a temporary file beside the target, renamed over it when complete).
+#include <QPageLayout>
+#include <QRectF>
+#include <QString>
+#include <QStringList>
+
+class AppContext;
+class QGraphicsScene;
+class QWidget;
+
+// A text window's printout (its title, an empty line, its displayed rows) in the page layout
+// of Print, on pages of `layout`; false with `error` set when the file could not be written.
+bool writeTextPdf(const QString& path, const QString& title, const QStringList& rows,
+                  const QPageLayout& layout, QString* error);
+
+// The part `source` of a scene (a chart) on one page of its own size, as vector drawing.
+bool writeScenePdf(QGraphicsScene& scene, const QRectF& source, const QString& path,
+                   QString* error);
+
+// Asks for a PDF file name (".pdf" added when none is typed; overwriting is confirmed);
+// empty when cancelled. The dialog is named "PdfDialog".
+QString choosePdfFile(QWidget* parent, const QString& proposedName);
+
+// "Export PDF...": the active text document window as a PDF, pages as `layout`. Nothing
+// happens without an active text window; a failure is shown in a message box.
+void exportActiveDocumentPdf(AppContext& app, QWidget* mainWindow, const QPageLayout& layout);

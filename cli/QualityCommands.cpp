@@ -1,0 +1,163 @@
+// orvan-cli control-verdicts, cusum and conformity: the verdicts of a controlled period, the
+// tabular CUSUM of party strengths and the conformity of a sequence of results.
+#include "cli/Commands.h"
+#include "common/NumberText.h"
+#include "strength_control/calc/Conformity.h"
+#include "strength_control/calc/ControlChart.h"
+#include "strength_control/calc/ControlVerdicts.h"
+#include "strength_control/calc/Cusum.h"
+#include "strength_control/calc/StrengthList.h"
+
+namespace orvan::cli {
+
+namespace {
+
+namespace ctl = orvan::control;
+
+const CliOption kStrengths{"strengths",
+                           "the strengths in MPa, in order: 25,26,24 (with a comma as decimal "
+                           "separator: 25,5;26;24)",
+                           true};
+
+std::string option(const CliRequest& request, const std::string& name) {
+    auto it = request.options.find(name);
+    return it == request.options.end() ? std::string() : it->second;
+}
+
+// A number option, or `fallback` when not given; throws Fault for a text that is no number.
+std::optional<double> numberOption(const CliRequest& request, const std::string& name,
+                                   std::optional<double> fallback = std::nullopt) {
+    if (!request.has(name)) return fallback;
+    return textToFloat(option(request, name));
+}
+
+std::string integersJson(const std::vector<int>& values) {
+    std::vector<std::string> written;
+    for (int v : values) written.push_back(std::to_string(v));
+    return jsonArray(written);
+}
+
+CliResult fromLines(OutcomeKind kind, const std::string& message,
+                    const std::vector<std::string>& lines) {
+    if (kind == OutcomeKind::Refused) return CliResult::refused(message);
+    if (kind != OutcomeKind::Done) return CliResult::failed(message);
+    CliResult result;
+    result.lines = lines;
+    return result;
+}
+
+CliResult runCusumCommand(const CliRequest& request) {
+    const auto target = numberOption(request, "target");
+    const auto sigma = numberOption(request, "sigma");
+    if (!target) return CliResult::refused("The target mean T is needed (--target).");
+    if (!sigma) return CliResult::refused("The standard deviation s is needed (--sigma).");
+    const ctl::StrengthList list = ctl::parseStrengthList(option(request, "strengths"));
+    if (!list.ok) return CliResult::failed(list.message);
+    const ctl::CusumInputs in{*target, *sigma, *numberOption(request, "k", 0.5),
+                              *numberOption(request, "h", 5.0), list.values};
+    const ctl::CusumOutcome out = ctl::runCusum(in);
+    CliResult result = fromLines(out.kind, out.message, out.lines);
+    std::vector<std::string> signals;
+    for (const ctl::CusumSignal& s : out.result.signalList)
+        signals.push_back(JsonObject()
+                              .integer("party", s.party)
+                              .string("side", s.side == ctl::CusumSide::Up ? "up" : "down")
+                              .str());
+    result.values.numbers("upper", out.result.upper)
+        .numbers("lower", out.result.lower)
+        .raw("signals", jsonArray(signals))
+        .number("decisionInterval", out.result.decisionInterval)
+        .number("referenceValue", out.result.referenceValue);
+    return result;
+}
+
+CliResult runConformityCommand(const CliRequest& request) {
+    const auto rule = ctl::ruleFromName(option(request, "rule"));
+    if (!rule)
+        return CliResult::refused("Unknown rule '" + option(request, "rule") +
+                                  "': write en206-initial, en206-continuous or aci318.");
+    const auto specified = numberOption(request, "specified");
+    if (!specified) return CliResult::refused("The specified strength is needed (--specified).");
+    const ctl::StrengthList list = ctl::parseStrengthList(option(request, "strengths"));
+    if (!list.ok) return CliResult::failed(list.message);
+    const ctl::ConformityOutcome out =
+        ctl::checkConformity({*rule, *specified, numberOption(request, "sigma"), list.values});
+    CliResult result = fromLines(out.kind, out.message, out.lines);
+    std::vector<std::string> criteria;
+    for (const ctl::Criterion& c : out.result.criteria)
+        criteria.push_back(JsonObject()
+                               .string("name", c.name)
+                               .boolean("passed", c.passed)
+                               .number("value", c.value)
+                               .number("limit", c.limit)
+                               .str());
+    result.values.boolean("conforms", out.result.conforms)
+        .raw("criteria", jsonArray(criteria))
+        .raw("failingResults", integersJson(out.result.failingResults));
+    return result;
+}
+
+CliResult runVerdictsCommand(const CliRequest& request) {
+    const ctl::StrengthList list = ctl::parseStrengthList(option(request, "strengths"));
+    if (!list.ok) return CliResult::failed(list.message);
+    FieldTexts texts = request.formTexts(ctl::controlForm());
+    // The number of parties is the number of strengths given.
+    texts["edCountParty"] = std::to_string(list.values.size());
+    const ctl::ChartOutcome chart = ctl::buildControlChart(texts, [&](int i, const std::string&) {
+        return formatGeneral15(list.values[static_cast<std::size_t>(i - 1)]);
+    });
+    const auto figures = ctl::chartFigures(chart);
+    if (!chart.ok()) return CliResult::failed(chart.message);
+    if (!figures || figures->strengths.empty())
+        return CliResult::refused("No strengths of parties were given.");
+    const ctl::PeriodVerdicts v = ctl::judgePeriod(figures->limits, figures->strengths);
+    CliResult result;
+    result.lines = ctl::verdictReportLines(figures->limits, v);
+    std::vector<std::string> verdicts;
+    for (ctl::Verdict verdict : v.verdicts) verdicts.push_back(ctl::verdictText(verdict));
+    result.values.numbers("strengths", v.strengths)
+        .strings("verdicts", verdicts)
+        .integer("aboveWarning", v.aboveWarning)
+        .integer("belowWarning", v.belowWarning)
+        .integer("aboveCorrecting", v.aboveCorrecting)
+        .integer("belowCorrecting", v.belowCorrecting)
+        .number("mean", v.mean)
+        .optionalNumber("deviation", v.deviation)
+        .optionalNumber("variation", v.variation);
+    return result;
+}
+
+}  // namespace
+
+CliCommand cusumCommand() {
+    return {"cusum",
+            "tabular CUSUM of party strengths: upper and lower sums and their signals",
+            {},
+            {{"target", "target mean T, MPa", true},
+             {"sigma", "standard deviation s, MPa", true},
+             {"k", "reference value K = k*s (default 0.5)", true},
+             {"h", "decision interval H = h*s (default 5)", true},
+             kStrengths},
+            runCusumCommand};
+}
+
+CliCommand conformityCommand() {
+    return {"conformity",
+            "conformity of compressive strength by en206-initial, en206-continuous or aci318",
+            {},
+            {{"rule", "en206-initial, en206-continuous or aci318", true},
+             {"specified", "specified strength fck or f'c, MPa", true},
+             {"sigma", "standard deviation s, MPa (en206-continuous)", true},
+             kStrengths},
+            runConformityCommand};
+}
+
+CliCommand controlVerdictsCommand() {
+    return {"control-verdicts",
+            "verdicts of a controlled period: each party against the warning and correcting limits",
+            {ctl::controlForm()},
+            {kStrengths},
+            runVerdictsCommand};
+}
+
+}  // namespace orvan::cli

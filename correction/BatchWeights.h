@@ -1,0 +1,8 @@
+#pragma once
+// "Batch weights...": from the active proportioning report window, the correction dialog on
+// its aggregate page with the design's water, sand and coarse aggregate filled in.
+class AppContext;
+class QWidget;
+
+// Without an active proportioning report a message says so and nothing opens.
+void openBatchWeights(AppContext& app, QWidget* mainWindow);

@@ -1,0 +1,207 @@
+// The CUSUM and conformity dialogs: fields, their conversion and the publishing on OK.
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/AppContext.h"
+#include "app/Messages.h"
+#include "common/Fault.h"
+#include "common/NumberText.h"
+#include "strength_control/Period_AnalizInput.h"
+#include "strength_control/Period_Control1.h"
+#include "strength_control/QualityPublish.h"
+#include "strength_control/calc/StrengthList.h"
+#include "strength_control/fmConformity.h"
+#include "strength_control/fmCusum.h"
+
+namespace ctl = orvan::control;
+
+namespace {
+
+constexpr int kHelpContext = 43;
+// Wide enough for the whole caption in the title bar, pixels.
+constexpr int kMinimumWidth = 480;
+
+QLineEdit* addField(QWidget* owner, QFormLayout* form, const char* name, const QString& caption,
+                    const QString& initial = {}) {
+    auto* edit = new QLineEdit(initial, owner);
+    edit->setObjectName(name);
+    auto* label = new QLabel(caption, owner);
+    label->setBuddy(edit);
+    form->addRow(label, edit);
+    return edit;
+}
+
+QPlainTextEdit* addList(QWidget* owner, QVBoxLayout* layout, const char* name,
+                        const QString& caption) {
+    auto* label = new QLabel(caption, owner);
+    auto* edit = new QPlainTextEdit(owner);
+    edit->setObjectName(name);
+    edit->setTabChangesFocus(true);
+    label->setBuddy(edit);
+    layout->addWidget(label);
+    layout->addWidget(edit, 1);
+    return edit;
+}
+
+void addButtons(OrvanDialog* dialog, QVBoxLayout* layout, QPushButton* ok, QPushButton* close) {
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(close);
+    layout->addLayout(buttons);
+    OrvanDialog::setHelpContext(dialog, kHelpContext);
+}
+
+// A field's number; empty (with the error box shown) when its text is none.
+std::optional<double> readNumber(QWidget* parent, const QLineEdit* field) {
+    const std::string typed = toCore(field->text());
+    if (auto value = orvan::tryTextToFloat(typed)) return value;
+    showErrorBox(parent, fromCore(orvan::invalidFloatMessage(typed)));
+    return std::nullopt;
+}
+
+std::optional<std::vector<double>> readList(QWidget* parent, const QPlainTextEdit* field) {
+    const ctl::StrengthList list = ctl::parseStrengthList(toCore(field->toPlainText()));
+    if (list.ok) return list.values;
+    showErrorBox(parent, fromCore(list.message));
+    return std::nullopt;
+}
+
+}  // namespace
+
+// --- CUSUM -------------------------------------------------------------------------------
+
+namespace {
+QString cusumText(const char* source) {
+    return QCoreApplication::translate("fmCusum", source);
+}
+}  // namespace
+
+TfmCusum::TfmCusum(AppContext& app, QWidget* parent) : OrvanDialog(app, parent) {
+    setObjectName("fmCusum");
+    setWindowTitle(cusumText("Statistical control of concrete strength. CUSUM."));
+    setMinimumWidth(kMinimumWidth);
+    auto* layout = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
+    edTarget = addField(this, form, "edTarget", cusumText("Target mean T, MPa:"));
+    edSigma = addField(this, form, "edSigma",
+                       cusumText("Standard deviation s, MPa (blank: the analyzed period's):"));
+    edK = addField(this, form, "edK", cusumText("Reference value K = k*s, k:"), "0.5");
+    edH = addField(this, form, "edH", cusumText("Decision interval H = h*s, h:"), "5");
+    layout->addLayout(form);
+    edStrengths = addList(this, layout, "edStrengths",
+                          cusumText("Strengths of the parties in order, MPa (typed or pasted):"));
+    addButtons(this, layout, makeActionButton(cusumText("OK"), "BitBtn1"),
+               makeCloseButton("BitBtn2"));
+}
+
+void TfmCusum::showEvent(QShowEvent* event) {
+    OrvanDialog::showEvent(event);
+    // The target defaults to the average level of strength in use for the controlled period.
+    if (edTarget->text().isEmpty())
+        if (auto* control = app().window<TfmPeriod_Control1>())
+            edTarget->setText(control->edRy->text());
+}
+
+namespace {
+
+// The newest completed analysed period of either layout.
+const orvan::analysed::AnalysedPeriodResult* latestAnalysedPeriod(const AppContext& app) {
+    const AnalysedPeriodInputDialog* latest = nullptr;
+    for (QWidget* window : app.windows())
+        if (auto* dialog = qobject_cast<AnalysedPeriodInputDialog*>(window))
+            if (dialog->lastResult() &&
+                (!latest || dialog->lastRunOrder() > latest->lastRunOrder()))
+                latest = dialog;
+    return latest ? &*latest->lastResult() : nullptr;
+}
+
+}  // namespace
+
+// A blank target or standard deviation is taken from the newest analysed period: its average
+// level of strength, and its coefficient of variation times its mean strength.
+std::optional<double> TfmCusum::readOrAnalysed(const QLineEdit* field, bool target) {
+    if (!field->text().trimmed().isEmpty()) return readNumber(this, field);
+    if (const auto* period = latestAnalysedPeriod(app())) {
+        if (target) return period->averageLevel;
+        return ctl::periodDeviation(period->overallVariation, period->partyMean);
+    }
+    showMessage(this, cusumText("Type the target mean and the standard deviation, or compute an "
+                                "analyzed period first."));
+    return std::nullopt;
+}
+
+void TfmCusum::BitBtn1Click() {
+    ctl::CusumInputs in;
+    const auto target = readOrAnalysed(edTarget, true);
+    if (!target) return;
+    const auto sigma = readOrAnalysed(edSigma, false);
+    if (!sigma) return;
+    in.target = *target;
+    in.sigma = *sigma;
+    for (auto [field, value] : {std::pair{edK, &in.k}, {edH, &in.h}}) {
+        const auto number = readNumber(this, field);
+        if (!number) return;
+        *value = *number;
+    }
+    const auto strengths = readList(this, edStrengths);
+    if (!strengths) return;
+    in.strengths = *strengths;
+    publishCusum(app(), this, in);
+}
+
+// --- Conformity --------------------------------------------------------------------------
+
+namespace {
+QString conformityText(const char* source) {
+    return QCoreApplication::translate("fmConformity", source);
+}
+}  // namespace
+
+TfmConformity::TfmConformity(AppContext& app, QWidget* parent) : OrvanDialog(app, parent) {
+    setObjectName("fmConformity");
+    setWindowTitle(conformityText("Conformity of compressive strength"));
+    setMinimumWidth(kMinimumWidth);
+    auto* layout = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
+    cbRule = new QComboBox(this);
+    cbRule->setObjectName("cbRule");
+    for (ctl::ConformityRule rule : ctl::allRules())
+        cbRule->addItem(conformityText(ctl::ruleCaption(rule).c_str()),
+                        fromCore(ctl::ruleName(rule)));
+    form->addRow(conformityText("Rule:"), cbRule);
+    edSpecified =
+        addField(this, form, "edSpecified", conformityText("Specified strength fck or f'c, MPa:"));
+    edSigma = addField(this, form, "edSigma",
+                       conformityText("Standard deviation s, MPa (continuous production):"));
+    layout->addLayout(form);
+    edResults = addList(this, layout, "edResults",
+                        conformityText("Results in order, MPa (typed or pasted):"));
+    addButtons(this, layout, makeActionButton(conformityText("OK"), "BitBtn1"),
+               makeCloseButton("BitBtn2"));
+}
+
+void TfmConformity::BitBtn1Click() {
+    ctl::ConformityInputs in;
+    in.rule = ctl::allRules().at(static_cast<std::size_t>(std::max(0, cbRule->currentIndex())));
+    const auto specified = readNumber(this, edSpecified);
+    if (!specified) return;
+    in.specified = *specified;
+    // s is read only where the rule uses it, and an empty field means "not given".
+    if (in.rule == ctl::ConformityRule::En206Continuous && !edSigma->text().trimmed().isEmpty()) {
+        const auto sigma = readNumber(this, edSigma);
+        if (!sigma) return;
+        in.sigma = sigma;
+    }
+    const auto results = readList(this, edResults);
+    if (!results) return;
+    in.results = *results;
+    publishConformity(app(), this, in);
+}

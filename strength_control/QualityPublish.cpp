@@ -1,0 +1,63 @@
+#include "strength_control/QualityPublish.h"
+
+#include <QCoreApplication>
+
+#include "app/AppContext.h"
+#include "app/DocumentArea.h"
+#include "app/Messages.h"
+#include "strength_control/fmCusumChart.h"
+
+namespace ctl = orvan::control;
+
+namespace {
+
+TForm1* publish(AppContext& app, std::string (*title)(int), const std::vector<std::string>& lines) {
+    DocumentArea* documents = app.documents();
+    return documents
+               ? documents->publishReport([title](int n) { return fromCore(title(n)); }, lines)
+               : nullptr;
+}
+
+// A refusal is a plain message; a fault is the runtime's message in the error box.
+void showOutcome(QWidget* parent, orvan::OutcomeKind kind, const std::string& message) {
+    if (kind == orvan::OutcomeKind::Refused)
+        showMessage(parent, fromCore(message));
+    else
+        showErrorBox(parent, fromCore(message));
+}
+
+}  // namespace
+
+TForm1* publishVerdictReport(AppContext& app, QWidget* parent, const ctl::ControlLimits& limits,
+                             const std::vector<double>& strengths) {
+    if (strengths.empty()) {
+        showMessage(parent, QCoreApplication::translate("fmPeriod_Control2",
+                                                        "The chart holds no strengths to report."));
+        return nullptr;
+    }
+    const ctl::PeriodVerdicts verdicts = ctl::judgePeriod(limits, strengths);
+    return publish(app, ctl::verdictReportTitle, ctl::verdictReportLines(limits, verdicts));
+}
+
+TForm1* publishCusum(AppContext& app, QWidget* parent, const ctl::CusumInputs& inputs) {
+    const ctl::CusumOutcome outcome = ctl::runCusum(inputs);
+    if (!outcome.ok()) {
+        showOutcome(parent, outcome.kind, outcome.message);
+        return nullptr;
+    }
+    TForm1* report = publish(app, ctl::cusumReportTitle, outcome.lines);
+    auto* chart = new TfmCusumChart(parent);
+    chart->setAttribute(Qt::WA_DeleteOnClose);
+    chart->draw(outcome.result);
+    chart->show();
+    return report;
+}
+
+TForm1* publishConformity(AppContext& app, QWidget* parent, const ctl::ConformityInputs& inputs) {
+    const ctl::ConformityOutcome outcome = ctl::checkConformity(inputs);
+    if (!outcome.ok()) {
+        showOutcome(parent, outcome.kind, outcome.message);
+        return nullptr;
+    }
+    return publish(app, ctl::conformityReportTitle, outcome.lines);
+}

@@ -1,0 +1,107 @@
+#include "strength_control/calc/Cusum.h"
+
+#include <algorithm>
+
+#include "common/Checked.h"
+#include "common/NumberText.h"
+
+namespace orvan::control {
+
+namespace {
+
+namespace ck = orvan::checked;
+
+CusumOutcome refused(const std::string& message) {
+    CusumOutcome outcome;
+    outcome.kind = OutcomeKind::Refused;
+    outcome.message = message;
+    return outcome;
+}
+
+CusumResult computeSums(const CusumInputs& in) {
+    CusumResult r;
+    r.referenceValue = ck::mul(in.k, in.sigma);
+    r.decisionInterval = ck::mul(in.h, in.sigma);
+    double up = 0, down = 0;
+    for (std::size_t i = 0; i < in.strengths.size(); ++i) {
+        const double x = in.strengths[i];
+        up = std::max(0.0, ck::sub(ck::sub(ck::add(up, x), in.target), r.referenceValue));
+        down = std::max(0.0, ck::sub(ck::sub(ck::add(down, in.target), r.referenceValue), x));
+        r.upper.push_back(up);
+        r.lower.push_back(down);
+        const int party = static_cast<int>(i + 1);
+        if (up > r.decisionInterval) r.signalList.push_back({party, CusumSide::Up});
+        if (down > r.decisionInterval) r.signalList.push_back({party, CusumSide::Down});
+    }
+    return r;
+}
+
+std::string signalLine(const CusumSignal& s, const CusumResult& r) {
+    const std::size_t i = static_cast<std::size_t>(s.party - 1);
+    return s.side == CusumSide::Up
+               ? "Party " + std::to_string(s.party) + ": the upper sum " +
+                     formatFixed(r.upper[i], 2) + " exceeds H - the strength has drifted up"
+               : "Party " + std::to_string(s.party) + ": the lower sum " +
+                     formatFixed(r.lower[i], 2) + " exceeds H - the strength has drifted down";
+}
+
+std::vector<std::string> reportLines(const CusumInputs& in, const CusumResult& r) {
+    std::vector<std::string> lines = {
+        "",
+        "CUSUM OF THE STRENGTHS OF THE PARTIES",
+        "",
+        "Target mean T, MPa: " + formatFixed(in.target, 1),
+        "Standard deviation s, MPa: " + formatFixed(in.sigma, 2),
+        "Reference value K = " + formatGeneral15(in.k) +
+            " * s, MPa: " + formatFixed(r.referenceValue, 2),
+        "Decision interval H = " + formatGeneral15(in.h) +
+            " * s, MPa: " + formatFixed(r.decisionInterval, 2),
+        "",
+        "Party: strength, upper sum C+, lower sum C-, MPa",
+    };
+    for (std::size_t i = 0; i < in.strengths.size(); ++i)
+        lines.push_back(std::to_string(i + 1) + ": " + formatFixed(in.strengths[i], 1) + "; " +
+                        formatFixed(r.upper[i], 2) + "; " + formatFixed(r.lower[i], 2));
+    lines.push_back("");
+    if (r.signalList.empty()) {
+        lines.push_back("No signal: both sums stay within H");
+    } else {
+        lines.push_back("Signals: " + std::to_string(r.signalList.size()));
+        for (const CusumSignal& s : r.signalList) lines.push_back(signalLine(s, r));
+    }
+    return lines;
+}
+
+}  // namespace
+
+CusumOutcome runCusum(const CusumInputs& in) {
+    if (in.strengths.empty()) return refused("No strengths of parties were given.");
+    if (!(in.sigma > 0)) return refused("The standard deviation s must be greater than zero.");
+    if (!(in.k >= 0)) return refused("The factor k of the reference value must not be negative.");
+    if (!(in.h > 0))
+        return refused("The factor h of the decision interval must be greater than zero.");
+    CusumOutcome outcome;
+    try {
+        outcome.result = computeSums(in);
+    } catch (const Fault& fault) {
+        outcome.kind = OutcomeKind::Failed;
+        outcome.message = fault.what();
+        return outcome;
+    }
+    outcome.lines = reportLines(in, outcome.result);
+    return outcome;
+}
+
+std::optional<double> periodDeviation(double overallVariation,
+                                      const std::vector<double>& partyMeans) {
+    if (partyMeans.empty()) return std::nullopt;
+    double sum = 0;
+    for (double mean : partyMeans) sum += mean;
+    return overallVariation / 100.0 * sum / static_cast<double>(partyMeans.size());
+}
+
+std::string cusumReportTitle(int windowNumber) {
+    return "Statistical control. CUSUM. Window №" + std::to_string(windowNumber);
+}
+
+}  // namespace orvan::control

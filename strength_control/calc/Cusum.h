@@ -1,0 +1,62 @@
+#pragma once
+// Page's tabular CUSUM of party strengths: an upper and a lower cumulative sum of the
+// deviations from a target mean beyond a reference value K, each signalling when it exceeds
+// the decision interval H. It flags a slow drift of the strength that single parties within
+// the control limits do not show.
+//   C+(0) = C-(0) = 0
+//   C+(i) = max(0, C+(i-1) + x(i) - T - K)
+//   C-(i) = max(0, C-(i-1) + T - K - x(i))
+//   K = k * s, H = h * s; a signal at party i for each side whose sum exceeds H strictly.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/CoreGuard.h"
+#include "common/Fault.h"
+
+namespace orvan::control {
+
+struct CusumInputs {
+    double target = 0;              // T, MPa
+    double sigma = 0;               // s, MPa
+    double k = 0.5;                 // K = k * s
+    double h = 5.0;                 // H = h * s
+    std::vector<double> strengths;  // x(1..n), MPa
+};
+
+enum class CusumSide { Up, Down };
+
+struct CusumSignal {
+    int party = 0;  // 1-based
+    CusumSide side = CusumSide::Up;
+    bool operator==(const CusumSignal&) const = default;
+};
+
+struct CusumResult {
+    double referenceValue = 0;            // K, MPa
+    double decisionInterval = 0;          // H, MPa
+    std::vector<double> upper;            // C+(1..n), MPa
+    std::vector<double> lower;            // C-(1..n), MPa
+    std::vector<CusumSignal> signalList;  // in party order, Up before Down for one party
+};
+
+struct CusumOutcome {
+    OutcomeKind kind = OutcomeKind::Done;  // Refused: `message` says why
+    std::string message;
+    CusumResult result;
+    std::vector<std::string> lines;
+    bool ok() const { return kind == OutcomeKind::Done; }
+};
+
+// Refuses no strengths, s <= 0, k < 0 and h <= 0; a sum that overflows fails. Never throws.
+CusumOutcome runCusum(const CusumInputs& inputs);
+
+// The standard deviation of an analysed period: its overall coefficient of variation (%)
+// times the mean of its party means, MPa. Empty without parties.
+std::optional<double> periodDeviation(double overallVariation,
+                                      const std::vector<double>& partyMeans);
+
+// "Statistical control. CUSUM. Window №" n
+std::string cusumReportTitle(int windowNumber);
+
+}  // namespace orvan::control

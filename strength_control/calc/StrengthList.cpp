@@ -1,0 +1,47 @@
+#include "strength_control/calc/StrengthList.h"
+
+#include "common/Fault.h"
+#include "common/NumberText.h"
+
+namespace orvan::control {
+
+namespace {
+
+bool isSeparator(char c) {
+    if (c == ',') return decimalSeparator() != ',';
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == ';';
+}
+
+}  // namespace
+
+StrengthList parseStrengthList(const std::string& text) {
+    StrengthList list;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        if (isSeparator(text[i])) {
+            ++i;
+            continue;
+        }
+        std::size_t end = i;
+        while (end < text.size() && !isSeparator(text[end])) ++end;
+        const std::string word = text.substr(i, end - i);
+        const auto value = tryTextToFloat(word);
+        if (!value) {
+            list.message = invalidFloatMessage(word);
+            list.values.clear();
+            return list;
+        }
+        list.values.push_back(*value);
+        i = end;
+    }
+    list.ok = true;
+    return list;
+}
+
+std::string joinStrengths(const std::vector<double>& values, int decimals) {
+    std::string out;
+    for (double value : values) out += (out.empty() ? "" : "; ") + formatFixed(value, decimals);
+    return out;
+}
+
+}  // namespace orvan::control

@@ -1,0 +1,11 @@
+# Quality control past the chart: the chart window's report and PDF, the CUSUM and conformity
+# dialogs and the CUSUM chart window.
+target_sources(orvan_ui_control PRIVATE
+    ControlChartButtons.cpp
+    QualityPublish.cpp
+    QualityDialogs.cpp
+    fmCusumChart.cpp
+    fmCusum.h
+    fmConformity.h
+)
+target_link_libraries(orvan_ui_control PUBLIC orvan_quality_core)

@@ -1,0 +1,308 @@
+// Quality control in the program: the chart window's verdict report and PDF, the CUSUM and
+// conformity dialogs, "Export PDF..." and "Batch weights..." from a proportioning report.
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineSeries>
+#include <QPlainTextEdit>
+#include <QScatterSeries>
+#include <QTemporaryDir>
+
+#include "../control/ControlFixture.h"
+#include "app/PdfExport.h"
+#include "app/fmMemo.h"
+#include "app/shell/fmX1.h"
+#include "common/NumberText.h"
+#include "correction/fmCorrection.h"
+#include "mixdesign/fmSostav.h"
+#include "strength_control/Period_Analiz1.h"
+#include "strength_control/Period_Analiz2.h"
+#include "strength_control/fmConformity.h"
+#include "strength_control/fmCusum.h"
+#include "strength_control/fmCusumChart.h"
+
+namespace {
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A PDF of vector drawing: a PDF, and no picture inside it.
+bool isVectorPdf(const QByteArray& bytes) {
+    return bytes.startsWith("%PDF-") && !bytes.contains("/Subtype /Image");
+}
+
+// Runs `click`, closing (and recording) the message box it shows, if any. An answer left
+// waiting after a click that showed nothing stands down, so it cannot close a later window.
+QString messageOf(const std::function<void()>& click) {
+    auto text = std::make_shared<QString>();
+    auto done = std::make_shared<bool>(false);
+    answerNextModal([text, done](QWidget* modal) {
+        if (*done) return;
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) *text = box->text();
+        modal->close();
+    });
+    click();
+    *done = true;
+    return *text;
+}
+
+TfmCusumChart* lastCusumChart() {
+    TfmCusumChart* found = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* chart = qobject_cast<TfmCusumChart*>(w)) found = chart;
+    return found;
+}
+
+}  // namespace
+
+class QualityWindowsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        orvan::setDecimalSeparator('.');
+        QVERIFY(dir_.isValid());
+        QDir::setCurrent(dir_.path());  // no options file: the proportioning defaults
+    }
+
+    void chartReportNamesTheBrokenLimitsAndPdfIsVector() {
+        ModalWatchdog watchdog(20000);
+        ControlWindows w;
+        w.setFigures("25", "2", "27", "23", "30", "20");
+        PromptLog log;
+        bool inspected = false;
+        ModalScript script(
+            {answerPrompt(w, log, "24"), answerPrompt(w, log, "31"), inspectChart(w, [&] {
+                 inspected = true;
+                 w.chart->findChild<QPushButton*>("bbReport")->click();
+                 QString error;
+                 const QString path = dir_.filePath("chart.pdf");
+                 QVERIFY2(w.chart->savePdf(path, &error), qPrintable(error));
+                 QVERIFY(isVectorPdf(fileBytes(path)));
+             })});
+        script.start();
+        w.chart->exec();
+        QVERIFY(inspected && !watchdog.fired());
+        const QList<TForm1*> reports = w.area.documents();
+        QCOMPARE(reports.size(), 1);
+        QCOMPARE(reports[0]->windowTitle(),
+                 QString("Statistical control. Controllable period. Window №1"));
+        const QStringList lines = reports[0]->logicalLines();
+        QVERIFY(lines.contains("Party 1: 24.0 MPa - within the limits of warning"));
+        QVERIFY(lines.contains("Party 2: 31.0 MPa - beyond the top limit of correcting"));
+        QVERIFY(lines.contains("Parties beyond the top limit of correcting: 1"));
+    }
+
+    void chartReportWithoutADrawnChartSaysSo() {
+        ControlWindows w;
+        QCOMPARE(messageOf([&] { w.chart->findChild<QPushButton*>("bbReport")->click(); }),
+                 QString("The chart holds no strengths to report."));
+        QVERIFY(w.area.documents().isEmpty());
+    }
+
+    void cusum_data() {
+        QTest::addColumn<QString>("sigma");
+        QTest::addColumn<QString>("h");
+        QTest::addColumn<QString>("strengths");
+        QTest::addColumn<QString>("message");  // empty: a report and a chart
+        QTest::addColumn<int>("signalCount");
+        // T = 25 from the controlled period, K = 1, H = 8: C+ = 1, 3, 6, 8, 9.
+        QTest::newRow("drift up") << "2"
+                                  << "4"
+                                  << "27\n28\n29 28;27"
+                                  << "" << 1;
+        QTest::newRow("zero sigma refused")
+            << "0"
+            << "5"
+            << "25"
+            << "The standard deviation s must be greater than zero." << 0;
+        QTest::newRow("bad strength") << "2"
+                                      << "5"
+                                      << "25 2x"
+                                      << "'2x' is not a valid floating point value" << 0;
+        QTest::newRow("no deviation and no analysed period")
+            << ""
+            << "5"
+            << "25"
+            << "Type the target mean and the standard deviation, or compute an analyzed period "
+               "first."
+            << 0;
+        QTest::newRow("bad h") << "2"
+                               << "five"
+                               << "25"
+                               << "'five' is not a valid floating point value" << 0;
+    }
+    void cusum() {
+        QFETCH(QString, sigma);
+        QFETCH(QString, h);
+        QFETCH(QString, strengths);
+        QFETCH(QString, message);
+        QFETCH(int, signalCount);
+        ModalWatchdog watchdog(20000);
+        ControlWindows w;
+        w.input->edRy->setText("25");
+        TfmCusum dialog(w.app);
+        dialog.show();  // shown: the target is taken from the controlled period
+        QCOMPARE(dialog.edTarget->text(), QString("25"));
+        dialog.edSigma->setText(sigma);
+        dialog.edH->setText(h);
+        dialog.edStrengths->setPlainText(strengths);
+        const QString shown = messageOf([&] { dialog.BitBtn1Click(); });
+        QCOMPARE(shown, message);
+        TfmCusumChart* chart = lastCusumChart();
+        QCOMPARE(w.area.documents().size(), message.isEmpty() ? 1 : 0);
+        QCOMPARE(chart != nullptr, message.isEmpty());
+        if (!chart) return;
+        QCOMPARE(w.area.documents()[0]->windowTitle(),
+                 QString("Statistical control. CUSUM. Window №1"));
+        QCOMPARE(chart->upperSeries()->points(),
+                 QList<QPointF>({{1, 1}, {2, 3}, {3, 6}, {4, 8}, {5, 9}}));
+        QCOMPARE(chart->limitSeries()->points(), QList<QPointF>({{0, 8}, {5, 8}}));
+        QCOMPARE(chart->signalSeries()->count(), signalCount);
+        QCOMPARE(chart->signalSeries()->at(0), QPointF(5, 9));
+        QString error;
+        const QString path = dir_.filePath("cusum.pdf");
+        QVERIFY2(chart->savePdf(path, &error), qPrintable(error));
+        QVERIFY(isVectorPdf(fileBytes(path)));
+        delete chart;
+        QVERIFY(!watchdog.fired());
+    }
+
+    // Blank, T and s come from the analysed period: every party 20 ... 30 and B = 10 give the
+    // average level 16.6 and V = 16.00 % of the party mean 25, so s = 4.00.
+    void cusumTakesTargetAndDeviationFromTheAnalysedPeriod() {
+        ModalWatchdog watchdog(20000);
+        ControlWindows w;
+        TfmPeriod_Analiz1 setup(w.app);
+        TfmPeriod_analiz2_5 period(w.app);
+        w.app.registerWindow(&setup);
+        w.app.registerWindow(&period);
+        setup.findChild<QLineEdit*>("edB")->setText("10");
+        for (int party = 1; party <= 5; ++party)
+            for (int extract = 1; extract <= 6; ++extract)
+                period.extractField(party, extract)->setText(QString::number(18 + 2 * extract));
+        period.BitBtn1Click();
+        TfmCusum dialog(w.app);
+        dialog.edTarget->clear();
+        dialog.edSigma->clear();
+        dialog.edStrengths->setPlainText("25");
+        QCOMPARE(messageOf([&] { dialog.BitBtn1Click(); }), QString());
+        const QList<TForm1*> reports = w.area.documents();
+        QCOMPARE(reports.size(), 2);
+        const QStringList lines = reports[1]->logicalLines();
+        QVERIFY(lines.contains("Target mean T, MPa: 16.6"));
+        QVERIFY(lines.contains("Standard deviation s, MPa: 4.00"));
+        delete lastCusumChart();
+        QVERIFY(!watchdog.fired());
+    }
+
+    void conformity_data() {
+        QTest::addColumn<int>("rule");
+        QTest::addColumn<QString>("sigma");
+        QTest::addColumn<QString>("results");
+        QTest::addColumn<QString>("outcome");  // the report's last line, or the message
+        QTest::newRow("initial conforms") << 0 << ""
+                                          << "35\t33\n34"
+                                          << "The results conform to the rule";
+        QTest::newRow("aci fails") << 2 << ""
+                                   << "28 29 26"
+                                   << "The results do not conform to the rule";
+        QTest::newRow("continuous without s")
+            << 1 << " " << QString("35 ").repeated(15)
+            << "The rule en206-continuous needs the standard deviation s.";
+        QTest::newRow("continuous too few")
+            << 1 << "3"
+            << "35 35"
+            << "The rule en206-continuous needs at least 15 results; 2 were given.";
+        QTest::newRow("bad s") << 1 << "s"
+                               << "35"
+                               << "'s' is not a valid floating point value";
+    }
+    void conformity() {
+        QFETCH(int, rule);
+        QFETCH(QString, sigma);
+        QFETCH(QString, results);
+        QFETCH(QString, outcome);
+        ModalWatchdog watchdog(20000);
+        ControlWindows w;
+        TfmConformity dialog(w.app);
+        dialog.cbRule->setCurrentIndex(rule);
+        dialog.edSpecified->setText("30");
+        dialog.edSigma->setText(sigma);
+        dialog.edResults->setPlainText(results);
+        const QString shown = messageOf([&] { dialog.BitBtn1Click(); });
+        const QList<TForm1*> reports = w.area.documents();
+        if (reports.isEmpty()) {
+            QCOMPARE(shown, outcome);
+        } else {
+            QCOMPARE(shown, QString());
+            QCOMPARE(reports[0]->windowTitle(),
+                     QString("Statistical control. Conformity. Window №1"));
+            QCOMPARE(reports[0]->logicalLines().last(), outcome);
+        }
+        QVERIFY(!watchdog.fired());
+    }
+
+    void textPdfIsWholeOrNothing() {
+        const QStringList rows = {"first row", "", "third row"};
+        QString error;
+        const QString path = dir_.filePath("report.pdf");
+        QVERIFY2(writeTextPdf(path, "Window №1", rows, QPageLayout(), &error), qPrintable(error));
+        QVERIFY(isVectorPdf(fileBytes(path)));
+        const QString nowhere = dir_.filePath("no/such/folder/report.pdf");
+        QVERIFY(!writeTextPdf(nowhere, "Window №1", rows, QPageLayout(), &error));
+        QVERIFY(!error.isEmpty());
+        QVERIFY(!QFile::exists(nowhere));
+    }
+
+    // From a proportioning report: the aggregate page opens with the design's figures, and a
+    // mixer volume adds one load's batch weights after the page's lines.
+    void batchWeightsFromTheActiveProportioningReport() {
+        ModalWatchdog watchdog(20000);
+        TfmForm1 window;
+        window.createWindows();
+        window.show();  // a hidden window area has no active window
+        QCOMPARE(messageOf([&] { window.run(Command::BatchWeights); }),
+                 QString("Make a proportioning report window active first: its design gives the "
+                         "quantities."));
+        auto* bns = window.app().window<TfmBNS>();
+        bns->BitBtn1Click();
+        QCOMPARE(bns->lastOutcome(), orvan::OutcomeKind::Done);
+        const auto& v = bns->lastValues();
+        QStringList filled;
+        auto* correction = window.app().window<Tcorrection>();
+        answerNextModal([&](QWidget* modal) {
+            for (const char* name : {"edP", "edSC", "edVoda"})
+                filled << modal->findChild<QLineEdit*>(name)->text();
+            for (auto [name, text] : {std::pair{"edWp", "5"},
+                                      {"edWsc", "2"},
+                                      {"edXp_sc", "0"},
+                                      {"edYsc_p", "0"},
+                                      {"edMixerVolume", "0.5"}})
+                modal->findChild<QLineEdit*>(name)->setText(text);
+            modal->findChild<QPushButton*>("bbcorrect_zapoln")->click();
+        });
+        window.run(Command::BatchWeights);
+        QVERIFY(!watchdog.fired());
+        QCOMPARE(correction->selectedPage(), 1);
+        QCOMPARE(filled,
+                 QStringList({QString::fromStdString(orvan::formatFixed(v.sand, 0)),
+                              QString::fromStdString(orvan::formatFixed(v.coarseAggregate, 0)),
+                              QString::fromStdString(orvan::formatFixed(v.mix.waterContent, 0))}));
+        const QStringList lines = window.documents()->activeDocument()->logicalLines();
+        QCOMPARE(lines.size(), 21 + 7);
+        QCOMPARE(lines[20], QString("Cement content is constant"));
+        QCOMPARE(lines[24], QString("Mixer volume, cu m: 0.5"));
+        // Both shares 0: half of S / 0.95.
+        QCOMPARE(lines[26], "Sand, kg: " + QString::fromStdString(orvan::formatFixed(
+                                               filled[0].toDouble() / 0.95 * 0.5, 1)));
+    }
+
+private:
+    QTemporaryDir dir_;
+};
+
+QTEST_MAIN(QualityWindowsTest)
+#include "QualityWindowsTest.moc"
