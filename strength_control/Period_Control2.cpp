@@ -1,5 +1,7 @@
 #include "strength_control/Period_Control2.h"
 
+#include <utility>
+
 #include <QChart>
 #include <QChartView>
 #include <QFileDialog>
@@ -194,7 +196,8 @@ void TfmPeriod_Control2::FormActivate() {
     auto ask = [prompt](int, const std::string& text) {
         return prompt ? toCore(prompt->ask(fromCore(text))) : std::string();
     };
-    const ctl::ChartOutcome outcome = ctl::buildControlChart(texts, ask);
+    const ctl::ChartOutcome outcome =
+        givenChart_ ? *std::exchange(givenChart_, std::nullopt) : ctl::buildControlChart(texts, ask);
     if (!outcome.ok()) {
         showErrorBox(this, fromCore(outcome.message));
         return;

@@ -1,5 +1,6 @@
 #pragma once
 #include <QPointer>
+#include <optional>
 
 #include "app/OrvanDialog.h"
 #include "strength_control/calc/ControlChart.h"
@@ -21,6 +22,8 @@ public:
     // Asks the batch strengths and draws; a failure shows its message and leaves the series
     // empty and the vertical range as it was.
     void FormActivate();
+    // The next opening draws this chart (built from the strength journal) instead of asking.
+    void setGivenChart(orvan::control::ChartOutcome chart) { givenChart_ = std::move(chart); }
 
     // Writes the chart to `fileName` (format from its name); false with `error` on failure.
     bool savePicture(const QString& fileName, QString* error) const;
@@ -58,4 +61,5 @@ private:
     QList<QLineSeries*> segments_;
     QScatterSeries* markers_ = nullptr;
     bool activated_ = false;
+    std::optional<orvan::control::ChartOutcome> givenChart_;
 };

@@ -17,6 +17,7 @@
 #include "app/viewers/About.h"
 #include "app/viewers/ShowPicture.h"
 #include "correction/fmCorrection.h"
+#include "journal/ui/JournalWindow.h"
 #include "mixdesign/TVO.h"
 #include "mixdesign/fmEconom.h"
 #include "mixdesign/fmF_W.h"
@@ -121,6 +122,13 @@ void TfmForm1::bindCommands() {
          }},
         {Command::AnalysedPeriod, [this] { showModal<TfmPeriod_Analiz1>(); }},
         {Command::ControlledPeriod, [this] { showModal<TfmPeriod_Control1>(); }},
+        {Command::Journal,
+         [this] {
+             if (!journal_) journal_ = new JournalWindow(app_, this);
+             journal_->show();
+             journal_->raise();
+             journal_->activateWindow();
+         }},
         {Command::Help, [this] { help_->showContents(); }},
         {Command::About, [this] { showModal<TfmAbout>(); }},
     };

@@ -11,6 +11,7 @@
 
 class DocumentArea;
 class HelpViewer;
+class JournalWindow;
 class QDockWidget;
 class QMenuBar;
 class QToolBar;
@@ -63,4 +64,5 @@ private:
     QToolBar* toolBar_ = nullptr;
     QDockWidget* toolDock_ = nullptr;
     std::map<Command, std::function<void()>> handlers_;
+    JournalWindow* journal_ = nullptr;  // made on first use, so start-up opens no database
 };

@@ -101,7 +101,7 @@ private slots:
                  QStringList({"in depending on concrete strength...",
                               "in depending on aggregates grading and humidity..."}));
         QCOMPARE(actionCaptions(menus[4]->menu()),
-                 QStringList({"Analyzed period...", "Controllable period..."}));
+                 QStringList({"Analyzed period...", "Controllable period...", "Journal"}));
         QCOMPARE(actionCaptions(menus[5]->menu()), QStringList({"Orvan Help", "-", "About program..."}));
 
         struct Row {
@@ -116,6 +116,7 @@ private slots:
                     {"in depending on concrete strength...", "Ctrl+Alt+B"},
                     {"in depending on aggregates grading and humidity...", "Ctrl+Alt+C"},
                     {"Analyzed period...", "Ctrl+Alt+D"}, {"Controllable period...", "Ctrl+Alt+E"},
+                    {"Journal", "Ctrl+Alt+J"},
                     {"Orvan Help", "F1"},          {"About program...", ""}};
         QMap<QString, QAction*> byCaption;
         for (QAction* top : menus)
@@ -159,7 +160,7 @@ private slots:
                                       "Correction concrete mixture in depending on concrete strength",
                                       "Correction concrete mixture in depending on aggregates grading and humidity",
                                       "-", "Statistical control. Analyzed period", "-",
-                                      "Statistical control. Controllable period"}));
+                                      "Statistical control. Controllable period", "Journal"}));
         QStringList longHints;
         for (QAction* a : bar->actions())
             if (!a->isSeparator()) longHints << a->statusTip();
