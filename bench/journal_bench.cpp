@@ -11,18 +11,19 @@
 #include <memory>
 
 #include "app/AppContext.h"
+#include "journal/JournalCsv.h"
 #include "journal/JournalExchange.h"
 #include "journal/JournalPeriods.h"
 #include "journal/ui/PartyTableModel.h"
 #include "strength_control/Period_Control2.h"
 
-namespace jn = orvan::journal;
+namespace jrn = orvan::journal;
 
 namespace {
 
 // `parties` parties of mix M, one a day from 1900 on, with six extracts each.
 std::string journalCsv(int parties, int firstNumber = 1, int firstDay = 0) {
-    std::string out = std::string(jn::kCsvHeader) + "\n";
+    std::string out = std::string(jrn::kCsvHeader) + "\n";
     out.reserve(static_cast<std::size_t>(parties) * 6 * 32);
     char line[96];
     for (int i = 0; i < parties; ++i) {
@@ -42,21 +43,22 @@ QTemporaryDir& folder() {
     return dir;
 }
 
-std::unique_ptr<jn::Journal> freshJournal(const QString& name) {
+std::unique_ptr<jrn::Journal> freshJournal(const QString& name) {
     const QString path = folder().filePath(name);
     for (const char* suffix : {"", "-wal", "-shm"}) QFile::remove(path + suffix);
     std::string message;
-    return jn::Journal::open(path, &message);
+    return jrn::Journal::open(path, &message);
 }
 
 // The big journal, made once: 100,000 parties, then an analysed period stored over the
 // parties before the last 1,000.
-jn::Journal& bigJournal() {
-    static std::unique_ptr<jn::Journal> journal = [] {
+jrn::Journal& bigJournal() {
+    static std::unique_ptr<jrn::Journal> journal = [] {
         auto j = freshJournal("big.sqlite");
-        jn::importCsv(*j, journalCsv(100000), "big.csv");
-        const jn::Party lastAnalysed = *j->party(100000 - 1000);
-        jn::saveAnalysedPeriod(*j, jn::analyseFromJournal(*j, "M", "5x6", "25", lastAnalysed.date));
+        jrn::importCsv(*j, journalCsv(100000), "big.csv");
+        const jrn::Party lastAnalysed = *j->party(100000 - 1000);
+        jrn::saveAnalysedPeriod(*j,
+                                jrn::analyseFromJournal(*j, "M", "5x6", "25", lastAnalysed.date));
         return j;
     }();
     return *journal;
@@ -70,7 +72,7 @@ static void BM_JournalImport100kParties(benchmark::State& state) {
         state.PauseTiming();
         auto journal = freshJournal("import.sqlite");
         state.ResumeTiming();
-        const jn::ImportOutcome outcome = jn::importCsv(*journal, csv, "big.csv");
+        const jrn::ImportOutcome outcome = jrn::importCsv(*journal, csv, "big.csv");
         if (!outcome.ok) state.SkipWithError("import failed");
     }
     state.SetItemsProcessed(state.iterations() * 600000);
@@ -78,9 +80,9 @@ static void BM_JournalImport100kParties(benchmark::State& state) {
 BENCHMARK(BM_JournalImport100kParties)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 static void BM_JournalAnalysedPeriod(benchmark::State& state) {
-    jn::Journal& journal = bigJournal();
+    jrn::Journal& journal = bigJournal();
     for (auto _ : state) {
-        const auto analysis = jn::analyseFromJournal(journal, "M", "5x6", "25", "2150-01-01");
+        const auto analysis = jrn::analyseFromJournal(journal, "M", "5x6", "25", "2150-01-01");
         if (!analysis.ok()) state.SkipWithError(analysis.message.c_str());
     }
 }
@@ -89,15 +91,15 @@ BENCHMARK(BM_JournalAnalysedPeriod)->Unit(benchmark::kMillisecond);
 // From the journal to the chart window drawn: the controlled parties read, the chart built
 // and the window painted.
 static void BM_JournalChart1000Parties(benchmark::State& state) {
-    jn::Journal& journal = bigJournal();
+    jrn::Journal& journal = bigJournal();
     const long long mixId = journal.findMix("M")->id;
     AppContext app;
     TfmPeriod_Control2 window(app);
     window.resize(797, 429);
     for (auto _ : state) {
-        const jn::ControlledPeriod period = jn::controlledPeriod(journal, mixId);
+        const jrn::ControlledPeriod period = jrn::controlledPeriod(journal, mixId);
         if (period.batchMeans.size() != 1000) state.SkipWithError("not 1,000 controlled parties");
-        window.setGivenChart(jn::chartFromJournal(period));
+        window.setGivenChart(jrn::chartFromJournal(period));
         window.FormActivate();
         benchmark::DoNotOptimize(window.grab());
     }
@@ -107,7 +109,7 @@ BENCHMARK(BM_JournalChart1000Parties)->Unit(benchmark::kMillisecond);
 // The table of 100,000 parties opened, then fetched a page of rows at a time to its end as a
 // view scrolling does; the longest single step is the longest pause a user would see.
 static void BM_JournalTableOpenAndScroll(benchmark::State& state) {
-    jn::Journal& journal = bigJournal();
+    jrn::Journal& journal = bigJournal();
     const long long mixId = journal.findMix("M")->id;
     double longest = 0;
     for (auto _ : state) {

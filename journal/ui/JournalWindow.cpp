@@ -30,7 +30,7 @@
 #include "journal/ui/PartyTableModel.h"
 #include "strength_control/Period_Control2.h"
 
-namespace jn = orvan::journal;
+namespace jrn = orvan::journal;
 namespace an = orvan::analysed;
 
 namespace {
@@ -162,9 +162,9 @@ bool JournalWindow::openJournal() {
     if (journal_) return true;
     QString location = location_;
     if (location.isEmpty())
-        location = QSettings().value("journal/location", jn::defaultJournalLocation()).toString();
+        location = QSettings().value("journal/location", jrn::defaultJournalLocation()).toString();
     std::string message;
-    journal_ = jn::Journal::open(location, &message);
+    journal_ = jrn::Journal::open(location, &message);
     if (!journal_) {
         tell(message);
         return false;
@@ -184,7 +184,7 @@ void JournalWindow::reloadMixes() {
     QSignalBlocker block(lbMixes);
     lbMixes->clear();
     if (journal_)
-        for (const jn::Mix& mix : journal_->mixes()) lbMixes->addItem(fromCore(mix.name));
+        for (const jrn::Mix& mix : journal_->mixes()) lbMixes->addItem(fromCore(mix.name));
     const auto found = lbMixes->findItems(current, Qt::MatchExactly);
     lbMixes->setCurrentRow(found.isEmpty() ? (lbMixes->count() ? 0 : -1) : lbMixes->row(found[0]));
     block.unblock();
@@ -196,7 +196,7 @@ void JournalWindow::selectMix(const QString& name) {
     if (!found.isEmpty()) lbMixes->setCurrentItem(found[0]);
 }
 
-std::optional<jn::Mix> JournalWindow::currentMix() const {
+std::optional<jrn::Mix> JournalWindow::currentMix() const {
     if (!journal_ || !lbMixes->currentItem()) return std::nullopt;
     return journal_->findMix(toCore(lbMixes->currentItem()->text()));
 }

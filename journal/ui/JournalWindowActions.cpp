@@ -26,7 +26,7 @@
 #include "journal/ui/PartyTableModel.h"
 #include "strength_control/Period_Control2.h"
 
-namespace jn = orvan::journal;
+namespace jrn = orvan::journal;
 namespace an = orvan::analysed;
 
 namespace {
@@ -60,7 +60,7 @@ constexpr int kShownProblems = 20;
 
 }  // namespace
 
-bool JournalWindow::editPartyDialog(jn::Party& party, const QString& caption) {
+bool JournalWindow::editPartyDialog(jrn::Party& party, const QString& caption) {
     QDialog dialog(this);
     dialog.setObjectName("PartyDialog");
     dialog.setWindowTitle(caption);
@@ -94,7 +94,7 @@ void JournalWindow::addMix() {
                                                QLineEdit::Normal, {}, &ok)
                              .trimmed();
     if (!ok || name.isEmpty()) return;
-    if (jn::Status status = journal_->addMix(toCore(name)); !status) return tell(status.message);
+    if (jrn::Status status = journal_->addMix(toCore(name)); !status) return tell(status.message);
     reloadMixes();
     selectMix(name);
 }
@@ -102,20 +102,20 @@ void JournalWindow::addMix() {
 void JournalWindow::deleteMix() {
     const auto mix = currentMix();
     if (!mix) return;
-    if (jn::Status status = journal_->deleteMix(mix->id); !status) return tell(status.message);
+    if (jrn::Status status = journal_->deleteMix(mix->id); !status) return tell(status.message);
     reloadMixes();
 }
 
 void JournalWindow::addParty() {
     const auto mix = currentMix();
     if (!mix) return tell(toCore(jt("Choose a mix first")));
-    jn::Party party{0,
-                    mix->id,
-                    toCore(QDate::currentDate().toString(Qt::ISODate)),
-                    journal_->nextPartyNumber(mix->id),
-                    {}};
+    jrn::Party party{0,
+                     mix->id,
+                     toCore(QDate::currentDate().toString(Qt::ISODate)),
+                     journal_->nextPartyNumber(mix->id),
+                     {}};
     if (!editPartyDialog(party, jt("New party"))) return;
-    if (jn::Status status = journal_->addParty(party); !status) return tell(status.message);
+    if (jrn::Status status = journal_->addParty(party); !status) return tell(status.message);
     model_->refresh();
 }
 
@@ -124,7 +124,7 @@ void JournalWindow::editParty() {
     if (!current.isValid()) return;
     auto party = journal_->party(model_->partyId(current.row()));
     if (!party || !editPartyDialog(*party, jt("Party"))) return;
-    if (jn::Status status = journal_->updateParty(*party); !status) return tell(status.message);
+    if (jrn::Status status = journal_->updateParty(*party); !status) return tell(status.message);
     model_->refresh();
 }
 
@@ -133,7 +133,7 @@ void JournalWindow::deleteSelectedParties() {
     for (const QModelIndex& row : tvParties->selectionModel()->selectedRows())
         ids.push_back(model_->partyId(row.row()));
     if (ids.empty()) return;
-    if (jn::Status status = journal_->deleteParties(ids); !status) return tell(status.message);
+    if (jrn::Status status = journal_->deleteParties(ids); !status) return tell(status.message);
     model_->refresh();
 }
 
@@ -149,14 +149,14 @@ void JournalWindow::pasteBlock(const QString& text) {
     const an::AnalysedPeriodLayout& layout = an::layoutForItem(cbLayout->currentIndex());
     const an::ExtractBlock block = an::parseExtractBlock(layout, toCore(text));
     if (!block.ok) return tell(toCore(jt("Nothing was pasted.")) + " " + block.error);
-    const QString day = jn::isIsoDate(toCore(edUntil->text()))
+    const QString day = jrn::isIsoDate(toCore(edUntil->text()))
                             ? edUntil->text()
                             : QDate::currentDate().toString(Qt::ISODate);
-    jn::Status status = journal_->write([&]() -> jn::Status {
+    jrn::Status status = journal_->write([&]() -> jrn::Status {
         for (const auto& texts : block.texts) {
-            jn::Party party{0, mix->id, toCore(day), journal_->nextPartyNumber(mix->id), {}};
+            jrn::Party party{0, mix->id, toCore(day), journal_->nextPartyNumber(mix->id), {}};
             for (const auto& t : texts) party.strengthTexts.push_back(journalStrength(t));
-            if (jn::Status s = journal_->insertParty(party); !s) return s;
+            if (jrn::Status s = journal_->insertParty(party); !s) return s;
         }
         return {};
     });
@@ -173,14 +173,15 @@ void JournalWindow::chooseImport() {
 
 void JournalWindow::importFile(const QString& path) {
     if (!openJournal()) return;
-    const jn::ImportOutcome outcome = jn::importCsvFile(*journal_, path);
+    const jrn::ImportOutcome outcome = jrn::importCsvFile(*journal_, path);
     if (!outcome.ok) {
         std::string text =
             outcome.message.empty() ? toCore(jt("Nothing was imported.")) : outcome.message;
         for (int i = 0; i < static_cast<int>(outcome.problems.size()) && i < kShownProblems; ++i)
-            text += "\n" + outcome.problems[i];
+            text.append("\n").append(outcome.problems[i]);
         if (outcome.problems.size() > kShownProblems)
-            text += "\n" + toCore(jt("and %1 more").arg(outcome.problems.size() - kShownProblems));
+            text.append("\n").append(
+                toCore(jt("and %1 more").arg(outcome.problems.size() - kShownProblems)));
         return tell(text);
     }
     reloadMixes();
@@ -199,7 +200,7 @@ void JournalWindow::chooseExport() {
 void JournalWindow::exportFile(const QString& path) {
     if (!openJournal()) return;
     const auto mix = currentMix();
-    if (jn::Status status = jn::exportCsvFile(*journal_, path, mix ? mix->name : std::string());
+    if (jrn::Status status = jrn::exportCsvFile(*journal_, path, mix ? mix->name : std::string());
         !status)
         return tell(status.message);
     lbState->setText(jt("Exported to %1").arg(path));
@@ -209,14 +210,15 @@ void JournalWindow::analyse() {
     const auto mix = currentMix();
     if (!mix) return tell(toCore(jt("Choose a mix first")));
     const std::string until = toCore(edUntil->text().trimmed());
-    if (!until.empty() && !jn::isIsoDate(until))
+    if (!until.empty() && !jrn::isIsoDate(until))
         return tell(toCore(jt("The day is written YYYY-MM-DD")));
     const an::AnalysedPeriodLayout& layout = an::layoutForItem(cbLayout->currentIndex());
-    const jn::JournalAnalysis analysis = jn::analyseFromJournal(
-        *journal_, mix->name, jn::layoutName(layout), toCore(edClass->text().trimmed()), until);
+    const jrn::JournalAnalysis analysis = jrn::analyseFromJournal(
+        *journal_, mix->name, jrn::layoutName(layout), toCore(edClass->text().trimmed()), until);
     if (!analysis.ok())
-        return tell(analysis.end == jn::AnalysisEnd::DataError ? an::kDataError : analysis.message);
-    if (jn::Status saved = jn::saveAnalysedPeriod(*journal_, analysis); !saved)
+        return tell(analysis.end == jrn::AnalysisEnd::DataError ? an::kDataError
+                                                                : analysis.message);
+    if (jrn::Status saved = jrn::saveAnalysedPeriod(*journal_, analysis); !saved)
         return tell(saved.message);
     if (DocumentArea* documents = app_.documents())
         documents->publishReport([](int n) { return fromCore(an::analysedReportTitle(n)); },
@@ -227,11 +229,11 @@ void JournalWindow::analyse() {
 void JournalWindow::showChart() {
     const auto mix = currentMix();
     if (!mix) return tell(toCore(jt("Choose a mix first")));
-    const jn::ControlledPeriod period = jn::controlledPeriod(*journal_, mix->id);
+    const jrn::ControlledPeriod period = jrn::controlledPeriod(*journal_, mix->id);
     if (!period.period)
         return tell(toCore(jt("The mix has no stored analysed period: compute it first")));
     auto* chart = app_.window<TfmPeriod_Control2>();
     if (!chart) return;
-    chart->setGivenChart(jn::chartFromJournal(period));
+    chart->setGivenChart(jrn::chartFromJournal(period));
     chart->exec();
 }

@@ -23,7 +23,9 @@ void PartyTableModel::refresh() {
               "WHERE party_id = p.id)"
             : "(SELECT group_concat(strength_text, '; ') FROM (SELECT strength_text FROM "
               "extracts WHERE party_id = p.id ORDER BY position))";
-    static const char* const kOrder[] = {"p.id", "p.party_date", "p.number", "p.number", "mean"};
+    // Party numbers in their natural order: "9" before "13".
+    static const char* const kOrder[] = {"p.id", "p.party_date", "LENGTH(p.number) %1, p.number",
+                                         "LENGTH(p.number) %1, p.number", "mean"};
     const QString direction = order_ == Qt::AscendingOrder ? " ASC" : " DESC";
     QSqlQuery query(journal_->database());
     query.setForwardOnly(false);
@@ -31,7 +33,8 @@ void PartyTableModel::refresh() {
                   ", (SELECT AVG(strength) FROM extracts WHERE party_id = p.id) AS mean "
                   "FROM parties p WHERE p.mix_id = ? AND (? = '' OR p.party_date >= ?) "
                   "AND (? = '' OR p.party_date <= ?) ORDER BY " +
-                  QString(kOrder[sortColumn_]) + direction + ", p.id" + direction);
+                  QString(kOrder[sortColumn_]).replace("%1", direction) + direction + ", p.id" +
+                  direction);
     for (const QVariant& value :
          {QVariant(mixId_), QVariant(from_), QVariant(from_), QVariant(to_), QVariant(to_)})
         query.addBindValue(value);

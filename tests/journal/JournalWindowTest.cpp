@@ -94,7 +94,9 @@ private slots:
             "20,5\t22\t24\t26\t28\t30\n20\t22\t24\t26\t28\t30\n20\t22\t24\t26\t28\t30\n"
             "20\t22\t24\t26\t28\t30\n20\t22\t24\t26\t28\t30\n");
         QCOMPARE(rows(), 13);
-        QCOMPARE(window_->journal()->party(window_->partyModel()->partyId(0))->number, "13");
+        QCOMPARE(QString::fromStdString(
+                     window_->journal()->party(window_->partyModel()->partyId(0))->number),
+                 "13");
         QCOMPARE(window_->partyModel()->index(4, PartyTableModel::Extracts).data().toString(),
                  "20.5; 22; 24; 26; 28; 30");
         window_->tvParties->selectRow(0);
