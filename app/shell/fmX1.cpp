@@ -83,6 +83,10 @@ void TfmForm1::createWindows() {
     add(new TfmPeriod_Control3(app_, this));
     add(new TfmPeriod_analiz2_15(app_, this));
     add(new TfmAbout(app_, this));
+    journal_ = new JournalWindow(app_, this);  // opens its database when first used
+    if (auto* control = app_.window<TfmPeriod_Control1>())
+        control->setStoredPeriodSource(
+            [this](QWidget* parent) { return journal_->chooseStoredPeriod(parent); });
 }
 
 template <class Window>

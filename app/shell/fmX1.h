@@ -64,5 +64,5 @@ private:
     QToolBar* toolBar_ = nullptr;
     QDockWidget* toolDock_ = nullptr;
     std::map<Command, std::function<void()>> handlers_;
-    JournalWindow* journal_ = nullptr;  // made on first use, so start-up opens no database
+    JournalWindow* journal_ = nullptr;
 };

@@ -6,7 +6,9 @@
 // chart of every party after it.
 #include <QWidget>
 #include <memory>
+#include <optional>
 
+#include "common/FieldSpec.h"
 #include "journal/Journal.h"
 
 class AppContext;
@@ -38,6 +40,9 @@ public:
     void analyse();
     void showChart();
     void deleteSelectedParties();
+    // The five figures of a mix's latest stored analysed period as the controlled-period
+    // dialog's field texts, the mix chosen by the user among those that have one.
+    std::optional<orvan::FieldTexts> chooseStoredPeriod(QWidget* parent);
 
     QListWidget* lbMixes = nullptr;
     QTableView* tvParties = nullptr;

@@ -226,6 +226,26 @@ void JournalWindow::analyse() {
     mixChosen();
 }
 
+std::optional<orvan::FieldTexts> JournalWindow::chooseStoredPeriod(QWidget* parent) {
+    if (!openJournal()) return std::nullopt;
+    QStringList names;
+    std::vector<jrn::StoredPeriod> periods;
+    for (const jrn::Mix& mix : journal_->mixes())
+        if (auto period = jrn::latestAnalysedPeriod(*journal_, mix.id)) {
+            names << fromCore(mix.name);
+            periods.push_back(*period);
+        }
+    if (names.isEmpty()) {
+        showMessage(parent, jt("No mix of the journal has a stored analysed period"));
+        return std::nullopt;
+    }
+    bool ok = false;
+    const QString name = QInputDialog::getItem(
+        parent, jt("Journal"), jt("Analysed period of the mix"), names, 0, false, &ok);
+    if (!ok) return std::nullopt;
+    return jrn::controlFieldTexts(periods[names.indexOf(name)]);
+}
+
 void JournalWindow::showChart() {
     const auto mix = currentMix();
     if (!mix) return tell(toCore(jt("Choose a mix first")));

@@ -16,9 +16,11 @@
 #include "app/AppContext.h"
 #include "app/DocumentArea.h"
 #include "app/fmMemo.h"
+#include "common/NumberText.h"
 #include "journal/JournalPeriods.h"
 #include "journal/ui/JournalWindow.h"
 #include "journal/ui/PartyTableModel.h"
+#include "strength_control/Period_Control1.h"
 #include "strength_control/Period_Control2.h"
 #include "tests/testkit/ModalDriver.h"
 
@@ -129,6 +131,17 @@ private slots:
         });
         window_->showChart();
         QCOMPARE(points, 3);  // parties 6, 7 and 8
+        // The controlled-period dialog fills its five figures from the stored period.
+        TfmPeriod_Control1 control(*app_);
+        control.setStoredPeriodSource(
+            [this](QWidget* parent) { return window_->chooseStoredPeriod(parent); });
+        answerNextModal([](QWidget* w) { qobject_cast<QDialog*>(w)->accept(); });
+        control.fillFromStoredPeriod();
+        const auto period = orvan::journal::latestAnalysedPeriod(
+            *window_->journal(), window_->journal()->findMix("M")->id);
+        QCOMPARE(control.edRcor2->text(),
+                 QString::fromStdString(orvan::formatRoundTrip(period->correctingBottom)));
+        QCOMPARE(control.edRy->text().toDouble(), period->averageLevel);
         QVERIFY(!watchdog.fired());
     }
 };
