@@ -50,7 +50,7 @@ private:
     void buildChart();
     void clearSeries();
     void drawSeries(int index, const orvan::control::ChartSeries& series);
-    QLineSeries* addSegment(const orvan::control::ChartSeries& series, int point);
+    QLineSeries* addSegment(const orvan::control::ChartSeries& series, int first, int last);
     void setHorizontalRange(int batches);
     void raiseMarkers();
     QRectF chartRect() const;
