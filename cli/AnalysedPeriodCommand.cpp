@@ -88,7 +88,13 @@ CliResult runAnalysedPeriod(const CliRequest& request) {
                                       : std::string("period statistics");
         return CliResult::failed(outcome.message + " (" + where + ": " + outcome.cause + ")");
     }
-    const an::AnalysedPeriodResult& r = outcome.result;
+    return analysedPeriodResult(layout, outcome.result);
+}
+
+}  // namespace
+
+CliResult analysedPeriodResult(const an::AnalysedPeriodLayout& layout,
+                               const an::AnalysedPeriodResult& r) {
     CliResult result;
     result.lines = an::writeAnalysedPeriodReport(layout, r);
     result.values.numbers("partyMean", r.partyMean)
@@ -102,8 +108,6 @@ CliResult runAnalysedPeriod(const CliRequest& request) {
         .number("correctingBottom", r.correctingBottom);
     return result;
 }
-
-}  // namespace
 
 CliCommand analysedPeriodCommand() {
     CliCommand command;

@@ -82,6 +82,7 @@ void printUsage(const std::vector<CliCommand>& table, std::ostream& out) {
     for (const auto& command : table)
         out << "  " << command.name << std::string(22 - std::min<std::size_t>(command.name.size(), 21), ' ')
             << command.summary << "\n";
+    out << "  journal               the strength journal: orvan-cli journal --help\n";
     out << "\nExit codes: 0 done, 1 the calculation failed, 2 usage error, 3 refused or cancelled.\n";
 }
 

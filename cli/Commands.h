@@ -1,6 +1,8 @@
 #pragma once
 // One function per command, each in its own file beside this one.
 #include "cli/Cli.h"
+#include "strength_control/calc/AnalysedPeriod.h"
+#include "strength_control/calc/ControlChart.h"
 
 namespace orvan::cli {
 
@@ -12,5 +14,10 @@ CliCommand controlChartCommand();       // ControlChartCommand.cpp
 CliCommand controlVerdictsCommand();    // QualityCommands.cpp
 CliCommand cusumCommand();              // QualityCommands.cpp
 CliCommand conformityCommand();         // QualityCommands.cpp
+
+// The lines and --json values of a completed run, shared with `orvan-cli journal`.
+CliResult analysedPeriodResult(const analysed::AnalysedPeriodLayout& layout,
+                               const analysed::AnalysedPeriodResult& result);
+CliResult controlChartResult(const control::ChartOutcome& chart);  // failed when not ok
 
 }  // namespace orvan::cli

@@ -61,9 +61,13 @@ CliResult runControlChart(const CliRequest& request) {
         return static_cast<std::size_t>(batch) <= strengths.size() ? strengths[batch - 1]
                                                                    : std::string();
     };
-    const control::ChartOutcome chart = control::buildControlChart(texts, prompt);
-    if (!chart.ok()) return CliResult::failed(chart.message);
+    return controlChartResult(control::buildControlChart(texts, prompt));
+}
 
+}  // namespace
+
+CliResult controlChartResult(const control::ChartOutcome& chart) {
+    if (!chart.ok()) return CliResult::failed(chart.message);
     CliResult result;
     result.lines = control::chartLines(chart);
     std::vector<std::string> series;
@@ -74,8 +78,6 @@ CliResult runControlChart(const CliRequest& request) {
         .raw("series", jsonArray(series));
     return result;
 }
-
-}  // namespace
 
 CliCommand controlChartCommand() {
     CliCommand command;

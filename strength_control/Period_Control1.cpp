@@ -112,6 +112,12 @@ TfmPeriod_Control1::TfmPeriod_Control1(AppContext& app, QWidget* parent)
              tr("Bottom limit of correcting:", "edRcor2"), edRcor2);
 
     auto* buttons = new QHBoxLayout;
+    bbFromJournal_ = new QPushButton(tr("From journal...", "bbFromJournal"), this);
+    bbFromJournal_->setObjectName("bbFromJournal");
+    bbFromJournal_->setAutoDefault(false);
+    bbFromJournal_->hide();
+    connect(bbFromJournal_, &QPushButton::clicked, this, &TfmPeriod_Control1::fillFromStoredPeriod);
+    buttons->addWidget(bbFromJournal_);
     buttons->addStretch(1);
     buttons->addWidget(makeActionButton(tr("OK", "BitBtn1"), "BitBtn1"));
     buttons->addWidget(makeCloseButton("BitBtn2"));
@@ -131,6 +137,19 @@ orvan::FieldTexts TfmPeriod_Control1::fieldTexts() const {
     for (QLineEdit* field : {edRy, edCountParty, edRpr1, edRpr2, edRcor1, edRcor2})
         texts[field->objectName().toStdString()] = field->text().toStdString();
     return texts;
+}
+
+void TfmPeriod_Control1::setStoredPeriodSource(StoredPeriodSource source) {
+    storedPeriod_ = std::move(source);
+    bbFromJournal_->setVisible(static_cast<bool>(storedPeriod_));
+}
+
+void TfmPeriod_Control1::fillFromStoredPeriod() {
+    const auto texts = storedPeriod_ ? storedPeriod_(this) : std::nullopt;
+    if (!texts) return;
+    for (QLineEdit* field : {edRy, edRpr1, edRpr2, edRcor1, edRcor2})
+        if (auto it = texts->find(field->objectName().toStdString()); it != texts->end())
+            field->setText(QString::fromStdString(it->second));
 }
 
 void TfmPeriod_Control1::BitBtn1Click() {

@@ -2,7 +2,11 @@
 #include "app/OrvanDialog.h"
 #include "common/FieldSpec.h"
 
+#include <functional>
+#include <optional>
+
 class QLineEdit;
+class QPushButton;
 class QToolButton;
 
 // A spinner bound to a text field: each step reads the field's number (when it is one within
@@ -37,6 +41,13 @@ public:
     // The current texts of the six fields, by component name.
     orvan::FieldTexts fieldTexts() const;
 
+    // Where "From journal..." takes the five figures of a stored analysed period (the texts of
+    // edRy, edRpr1, edRpr2, edRcor1, edRcor2), nothing when the user chose none. Without a
+    // source the button is hidden.
+    using StoredPeriodSource = std::function<std::optional<orvan::FieldTexts>(QWidget* parent)>;
+    void setStoredPeriodSource(StoredPeriodSource source);
+    void fillFromStoredPeriod();
+
     QLineEdit* edRy = nullptr;
     QLineEdit* edCountParty = nullptr;
     QLineEdit* edRpr1 = nullptr;
@@ -51,4 +62,7 @@ protected:
 private:
     void BitBtn1Click();
     QLineEdit* makeField(const char* name);
+
+    StoredPeriodSource storedPeriod_;
+    QPushButton* bbFromJournal_ = nullptr;
 };

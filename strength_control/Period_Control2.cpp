@@ -1,5 +1,7 @@
 #include "strength_control/Period_Control2.h"
 
+#include <utility>
+
 #include <QChart>
 #include <QChartView>
 #include <QDir>
@@ -194,7 +196,8 @@ void TfmPeriod_Control2::FormActivate() {
     auto ask = [prompt](int, const std::string& text) {
         return prompt ? toCore(prompt->ask(fromCore(text))) : std::string();
     };
-    const ctl::ChartOutcome outcome = ctl::buildControlChart(texts, ask);
+    const ctl::ChartOutcome outcome =
+        givenChart_ ? *std::exchange(givenChart_, std::nullopt) : ctl::buildControlChart(texts, ask);
     lastChart_ = outcome;
     if (!outcome.ok()) {
         showErrorBox(this, fromCore(outcome.message));
@@ -258,20 +261,27 @@ void TfmPeriod_Control2::drawSeries(int index, const ctl::ChartSeries& series) {
         marks_->setSeries(series);  // line, markers and labels, unclipped
         return;
     }
-    for (int i = 1; i < static_cast<int>(series.points.size()); ++i)
-        segments_ << addSegment(series, i);
+    // One line per run of points of one colour: a long series is a few chart series, not one
+    // per point (each series added to a chart costs it a relayout of every other).
+    const int count = static_cast<int>(series.points.size());
+    for (int first = 0; first + 1 < count;) {
+        int last = first + 1;
+        while (last + 1 < count && series.points[last + 1].color == series.points[first + 1].color)
+            ++last;
+        segments_ << addSegment(series, first, last);
+        first = last;
+    }
 }
 
-// The segment that ends in point `point`, in that point's colour (Qt Charts colours the
-// markers of a point, not its line), hidden from the legend.
-QLineSeries* TfmPeriod_Control2::addSegment(const ctl::ChartSeries& series, int point) {
-    const ctl::ChartPoint& from = series.points[point - 1];
-    const ctl::ChartPoint& to = series.points[point];
+// The line from point `first` to point `last`, in the colour of the points after `first`
+// (Qt Charts colours the markers of a point, not its line), hidden from the legend.
+QLineSeries* TfmPeriod_Control2::addSegment(const ctl::ChartSeries& series, int first, int last) {
     auto* segment = new QLineSeries(chart());
     segment->setObjectName(QString::fromStdString(series.name) + QStringLiteral(".segment"));
-    segment->setPen(QPen(qColor(to.color), series.width));
-    segment->append(from.x, from.y);
-    segment->append(to.x, to.y);
+    segment->setPen(QPen(qColor(series.points[first + 1].color), series.width));
+    QList<QPointF> points;
+    for (int i = first; i <= last; ++i) points << QPointF(series.points[i].x, series.points[i].y);
+    segment->replace(points);
     chart()->addSeries(segment);
     segment->attachAxis(axisX_);
     segment->attachAxis(axisY_);

@@ -1,6 +1,7 @@
 #pragma once
 #include <QMargins>
 #include <QPointer>
+#include <optional>
 
 #include "app/OrvanDialog.h"
 #include "strength_control/calc/ControlChart.h"
@@ -22,6 +23,8 @@ public:
     // Asks the batch strengths and draws; a failure shows its message and leaves the series
     // empty and the vertical range as it was.
     void FormActivate();
+    // The next opening draws this chart (built from the strength journal) instead of asking.
+    void setGivenChart(orvan::control::ChartOutcome chart) { givenChart_ = std::move(chart); }
 
     // Writes the chart to `fileName` (format from its name); false with `error` on failure.
     bool savePicture(const QString& fileName, QString* error) const;
@@ -53,7 +56,7 @@ private:
     void buildChart();
     void clearSeries();
     void drawSeries(int index, const orvan::control::ChartSeries& series);
-    QLineSeries* addSegment(const orvan::control::ChartSeries& series, int point);
+    QLineSeries* addSegment(const orvan::control::ChartSeries& series, int first, int last);
     void setHorizontalRange(int batches);
     // Gives the marks of strengths beyond the vertical range room inside the chart.
     void fitMarks();
@@ -69,4 +72,5 @@ private:
     bool activated_ = false;
     const QString startFolder_;
     orvan::control::ChartOutcome lastChart_{orvan::OutcomeKind::Failed, {}, 0, {}, {}};
+    std::optional<orvan::control::ChartOutcome> givenChart_;
 };

@@ -39,7 +39,8 @@ const std::vector<MenuItem>& mainMenu() {
                 {item(Command::AnalysedPeriod, "N17", "Analyzed period...", "Ctrl+Alt+D"),
                  item(Command::ControlledPeriod, "Period_Control", "Controllable period...", "Ctrl+Alt+E"),
                  item(Command::Cusum, "StatCusum", "CUSUM..."),
-                 item(Command::Conformity, "StatConformity", "Conformity...")}),
+                 item(Command::Conformity, "StatConformity", "Conformity..."),
+                 item(Command::Journal, "Journal", "Journal", "Ctrl+Alt+J")}),
         submenu("N40", "   Help",
                 {item(Command::Help, "N41", "Orvan Help", "F1"), separator("N42"),
                  item(Command::About, "N43", "About program...")}),
@@ -93,6 +94,8 @@ const std::vector<ToolButton>& toolButtons() {
          "Statistical control. Controllable period|Statistical control of concrete strength. "
          "Conrollable period",
          false},
+        {Command::Journal, "ToolButtonJournal",
+         "Journal|Strength journal: mixes, parties and test results", false},
     };
     return buttons;
 }

@@ -22,6 +22,7 @@ enum class Command {
     CorrectAggregates,
     AnalysedPeriod,
     ControlledPeriod,
+    Journal,  // the strength journal window
     Help,
     About,
     ExportPdf,

@@ -107,6 +107,13 @@ QIcon commandIcon(Command command) {
             p.drawPolyline(QPolygon({QPoint(3, 12), QPoint(8, 9), QPoint(13, 14), QPoint(18, 10),
                                      QPoint(21, 12)}));
             break;
+        case Command::Journal:  // a bound book
+            p.setPen(QPen(Qt::black, 1));
+            p.setBrush(QColor(150, 70, 30));
+            p.drawRect(4, 2, 16, 20);
+            p.setBrush(Qt::white);
+            p.drawRect(7, 5, 10, 5);
+            break;
         default:
             break;
     }

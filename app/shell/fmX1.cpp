@@ -23,6 +23,7 @@
 #include "app/viewers/ShowPicture.h"
 #include "correction/BatchWeights.h"
 #include "correction/fmCorrection.h"
+#include "journal/ui/JournalWindow.h"
 #include "mixdesign/TVO.h"
 #include "mixdesign/fmEconom.h"
 #include "mixdesign/fmF_W.h"
@@ -102,6 +103,10 @@ void TfmForm1::createWindows() {
     add(new TfmPeriod_Control3(app_, this));
     add(new TfmPeriod_analiz2_15(app_, this));
     addOnFirstUse<TfmAbout>();
+    journal_ = new JournalWindow(app_, this);  // opens its database when first used
+    if (auto* control = app_.window<TfmPeriod_Control1>())
+        control->setStoredPeriodSource(
+            [this](QWidget* parent) { return journal_->chooseStoredPeriod(parent); });
 }
 
 namespace {
@@ -151,6 +156,13 @@ void TfmForm1::bindCommands() {
          }},
         {Command::AnalysedPeriod, [this] { showModal<TfmPeriod_Analiz1>(); }},
         {Command::ControlledPeriod, [this] { showModal<TfmPeriod_Control1>(); }},
+        {Command::Journal,
+         [this] {
+             if (!journal_) journal_ = new JournalWindow(app_, this);
+             journal_->show();
+             journal_->raise();
+             journal_->activateWindow();
+         }},
         {Command::Help, [this] { help_->showContents(); }},
         {Command::About, [this] { showModal<TfmAbout>(); }},
         {Command::ExportPdf,

@@ -12,6 +12,7 @@
 class DocumentArea;
 class HelpViewer;
 class MenuColumn;
+class JournalWindow;
 class QDockWidget;
 class QMenuBar;
 class QToolBar;
@@ -78,4 +79,5 @@ private:
     QDockWidget* toolDock_ = nullptr;
     std::map<Command, std::function<void()>> handlers_;
     bool altAlone_ = false;  // Alt is down and nothing else was pressed since
+    JournalWindow* journal_ = nullptr;
 };

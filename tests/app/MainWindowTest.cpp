@@ -109,7 +109,7 @@ private slots:
                               "Batch weights..."}));
         QCOMPARE(actionCaptions(menus[4]->menu()),
                  QStringList({"Analyzed period...", "Controllable period...", "CUSUM...",
-                              "Conformity..."}));
+                              "Conformity...", "Journal"}));
         QCOMPARE(actionCaptions(menus[5]->menu()), QStringList({"Orvan Help", "-", "About program..."}));
 
         struct Row {
@@ -131,7 +131,8 @@ private slots:
                     {"Analyzed period...", "Ctrl+Alt+D"}, {"Controllable period...", "Ctrl+Alt+E"},
                     {"Orvan Help", "F1"},          {"About program...", ""},
                     {"Export PDF...", ""},         {"Batch weights...", ""},
-                    {"CUSUM...", ""},              {"Conformity...", ""}};
+                    {"CUSUM...", ""},              {"Conformity...", ""},
+                    {"Journal", "Ctrl+Alt+J"}};
         QMap<QString, QAction*> byCaption;
         for (QAction* top : menus)
             for (QAction* a : top->menu()->actions()) byCaption[a->text()] = a;
@@ -177,7 +178,7 @@ private slots:
                  "-", "Correction concrete mixture in depending on concrete strength",
                  "Correction concrete mixture in depending on aggregates grading and humidity", "-",
                  "Statistical control. Analyzed period", "-",
-                 "Statistical control. Controllable period"}));
+                 "Statistical control. Controllable period", "Journal"}));
         QStringList longHints;
         for (QAction* a : bar->actions())
             if (!a->isSeparator()) longHints << a->statusTip();

@@ -1,5 +1,6 @@
 // Saving the control chart: the Enhanced Metafile writer's records, the chart's metafile read
 // back by emf2svg, the save dialog, the formats by file name and failed saves.
+#include <QChart>
 #include <QFileDialog>
 #include <QImageReader>
 #include <QPainter>

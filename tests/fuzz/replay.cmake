@@ -1,7 +1,8 @@
 # The fuzz targets over the core, replayed on their kept corpora as ordinary tests.
 foreach(pair number_text:orvan_common text_lines:orvan_common options_record:orvan_mix_core
              mix_run:orvan_mix_core corrections:orvan_correction_core
-             analysed_period:orvan_analysed_core control_chart:orvan_control_core)
+             analysed_period:orvan_analysed_core control_chart:orvan_control_core
+             journal_csv:orvan_journal_csv)
     string(REPLACE ":" ";" parts ${pair})
     list(GET parts 0 target)
     list(GET parts 1 library)

@@ -1,0 +1,244 @@
+#include "journal/JournalCsv.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <map>
+#include <utility>
+
+namespace orvan::journal {
+
+namespace {
+
+bool isValidUtf8(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        int more = c < 0x80           ? 0
+                   : (c >> 5) == 0x6  ? 1
+                   : (c >> 4) == 0xE  ? 2
+                   : (c >> 3) == 0x1E ? 3
+                                      : -1;
+        if (more < 0 || (more == 1 && c < 0xC2) || i + more >= text.size()) return false;
+        unsigned code = more == 0 ? c : c & (0x3F >> more);
+        for (int k = 1; k <= more; ++k) {
+            const auto d = static_cast<unsigned char>(text[i + k]);
+            if ((d >> 6) != 0x2) return false;
+            code = (code << 6) | (d & 0x3F);
+        }
+        // Overlong forms, surrogates and code points beyond Unicode.
+        if ((more == 2 && code < 0x800) || (more == 3 && (code < 0x10000 || code > 0x10FFFF)) ||
+            (code >= 0xD800 && code <= 0xDFFF))
+            return false;
+        i += more + 1;
+    }
+    return true;
+}
+
+// A text quoted into a message, cut short so a huge field cannot flood the report.
+std::string shown(std::string_view text) {
+    constexpr std::size_t kShown = 40;
+    std::string out(text.substr(0, kShown));
+    if (text.size() > kShown) {
+        while (!out.empty() && (static_cast<unsigned char>(out.back()) & 0xC0) == 0x80)
+            out.pop_back();  // not inside a UTF-8 sequence
+        if (!out.empty() && static_cast<unsigned char>(out.back()) >= 0xC0) out.pop_back();
+        out += "...";
+    }
+    return "'" + out + "'";
+}
+
+// Splits one line into fields; empty `error` when it reads.
+std::vector<std::string> splitFields(std::string_view line, std::string* error) {
+    std::vector<std::string> fields(1);
+    bool quoted = false, wasQuoted = false;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (quoted) {
+            if (c != '"')
+                fields.back() += c;
+            else if (i + 1 < line.size() && line[i + 1] == '"')
+                fields.back() += '"', ++i;
+            else
+                quoted = false;
+        } else if (c == ',') {
+            fields.emplace_back(), wasQuoted = false;
+        } else if (c == '"' && fields.back().empty() && !wasQuoted) {
+            quoted = wasQuoted = true;
+        } else if (wasQuoted) {
+            *error = "text after a closing quote";
+            return {};
+        } else {
+            fields.back() += c;
+        }
+    }
+    if (quoted) *error = "a quote is not closed";
+    return fields;
+}
+
+bool hasControl(std::string_view text) {
+    for (char c : text)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return true;
+    return false;
+}
+
+std::string checkName(const char* what, const std::string& text) {
+    if (text.empty()) return std::string("empty ") + what;
+    if (text.size() > kMaxNameLength)
+        return std::string(what) + " longer than " + std::to_string(kMaxNameLength) + " bytes";
+    if (hasControl(text))
+        return std::string(what) + " " + shown(text) + " holds a control character";
+    return {};
+}
+
+bool parseExtractIndex(const std::string& text, int* index) {
+    if (text.empty() || text.size() > 3) return false;
+    for (char c : text)
+        if (c < '0' || c > '9') return false;
+    *index = std::stoi(text);
+    return *index >= 1 && *index <= kMaxExtractIndex;
+}
+
+// The checks of one row by itself; "" when the row reads.
+std::string readRow(std::string_view line, CsvRow* row) {
+    std::string error;
+    std::vector<std::string> f = splitFields(line, &error);
+    if (!error.empty()) return error;
+    if (f.size() != 5) return "expected 5 fields, found " + std::to_string(f.size());
+    if (!isIsoDate(f[0])) return "date " + shown(f[0]) + " is not a calendar day YYYY-MM-DD";
+    if (auto e = checkName("mix name", f[1]); !e.empty()) return e;
+    if (auto e = checkName("party number", f[2]); !e.empty()) return e;
+    if (!parseExtractIndex(f[3], &row->extract))
+        return "extract " + shown(f[3]) + " is not a number from 1 to " +
+               std::to_string(kMaxExtractIndex);
+    if (!parseStrength(f[4], &row->strength))
+        return "strength " + shown(f[4]) + " is not a number with a point as decimal separator";
+    row->date = std::move(f[0]);
+    row->mix = std::move(f[1]);
+    row->party = std::move(f[2]);
+    row->strengthText = std::move(f[4]);
+    return {};
+}
+
+struct PartySeen {
+    std::string date;
+    int line = 0;
+    std::map<int, int> extractLines;  // extract index -> line
+};
+
+// The checks between rows of one party.
+std::string checkParty(std::map<std::pair<std::string, std::string>, PartySeen>& parties,
+                       const CsvRow& row) {
+    auto [it, fresh] = parties.try_emplace({row.mix, row.party});
+    PartySeen& seen = it->second;
+    if (fresh) seen.date = row.date, seen.line = row.line;
+    const std::string which = "party " + shown(row.party) + " of mix " + shown(row.mix);
+    if (seen.date != row.date)
+        return which + " is dated " + seen.date + " on line " + std::to_string(seen.line);
+    auto [ex, added] = seen.extractLines.try_emplace(row.extract, row.line);
+    if (!added)
+        return "extract " + std::to_string(row.extract) + " of " + which + " is on line " +
+               std::to_string(ex->second) + " already";
+    return {};
+}
+
+}  // namespace
+
+bool isIsoDate(std::string_view t) {
+    if (t.size() != 10 || t[4] != '-' || t[7] != '-') return false;
+    for (std::size_t i : {0, 1, 2, 3, 5, 6, 8, 9})
+        if (t[i] < '0' || t[i] > '9') return false;
+    const int year = std::stoi(std::string(t.substr(0, 4)));
+    const int month = std::stoi(std::string(t.substr(5, 2)));
+    const int day = std::stoi(std::string(t.substr(8, 2)));
+    if (year < 1 || month < 1 || month > 12 || day < 1) return false;
+    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return day <= kDays[month - 1] + (month == 2 && leap ? 1 : 0);
+}
+
+bool parseStrength(std::string_view text, double* value) {
+    if (text.empty() || text.size() > kMaxStrengthLength) return false;
+    std::size_t i = text[0] == '+' ? 1 : 0;
+    const std::size_t digitsStart = i;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
+    if (i == digitsStart) return false;
+    if (i < text.size() && text[i] == '.') {
+        const std::size_t fraction = ++i;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
+        if (i == fraction) return false;
+    }
+    if (i != text.size()) return false;
+    const std::string_view digits = text.substr(digitsStart);
+    double parsed = 0;
+    auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), parsed);
+    if (ec != std::errc() || end != digits.data() + digits.size() || !std::isfinite(parsed))
+        return false;
+    *value = parsed;
+    return true;
+}
+
+CsvParse parseJournalCsv(std::string_view bytes) {
+    CsvParse out;
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+    std::map<std::pair<std::string, std::string>, PartySeen> parties;
+    int lineNumber = 0;
+    bool headerSeen = false;
+    std::size_t start = 0;
+    while (start < bytes.size() || !headerSeen) {
+        std::size_t end = bytes.find('\n', start);
+        if (end == std::string_view::npos) end = bytes.size();
+        std::string_view line = bytes.substr(start, end - start);
+        start = end + 1;
+        ++lineNumber;
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (!headerSeen) {
+            headerSeen = true;
+            if (line != kCsvHeader)
+                out.problems.push_back(
+                    {lineNumber, std::string("expected the header ") + kCsvHeader});
+            continue;
+        }
+        if (line.empty()) continue;
+        CsvRow row;
+        row.line = lineNumber;
+        std::string reason = !isValidUtf8(line)             ? "not UTF-8 text"
+                             : line.find('\0') != line.npos ? "a NUL byte"
+                                                            : readRow(line, &row);
+        if (reason.empty()) reason = checkParty(parties, row);
+        if (!reason.empty())
+            out.problems.push_back({lineNumber, std::move(reason)});
+        else if (out.problems.empty())
+            out.rows.push_back(std::move(row));
+    }
+    // Each party's extracts are numbered 1..n, so an export reads back as it was written.
+    for (const auto& [key, seen] : parties)
+        if (seen.extractLines.rbegin()->first != static_cast<int>(seen.extractLines.size()))
+            out.problems.push_back({seen.line, "the extracts of party " + shown(key.second) +
+                                                   " of mix " + shown(key.first) +
+                                                   " are not numbered 1 to " +
+                                                   std::to_string(seen.extractLines.size())});
+    std::stable_sort(out.problems.begin(), out.problems.end(),
+                     [](const CsvProblem& a, const CsvProblem& b) { return a.line < b.line; });
+    if (!out.problems.empty()) out.rows.clear();
+    return out;
+}
+
+std::string problemText(const std::string& file, const CsvProblem& problem) {
+    return file + ":" + std::to_string(problem.line) + ": " + problem.reason;
+}
+
+std::string csvField(const std::string& text) {
+    if (text.find_first_of(",\"") == std::string::npos) return text;
+    std::string out = "\"";
+    for (char c : text) out += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return out + '"';
+}
+
+std::string csvLine(const std::string& date, const std::string& mix, const std::string& party,
+                    int extract, const std::string& strengthText) {
+    return date + ',' + csvField(mix) + ',' + csvField(party) + ',' + std::to_string(extract) +
+           ',' + strengthText;
+}
+
+}  // namespace orvan::journal

@@ -1,0 +1,69 @@
+#pragma once
+// The analysed period from the journal (the latest parties of a mix with the layout's count
+// of extracts, dated on or before a day) and the controlled period after it (every later
+// party, one batch point each), fed to the same core calculations as the dialogs.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "journal/Journal.h"
+#include "strength_control/calc/AnalysedPeriod.h"
+#include "strength_control/calc/ControlChart.h"
+
+namespace orvan::journal {
+
+enum class AnalysisEnd {
+    Done,
+    NoMix,          // no such mix
+    NoClass,        // no class B given and none stored with the mix
+    TooFewParties,  // fewer parties than the layout needs: nothing is published
+    DataError,      // the core's "Data error"
+};
+
+struct JournalAnalysis {
+    AnalysisEnd end = AnalysisEnd::Done;
+    std::string message;  // what the program shows when not Done
+    long long mixId = 0;
+    std::string layoutName;  // "5x6" or "10x3"
+    std::string classText;
+    std::string untilDate;       // "" for no limit
+    std::vector<Party> parties;  // oldest first: party 1 of the report is the earliest
+    analysed::AnalysedPeriodOutcome outcome;
+    bool ok() const { return end == AnalysisEnd::Done; }
+};
+
+// "5x6" or "10x3" to its layout; nullptr for any other text.
+const analysed::AnalysedPeriodLayout* layoutByName(const std::string& name);
+std::string layoutName(const analysed::AnalysedPeriodLayout& layout);
+
+// `classText` empty: the mix's stored class. `untilDate` empty: every party.
+JournalAnalysis analyseFromJournal(const Journal& journal, const std::string& mixName,
+                                   const std::string& layoutName, const std::string& classText,
+                                   const std::string& untilDate);
+// Stores a completed analysis as the mix's latest analysed period (and its class and layout
+// as the mix's own).
+Status saveAnalysedPeriod(Journal& journal, const JournalAnalysis& analysis);
+
+struct StoredPeriod {
+    long long id = 0;
+    std::string layoutName, classText, untilDate, lastPartyDate, savedAt;
+    double overallVariation = 0, averageLevel = 0;
+    double warningTop = 0, warningBottom = 0, correctingTop = 0, correctingBottom = 0;
+};
+std::optional<StoredPeriod> latestAnalysedPeriod(const Journal& journal, long long mixId);
+
+// The five figures as the controlled-period dialog's field texts (edRy, edRpr1, edRpr2,
+// edRcor1, edRcor2), each reading back to the stored double exactly.
+FieldTexts controlFieldTexts(const StoredPeriod& period);
+
+struct ControlledPeriod {
+    std::optional<StoredPeriod> period;  // empty: the mix has no stored analysed period
+    std::vector<std::string> partyNumbers;
+    std::vector<double> batchMeans;  // MPa, the mean of each party's extracts, by date
+};
+ControlledPeriod controlledPeriod(const Journal& journal, long long mixId);
+
+// The chart of a controlled period: one batch per party, no prompts, no limit of ten.
+control::ChartOutcome chartFromJournal(const ControlledPeriod& period);
+
+}  // namespace orvan::journal

@@ -1,0 +1,216 @@
+#include "journal/ui/JournalWindow.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDate>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSettings>
+#include <QSplitter>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "app/AppContext.h"
+#include "app/DocumentArea.h"
+#include "app/Messages.h"
+#include "journal/JournalCsv.h"
+#include "journal/JournalExchange.h"
+#include "journal/JournalPeriods.h"
+#include "journal/ui/PartyTableModel.h"
+#include "strength_control/Period_Control2.h"
+
+namespace jrn = orvan::journal;
+namespace an = orvan::analysed;
+
+namespace {
+
+// Every text of the window under its own translation context.
+QString jt(const char* text) {
+    return QCoreApplication::translate("JournalWindow", text);
+}
+
+QLineEdit* dayField(const char* name, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setPlaceholderText(jt("YYYY-MM-DD"));
+    edit->setMaxLength(10);
+    return edit;
+}
+
+}  // namespace
+
+JournalWindow::JournalWindow(AppContext& app, QWidget* parent, QString location)
+    : QWidget(parent, Qt::Window), app_(app), location_(std::move(location)) {
+    setObjectName("JournalWindow");
+    setWindowTitle(jt("Journal"));
+    resize(900, 560);
+    auto* splitter = new QSplitter(this);
+    splitter->addWidget(buildMixes());
+    splitter->addWidget(buildParties());
+    splitter->setStretchFactor(1, 1);
+    lbState = new QLabel(this);
+    lbState->setObjectName("lbState");
+    lbState->setWordWrap(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(splitter, 1);
+    layout->addWidget(buildAnalysis());
+    layout->addWidget(lbState);
+}
+
+JournalWindow::~JournalWindow() {
+    delete model_;  // its query holds the connection, which the journal closes
+    model_ = nullptr;
+}
+
+QPushButton* JournalWindow::button(const char* name, const char* caption,
+                                   void (JournalWindow::*action)()) {
+    auto* b = new QPushButton(jt(caption), this);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    connect(b, &QPushButton::clicked, this, action);
+    return b;
+}
+
+QWidget* JournalWindow::buildMixes() {
+    auto* box = new QGroupBox(jt("Mixes"), this);
+    lbMixes = new QListWidget(box);
+    lbMixes->setObjectName("lbMixes");
+    connect(lbMixes, &QListWidget::currentRowChanged, this, &JournalWindow::mixChosen);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(button("bbAddMix", "Add mix...", &JournalWindow::addMix));
+    buttons->addWidget(button("bbDeleteMix", "Delete mix", &JournalWindow::deleteMix));
+    auto* layout = new QVBoxLayout(box);
+    layout->addWidget(lbMixes);
+    layout->addLayout(buttons);
+    return box;
+}
+
+QWidget* JournalWindow::buildParties() {
+    auto* box = new QGroupBox(jt("Parties and extracts"), this);
+    edFrom = dayField("edFrom", box);
+    edTo = dayField("edTo", box);
+    for (QLineEdit* edit : {edFrom, edTo})
+        connect(edit, &QLineEdit::editingFinished, this, &JournalWindow::applyFilter);
+    auto* filter = new QHBoxLayout;
+    filter->addWidget(new QLabel(jt("Dated from"), box));
+    filter->addWidget(edFrom);
+    filter->addWidget(new QLabel(jt("to"), box));
+    filter->addWidget(edTo);
+    filter->addStretch(1);
+    model_ = new PartyTableModel;
+    tvParties = new QTableView(box);
+    tvParties->setObjectName("tvParties");
+    tvParties->setModel(model_);
+    tvParties->setSortingEnabled(true);
+    tvParties->sortByColumn(PartyTableModel::Date, Qt::AscendingOrder);
+    tvParties->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tvParties->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tvParties->horizontalHeader()->setStretchLastSection(true);
+    connect(tvParties, &QTableView::doubleClicked, this, &JournalWindow::editParty);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(button("bbAddParty", "Add party...", &JournalWindow::addParty));
+    buttons->addWidget(button("bbEditParty", "Edit party...", &JournalWindow::editParty));
+    buttons->addWidget(button("bbDeleteParty", "Delete", &JournalWindow::deleteSelectedParties));
+    buttons->addWidget(button("bbPaste", "Paste extracts", &JournalWindow::pasteClipboard));
+    buttons->addStretch(1);
+    buttons->addWidget(button("bbImport", "Import CSV...", &JournalWindow::chooseImport));
+    buttons->addWidget(button("bbExport", "Export CSV...", &JournalWindow::chooseExport));
+    auto* layout = new QVBoxLayout(box);
+    layout->addLayout(filter);
+    layout->addWidget(tvParties, 1);
+    layout->addLayout(buttons);
+    return box;
+}
+
+QWidget* JournalWindow::buildAnalysis() {
+    auto* box = new QGroupBox(jt("Statistical control from the journal"), this);
+    cbLayout = new QComboBox(box);
+    cbLayout->setObjectName("cbLayout");
+    cbLayout->addItems(
+        {jt("5 parties (6 extracts in each batch)"), jt("10 parties (3 extracts in each batch)")});
+    edClass = new QLineEdit(box);
+    edClass->setObjectName("edClass");
+    edUntil = dayField("edUntil", box);
+    auto* layout = new QHBoxLayout(box);
+    layout->addWidget(cbLayout);
+    layout->addWidget(new QLabel(jt("Class B, MPa"), box));
+    layout->addWidget(edClass);
+    layout->addWidget(new QLabel(jt("Parties dated on or before"), box));
+    layout->addWidget(edUntil);
+    layout->addWidget(button("bbAnalyse", "Analyzed period", &JournalWindow::analyse));
+    layout->addWidget(button("bbChart", "Control chart", &JournalWindow::showChart));
+    return box;
+}
+
+void JournalWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    openJournal();
+}
+
+bool JournalWindow::openJournal() {
+    if (journal_) return true;
+    QString location = location_;
+    if (location.isEmpty())
+        location = QSettings().value("journal/location", jrn::defaultJournalLocation()).toString();
+    std::string message;
+    journal_ = jrn::Journal::open(location, &message);
+    if (!journal_) {
+        tell(message);
+        return false;
+    }
+    lbState->setText(jt("Journal: %1").arg(location));
+    reloadMixes();
+    return true;
+}
+
+void JournalWindow::tell(const std::string& message) {
+    lbState->setText(fromCore(message));
+    showMessage(this, fromCore(message));
+}
+
+void JournalWindow::reloadMixes() {
+    const QString current = lbMixes->currentItem() ? lbMixes->currentItem()->text() : QString();
+    QSignalBlocker block(lbMixes);
+    lbMixes->clear();
+    if (journal_)
+        for (const jrn::Mix& mix : journal_->mixes()) lbMixes->addItem(fromCore(mix.name));
+    const auto found = lbMixes->findItems(current, Qt::MatchExactly);
+    lbMixes->setCurrentRow(found.isEmpty() ? (lbMixes->count() ? 0 : -1) : lbMixes->row(found[0]));
+    block.unblock();
+    mixChosen();
+}
+
+void JournalWindow::selectMix(const QString& name) {
+    const auto found = lbMixes->findItems(name, Qt::MatchExactly);
+    if (!found.isEmpty()) lbMixes->setCurrentItem(found[0]);
+}
+
+std::optional<jrn::Mix> JournalWindow::currentMix() const {
+    if (!journal_ || !lbMixes->currentItem()) return std::nullopt;
+    return journal_->findMix(toCore(lbMixes->currentItem()->text()));
+}
+
+void JournalWindow::mixChosen() {
+    const auto mix = currentMix();
+    edClass->setText(mix ? fromCore(mix->classText) : QString());
+    if (mix && !mix->layout.empty()) cbLayout->setCurrentIndex(mix->layout == "10x3" ? 1 : 0);
+    applyFilter();
+}
+
+void JournalWindow::applyFilter() {
+    const auto mix = currentMix();
+    model_->show(mix ? journal_.get() : nullptr, mix ? mix->id : 0, edFrom->text().trimmed(),
+                 edTo->text().trimmed());
+    tvParties->hideColumn(PartyTableModel::Id);
+}

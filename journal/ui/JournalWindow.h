@@ -1,0 +1,82 @@
+#pragma once
+// The strength journal window: the mixes; the parties of the chosen mix over a model that
+// fetches as the user scrolls (add, edit, delete, sort, filter by date); paste of a block of
+// extracts; CSV import and export; the analysed period of the chosen mix from its latest
+// parties (published as the dialogs publish theirs, and stored with the mix) and the control
+// chart of every party after it.
+#include <QWidget>
+#include <memory>
+#include <optional>
+
+#include "common/FieldSpec.h"
+#include "journal/Journal.h"
+
+class AppContext;
+class PartyTableModel;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QTableView;
+
+class JournalWindow : public QWidget {
+    Q_OBJECT
+public:
+    // `location`: a file path or postgresql:// URL; empty: the program's own journal (or the
+    // one named in the settings, key "journal/location").
+    explicit JournalWindow(AppContext& app, QWidget* parent = nullptr, QString location = {});
+    ~JournalWindow() override;
+
+    // Opens the journal on first use; a journal that cannot be used shows why and stays shut.
+    bool openJournal();
+    orvan::journal::Journal* journal() const { return journal_.get(); }
+    PartyTableModel* partyModel() const { return model_; }
+
+    void selectMix(const QString& name);
+    void importFile(const QString& path);
+    void exportFile(const QString& path);
+    void pasteBlock(const QString& text);
+    void analyse();
+    void showChart();
+    void deleteSelectedParties();
+    // The five figures of a mix's latest stored analysed period as the controlled-period
+    // dialog's field texts, the mix chosen by the user among those that have one.
+    std::optional<orvan::FieldTexts> chooseStoredPeriod(QWidget* parent);
+
+    QListWidget* lbMixes = nullptr;
+    QTableView* tvParties = nullptr;
+    QLineEdit* edFrom = nullptr;
+    QLineEdit* edTo = nullptr;
+    QComboBox* cbLayout = nullptr;
+    QLineEdit* edClass = nullptr;
+    QLineEdit* edUntil = nullptr;
+    QLabel* lbState = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QPushButton* button(const char* name, const char* caption, void (JournalWindow::*action)());
+    QWidget* buildMixes();
+    QWidget* buildParties();
+    QWidget* buildAnalysis();
+    void reloadMixes();
+    void mixChosen();
+    void applyFilter();
+    void addMix();
+    void deleteMix();
+    void addParty();
+    void editParty();
+    void pasteClipboard();
+    void chooseImport();
+    void chooseExport();
+    bool editPartyDialog(orvan::journal::Party& party, const QString& caption);
+    std::optional<orvan::journal::Mix> currentMix() const;
+    void tell(const std::string& message);
+
+    AppContext& app_;
+    QString location_;
+    std::unique_ptr<orvan::journal::Journal> journal_;
+    PartyTableModel* model_ = nullptr;
+};

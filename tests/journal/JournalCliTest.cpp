@@ -1,0 +1,138 @@
+// orvan-cli journal, run in-process over one journal, step by step as a script would: its
+// exit codes and messages, and the same report lines and JSON as analysed-period and
+// control-chart given the same figures.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "JournalTestKit.h"
+#include "cli/Cli.h"
+#include "cli/JournalCli.h"
+#include "common/NumberText.h"
+#include "journal/JournalPeriods.h"
+
+namespace {
+
+using namespace journal_test;
+
+struct CliRun {
+    int code;
+    std::string out, err;
+};
+
+CliRun journalCli(const std::string& db, std::vector<std::string> args) {
+    args.insert(args.begin(), {"orvan-cli", "journal", "--db", db});
+    std::ostringstream out, err;
+    const int code = orvan::cli::runJournalCli(args, out, err);
+    return {code, out.str(), err.str()};
+}
+
+CliRun plainCli(std::vector<std::string> args) {
+    args.insert(args.begin(), "orvan-cli");
+    std::ostringstream out, err;
+    const int code = orvan::cli::runCli(args, out, err);
+    return {code, out.str(), err.str()};
+}
+
+struct Step {
+    std::vector<std::string> args;
+    int code;
+    std::string out, err;  // expected substrings ("" matches anything)
+};
+
+std::string file(const std::string& name, const std::vector<std::string>& blocks) {
+    return writeFile(name, csvFile(blocks));
+}
+
+TEST(JournalCli, ScriptFromImportToChart) {
+    const std::vector<std::string> wide = {"20", "22", "24", "26", "28", "30"};
+    std::vector<std::string> blocks;
+    for (int day = 1; day <= 6; ++day)
+        blocks.push_back(
+            partyRows("2026-01-0" + std::to_string(day), "M", std::to_string(day), wide));
+    const std::string good = file("year.csv", blocks);
+    const std::string bad = file("bad.csv", {partyRows("2026-02-01", "M", "9", {"25", "2 5"})});
+    const std::string db = freshLocation("sqlite");
+    const std::string copy = writeFile("copy.csv", "");
+    const Step steps[] = {
+        {{"init"}, 0, "Journal ready: ", ""},
+        {{"init"}, 0, "Journal ready: ", ""},
+        {{"import", bad}, 1, "", bad + ":3: strength '2 5' is not a number"},
+        {{"import", good}, 0, "Added 6 parties and 36 extracts (1 new mixes)", ""},
+        {{"import", good}, 1, "", good + ":2: party '1' of mix 'M' is in the journal already"},
+        {{"mixes"}, 0, "M\tB -\t-\t6 parties", ""},
+        {{"analyse", "--mix", "M", "--layout", "5x6"}, 2, "", "has no specified class B"},
+        {{"analyse", "--mix", "M", "--layout", "10x3", "--class", "10"}, 3, "", "Only 0 parties"},
+        {{"chart", "--mix", "M"}, 3, "", "has no stored analysed period"},
+        {{"analyse", "--mix", "M", "--layout", "5x6", "--class", "10", "--until", "2026-01-05",
+          "--save"},
+         0,
+         "Average level of strength, MPa: 16.6",
+         ""},
+        {{"mixes", "--json"},
+         0,
+         R"({"mixes":[{"name":"M","class":"10","layout":"5x6","parties":6}]})",
+         ""},
+        {{"chart", "--mix", "M"}, 0, "", ""},
+        {{"export", copy, "--mix", "M"}, 0, "", ""},
+        {{"export", copy, "--mix", "Q"}, 1, "", "There is no mix 'Q' in the journal"},
+        {{"analyse", "--mix", "M", "--layout", "6x5"}, 2, "", "--layout is 5x6 or 10x3"},
+        {{"analyse", "--mix", "M", "--layout", "5x6", "--until", "2026-13-01"},
+         2,
+         "",
+         "--until is a day"},
+        {{"frobnicate"}, 2, "", "unknown journal command 'frobnicate'"},
+        {{"mixes", "--save"}, 2, "", "unknown option '--save' of journal mixes"},
+    };
+    for (const Step& step : steps) {
+        std::string shown;
+        for (const auto& a : step.args) shown += a + " ";
+        SCOPED_TRACE(shown);
+        const CliRun run = journalCli(db, step.args);
+        EXPECT_EQ(run.code, step.code) << run.err;
+        EXPECT_NE(run.out.find(step.out), std::string::npos) << run.out;
+        EXPECT_NE(run.err.find(step.err), std::string::npos) << run.err;
+    }
+    std::ifstream exported(copy);
+    std::stringstream text;
+    text << exported.rdbuf();
+    EXPECT_EQ(text.str(), csvFile(blocks));
+}
+
+// The journal's analyse and chart print exactly what the plain commands print for the same
+// extracts, class and figures.
+TEST(JournalCli, SameOutputAsThePlainCommands) {
+    const std::string db = freshLocation("sqlite");
+    std::vector<std::string> blocks, fields;
+    const char* tall[] = {"24", "25.0", "27"};  // texts as typed reach the report
+    for (int i = 1; i <= 11; ++i) {
+        blocks.push_back(partyRows("2026-03-" + std::string(i < 10 ? "0" : "") + std::to_string(i),
+                                   "T", std::to_string(i), {tall[0], tall[1], tall[2]}));
+    }
+    ASSERT_EQ(journalCli(db, {"import", file("t.csv", blocks)}).code, 0);
+    for (int i = 1; i <= 10; ++i)
+        for (int j = 1; j <= 3; ++j)
+            fields.push_back("edR" + std::to_string(i) + "_" + std::to_string(j) + "=" +
+                             tall[j - 1]);
+    fields.insert(fields.begin(), {"analysed-period", "rgCount_Party=1", "edB=12.5", "--json"});
+    const CliRun plain = plainCli(fields);
+    const CliRun fromJournal =
+        journalCli(db, {"analyse", "--mix", "T", "--layout", "10x3", "--class", "12.5", "--until",
+                        "2026-03-10", "--save", "--json"});
+    ASSERT_EQ(plain.code, 0) << plain.err;
+    EXPECT_EQ(fromJournal.out, plain.out);
+
+    auto journal = openJournal(db);
+    const auto period = orvan::journal::controlledPeriod(*journal, journal->findMix("T")->id);
+    std::vector<std::string> chartArgs = {"control-chart", "edCountParty=1", "--strengths",
+                                          orvan::formatRoundTrip(period.batchMeans.at(0)),
+                                          "--json"};
+    for (const auto& [name, text] : orvan::journal::controlFieldTexts(*period.period))
+        chartArgs.push_back(name + "=" + text);
+    const CliRun plainChart = plainCli(chartArgs);
+    ASSERT_EQ(plainChart.code, 0) << plainChart.err;
+    EXPECT_EQ(journalCli(db, {"chart", "--mix", "T", "--json"}).out, plainChart.out);
+}
+
+}  // namespace

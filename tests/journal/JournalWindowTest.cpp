@@ -1,0 +1,150 @@
+// The journal window over an SQLite journal in a temporary folder: import, the parties table
+// with its filter and sort, paste, delete, the analysed period published as the dialogs
+// publish theirs, and the control chart of the later parties in the chart window.
+#include <QComboBox>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <fstream>
+
+#include "app/AppContext.h"
+#include "app/DocumentArea.h"
+#include "app/fmMemo.h"
+#include "common/NumberText.h"
+#include "journal/JournalPeriods.h"
+#include "journal/ui/JournalWindow.h"
+#include "journal/ui/PartyTableModel.h"
+#include "strength_control/Period_Control1.h"
+#include "strength_control/Period_Control2.h"
+#include "tests/testkit/ModalDriver.h"
+
+class JournalWindowTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir_;
+    AppContext* app_ = nullptr;
+    DocumentArea* area_ = nullptr;
+    TfmPeriod_Control2* chart_ = nullptr;
+    JournalWindow* window_ = nullptr;
+    QStringList messages_;
+
+    // Mix M: parties 1..8 dated 1..8 January, six extracts each (20, 22, ..., 30).
+    QString sampleCsv() {
+        std::string text = "date,mix,party,extract,strength\n";
+        for (int p = 1; p <= 8; ++p)
+            for (int e = 1; e <= 6; ++e)
+                text += "2026-01-0" + std::to_string(p) + ",M," + std::to_string(p) + "," +
+                        std::to_string(e) + "," + std::to_string(18 + 2 * e) + "\n";
+        text += "2026-02-01,Other,1,1,25\n";
+        const QString path = dir_.filePath("sample.csv");
+        std::ofstream(path.toStdString(), std::ios::binary) << text;
+        return path;
+    }
+    int rows() {
+        PartyTableModel* model = window_->partyModel();
+        while (model->canFetchMore()) model->fetchMore();
+        return model->rowCount();
+    }
+    void answerMessage() {
+        answerNextModal([this](QWidget* w) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            messages_ << (box ? box->text() : "<" + w->objectName() + ">");
+            if (box) box->button(QMessageBox::Ok)->click();
+        });
+    }
+
+private slots:
+    void init() {
+        messages_.clear();
+        app_ = new AppContext;
+        area_ = new DocumentArea(*app_);
+        app_->setDocuments(area_);
+        chart_ = new TfmPeriod_Control2(*app_);
+        app_->registerWindow(chart_);
+        window_ = new JournalWindow(*app_, nullptr, dir_.filePath("journal.sqlite"));
+        QVERIFY(window_->openJournal());
+        window_->importFile(sampleCsv());
+        window_->selectMix("M");
+    }
+    void cleanup() {
+        delete window_;
+        delete chart_;
+        delete area_;
+        delete app_;
+        for (const char* suffix : {"", "-wal", "-shm"})
+            QFile::remove(dir_.filePath("journal.sqlite") + suffix);
+    }
+
+    void tableFiltersSortsPastesAndDeletes() {
+        QCOMPARE(window_->lbMixes->count(), 2);
+        QCOMPARE(rows(), 8);
+        window_->edFrom->setText("2026-01-05");
+        emit window_->edFrom->editingFinished();
+        QCOMPARE(rows(), 4);
+        window_->partyModel()->sort(PartyTableModel::Number, Qt::DescendingOrder);
+        QCOMPARE(window_->partyModel()->index(0, PartyTableModel::Number).data().toString(), "8");
+        QCOMPARE(window_->partyModel()->index(0, PartyTableModel::Mean).data().toString(), "25.00");
+        window_->edFrom->clear();
+        emit window_->edFrom->editingFinished();
+        window_->edUntil->setText("2026-03-01");
+        window_->pasteBlock(
+            "20,5\t22\t24\t26\t28\t30\n20\t22\t24\t26\t28\t30\n20\t22\t24\t26\t28\t30\n"
+            "20\t22\t24\t26\t28\t30\n20\t22\t24\t26\t28\t30\n");
+        QCOMPARE(rows(), 13);
+        QCOMPARE(QString::fromStdString(
+                     window_->journal()->party(window_->partyModel()->partyId(0))->number),
+                 "13");
+        QCOMPARE(window_->partyModel()->index(4, PartyTableModel::Extracts).data().toString(),
+                 "20.5; 22; 24; 26; 28; 30");
+        window_->tvParties->selectRow(0);
+        window_->deleteSelectedParties();
+        QCOMPARE(rows(), 12);
+    }
+
+    void analysedPeriodPublishesAndChartDrawsLaterParties() {
+        ModalWatchdog watchdog(10000);
+        window_->edClass->setText("10");
+        window_->edUntil->setText("2026-01-04");
+        answerMessage();
+        window_->analyse();
+        QCOMPARE(messages_, QStringList({"Only 4 parties of the mix 'M' with 6 extracts dated on "
+                                         "or before 2026-01-04 were found; the analysed period "
+                                         "needs 5"}));
+        QCOMPARE(area_->windowNumber(), 0);
+        window_->edUntil->setText("2026-01-05");
+        window_->analyse();
+        QCOMPARE(area_->windowNumber(), 1);
+        QCOMPARE(area_->documents().size(), 1);
+        QCOMPARE(area_->documents()[0]->windowTitle(),
+                 QString::fromUtf8("Statistical control. Analyzed period. Window №1"));
+        int points = -1;
+        answerNextModal([&](QWidget* w) {
+            QTimer::singleShot(0, w, [&, w] {  // after the window has drawn its chart
+                points = chart_->namedSeries()[5]->count();
+                chart_->done(QDialog::Rejected);
+            });
+        });
+        window_->showChart();
+        QCOMPARE(points, 3);  // parties 6, 7 and 8
+        // The controlled-period dialog fills its five figures from the stored period.
+        TfmPeriod_Control1 control(*app_);
+        control.setStoredPeriodSource(
+            [this](QWidget* parent) { return window_->chooseStoredPeriod(parent); });
+        answerNextModal([](QWidget* w) { qobject_cast<QDialog*>(w)->accept(); });
+        control.fillFromStoredPeriod();
+        const auto period = orvan::journal::latestAnalysedPeriod(
+            *window_->journal(), window_->journal()->findMix("M")->id);
+        QCOMPARE(control.edRcor2->text(),
+                 QString::fromStdString(orvan::formatRoundTrip(period->correctingBottom)));
+        QCOMPARE(control.edRy->text().toDouble(), period->averageLevel);
+        QVERIFY(!watchdog.fired());
+    }
+};
+
+QTEST_MAIN(JournalWindowTest)
+#include "JournalWindowTest.moc"
