@@ -4,7 +4,6 @@
 
 #include "common/NumberText.h"
 #include "strength_control/calc/Conformity.h"
-#include "strength_control/calc/ControlChart.h"
 #include "strength_control/calc/ControlVerdicts.h"
 #include "strength_control/calc/Cusum.h"
 #include "strength_control/calc/StrengthList.h"
@@ -79,22 +78,6 @@ TEST(VerdictReport, CountsEachLimitAndGivesThePeriodsStatistics) {
         "Coefficient of variation, %: 19.90"};
     EXPECT_EQ(verdictReportLines(kLimits, v), expected);
     EXPECT_EQ(judgePeriod(kLimits, {25}).deviation, std::nullopt);
-}
-
-TEST(VerdictReport, ReadsTheFiguresOfADrawnChart) {
-    setDecimalSeparator('.');
-    const FieldTexts texts = {{"edRy", "25"},   {"edCountParty", "2"}, {"edRpr1", "27"},
-                              {"edRpr2", "23"}, {"edRcor1", "30"},     {"edRcor2", "20"}};
-    const std::vector<std::string> answers = {"24", "31"};
-    const ChartOutcome chart =
-        buildControlChart(texts, [&](int i, const std::string&) { return answers[i - 1]; });
-    const auto figures = chartFigures(chart);
-    ASSERT_TRUE(figures);
-    EXPECT_EQ(figures->strengths, (std::vector<double>{24, 31}));
-    EXPECT_EQ(figures->limits.warningBottom, 23);
-    EXPECT_EQ(figures->limits.correctingTop, 30);
-    EXPECT_EQ(figures->limits.averageLevel, 25);
-    EXPECT_FALSE(chartFigures(ChartOutcome{OutcomeKind::Failed, "x", 0, {}, emptySeries()}));
 }
 
 struct CusumRow {
