@@ -353,8 +353,8 @@ TEST(ConformityReport, EndsInTheVerdict) {
     ASSERT_GE(out.lines.size(), 4u);
     const std::vector<std::string> tail(out.lines.end() - 5, out.lines.end());
     const std::vector<std::string> expected = {
-        "Mean, MPa: 33.3, required at least 34.0 - not passed",
-        "Lowest result, MPa: 25.0, required at least 26.0 - not passed", "",
+        "Mean, MPa: 33.33, required at least 34.00 - not passed",
+        "Lowest result, MPa: 25.00, required at least 26.00 - not passed", "",
         "Results below the limit for single results: 3", "The results do not conform to the rule"};
     EXPECT_EQ(tail, expected);
 }
