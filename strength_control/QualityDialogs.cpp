@@ -163,6 +163,12 @@ namespace {
 QString conformityText(const char* source) {
     return QCoreApplication::translate("fmConformity", source);
 }
+// The rule captions come from the core; listed here so that the translation tools find them.
+[[maybe_unused]] const char* const kRuleCaptions[] = {
+    QT_TRANSLATE_NOOP("fmConformity", "EN 206, initial production (3 results)"),
+    QT_TRANSLATE_NOOP("fmConformity", "EN 206, continuous production (15 results or more)"),
+    QT_TRANSLATE_NOOP("fmConformity", "ACI 318 (averages of three consecutive results)"),
+};
 }  // namespace
 
 TfmConformity::TfmConformity(AppContext& app, QWidget* parent) : OrvanDialog(app, parent) {

@@ -8,4 +8,4 @@ target_sources(orvan_ui_control PRIVATE
     fmCusum.h
     fmConformity.h
 )
-target_link_libraries(orvan_ui_control PUBLIC orvan_quality_core)
+target_link_libraries(orvan_ui_control PUBLIC orvan_quality_core orvan_ui_analysed)

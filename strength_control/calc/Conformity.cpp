@@ -99,8 +99,8 @@ ConformityResult evaluate(const ConformityInputs& in) {
 std::string criterionLine(const Criterion& c) {
     std::string name = c.name;
     name[0] = static_cast<char>(name[0] - 'a' + 'A');
-    return name + ", MPa: " + formatFixed(c.value, 1) + ", required at least " +
-           formatFixed(c.limit, 1) + " - " + (c.passed ? "passed" : "not passed");
+    return name + ", MPa: " + formatFixed(c.value, 2) + ", required at least " +
+           formatFixed(c.limit, 2) + " - " + (c.passed ? "passed" : "not passed");
 }
 
 std::string positions(const std::vector<int>& list) {

@@ -4,7 +4,6 @@
 
 #include "common/NumberText.h"
 #include "strength_control/calc/Conformity.h"
-#include "strength_control/calc/ControlChart.h"
 #include "strength_control/calc/ControlVerdicts.h"
 #include "strength_control/calc/Cusum.h"
 #include "strength_control/calc/StrengthList.h"
@@ -79,22 +78,6 @@ TEST(VerdictReport, CountsEachLimitAndGivesThePeriodsStatistics) {
         "Coefficient of variation, %: 19.90"};
     EXPECT_EQ(verdictReportLines(kLimits, v), expected);
     EXPECT_EQ(judgePeriod(kLimits, {25}).deviation, std::nullopt);
-}
-
-TEST(VerdictReport, ReadsTheFiguresOfADrawnChart) {
-    setDecimalSeparator('.');
-    const FieldTexts texts = {{"edRy", "25"},   {"edCountParty", "2"}, {"edRpr1", "27"},
-                              {"edRpr2", "23"}, {"edRcor1", "30"},     {"edRcor2", "20"}};
-    const std::vector<std::string> answers = {"24", "31"};
-    const ChartOutcome chart =
-        buildControlChart(texts, [&](int i, const std::string&) { return answers[i - 1]; });
-    const auto figures = chartFigures(chart);
-    ASSERT_TRUE(figures);
-    EXPECT_EQ(figures->strengths, (std::vector<double>{24, 31}));
-    EXPECT_EQ(figures->limits.warningBottom, 23);
-    EXPECT_EQ(figures->limits.correctingTop, 30);
-    EXPECT_EQ(figures->limits.averageLevel, 25);
-    EXPECT_FALSE(chartFigures(ChartOutcome{OutcomeKind::Failed, "x", 0, {}, emptySeries()}));
 }
 
 struct CusumRow {
@@ -370,8 +353,8 @@ TEST(ConformityReport, EndsInTheVerdict) {
     ASSERT_GE(out.lines.size(), 4u);
     const std::vector<std::string> tail(out.lines.end() - 5, out.lines.end());
     const std::vector<std::string> expected = {
-        "Mean, MPa: 33.3, required at least 34.0 - not passed",
-        "Lowest result, MPa: 25.0, required at least 26.0 - not passed", "",
+        "Mean, MPa: 33.33, required at least 34.00 - not passed",
+        "Lowest result, MPa: 25.00, required at least 26.00 - not passed", "",
         "Results below the limit for single results: 3", "The results do not conform to the rule"};
     EXPECT_EQ(tail, expected);
 }
