@@ -1,5 +1,6 @@
 // Saving the control chart: the Enhanced Metafile writer's records, the chart's metafile read
 // back by emf2svg, the save dialog, the formats by file name and failed saves.
+#include <QChart>
 #include <QFileDialog>
 #include <QImageReader>
 #include <QPainter>
@@ -196,7 +197,7 @@ private slots:
         QImage image;
         if (name.endsWith(".emf")) {
             const QString svg = emfToSvg(data);
-            QVERIFY(svg.contains(">38<") && svg.contains(">12<"));
+            QVERIFY(svg.contains("[38]]>") && svg.contains("[12]]>"));  // the labels' texts
             QSvgRenderer renderer(svg.toUtf8());
             image = QImage(renderer.defaultSize(), QImage::Format_RGB32);
             image.fill(Qt::white);

@@ -388,7 +388,7 @@ private slots:
                 shown = static_cast<QMessageBox*>(box)->text();
                 answer(box, [&](QWidget* again) {
                     stillUp = again == w_->bns.get();
-                    focused = QApplication::focusWidget();
+                    focused = w_->bns->focusWidget();
                     act(again, "close");
                 });
                 box->close();
