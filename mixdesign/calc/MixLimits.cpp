@@ -91,7 +91,8 @@ std::optional<std::string> impossibleMixMessage(const MixValues& values, const F
         const std::string text = fieldText(bns, options, range.field);
         const std::optional<double> value = tryTextToFloat(text);
         if (value && *value >= range.min && *value <= range.max) continue;
-        outside.push_back(quoted(captionOf(range.field)) + " " + text + " (" + rangeText(range) + ")");
+        outside.push_back(quoted(captionOf(range.field)) + " " + text + " (" + rangeText(range) +
+                          ")");
     }
     std::string message = "The mix cannot be made: " + joined(impossible, ", ") + ".";
     message += outside.empty() ? " Every input lies within the method's range."

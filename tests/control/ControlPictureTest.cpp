@@ -184,13 +184,12 @@ private slots:
         QString error;
         bool saved = false;
         QRectF plot;
-        withDrawnChart(
-            w,
-            [&] {
-                plot = w.chart->chart()->plotArea();
-                saved = w.chart->savePicture(dir.filePath(name), &error);
-            },
-            {"12", "25", "38"});
+        withDrawnChart(w,
+                       [&] {
+                           plot = w.chart->chart()->plotArea();
+                           saved = w.chart->savePicture(dir.filePath(name), &error);
+                       },
+                       {"12", "25", "38"});
         QVERIFY(!watchdog.fired());
         QVERIFY2(saved, qPrintable(error));
         const QByteArray data = readFile(dir.filePath(name));

@@ -199,12 +199,17 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QSize>("size");  // empty: nothing shown; (1, 1): any size
-        QTest::newRow("enhanced metafile named .wmf") << "chart.wmf" << sampleEmf() << QSize(200, 100);
-        QTest::newRow("placeable metafile named .emf") << "a.EMF" << sampleWmf(true) << QSize(200, 100);
+        QTest::newRow("enhanced metafile named .wmf")
+            << "chart.wmf" << sampleEmf() << QSize(200, 100);
+        QTest::newRow("placeable metafile named .emf")
+            << "a.EMF" << sampleWmf(true) << QSize(200, 100);
         QTest::newRow("plain metafile named .bmp") << "a.bmp" << sampleWmf(false) << QSize(1, 1);
-        QTest::newRow("bitmap named .ico") << "a.ico" << encoded(samplePicture(8, 6), "bmp") << QSize(8, 6);
-        QTest::newRow("icon named .emf") << "a.emf" << encoded(samplePicture(16, 16), "ico") << QSize(16, 16);
-        QTest::newRow("no signature: the extension's reader") << "a.emf" << QByteArray(64, 'x') << QSize();
+        QTest::newRow("bitmap named .ico")
+            << "a.ico" << encoded(samplePicture(8, 6), "bmp") << QSize(8, 6);
+        QTest::newRow("icon named .emf")
+            << "a.emf" << encoded(samplePicture(16, 16), "ico") << QSize(16, 16);
+        QTest::newRow("no signature: the extension's reader")
+            << "a.emf" << QByteArray(64, 'x') << QSize();
         QTest::newRow("enhanced metafile named .txt") << "a.txt" << sampleEmf() << QSize();
     }
     void filesByContent() {
@@ -216,7 +221,8 @@ private slots:
         const QImage image = loadPictureFile(dir.filePath(name));
         QCOMPARE(image.isNull(), size.isEmpty());
         if (!size.isEmpty() && size != QSize(1, 1))  // metafile sizes pass unit conversions
-            QVERIFY(qAbs(image.width() - size.width()) <= 1 && qAbs(image.height() - size.height()) <= 1);
+            QVERIFY(qAbs(image.width() - size.width()) <= 1 &&
+                    qAbs(image.height() - size.height()) <= 1);
     }
 };
 
