@@ -59,7 +59,8 @@ void OrvanDialog::reject() {
 
 void OrvanDialog::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-        int number = helpContextFor(QApplication::focusWidget() ? QApplication::focusWidget() : this);
+        int number =
+            helpContextFor(QApplication::focusWidget() ? QApplication::focusWidget() : this);
         if (number > 0 && app_.help()) app_.help()->showContext(number);
         event->accept();
         return;

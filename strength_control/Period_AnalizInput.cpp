@@ -4,8 +4,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFormLayout>
-#include <QKeyEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -168,7 +168,8 @@ bool AnalysedPeriodInputDialog::eventFilter(QObject* watched, QEvent* event) {
 void AnalysedPeriodInputDialog::showEvent(QShowEvent* event) {
     OrvanDialog::showEvent(event);
     // After "Data error" the field that failed, on its party's tab, ready to be typed over.
-    if (QLineEdit* failed = failedField_.isEmpty() ? nullptr : findChild<QLineEdit*>(failedField_)) {
+    if (QLineEdit* failed =
+            failedField_.isEmpty() ? nullptr : findChild<QLineEdit*>(failedField_)) {
         failedField_.clear();
         failed->setFocus(Qt::OtherFocusReason);
         failed->selectAll();

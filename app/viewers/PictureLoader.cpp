@@ -31,7 +31,8 @@ PictureFormat pictureFormatOfData(const QByteArray& data) {
     constexpr quint32 kEmfSignature = 0x464D4520;  // " EMF"
     constexpr int kEmfSignatureAt = 40;
     if (data.size() >= 2 && data.startsWith("BM")) return PictureFormat::Bitmap;
-    if (data.size() >= 4 && littleEndian32(data, 0) == kPlaceableKey) return PictureFormat::Metafile;
+    if (data.size() >= 4 && littleEndian32(data, 0) == kPlaceableKey)
+        return PictureFormat::Metafile;
     if (data.size() >= kEmfSignatureAt + 4 && littleEndian32(data, 0) == 1 &&
         littleEndian32(data, kEmfSignatureAt) == kEmfSignature)
         return PictureFormat::EnhancedMetafile;

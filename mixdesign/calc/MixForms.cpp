@@ -236,8 +236,11 @@ std::optional<EntryProblem> firstEntryProblem(const MixPage& page, const FieldTe
         auto it = texts.find(field.name);
         if (field.isRadioGroup() || it == texts.end() || holdsEntryFormat(field.format, it->second))
             continue;
-        return EntryProblem{field.name,
-                            "\"" + field.caption() + "\": " + entryFormatHint(field.format)};
+        std::string message(1, '"');
+        message += field.caption();
+        message += "\": ";
+        message += entryFormatHint(field.format);
+        return EntryProblem{field.name, message};
     }
     return std::nullopt;
 }

@@ -25,6 +25,13 @@ std::string captionOf(const std::string& name) {
     return name;
 }
 
+std::string quoted(const std::string& text) {
+    std::string out(1, '"');
+    out += text;
+    out += '"';
+    return out;
+}
+
 std::string rangeText(const InputRange& range) {
     std::string text = formatGeneral15(range.min) + " to " + formatGeneral15(range.max);
     return range.unit.empty() ? text : text + " " + range.unit;
@@ -84,8 +91,8 @@ std::optional<std::string> impossibleMixMessage(const MixValues& values, const F
         const std::string text = fieldText(bns, options, range.field);
         const std::optional<double> value = tryTextToFloat(text);
         if (value && *value >= range.min && *value <= range.max) continue;
-        outside.push_back("\"" + captionOf(range.field) + "\" " + text + " (the method's range " +
-                          rangeText(range) + ")");
+        outside.push_back(quoted(captionOf(range.field)) + " " + text + " (" + rangeText(range) +
+                          ")");
     }
     std::string message = "The mix cannot be made: " + joined(impossible, ", ") + ".";
     message += outside.empty() ? " Every input lies within the method's range."

@@ -259,8 +259,9 @@ void Run::aggregates() {
     values_.grainSpacing = grainSpacing(rhoBS_, rhoS_, rhoBG_, rhoG_, kind_, mix_.workabilityCode,
                                         mix_.workability, binder);
     values_.coarseAggregate = coarseAggregateContent(values_.grainSpacing, rhoBG_, rhoG_);
-    const VolumeParts parts{values_.coarseAggregate, rhoG_, mix_.waterContent, mix_.cementContent,
-                            rhoC_, values_.flyAshContent, values_.entrainedAir, rhoS_};
+    const VolumeParts parts{values_.coarseAggregate, rhoG_, mix_.waterContent,
+                            mix_.cementContent,      rhoC_, values_.flyAshContent,
+                            values_.entrainedAir,    rhoS_};
     values_.sandVolume = sandVolume(parts);
     values_.sand = sandContent(parts);
     values_.calculatedStrength =

@@ -88,14 +88,14 @@ enum class MessageStyle {
 
 // What a finished run computed (also filled as far as it got when it stopped).
 struct MixValues {
-    MixState mix;                               // the final mix: W/C, W, C, Rc, A, R
-    double coarseAggregate = 0;                 // G, kg per cu m
-    double sand = 0;                            // S, kg per cu m
-    double sandVolume = 0;  // litres per cu m left for sand, before S folds it to positive
-    double calculatedStrength = 0;              // A*Rc*(1/(W/C) - 0.5), MPa
-    double grainSpacing = 0;                    // alpha
-    double flyAshContent = 0;                   // kg per cu m, 0 unless fly ash was used
-    double entrainedAir = 0;                    // litres per cu m, 0 unless the frost page set it
+    MixState mix;                   // the final mix: W/C, W, C, Rc, A, R
+    double coarseAggregate = 0;     // G, kg per cu m
+    double sand = 0;                // S, kg per cu m
+    double sandVolume = 0;          // litres per cu m left for sand, before S folds it to positive
+    double calculatedStrength = 0;  // A*Rc*(1/(W/C) - 0.5), MPa
+    double grainSpacing = 0;        // alpha
+    double flyAshContent = 0;       // kg per cu m, 0 unless fly ash was used
+    double entrainedAir = 0;        // litres per cu m, 0 unless the frost page set it
     std::optional<double> maxWaterCementRatio;  // set by the water-tightness page
     std::optional<double> steamCuredStrength;   // % of 28-day strength; set by steam curing
     Technique technique = Technique::None;      // the technique applied, when economy is on
@@ -105,8 +105,8 @@ struct MixOutcome {
     // Done: `lines` is the report. Cancelled: a dialog was closed with Cancel; nothing to
     // show. Refused: a technique the mix does not allow, an aggregate kind other than crushed
     // stone or gravel, a superplasticizer workability outside the averaged table, or a mix
-    // that cannot be made (MixLimits.h); show `message`. Failed: "Error" (a fault in the run's own steps) or the runtime's message of
-    // an in-run dialog's entry; show `message` as `style` says.
+    // that cannot be made (MixLimits.h); show `message`. Failed: "Error" (a fault in the run's own
+    // steps) or the runtime's message of an in-run dialog's entry; show `message` as `style` says.
     OutcomeKind kind = OutcomeKind::Failed;
     std::string message;
     MessageStyle style = MessageStyle::None;

@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -23,7 +24,8 @@
 namespace {
 
 const QStringList& badTexts() {
-    static const QStringList texts = {"", " ", "abc", "1e999", "-0", "NaN", "1,5", QString(10000, '7')};
+    static const QStringList texts = {"",   " ",   "abc", "1e999",
+                                      "-0", "NaN", "1,5", QString(10000, '7')};
     return texts;
 }
 
@@ -57,24 +59,35 @@ private:
     // answered by this one (a timer does not fire again inside its own slot).
     void step() {
         QWidget* modal = QApplication::activeModalWidget();
-        if (pending_ || !modal || !modal->isVisible() || qobject_cast<QProgressDialog*>(modal)) return;
+        if (pending_ || !modal || !modal->isVisible() || qobject_cast<QProgressDialog*>(modal))
+            return;
         pending_ = true;
         QPointer<QWidget> target(modal);
         QTimer::singleShot(0, this, [this, target] {
             pending_ = false;
-            if (target && target->isVisible() && QApplication::activeModalWidget() == target) answer(target);
+            if (target && target->isVisible() && QApplication::activeModalWidget() == target)
+                answer(target);
         });
     }
 
     void answer(QWidget* modal) {
-        if (qEnvironmentVariableIsSet("ROBUST_DEBUG")) qInfo() << "modal" << modal->objectName() << modal->metaObject()->className();
+        if (qEnvironmentVariableIsSet("ROBUST_DEBUG"))
+            qInfo() << "modal" << modal->objectName() << modal->metaObject()->className();
         if (++seen_->answers > 200) {  // a run that never ends: stop it
             if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->done(QDialog::Rejected);
             return;
         }
+        const bool shownAgain = afterMessage_ && modal == lastDialog_;
+        afterMessage_ = false;
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             seen_->messages << box->text();
+            afterMessage_ = true;
             box->accept();
+        } else if (shownAgain) {
+            // A dialog that stays up after its message (a masked field short of its
+            // pattern) waits for a correction: the user gives up with "&Close".
+            for (QPushButton* button : modal->findChildren<QPushButton*>())
+                if (button->text() == "&Close" && button->isVisible()) return button->click();
         } else if (auto* files = qobject_cast<QFileDialog*>(modal)) {
             files->reject();
         } else if (auto* prompt = qobject_cast<TfmPeriod_Control3*>(modal)) {
@@ -84,6 +97,7 @@ private:
             ++seen_->charts;
             qobject_cast<QDialog*>(modal)->done(QDialog::Rejected);
         } else {
+            lastDialog_ = modal;
             QWidget* focus = modal->focusWidget() ? modal->focusWidget() : modal;
             QTest::keyClick(focus, Qt::Key_Return);
         }
@@ -91,6 +105,8 @@ private:
 
     QTimer timer_;
     bool pending_ = false;
+    bool afterMessage_ = false;
+    QPointer<QWidget> lastDialog_;
     QString prompt_;
     Seen* seen_;
 };
@@ -119,7 +135,9 @@ private slots:
         for (const char* dialog : {"fmPeriod_analiz2_5", "fmPeriod_analiz2_15"})
             for (QLineEdit* edit : window_->findChild<QWidget*>(dialog)->findChildren<QLineEdit*>())
                 edit->setText("25");
-        window_->findChild<QWidget*>("fmPeriod_Analiz1")->findChild<QLineEdit*>("edB")->setText("0.135");
+        window_->findChild<QWidget*>("fmPeriod_Analiz1")
+            ->findChild<QLineEdit*>("edB")
+            ->setText("0.135");
     }
     void cleanupTestCase() { delete window_; }
 
@@ -128,9 +146,11 @@ private slots:
         int runs = 0;
         for (QWidget* dialog : window_->app().windows()) {
             const QString name = dialog->objectName();
-            if (name == "fmShowPicture" || name == "fmAbout" || name == "fmPeriod_Control2") continue;
+            if (name == "fmShowPicture" || name == "fmAbout" || name == "fmPeriod_Control2")
+                continue;
             for (QLineEdit* field : dialog->findChildren<QLineEdit*>()) {
-                if (field->objectName().isEmpty() || !field->objectName().startsWith("ed")) continue;
+                if (field->objectName().isEmpty() || !field->objectName().startsWith("ed"))
+                    continue;
                 const QString original = field->text();
                 for (const QString& text : badTexts()) {
                     runOnce(dialog, field, text);
@@ -161,7 +181,8 @@ private:
         } else if (name.startsWith("fmPeriod_Control")) {
             command = Command::ControlledPeriod;
         } else if (name == "Vubor_Econ") {
-            if (auto* choice = window_->findChild<QWidget*>("economy")->findChild<RadioGroup*>("rgEconomy"))
+            if (auto* choice =
+                    window_->findChild<QWidget*>("economy")->findChild<RadioGroup*>("rgEconomy"))
                 choice->setItemIndex(std::max(0, pageOf(field)));
         }
         const int before = window_->windowNumber();
@@ -177,8 +198,10 @@ private:
             QVERIFY2(!shown.contains("NAN") && !shown.contains("INF") && !shown.contains("nan"),
                      qPrintable(where + ": " + shown.left(400)));
         }
-        for (const QString& message : seen.messages) QVERIFY2(!message.trimmed().isEmpty(), qPrintable(where));
-        QVERIFY2(reports + seen.messages.size() + seen.charts > 0, qPrintable(where + ": nothing came of the run"));
+        for (const QString& message : seen.messages)
+            QVERIFY2(!message.trimmed().isEmpty(), qPrintable(where));
+        QVERIFY2(reports + seen.messages.size() + seen.charts > 0,
+                 qPrintable(where + ": nothing came of the run"));
         QVERIFY2(seen.answers <= 200, qPrintable(where + ": the run did not end"));
         window_->documents()->closeAllSubWindows();
         QCoreApplication::processEvents();

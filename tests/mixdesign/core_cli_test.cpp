@@ -136,6 +136,7 @@ INSTANTIATE_TEST_SUITE_P(
                "This decision is not recommended"},
         CliRow{
             "refused_aggregate_kind", {"rgZapolnitel=3"}, 3, "", "The kind of coarse aggregates"},
+        CliRow{"impossible_mix_refused", {"edYdoboykl=200"}, 3, "", "The mix cannot be made: "},
         CliRow{
             "radio_text_not_integer", {"rgFrost=yes"}, 1, "", "'yes' is not a valid integer value"},
         CliRow{"ambiguous_field", {"rgEconomy=0"}, 2, "", "orvan-cli mix: field 'rgEconomy'"}));

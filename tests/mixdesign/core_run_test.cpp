@@ -261,6 +261,27 @@ INSTANTIATE_TEST_SUITE_P(
                              OutcomeKind::Refused,
                              MessageStyle::Message,
                              kAverageRefusal},
+                      EndRow{"impossible_mix_slump_200",
+                             {{{"edYdoboykl", "200"}}, {}, {}},
+                             OutcomeKind::Refused,
+                             MessageStyle::Message,
+                             "The mix cannot be made: the water-cement ratio is -0.22, the water "
+                             "is -130.6 kg per cu m. Outside the method's range: \"Value of "
+                             "concrete mix workability\" 200 (0 to 24 sm)."},
+                      EndRow{"impossible_mix_no_room_for_sand",
+                             {{{"rgYdoboykl", "1"}, {"edYdoboykl", "300"}}, {}, {}},
+                             OutcomeKind::Refused,
+                             MessageStyle::Message,
+                             "The mix cannot be made: the volume left for sand is -433.7 litres "
+                             "per cu m. Outside the method's range: \"Value of concrete mix "
+                             "workability\" 300 (0 to 30 sec)."},
+                      EndRow{"impossible_mix_coarse_density",
+                             {{}, {{"edPlotnostSC", "0.5"}}, {}},
+                             OutcomeKind::Refused,
+                             MessageStyle::Message,
+                             "The mix cannot be made: the coarse aggregate is -209.1 kg per cu m. "
+                             "Outside the method's range: \"Relative density of coarse "
+                             "aggregates\" 0.5 (2.4 to 3.1)."},
                       EndRow{"technique_index_beyond_items", economy({}, {}, "5"),
                              OutcomeKind::Refused, MessageStyle::Message,
                              "\"The offered technological decisions\" has no item 5"}));

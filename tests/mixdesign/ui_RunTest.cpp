@@ -29,7 +29,8 @@ const char* const kTitle1 = "Window \u21161. Proportioning concrete mixture";
 // The report of the all-defaults mix, line by line.
 const QStringList kDefaultReport = [] {
     QStringList lines;
-    for (const std::string& line : mixtest::kDefaultReportLines) lines << QString::fromStdString(line);
+    for (const std::string& line : mixtest::kDefaultReportLines)
+        lines << QString::fromStdString(line);
     return lines;
 }();
 
@@ -364,12 +365,14 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("message");
-        QTest::newRow("two of four digits") << "edNPl_P"
-                                            << "12"
-                                            << "\"Bulk density of sand, kg per cu m\": enter four digits";
-        QTest::newRow("one of two digits") << "edNGCT"
-                                           << "5"
-                                           << "\"Normal consistency of cement paste, %\": enter two digits";
+        QTest::newRow("two of four digits")
+            << "edNPl_P"
+            << "12"
+            << "\"Bulk density of sand, kg per cu m\": enter four digits";
+        QTest::newRow("one of two digits")
+            << "edNGCT"
+            << "5"
+            << "\"Normal consistency of cement paste, %\": enter two digits";
         QTest::newRow("digit.digit left blank")
             << "edMkr_P"
             << " ."
@@ -388,7 +391,7 @@ private slots:
                 shown = static_cast<QMessageBox*>(box)->text();
                 answer(box, [&](QWidget* again) {
                     stillUp = again == w_->bns.get();
-                    focused = QApplication::focusWidget();
+                    focused = w_->bns->focusWidget();
                     act(again, "close");
                 });
                 box->close();
