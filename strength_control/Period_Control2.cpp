@@ -2,6 +2,7 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLegendMarker>
@@ -46,7 +47,8 @@ QFont boldArial(int pixels) {
 QStringList nameFilters() {
     QStringList filters;
     for (const auto& filter : ctl::pictureFilters()) {
-        QString name = QString::fromStdString(filter.caption);
+        QString name = QCoreApplication::translate("TfmPeriod_Control2", filter.caption.c_str(),
+                                                   "SavePictureDialog1");
         name.truncate(name.indexOf(QLatin1String(" (")));
         QStringList patterns;
         for (const auto& pattern : filter.patterns) patterns << QString::fromStdString(pattern);
@@ -191,8 +193,8 @@ void TfmPeriod_Control2::FormActivate() {
     orvan::FieldTexts texts;
     if (auto* input = app().window<TfmPeriod_Control1>()) texts = input->fieldTexts();
     TfmPeriod_Control3* prompt = app().window<TfmPeriod_Control3>();
-    auto ask = [prompt](int, const std::string& text) {
-        return prompt ? toCore(prompt->ask(fromCore(text))) : std::string();
+    auto ask = [prompt](int batch, const std::string&) {
+        return prompt ? toCore(prompt->ask(TfmPeriod_Control3::promptFor(batch))) : std::string();
     };
     const ctl::ChartOutcome outcome = ctl::buildControlChart(texts, ask);
     if (!outcome.ok()) {

@@ -24,6 +24,8 @@ enum class Command {
     ControlledPeriod,
     Help,
     About,
+    EnglishInterface,  // the interface language of the next start
+    RussianInterface,
 };
 
 struct MenuItem {

@@ -16,6 +16,8 @@
 #include "app/shell/Icons.h"
 #include "app/viewers/About.h"
 #include "app/viewers/ShowPicture.h"
+#include "app/viewers/Translations.h"
+#include "app/Messages.h"
 #include "correction/fmCorrection.h"
 #include "mixdesign/TVO.h"
 #include "mixdesign/fmEconom.h"
@@ -32,7 +34,7 @@
 
 TfmForm1::TfmForm1(QWidget* parent) : QMainWindow(parent) {
     setObjectName("fmForm1");
-    setWindowTitle(tr("Orvan-6.4"));
+    setWindowTitle(QCoreApplication::translate("TfmForm1", "Orvan-6.4"));
     setWindowIcon(programIcon());
     documents_ = new DocumentArea(app_, this);
     // The empty client area: fuchsia to lime from the centre.
@@ -123,7 +125,16 @@ void TfmForm1::bindCommands() {
         {Command::ControlledPeriod, [this] { showModal<TfmPeriod_Control1>(); }},
         {Command::Help, [this] { help_->showContents(); }},
         {Command::About, [this] { showModal<TfmAbout>(); }},
+        {Command::EnglishInterface, [this] { chooseLanguage(orvan::InterfaceLanguage::English); }},
+        {Command::RussianInterface, [this] { chooseLanguage(orvan::InterfaceLanguage::Russian); }},
     };
+}
+
+void TfmForm1::chooseLanguage(orvan::InterfaceLanguage language) {
+    storeLanguageChoice(language);
+    showMessage(this, QCoreApplication::translate(
+                          "TfmForm1", "The interface language changes at the next start of the program.",
+                          "LanguageMenu"));
 }
 
 void TfmForm1::run(Command command) {

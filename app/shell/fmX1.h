@@ -8,6 +8,7 @@
 
 #include "app/AppContext.h"
 #include "app/shell/CommandTable.h"
+#include "common/InterfaceLanguage.h"
 
 class DocumentArea;
 class HelpViewer;
@@ -51,6 +52,8 @@ private:
     QDockWidget* makeDock(const QString& caption, const QString& name, QWidget* bar);
     void fillMenu(QMenu* menu, const std::vector<MenuItem>& items, bool withShortcuts);
     void bindCommands();
+    // The Help menu's language choice: kept for the next start, said so.
+    void chooseLanguage(orvan::InterfaceLanguage language);
     template <class Window>
     void showModal();
 

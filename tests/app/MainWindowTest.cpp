@@ -102,7 +102,7 @@ private slots:
                               "in depending on aggregates grading and humidity..."}));
         QCOMPARE(actionCaptions(menus[4]->menu()),
                  QStringList({"Analyzed period...", "Controllable period..."}));
-        QCOMPARE(actionCaptions(menus[5]->menu()), QStringList({"Orvan Help", "-", "About program..."}));
+        QCOMPARE(actionCaptions(menus[5]->menu()), QStringList({"Orvan Help", "-", "About program...", "-", "Interface language"}));
 
         struct Row {
             const char* caption;
