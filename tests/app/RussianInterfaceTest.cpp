@@ -159,6 +159,29 @@ private slots:
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join("\n")));
     }
 
+    // The help pages in Russian: each page of a context number, and the contents.
+    void helpPage_data() {
+        QTest::addColumn<int>("number");
+        QTest::newRow("contents") << 0;
+        for (int number : HelpViewer::contextNumbers())
+            QTest::newRow(qPrintable(QString::number(number))) << number;
+    }
+    void helpPage() {
+        QFETCH(int, number);
+        HelpViewer* help = main_->helpViewer();
+        if (number == 0)
+            help->showContents();
+        else
+            help->showContext(number);
+        help->hide();
+        QVERIFY2(help->currentPage().toString().startsWith("qrc:/help/ru/"),
+                 qPrintable(help->currentPage().toString()));
+        const QString title = help->browser()->documentTitle();
+        QVERIFY(!title.isEmpty());
+        QVERIFY2(englishIn(title).isEmpty(), qPrintable(title));
+        QCOMPARE(help->windowTitle(), title);
+    }
+
     // Messages the core hands to the windows, and the shared runtime faults.
     void message_data() {
         QTest::addColumn<QString>("text");
