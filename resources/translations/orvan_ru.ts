@@ -254,6 +254,13 @@
     </message>
 </context>
 <context>
+    <name>QImageWriter</name>
+    <message>
+        <source>Unknown error</source>
+        <translation>Неизвестная ошибка</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
         <source>&amp;No</source>
@@ -282,6 +289,10 @@
 </context>
 <context>
     <name>QShortcut</name>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
     <message>
         <source>Alt</source>
         <translation>Alt</translation>
@@ -313,6 +324,10 @@
     <message>
         <source>Esc</source>
         <translation>Esc</translation>
+    </message>
+    <message>
+        <source>F%1</source>
+        <translation>F%1</translation>
     </message>
     <message>
         <source>Home</source>
@@ -471,7 +486,7 @@
     <message>
         <source>Enter number of freeze-thaw cycles:</source>
         <comment>edMarka_F</comment>
-        <translation>Введите марку по морозостойкости (число циклов замораживания-оттаивания):</translation>
+        <translation>Введите число циклов замораживания-оттаивания:</translation>
     </message>
     <message>
         <source>Enter water pressure, kPa: </source>

@@ -25,7 +25,9 @@
 #include "RecordingTranslator.h"
 #include "app/HelpViewer.h"
 #include "app/Messages.h"
+#include "app/OrvanDialog.h"
 #include "app/shell/fmX1.h"
+#include "app/viewers/About.h"
 #include "app/viewers/Translations.h"
 #include "common/Fault.h"
 #include "common/TextLines.h"
@@ -62,6 +64,7 @@ QStringList interfaceTexts(QWidget* window) {
         if (w->isWindow() && w != window && !qobject_cast<QMenu*>(w)) continue;  // its own row
         texts << w->toolTip() << w->statusTip();
         if (auto* label = qobject_cast<QLabel*>(w)) texts << label->text();
+        if (auto* label = qobject_cast<ShadowLabel*>(w)) texts << label->text();
         if (auto* button = qobject_cast<QAbstractButton*>(w)) texts << button->text();
         if (auto* group = qobject_cast<QGroupBox*>(w)) texts << group->title();
         if (auto* dock = qobject_cast<QDockWidget*>(w)) texts << dock->windowTitle();
@@ -83,11 +86,18 @@ QStringList interfaceTexts(QWidget* window) {
 // The labels and buttons narrower than their text, after the window has laid itself out.
 QStringList cutTexts(QWidget* window) {
     QStringList cut;
+    if (qobject_cast<OrvanDialog*>(window) && window->minimumWidth() != window->maximumWidth() &&
+        window->width() < OrvanDialog::widthForTitle(window))
+        cut << QStringLiteral("title \"%1\": %2 < %3")
+                   .arg(window->windowTitle())
+                   .arg(window->width())
+                   .arg(OrvanDialog::widthForTitle(window));
     for (QWidget* w : window->findChildren<QWidget*>()) {
         if (!w->isVisible() || w->window() != window) continue;
         QString text;
         if (auto* label = qobject_cast<QLabel*>(w); label && !label->wordWrap()) text = label->text();
         if (auto* button = qobject_cast<QAbstractButton*>(w)) text = button->text();
+        if (auto* label = qobject_cast<ShadowLabel*>(w)) text = label->text();
         if (text.isEmpty()) continue;
         if (w->width() < w->minimumSizeHint().width() || w->width() < w->sizeHint().width())
             cut << QStringLiteral("%1 \"%2\": %3 < %4")
@@ -151,10 +161,16 @@ private slots:
             if (const QString words = englishIn(text); !words.isEmpty())
                 english << QStringLiteral("\"%1\" (%2)").arg(text, words);
         QVERIFY2(english.isEmpty(), qPrintable(english.join("\n")));
-        if (!show) return;
+        // ORVAN_SCREENSHOTS=folder: a picture of each window, to look at.
+        const QString pictures = qEnvironmentVariable("ORVAN_SCREENSHOTS");
+        if (!show) {
+            if (!pictures.isEmpty()) window->grab().save(pictures + "/" + name + ".png");
+            return;
+        }
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
         const QStringList cut = cutTexts(window);
+        if (!pictures.isEmpty()) window->grab().save(pictures + "/" + name + ".png");
         window->hide();
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join("\n")));
     }
