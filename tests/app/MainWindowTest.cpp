@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 
@@ -14,6 +15,7 @@
 #include "app/shell/CommandTable.h"
 #include "app/shell/Splash.h"
 #include "app/shell/fmX1.h"
+#include "app/viewers/Translations.h"
 
 namespace {
 
@@ -254,6 +256,36 @@ private slots:
             });
             window_->run(c);
             QVERIFY2(!shown.isEmpty(), "no dialog shown");
+        }
+        QVERIFY(!watchdog.fired());
+    }
+
+    // The Help menu's language items keep the choice for the next start, where it beats the
+    // locale and yields to --lang; the running interface does not change.
+    void languageChoiceKeptForNextStart() {
+        QTemporaryDir settings;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+        ModalWatchdog watchdog(5000);
+        const struct {
+            const char* item;
+            const char* stored;
+            orvan::InterfaceLanguage next;
+        } rows[] = {{"LanguageRussian", "ru", orvan::InterfaceLanguage::Russian},
+                    {"LanguageEnglish", "en", orvan::InterfaceLanguage::English}};
+        for (const auto& row : rows) {
+            auto* action = window_->findChild<QAction*>(row.item);
+            QVERIFY2(action, row.item);
+            QString told;
+            answerNextModal([&](QWidget* modal) {
+                told = modal->objectName();
+                if (auto* box = qobject_cast<QDialog*>(modal)) box->accept();
+            });
+            action->trigger();
+            QCOMPARE(told, QString("messageBox"));
+            QCOMPARE(storedLanguageChoice(), QString(row.stored));
+            QCOMPARE(languageForThisRun({"orvan"}), row.next);
+            QCOMPARE(languageForThisRun({"orvan", "--lang=ru"}), orvan::InterfaceLanguage::Russian);
+            QCOMPARE(window_->mainMenuBar()->actions()[1]->text(), QString("Window"));
         }
         QVERIFY(!watchdog.fired());
     }
