@@ -261,6 +261,13 @@
     </message>
 </context>
 <context>
+    <name>QPageSize</name>
+    <message>
+        <source>A4</source>
+        <translation>A4</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
         <source>&amp;No</source>
@@ -285,6 +292,179 @@
     <message>
         <source>Save</source>
         <translation>Сохранить</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintDialog</name>
+    <message>
+        <source>&amp;Options &gt;&gt;</source>
+        <translation>&amp;Параметры &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Печать</translation>
+    </message>
+    <message>
+        <source>All Pages</source>
+        <translation>Все страницы</translation>
+    </message>
+    <message>
+        <source>Even Pages</source>
+        <translation>Чётные страницы</translation>
+    </message>
+    <message>
+        <source>Local file</source>
+        <translation>Локальный файл</translation>
+    </message>
+    <message>
+        <source>Odd Pages</source>
+        <translation>Нечётные страницы</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Печать</translation>
+    </message>
+    <message>
+        <source>Print to File (PDF)</source>
+        <translation>Печать в файл (PDF)</translation>
+    </message>
+    <message>
+        <source>Write PDF file</source>
+        <translation>Запись в файл PDF</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintSettingsOutput</name>
+    <message>
+        <source>Collate</source>
+        <translation>Разобрать по копиям</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Цветная</translation>
+    </message>
+    <message>
+        <source>Color Mode</source>
+        <translation>Режим цвета</translation>
+    </message>
+    <message>
+        <source>Copies</source>
+        <translation>Копии</translation>
+    </message>
+    <message>
+        <source>Copies:</source>
+        <translation>Число копий:</translation>
+    </message>
+    <message>
+        <source>Current Page</source>
+        <translation>Текущая страница</translation>
+    </message>
+    <message>
+        <source>Double Sided Printing</source>
+        <translation>Двусторонняя печать</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Grayscale</source>
+        <translation>Оттенки серого</translation>
+    </message>
+    <message>
+        <source>Long side binding</source>
+        <translation>Переплёт по длинной стороне</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Выкл.</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Параметры</translation>
+    </message>
+    <message>
+        <source>Output Settings</source>
+        <translation>Параметры вывода</translation>
+    </message>
+    <message>
+        <source>Page Set:</source>
+        <translation>Набор страниц:</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Страницы</translation>
+    </message>
+    <message>
+        <source>Pages from</source>
+        <translation>Страницы с</translation>
+    </message>
+    <message>
+        <source>Print all</source>
+        <translation>Все</translation>
+    </message>
+    <message>
+        <source>Print range</source>
+        <translation>Диапазон печати</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>В обратном порядке</translation>
+    </message>
+    <message>
+        <source>Selection</source>
+        <translation>Выделенный фрагмент</translation>
+    </message>
+    <message>
+        <source>Short side binding</source>
+        <translation>Переплёт по короткой стороне</translation>
+    </message>
+    <message>
+        <source>Specify pages or ranges separated by commas. Ranges are specified by two numbers separated by a hyphen. E.g: 3,5-7,9 prints pages 3, 5, 6, 7 and 9.</source>
+        <translation>Укажите страницы или диапазоны через запятую. Диапазон задаётся двумя числами через дефис. Например, 3,5-7,9 печатает страницы 3, 5, 6, 7 и 9.</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>по</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintWidget</name>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Имя:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>Размещение:</translation>
+    </message>
+    <message>
+        <source>Output &amp;file:</source>
+        <translation>&amp;Файл вывода:</translation>
+    </message>
+    <message>
+        <source>P&amp;roperties</source>
+        <translation>&amp;Свойства</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Просмотр</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Принтер</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Тип:</translation>
     </message>
 </context>
 <context>

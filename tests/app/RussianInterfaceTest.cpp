@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QPrintDialog>
 #include <QDockWidget>
 #include <QFile>
 #include <QGroupBox>
@@ -25,6 +26,7 @@
 #include "RecordingTranslator.h"
 #include "app/HelpViewer.h"
 #include "app/Messages.h"
+#include "app/TextFileCommands.h"
 #include "app/OrvanDialog.h"
 #include "app/shell/fmX1.h"
 #include "app/viewers/About.h"
@@ -35,8 +37,8 @@
 namespace {
 
 // Latin words that are names, not English: the program's name, a language's own name, file
-// extensions.
-const QStringList kNames = {"Orvan", "English", "bmp", "ico", "emf", "wmf", "txt"};
+// extensions and formats.
+const QStringList kNames = {"Orvan", "English", "bmp", "ico", "emf", "wmf", "txt", "PDF"};
 
 // The English words left in a text ("" when none): a word of two or more Latin letters.
 QString englishIn(const QString& text) {
@@ -146,6 +148,7 @@ private slots:
             {"fmAbout", true},           {"helpViewer", true},
             {"OpenDialog1", true},       {"SaveDialog1", true},
             {"OpenPictureDialog1", true}, {"SavePictureDialog1", true},
+            {"PrintDialog1", true},
         };
         for (const auto& row : rows) QTest::newRow(row.name) << row.name << row.show;
     }
@@ -155,6 +158,7 @@ private slots:
         ModalWatchdog watchdog;
         QWidget* window = name == "fmForm1" ? main_ : main_->findChild<QWidget*>(name);
         if (name == "PopupMenu1") window = main_->buildContextMenu(main_);
+        if (name == "PrintDialog1") window = main_->textFiles()->printDialog();
         QVERIFY2(window, qPrintable(name));
         QStringList english;
         for (const QString& text : interfaceTexts(window))
