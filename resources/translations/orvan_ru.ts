@@ -1620,6 +1620,11 @@ workability</source>
 <context>
     <name>TfmPeriod_analiz2_15</name>
     <message>
+        <source>%1 lines; the period needs %2 parties.</source>
+        <comment>bbPaste</comment>
+        <translation>В блоке строк: %1, а партий в периоде: %2 (по одной партии в строке).</translation>
+    </message>
+    <message>
         <source>1-st party</source>
         <comment>TabSheet1</comment>
         <translation>1-я партия</translation>
@@ -1830,6 +1835,11 @@ workability</source>
         <translation>Заполнить все поля выборок из буфера обмена: одна партия в строке, выборки через запятую, точку с запятой или табуляцию</translation>
     </message>
     <message>
+        <source>Line %1 holds %2 extracts; a party needs %3.</source>
+        <comment>bbPaste</comment>
+        <translation>В строке %1 выборок: %2, а в партии их должно быть %3.</translation>
+    </message>
+    <message>
         <source>Nothing was pasted.</source>
         <comment>bbPaste</comment>
         <translation>Ничего не вставлено.</translation>
@@ -1851,6 +1861,11 @@ workability</source>
 </context>
 <context>
     <name>TfmPeriod_analiz2_5</name>
+    <message>
+        <source>%1 lines; the period needs %2 parties.</source>
+        <comment>bbPaste</comment>
+        <translation>В блоке строк: %1, а партий в периоде: %2 (по одной партии в строке).</translation>
+    </message>
     <message>
         <source>1-st party</source>
         <comment>TabSheet1</comment>
@@ -2035,6 +2050,11 @@ workability</source>
         <source>Fill every extract field from the clipboard: one party per line, extracts separated by commas, semicolons or tabs</source>
         <comment>bbPaste</comment>
         <translation>Заполнить все поля выборок из буфера обмена: одна партия в строке, выборки через запятую, точку с запятой или табуляцию</translation>
+    </message>
+    <message>
+        <source>Line %1 holds %2 extracts; a party needs %3.</source>
+        <comment>bbPaste</comment>
+        <translation>В строке %1 выборок: %2, а в партии их должно быть %3.</translation>
     </message>
     <message>
         <source>Nothing was pasted.</source>
