@@ -16,7 +16,7 @@ static void registerHelpPages() {
 namespace {
 // The folder of the pages, with its trailing slash: the English pages stand in the top one.
 QString pageFolder = QStringLiteral("/help/");
-}
+}  // namespace
 
 void HelpViewer::setPageLanguage(const QString& language) {
     pageFolder = language.isEmpty() ? QStringLiteral("/help/") : "/help/" + language + "/";
@@ -38,9 +38,11 @@ HelpViewer::HelpViewer(QWidget* parent) : QDialog(parent), home_(parent) {
     browser_->setOpenExternalLinks(false);
     browser_->setSearchPaths({":/help"});
 
-    auto* contents = new QPushButton(QCoreApplication::translate("HelpViewer", "&Contents", "btContents"), this);
+    auto* contents =
+        new QPushButton(QCoreApplication::translate("HelpViewer", "&Contents", "btContents"), this);
     contents->setObjectName("btContents");
-    auto* back = new QPushButton(QCoreApplication::translate("HelpViewer", "&Back", "btBack"), this);
+    auto* back =
+        new QPushButton(QCoreApplication::translate("HelpViewer", "&Back", "btBack"), this);
     back->setObjectName("btBack");
     back->setEnabled(false);
     for (QPushButton* button : {contents, back}) button->setAutoDefault(false);
@@ -50,7 +52,8 @@ HelpViewer::HelpViewer(QWidget* parent) : QDialog(parent), home_(parent) {
     connect(browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
     connect(browser_, &QTextBrowser::sourceChanged, this, [this] {
         const QString title = browser_->documentTitle();
-        setWindowTitle(title.isEmpty() ? QCoreApplication::translate("HelpViewer", "Orvan Help") : title);
+        setWindowTitle(title.isEmpty() ? QCoreApplication::translate("HelpViewer", "Orvan Help")
+                                       : title);
     });
 
     auto* buttons = new QHBoxLayout;

@@ -20,13 +20,15 @@ QString translatedMessage(const QString& text) {
 }
 
 void showMessage(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, applicationTitle(), translatedMessage(text), QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::NoIcon, applicationTitle(), translatedMessage(text),
+                    QMessageBox::Ok, parent);
     box.setObjectName("messageBox");
     box.exec();
 }
 
 void showErrorBox(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::Critical, applicationTitle(), translatedMessage(text), QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Critical, applicationTitle(), translatedMessage(text),
+                    QMessageBox::Ok, parent);
     box.setObjectName("errorBox");
     box.exec();
 }

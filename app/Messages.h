@@ -14,5 +14,9 @@ void showMessage(QWidget* parent, const QString& text);
 // The application's error box: the runtime's message of a fault.
 void showErrorBox(QWidget* parent, const QString& text);
 
-inline QString fromCore(const std::string& text) { return QString::fromStdString(text); }
-inline std::string toCore(const QString& text) { return text.toStdString(); }
+inline QString fromCore(const std::string& text) {
+    return QString::fromStdString(text);
+}
+inline std::string toCore(const QString& text) {
+    return text.toStdString();
+}

@@ -33,7 +33,8 @@ InterfaceLanguage chooseInterfaceLanguage(const LanguageSources& sources) {
     if (known) return stored;
     for (const std::string* variable : {&sources.lcAll, &sources.lcMessages, &sources.lang}) {
         if (variable->empty()) continue;
-        return startsWith(*variable, "ru") ? InterfaceLanguage::Russian : InterfaceLanguage::English;
+        return startsWith(*variable, "ru") ? InterfaceLanguage::Russian
+                                           : InterfaceLanguage::English;
     }
     return InterfaceLanguage::English;
 }

@@ -38,8 +38,8 @@ TfmPeriod_Control3::TfmPeriod_Control3(AppContext& app, QWidget* parent)
 
 QString TfmPeriod_Control3::promptFor(int batch) {
     // The core's prompt, "Strength in " n " party, MPa:", with the number put in.
-    const QString pattern = QCoreApplication::translate("TfmPeriod_Control3",
-                                                        "Strength in %1 party, MPa:", "Label1");
+    const QString pattern =
+        QCoreApplication::translate("TfmPeriod_Control3", "Strength in %1 party, MPa:", "Label1");
     return pattern.contains(QLatin1String("%1"))
                ? pattern.arg(batch)
                : QString::fromStdString(orvan::control::batchPromptText(batch));

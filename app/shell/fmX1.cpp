@@ -12,12 +12,12 @@
 
 #include "app/DocumentArea.h"
 #include "app/HelpViewer.h"
+#include "app/Messages.h"
 #include "app/TextFileCommands.h"
 #include "app/shell/Icons.h"
 #include "app/viewers/About.h"
 #include "app/viewers/ShowPicture.h"
 #include "app/viewers/Translations.h"
-#include "app/Messages.h"
 #include "correction/fmCorrection.h"
 #include "mixdesign/TVO.h"
 #include "mixdesign/fmEconom.h"
@@ -132,9 +132,10 @@ void TfmForm1::bindCommands() {
 
 void TfmForm1::chooseLanguage(orvan::InterfaceLanguage language) {
     storeLanguageChoice(language);
-    showMessage(this, QCoreApplication::translate(
-                          "TfmForm1", "The interface language changes at the next start of the program.",
-                          "LanguageMenu"));
+    showMessage(this,
+                QCoreApplication::translate(
+                    "TfmForm1", "The interface language changes at the next start of the program.",
+                    "LanguageMenu"));
 }
 
 void TfmForm1::run(Command command) {

@@ -122,7 +122,8 @@ void TfmAbout::buildTexts(QWidget* panel) {
         label->setObjectName(name);
         // The box has a fixed size: a line longer than its room (a translation) gets a
         // smaller font rather than being cut.
-        for (QFont font = label->font(); label->sizeHint().width() > width && font.pixelSize() > 8;) {
+        for (QFont font = label->font();
+             label->sizeHint().width() > width && font.pixelSize() > 8;) {
             font.setPixelSize(font.pixelSize() - 1);
             label->setFont(font);
         }

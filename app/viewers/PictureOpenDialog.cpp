@@ -46,7 +46,8 @@ PictureOpenDialog::PictureOpenDialog(QWidget* parent) : QFileDialog(parent) {
     preview_->setFrameShape(QFrame::Box);
     previewSize_ = new QLabel(pane);
     previewSize_->setObjectName("PreviewSize");
-    readOnly_ = new QCheckBox(QCoreApplication::translate("TfmShowPicture", "Open as &read-only", "ReadOnlyBox"), pane);
+    readOnly_ = new QCheckBox(
+        QCoreApplication::translate("TfmShowPicture", "Open as &read-only", "ReadOnlyBox"), pane);
     readOnly_->setObjectName("ReadOnlyBox");
     column->addWidget(preview_);
     column->addWidget(previewSize_);

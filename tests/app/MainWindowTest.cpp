@@ -4,8 +4,8 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QStatusBar>
-#include <QToolBar>
 #include <QTemporaryDir>
+#include <QToolBar>
 #include <QToolButton>
 #include <QtTest>
 
@@ -104,7 +104,8 @@ private slots:
                               "in depending on aggregates grading and humidity..."}));
         QCOMPARE(actionCaptions(menus[4]->menu()),
                  QStringList({"Analyzed period...", "Controllable period..."}));
-        QCOMPARE(actionCaptions(menus[5]->menu()), QStringList({"Orvan Help", "-", "About program...", "-", "Interface language"}));
+        QCOMPARE(actionCaptions(menus[5]->menu()),
+                 QStringList({"Orvan Help", "-", "About program...", "-", "Interface language"}));
 
         struct Row {
             const char* caption;

@@ -8,7 +8,6 @@
 #include <QAbstractItemView>
 #include <QClipboard>
 #include <QComboBox>
-#include <QPrintDialog>
 #include <QDockWidget>
 #include <QFile>
 #include <QGroupBox>
@@ -18,6 +17,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QTextBrowser>
@@ -28,14 +28,14 @@
 #include "RecordingTranslator.h"
 #include "app/HelpViewer.h"
 #include "app/Messages.h"
-#include "app/TextFileCommands.h"
 #include "app/OrvanDialog.h"
+#include "app/TextFileCommands.h"
 #include "app/shell/fmX1.h"
 #include "app/viewers/About.h"
 #include "app/viewers/Translations.h"
 #include "common/Fault.h"
-#include "strength_control/Period_AnalizInput.h"
 #include "common/TextLines.h"
+#include "strength_control/Period_AnalizInput.h"
 
 namespace {
 
@@ -76,7 +76,8 @@ QStringList interfaceTexts(QWidget* window) {
         if (auto* edit = qobject_cast<QLineEdit*>(w)) texts << edit->placeholderText();
         if (auto* tabs = qobject_cast<QTabWidget*>(w))
             for (int i = 0; i < tabs->count(); ++i) texts << tabs->tabText(i);
-        if (auto* combo = qobject_cast<QComboBox*>(w); combo && combo->objectName() != "lookInCombo")
+        if (auto* combo = qobject_cast<QComboBox*>(w);
+            combo && combo->objectName() != "lookInCombo")
             for (int i = 0; i < combo->count(); ++i) texts << combo->itemText(i);
         if (auto* header = qobject_cast<QHeaderView*>(w); header && header->model())
             for (int i = 0; i < header->count(); ++i)
@@ -100,7 +101,8 @@ QStringList cutTexts(QWidget* window) {
     for (QWidget* w : window->findChildren<QWidget*>()) {
         if (!w->isVisible() || w->window() != window) continue;
         QString text;
-        if (auto* label = qobject_cast<QLabel*>(w); label && !label->wordWrap()) text = label->text();
+        if (auto* label = qobject_cast<QLabel*>(w); label && !label->wordWrap())
+            text = label->text();
         if (auto* button = qobject_cast<QAbstractButton*>(w)) text = button->text();
         if (auto* label = qobject_cast<ShadowLabel*>(w)) text = label->text();
         if (text.isEmpty()) continue;
@@ -140,17 +142,28 @@ private slots:
             const char* name;
             bool show;
         } rows[] = {
-            {"fmForm1", true},           {"PopupMenu1", false},
-            {"fmOptions", true},         {"fmBNS", true},
-            {"F_W", true},               {"economy", true},
-            {"Vubor_Econ", true},        {"fmTVO", true},
-            {"correction", true},        {"fmPeriod_Analiz1", true},
-            {"fmPeriod_analiz2_5", true}, {"fmPeriod_analiz2_15", true},
-            {"fmPeriod_Control1", true}, {"fmPeriod_Control2", false},
-            {"fmPeriod_Control3", true}, {"fmShowPicture", true},
-            {"fmAbout", true},           {"helpViewer", true},
-            {"OpenDialog1", true},       {"SaveDialog1", true},
-            {"OpenPictureDialog1", true}, {"SavePictureDialog1", true},
+            {"fmForm1", true},
+            {"PopupMenu1", false},
+            {"fmOptions", true},
+            {"fmBNS", true},
+            {"F_W", true},
+            {"economy", true},
+            {"Vubor_Econ", true},
+            {"fmTVO", true},
+            {"correction", true},
+            {"fmPeriod_Analiz1", true},
+            {"fmPeriod_analiz2_5", true},
+            {"fmPeriod_analiz2_15", true},
+            {"fmPeriod_Control1", true},
+            {"fmPeriod_Control2", false},
+            {"fmPeriod_Control3", true},
+            {"fmShowPicture", true},
+            {"fmAbout", true},
+            {"helpViewer", true},
+            {"OpenDialog1", true},
+            {"SaveDialog1", true},
+            {"OpenPictureDialog1", true},
+            {"SavePictureDialog1", true},
             {"PrintDialog1", true},
         };
         for (const auto& row : rows) QTest::newRow(row.name) << row.name << row.show;
@@ -208,7 +221,8 @@ private slots:
     // Messages the core hands to the windows, and the shared runtime faults.
     void message_data() {
         QTest::addColumn<QString>("text");
-        for (const char* text : {orvan::kDivisionByZero, orvan::kInvalidOperation, orvan::kOverflow})
+        for (const char* text :
+             {orvan::kDivisionByZero, orvan::kInvalidOperation, orvan::kOverflow})
             QTest::newRow(text) << text;
         QTest::newRow("float") << QString::fromStdString(orvan::invalidFloatMessage("1,5x"));
         QTest::newRow("integer") << QString::fromStdString(orvan::invalidIntegerMessage("7f"));
@@ -226,7 +240,8 @@ private slots:
     void pasteProblem_data() {
         QTest::addColumn<QString>("block");
         QTest::newRow("too few lines") << "20;21;22;23;24;25";
-        QTest::newRow("too few extracts") << "20;21\n1;2;3;4;5;6\n1;2;3;4;5;6\n1;2;3;4;5;6\n1;2;3;4;5;6";
+        QTest::newRow("too few extracts")
+            << "20;21\n1;2;3;4;5;6\n1;2;3;4;5;6\n1;2;3;4;5;6\n1;2;3;4;5;6";
     }
     void pasteProblem() {
         QFETCH(QString, block);

@@ -11,7 +11,9 @@ QString RecordingTranslator::translate(const char* context, const char* source,
 }
 
 namespace {
-QString escaped(const QString& text) { return text.toHtmlEscaped(); }
+QString escaped(const QString& text) {
+    return text.toHtmlEscaped();
+}
 }  // namespace
 
 QString untranslatedAsTs(const QSet<TextLookup>& lookups, const QTranslator& table) {
@@ -30,9 +32,11 @@ QString untranslatedAsTs(const QSet<TextLookup>& lookups, const QTranslator& tab
             out += QStringLiteral("    <message>\n        <source>%1</source>\n")
                        .arg(escaped(lookup.source));
             if (!lookup.component.isEmpty())
-                out += QStringLiteral("        <comment>%1</comment>\n").arg(escaped(lookup.component));
-            out += QStringLiteral("        <translation type=\"unfinished\"></translation>\n"
-                                  "    </message>\n");
+                out += QStringLiteral("        <comment>%1</comment>\n")
+                           .arg(escaped(lookup.component));
+            out += QStringLiteral(
+                "        <translation type=\"unfinished\"></translation>\n"
+                "    </message>\n");
         }
         out += QStringLiteral("</context>\n");
     }
