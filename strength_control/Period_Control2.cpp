@@ -57,6 +57,12 @@ QStringList nameFilters() {
     return filters;
 }
 
+// The chart's captions are interface texts of the window (the saved picture shows them as
+// they stand on screen).
+QString chartText(const char* text, const char* component) {
+    return QCoreApplication::translate("TfmPeriod_Control2", text, component);
+}
+
 void hideFromLegend(QChart* chart, QAbstractSeries* series) {
     for (QLegendMarker* marker : chart->legend()->markers(series)) marker->setVisible(false);
 }
@@ -108,7 +114,7 @@ void TfmPeriod_Control2::buildChart() {
     QChart* c = chart();
     c->setBackgroundBrush(Qt::white);
     c->setBackgroundRoundness(0);
-    c->setTitle(QString::fromLatin1(ctl::kChartTitle));
+    c->setTitle(chartText(ctl::kChartTitle, "Chart1"));
     c->setTitleFont(boldArial(kTitlePixels));
     c->setTitleBrush(QColor(0, 0, 255));
     c->legend()->setAlignment(Qt::AlignRight);
@@ -116,7 +122,7 @@ void TfmPeriod_Control2::buildChart() {
     axisX_ = new QValueAxis(c);
     axisX_->setObjectName("BottomAxis");
     // The footer stands under the batch axis, as its title.
-    axisX_->setTitleText(QString::fromLatin1(ctl::kChartFooter));
+    axisX_->setTitleText(chartText(ctl::kChartFooter, "BottomAxis"));
     axisX_->setTitleFont(boldArial(kFooterPixels));
     axisX_->setTitleBrush(Qt::black);
     axisX_->setLabelFormat(QStringLiteral("%d"));
@@ -125,7 +131,7 @@ void TfmPeriod_Control2::buildChart() {
 
     axisY_ = new QValueAxis(c);
     axisY_->setObjectName("LeftAxis");
-    axisY_->setTitleText(QString::fromLatin1(ctl::kAxisTitle));
+    axisY_->setTitleText(chartText(ctl::kAxisTitle, "LeftAxis"));
     axisY_->setTitleFont(boldArial(kFooterPixels));
     axisY_->setTitleBrush(Qt::black);
     axisY_->setLinePen(QPen(Qt::black, 3));
@@ -134,7 +140,7 @@ void TfmPeriod_Control2::buildChart() {
     for (const ctl::ChartSeries& spec : ctl::emptySeries()) {
         auto* series = new QLineSeries(c);
         series->setObjectName(QString::fromStdString(spec.name));
-        series->setName(QString::fromStdString(spec.title));
+        series->setName(chartText(spec.title.c_str(), spec.name.c_str()));
         series->setPen(QPen(qColor(spec.seriesColor), spec.width));
         c->addSeries(series);
         series->attachAxis(axisX_);

@@ -1561,6 +1561,11 @@ workability</source>
         <translation>Все (*.bmp;*.ico;*.emf;*.wmf)</translation>
     </message>
     <message>
+        <source>Average level of strength</source>
+        <comment>Series5</comment>
+        <translation>Средний уровень прочности</translation>
+    </message>
+    <message>
         <source>Bitmaps (*.bmp)</source>
         <comment>SavePictureDialog1</comment>
         <translation>Точечные рисунки (*.bmp)</translation>
@@ -1569,6 +1574,11 @@ workability</source>
         <source>Close</source>
         <comment>BitBtn2</comment>
         <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Controllable industrial parties of concrete</source>
+        <comment>BottomAxis</comment>
+        <translation>Контролируемые производственные партии бетона</translation>
     </message>
     <message>
         <source>Enhanced Metafiles (*.emf)</source>
@@ -1581,9 +1591,34 @@ workability</source>
         <translation>Значки (*.ico)</translation>
     </message>
     <message>
+        <source>Limit of correcting</source>
+        <comment>Series3</comment>
+        <translation>Граница регулирования</translation>
+    </message>
+    <message>
+        <source>Limit of correcting</source>
+        <comment>Series4</comment>
+        <translation>Граница регулирования</translation>
+    </message>
+    <message>
+        <source>Limit of warning</source>
+        <comment>Series1</comment>
+        <translation>Предупредительная граница</translation>
+    </message>
+    <message>
+        <source>Limit of warning</source>
+        <comment>Series2</comment>
+        <translation>Предупредительная граница</translation>
+    </message>
+    <message>
         <source>Metafiles (*.wmf)</source>
         <comment>SavePictureDialog1</comment>
         <translation>Метафайлы (*.wmf)</translation>
+    </message>
+    <message>
+        <source>Real strength of concrete</source>
+        <comment>Series6</comment>
+        <translation>Фактическая прочность бетона</translation>
     </message>
     <message>
         <source>Save...</source>
@@ -1593,6 +1628,16 @@ workability</source>
     <message>
         <source>Statistical control of concrete strength. Controllable period.</source>
         <translation>Статистический контроль прочности бетона. Контролируемый период.</translation>
+    </message>
+    <message>
+        <source>Strength of concrete, MPa</source>
+        <comment>LeftAxis</comment>
+        <translation>Прочность бетона, МПа</translation>
+    </message>
+    <message>
+        <source>Technological card of concrete strength</source>
+        <comment>Chart1</comment>
+        <translation>Контрольная карта прочности бетона</translation>
     </message>
     <message>
         <source>The picture could not be saved to &quot;%1&quot;: %2</source>

@@ -6,6 +6,7 @@
 // and copy the written <context> blocks into resources/translations/orvan_ru.ts.
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QChartView>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDockWidget>
@@ -82,6 +83,11 @@ QStringList interfaceTexts(QWidget* window) {
         if (auto* header = qobject_cast<QHeaderView*>(w); header && header->model())
             for (int i = 0; i < header->count(); ++i)
                 texts << header->model()->headerData(i, header->orientation()).toString();
+        if (auto* view = qobject_cast<QChartView*>(w)) {
+            texts << view->chart()->title();
+            for (QAbstractAxis* axis : view->chart()->axes()) texts << axis->titleText();
+            for (QAbstractSeries* series : view->chart()->series()) texts << series->name();
+        }
         if (qobject_cast<QMenuBar*>(w) || qobject_cast<QToolBar*>(w) || qobject_cast<QMenu*>(w))
             addActions(w->actions(), texts);
     }
