@@ -47,7 +47,9 @@ int OrvanDialog::widthForTitle(const QWidget* window) {
     QFont bold = window->font();
     bold.setBold(true);
     const int titleBar = window->style()->pixelMetric(QStyle::PM_TitleBarHeight);
-    return QFontMetrics(bold).horizontalAdvance(window->windowTitle()) + 4 * titleBar;
+    // The window manager's title font is often a little larger than the program's: a quarter
+    // more, and six title-bar heights for the icon, the buttons and the margins.
+    return QFontMetrics(bold).horizontalAdvance(window->windowTitle()) * 5 / 4 + 6 * titleBar;
 }
 
 void OrvanDialog::showEvent(QShowEvent* event) {

@@ -265,6 +265,18 @@ private slots:
         QVERIFY2(englishIn(told).isEmpty(), qPrintable(told));
     }
 
+    // The table itself: every row finished, none with an empty translation.
+    void tableHasNoUnfinishedRow() {
+        QFile file(QStringLiteral(ORVAN_RUSSIAN_TABLE));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString table = QString::fromUtf8(file.readAll());
+        QVERIFY(table.count(QStringLiteral("<message>")) > 400);
+        QCOMPARE(table.count(QStringLiteral("type=\"unfinished\"")), 0);
+        QCOMPARE(table.count(QStringLiteral("<translation></translation>")), 0);
+        QCOMPARE(table.count(QStringLiteral("<message>")),
+                 table.count(QStringLiteral("<translation>")));
+    }
+
     // Last: every text looked up while the windows were built and walked has a Russian row.
     void everyLookupTranslated() {
         // A message box looks up every text it shows among the shared texts; one its window
