@@ -597,6 +597,10 @@
         <translation>Минимальное значение оси должно быть не больше максимального</translation>
     </message>
     <message>
+        <source>Cannot save the options to &apos;%1&apos;: %2</source>
+        <translation>Не удалось сохранить параметры в «%1»: %2</translation>
+    </message>
+    <message>
         <source>Data error</source>
         <translation>Ошибка в данных</translation>
     </message>

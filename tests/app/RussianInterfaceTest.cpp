@@ -232,6 +232,7 @@ private slots:
             QTest::newRow(text) << text;
         QTest::newRow("float") << QString::fromStdString(orvan::invalidFloatMessage("1,5x"));
         QTest::newRow("integer") << QString::fromStdString(orvan::invalidIntegerMessage("7f"));
+        QTest::newRow("options not saved") << "Cannot save the options to '/1/2': Нет доступа";
         for (int error : {ENOENT, ENOTDIR, EMFILE, EACCES, ENAMETOOLONG, ENOSPC, EIO})
             QTest::newRow(qPrintable(QString::number(error)))
                 << QString::fromStdString(orvan::ioErrorText(error));
