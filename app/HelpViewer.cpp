@@ -16,15 +16,24 @@ static void registerHelpPages() {
 }
 
 namespace {
-const QString kContents = QStringLiteral("qrc:/help/index.html");
 constexpr int kMinimumWidth = 360;  // pixels: a page still reads at this width
 constexpr QSize kFirstSize(720, 560);
+// The folder of the pages, with its trailing slash: the English pages stand in the top one.
+QString pageFolder = QStringLiteral("/help/");
 }  // namespace
+
+void HelpViewer::setPageLanguage(const QString& language) {
+    pageFolder = language.isEmpty() ? QStringLiteral("/help/") : "/help/" + language + "/";
+}
+
+QString HelpViewer::contentsPage() {
+    return "qrc:" + pageFolder + "index.html";
+}
 
 HelpViewer::HelpViewer(QWidget* parent) : QDialog(parent), home_(parent) {
     registerHelpPages();
     setObjectName("helpViewer");
-    setWindowTitle(tr("Orvan Help"));
+    setWindowTitle(QCoreApplication::translate("HelpViewer", "Orvan Help"));
     setModal(false);
     resize(kFirstSize);
     browser_ = new QTextBrowser(this);
@@ -33,19 +42,22 @@ HelpViewer::HelpViewer(QWidget* parent) : QDialog(parent), home_(parent) {
     browser_->setOpenExternalLinks(false);
     browser_->setSearchPaths({":/help"});
 
-    auto* contents = new QPushButton(tr("&Contents", "btContents"), this);
+    auto* contents =
+        new QPushButton(QCoreApplication::translate("HelpViewer", "&Contents", "btContents"), this);
     contents->setObjectName("btContents");
-    auto* back = new QPushButton(tr("&Back", "btBack"), this);
+    auto* back =
+        new QPushButton(QCoreApplication::translate("HelpViewer", "&Back", "btBack"), this);
     back->setObjectName("btBack");
     back->setEnabled(false);
     for (QPushButton* button : {contents, back}) button->setAutoDefault(false);
     connect(contents, &QPushButton::clicked, this,
-            [this] { browser_->setSource(QUrl(kContents)); });
+            [this] { browser_->setSource(QUrl(contentsPage())); });
     connect(back, &QPushButton::clicked, browser_, &QTextBrowser::backward);
     connect(browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
     connect(browser_, &QTextBrowser::sourceChanged, this, [this] {
         const QString title = browser_->documentTitle();
-        setWindowTitle(title.isEmpty() ? tr("Orvan Help") : title);
+        setWindowTitle(title.isEmpty() ? QCoreApplication::translate("HelpViewer", "Orvan Help")
+                                       : title);
     });
 
     auto* buttons = new QHBoxLayout;
@@ -63,13 +75,13 @@ QList<int> HelpViewer::contextNumbers() {
 }
 
 QString HelpViewer::pageFor(int contextNumber) {
-    if (QFile::exists(QStringLiteral(":/help/%1.html").arg(contextNumber)))
-        return QStringLiteral("qrc:/help/%1.html").arg(contextNumber);
-    return kContents;
+    const QString page = pageFolder + QString::number(contextNumber) + ".html";
+    if (QFile::exists(":" + page)) return "qrc:" + page;
+    return contentsPage();
 }
 
 void HelpViewer::showContents() {
-    open(kContents);
+    open(contentsPage());
 }
 void HelpViewer::showContext(int contextNumber) {
     open(pageFor(contextNumber));

@@ -16,8 +16,11 @@ public:
     void showContents() override;
     void showContext(int contextNumber) override;
 
-    // The resource page of a context number; the contents page for an unknown number.
+    // The resource page of a context number; the contents page for an unknown number. The
+    // pages are in the interface's language: "" for English, "ru" for the Russian pages.
     static QString pageFor(int contextNumber);
+    static QString contentsPage();
+    static void setPageLanguage(const QString& language);
     // The context numbers that have pages of their own.
     static QList<int> contextNumbers();
     QUrl currentPage() const;

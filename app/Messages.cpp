@@ -1,17 +1,59 @@
 #include "app/Messages.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
+#include <QRegularExpression>
+#include <optional>
 
 #include "app/AppContext.h"
 
+namespace {
+// The core's messages that carry values, as patterns: "%1", "%2" stand for the values (the
+// text as typed, a path, the system's reason).
+const char* const kMessagePatterns[] = {
+    "'%1' is not a valid floating point value",
+    "'%1' is not a valid integer value",
+    "Cannot save the options to '%1': %2",
+};
+
+// `text` read against `pattern`: the values in order, or nothing when it does not fit.
+std::optional<QStringList> valuesIn(const QString& text, const QString& pattern) {
+    QString expression = QRegularExpression::escape(pattern);
+    // escape() writes the "%" of "%1" with a backslash before it.
+    expression.replace(QRegularExpression(QStringLiteral("\\\\?%\\d")), QStringLiteral("(.*)"));
+    const QRegularExpression whole(QRegularExpression::anchoredPattern(expression),
+                                   QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpressionMatch match = whole.match(text);
+    if (!match.hasMatch()) return std::nullopt;
+    QStringList values = match.capturedTexts();
+    values.removeFirst();
+    return values;
+}
+}  // namespace
+
+QString translatedMessage(const QString& text) {
+    for (const char* pattern : kMessagePatterns) {
+        const std::optional<QStringList> values = valuesIn(text, QString::fromLatin1(pattern));
+        if (!values) continue;
+        const QString shown = QCoreApplication::translate("Shared", pattern);
+        // Both values at once, so that a value holding "%2" stays as it is.
+        return values->size() == 1 ? shown.arg(values->at(0))
+                                   : shown.arg(values->at(0), values->at(1));
+    }
+    const QByteArray source = text.toUtf8();
+    return QCoreApplication::translate("Shared", source.constData());
+}
+
 void showMessage(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, applicationTitle(), text, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::NoIcon, applicationTitle(), translatedMessage(text),
+                    QMessageBox::Ok, parent);
     box.setObjectName("messageBox");
     box.exec();
 }
 
 void showErrorBox(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::Critical, applicationTitle(), text, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Critical, applicationTitle(), translatedMessage(text),
+                    QMessageBox::Ok, parent);
     box.setObjectName("errorBox");
     box.exec();
 }

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QStyle>
 
 #include "app/AppContext.h"
 
@@ -40,6 +41,21 @@ QPushButton* OrvanDialog::makeCloseButton(const QString& objectName) {
     button->setAutoDefault(false);
     connect(button, &QPushButton::clicked, this, [this] { done(QDialog::Rejected); });
     return button;
+}
+
+int OrvanDialog::widthForTitle(const QWidget* window) {
+    QFont bold = window->font();
+    bold.setBold(true);
+    const int titleBar = window->style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    // The window manager's title font is often a little larger than the program's: a quarter
+    // more, and six title-bar heights for the icon, the buttons and the margins.
+    return QFontMetrics(bold).horizontalAdvance(window->windowTitle()) * 5 / 4 + 6 * titleBar;
+}
+
+void OrvanDialog::showEvent(QShowEvent* event) {
+    const int wanted = widthForTitle(this);
+    if (width() < wanted && minimumWidth() != maximumWidth()) resize(wanted, height());
+    QDialog::showEvent(event);
 }
 
 void OrvanDialog::runActionAndClose() {

@@ -22,6 +22,9 @@ public:
     static int helpContextFor(const QWidget* widget);
 
     QPushButton* actionButton() const { return actionButton_; }
+    // The width at which the window manager shows the whole title of `window`: its text in
+    // the title bar's bold font, with room for the icon and the three title-bar buttons.
+    static int widthForTitle(const QWidget* window);
 
 public slots:
     void reject() override;  // Esc runs the action, as the action button is the cancel button
@@ -39,6 +42,9 @@ protected:
     virtual bool acceptsInput() { return true; }
 
     void keyPressEvent(QKeyEvent* event) override;
+    // A dialog is never narrower than its title (a translated title may be longer than the
+    // contents are wide); a dialog of fixed size stays as it is.
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
     AppContext& app() const { return app_; }

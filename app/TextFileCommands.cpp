@@ -114,7 +114,9 @@ TForm1* TextFileCommands::openFile(const QString& path) {
     // A large file shows its progress from the first megabyte read.
     std::unique_ptr<QProgressDialog> progress;
     if (info.size() > kProgressBytes) {
-        progress = makeProgress("readProgress", tr("Reading the file...", "readProgress"));
+        progress = makeProgress(
+            "readProgress",
+            QCoreApplication::translate("TfmForm1", "Reading the file...", "readProgress"));
         progress->setRange(0, int(info.size() >> 10));  // KiB
     }
     // Whatever was read before an error stays in the window.
@@ -152,7 +154,9 @@ void TextFileCommands::loadLines(TForm1* document, const std::vector<std::string
     // last one took: some 40 ms, well inside the 200 ms a user notices.
     QPointer<TForm1> guard(document);
     if (!progress)
-        progress = makeProgress("readProgress", tr("Reading the file...", "readProgress"));
+        progress = makeProgress(
+            "readProgress",
+            QCoreApplication::translate("TfmForm1", "Reading the file...", "readProgress"));
     progress->setRange(0, int(lines.size()));
     document->setLines({});
     constexpr qint64 kStepMs = 40;
@@ -198,7 +202,9 @@ bool TextFileCommands::saveTo(TForm1* document, const QString& path) {
     // bar is modal to the main window, so the text cannot change while it is read.
     std::unique_ptr<QProgressDialog> progress;
     if (lines > kProgressLines) {
-        progress = makeProgress("saveProgress", tr("Saving the file...", "saveProgress"));
+        progress = makeProgress(
+            "saveProgress",
+            QCoreApplication::translate("TfmForm1", "Saving the file...", "saveProgress"));
         progress->setRange(0, lines);
     }
     forEachDisplayedRow(
@@ -227,8 +233,10 @@ void TextFileCommands::print() {
     if (!document) return;
     // A QPrinter falls back to PDF without a word: say so before the dialog.
     if (QPrinterInfo::availablePrinters().isEmpty())
-        showMessage(mainWindow_, tr("There are no printers installed. You can print to a file.",
-                                    "PrintDialog1"));
+        showMessage(mainWindow_,
+                    QCoreApplication::translate(
+                        "TfmForm1", "There are no printers installed. You can print to a file.",
+                        "PrintDialog1"));
     if (printDialog()->exec() != QDialog::Accepted || !document) return;
     printTo(document, *printer());
 }

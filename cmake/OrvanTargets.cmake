@@ -23,6 +23,7 @@ function(orvan_qtest name uilib)
     add_test(NAME ${name} COMMAND ${name})
     # The label "window" marks the tests that may lose a race with a loaded machine: only
     # they are retried (scripts/test).
+    # The user's own settings (a stored interface language) never reach a test.
     set_tests_properties(${name} PROPERTIES TIMEOUT 300 LABELS window
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/test-config")
 endfunction()

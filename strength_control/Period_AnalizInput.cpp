@@ -139,12 +139,22 @@ void AnalysedPeriodInputDialog::BitBtn1Click() {
                                  an::writeAnalysedPeriodReport(layout_, outcome.result));
 }
 
+QString AnalysedPeriodInputDialog::pasteProblem(const an::ExtractBlock& block) const {
+    // The core's English sentence, unless the interface has its own words for it.
+    const char* const pattern = block.badLine == 0 ? "%1 lines; the period needs %2 parties."
+                                                   : "Line %1 holds %2 extracts; a party needs %3.";
+    const QString translated = translate(pattern, "bbPaste");
+    if (translated == QLatin1String(pattern)) return fromCore(block.error);
+    if (block.badLine == 0) return translated.arg(block.found).arg(layout_.partyCount);
+    return translated.arg(block.badLine).arg(block.found).arg(layout_.extractCount);
+}
+
 void AnalysedPeriodInputDialog::bbPasteClick() {
     const QString text = QApplication::clipboard()->text();
     const an::ExtractBlock block = an::parseExtractBlock(layout_, toCore(text));
     if (!block.ok) {
         showMessage(this, translate("Nothing was pasted.", "bbPaste") + QLatin1Char(' ') +
-                              fromCore(block.error));
+                              pasteProblem(block));
         return;
     }
     for (std::size_t i = 0; i < fields_.size(); ++i)

@@ -51,6 +51,8 @@ private:
     QWidget* buildPartyTab(int party);
     orvan::analysed::ExtractTexts extractTexts() const;
     void showParty(int party);
+    // Why a pasted block does not fit, in the interface's language.
+    QString pasteProblem(const orvan::analysed::ExtractBlock& block) const;
 
     const orvan::analysed::AnalysedPeriodLayout& layout_;
     QTabWidget* page = nullptr;

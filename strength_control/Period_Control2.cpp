@@ -5,6 +5,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QDir>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QGraphicsLayout>
 #include <QHBoxLayout>
@@ -51,13 +52,20 @@ QFont boldArial(int pixels) {
 QStringList nameFilters() {
     QStringList filters;
     for (const auto& filter : ctl::pictureFilters()) {
-        QString name = QString::fromStdString(filter.caption);
+        QString name = QCoreApplication::translate("TfmPeriod_Control2", filter.caption.c_str(),
+                                                   "SavePictureDialog1");
         name.truncate(name.indexOf(QLatin1String(" (")));
         QStringList patterns;
         for (const auto& pattern : filter.patterns) patterns << QString::fromStdString(pattern);
         filters << name + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
     }
     return filters;
+}
+
+// The chart's captions are interface texts of the window (the saved picture shows them as
+// they stand on screen).
+QString chartText(const char* text, const char* component) {
+    return QCoreApplication::translate("TfmPeriod_Control2", text, component);
 }
 
 void hideFromLegend(QChart* chart, QAbstractSeries* series) {
@@ -116,7 +124,7 @@ void TfmPeriod_Control2::buildChart() {
     QChart* c = chart();
     c->setBackgroundBrush(Qt::white);
     c->setBackgroundRoundness(0);
-    c->setTitle(QString::fromLatin1(ctl::kChartTitle));
+    c->setTitle(chartText(ctl::kChartTitle, "Chart1"));
     c->setTitleFont(boldArial(kTitlePixels));
     c->setTitleBrush(QColor(0, 0, 255));
     c->legend()->setAlignment(Qt::AlignRight);
@@ -124,7 +132,7 @@ void TfmPeriod_Control2::buildChart() {
     axisX_ = new QValueAxis(c);
     axisX_->setObjectName("BottomAxis");
     // The footer stands under the batch axis, as its title.
-    axisX_->setTitleText(QString::fromLatin1(ctl::kChartFooter));
+    axisX_->setTitleText(chartText(ctl::kChartFooter, "BottomAxis"));
     axisX_->setTitleFont(boldArial(kFooterPixels));
     axisX_->setTitleBrush(Qt::black);
     axisX_->setLabelFormat(QStringLiteral("%d"));
@@ -133,7 +141,7 @@ void TfmPeriod_Control2::buildChart() {
 
     axisY_ = new QValueAxis(c);
     axisY_->setObjectName("LeftAxis");
-    axisY_->setTitleText(QString::fromLatin1(ctl::kAxisTitle));
+    axisY_->setTitleText(chartText(ctl::kAxisTitle, "LeftAxis"));
     axisY_->setTitleFont(boldArial(kFooterPixels));
     axisY_->setTitleBrush(Qt::black);
     axisY_->setLinePen(QPen(Qt::black, 3));
@@ -142,7 +150,7 @@ void TfmPeriod_Control2::buildChart() {
     for (const ctl::ChartSeries& spec : ctl::emptySeries()) {
         auto* series = new QLineSeries(c);
         series->setObjectName(QString::fromStdString(spec.name));
-        series->setName(QString::fromStdString(spec.title));
+        series->setName(chartText(spec.title.c_str(), spec.name.c_str()));
         series->setPen(QPen(qColor(spec.seriesColor), spec.width));
         c->addSeries(series);
         series->attachAxis(axisX_);
@@ -193,8 +201,8 @@ void TfmPeriod_Control2::FormActivate() {
     orvan::FieldTexts texts;
     if (auto* input = app().window<TfmPeriod_Control1>()) texts = input->fieldTexts();
     TfmPeriod_Control3* prompt = app().window<TfmPeriod_Control3>();
-    auto ask = [prompt](int, const std::string& text) {
-        return prompt ? toCore(prompt->ask(fromCore(text))) : std::string();
+    auto ask = [prompt](int batch, const std::string&) {
+        return prompt ? toCore(prompt->ask(TfmPeriod_Control3::promptFor(batch))) : std::string();
     };
     const ctl::ChartOutcome outcome =
         givenChart_ ? *std::exchange(givenChart_, std::nullopt) : ctl::buildControlChart(texts, ask);

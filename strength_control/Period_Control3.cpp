@@ -1,5 +1,6 @@
 #include "strength_control/Period_Control3.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,12 +16,12 @@ constexpr int kHelpContext = 42;
 TfmPeriod_Control3::TfmPeriod_Control3(AppContext& app, QWidget* parent)
     : OrvanDialog(app, parent) {
     setObjectName("fmPeriod_Control3");
-    setWindowTitle(tr("Statistical control "));
+    setWindowTitle(QCoreApplication::translate("TfmPeriod_Control3", "Statistical control "));
     setHelpContext(this, kHelpContext);
     auto* layout = new QVBoxLayout(this);
 
     // The text is replaced before every showing; this one stands only until then.
-    Label1 = new QLabel(QString::fromStdString(orvan::control::batchPromptText(1)), this);
+    Label1 = new QLabel(promptFor(1), this);
     Label1->setObjectName("Label1");
     edRi = new QLineEdit(this);
     edRi->setObjectName("edRi");
@@ -33,6 +34,15 @@ TfmPeriod_Control3::TfmPeriod_Control3(AppContext& app, QWidget* parent)
     buttons->addWidget(makeActionButton(tr("OK", "BitBtn1"), "BitBtn1"));
     buttons->addWidget(makeCloseButton("BitBtn2"));
     layout->addLayout(buttons);
+}
+
+QString TfmPeriod_Control3::promptFor(int batch) {
+    // The core's prompt, "Strength in " n " party, MPa:", with the number put in.
+    const QString pattern =
+        QCoreApplication::translate("TfmPeriod_Control3", "Strength in %1 party, MPa:", "Label1");
+    return pattern.contains(QLatin1String("%1"))
+               ? pattern.arg(batch)
+               : QString::fromStdString(orvan::control::batchPromptText(batch));
 }
 
 QString TfmPeriod_Control3::ask(const QString& promptText) {

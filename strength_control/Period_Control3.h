@@ -14,6 +14,8 @@ public:
     // Sets Label1 to `promptText`, empties edRi, shows the prompt modally and returns the text
     // standing in edRi when it closed.
     QString ask(const QString& promptText);
+    // The prompt for batch `batch` in the interface's language.
+    static QString promptFor(int batch);
 
     QLabel* Label1 = nullptr;
     QLineEdit* edRi = nullptr;

@@ -43,7 +43,10 @@ const std::vector<MenuItem>& mainMenu() {
                  item(Command::Journal, "Journal", "Journal", "Ctrl+Alt+J")}),
         submenu("N40", "   Help",
                 {item(Command::Help, "N41", "Orvan Help", "F1"), separator("N42"),
-                 item(Command::About, "N43", "About program...")}),
+                 item(Command::About, "N43", "About program..."), separator("LanguageSep"),
+                 submenu("LanguageMenu", "Interface language",
+                         {item(Command::EnglishInterface, "LanguageEnglish", "English"),
+                          item(Command::RussianInterface, "LanguageRussian", "Русский")})}),
     };
     return menu;
 }

@@ -29,6 +29,8 @@ enum class Command {
     Cusum,
     Conformity,
     BatchWeights,
+    EnglishInterface,  // the interface language of the next start
+    RussianInterface,
 };
 
 struct MenuItem {

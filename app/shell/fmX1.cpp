@@ -16,12 +16,14 @@
 #include "app/DocumentArea.h"
 #include "app/HelpViewer.h"
 #include "app/PdfExport.h"
+#include "app/Messages.h"
 #include "app/TextFileCommands.h"
 #include "app/shell/Icons.h"
 #include "app/shell/MenuColumn.h"
 #include "app/viewers/About.h"
 #include "app/viewers/ShowPicture.h"
 #include "correction/BatchWeights.h"
+#include "app/viewers/Translations.h"
 #include "correction/fmCorrection.h"
 #include "journal/ui/JournalWindow.h"
 #include "mixdesign/TVO.h"
@@ -41,7 +43,7 @@
 
 TfmForm1::TfmForm1(QWidget* parent) : QMainWindow(parent) {
     setObjectName("fmForm1");
-    setWindowTitle(tr("Orvan-6.4"));
+    setWindowTitle(QCoreApplication::translate("TfmForm1", "Orvan-6.4"));
     setWindowIcon(programIcon());
     documents_ = new DocumentArea(app_, this);
     // The empty client area: fuchsia to lime from the centre.
@@ -170,7 +172,17 @@ void TfmForm1::bindCommands() {
         {Command::Cusum, [this] { madeOnFirstUse<TfmCusum>(app_, this)->exec(); }},
         {Command::Conformity, [this] { madeOnFirstUse<TfmConformity>(app_, this)->exec(); }},
         {Command::BatchWeights, [this] { openBatchWeights(app_, this); }},
+        {Command::EnglishInterface, [this] { chooseLanguage(orvan::InterfaceLanguage::English); }},
+        {Command::RussianInterface, [this] { chooseLanguage(orvan::InterfaceLanguage::Russian); }},
     };
+}
+
+void TfmForm1::chooseLanguage(orvan::InterfaceLanguage language) {
+    storeLanguageChoice(language);
+    showMessage(this,
+                QCoreApplication::translate(
+                    "TfmForm1", "The interface language changes at the next start of the program.",
+                    "LanguageMenu"));
 }
 
 void TfmForm1::run(Command command) {

@@ -8,6 +8,7 @@
 
 #include "app/AppContext.h"
 #include "app/shell/CommandTable.h"
+#include "common/InterfaceLanguage.h"
 
 class DocumentArea;
 class HelpViewer;
@@ -63,6 +64,8 @@ private:
     void openFirstMenu();
     bool isOwnWindow(const QWidget* widget) const;
     void watchAltAlone(QObject* watched, QEvent* event);
+    // The Help menu's language choice: kept for the next start, said so.
+    void chooseLanguage(orvan::InterfaceLanguage language);
     template <class Window>
     void showModal();
     template <class Window>

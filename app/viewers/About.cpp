@@ -1,5 +1,6 @@
 #include "app/viewers/About.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
@@ -32,14 +33,16 @@ QSize ShadowLabel::sizeHint() const {
     const QStringList lines = text_.split('\n');
     int width = 0;
     for (const QString& line : lines) width = qMax(width, metrics.horizontalAdvance(line));
-    return {width + qAbs(shift_.x()) + 4, metrics.lineSpacing() * int(lines.size()) + 2};
+    // Room for the italic overhang of the last letter and the descenders of the last line.
+    return {width + qAbs(shift_.x()) + 8, metrics.lineSpacing() * int(lines.size()) + 4};
 }
 
 void ShadowLabel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::TextAntialiasing);
     const QRect box = rect().adjusted(qAbs(shift_.x()), 1, 0, 0);
-    const int flags = Qt::AlignLeft | Qt::AlignTop;
+    // Not clipped to the box: the last line's descenders and an italic overhang stay whole.
+    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip;
     painter.setPen(Qt::white);
     painter.drawText(box, flags, text_);
     painter.setPen(Qt::black);
@@ -79,7 +82,7 @@ void TurningLabel::paintEvent(QPaintEvent*) {
 
 TfmAbout::TfmAbout(AppContext& app, QWidget* parent) : OrvanDialog(app, parent) {
     setObjectName("fmAbout");
-    setWindowTitle(tr("About program"));
+    setWindowTitle(QCoreApplication::translate("TfmAbout", "About program"));
     setFixedSize(kClientSize);
 
     auto* panel = new QFrame(this);
@@ -117,6 +120,13 @@ void TfmAbout::buildTexts(QWidget* panel) {
     const int textWidth = panel->width() - kPictureSize.width() - 36;
     auto place = [&](ShadowLabel* label, const char* name, int x, int y, int width) {
         label->setObjectName(name);
+        // The box has a fixed size: a line longer than its room (a translation) gets a
+        // smaller font rather than being cut.
+        for (QFont font = label->font();
+             label->sizeHint().width() > width && font.pixelSize() > 8;) {
+            font.setPixelSize(font.pixelSize() - 1);
+            label->setFont(font);
+        }
         label->setGeometry(x, y, width, label->sizeHint().height());
     };
     place(new ShadowLabel(tr("Concrete mix proportioning,", "lbTitle1"), aboutFont(27),

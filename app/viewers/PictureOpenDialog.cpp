@@ -46,7 +46,8 @@ PictureOpenDialog::PictureOpenDialog(QWidget* parent) : QFileDialog(parent) {
     preview_->setFrameShape(QFrame::Box);
     previewSize_ = new QLabel(pane);
     previewSize_->setObjectName("PreviewSize");
-    readOnly_ = new QCheckBox(tr("Open as &read-only", "ReadOnlyBox"), pane);
+    readOnly_ = new QCheckBox(
+        QCoreApplication::translate("TfmShowPicture", "Open as &read-only", "ReadOnlyBox"), pane);
     readOnly_->setObjectName("ReadOnlyBox");
     column->addWidget(preview_);
     column->addWidget(previewSize_);
@@ -61,9 +62,13 @@ PictureOpenDialog::PictureOpenDialog(QWidget* parent) : QFileDialog(parent) {
 }
 
 QStringList PictureOpenDialog::filterTexts() {
-    return {QStringLiteral("All (*.bmp;*.ico;*.emf;*.wmf)"), QStringLiteral("Bitmaps (*.bmp)"),
-            QStringLiteral("Icons (*.ico)"), QStringLiteral("Enhanced Metafiles (*.emf)"),
-            QStringLiteral("Metafiles (*.wmf)")};
+    static const char* const filters[] = {"All (*.bmp;*.ico;*.emf;*.wmf)", "Bitmaps (*.bmp)",
+                                          "Icons (*.ico)", "Enhanced Metafiles (*.emf)",
+                                          "Metafiles (*.wmf)"};
+    QStringList texts;
+    for (const char* filter : filters)
+        texts << QCoreApplication::translate("TfmShowPicture", filter, "OpenPictureDialog1");
+    return texts;
 }
 
 QStringList PictureOpenDialog::patternsOf(const QString& filterText) {

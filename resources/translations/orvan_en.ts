@@ -3,7 +3,8 @@
 <!--
   The interface-language table. Source texts are the windows' own texts; the context is the
   window class and the comment the component name (empty for a window's own caption). An
-  empty translation leaves the source text as it is. English is the one translation.
+  empty translation leaves the source text as it is. This is the English table; orvan_ru.ts
+  beside it is the Russian one, chosen at start-up instead of it.
   Texts shared by every window are in the context "Shared", identified by their number.
 -->
 <TS version="2.1" language="en" sourcelanguage="ru">

@@ -103,6 +103,10 @@ const FormSpec& anyLayoutExtractForm();
 struct ExtractBlock {
     bool ok = false;
     std::string error;  // why the block does not fit the layout, naming the line
+    // The same in figures, for a translated message: the line that does not fit (1-based; 0
+    // when the number of lines is wrong) and how many lines, or texts on that line, it found.
+    std::size_t badLine = 0;
+    std::size_t found = 0;
     ExtractTexts texts;
 };
 ExtractBlock parseExtractBlock(const AnalysedPeriodLayout& layout, const std::string& block);

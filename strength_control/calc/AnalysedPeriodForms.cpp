@@ -112,6 +112,7 @@ ExtractBlock parseExtractBlock(const AnalysedPeriodLayout& layout, const std::st
     const auto parties = static_cast<std::size_t>(layout.partyCount);
     const auto extracts = static_cast<std::size_t>(layout.extractCount);
     if (lines.size() != parties) {
+        out.found = lines.size();
         out.error = "The block holds " + count(lines.size(), "line", "lines") +
                     "; the period needs " + count(parties, "party", "parties") + ", one per line.";
         return out;
@@ -122,6 +123,8 @@ ExtractBlock parseExtractBlock(const AnalysedPeriodLayout& layout, const std::st
     for (std::size_t i = 0; i < lines.size(); ++i) {
         std::vector<std::string> texts = splitTexts(lines[i], separators);
         if (texts.size() != extracts) {
+            out.badLine = i + 1;
+            out.found = texts.size();
             out.error = "Line " + std::to_string(i + 1) + " holds " +
                         count(texts.size(), "extract", "extracts") + "; each party needs " +
                         std::to_string(extracts) + ".";

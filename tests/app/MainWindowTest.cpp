@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTemporaryDir>
 #include <QToolBar>
 #include <QToolButton>
 #include <QtTest>
@@ -16,6 +17,7 @@
 #include "app/shell/MenuColumn.h"
 #include "app/shell/Splash.h"
 #include "app/shell/fmX1.h"
+#include "app/viewers/Translations.h"
 
 namespace {
 
@@ -110,7 +112,8 @@ private slots:
         QCOMPARE(actionCaptions(menus[4]->menu()),
                  QStringList({"Analyzed period...", "Controllable period...", "CUSUM...",
                               "Conformity...", "Journal"}));
-        QCOMPARE(actionCaptions(menus[5]->menu()), QStringList({"Orvan Help", "-", "About program..."}));
+        QCOMPARE(actionCaptions(menus[5]->menu()),
+                 QStringList({"Orvan Help", "-", "About program...", "-", "Interface language"}));
 
         struct Row {
             const char* caption;
@@ -425,6 +428,36 @@ private slots:
             });
             window_->run(c);
             QVERIFY2(!shown.isEmpty(), "no dialog shown");
+        }
+        QVERIFY(!watchdog.fired());
+    }
+
+    // The Help menu's language items keep the choice for the next start, where it beats the
+    // locale and yields to --lang; the running interface does not change.
+    void languageChoiceKeptForNextStart() {
+        QTemporaryDir settings;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+        ModalWatchdog watchdog(5000);
+        const struct {
+            const char* item;
+            const char* stored;
+            orvan::InterfaceLanguage next;
+        } rows[] = {{"LanguageRussian", "ru", orvan::InterfaceLanguage::Russian},
+                    {"LanguageEnglish", "en", orvan::InterfaceLanguage::English}};
+        for (const auto& row : rows) {
+            auto* action = window_->findChild<QAction*>(row.item);
+            QVERIFY2(action, row.item);
+            QString told;
+            answerNextModal([&](QWidget* modal) {
+                told = modal->objectName();
+                if (auto* box = qobject_cast<QDialog*>(modal)) box->accept();
+            });
+            action->trigger();
+            QCOMPARE(told, QString("messageBox"));
+            QCOMPARE(storedLanguageChoice(), QString(row.stored));
+            QCOMPARE(languageForThisRun({"orvan"}), row.next);
+            QCOMPARE(languageForThisRun({"orvan", "--lang=ru"}), orvan::InterfaceLanguage::Russian);
+            QCOMPARE(window_->mainMenuBar()->actions()[1]->text(), QString("Window"));
         }
         QVERIFY(!watchdog.fired());
     }

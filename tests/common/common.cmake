@@ -1,1 +1,2 @@
-orvan_gtest(common_tests ${CMAKE_CURRENT_LIST_DIR}/NumberTextTest.cpp)
+orvan_gtest(common_tests ${CMAKE_CURRENT_LIST_DIR}/NumberTextTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/InterfaceLanguageTest.cpp)

@@ -86,13 +86,17 @@ private slots:
         QStringList pages = {"index"};
         for (int n : HelpViewer::contextNumbers()) pages << QString::number(n);
         const QRegularExpression link(QStringLiteral("href=\"([^\"#:]+)\""));
-        for (const QString& name : pages) {
-            const QString text = readPage(":/help/" + name + ".html");
-            QVERIFY2(!text.isEmpty(), qPrintable(name));
-            QVERIFY2(text.contains("<title>") && text.contains("<h1>"), qPrintable(name));
-            for (const auto& match : link.globalMatch(text))
-                QVERIFY2(QFile::exists(":/help/" + match.captured(1)),
-                         qPrintable(name + " -> " + match.captured(1)));
+        // The English pages, and the Russian ones beside them in ru/.
+        for (const QString folder : {":/help/", ":/help/ru/"}) {
+            for (const QString& page : pages) {
+                const QString name = folder + page;
+                const QString text = readPage(name + ".html");
+                QVERIFY2(!text.isEmpty(), qPrintable(name));
+                QVERIFY2(text.contains("<title>") && text.contains("<h1>"), qPrintable(name));
+                for (const auto& match : link.globalMatch(text))
+                    QVERIFY2(QFile::exists(folder + match.captured(1)),
+                             qPrintable(name + " -> " + match.captured(1)));
+            }
         }
     }
 

@@ -6,6 +6,7 @@
 
 #include "app/AppContext.h"
 #include "app/DocumentArea.h"
+#include "app/Messages.h"
 #include "app/viewers/Translations.h"
 
 class ViewersTranslationTest : public QObject {
@@ -77,6 +78,21 @@ private slots:
         QCOMPARE(QCoreApplication::translate(c.constData(), s.constData(),
                                              component.isEmpty() ? nullptr : n.constData()),
                  shown);
+    }
+
+    // The English table leaves the core's messages exactly as the core wrote them.
+    void messagesStayEnglish_data() {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("float") << "'1,5x' is not a valid floating point value";
+        QTest::newRow("integer with %2") << "'%2' is not a valid integer value";
+        QTest::newRow("options")
+            << "Cannot save the options to '/a b/options.slv': Permission denied";
+        QTest::newRow("fixed") << "Floating point division by zero";
+        QTest::newRow("Russian") << "Нет открытых файлов";
+    }
+    void messagesStayEnglish() {
+        QFETCH(QString, text);
+        QCOMPARE(translatedMessage(text), text);
     }
 
     void documentTitleNotLookedUp() {
