@@ -13,6 +13,7 @@
 #include <QValueAxis>
 
 #include "app/AppContext.h"
+#include "app/FileDialogClosing.h"
 #include "app/Messages.h"
 #include "strength_control/Period_Control1.h"
 #include "strength_control/Period_Control2Picture.h"
@@ -101,6 +102,7 @@ void TfmPeriod_Control2::makeSavePictureDialog() {
     SavePictureDialog1->setOption(QFileDialog::DontUseNativeDialog);
     SavePictureDialog1->setNameFilters(nameFilters());
     SavePictureDialog1->setDefaultSuffix(QString::fromLatin1(ctl::kDefaultPictureExtension));
+    keepCompletionWithDialog(SavePictureDialog1);
 }
 
 QChart* TfmPeriod_Control2::chart() const {
