@@ -33,9 +33,7 @@ public:
     // (the text document windows show it on right-click).
     using ContextMenuBuilder = std::function<QMenu*(QWidget* parent)>;
     void setContextMenuBuilder(ContextMenuBuilder builder) { contextMenu_ = std::move(builder); }
-    QMenu* contextMenu(QWidget* parent) const {
-        return contextMenu_ ? contextMenu_(parent) : nullptr;
-    }
+    QMenu* contextMenu(QWidget* parent) const { return contextMenu_ ? contextMenu_(parent) : nullptr; }
 
     // The singleton windows, registered in start-up order. A window registered with a maker
     // is made when it is first asked for (by window<T>() or windows()): it has no effect
@@ -47,7 +45,7 @@ public:
     template <class T>
     T* window() const {
         for (Entry& entry : windows_) {
-            if (entry.make && entry.type->inherits(&T::staticMetaObject)) made(entry);
+            if (entry.make && entry.type->inherits(&T::staticMetaObject)) ensureMade(entry);
             if (auto* t = qobject_cast<T*>(entry.window.data())) return t;
         }
         return nullptr;
@@ -56,7 +54,7 @@ public:
     std::vector<QWidget*> windows() const {
         std::vector<QWidget*> out;
         for (Entry& entry : windows_) {
-            made(entry);
+            ensureMade(entry);
             if (entry.window) out.push_back(entry.window);
         }
         return out;
@@ -71,7 +69,7 @@ private:
         const QMetaObject* type;         // with `make`: the class of the window not yet made
         std::function<QWidget*()> make;  // emptied once the window is made
     };
-    static void made(Entry& entry) {
+    static void ensureMade(Entry& entry) {
         if (!entry.make) return;
         // Emptied first: the window's constructor may ask for other windows.
         const auto make = std::move(entry.make);
@@ -82,6 +80,4 @@ private:
 };
 
 // The application title, used as the caption of every message box.
-inline QString applicationTitle() {
-    return QStringLiteral("Orvan-6.4");
-}
+inline QString applicationTitle() { return QStringLiteral("Orvan-6.4"); }

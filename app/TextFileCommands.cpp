@@ -18,6 +18,7 @@
 #include "app/AppContext.h"
 #include "app/DisplayRows.h"
 #include "app/DocumentArea.h"
+#include "app/FileDialogClosing.h"
 #include "app/Messages.h"
 #include "app/TextPrinter.h"
 #include "app/fmMemo.h"
@@ -37,6 +38,7 @@ QFileDialog* makeFileDialog(QWidget* parent, const char* name, QFileDialog::Acce
     dialog->setFileMode(QFileDialog::AnyFile);
     if (mode == QFileDialog::AcceptSave) dialog->setOption(QFileDialog::DontConfirmOverwrite);
     dialog->setDefaultSuffix(QString());
+    keepCompletionWithDialog(dialog);
     return dialog;
 }
 

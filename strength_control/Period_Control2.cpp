@@ -16,6 +16,7 @@
 #include <QValueAxis>
 
 #include "app/AppContext.h"
+#include "app/FileDialogClosing.h"
 #include "app/Messages.h"
 #include "app/PdfExport.h"
 #include "strength_control/ControlChartButtons.h"
@@ -114,6 +115,7 @@ void TfmPeriod_Control2::makeSavePictureDialog() {
     SavePictureDialog1->setOption(QFileDialog::DontUseNativeDialog);
     SavePictureDialog1->setNameFilters(nameFilters());
     SavePictureDialog1->setDefaultSuffix(QString::fromLatin1(ctl::kDefaultPictureExtension));
+    keepCompletionWithDialog(SavePictureDialog1);
 }
 
 QChart* TfmPeriod_Control2::chart() const {

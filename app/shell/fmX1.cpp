@@ -72,13 +72,9 @@ TfmForm1::TfmForm1(QWidget* parent) : QMainWindow(parent) {
         move(screen->availableGeometry().center() - rect().center());
 }
 
-TfmForm1::~TfmForm1() {
-    qApp->removeEventFilter(this);
-}
+TfmForm1::~TfmForm1() { qApp->removeEventFilter(this); }
 
-int TfmForm1::windowNumber() const {
-    return documents_->windowNumber();
-}
+int TfmForm1::windowNumber() const { return documents_->windowNumber(); }
 
 template <class Window>
 void TfmForm1::addOnFirstUse() {
@@ -386,8 +382,7 @@ bool TfmForm1::eventFilter(QObject* watched, QEvent* event) {
         auto* widget = qobject_cast<QWidget*>(watched);
         if (widget && widget->window() == this) {
             QString tip = widget->statusTip();
-            if (auto* button = qobject_cast<QToolButton*>(widget);
-                button && button->defaultAction())
+            if (auto* button = qobject_cast<QToolButton*>(widget); button && button->defaultAction())
                 tip = button->defaultAction()->statusTip();
             if (tip.isEmpty()) statusBar()->clearMessage();
         }

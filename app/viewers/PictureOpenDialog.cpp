@@ -1,14 +1,19 @@
 #include "app/viewers/PictureOpenDialog.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QTreeView>
 #include <QVBoxLayout>
 
+#include "app/FileDialogClosing.h"
 #include "app/viewers/PictureLoader.h"
 
 namespace {
@@ -56,9 +61,57 @@ PictureOpenDialog::PictureOpenDialog(QWidget* parent) : QFileDialog(parent) {
     if (auto* grid = qobject_cast<QGridLayout*>(layout()))
         grid->addWidget(pane, 0, grid->columnCount(), grid->rowCount(), 1);
 
+    keepCompletionWithDialog(this);
+    if (auto* model = findChild<QFileSystemModel*>())
+        connect(model, &QFileSystemModel::directoryLoaded, this, [this] {
+            if (isVisible()) fitColumns();
+        });
     connect(this, &QFileDialog::filterSelected, this, &PictureOpenDialog::usePatterns);
     connect(this, &QFileDialog::currentChanged, this, &PictureOpenDialog::showPreview);
     usePatterns(filterTexts().first());
+}
+
+void PictureOpenDialog::showEvent(QShowEvent* event) {
+    fitColumns();
+    placeOverMainWindow();
+    QFileDialog::showEvent(event);
+}
+
+// Every column of the detailed list as wide as its widest entry; the dialog grows (within the
+// screen) until the list shows them all beside the preview. Called again once the folder's
+// entries have been read, which happens after the dialog is first shown.
+void PictureOpenDialog::fitColumns() {
+    auto* list = findChild<QTreeView*>();
+    if (!list) return;
+    QHeaderView* header = list->header();
+    header->setStretchLastSection(false);
+    header->resizeSections(QHeaderView::ResizeToContents);
+    const int missing = header->length() - list->viewport()->width();
+    if (missing <= 0) return;
+    int wanted = width() + missing;
+    if (QScreen* where = screen()) wanted = std::min(wanted, where->availableGeometry().width());
+    resize(wanted, height());
+    if (isVisible()) placeOverMainWindow();
+}
+
+// Centred over the nearest shown window above the dialog (its own parent, the picture
+// window, stays hidden until a picture is chosen), else over the active window; kept on
+// the screen.
+void PictureOpenDialog::placeOverMainWindow() {
+    QWidget* over = parentWidget();
+    while (over && !over->isVisible()) over = over->parentWidget();
+    if (!over) over = QApplication::activeWindow();
+    if (!over || over == this) return;
+    QRect frame = frameGeometry();
+    frame.moveCenter(over->window()->frameGeometry().center());
+    if (QScreen* where = over->screen()) {
+        const QRect screen = where->availableGeometry();
+        frame.moveLeft(
+            std::max(screen.left(), std::min(frame.left(), screen.right() - frame.width() + 1)));
+        frame.moveTop(
+            std::max(screen.top(), std::min(frame.top(), screen.bottom() - frame.height() + 1)));
+    }
+    move(frame.topLeft());
 }
 
 QStringList PictureOpenDialog::filterTexts() {

@@ -23,9 +23,15 @@ public:
     // The name filters the file list applies now.
     QStringList activePatterns() const;
 
+protected:
+    // Opens centred over the main window, wide enough for every column of the file list.
+    void showEvent(QShowEvent* event) override;
+
 private:
     void usePatterns(const QString& filterText);
     void showPreview(const QString& path);
+    void fitColumns();
+    void placeOverMainWindow();
 
     QLabel* preview_;
     QLabel* previewSize_;

@@ -1,6 +1,7 @@
 // The main window: its windows, command table, hints, window number and window commands.
 #include <QDialog>
 #include <QDockWidget>
+#include <QFileDialog>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -18,6 +19,7 @@
 #include "app/shell/Splash.h"
 #include "app/shell/fmX1.h"
 #include "app/viewers/Translations.h"
+#include "strength_control/Period_Control2.h"
 
 namespace {
 
@@ -85,6 +87,22 @@ private slots:
         }
         QCOMPARE(window_->windowTitle(), QString("Orvan-6.4"));
         QCOMPARE(window_->windowNumber(), 0);
+    }
+
+    void costlyWindowsAreMadeWhenFirstAskedFor() {
+        // Start-up lists no folder and lays out neither the chart nor the About box.
+        QVERIFY(window_->findChildren<QFileDialog*>().isEmpty());
+        for (const char* name : {"fmPeriod_Control2", "fmAbout"})
+            QVERIFY2(!window_->findChild<QWidget*>(name), name);
+        // Asking for an earlier window makes no later one.
+        QCOMPARE(window_->app().window<QDialog>()->objectName(), QString("fmOptions"));
+        QVERIFY(!window_->findChild<QWidget*>("fmPeriod_Control2"));
+        // Asked for, the chart is made once, a hidden child of the main window.
+        auto* chart = window_->app().window<TfmPeriod_Control2>();
+        QVERIFY(chart && !chart->isVisible());
+        QCOMPARE(chart->parentWidget(), window_);
+        QCOMPARE(window_->app().window<TfmPeriod_Control2>(), chart);
+        QCOMPARE(window_->findChildren<TfmPeriod_Control2*>().size(), 1);
     }
 
     void mainMenuCaptionsShortcutsAndSeparators() {

@@ -1,4 +1,6 @@
 // Text document windows: Open text, Save as displayed rows, Print into a PDF.
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -276,6 +278,55 @@ private slots:
         QVERIFY(commands_->saveDialog()->testOption(QFileDialog::DontConfirmOverwrite));
     }
 
+    void fileDialogsAreMadeOnFirstUseInTheStartFolder_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("Open text") << "OpenDialog1";
+        QTest::newRow("Save") << "SaveDialog1";
+    }
+    void fileDialogsAreMadeOnFirstUseInTheStartFolder() {
+        QFETCH(QString, name);
+        QVERIFY(!area_->findChild<QFileDialog*>(name));
+        // A folder left before the first use does not move the dialog.
+        const QString start = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir_->path()));
+        QFileDialog* dialog = dialogNamed(name);
+        QDir::setCurrent(start);
+        QCOMPARE(dialog->objectName(), name);
+        QCOMPARE(dialog->directory().absolutePath(), QDir(start).absolutePath());
+        QCOMPARE(dialogNamed(name), dialog);
+    }
+
+    void typedNameLeavesNoCompletionListWhenTheDialogCloses_data() {
+        fileDialogsAreMadeOnFirstUseInTheStartFolder_data();
+    }
+    void typedNameLeavesNoCompletionListWhenTheDialogCloses() {
+        QFETCH(QString, name);
+        writeFile(dir_->filePath("chosen.txt"), "one\r\n");
+        area_->publishReport(title, {"x"});  // Save needs a window
+        QFileDialog* dialog = dialogNamed(name);
+        dialog->setDirectory(dir_->path());
+        auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit");
+        QAbstractItemView* list = edit->completer()->popup();
+        bool listed = false;
+        answerNextModal([&](QWidget* modal) {
+            modal->activateWindow();  // keys go where a user's would
+            QVERIFY(QTest::qWaitForWindowActive(modal));
+            edit->setFocus();
+            edit->clear();
+            QTest::keyClicks(edit, "cho");
+            QTRY_VERIFY_WITH_TIMEOUT(list->isVisible(), 5000);
+            listed = true;
+            static_cast<QDialog*>(modal)->reject();
+        });
+        name == "OpenDialog1" ? commands_->openText() : commands_->save();
+        QVERIFY(listed);
+        QVERIFY(!dialog->isVisible());
+        QVERIFY(!list->isVisible());
+        edit->completer()->complete();  // names listed after the dialog has closed
+        QCoreApplication::processEvents();
+        QVERIFY(!list->isVisible());
+    }
+
     void saveAcceptsTheProposedNameAndReplacesWithoutAsking() {
         TForm1* doc = area_->publishReport(title, {"report line"});
         Q_UNUSED(doc);
@@ -331,6 +382,10 @@ private slots:
     }
 
 private:
+    QFileDialog* dialogNamed(const QString& name) {
+        return name == "OpenDialog1" ? commands_->openDialog() : commands_->saveDialog();
+    }
+
     ModalWatchdog watchdog_{20000};
     AppContext app_;
     DocumentArea* area_ = nullptr;

@@ -1,11 +1,13 @@
 // The picture window as the user meets it: Open graphic shows OpenPictureDialog1, then the
 // window with the chosen picture; unreadable choices keep what was shown; missing files show
 // nothing; the picture is never scaled and only a vertical scroll bar ever appears.
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTreeView>
 #include <QtTest>
 #include <memory>
 
@@ -113,6 +115,34 @@ private slots:
         QCOMPARE(PictureOpenDialog::patternsOf("Icons (*.ico)"), QStringList({"*.ico"}));
         QVERIFY(dialog.findChild<QWidget*>("PreviewImage"));
         QVERIFY(dialog.findChild<QWidget*>("ReadOnlyBox"));
+    }
+
+    void dialogOpensCentredOverTheMainWindowWithEveryColumnWhole() {
+        QWidget main;
+        main.setGeometry(40, 30, 700, 500);
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        AppContext app;
+        TfmShowPicture window(app, &main);  // hidden, as until a picture is chosen
+        PictureOpenDialog* dialog = window.openPictureDialog();
+        dialog->setDirectory(dir_.path());
+        auto* list = dialog->findChild<QTreeView*>();
+        QPoint centre;
+        answerNextModal([&](QWidget* modal) {
+            centre = modal->frameGeometry().center();
+            QTRY_VERIFY_WITH_TIMEOUT(list->model()->rowCount(list->rootIndex()) > 0, 5000);
+            QCoreApplication::processEvents();  // the columns follow the folder's entries
+            for (int i = 0; i < list->header()->count(); ++i) {
+                const int needed =
+                    std::max(list->header()->sectionSizeHint(i),
+                             static_cast<QAbstractItemView*>(list)->sizeHintForColumn(i));
+                QVERIFY2(list->header()->sectionSize(i) >= needed, qPrintable(QString::number(i)));
+            }
+            QVERIFY(list->header()->length() <= list->viewport()->width());
+            modal->close();
+        });
+        window.openGraphic();
+        QVERIFY((centre - main.frameGeometry().center()).manhattanLength() <= 2);
     }
 
     void previewShowsPictureAndSize() {
