@@ -231,8 +231,10 @@ void TfmPeriod_Control2::setHorizontalRange(int batches) {
 }
 
 void TfmPeriod_Control2::drawSeries(int index, const ctl::ChartSeries& series) {
-    QLineSeries* named = named_[index];
-    for (const ctl::ChartPoint& p : series.points) named->append(p.x, p.y);
+    // Every point in one call: a series told of each point on its own redraws for each.
+    QList<QPointF> points;
+    for (const ctl::ChartPoint& p : series.points) points << QPointF(p.x, p.y);
+    named_[index]->replace(points);
     // One line per run of points of one colour: a thousand batches are one series, not a
     // thousand (each series added to a chart costs it a relayout of every other).
     const int count = static_cast<int>(series.points.size());
@@ -244,12 +246,11 @@ void TfmPeriod_Control2::drawSeries(int index, const ctl::ChartSeries& series) {
         first = last;
     }
     if (!series.markers) return;
-    for (int i = 0; i < static_cast<int>(series.points.size()); ++i) {
-        const ctl::ChartPoint& p = series.points[i];
-        markers_->append(p.x, p.y);
-        markers_->setPointConfiguration(i,
-                                        {{QXYSeries::PointConfiguration::Color, qColor(p.color)}});
-    }
+    QHash<int, QHash<QXYSeries::PointConfiguration, QVariant>> colours;
+    for (int i = 0; i < static_cast<int>(series.points.size()); ++i)
+        colours[i] = {{QXYSeries::PointConfiguration::Color, qColor(series.points[i].color)}};
+    markers_->replace(points);
+    markers_->setPointsConfiguration(colours);
     markers_->setColor(qColor(series.pointColor));
 }
 

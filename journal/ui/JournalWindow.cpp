@@ -45,6 +45,7 @@ QLineEdit* dayField(const char* name, QWidget* parent) {
     edit->setObjectName(name);
     edit->setPlaceholderText(jt("YYYY-MM-DD"));
     edit->setMaxLength(10);
+    edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance("YYYY-MM-DD") + 16);
     return edit;
 }
 
@@ -53,6 +54,8 @@ QLineEdit* dayField(const char* name, QWidget* parent) {
 JournalWindow::JournalWindow(AppContext& app, QWidget* parent, QString location)
     : QWidget(parent, Qt::Window), app_(app), location_(std::move(location)) {
     setObjectName("JournalWindow");
+    // Closing the main window still ends the program at once, with this window open.
+    setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(jt("Journal"));
     resize(900, 560);
     auto* splitter = new QSplitter(this);
@@ -116,7 +119,9 @@ QWidget* JournalWindow::buildParties() {
     tvParties->sortByColumn(PartyTableModel::Date, Qt::AscendingOrder);
     tvParties->setSelectionBehavior(QAbstractItemView::SelectRows);
     tvParties->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tvParties->horizontalHeader()->setStretchLastSection(true);
+    tvParties->setWordWrap(false);
+    tvParties->verticalHeader()->setDefaultSectionSize(tvParties->fontMetrics().height() + 6);
+
     connect(tvParties, &QTableView::doubleClicked, this, &JournalWindow::editParty);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(button("bbAddParty", "Add party...", &JournalWindow::addParty));
@@ -213,4 +218,9 @@ void JournalWindow::applyFilter() {
     model_->show(mix ? journal_.get() : nullptr, mix ? mix->id : 0, edFrom->text().trimmed(),
                  edTo->text().trimmed());
     tvParties->hideColumn(PartyTableModel::Id);
+    if (model_->columnCount() == PartyTableModel::ColumnCount) {  // the query made the sections
+        QHeaderView* header = tvParties->horizontalHeader();
+        header->setSectionResizeMode(QHeaderView::ResizeToContents);
+        header->setSectionResizeMode(PartyTableModel::Extracts, QHeaderView::Stretch);
+    }
 }

@@ -252,6 +252,9 @@ void JournalWindow::showChart() {
     const jrn::ControlledPeriod period = jrn::controlledPeriod(*journal_, mix->id);
     if (!period.period)
         return tell(toCore(jt("The mix has no stored analysed period: compute it first")));
+    if (period.batchMeans.empty())
+        return tell(toCore(jt("No party of the mix is dated after its analysed period (%1)")
+                               .arg(fromCore(period.period->lastPartyDate))));
     auto* chart = app_.window<TfmPeriod_Control2>();
     if (!chart) return;
     chart->setGivenChart(jrn::chartFromJournal(period));
