@@ -93,9 +93,13 @@ QWidget* JournalWindow::buildMixes() {
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(button("bbAddMix", "Add mix...", &JournalWindow::addMix));
     buttons->addWidget(button("bbDeleteMix", "Delete mix", &JournalWindow::deleteMix));
+    auto* designs = new QHBoxLayout;
+    designs->addWidget(button("bbSaveDesign", "Save design", &JournalWindow::saveDesign));
+    designs->addWidget(button("bbLoadDesign", "Load design", &JournalWindow::loadDesign));
     auto* layout = new QVBoxLayout(box);
     layout->addWidget(lbMixes);
     layout->addLayout(buttons);
+    layout->addLayout(designs);
     return box;
 }
 
