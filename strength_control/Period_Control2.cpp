@@ -1,7 +1,5 @@
 #include "strength_control/Period_Control2.h"
 
-#include <utility>
-
 #include <QChart>
 #include <QChartView>
 #include <QFileDialog>
@@ -12,6 +10,7 @@
 #include <QScatterSeries>
 #include <QVBoxLayout>
 #include <QValueAxis>
+#include <utility>
 
 #include "app/AppContext.h"
 #include "app/Messages.h"
@@ -196,8 +195,8 @@ void TfmPeriod_Control2::FormActivate() {
     auto ask = [prompt](int, const std::string& text) {
         return prompt ? toCore(prompt->ask(fromCore(text))) : std::string();
     };
-    const ctl::ChartOutcome outcome =
-        givenChart_ ? *std::exchange(givenChart_, std::nullopt) : ctl::buildControlChart(texts, ask);
+    const ctl::ChartOutcome outcome = givenChart_ ? *std::exchange(givenChart_, std::nullopt)
+                                                  : ctl::buildControlChart(texts, ask);
     if (!outcome.ok()) {
         showErrorBox(this, fromCore(outcome.message));
         return;
