@@ -192,16 +192,29 @@ Status Journal::migrate() {
 
 Status Journal::write(const std::function<Status()>& work) {
     QSqlDatabase db = database();
-    if (!db.transaction()) return Status::failed(errorText(db.lastError()));
+    // SQLite: take the write lock at the start, where a busy journal is waited for; a
+    // transaction that read first could not wait for it when it comes to write.
+    auto run = [&](const char* statement) {
+        QSqlQuery query(db);
+        return query.exec(QString::fromLatin1(statement)) ? QSqlError() : query.lastError();
+    };
+    const QSqlError begun =
+        postgres_ ? (db.transaction() ? QSqlError() : db.lastError()) : run("BEGIN IMMEDIATE");
+    if (begun.isValid()) return Status::failed(errorText(begun));
+    auto rollback = [&] { postgres_ ? void(db.rollback()) : void(run("ROLLBACK")); };
     Status status;
     try {
         status = work();
     } catch (...) {
-        db.rollback();
+        rollback();
         throw;
     }
-    if (status && !db.commit()) status = Status::failed(errorText(db.lastError()));
-    if (!status) db.rollback();
+    if (status) {
+        const QSqlError committed =
+            postgres_ ? (db.commit() ? QSqlError() : db.lastError()) : run("COMMIT");
+        if (committed.isValid()) status = Status::failed(errorText(committed));
+    }
+    if (!status) rollback();
     return status;
 }
 
