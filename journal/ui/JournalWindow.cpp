@@ -1,14 +1,7 @@
 #include "journal/ui/JournalWindow.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDate>
-#include <QDialog>
-#include <QDialogButtonBox>
-#include <QFileDialog>
-#include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -22,16 +15,11 @@
 #include <QVBoxLayout>
 
 #include "app/AppContext.h"
-#include "app/DocumentArea.h"
 #include "app/Messages.h"
-#include "journal/JournalCsv.h"
-#include "journal/JournalExchange.h"
-#include "journal/JournalPeriods.h"
+#include "journal/Journal.h"
 #include "journal/ui/PartyTableModel.h"
-#include "strength_control/Period_Control2.h"
 
 namespace jrn = orvan::journal;
-namespace an = orvan::analysed;
 
 namespace {
 

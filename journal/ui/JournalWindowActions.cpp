@@ -269,8 +269,8 @@ void JournalWindow::saveDesign() {
     const auto mix = currentMix();
     if (!mix) return tell(toCore(jt("Choose a mix first")));
     // The newest proportioning report: its title ends as the report's pattern does.
-    const QString tail = fromCore(orvan::mix::mixReportTitle(0))
-                             .mid(fromCore(orvan::mix::mixReportTitle(0)).indexOf('.'));
+    const std::string pattern = orvan::mix::mixReportTitle(0);
+    const QString tail = fromCore(pattern.substr(pattern.find('.')));
     TForm1* report = nullptr;
     if (DocumentArea* documents = app_.documents())
         for (TForm1* document : documents->documents())
