@@ -143,45 +143,60 @@ std::unique_ptr<Journal> Journal::open(const QString& location, std::string* mes
     return journal;
 }
 
+namespace {
+
+// The schema version of the journal: 0 for an empty database.
+Status readVersion(QSqlDatabase& db, bool postgres, int* version) {
+    QSqlQuery probe(db);
+    if (!probe.exec(postgres ? "SELECT table_name FROM information_schema.tables WHERE "
+                               "table_schema = current_schema()"
+                             : "SELECT name FROM sqlite_master WHERE type = 'table'"))
+        return Status::failed(sqlError(probe));
+    bool hasSchema = false, hasOther = false;
+    while (probe.next())
+        (probe.value(0).toString() == "journal_schema" ? hasSchema : hasOther) = true;
+    *version = 0;
+    if (hasSchema) {
+        QSqlQuery query(db);
+        if (!query.exec("SELECT version FROM journal_schema") || !query.next())
+            return Status::failed("its schema version cannot be read");
+        *version = query.value(0).toInt();
+    } else if (hasOther) {
+        return Status::failed("it is a database of another program");
+    }
+    if (*version > kSchemaVersion)
+        return Status::failed("it was written by a newer version of the program (schema " +
+                              std::to_string(*version) + ", this program knows up to " +
+                              std::to_string(kSchemaVersion) + ")");
+    return {};
+}
+
+}  // namespace
+
 Status Journal::migrate() {
     QSqlDatabase db = database();
     if (!postgres_) {
         if (Status s = exec(db, "PRAGMA foreign_keys = ON"); !s) return s;
     }
     // Read before anything is written, so a journal this program cannot use stays untouched.
-    QSqlQuery probe(db);
-    if (!probe.exec(postgres_ ? "SELECT table_name FROM information_schema.tables WHERE "
-                                "table_schema = current_schema()"
-                              : "SELECT name FROM sqlite_master WHERE type = 'table'"))
-        return Status::failed(sqlError(probe));
-    bool hasSchema = false, hasOther = false;
-    while (probe.next())
-        (probe.value(0).toString() == "journal_schema" ? hasSchema : hasOther) = true;
     int version = 0;
-    if (hasSchema) {
-        QSqlQuery query(db);
-        if (!query.exec("SELECT version FROM journal_schema") || !query.next())
-            return Status::failed("its schema version cannot be read");
-        version = query.value(0).toInt();
-    } else if (hasOther) {
-        return Status::failed("it is a database of another program");
-    }
-    if (version > kSchemaVersion)
-        return Status::failed("it was written by a newer version of the program (schema " +
-                              std::to_string(version) + ", this program knows up to " +
-                              std::to_string(kSchemaVersion) + ")");
+    if (Status s = readVersion(db, postgres_, &version); !s) return s;
+    if (version == kSchemaVersion) return {};
     if (!postgres_) {
         if (Status s = exec(db, "PRAGMA journal_mode = WAL"); !s) return s;
     }
     const auto steps = migrations(postgres_);
-    for (; version < kSchemaVersion; ++version) {
+    while (version < kSchemaVersion) {
         Status status = write([&]() -> Status {
+            // Read again under the write lock: another program may have just done this step.
+            if (Status s = readVersion(db, postgres_, &version); !s || version == kSchemaVersion)
+                return s;
             for (const QString& statement : steps[version])
                 if (Status s = exec(db, statement); !s) return s;
             QSqlQuery stamp(db);
             stamp.prepare(version == 0 ? "INSERT INTO journal_schema (version) VALUES (?)"
                                        : "UPDATE journal_schema SET version = ?");
-            stamp.addBindValue(version + 1);
+            stamp.addBindValue(++version);
             if (!stamp.exec()) return Status::failed(sqlError(stamp));
             return {};
         });
@@ -192,16 +207,29 @@ Status Journal::migrate() {
 
 Status Journal::write(const std::function<Status()>& work) {
     QSqlDatabase db = database();
-    if (!db.transaction()) return Status::failed(errorText(db.lastError()));
+    // SQLite: take the write lock at the start, where a busy journal is waited for; a
+    // transaction that read first could not wait for it when it comes to write.
+    auto run = [&](const char* statement) {
+        QSqlQuery query(db);
+        return query.exec(QString::fromLatin1(statement)) ? QSqlError() : query.lastError();
+    };
+    const QSqlError begun =
+        postgres_ ? (db.transaction() ? QSqlError() : db.lastError()) : run("BEGIN IMMEDIATE");
+    if (begun.isValid()) return Status::failed(errorText(begun));
+    auto rollback = [&] { postgres_ ? void(db.rollback()) : void(run("ROLLBACK")); };
     Status status;
     try {
         status = work();
     } catch (...) {
-        db.rollback();
+        rollback();
         throw;
     }
-    if (status && !db.commit()) status = Status::failed(errorText(db.lastError()));
-    if (!status) db.rollback();
+    if (status) {
+        const QSqlError committed =
+            postgres_ ? (db.commit() ? QSqlError() : db.lastError()) : run("COMMIT");
+        if (committed.isValid()) status = Status::failed(errorText(committed));
+    }
+    if (!status) rollback();
     return status;
 }
 

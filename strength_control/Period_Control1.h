@@ -1,9 +1,9 @@
 #pragma once
-#include "app/OrvanDialog.h"
-#include "common/FieldSpec.h"
-
 #include <functional>
 #include <optional>
+
+#include "app/OrvanDialog.h"
+#include "common/FieldSpec.h"
 
 class QLineEdit;
 class QPushButton;

@@ -1,7 +1,5 @@
 #include "strength_control/Period_Control2.h"
 
-#include <utility>
-
 #include <QChart>
 #include <QChartView>
 #include <QDir>
@@ -14,6 +12,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QValueAxis>
+#include <utility>
 
 #include "app/AppContext.h"
 #include "app/FileDialogClosing.h"
@@ -265,8 +264,10 @@ void TfmPeriod_Control2::setHorizontalRange(int batches) {
 }
 
 void TfmPeriod_Control2::drawSeries(int index, const ctl::ChartSeries& series) {
-    QLineSeries* named = named_[index];
-    for (const ctl::ChartPoint& p : series.points) named->append(p.x, p.y);
+    // Every point in one call: a series told of each point on its own redraws for each.
+    QList<QPointF> points;
+    for (const ctl::ChartPoint& p : series.points) points << QPointF(p.x, p.y);
+    named_[index]->replace(points);
     if (series.markers) {
         marks_->setSeries(series);  // line, markers and labels, unclipped
         return;

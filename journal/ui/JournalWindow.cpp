@@ -1,14 +1,7 @@
 #include "journal/ui/JournalWindow.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDate>
-#include <QDialog>
-#include <QDialogButtonBox>
-#include <QFileDialog>
-#include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -22,16 +15,11 @@
 #include <QVBoxLayout>
 
 #include "app/AppContext.h"
-#include "app/DocumentArea.h"
 #include "app/Messages.h"
-#include "journal/JournalCsv.h"
-#include "journal/JournalExchange.h"
-#include "journal/JournalPeriods.h"
+#include "journal/Journal.h"
 #include "journal/ui/PartyTableModel.h"
-#include "strength_control/Period_Control2.h"
 
 namespace jrn = orvan::journal;
-namespace an = orvan::analysed;
 
 namespace {
 
@@ -45,6 +33,7 @@ QLineEdit* dayField(const char* name, QWidget* parent) {
     edit->setObjectName(name);
     edit->setPlaceholderText(jt("YYYY-MM-DD"));
     edit->setMaxLength(10);
+    edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance("YYYY-MM-DD") + 16);
     return edit;
 }
 
@@ -53,6 +42,8 @@ QLineEdit* dayField(const char* name, QWidget* parent) {
 JournalWindow::JournalWindow(AppContext& app, QWidget* parent, QString location)
     : QWidget(parent, Qt::Window), app_(app), location_(std::move(location)) {
     setObjectName("JournalWindow");
+    // Closing the main window still ends the program at once, with this window open.
+    setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(jt("Journal"));
     resize(900, 560);
     auto* splitter = new QSplitter(this);
@@ -90,9 +81,13 @@ QWidget* JournalWindow::buildMixes() {
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(button("bbAddMix", "Add mix...", &JournalWindow::addMix));
     buttons->addWidget(button("bbDeleteMix", "Delete mix", &JournalWindow::deleteMix));
+    auto* designs = new QHBoxLayout;
+    designs->addWidget(button("bbSaveDesign", "Save design", &JournalWindow::saveDesign));
+    designs->addWidget(button("bbLoadDesign", "Load design", &JournalWindow::loadDesign));
     auto* layout = new QVBoxLayout(box);
     layout->addWidget(lbMixes);
     layout->addLayout(buttons);
+    layout->addLayout(designs);
     return box;
 }
 
@@ -116,7 +111,9 @@ QWidget* JournalWindow::buildParties() {
     tvParties->sortByColumn(PartyTableModel::Date, Qt::AscendingOrder);
     tvParties->setSelectionBehavior(QAbstractItemView::SelectRows);
     tvParties->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tvParties->horizontalHeader()->setStretchLastSection(true);
+    tvParties->setWordWrap(false);
+    tvParties->verticalHeader()->setDefaultSectionSize(tvParties->fontMetrics().height() + 6);
+
     connect(tvParties, &QTableView::doubleClicked, this, &JournalWindow::editParty);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(button("bbAddParty", "Add party...", &JournalWindow::addParty));
@@ -213,4 +210,9 @@ void JournalWindow::applyFilter() {
     model_->show(mix ? journal_.get() : nullptr, mix ? mix->id : 0, edFrom->text().trimmed(),
                  edTo->text().trimmed());
     tvParties->hideColumn(PartyTableModel::Id);
+    if (model_->columnCount() == PartyTableModel::ColumnCount) {  // the query made the sections
+        QHeaderView* header = tvParties->horizontalHeader();
+        header->setSectionResizeMode(QHeaderView::ResizeToContents);
+        header->setSectionResizeMode(PartyTableModel::Extracts, QHeaderView::Stretch);
+    }
 }

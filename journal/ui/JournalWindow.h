@@ -43,6 +43,10 @@ public:
     // The five figures of a mix's latest stored analysed period as the controlled-period
     // dialog's field texts, the mix chosen by the user among those that have one.
     std::optional<orvan::FieldTexts> chooseStoredPeriod(QWidget* parent);
+    // The latest proportioning report window and the field texts of the six proportioning
+    // dialogs, saved with the chosen mix; loading puts a design's texts back into the dialogs.
+    void saveDesign();
+    void loadDesign();
 
     QListWidget* lbMixes = nullptr;
     QTableView* tvParties = nullptr;

@@ -19,11 +19,15 @@
 #include "app/AppContext.h"
 #include "app/DocumentArea.h"
 #include "app/Messages.h"
+#include "app/fmMemo.h"
 #include "journal/JournalCsv.h"
+#include "journal/JournalDesigns.h"
 #include "journal/JournalExchange.h"
 #include "journal/JournalPeriods.h"
 #include "journal/ui/JournalWindow.h"
 #include "journal/ui/PartyTableModel.h"
+#include "mixdesign/MixDialogBase.h"
+#include "mixdesign/calc/MixRun.h"
 #include "strength_control/Period_Control2.h"
 
 namespace jrn = orvan::journal;
@@ -252,8 +256,53 @@ void JournalWindow::showChart() {
     const jrn::ControlledPeriod period = jrn::controlledPeriod(*journal_, mix->id);
     if (!period.period)
         return tell(toCore(jt("The mix has no stored analysed period: compute it first")));
+    if (period.batchMeans.empty())
+        return tell(toCore(jt("No party of the mix is dated after its analysed period (%1)")
+                               .arg(fromCore(period.period->lastPartyDate))));
     auto* chart = app_.window<TfmPeriod_Control2>();
     if (!chart) return;
     chart->setGivenChart(jrn::chartFromJournal(period));
     chart->exec();
+}
+
+void JournalWindow::saveDesign() {
+    const auto mix = currentMix();
+    if (!mix) return tell(toCore(jt("Choose a mix first")));
+    // The newest proportioning report: its title ends as the report's pattern does.
+    const std::string pattern = orvan::mix::mixReportTitle(0);
+    const QString tail = fromCore(pattern.substr(pattern.find('.')));
+    TForm1* report = nullptr;
+    if (DocumentArea* documents = app_.documents())
+        for (TForm1* document : documents->documents())
+            if (document->windowTitle().endsWith(tail)) report = document;
+    if (!report) return tell(toCore(jt("There is no proportioning report window to save")));
+    jrn::Design design;
+    for (QWidget* window : app_.windows())
+        if (auto* dialog = qobject_cast<MixDialogBase*>(window))
+            for (const auto& [name, text] : dialog->fields().texts())
+                design.fields.push_back({toCore(dialog->objectName()) + "." + name, text});
+    for (const QString& line : report->logicalLines()) design.reportLines.push_back(toCore(line));
+    if (jrn::Status status = jrn::saveDesign(*journal_, mix->name, design); !status)
+        return tell(status.message);
+    lbState->setText(
+        jt("Saved the design of %1 from %2").arg(fromCore(mix->name), report->windowTitle()));
+}
+
+void JournalWindow::loadDesign() {
+    const auto mix = currentMix();
+    if (!mix) return tell(toCore(jt("Choose a mix first")));
+    const auto design = jrn::latestDesign(*journal_, mix->name);
+    if (!design) return tell(toCore(jt("The mix has no saved design")));
+    for (QWidget* window : app_.windows()) {
+        auto* dialog = qobject_cast<MixDialogBase*>(window);
+        if (!dialog) continue;
+        const std::string prefix = toCore(dialog->objectName()) + ".";
+        orvan::FieldTexts texts;
+        for (const jrn::DesignField& field : design->fields)
+            if (field.name.rfind(prefix, 0) == 0)
+                texts[field.name.substr(prefix.size())] = field.text;
+        dialog->fields().setTexts(texts);
+    }
+    lbState->setText(jt("Loaded the design saved %1 into the proportioning dialogs")
+                         .arg(fromCore(design->savedAt)));
 }

@@ -35,8 +35,11 @@ void PartyTableModel::refresh() {
                   "AND (? = '' OR p.party_date <= ?) ORDER BY " +
                   QString(kOrder[sortColumn_]).replace("%1", direction) + direction + ", p.id" +
                   direction);
+    // An empty text, never a null one: NULL = '' would hide every party.
+    const QString from = from_.isEmpty() ? QString("") : from_;
+    const QString to = to_.isEmpty() ? QString("") : to_;
     for (const QVariant& value :
-         {QVariant(mixId_), QVariant(from_), QVariant(from_), QVariant(to_), QVariant(to_)})
+         {QVariant(mixId_), QVariant(from), QVariant(from), QVariant(to), QVariant(to)})
         query.addBindValue(value);
     query.exec();
     setQuery(std::move(query));

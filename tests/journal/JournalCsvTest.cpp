@@ -60,7 +60,10 @@ TEST_P(JournalCsv, ReadsRowsOrReportsEveryBadRow) {
     const jn::CsvParse parse = jn::parseJournalCsv(c.bytes);
     std::string problems;
     for (const auto& p : parse.problems)
-        problems += (problems.empty() ? "" : "|") + std::to_string(p.line) + ": " + p.reason;
+        problems.append(problems.empty() ? "" : "|")
+            .append(std::to_string(p.line))
+            .append(": ")
+            .append(p.reason);
     EXPECT_EQ(problems, c.problems);
     EXPECT_EQ(parse.rows.size(), c.rows);
 }

@@ -13,6 +13,7 @@
 #include <random>
 
 #include "JournalTestKit.h"
+#include "journal/JournalDesigns.h"
 #include "journal/JournalExchange.h"
 #include "journal/JournalPeriods.h"
 
@@ -173,6 +174,23 @@ TEST_P(JournalStore, ControlledPeriodIsEveryLaterParty) {
     ASSERT_EQ(chart.series[5].points.size(), 3u);
     EXPECT_EQ(chart.series[5].points[2].y, 32);
     EXPECT_EQ(chart.series[0].points[1].x, 3);  // the lines run to x = n
+}
+
+TEST_P(JournalStore, DesignKeepsEveryTextAndTheLatestIsLoaded) {
+    EXPECT_FALSE(jn::latestDesign(*journal_, "M"));
+    const jn::Design first{0, "", {{"fmBNS.edClassBet", "B25"}}, {"old"}};
+    const jn::Design second{0,
+                            "",
+                            {{"fmBNS.edClassBet", "30,5 "}, {"fmOptions.rgVid_Cem", "1"}},
+                            {"line 1", "", "line 3"}};
+    ASSERT_TRUE(jn::saveDesign(*journal_, "New mix", first));
+    ASSERT_TRUE(jn::saveDesign(*journal_, "New mix", second));
+    const auto loaded = jn::latestDesign(*journal_, "New mix");
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(loaded->reportLines, second.reportLines);
+    ASSERT_EQ(loaded->fields.size(), 2u);
+    EXPECT_EQ(loaded->fields[0].text, "30,5 ");
+    EXPECT_EQ(loaded->fields[1].name, "fmOptions.rgVid_Cem");
 }
 
 INSTANTIATE_TEST_SUITE_P(Backends, JournalStore, ::testing::ValuesIn(backends()),

@@ -17,9 +17,12 @@
 #include "app/DocumentArea.h"
 #include "app/fmMemo.h"
 #include "common/NumberText.h"
+#include "journal/JournalDesigns.h"
 #include "journal/JournalPeriods.h"
 #include "journal/ui/JournalWindow.h"
 #include "journal/ui/PartyTableModel.h"
+#include "mixdesign/calc/MixRun.h"
+#include "mixdesign/fmSostav.h"
 #include "strength_control/Period_Control1.h"
 #include "strength_control/Period_Control2.h"
 #include "tests/testkit/ModalDriver.h"
@@ -143,6 +146,23 @@ private slots:
                  QString::fromStdString(orvan::formatRoundTrip(period->correctingBottom)));
         QCOMPARE(control.edRy->text().toDouble(), period->averageLevel);
         QVERIFY(!watchdog.fired());
+    }
+
+    void designSavedFromTheReportAndLoadedIntoTheDialogs() {
+        TfmBNS bns(*app_);
+        app_->registerWindow(&bns);
+        const auto before = bns.fields().texts();
+        const QString field = QString::fromStdString(before.begin()->first);
+        area_->publishReport(
+            [](int n) { return QString::fromStdString(orvan::mix::mixReportTitle(n)); },
+            {"report line 1", "report line 2"});
+        window_->saveDesign();
+        bns.fields().setTexts({{field.toStdString(), "changed"}});
+        window_->loadDesign();
+        QCOMPARE(bns.fields().texts(), before);
+        const auto design = orvan::journal::latestDesign(*window_->journal(), "M");
+        QVERIFY(design);
+        QCOMPARE(design->reportLines, (std::vector<std::string>{"report line 1", "report line 2"}));
     }
 };
 
