@@ -29,7 +29,7 @@ constexpr const char* kUsageText =
     "                         [--until YYYY-MM-DD] [--save] [--json]\n"
     "       orvan-cli journal [--db PATH|URL] chart --mix NAME [--json]\n\n"
     "--db: an SQLite file or postgresql://user@host[:port]/dbname (the password from\n"
-    "~/.pgpass); by default the program's own journal.\n"
+    "~/.pgpass); by default the program's own journal (settings key journal/location).\n"
     "CSV: the header date,mix,party,extract,strength, ISO dates, a point as decimal separator.\n";
 
 struct Request {
@@ -223,7 +223,7 @@ int runJournalCli(const std::vector<std::string>& args, std::ostream& out, std::
     }
     ensureApplication();
     const QString location =
-        request.db.empty() ? jn::defaultJournalLocation() : QString::fromStdString(request.db);
+        request.db.empty() ? jn::configuredJournalLocation() : QString::fromStdString(request.db);
     std::string message;
     std::unique_ptr<jn::Journal> journal = jn::Journal::open(location, &message);
     if (!journal) {

@@ -46,6 +46,9 @@ struct Party {
 
 // The default journal: <AppDataLocation>/journal.sqlite.
 QString defaultJournalLocation();
+// The program's journal: the settings' "journal/location" (a path or postgresql:// URL), or
+// the default.
+QString configuredJournalLocation();
 
 class Journal {
 public:

@@ -1,6 +1,7 @@
 // Opening the journal, its schema and migrations, and the one-transaction rule.
 #include <QDir>
 #include <QFileInfo>
+#include <QSettings>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
@@ -80,6 +81,10 @@ std::string sqlError(const QSqlQuery& query) {
 
 QString defaultJournalLocation() {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/journal.sqlite";
+}
+
+QString configuredJournalLocation() {
+    return QSettings().value("journal/location", defaultJournalLocation()).toString();
 }
 
 Journal::Journal(QString connection, QString location, bool postgres)

@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSettings>
 #include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -158,8 +157,7 @@ void JournalWindow::showEvent(QShowEvent* event) {
 bool JournalWindow::openJournal() {
     if (journal_) return true;
     QString location = location_;
-    if (location.isEmpty())
-        location = QSettings().value("journal/location", jrn::defaultJournalLocation()).toString();
+    if (location.isEmpty()) location = jrn::configuredJournalLocation();
     std::string message;
     journal_ = jrn::Journal::open(location, &message);
     if (!journal_) {

@@ -23,8 +23,7 @@ class QTableView;
 class JournalWindow : public QWidget {
     Q_OBJECT
 public:
-    // `location`: a file path or postgresql:// URL; empty: the program's own journal (or the
-    // one named in the settings, key "journal/location").
+    // `location`: a file path or postgresql:// URL; empty: the program's own journal.
     explicit JournalWindow(AppContext& app, QWidget* parent = nullptr, QString location = {});
     ~JournalWindow() override;
 
