@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QRegularExpression>
 #include <QTabWidget>
@@ -33,16 +34,20 @@
 #include "app/TextFileCommands.h"
 #include "app/shell/fmX1.h"
 #include "app/viewers/About.h"
+#include "app/viewers/ShowPicture.h"
 #include "app/viewers/Translations.h"
 #include "common/Fault.h"
 #include "common/TextLines.h"
 #include "strength_control/Period_AnalizInput.h"
+#include "strength_control/Period_Control2.h"
+#include "strength_control/fmCusum.h"
 
 namespace {
 
 // Latin words that are names, not English: the program's name, a language's own name, file
-// extensions and formats.
-const QStringList kNames = {"Orvan", "English", "bmp", "ico", "emf", "wmf", "txt", "PDF"};
+// extensions and formats, the names of a method and of the standards.
+const QStringList kNames = {"Orvan", "English", "bmp", "ico", "emf", "wmf", "txt", "PDF",
+                            "CSV", "csv", "pdf", "CUSUM", "EN", "ACI", "fck"};
 
 // The English words left in a text ("" when none): a word of two or more Latin letters.
 QString englishIn(const QString& text) {
@@ -121,6 +126,37 @@ QStringList cutTexts(QWidget* window) {
     return cut;
 }
 
+void reject(QWidget* modal) {
+    if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
+}
+
+// The windows made on first use, each made the way the program makes it when a user first
+// asks for it; every dialog that opens on the way is closed unanswered.
+void makeFirstUseWindows(TfmForm1& main) {
+    AppContext& app = main.app();
+    app.window<TfmAbout>();
+    main.textFiles()->openDialog();
+    main.textFiles()->saveDialog();
+    app.window<TfmShowPicture>()->openPictureDialog();
+    ModalWatchdog watchdog;
+    auto* chart = app.window<TfmPeriod_Control2>();
+    answerNextModal(reject);
+    chart->findChild<QAbstractButton*>("BitBtn1")->click();  // Save... makes its file dialog
+    answerNextModal(reject);
+    main.run(Command::Conformity);
+    // A CUSUM run opens its chart window beside the report.
+    answerNextModal([](QWidget* modal) {
+        if (auto* cusum = qobject_cast<TfmCusum*>(modal)) {
+            cusum->edTarget->setText("25");
+            cusum->edSigma->setText("2");
+            cusum->edStrengths->setPlainText("27 28 29 28 27");
+            cusum->BitBtn1Click();
+        }
+        reject(modal);
+    });
+    main.run(Command::Cusum);
+}
+
 }  // namespace
 
 class RussianInterfaceTest : public QObject {
@@ -128,6 +164,7 @@ class RussianInterfaceTest : public QObject {
 
 private slots:
     void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);  // the journal's database kept apart
         installTranslations(*qApp, orvan::InterfaceLanguage::Russian);
         QCOMPARE(interfaceLanguage(), orvan::InterfaceLanguage::Russian);
         recorder_ = new RecordingTranslator(qApp);
@@ -136,6 +173,7 @@ private slots:
         main_->createWindows();
         main_->helpViewer()->showContents();
         main_->helpViewer()->hide();
+        makeFirstUseWindows(*main_);
     }
     void cleanupTestCase() { delete main_; }
 
@@ -171,6 +209,10 @@ private slots:
             {"OpenPictureDialog1", true},
             {"SavePictureDialog1", true},
             {"PrintDialog1", true},
+            {"fmCusum", true},
+            {"fmCusumChart", true},
+            {"fmConformity", true},
+            {"JournalWindow", true},
         };
         for (const auto& row : rows) QTest::newRow(row.name) << row.name << row.show;
     }
