@@ -1,6 +1,8 @@
 #include "mixdesign/MixDialogBase.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -11,6 +13,28 @@
 #include "mixdesign/calc/MixForms.h"
 
 namespace mix = orvan::mix;
+
+namespace {
+// What a masked field short of its pattern is told, in the interface's language: the field's
+// caption as its label shows it (on one line) and the pattern it needs; in English exactly
+// the core's message.
+QString entryProblemText(const mix::MixPage& page, const mix::EntryProblem& problem,
+                         const QLineEdit* edit) {
+    const mix::MixField* field = nullptr;
+    for (const mix::MixField& f : page.fields)
+        if (f.name == problem.field) field = &f;
+    const QLabel* label = nullptr;
+    if (edit && edit->parentWidget())
+        for (const QLabel* l : edit->parentWidget()->findChildren<QLabel*>())
+            if (l->buddy() == edit) label = l;
+    if (!field || !label) return fromCore(problem.message);
+    QString caption = label->text();
+    caption.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    const std::string hint = mix::entryFormatHint(field->format);
+    return QCoreApplication::translate("Shared", "\"%1\": %2")
+        .arg(caption, QCoreApplication::translate("Shared", hint.c_str()));
+}
+}  // namespace
 
 MixDialogBase::MixDialogBase(AppContext& app, QWidget* parent) : OrvanDialog(app, parent) {}
 
@@ -102,7 +126,7 @@ bool MixDialogBase::acceptsInput() {
     const auto problem = mix::firstEntryProblem(page, fields_.texts(page));
     if (!problem) return true;
     QLineEdit* edit = fields_.edit(fromCore(problem->field));
-    showMessage(this, fromCore(problem->message));
+    showMessage(this, entryProblemText(page, *problem, edit));
     if (edit) {
         edit->setFocus(Qt::OtherFocusReason);
         edit->selectAll();

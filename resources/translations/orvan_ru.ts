@@ -664,6 +664,22 @@
         <source>Too many open files</source>
         <translation>Слишком много открытых файлов</translation>
     </message>
+    <message>
+        <source>"%1": %2</source>
+        <translation>"%1": %2</translation>
+    </message>
+    <message>
+        <source>enter four digits</source>
+        <translation>введите четыре цифры</translation>
+    </message>
+    <message>
+        <source>enter two digits</source>
+        <translation>введите две цифры</translation>
+    </message>
+    <message>
+        <source>enter a digit, a point and a digit</source>
+        <translation>введите цифру, точку и цифру</translation>
+    </message>
 </context>
 <context>
     <name>TF_W</name>

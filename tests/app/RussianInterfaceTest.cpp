@@ -20,6 +20,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QTextBrowser>
@@ -38,6 +39,7 @@
 #include "app/viewers/Translations.h"
 #include "common/Fault.h"
 #include "common/TextLines.h"
+#include "mixdesign/MixDialogBase.h"
 #include "strength_control/Period_AnalizInput.h"
 #include "strength_control/Period_Control2.h"
 #include "strength_control/fmCusum.h"
@@ -46,8 +48,8 @@ namespace {
 
 // Latin words that are names, not English: the program's name, a language's own name, file
 // extensions and formats, the names of a method and of the standards.
-const QStringList kNames = {"Orvan", "English", "bmp", "ico", "emf", "wmf", "txt", "PDF",
-                            "CSV", "csv", "pdf", "CUSUM", "EN", "ACI", "fck"};
+const QStringList kNames = {"Orvan", "English", "bmp", "ico",   "emf", "wmf", "txt", "PDF",
+                            "CSV",   "csv",     "pdf", "CUSUM", "EN",  "ACI", "fck"};
 
 // The English words left in a text ("" when none): a word of two or more Latin letters.
 QString englishIn(const QString& text) {
@@ -304,6 +306,38 @@ private slots:
             if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->accept();
         });
         input->bbPasteClick();
+        QVERIFY(!told.isEmpty());
+        QVERIFY2(englishIn(told).isEmpty(), qPrintable(told));
+    }
+
+    // A masked field short of its pattern: the field and the pattern it needs, in Russian.
+    void maskedFieldProblem_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("two of four digits") << "edNPl_P"
+                                            << "12";
+        QTest::newRow("one of two digits") << "edNGCT"
+                                           << "5";
+        QTest::newRow("digit.digit left blank") << "edMkr_P"
+                                                << " .";
+    }
+    void maskedFieldProblem() {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        auto* bns = main_->findChild<MixDialogBase*>("fmBNS");
+        QVERIFY(bns);
+        QLineEdit* edit = bns->findChild<QLineEdit*>(field);
+        QVERIFY(edit);
+        const QString before = edit->text();
+        edit->setText(typed);
+        ModalWatchdog watchdog(5000);
+        QString told;
+        answerNextModal([&](QWidget* modal) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) told = box->text();
+            reject(modal);
+        });
+        bns->actionButton()->click();
+        edit->setText(before);
         QVERIFY(!told.isEmpty());
         QVERIFY2(englishIn(told).isEmpty(), qPrintable(told));
     }
