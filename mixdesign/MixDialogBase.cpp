@@ -14,28 +14,6 @@
 
 namespace mix = orvan::mix;
 
-namespace {
-// What a masked field short of its pattern is told, in the interface's language: the field's
-// caption as its label shows it (on one line) and the pattern it needs; in English exactly
-// the core's message.
-QString entryProblemText(const mix::MixPage& page, const mix::EntryProblem& problem,
-                         const QLineEdit* edit) {
-    const mix::MixField* field = nullptr;
-    for (const mix::MixField& f : page.fields)
-        if (f.name == problem.field) field = &f;
-    const QLabel* label = nullptr;
-    if (edit && edit->parentWidget())
-        for (const QLabel* l : edit->parentWidget()->findChildren<QLabel*>())
-            if (l->buddy() == edit) label = l;
-    if (!field || !label) return fromCore(problem.message);
-    QString caption = label->text();
-    caption.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    const std::string hint = mix::entryFormatHint(field->format);
-    return QCoreApplication::translate("Shared", "\"%1\": %2")
-        .arg(caption, QCoreApplication::translate("Shared", hint.c_str()));
-}
-}  // namespace
-
 MixDialogBase::MixDialogBase(AppContext& app, QWidget* parent) : OrvanDialog(app, parent) {}
 
 void MixDialogBase::buildFrom(const mix::MixDialog& dialog, const Translator& tr) {
@@ -120,13 +98,30 @@ void MixDialogBase::refuseUserSwitch(int index) {
     pages_->setCurrentIndex(selected_);
 }
 
+QString MixDialogBase::shownCaption(const QString& name) const {
+    const QLineEdit* edit = fields_.edit(name);
+    if (!edit || !edit->parentWidget()) return {};
+    for (const QLabel* label : edit->parentWidget()->findChildren<QLabel*>())
+        if (label->buddy() == edit)
+            return label->text().replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return {};
+}
+
 bool MixDialogBase::acceptsInput() {
     if (!dialog_) return true;
     const mix::MixPage& page = dialog_->pages[static_cast<std::size_t>(selected_)];
     const auto problem = mix::firstEntryProblem(page, fields_.texts(page));
     if (!problem) return true;
     QLineEdit* edit = fields_.edit(fromCore(problem->field));
-    showMessage(this, entryProblemText(page, *problem, edit));
+    // Told in the interface's language: the field's caption and the pattern it needs.
+    const QString caption = shownCaption(fromCore(problem->field));
+    std::string hint;
+    for (const mix::MixField& field : page.fields)
+        if (field.name == problem->field) hint = mix::entryFormatHint(field.format);
+    showMessage(this, caption.isEmpty() || hint.empty()
+                          ? fromCore(problem->message)
+                          : QCoreApplication::translate("Shared", "\"%1\": %2")
+                                .arg(caption, QCoreApplication::translate("Shared", hint.c_str())));
     if (edit) {
         edit->setFocus(Qt::OtherFocusReason);
         edit->selectAll();

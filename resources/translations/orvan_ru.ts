@@ -680,6 +680,74 @@
         <source>enter a digit, a point and a digit</source>
         <translation>введите цифру, точку и цифру</translation>
     </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>от %1 до %2</translation>
+    </message>
+    <message>
+        <source>The mix cannot be made: %1.</source>
+        <translation>Состав получить невозможно: %1.</translation>
+    </message>
+    <message>
+        <source>Outside the method's range: %1.</source>
+        <translation>Вне области применения метода: %1.</translation>
+    </message>
+    <message>
+        <source>Every input lies within the method's range.</source>
+        <translation>Все исходные данные лежат в области применения метода.</translation>
+    </message>
+    <message>
+        <source>the water-cement ratio</source>
+        <translation>водоцементное отношение (В/Ц)</translation>
+    </message>
+    <message>
+        <source>the water</source>
+        <translation>расход воды</translation>
+    </message>
+    <message>
+        <source>the cement</source>
+        <translation>расход цемента</translation>
+    </message>
+    <message>
+        <source>the coarse aggregate</source>
+        <translation>расход крупного заполнителя</translation>
+    </message>
+    <message>
+        <source>the volume left for sand</source>
+        <translation>объём, оставшийся для песка</translation>
+    </message>
+    <message>
+        <source>kg per cu m</source>
+        <translation>кг/м³</translation>
+    </message>
+    <message>
+        <source>litres per cu m</source>
+        <translation>л/м³</translation>
+    </message>
+    <message>
+        <source>sm</source>
+        <translation>см</translation>
+    </message>
+    <message>
+        <source>sec</source>
+        <translation>с</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>MPa</source>
+        <translation>МПа</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>мм</translation>
+    </message>
 </context>
 <context>
     <name>TF_W</name>

@@ -342,6 +342,33 @@ private slots:
         QVERIFY2(englishIn(told).isEmpty(), qPrintable(told));
     }
 
+    // A mix the method cannot make: the refusal, each input by its caption, in Russian.
+    void impossibleMixRefusal() {
+        auto* bns = main_->findChild<MixDialogBase*>("fmBNS");
+        QVERIFY(bns);
+        QLineEdit* workability = bns->findChild<QLineEdit*>("edYdoboykl");
+        QVERIFY(workability);
+        const QString before = workability->text();
+        workability->setText("200");
+        ModalWatchdog watchdog(10000);
+        QString told;
+        // The run's own dialogs are answered with OK until its message comes.
+        std::function<void(QWidget*)> answer = [&](QWidget* modal) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                told = box->text();
+                box->close();
+            } else if (auto* dialog = qobject_cast<OrvanDialog*>(modal)) {
+                answerNextModal(answer, modal);
+                dialog->actionButton()->click();
+            }
+        };
+        answerNextModal(answer);
+        bns->actionButton()->click();
+        workability->setText(before);
+        QVERIFY2(told.contains("200"), qPrintable(told));
+        QVERIFY2(englishIn(told).isEmpty(), qPrintable(told));
+    }
+
     // The table itself: every row finished, none with an empty translation.
     void tableHasNoUnfinishedRow() {
         QFile file(QStringLiteral(ORVAN_RUSSIAN_TABLE));
