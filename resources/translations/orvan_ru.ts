@@ -2556,6 +2556,18 @@ workability</source>
         <source>Loaded the design saved %1 into the proportioning dialogs</source>
         <translation>Подбор, сохранённый %1, загружен в окна подбора состава</translation>
     </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Extracts, MPa</source>
+        <translation>Выборки, МПа</translation>
+    </message>
+    <message>
+        <source>Mean strength, MPa</source>
+        <translation>Средняя прочность, МПа</translation>
+    </message>
 </context>
 <context>
     <name>QMdiSubWindow</name>

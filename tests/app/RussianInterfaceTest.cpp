@@ -167,6 +167,8 @@ class RussianInterfaceTest : public QObject {
 private slots:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);  // the journal's database kept apart
+        QFile::remove(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                      "/journal.sqlite");  // a new journal: its first mix is the test's
         installTranslations(*qApp, orvan::InterfaceLanguage::Russian);
         QCOMPARE(interfaceLanguage(), orvan::InterfaceLanguage::Russian);
         recorder_ = new RecordingTranslator(qApp);
@@ -308,6 +310,39 @@ private slots:
         input->bbPasteClick();
         QVERIFY(!told.isEmpty());
         QVERIFY2(englishIn(told).isEmpty(), qPrintable(told));
+    }
+
+    // The journal's own dialogs, in order: the new mix's name (the mix is added and chosen),
+    // then a new party of it (left unanswered). "typed" goes into the dialog's first field.
+    void journalDialog_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("new mix") << "bbAddMix"
+                                 << "B25";
+        QTest::newRow("new party") << "bbAddParty"
+                                   << "";
+    }
+    void journalDialog() {
+        QFETCH(QString, button);
+        QFETCH(QString, typed);
+        auto* journal = main_->findChild<QWidget*>("JournalWindow");
+        QVERIFY(journal);
+        ModalWatchdog watchdog(5000);
+        QWidget* met = nullptr;
+        QStringList english;
+        answerNextModal([&](QWidget* modal) {
+            met = modal;
+            for (const QString& text : interfaceTexts(modal))
+                if (const QString words = englishIn(text); !words.isEmpty())
+                    english << QStringLiteral("\"%1\" (%2)").arg(text, words);
+            auto* dialog = qobject_cast<QDialog*>(modal);
+            if (typed.isEmpty() || !dialog) return reject(modal);
+            modal->findChild<QLineEdit*>()->setText(typed);
+            dialog->accept();
+        });
+        journal->findChild<QAbstractButton*>(button)->click();
+        QVERIFY(met);
+        QVERIFY2(english.isEmpty(), qPrintable(english.join("\n")));
     }
 
     // A masked field short of its pattern: the field and the pattern it needs, in Russian.
