@@ -1,6 +1,8 @@
 #include "mixdesign/MixDialogBase.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -96,13 +98,30 @@ void MixDialogBase::refuseUserSwitch(int index) {
     pages_->setCurrentIndex(selected_);
 }
 
+QString MixDialogBase::shownCaption(const QString& name) const {
+    const QLineEdit* edit = fields_.edit(name);
+    if (!edit || !edit->parentWidget()) return {};
+    for (const QLabel* label : edit->parentWidget()->findChildren<QLabel*>())
+        if (label->buddy() == edit)
+            return label->text().replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return {};
+}
+
 bool MixDialogBase::acceptsInput() {
     if (!dialog_) return true;
     const mix::MixPage& page = dialog_->pages[static_cast<std::size_t>(selected_)];
     const auto problem = mix::firstEntryProblem(page, fields_.texts(page));
     if (!problem) return true;
     QLineEdit* edit = fields_.edit(fromCore(problem->field));
-    showMessage(this, fromCore(problem->message));
+    // Told in the interface's language: the field's caption and the pattern it needs.
+    const QString caption = shownCaption(fromCore(problem->field));
+    std::string hint;
+    for (const mix::MixField& field : page.fields)
+        if (field.name == problem->field) hint = mix::entryFormatHint(field.format);
+    showMessage(this, caption.isEmpty() || hint.empty()
+                          ? fromCore(problem->message)
+                          : QCoreApplication::translate("Shared", "\"%1\": %2")
+                                .arg(caption, QCoreApplication::translate("Shared", hint.c_str())));
     if (edit) {
         edit->setFocus(Qt::OtherFocusReason);
         edit->selectAll();

@@ -23,6 +23,9 @@ public:
 
     const MixFieldSet& fields() const { return fields_; }
     MixFieldSet& fields() { return fields_; }
+    // The caption of text field `name` as its label shows it, on one line ("" when the dialog
+    // has no such field); in English exactly the core's caption.
+    QString shownCaption(const QString& name) const;
 
     // The page control (null for a single-page dialog) and the page shown.
     QTabWidget* pageControl() const { return pages_; }

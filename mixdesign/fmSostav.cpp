@@ -1,5 +1,7 @@
 #include "mixdesign/fmSostav.h"
 
+#include <QCoreApplication>
+
 #include "app/AppContext.h"
 #include "app/DesignQuantities.h"
 #include "app/DocumentArea.h"
@@ -76,9 +78,43 @@ void TfmBNS::BitBtn1Click() {
         return;
     }
     if (outcome.kind == orvan::OutcomeKind::Cancelled) return;
-    const QString message = fromCore(outcome.message.empty() ? mix::kRunError : outcome.message);
+    const QString message =
+        outcome.impossible ? impossibleMixShown(*outcome.impossible, outcome.message)
+                           : fromCore(outcome.message.empty() ? mix::kRunError : outcome.message);
     if (outcome.style == mix::MessageStyle::ErrorBox)
         showErrorBox(this, message);
     else
         showMessage(this, message);
+}
+
+QString TfmBNS::impossibleMixShown(const mix::ImpossibleMix& impossible,
+                                   const std::string& message) const {
+    auto shared = [](const std::string& text) {
+        return QCoreApplication::translate("Shared", text.c_str());
+    };
+    auto withUnit = [&](const std::string& value, const std::string& unit) {
+        return unit.empty() ? fromCore(value) : fromCore(value) + QLatin1Char(' ') + shared(unit);
+    };
+    QStringList quantities;
+    for (const auto& q : impossible.quantities)
+        quantities << shared("%1 is %2").arg(shared(q.name), withUnit(q.value, q.unit));
+    const auto* options = app().window<TfmOptions>();
+    QStringList outside;
+    for (const auto& input : impossible.outside) {
+        const QString name = fromCore(input.field);
+        QString caption = shownCaption(name);
+        if (caption.isEmpty() && options) caption = options->shownCaption(name);
+        if (caption.isEmpty()) return fromCore(message);
+        const QString range =
+            shared("%1 to %2").arg(fromCore(input.min), withUnit(input.max, input.unit));
+        outside << QStringLiteral("\"%1\" %2 (%3)").arg(caption, fromCore(input.text), range);
+    }
+    QString shown =
+        shared("The mix cannot be made: %1.").arg(quantities.join(QStringLiteral(", ")));
+    shown += QLatin1Char(' ');
+    shown +=
+        outside.isEmpty()
+            ? shared("Every input lies within the method's range.")
+            : shared("Outside the method's range: %1.").arg(outside.join(QStringLiteral("; ")));
+    return shown;
 }

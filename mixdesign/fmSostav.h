@@ -23,6 +23,11 @@ protected:
     void runAction() override { BitBtn1Click(); }
 
 private:
+    // The refusal of a mix the method cannot make, in the interface's language; the core's
+    // message when a field's caption is not found.
+    QString impossibleMixShown(const orvan::mix::ImpossibleMix& impossible,
+                               const std::string& message) const;
+
     orvan::mix::MixValues values_;
     orvan::OutcomeKind outcome_ = orvan::OutcomeKind::Cancelled;
 };

@@ -32,11 +32,6 @@ std::string quoted(const std::string& text) {
     return out;
 }
 
-std::string rangeText(const InputRange& range) {
-    std::string text = formatGeneral15(range.min) + " to " + formatGeneral15(range.max);
-    return range.unit.empty() ? text : text + " " + range.unit;
-}
-
 std::string joined(const std::vector<std::string>& parts, const char* separator) {
     std::string out;
     for (const auto& part : parts) out += (out.empty() ? "" : separator) + part;
@@ -64,8 +59,8 @@ std::vector<InputRange> methodRanges(bool slump) {
     };
 }
 
-std::optional<std::string> impossibleMixMessage(const MixValues& values, const FieldTexts& bns,
-                                                const ProportioningOptions& options) {
+std::optional<ImpossibleMix> impossibleMix(const MixValues& values, const FieldTexts& bns,
+                                           const ProportioningOptions& options) {
     struct Quantity {
         const char* name;
         double value;
@@ -74,27 +69,36 @@ std::optional<std::string> impossibleMixMessage(const MixValues& values, const F
     };
     const Quantity quantities[] = {
         {"the water-cement ratio", values.mix.waterCementRatio, 2, ""},
-        {"the water", values.mix.waterContent, 1, " kg per cu m"},
-        {"the cement", values.mix.cementContent, 1, " kg per cu m"},
-        {"the coarse aggregate", values.coarseAggregate, 1, " kg per cu m"},
-        {"the volume left for sand", values.sandVolume, 1, " litres per cu m"},
+        {"the water", values.mix.waterContent, 1, "kg per cu m"},
+        {"the cement", values.mix.cementContent, 1, "kg per cu m"},
+        {"the coarse aggregate", values.coarseAggregate, 1, "kg per cu m"},
+        {"the volume left for sand", values.sandVolume, 1, "litres per cu m"},
     };
-    std::vector<std::string> impossible;
+    ImpossibleMix impossible;
     for (const Quantity& q : quantities)
         if (!(q.value > 0))
-            impossible.push_back(std::string(q.name) + " is " + formatFixed(q.value, q.decimals) +
-                                 q.unit);
-    if (impossible.empty()) return std::nullopt;
+            impossible.quantities.push_back({q.name, formatFixed(q.value, q.decimals), q.unit});
+    if (impossible.quantities.empty()) return std::nullopt;
 
-    std::vector<std::string> outside;
     for (const InputRange& range : methodRanges(isSlumpCode(values.mix.workabilityCode))) {
         const std::string text = fieldText(bns, options, range.field);
         const std::optional<double> value = tryTextToFloat(text);
         if (value && *value >= range.min && *value <= range.max) continue;
-        outside.push_back(quoted(captionOf(range.field)) + " " + text + " (" + rangeText(range) +
-                          ")");
+        impossible.outside.push_back({range.field, text, formatGeneral15(range.min),
+                                      formatGeneral15(range.max), range.unit});
     }
-    std::string message = "The mix cannot be made: " + joined(impossible, ", ") + ".";
+    return impossible;
+}
+
+std::string impossibleMixText(const ImpossibleMix& impossible) {
+    std::vector<std::string> quantities;
+    for (const auto& q : impossible.quantities)
+        quantities.push_back(q.name + " is " + q.value + (q.unit.empty() ? "" : " " + q.unit));
+    std::vector<std::string> outside;
+    for (const auto& input : impossible.outside)
+        outside.push_back(quoted(captionOf(input.field)) + " " + input.text + " (" + input.min +
+                          " to " + input.max + (input.unit.empty() ? "" : " " + input.unit) + ")");
+    std::string message = "The mix cannot be made: " + joined(quantities, ", ") + ".";
     message += outside.empty() ? " Every input lies within the method's range."
                                : " Outside the method's range: " + joined(outside, "; ") + ".";
     return message;

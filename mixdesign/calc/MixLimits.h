@@ -24,9 +24,13 @@ struct InputRange {
 // The ranges of the fields of fmBNS and fmOptions; the workability's depends on its kind.
 std::vector<InputRange> methodRanges(bool slump);
 
-// The message of a finished run whose W/C, water, cement, coarse aggregate or volume left for
-// sand is at or below zero; nothing when the mix can be made.
-std::optional<std::string> impossibleMixMessage(const MixValues& values, const FieldTexts& bns,
-                                                const ProportioningOptions& options);
+// The figures of a finished run whose W/C, water, cement, coarse aggregate or volume left for
+// sand is at or below zero, and the inputs outside the method's range; nothing when the mix
+// can be made. The windows word it in the interface's language.
+std::optional<ImpossibleMix> impossibleMix(const MixValues& values, const FieldTexts& bns,
+                                           const ProportioningOptions& options);
+
+// The refusal's message as the core words it (English).
+std::string impossibleMixText(const ImpossibleMix& impossible);
 
 }  // namespace orvan::mix

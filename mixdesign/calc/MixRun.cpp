@@ -69,8 +69,10 @@ public:
         try {
             try {
                 calculate();
-                if (auto impossible = impossibleMixMessage(values_, bns_, options_))
-                    throw refused(*impossible);
+                if (auto impossible = impossibleMix(values_, bns_, options_)) {
+                    outcome_.impossible = impossible;
+                    throw refused(impossibleMixText(*impossible));
+                }
             } catch (const Fault&) {
                 throw StopRun{OutcomeKind::Failed, kRunError, MessageStyle::Message};
             }

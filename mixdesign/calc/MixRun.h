@@ -101,6 +101,24 @@ struct MixValues {
     Technique technique = Technique::None;      // the technique applied, when economy is on
 };
 
+// A mix the method cannot make (MixLimits.h): each quantity at or below zero and each input
+// outside the method's range.
+struct ImpossibleMix {
+    struct Quantity {
+        std::string name;   // "the water"
+        std::string value;  // "-130.6"
+        std::string unit;   // "kg per cu m"; "" for the water-cement ratio
+    };
+    struct Input {
+        std::string field;  // component name: "edYdoboykl"
+        std::string text;   // as typed, or the dialog's default
+        std::string min, max;
+        std::string unit;  // "sm", "%", ""
+    };
+    std::vector<Quantity> quantities;
+    std::vector<Input> outside;
+};
+
 struct MixOutcome {
     // Done: `lines` is the report. Cancelled: a dialog was closed with Cancel; nothing to
     // show. Refused: a technique the mix does not allow, an aggregate kind other than crushed
@@ -112,6 +130,7 @@ struct MixOutcome {
     MessageStyle style = MessageStyle::None;
     std::vector<std::string> lines;  // the report, UTF-8, only when Done
     MixValues values;
+    std::optional<ImpossibleMix> impossible;  // Refused because the mix cannot be made
 };
 
 // The message of any fault in the run's own steps.

@@ -664,6 +664,90 @@
         <source>Too many open files</source>
         <translation>Слишком много открытых файлов</translation>
     </message>
+    <message>
+        <source>"%1": %2</source>
+        <translation>"%1": %2</translation>
+    </message>
+    <message>
+        <source>enter four digits</source>
+        <translation>введите четыре цифры</translation>
+    </message>
+    <message>
+        <source>enter two digits</source>
+        <translation>введите две цифры</translation>
+    </message>
+    <message>
+        <source>enter a digit, a point and a digit</source>
+        <translation>введите цифру, точку и цифру</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>от %1 до %2</translation>
+    </message>
+    <message>
+        <source>The mix cannot be made: %1.</source>
+        <translation>Состав получить невозможно: %1.</translation>
+    </message>
+    <message>
+        <source>Outside the method's range: %1.</source>
+        <translation>Вне области применения метода: %1.</translation>
+    </message>
+    <message>
+        <source>Every input lies within the method's range.</source>
+        <translation>Все исходные данные лежат в области применения метода.</translation>
+    </message>
+    <message>
+        <source>the water-cement ratio</source>
+        <translation>водоцементное отношение (В/Ц)</translation>
+    </message>
+    <message>
+        <source>the water</source>
+        <translation>расход воды</translation>
+    </message>
+    <message>
+        <source>the cement</source>
+        <translation>расход цемента</translation>
+    </message>
+    <message>
+        <source>the coarse aggregate</source>
+        <translation>расход крупного заполнителя</translation>
+    </message>
+    <message>
+        <source>the volume left for sand</source>
+        <translation>объём, оставшийся для песка</translation>
+    </message>
+    <message>
+        <source>kg per cu m</source>
+        <translation>кг/м³</translation>
+    </message>
+    <message>
+        <source>litres per cu m</source>
+        <translation>л/м³</translation>
+    </message>
+    <message>
+        <source>sm</source>
+        <translation>см</translation>
+    </message>
+    <message>
+        <source>sec</source>
+        <translation>с</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>MPa</source>
+        <translation>МПа</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>мм</translation>
+    </message>
 </context>
 <context>
     <name>TF_W</name>
@@ -911,6 +995,13 @@ in coarse aggregates:</source>
         <source>Strength of concrete, MPa</source>
         <comment>edRb2</comment>
         <translation>Прочность бетона, МПа</translation>
+    </message>
+    <message>
+        <source>Mixer volume, cu m
+(blank: no mixer load):</source>
+        <comment>edMixerVolume</comment>
+        <translation>Объём смесителя, куб. м
+(пусто: без дозировки на замес):</translation>
     </message>
 </context>
 <context>
@@ -1339,6 +1430,51 @@ workability</source>
         <comment>LanguageRussian</comment>
         <translation>Русский</translation>
     </message>
+    <message>
+        <source>Batch weights...</source>
+        <comment>BatchWeights</comment>
+        <translation>Дозировка на замес...</translation>
+    </message>
+    <message>
+        <source>Batch weights...</source>
+        <comment>PopupBatchWeights</comment>
+        <translation>Дозировка на замес...</translation>
+    </message>
+    <message>
+        <source>CUSUM...</source>
+        <comment>PopupCusum</comment>
+        <translation>Кумулятивные суммы (CUSUM)...</translation>
+    </message>
+    <message>
+        <source>CUSUM...</source>
+        <comment>StatCusum</comment>
+        <translation>Кумулятивные суммы (CUSUM)...</translation>
+    </message>
+    <message>
+        <source>Conformity...</source>
+        <comment>PopupConformity</comment>
+        <translation>Соответствие...</translation>
+    </message>
+    <message>
+        <source>Conformity...</source>
+        <comment>StatConformity</comment>
+        <translation>Соответствие...</translation>
+    </message>
+    <message>
+        <source>Export PDF...</source>
+        <comment>ExportPdf</comment>
+        <translation>Экспорт в PDF...</translation>
+    </message>
+    <message>
+        <source>Journal</source>
+        <comment>Journal</comment>
+        <translation>Журнал испытаний</translation>
+    </message>
+    <message>
+        <source>Journal|Strength journal: mixes, parties and test results</source>
+        <comment>ToolButtonJournal</comment>
+        <translation>Журнал испытаний|Журнал испытаний прочности: составы, партии и результаты испытаний</translation>
+    </message>
 </context>
 <context>
     <name>TfmOptions</name>
@@ -1555,6 +1691,11 @@ workability</source>
         <source>industrial parties of concrete</source>
         <comment>edCountParty</comment>
         <translation>производственных партий бетона</translation>
+    </message>
+    <message>
+        <source>From journal...</source>
+        <comment>bbFromJournal</comment>
+        <translation>Из журнала...</translation>
     </message>
 </context>
 <context>
@@ -2223,6 +2364,410 @@ workability</source>
         <source>Type of cement</source>
         <comment>rgVid_Cem</comment>
         <translation>Вид цемента</translation>
+    </message>
+</context>
+<context>
+    <name>JournalWindow</name>
+    <message>
+        <source>10 parties (3 extracts in each batch)</source>
+        <translation>10 партий (по 3 выборки в каждой)</translation>
+    </message>
+    <message>
+        <source>5 parties (6 extracts in each batch)</source>
+        <translation>5 партий (по 6 выборок в каждой)</translation>
+    </message>
+    <message>
+        <source>Add mix...</source>
+        <translation>Добавить состав...</translation>
+    </message>
+    <message>
+        <source>Add party...</source>
+        <translation>Добавить партию...</translation>
+    </message>
+    <message>
+        <source>Analyzed period</source>
+        <translation>Анализируемый период</translation>
+    </message>
+    <message>
+        <source>Class B, MPa</source>
+        <translation>Класс В, МПа</translation>
+    </message>
+    <message>
+        <source>Control chart</source>
+        <translation>Контрольная карта</translation>
+    </message>
+    <message>
+        <source>Dated from</source>
+        <translation>Даты с</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Delete mix</source>
+        <translation>Удалить состав</translation>
+    </message>
+    <message>
+        <source>Edit party...</source>
+        <translation>Изменить партию...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Экспорт в CSV...</translation>
+    </message>
+    <message>
+        <source>Import CSV...</source>
+        <translation>Импорт из CSV...</translation>
+    </message>
+    <message>
+        <source>Journal</source>
+        <translation>Журнал испытаний</translation>
+    </message>
+    <message>
+        <source>Load design</source>
+        <translation>Загрузить состав</translation>
+    </message>
+    <message>
+        <source>Mixes</source>
+        <translation>Составы</translation>
+    </message>
+    <message>
+        <source>Parties and extracts</source>
+        <translation>Партии и выборки</translation>
+    </message>
+    <message>
+        <source>Parties dated on or before</source>
+        <translation>Партии по дату включительно</translation>
+    </message>
+    <message>
+        <source>Paste extracts</source>
+        <translation>Вставить выборки</translation>
+    </message>
+    <message>
+        <source>Save design</source>
+        <translation>Сохранить состав</translation>
+    </message>
+    <message>
+        <source>Statistical control from the journal</source>
+        <translation>Статистический контроль по журналу</translation>
+    </message>
+    <message>
+        <source>YYYY-MM-DD</source>
+        <translation>ГГГГ-ММ-ДД</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>по</translation>
+    </message>
+    <message>
+        <source>Journal: %1</source>
+        <translation>Журнал испытаний: %1</translation>
+    </message>
+    <message>
+        <source>Date (YYYY-MM-DD)</source>
+        <translation>Дата (ГГГГ-ММ-ДД)</translation>
+    </message>
+    <message>
+        <source>Party</source>
+        <translation>Партия</translation>
+    </message>
+    <message>
+        <source>Extract strengths, MPa, separated by ";"</source>
+        <translation>Прочность выборок, МПа, через ";"</translation>
+    </message>
+    <message>
+        <source>Name of the new mix</source>
+        <translation>Название нового состава</translation>
+    </message>
+    <message>
+        <source>Choose a mix first</source>
+        <translation>Сначала выберите состав</translation>
+    </message>
+    <message>
+        <source>New party</source>
+        <translation>Новая партия</translation>
+    </message>
+    <message>
+        <source>Import CSV</source>
+        <translation>Импорт из CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Файлы CSV (*.csv);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>Nothing was imported.</source>
+        <translation>Ничего не импортировано.</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>и ещё %1</translation>
+    </message>
+    <message>
+        <source>Added %1 parties and %2 extracts</source>
+        <translation>Добавлено партий: %1, выборок: %2</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Экспорт в CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Файлы CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Exported to %1</source>
+        <translation>Экспортировано в %1</translation>
+    </message>
+    <message>
+        <source>The day is written YYYY-MM-DD</source>
+        <translation>Дата записывается как ГГГГ-ММ-ДД</translation>
+    </message>
+    <message>
+        <source>No mix of the journal has a stored analysed period</source>
+        <translation>Ни у одного состава журнала нет сохранённого анализируемого периода</translation>
+    </message>
+    <message>
+        <source>Analysed period of the mix</source>
+        <translation>Анализируемый период состава</translation>
+    </message>
+    <message>
+        <source>The mix has no stored analysed period: compute it first</source>
+        <translation>У состава нет сохранённого анализируемого периода: сначала рассчитайте его</translation>
+    </message>
+    <message>
+        <source>No party of the mix is dated after its analysed period (%1)</source>
+        <translation>Нет партий состава с датой после его анализируемого периода (%1)</translation>
+    </message>
+    <message>
+        <source>There is no proportioning report window to save</source>
+        <translation>Нет окна отчёта о подборе состава для сохранения</translation>
+    </message>
+    <message>
+        <source>Saved the design of %1 from %2</source>
+        <translation>Состав %1 сохранён из %2</translation>
+    </message>
+    <message>
+        <source>The mix has no saved design</source>
+        <translation>У состава нет сохранённого подбора</translation>
+    </message>
+    <message>
+        <source>Loaded the design saved %1 into the proportioning dialogs</source>
+        <translation>Подбор, сохранённый %1, загружен в окна подбора состава</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Extracts, MPa</source>
+        <translation>Выборки, МПа</translation>
+    </message>
+    <message>
+        <source>Mean strength, MPa</source>
+        <translation>Средняя прочность, МПа</translation>
+    </message>
+</context>
+<context>
+    <name>QMdiSubWindow</name>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Закрыть</translation>
+    </message>
+    <message>
+        <source>&amp;Move</source>
+        <translation>&amp;Переместить</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Восстановить</translation>
+    </message>
+    <message>
+        <source>&amp;Size</source>
+        <translation>&amp;Размер</translation>
+    </message>
+    <message>
+        <source>Ma&amp;ximize</source>
+        <translation>Р&amp;азвернуть</translation>
+    </message>
+    <message>
+        <source>Mi&amp;nimize</source>
+        <translation>&amp;Свернуть</translation>
+    </message>
+    <message>
+        <source>Stay on &amp;Top</source>
+        <translation>&amp;Поверх всех окон</translation>
+    </message>
+</context>
+<context>
+    <name>fmConformity</name>
+    <message>
+        <source>ACI 318 (averages of three consecutive results)</source>
+        <translation>ACI 318 (средние трёх последовательных результатов)</translation>
+    </message>
+    <message>
+        <source>Conformity of compressive strength</source>
+        <translation>Соответствие прочности на сжатие</translation>
+    </message>
+    <message>
+        <source>EN 206, continuous production (15 results or more)</source>
+        <translation>EN 206, непрерывное производство (15 результатов и более)</translation>
+    </message>
+    <message>
+        <source>EN 206, initial production (3 results)</source>
+        <translation>EN 206, начальное производство (3 результата)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Results in order, MPa (typed or pasted):</source>
+        <translation>Результаты по порядку, МПа (ввести или вставить):</translation>
+    </message>
+    <message>
+        <source>Rule:</source>
+        <translation>Правило:</translation>
+    </message>
+    <message>
+        <source>Specified strength fck or f'c, MPa:</source>
+        <translation>Нормируемая прочность fck или f'c, МПа:</translation>
+    </message>
+    <message>
+        <source>Standard deviation s, MPa (continuous production):</source>
+        <translation>Стандартное отклонение s, МПа (непрерывное производство):</translation>
+    </message>
+</context>
+<context>
+    <name>fmCusum</name>
+    <message>
+        <source>Decision interval H = h*s, h:</source>
+        <translation>Граница решения H = h*s, h:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Reference value K = k*s, k:</source>
+        <translation>Допуск K = k*s, k:</translation>
+    </message>
+    <message>
+        <source>Standard deviation s, MPa (blank: the analyzed period's):</source>
+        <translation>Стандартное отклонение s, МПа (пусто: из анализируемого периода):</translation>
+    </message>
+    <message>
+        <source>Statistical control of concrete strength. CUSUM.</source>
+        <translation>Статистический контроль прочности бетона. Кумулятивные суммы (CUSUM).</translation>
+    </message>
+    <message>
+        <source>Strengths of the parties in order, MPa (typed or pasted):</source>
+        <translation>Прочность партий по порядку, МПа (ввести или вставить):</translation>
+    </message>
+    <message>
+        <source>Target mean T, MPa:</source>
+        <translation>Целевое среднее T, МПа:</translation>
+    </message>
+    <message>
+        <source>Type the target mean and the standard deviation, or compute an analyzed period first.</source>
+        <translation>Введите целевое среднее и стандартное отклонение или сначала рассчитайте анализируемый период.</translation>
+    </message>
+</context>
+<context>
+    <name>fmCusumChart</name>
+    <message>
+        <source>CUSUM of the strengths of the parties</source>
+        <translation>Кумулятивные суммы (CUSUM) прочности партий</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Cumulative sum, MPa</source>
+        <translation>Кумулятивная сумма, МПа</translation>
+    </message>
+    <message>
+        <source>Decision interval H</source>
+        <translation>Граница решения H</translation>
+    </message>
+    <message>
+        <source>Lower sum C-</source>
+        <translation>Нижняя сумма C-</translation>
+    </message>
+    <message>
+        <source>PDF...</source>
+        <translation>PDF...</translation>
+    </message>
+    <message>
+        <source>Parties of concrete</source>
+        <translation>Партии бетона</translation>
+    </message>
+    <message>
+        <source>Signal</source>
+        <translation>Сигнал</translation>
+    </message>
+    <message>
+        <source>Statistical control of concrete strength. CUSUM.</source>
+        <translation>Статистический контроль прочности бетона. Кумулятивные суммы (CUSUM).</translation>
+    </message>
+    <message>
+        <source>Upper sum C+</source>
+        <translation>Верхняя сумма C+</translation>
+    </message>
+    <message>
+        <source>The PDF could not be written to "%1": %2</source>
+        <translation>Не удалось записать PDF в "%1": %2</translation>
+    </message>
+</context>
+<context>
+    <name>fmPeriod_Control2</name>
+    <message>
+        <source>PDF...</source>
+        <translation>PDF...</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Отчёт</translation>
+    </message>
+    <message>
+        <source>The PDF could not be written to "%1": %2</source>
+        <translation>Не удалось записать PDF в "%1": %2</translation>
+    </message>
+    <message>
+        <source>The chart holds no strengths to report.</source>
+        <translation>На карте нет значений прочности для отчёта.</translation>
+    </message>
+</context>
+<context>
+    <name>PdfDialog</name>
+    <message>
+        <source>The PDF could not be started.</source>
+        <translation>Не удалось начать запись PDF.</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>Экспорт в PDF</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Документы PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>The PDF could not be written to "%1": %2</source>
+        <translation>Не удалось записать PDF в "%1": %2</translation>
+    </message>
+</context>
+<context>
+    <name>correction</name>
+    <message>
+        <source>Make a proportioning report window active first: its design gives the quantities.</source>
+        <translation>Сначала сделайте активным окно отчёта о подборе состава: расходы берутся из него.</translation>
     </message>
 </context>
 </TS>

@@ -18,7 +18,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPrintDialog>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QTextBrowser>
@@ -33,16 +35,21 @@
 #include "app/TextFileCommands.h"
 #include "app/shell/fmX1.h"
 #include "app/viewers/About.h"
+#include "app/viewers/ShowPicture.h"
 #include "app/viewers/Translations.h"
 #include "common/Fault.h"
 #include "common/TextLines.h"
+#include "mixdesign/MixDialogBase.h"
 #include "strength_control/Period_AnalizInput.h"
+#include "strength_control/Period_Control2.h"
+#include "strength_control/fmCusum.h"
 
 namespace {
 
 // Latin words that are names, not English: the program's name, a language's own name, file
-// extensions and formats.
-const QStringList kNames = {"Orvan", "English", "bmp", "ico", "emf", "wmf", "txt", "PDF"};
+// extensions and formats, the names of a method and of the standards.
+const QStringList kNames = {"Orvan", "English", "bmp", "ico",   "emf", "wmf", "txt", "PDF",
+                            "CSV",   "csv",     "pdf", "CUSUM", "EN",  "ACI", "fck"};
 
 // The English words left in a text ("" when none): a word of two or more Latin letters.
 QString englishIn(const QString& text) {
@@ -121,6 +128,37 @@ QStringList cutTexts(QWidget* window) {
     return cut;
 }
 
+void reject(QWidget* modal) {
+    if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
+}
+
+// The windows made on first use, each made the way the program makes it when a user first
+// asks for it; every dialog that opens on the way is closed unanswered.
+void makeFirstUseWindows(TfmForm1& main) {
+    AppContext& app = main.app();
+    app.window<TfmAbout>();
+    main.textFiles()->openDialog();
+    main.textFiles()->saveDialog();
+    app.window<TfmShowPicture>()->openPictureDialog();
+    ModalWatchdog watchdog;
+    auto* chart = app.window<TfmPeriod_Control2>();
+    answerNextModal(reject);
+    chart->findChild<QAbstractButton*>("BitBtn1")->click();  // Save... makes its file dialog
+    answerNextModal(reject);
+    main.run(Command::Conformity);
+    // A CUSUM run opens its chart window beside the report.
+    answerNextModal([](QWidget* modal) {
+        if (auto* cusum = qobject_cast<TfmCusum*>(modal)) {
+            cusum->edTarget->setText("25");
+            cusum->edSigma->setText("2");
+            cusum->edStrengths->setPlainText("27 28 29 28 27");
+            cusum->BitBtn1Click();
+        }
+        reject(modal);
+    });
+    main.run(Command::Cusum);
+}
+
 }  // namespace
 
 class RussianInterfaceTest : public QObject {
@@ -128,6 +166,9 @@ class RussianInterfaceTest : public QObject {
 
 private slots:
     void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);  // the journal's database kept apart
+        QFile::remove(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                      "/journal.sqlite");  // a new journal: its first mix is the test's
         installTranslations(*qApp, orvan::InterfaceLanguage::Russian);
         QCOMPARE(interfaceLanguage(), orvan::InterfaceLanguage::Russian);
         recorder_ = new RecordingTranslator(qApp);
@@ -136,6 +177,7 @@ private slots:
         main_->createWindows();
         main_->helpViewer()->showContents();
         main_->helpViewer()->hide();
+        makeFirstUseWindows(*main_);
     }
     void cleanupTestCase() { delete main_; }
 
@@ -171,6 +213,10 @@ private slots:
             {"OpenPictureDialog1", true},
             {"SavePictureDialog1", true},
             {"PrintDialog1", true},
+            {"fmCusum", true},
+            {"fmCusumChart", true},
+            {"fmConformity", true},
+            {"JournalWindow", true},
         };
         for (const auto& row : rows) QTest::newRow(row.name) << row.name << row.show;
     }
@@ -263,6 +309,98 @@ private slots:
         });
         input->bbPasteClick();
         QVERIFY(!told.isEmpty());
+        QVERIFY2(englishIn(told).isEmpty(), qPrintable(told));
+    }
+
+    // The journal's own dialogs, in order: the new mix's name (the mix is added and chosen),
+    // then a new party of it (left unanswered). "typed" goes into the dialog's first field.
+    void journalDialog_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("new mix") << "bbAddMix"
+                                 << "B25";
+        QTest::newRow("new party") << "bbAddParty"
+                                   << "";
+    }
+    void journalDialog() {
+        QFETCH(QString, button);
+        QFETCH(QString, typed);
+        auto* journal = main_->findChild<QWidget*>("JournalWindow");
+        QVERIFY(journal);
+        ModalWatchdog watchdog(5000);
+        QWidget* met = nullptr;
+        QStringList english;
+        answerNextModal([&](QWidget* modal) {
+            met = modal;
+            for (const QString& text : interfaceTexts(modal))
+                if (const QString words = englishIn(text); !words.isEmpty())
+                    english << QStringLiteral("\"%1\" (%2)").arg(text, words);
+            auto* dialog = qobject_cast<QDialog*>(modal);
+            if (typed.isEmpty() || !dialog) return reject(modal);
+            modal->findChild<QLineEdit*>()->setText(typed);
+            dialog->accept();
+        });
+        journal->findChild<QAbstractButton*>(button)->click();
+        QVERIFY(met);
+        QVERIFY2(english.isEmpty(), qPrintable(english.join("\n")));
+    }
+
+    // A masked field short of its pattern: the field and the pattern it needs, in Russian.
+    void maskedFieldProblem_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("two of four digits") << "edNPl_P"
+                                            << "12";
+        QTest::newRow("one of two digits") << "edNGCT"
+                                           << "5";
+        QTest::newRow("digit.digit left blank") << "edMkr_P"
+                                                << " .";
+    }
+    void maskedFieldProblem() {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        auto* bns = main_->findChild<MixDialogBase*>("fmBNS");
+        QVERIFY(bns);
+        QLineEdit* edit = bns->findChild<QLineEdit*>(field);
+        QVERIFY(edit);
+        const QString before = edit->text();
+        edit->setText(typed);
+        ModalWatchdog watchdog(5000);
+        QString told;
+        answerNextModal([&](QWidget* modal) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) told = box->text();
+            reject(modal);
+        });
+        bns->actionButton()->click();
+        edit->setText(before);
+        QVERIFY(!told.isEmpty());
+        QVERIFY2(englishIn(told).isEmpty(), qPrintable(told));
+    }
+
+    // A mix the method cannot make: the refusal, each input by its caption, in Russian.
+    void impossibleMixRefusal() {
+        auto* bns = main_->findChild<MixDialogBase*>("fmBNS");
+        QVERIFY(bns);
+        QLineEdit* workability = bns->findChild<QLineEdit*>("edYdoboykl");
+        QVERIFY(workability);
+        const QString before = workability->text();
+        workability->setText("200");
+        ModalWatchdog watchdog(10000);
+        QString told;
+        // The run's own dialogs are answered with OK until its message comes.
+        std::function<void(QWidget*)> answer = [&](QWidget* modal) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                told = box->text();
+                box->close();
+            } else if (auto* dialog = qobject_cast<OrvanDialog*>(modal)) {
+                answerNextModal(answer, modal);
+                dialog->actionButton()->click();
+            }
+        };
+        answerNextModal(answer);
+        bns->actionButton()->click();
+        workability->setText(before);
+        QVERIFY2(told.contains("200"), qPrintable(told));
         QVERIFY2(englishIn(told).isEmpty(), qPrintable(told));
     }
 
