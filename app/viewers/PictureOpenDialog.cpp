@@ -3,13 +3,16 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QStyle>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -18,6 +21,8 @@
 
 namespace {
 constexpr int kPreviewSide = 160;
+// Pixels around a cell's text in the file list (its icon, margins).
+constexpr int kCellPadding = 32;
 
 // The size label of the preview; its text is one of the shared interface texts (a printf
 // pattern with two integers).
@@ -62,36 +67,43 @@ PictureOpenDialog::PictureOpenDialog(QWidget* parent) : QFileDialog(parent) {
         grid->addWidget(pane, 0, grid->columnCount(), grid->rowCount(), 1);
 
     keepCompletionWithDialog(this);
-    if (auto* model = findChild<QFileSystemModel*>())
-        connect(model, &QFileSystemModel::directoryLoaded, this, [this] {
-            if (isVisible()) fitColumns();
-        });
+    fitColumns();
     connect(this, &QFileDialog::filterSelected, this, &PictureOpenDialog::usePatterns);
     connect(this, &QFileDialog::currentChanged, this, &PictureOpenDialog::showPreview);
     usePatterns(filterTexts().first());
 }
 
-void PictureOpenDialog::showEvent(QShowEvent* event) {
-    fitColumns();
-    placeOverMainWindow();
-    QFileDialog::showEvent(event);
+void PictureOpenDialog::setVisible(bool visible) {
+    // Placed before it is shown, so that it appears where it stays.
+    if (visible && !isVisible()) placeOverMainWindow();
+    QFileDialog::setVisible(visible);
 }
 
-// Every column of the detailed list as wide as its widest entry; the dialog grows (within the
-// screen) until the list shows them all beside the preview. Called again once the folder's
-// entries have been read, which happens after the dialog is first shown.
+// The name, size and type columns of the detailed list as wide as their widest entries here,
+// the date column the rest; the dialog is made wide enough (within the screen) for them all
+// beside the preview.
 void PictureOpenDialog::fitColumns() {
     auto* list = findChild<QTreeView*>();
     if (!list) return;
     QHeaderView* header = list->header();
-    header->setStretchLastSection(false);
-    header->resizeSections(QHeaderView::ResizeToContents);
-    const int missing = header->length() - list->viewport()->width();
-    if (missing <= 0) return;
-    int wanted = width() + missing;
+    const QFontMetrics metrics(list->font());
+    const QString date =
+        QLocale().toString(QDateTime(QDate(2028, 12, 28), QTime(23, 59, 59)), QLocale::ShortFormat);
+    const QString widest[] = {QStringLiteral("a picture of a long name.bmp"),
+                              QStringLiteral("1023.99 KiB"), QStringLiteral("Windows BMP image"),
+                              date};
+    int columns = 0;
+    for (int i = 0; i < header->count() && i < int(std::size(widest)); ++i) {
+        const int section = std::max(metrics.horizontalAdvance(widest[i]) + kCellPadding,
+                                     header->sectionSizeHint(i));
+        header->resizeSection(i, section);
+        columns += section;
+    }
+    // The rest of the dialog (folder panel, preview, margins) as its layout asks for it.
+    const int rest = sizeHint().width() - list->sizeHint().width();
+    int wanted = rest + columns + list->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     if (QScreen* where = screen()) wanted = std::min(wanted, where->availableGeometry().width());
-    resize(wanted, height());
-    if (isVisible()) placeOverMainWindow();
+    if (wanted > width()) resize(wanted, height());
 }
 
 // Centred over the nearest shown window above the dialog (its own parent, the picture

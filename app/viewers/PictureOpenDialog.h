@@ -23,9 +23,9 @@ public:
     // The name filters the file list applies now.
     QStringList activePatterns() const;
 
-protected:
-    // Opens centred over the main window, wide enough for every column of the file list.
-    void showEvent(QShowEvent* event) override;
+    // Opens centred over the main window (and is made wide enough for every column of its
+    // file list).
+    void setVisible(bool visible) override;
 
 private:
     void usePatterns(const QString& filterText);

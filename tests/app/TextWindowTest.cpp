@@ -2,6 +2,7 @@
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -311,6 +312,8 @@ private slots:
         answerNextModal([&](QWidget* modal) {
             modal->activateWindow();  // keys go where a user's would
             QVERIFY(QTest::qWaitForWindowActive(modal));
+            auto* files = dialog->findChild<QFileSystemModel*>();
+            QTRY_VERIFY_WITH_TIMEOUT(files->rowCount(files->index(dir_->path())) > 0, 5000);
             edit->setFocus();
             edit->clear();
             QTest::keyClicks(edit, "cho");
