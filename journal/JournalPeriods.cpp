@@ -182,37 +182,64 @@ FieldTexts controlFieldTexts(const StoredPeriod& p) {
             {"edRcor2", formatRoundTrip(p.correctingBottom)}};
 }
 
-ControlledPeriod controlledPeriod(const Journal& journal, long long mixId) {
-    ControlledPeriod out;
-    out.period = latestAnalysedPeriod(journal, mixId);
-    if (!out.period) return out;
+namespace {
+// The parties of `mixId` dated after `from` (or from it, when `fromIncluded`) up to `to`
+// (ISO dates, whose text order is their date order), each with the mean of its extracts,
+// summed in extract order as a party mean is everywhere else; by date.
+void readPartyMeans(const Journal& journal, long long mixId, const std::string& from,
+                    bool fromIncluded, const std::string& to, std::vector<std::string>& numbers,
+                    std::vector<double>& means) {
     QSqlQuery query(journal.database());
     query.setForwardOnly(true);
-    // Means summed in extract order, as a party mean is everywhere else.
-    query.prepare(
-        "SELECT p.id, p.number, e.strength FROM parties p JOIN extracts e ON e.party_id = p.id "
-        "WHERE p.mix_id = ? AND p.party_date > ? ORDER BY p.party_date, p.id, e.position");
+    query.prepare(fromIncluded
+                      ? "SELECT p.id, p.number, e.strength FROM parties p JOIN extracts e ON "
+                        "e.party_id = p.id WHERE p.mix_id = ? AND p.party_date >= ? AND "
+                        "p.party_date <= ? ORDER BY p.party_date, p.id, e.position"
+                      : "SELECT p.id, p.number, e.strength FROM parties p JOIN extracts e ON "
+                        "e.party_id = p.id WHERE p.mix_id = ? AND p.party_date > ? AND "
+                        "p.party_date <= ? ORDER BY p.party_date, p.id, e.position");
     query.addBindValue(mixId);
-    query.addBindValue(q(out.period->lastPartyDate));
-    if (!query.exec()) return out;
+    query.addBindValue(q(from));
+    query.addBindValue(q(to));
+    if (!query.exec()) return;
     long long current = -1;
     double sum = 0;
     int count = 0;
     auto close = [&] {
-        if (count > 0) out.batchMeans.push_back(sum / count);
+        if (count > 0) means.push_back(sum / count);
     };
     while (query.next()) {
         const long long id = query.value(0).toLongLong();
         if (id != current) {
             close();
             current = id, sum = 0, count = 0;
-            out.partyNumbers.push_back(s(query.value(1)));
+            numbers.push_back(s(query.value(1)));
         }
         sum += query.value(2).toDouble();
         ++count;
     }
     close();
+}
+
+// Later than any ISO date: an open end of a date range.
+constexpr const char* kAfterEveryDate = "9999-99-99";
+}  // namespace
+
+ControlledPeriod controlledPeriod(const Journal& journal, long long mixId) {
+    ControlledPeriod out;
+    out.period = latestAnalysedPeriod(journal, mixId);
+    if (!out.period) return out;
+    readPartyMeans(journal, mixId, out.period->lastPartyDate, false, kAfterEveryDate,
+                   out.partyNumbers, out.batchMeans);
     return out;
+}
+
+std::vector<double> partyMeansBetween(const Journal& journal, long long mixId,
+                                      const std::string& from, const std::string& to) {
+    std::vector<std::string> numbers;
+    std::vector<double> means;
+    readPartyMeans(journal, mixId, from, true, to.empty() ? kAfterEveryDate : to, numbers, means);
+    return means;
 }
 
 control::ChartOutcome chartFromJournal(const ControlledPeriod& period) {

@@ -63,6 +63,11 @@ struct ControlledPeriod {
 };
 ControlledPeriod controlledPeriod(const Journal& journal, long long mixId);
 
+// One result per party of the mix dated from `from` to `to` (ISO dates, inclusive; empty: no
+// bound): the mean of its extracts, MPa, by date. What a conformity check of a period takes.
+std::vector<double> partyMeansBetween(const Journal& journal, long long mixId,
+                                      const std::string& from, const std::string& to);
+
 // The chart of a controlled period: one batch per party, no prompts, no limit of ten.
 control::ChartOutcome chartFromJournal(const ControlledPeriod& period);
 

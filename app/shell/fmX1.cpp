@@ -5,6 +5,7 @@
 #include <QDockWidget>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QRadialGradient>
 #include <QScreen>
@@ -81,6 +82,16 @@ void TfmForm1::addOnFirstUse() {
     app_.registerWindow(Window::staticMetaObject, [this] { return new Window(app_, this); });
 }
 
+namespace {
+// A window made on first use (not one of the start-up windows); it lives, keeping its
+// texts, until the program ends.
+template <class Window>
+Window* madeOnFirstUse(AppContext& app, QWidget* mainWindow) {
+    auto* window = mainWindow->findChild<Window*>(QString(), Qt::FindDirectChildrenOnly);
+    return window ? window : new Window(app, mainWindow);
+}
+}  // namespace
+
 void TfmForm1::createWindows() {
     // The start-up order; each window lives, hidden, until the program ends. The chart and
     // the About box are made when first asked for: nothing reads them before they are shown,
@@ -105,17 +116,12 @@ void TfmForm1::createWindows() {
     if (auto* control = app_.window<TfmPeriod_Control1>())
         control->setStoredPeriodSource(
             [this](QWidget* parent) { return journal_->chooseStoredPeriod(parent); });
+    journal_->setConformityOpener([this](const QString& results) {
+        auto* conformity = madeOnFirstUse<TfmConformity>(app_, this);
+        conformity->edResults->setPlainText(results);
+        conformity->exec();
+    });
 }
-
-namespace {
-// A window made on first use (not one of the start-up windows); it lives, keeping its
-// texts, until the program ends.
-template <class Window>
-Window* madeOnFirstUse(AppContext& app, QWidget* mainWindow) {
-    auto* window = mainWindow->findChild<Window*>(QString(), Qt::FindDirectChildrenOnly);
-    return window ? window : new Window(app, mainWindow);
-}
-}  // namespace
 
 template <class Window>
 void TfmForm1::showModal() {

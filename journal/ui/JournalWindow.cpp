@@ -146,6 +146,7 @@ QWidget* JournalWindow::buildAnalysis() {
     layout->addWidget(edUntil);
     layout->addWidget(button("bbAnalyse", "Analyzed period", &JournalWindow::analyse));
     layout->addWidget(button("bbChart", "Control chart", &JournalWindow::showChart));
+    layout->addWidget(button("bbConformity", "Conformity...", &JournalWindow::checkConformity));
     return box;
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 // The strength journal window: the mixes; the parties of the chosen mix over a model that
 // fetches as the user scrolls (add, edit, delete, sort, filter by date); paste of a block of
 // extracts; CSV import and export; the analysed period of the chosen mix from its latest
@@ -38,6 +39,11 @@ public:
     void pasteBlock(const QString& text);
     void analyse();
     void showChart();
+    // The conformity dialog over the chosen mix's parties between the filter's dates (one
+    // result per party: the mean of its extracts), through the opener the main window gives.
+    void checkConformity();
+    using ConformityOpener = std::function<void(const QString& results)>;
+    void setConformityOpener(ConformityOpener opener) { conformityOpener_ = std::move(opener); }
     void deleteSelectedParties();
     // The five figures of a mix's latest stored analysed period as the controlled-period
     // dialog's field texts, the mix chosen by the user among those that have one.
@@ -82,4 +88,5 @@ private:
     QString location_;
     std::unique_ptr<orvan::journal::Journal> journal_;
     PartyTableModel* model_ = nullptr;
+    ConformityOpener conformityOpener_;
 };

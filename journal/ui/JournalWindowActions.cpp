@@ -20,6 +20,7 @@
 #include "app/DocumentArea.h"
 #include "app/Messages.h"
 #include "app/fmMemo.h"
+#include "common/NumberText.h"
 #include "journal/JournalCsv.h"
 #include "journal/JournalDesigns.h"
 #include "journal/JournalExchange.h"
@@ -263,6 +264,18 @@ void JournalWindow::showChart() {
     if (!chart) return;
     chart->setGivenChart(jrn::chartFromJournal(period));
     chart->exec();
+}
+
+void JournalWindow::checkConformity() {
+    const auto mix = currentMix();
+    if (!mix) return tell(toCore(jt("Choose a mix first")));
+    const std::vector<double> means = jrn::partyMeansBetween(
+        *journal_, mix->id, toCore(edFrom->text().trimmed()), toCore(edTo->text().trimmed()));
+    if (means.empty())
+        return tell(toCore(jt("No party of the mix is dated in the filter's range")));
+    QStringList results;
+    for (double mean : means) results << fromCore(orvan::formatRoundTrip(mean));
+    if (conformityOpener_) conformityOpener_(results.join(QLatin1Char('\n')));
 }
 
 void JournalWindow::saveDesign() {

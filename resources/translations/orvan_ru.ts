@@ -2397,6 +2397,14 @@ workability</source>
         <translation>Контрольная карта</translation>
     </message>
     <message>
+        <source>Conformity...</source>
+        <translation>Соответствие...</translation>
+    </message>
+    <message>
+        <source>No party of the mix is dated in the filter&apos;s range</source>
+        <translation>Нет партий состава с датами в пределах фильтра</translation>
+    </message>
+    <message>
         <source>Dated from</source>
         <translation>Даты с</translation>
     </message>

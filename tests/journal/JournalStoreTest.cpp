@@ -174,6 +174,12 @@ TEST_P(JournalStore, ControlledPeriodIsEveryLaterParty) {
     ASSERT_EQ(chart.series[5].points.size(), 3u);
     EXPECT_EQ(chart.series[5].points[2].y, 32);
     EXPECT_EQ(chart.series[0].points[1].x, 3);  // the lines run to x = n
+    // Conformity takes the same means between two dates, both included; open ends for blanks.
+    EXPECT_EQ(jn::partyMeansBetween(*journal_, mix->id, "2026-01-06", "2026-01-07"),
+              (std::vector<double>{25, 25}));
+    EXPECT_EQ(jn::partyMeansBetween(*journal_, mix->id, "2026-01-07", ""),
+              (std::vector<double>{25, 32}));
+    EXPECT_EQ(jn::partyMeansBetween(*journal_, mix->id, "", "").size(), 8u);
 }
 
 TEST_P(JournalStore, DesignKeepsEveryTextAndTheLatestIsLoaded) {

@@ -145,6 +145,13 @@ private slots:
         QCOMPARE(control.edRcor2->text(),
                  QString::fromStdString(orvan::formatRoundTrip(period->correctingBottom)));
         QCOMPARE(control.edRy->text().toDouble(), period->averageLevel);
+        // Conformity over the parties the date filter admits, one mean each.
+        QString results;
+        window_->setConformityOpener([&](const QString& r) { results = r; });
+        window_->edFrom->setText("2026-01-06");
+        window_->edTo->setText("2026-01-07");
+        window_->checkConformity();
+        QCOMPARE(results, QString("25\n25"));  // both ends included
         QVERIFY(!watchdog.fired());
     }
 

@@ -137,7 +137,9 @@ private slots:
                     std::max(list->header()->sectionSizeHint(i), view->sizeHintForColumn(i));
                 QVERIFY2(list->header()->sectionSize(i) >= needed, qPrintable(QString::number(i)));
             }
-            QVERIFY(list->header()->length() <= list->viewport()->width());
+            // Side by side without scrolling, unless the dialog is already as wide as the screen.
+            if (modal->frameGeometry().width() < modal->screen()->availableGeometry().width())
+                QVERIFY(list->header()->length() <= list->viewport()->width());
             modal->close();
         });
         window.openGraphic();
