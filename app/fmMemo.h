@@ -1,6 +1,7 @@
 #pragma once
 // The text document window: an editable plain-text view inside the main window, the one
 // output medium of every report and of opened text files.
+#include <QCoreApplication>
 #include <QStringList>
 #include <QWidget>
 
@@ -13,6 +14,9 @@ enum class TextEncoding { Windows1251, Utf8 };
 class TForm1 : public QWidget {
     Q_OBJECT
 public:
+    // Translated under the form's class name, whatever this class is called.
+    static constexpr const char* kForm = "TForm1";
+
     explicit TForm1(AppContext& app, QWidget* parent = nullptr);
 
     QPlainTextEdit* memo() const { return Memo1; }

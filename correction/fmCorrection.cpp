@@ -30,7 +30,7 @@ QString joinLines(const std::vector<std::string>& lines) {
 
 Tcorrection::Tcorrection(AppContext& app, QWidget* parent) : OrvanDialog(app, parent) {
     setObjectName("correction");
-    setWindowTitle(tr("Correction concrete mixture"));
+    setWindowTitle(QCoreApplication::translate(kForm, "Correction concrete mixture"));
     auto* layout = new QVBoxLayout(this);
     page = new QTabWidget(this);
     page->setObjectName("page");
@@ -38,7 +38,8 @@ Tcorrection::Tcorrection(AppContext& app, QWidget* parent) : OrvanDialog(app, pa
     const corr::PageLayout* layouts[] = {&corr::strengthPage(), &corr::aggregatePage()};
     for (const corr::PageLayout* pageLayout : layouts) {
         page->addTab(buildPage(*pageLayout),
-                     tr(pageLayout->caption.c_str(), pageLayout->name.c_str()));
+                     QCoreApplication::translate(kForm, pageLayout->caption.c_str(),
+                                                 pageLayout->name.c_str()));
     }
     // Both tab captions shown whole: the tabs are never scrolled to, as they never switch.
     page->tabBar()->setUsesScrollButtons(false);
@@ -57,7 +58,8 @@ QWidget* Tcorrection::buildPage(const corr::PageLayout& layout) {
     const int index = page->count();
     firstFields_[index] = fields_.value(fromCore(layout.groups.front().fields.front().name));
     const char* actionName = layout.actionName.c_str();
-    okButtons_[index] = makeActionButton(tr("OK", actionName), fromCore(layout.actionName));
+    okButtons_[index] = makeActionButton(QCoreApplication::translate(kForm, "OK", actionName),
+                                         fromCore(layout.actionName));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(okButtons_[index]);
@@ -77,7 +79,9 @@ void Tcorrection::addGroup(QVBoxLayout* pageLayout, QWidget* pageWidget,
         auto* boxLayout = new QVBoxLayout(box);
         const QString name = labelName();
         auto* heading = new QLabel(
-            tr(joinLines(group.headingLines).toUtf8().constData(), name.toUtf8().constData()), box);
+            QCoreApplication::translate(kForm, joinLines(group.headingLines).toUtf8().constData(),
+                                        name.toUtf8().constData()),
+            box);
         heading->setObjectName(name);
         boxLayout->addWidget(heading);
         boxLayout->addLayout(form);
@@ -90,8 +94,8 @@ void Tcorrection::addGroup(QVBoxLayout* pageLayout, QWidget* pageWidget,
         const QString name = fromCore(field.name);
         auto* edit = new QLineEdit(holder);
         edit->setObjectName(name);
-        const QString labelText =
-            tr(joinLines(field.captionLines).toUtf8().constData(), field.name.c_str());
+        const QString labelText = QCoreApplication::translate(
+            kForm, joinLines(field.captionLines).toUtf8().constData(), field.name.c_str());
         auto* label = new QLabel(labelText, holder);
         label->setObjectName(labelName());
         label->setBuddy(edit);

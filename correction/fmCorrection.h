@@ -1,6 +1,7 @@
 #pragma once
 // The correction dialog: two pages, each a self-contained correction of a mix with its own
 // report. The opening command selects the page; the user never switches pages.
+#include <QCoreApplication>
 #include <QHash>
 #include <QString>
 
@@ -20,6 +21,9 @@ struct FieldGroup;
 class Tcorrection : public OrvanDialog {
     Q_OBJECT
 public:
+    // Translated under the form's class name, whatever this class is called.
+    static constexpr const char* kForm = "Tcorrection";
+
     explicit Tcorrection(AppContext& app, QWidget* parent = nullptr);
 
     // Makes page 0 (correct_strength) or 1 (correct_granulom) the active page; any other

@@ -3,6 +3,7 @@
 #include "mixdesign/calc/MixForms.h"
 
 TfmTVO::TfmTVO(AppContext& app, QWidget* parent) : MixDialogBase(app, parent) {
-    buildFrom(orvan::mix::steamCuringDialog(),
-              [this](const char* text, const char* name) { return tr(text, name); });
+    buildFrom(orvan::mix::steamCuringDialog(), [this](const char* text, const char* name) {
+        return QCoreApplication::translate(kForm, text, name);
+    });
 }

@@ -5,8 +5,9 @@
 #include "mixdesign/calc/MixForms.h"
 
 TF_W::TF_W(AppContext& app, QWidget* parent) : MixDialogBase(app, parent) {
-    buildFrom(orvan::mix::propertiesDialog(),
-              [this](const char* text, const char* name) { return tr(text, name); });
+    buildFrom(orvan::mix::propertiesDialog(), [this](const char* text, const char* name) {
+        return QCoreApplication::translate(kForm, text, name);
+    });
 }
 
 std::optional<orvan::FieldTexts> TF_W::showPage(Page page) {

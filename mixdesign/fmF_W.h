@@ -2,11 +2,16 @@
 // "Properties of concrete": the frost-resistance page F (number of freeze-thaw cycles) and the
 // water-tightness page W (water pressure). A proportioning run shows it once per page it
 // needs, each time with the other page hidden; the user cannot switch pages.
+#include <QCoreApplication>
+
 #include "mixdesign/MixDialogBase.h"
 
 class TF_W : public MixDialogBase {
     Q_OBJECT
 public:
+    // Translated under the form's class name, whatever this class is called.
+    static constexpr const char* kForm = "TF_W";
+
     enum Page { F = 0, W = 1 };
 
     explicit TF_W(AppContext& app, QWidget* parent = nullptr);

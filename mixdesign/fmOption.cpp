@@ -10,9 +10,12 @@
 namespace mix = orvan::mix;
 
 TfmOptions::TfmOptions(AppContext& app, QWidget* parent) : MixDialogBase(app, parent) {
-    buildFrom(mix::optionsDialog(),
-              [this](const char* text, const char* name) { return tr(text, name); });
-    auto* save = new QPushButton(tr(mix::kSaveOptionsCaption, mix::kSaveOptionsButton), this);
+    buildFrom(mix::optionsDialog(), [this](const char* text, const char* name) {
+        return QCoreApplication::translate(kForm, text, name);
+    });
+    auto* save = new QPushButton(
+        QCoreApplication::translate(kForm, mix::kSaveOptionsCaption, mix::kSaveOptionsButton),
+        this);
     save->setObjectName(mix::kSaveOptionsButton);
     addButton(save);
     connect(save, &QPushButton::clicked, this, [this] { BitBtn3Click(); });

@@ -3,12 +3,17 @@
 // a proportioning run includes, the relative densities of the materials and the temperature of
 // the fresh concrete. The choices and densities are kept in options.slv in the working folder:
 // "Save current options" writes it, and every showing of the dialog reloads it.
+#include <QCoreApplication>
+
 #include "mixdesign/MixDialogBase.h"
 #include "mixdesign/calc/OptionsFile.h"
 
 class TfmOptions : public MixDialogBase {
     Q_OBJECT
 public:
+    // Translated under the form's class name, whatever this class is called.
+    static constexpr const char* kForm = "TfmOptions";
+
     explicit TfmOptions(AppContext& app, QWidget* parent = nullptr);
 
     // What the fields show now; the next run uses exactly this.

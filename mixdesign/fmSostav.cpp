@@ -54,8 +54,9 @@ private:
 }  // namespace
 
 TfmBNS::TfmBNS(AppContext& app, QWidget* parent) : MixDialogBase(app, parent) {
-    buildFrom(mix::bnsDialog(),
-              [this](const char* text, const char* name) { return tr(text, name); });
+    buildFrom(mix::bnsDialog(), [this](const char* text, const char* name) {
+        return QCoreApplication::translate(kForm, text, name);
+    });
 }
 
 void TfmBNS::BitBtn1Click() {

@@ -3,12 +3,17 @@
 // aggregates of one mix. Its OK runs the proportioning over these texts and the options
 // dialog's current state, showing the frost, water-tightness, steam-curing and cement-saving
 // dialogs on the way as the options ask, and publishes the report in a new text window.
+#include <QCoreApplication>
+
 #include "mixdesign/MixDialogBase.h"
 #include "mixdesign/calc/MixRun.h"
 
 class TfmBNS : public MixDialogBase {
     Q_OBJECT
 public:
+    // Translated under the form's class name, whatever this class is called.
+    static constexpr const char* kForm = "TfmBNS";
+
     explicit TfmBNS(AppContext& app, QWidget* parent = nullptr);
 
     // The mix of the last run, as far as it got; it stays until the next run.

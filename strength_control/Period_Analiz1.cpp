@@ -30,19 +30,23 @@ QString defaultText(const char* name) {
 
 TfmPeriod_Analiz1::TfmPeriod_Analiz1(AppContext& app, QWidget* parent) : OrvanDialog(app, parent) {
     setObjectName("fmPeriod_Analiz1");
-    setWindowTitle(tr("Statistical control of concrete strength. Analyzed period."));
+    setWindowTitle(QCoreApplication::translate(
+        kForm, "Statistical control of concrete strength. Analyzed period."));
     setHelpContext(this, kHelpContext);
     auto* layout = new QVBoxLayout(this);
 
     rgCount_Party =
-        new QGroupBox(tr("Choose duration of the analyzed period", "rgCount_Party"), this);
+        new QGroupBox(QCoreApplication::translate(kForm, "Choose duration of the analyzed period",
+                                                  "rgCount_Party"),
+                      this);
     rgCount_Party->setObjectName("rgCount_Party");
     auto* items = new QVBoxLayout(rgCount_Party);
     countPartyItems_ = new QButtonGroup(this);
     const char* itemTexts[] = {QT_TR_NOOP("5 parties (6 extracts in each batch)"),
                                QT_TR_NOOP("10 parties (3 extracts in each batch)")};
     for (int index = 0; index < 2; ++index) {
-        auto* item = new QRadioButton(tr(itemTexts[index], "rgCount_Party"), rgCount_Party);
+        auto* item = new QRadioButton(
+            QCoreApplication::translate(kForm, itemTexts[index], "rgCount_Party"), rgCount_Party);
         item->setObjectName(QStringLiteral("rgCount_Party_%1").arg(index));
         countPartyItems_->addButton(item, index);
         items->addWidget(item);
@@ -52,7 +56,8 @@ TfmPeriod_Analiz1::TfmPeriod_Analiz1(AppContext& app, QWidget* parent) : OrvanDi
     auto* form = new QFormLayout;
     edB = new QLineEdit(defaultText("edB"), this);
     edB->setObjectName("edB");
-    auto* label = new QLabel(tr("Strength of concrete, MPa", "edB"), this);
+    auto* label =
+        new QLabel(QCoreApplication::translate(kForm, "Strength of concrete, MPa", "edB"), this);
     label->setObjectName("Label1");
     label->setBuddy(edB);
     form->addRow(label, edB);
@@ -60,7 +65,8 @@ TfmPeriod_Analiz1::TfmPeriod_Analiz1(AppContext& app, QWidget* parent) : OrvanDi
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(makeActionButton(tr("OK", "BitBtn1"), "BitBtn1"));
+    buttons->addWidget(
+        makeActionButton(QCoreApplication::translate(kForm, "OK", "BitBtn1"), "BitBtn1"));
     buttons->addWidget(makeCloseButton("BitBtn2"));
     layout->addLayout(buttons);
 

@@ -2,6 +2,7 @@
 // The entry dialog of the analysed period: the sampling layout and the specified class B of
 // the concrete. OK opens the input dialog of the chosen layout; that dialog reads edB itself
 // when it runs.
+#include <QCoreApplication>
 #include <QString>
 
 #include "app/OrvanDialog.h"
@@ -13,6 +14,9 @@ class QLineEdit;
 class TfmPeriod_Analiz1 : public OrvanDialog {
     Q_OBJECT
 public:
+    // Translated under the form's class name, whatever this class is called.
+    static constexpr const char* kForm = "TfmPeriod_Analiz1";
+
     explicit TfmPeriod_Analiz1(AppContext& app, QWidget* parent = nullptr);
 
     // rgCount_Party: 0 is 5 parties of 6 extracts, 1 is 10 parties of 3 extracts.

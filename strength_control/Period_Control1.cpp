@@ -71,22 +71,28 @@ bool UpDown::eventFilter(QObject* watched, QEvent* event) {
 TfmPeriod_Control1::TfmPeriod_Control1(AppContext& app, QWidget* parent)
     : OrvanDialog(app, parent) {
     setObjectName("fmPeriod_Control1");
-    setWindowTitle(tr("Statistical control of concrete strength. Controllable period."));
+    setWindowTitle(QCoreApplication::translate(
+        kForm, "Statistical control of concrete strength. Controllable period."));
     setHelpContext(this, kHelpContext);
     auto* layout = new QVBoxLayout(this);
 
     auto* top = new QFormLayout;
     edRy = makeField("edRy");
-    top->addRow(new QLabel(tr("Enter average level of strength, MPa", "edRy"), this), edRy);
+    top->addRow(new QLabel(QCoreApplication::translate(
+                               kForm, "Enter average level of strength, MPa", "edRy"),
+                           this),
+                edRy);
     edCountParty = makeField("edCountParty");
     UpDown1 = new UpDown(edCountParty, kCountMin, kCountMax, kCountStart, this);
     UpDown1->setObjectName("UpDown1");
     auto* count = new QHBoxLayout;
     count->addWidget(edCountParty);
     count->addWidget(UpDown1);
-    auto* countCaption = new QLabel(tr("Enter quantity of controllable ", "edCountParty") + '\n' +
-                                        tr("industrial parties of concrete", "edCountParty"),
-                                    this);
+    auto* countCaption = new QLabel(
+        QCoreApplication::translate(kForm, "Enter quantity of controllable ", "edCountParty") +
+            '\n' +
+            QCoreApplication::translate(kForm, "industrial parties of concrete", "edCountParty"),
+        this);
     countCaption->setBuddy(edCountParty);
     top->addRow(countCaption, count);
     layout->addLayout(top);
@@ -102,24 +108,28 @@ TfmPeriod_Control1::TfmPeriod_Control1(AppContext& app, QWidget* parent)
     };
     edRpr1 = makeField("edRpr1");
     edRpr2 = makeField("edRpr2");
-    addGroup(tr("Enter limits of warning, MPa", "GroupBox1"), "GroupBox1",
-             tr("Top limit of warning:", "edRpr1"), edRpr1,
-             tr("Bottom limit of warning:", "edRpr2"), edRpr2);
+    addGroup(QCoreApplication::translate(kForm, "Enter limits of warning, MPa", "GroupBox1"),
+             "GroupBox1", QCoreApplication::translate(kForm, "Top limit of warning:", "edRpr1"),
+             edRpr1, QCoreApplication::translate(kForm, "Bottom limit of warning:", "edRpr2"),
+             edRpr2);
     edRcor1 = makeField("edRcor1");
     edRcor2 = makeField("edRcor2");
-    addGroup(tr("Enter limits of correcting, MPa", "GroupBox2"), "GroupBox2",
-             tr("Top limit of correcting:", "edRcor1"), edRcor1,
-             tr("Bottom limit of correcting:", "edRcor2"), edRcor2);
+    addGroup(QCoreApplication::translate(kForm, "Enter limits of correcting, MPa", "GroupBox2"),
+             "GroupBox2", QCoreApplication::translate(kForm, "Top limit of correcting:", "edRcor1"),
+             edRcor1, QCoreApplication::translate(kForm, "Bottom limit of correcting:", "edRcor2"),
+             edRcor2);
 
     auto* buttons = new QHBoxLayout;
-    bbFromJournal_ = new QPushButton(tr("From journal...", "bbFromJournal"), this);
+    bbFromJournal_ = new QPushButton(
+        QCoreApplication::translate(kForm, "From journal...", "bbFromJournal"), this);
     bbFromJournal_->setObjectName("bbFromJournal");
     bbFromJournal_->setAutoDefault(false);
     bbFromJournal_->hide();
     connect(bbFromJournal_, &QPushButton::clicked, this, &TfmPeriod_Control1::fillFromStoredPeriod);
     buttons->addWidget(bbFromJournal_);
     buttons->addStretch(1);
-    buttons->addWidget(makeActionButton(tr("OK", "BitBtn1"), "BitBtn1"));
+    buttons->addWidget(
+        makeActionButton(QCoreApplication::translate(kForm, "OK", "BitBtn1"), "BitBtn1"));
     buttons->addWidget(makeCloseButton("BitBtn2"));
     layout->addLayout(buttons);
 }

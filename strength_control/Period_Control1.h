@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 #include <functional>
 #include <optional>
 
@@ -36,6 +37,9 @@ private:
 class TfmPeriod_Control1 : public OrvanDialog {
     Q_OBJECT
 public:
+    // Translated under the form's class name, whatever this class is called.
+    static constexpr const char* kForm = "TfmPeriod_Control1";
+
     explicit TfmPeriod_Control1(AppContext& app, QWidget* parent = nullptr);
 
     // The current texts of the six fields, by component name.

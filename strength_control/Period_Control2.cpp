@@ -2,8 +2,8 @@
 
 #include <QChart>
 #include <QChartView>
-#include <QDir>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QGraphicsLayout>
 #include <QHBoxLayout>
@@ -52,8 +52,8 @@ QFont boldArial(int pixels) {
 QStringList nameFilters() {
     QStringList filters;
     for (const auto& filter : ctl::pictureFilters()) {
-        QString name = QCoreApplication::translate("TfmPeriod_Control2", filter.caption.c_str(),
-                                                   "SavePictureDialog1");
+        QString name = QCoreApplication::translate(TfmPeriod_Control2::kForm,
+                                                   filter.caption.c_str(), "SavePictureDialog1");
         name.truncate(name.indexOf(QLatin1String(" (")));
         QStringList patterns;
         for (const auto& pattern : filter.patterns) patterns << QString::fromStdString(pattern);
@@ -65,7 +65,7 @@ QStringList nameFilters() {
 // The chart's captions are interface texts of the window (the saved picture shows them as
 // they stand on screen).
 QString chartText(const char* text, const char* component) {
-    return QCoreApplication::translate("TfmPeriod_Control2", text, component);
+    return QCoreApplication::translate(TfmPeriod_Control2::kForm, text, component);
 }
 
 void hideFromLegend(QChart* chart, QAbstractSeries* series) {
@@ -77,7 +77,8 @@ void hideFromLegend(QChart* chart, QAbstractSeries* series) {
 TfmPeriod_Control2::TfmPeriod_Control2(AppContext& app, QWidget* parent)
     : OrvanDialog(app, parent), startFolder_(QDir::currentPath()) {
     setObjectName("fmPeriod_Control2");
-    setWindowTitle(tr("Statistical control of concrete strength. Controllable period."));
+    setWindowTitle(QCoreApplication::translate(
+        kForm, "Statistical control of concrete strength. Controllable period."));
     setHelpContext(this, kHelpContext);
     setSizeGripEnabled(true);
     resize(kInitialSize);
@@ -93,12 +94,13 @@ TfmPeriod_Control2::TfmPeriod_Control2(AppContext& app, QWidget* parent)
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    auto* close = new QPushButton(tr("Close", "BitBtn2"), this);
+    auto* close = new QPushButton(QCoreApplication::translate(kForm, "Close", "BitBtn2"), this);
     close->setObjectName("BitBtn2");
     close->setAutoDefault(false);
     connect(close, &QPushButton::clicked, this, [this] { done(QDialog::Rejected); });
     buttons->addWidget(close);
-    buttons->addWidget(makeActionButton(tr("Save...", "BitBtn1"), "BitBtn1"));
+    buttons->addWidget(
+        makeActionButton(QCoreApplication::translate(kForm, "Save...", "BitBtn1"), "BitBtn1"));
     addVerdictAndPdfButtons(app, this, buttons);
     layout->addLayout(buttons);
 }
@@ -205,8 +207,8 @@ void TfmPeriod_Control2::FormActivate() {
     auto ask = [prompt](int batch, const std::string&) {
         return prompt ? toCore(prompt->ask(TfmPeriod_Control3::promptFor(batch))) : std::string();
     };
-    const ctl::ChartOutcome outcome =
-        givenChart_ ? *std::exchange(givenChart_, std::nullopt) : ctl::buildControlChart(texts, ask);
+    const ctl::ChartOutcome outcome = givenChart_ ? *std::exchange(givenChart_, std::nullopt)
+                                                  : ctl::buildControlChart(texts, ask);
     lastChart_ = outcome;
     if (!outcome.ok()) {
         showErrorBox(this, fromCore(outcome.message));
@@ -323,6 +325,7 @@ void TfmPeriod_Control2::BitBtn1Click() {
     if (files.isEmpty()) return;
     QString error;
     if (!savePicture(files.front(), &error))
-        showErrorBox(this, tr("The picture could not be saved to \"%1\": %2", "BitBtn1")
+        showErrorBox(this, QCoreApplication::translate(
+                               kForm, "The picture could not be saved to \"%1\": %2", "BitBtn1")
                                .arg(files.front(), error));
 }

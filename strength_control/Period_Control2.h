@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 #include <QMargins>
 #include <QPointer>
 #include <optional>
@@ -18,6 +19,9 @@ class BatchMarks;
 class TfmPeriod_Control2 : public OrvanDialog {
     Q_OBJECT
 public:
+    // Translated under the form's class name, whatever this class is called.
+    static constexpr const char* kForm = "TfmPeriod_Control2";
+
     explicit TfmPeriod_Control2(AppContext& app, QWidget* parent = nullptr);
 
     // Asks the batch strengths and draws; a failure shows its message and leaves the series

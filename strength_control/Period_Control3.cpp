@@ -16,7 +16,7 @@ constexpr int kHelpContext = 42;
 TfmPeriod_Control3::TfmPeriod_Control3(AppContext& app, QWidget* parent)
     : OrvanDialog(app, parent) {
     setObjectName("fmPeriod_Control3");
-    setWindowTitle(QCoreApplication::translate("TfmPeriod_Control3", "Statistical control "));
+    setWindowTitle(QCoreApplication::translate(kForm, "Statistical control "));
     setHelpContext(this, kHelpContext);
     auto* layout = new QVBoxLayout(this);
 
@@ -31,7 +31,8 @@ TfmPeriod_Control3::TfmPeriod_Control3(AppContext& app, QWidget* parent)
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(makeActionButton(tr("OK", "BitBtn1"), "BitBtn1"));
+    buttons->addWidget(
+        makeActionButton(QCoreApplication::translate(kForm, "OK", "BitBtn1"), "BitBtn1"));
     buttons->addWidget(makeCloseButton("BitBtn2"));
     layout->addLayout(buttons);
 }
@@ -39,7 +40,7 @@ TfmPeriod_Control3::TfmPeriod_Control3(AppContext& app, QWidget* parent)
 QString TfmPeriod_Control3::promptFor(int batch) {
     // The core's prompt, "Strength in " n " party, MPa:", with the number put in.
     const QString pattern =
-        QCoreApplication::translate("TfmPeriod_Control3", "Strength in %1 party, MPa:", "Label1");
+        QCoreApplication::translate(kForm, "Strength in %1 party, MPa:", "Label1");
     return pattern.contains(QLatin1String("%1"))
                ? pattern.arg(batch)
                : QString::fromStdString(orvan::control::batchPromptText(batch));

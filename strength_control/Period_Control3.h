@@ -1,4 +1,6 @@
 #pragma once
+#include <QCoreApplication>
+
 #include "app/OrvanDialog.h"
 
 class QLabel;
@@ -9,6 +11,9 @@ class QLineEdit;
 class TfmPeriod_Control3 : public OrvanDialog {
     Q_OBJECT
 public:
+    // Translated under the form's class name, whatever this class is called.
+    static constexpr const char* kForm = "TfmPeriod_Control3";
+
     explicit TfmPeriod_Control3(AppContext& app, QWidget* parent = nullptr);
 
     // Sets Label1 to `promptText`, empties edRi, shows the prompt modally and returns the text

@@ -15,15 +15,15 @@
 
 #include "app/DocumentArea.h"
 #include "app/HelpViewer.h"
-#include "app/PdfExport.h"
 #include "app/Messages.h"
+#include "app/PdfExport.h"
 #include "app/TextFileCommands.h"
 #include "app/shell/Icons.h"
 #include "app/shell/MenuColumn.h"
 #include "app/viewers/About.h"
 #include "app/viewers/ShowPicture.h"
-#include "correction/BatchWeights.h"
 #include "app/viewers/Translations.h"
+#include "correction/BatchWeights.h"
 #include "correction/fmCorrection.h"
 #include "journal/ui/JournalWindow.h"
 #include "mixdesign/TVO.h"
@@ -43,7 +43,7 @@
 
 TfmForm1::TfmForm1(QWidget* parent) : QMainWindow(parent) {
     setObjectName("fmForm1");
-    setWindowTitle(QCoreApplication::translate("TfmForm1", "Orvan-6.4"));
+    setWindowTitle(QCoreApplication::translate(kForm, "Orvan-6.4"));
     setWindowIcon(programIcon());
     documents_ = new DocumentArea(app_, this);
     // The empty client area: fuchsia to lime from the centre.
@@ -72,9 +72,13 @@ TfmForm1::TfmForm1(QWidget* parent) : QMainWindow(parent) {
         move(screen->availableGeometry().center() - rect().center());
 }
 
-TfmForm1::~TfmForm1() { qApp->removeEventFilter(this); }
+TfmForm1::~TfmForm1() {
+    qApp->removeEventFilter(this);
+}
 
-int TfmForm1::windowNumber() const { return documents_->windowNumber(); }
+int TfmForm1::windowNumber() const {
+    return documents_->windowNumber();
+}
 
 template <class Window>
 void TfmForm1::addOnFirstUse() {
@@ -190,11 +194,13 @@ void TfmForm1::fillMenu(QMenu* menu, const std::vector<MenuItem>& items, bool wi
         if (entry.isSeparator()) {
             menu->addSeparator()->setObjectName(entry.name);
         } else if (entry.isSubmenu()) {
-            QMenu* sub = menu->addMenu(tr(entry.caption, entry.name));
+            QMenu* sub =
+                menu->addMenu(QCoreApplication::translate(kForm, entry.caption, entry.name));
             sub->setObjectName(entry.name);
             fillMenu(sub, entry.children, withShortcuts);
         } else {
-            QAction* action = menu->addAction(tr(entry.caption, entry.name));
+            QAction* action =
+                menu->addAction(QCoreApplication::translate(kForm, entry.caption, entry.name));
             action->setObjectName(entry.name);
             const Command command = entry.command;
             connect(action, &QAction::triggered, this, [this, command] { run(command); });
@@ -216,7 +222,7 @@ void TfmForm1::buildMainMenu() {
     menuBar_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     QList<QMenu*> menus;
     for (const MenuItem& top : mainMenu()) {
-        QMenu* menu = menuBar_->addMenu(tr(top.caption, top.name));
+        QMenu* menu = menuBar_->addMenu(QCoreApplication::translate(kForm, top.caption, top.name));
         menu->setObjectName(top.name);
         fillMenu(menu, top.children, true);
         menus.push_back(menu);
@@ -233,7 +239,7 @@ void TfmForm1::buildMainMenu() {
     layout->addWidget(menuColumn_);
     // The bars share an edge in rows or columns, never as tabs.
     setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowNestedDocks);
-    menuDock_ = makeDock(tr("Menu Bar"), "MenuBarDock", holder);
+    menuDock_ = makeDock(QCoreApplication::translate(kForm, "Menu Bar"), "MenuBarDock", holder);
     addDockWidget(Qt::TopDockWidgetArea, menuDock_);
 }
 
@@ -287,11 +293,11 @@ void TfmForm1::fitBars() {
 }
 
 void TfmForm1::buildToolBar() {
-    toolBar_ = new QToolBar(tr("Orvan-6.3"));
+    toolBar_ = new QToolBar(QCoreApplication::translate(kForm, "Orvan-6.3"));
     toolBar_->setObjectName("ToolBar1");
     toolBar_->setMovable(false);  // its dock moves it
     for (const ToolButton& button : toolButtons()) {
-        const QString hint = tr(button.hint, button.name);
+        const QString hint = QCoreApplication::translate(kForm, button.hint, button.name);
         auto* action = new QAction(commandIcon(button.command), shortHint(hint), toolBar_);
         action->setObjectName(button.name);
         action->setToolTip(shortHint(hint));
@@ -303,7 +309,7 @@ void TfmForm1::buildToolBar() {
         if (button.separatorAfter) toolBar_->addSeparator();
     }
     // Below the menu bar, as the second row of the top edge.
-    toolDock_ = makeDock(tr("Orvan-6.3"), "ToolBarDock", toolBar_);
+    toolDock_ = makeDock(QCoreApplication::translate(kForm, "Orvan-6.3"), "ToolBarDock", toolBar_);
     addDockWidget(Qt::TopDockWidgetArea, toolDock_);
     splitDockWidget(menuDock_, toolDock_, Qt::Vertical);
     // Qt's dock toggles also come from the main window's own context menu; ours replaces it.
@@ -382,7 +388,8 @@ bool TfmForm1::eventFilter(QObject* watched, QEvent* event) {
         auto* widget = qobject_cast<QWidget*>(watched);
         if (widget && widget->window() == this) {
             QString tip = widget->statusTip();
-            if (auto* button = qobject_cast<QToolButton*>(widget); button && button->defaultAction())
+            if (auto* button = qobject_cast<QToolButton*>(widget);
+                button && button->defaultAction())
                 tip = button->defaultAction()->statusTip();
             if (tip.isEmpty()) statusBar()->clearMessage();
         }

@@ -2,6 +2,7 @@
 // The main window: the frame of the text document windows, the command table (main menu,
 // context menu, toolbar), the status bar with the long hints, and the start-up of every
 // other window of the program.
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <functional>
 #include <map>
@@ -22,6 +23,9 @@ class TextFileCommands;
 class TfmForm1 : public QMainWindow {
     Q_OBJECT
 public:
+    // Translated under the form's class name, whatever this class is called.
+    static constexpr const char* kForm = "TfmForm1";
+
     explicit TfmForm1(QWidget* parent = nullptr);
     ~TfmForm1() override;
 

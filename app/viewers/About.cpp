@@ -82,7 +82,7 @@ void TurningLabel::paintEvent(QPaintEvent*) {
 
 TfmAbout::TfmAbout(AppContext& app, QWidget* parent) : OrvanDialog(app, parent) {
     setObjectName("fmAbout");
-    setWindowTitle(QCoreApplication::translate("TfmAbout", "About program"));
+    setWindowTitle(QCoreApplication::translate(kForm, "About program"));
     setFixedSize(kClientSize);
 
     auto* panel = new QFrame(this);
@@ -106,7 +106,8 @@ TfmAbout::TfmAbout(AppContext& app, QWidget* parent) : OrvanDialog(app, parent) 
     right_->setObjectName("lbTurning2");
     right_->move(panel->width() - right_->width() - 10, panel->height() - right_->height() - 6);
 
-    QPushButton* ok = makeActionButton(tr("OK", "BitBtn1"), "BitBtn1");
+    QPushButton* ok =
+        makeActionButton(QCoreApplication::translate(kForm, "OK", "BitBtn1"), "BitBtn1");
     ok->setParent(panel);
     ok->setGeometry((panel->width() - 90) / 2, panel->height() - 40, 90, 28);
 
@@ -129,20 +130,24 @@ void TfmAbout::buildTexts(QWidget* panel) {
         }
         label->setGeometry(x, y, width, label->sizeHint().height());
     };
-    place(new ShadowLabel(tr("Concrete mix proportioning,", "lbTitle1"), aboutFont(27),
-                          QPoint(0, 1), panel),
+    place(new ShadowLabel(
+              QCoreApplication::translate(kForm, "Concrete mix proportioning,", "lbTitle1"),
+              aboutFont(27), QPoint(0, 1), panel),
           "lbTitle1", 12, 10, textWidth);
-    place(new ShadowLabel(tr("correction and strength control", "lbTitle2"), aboutFont(24),
-                          QPoint(0, 1), panel),
+    place(new ShadowLabel(
+              QCoreApplication::translate(kForm, "correction and strength control", "lbTitle2"),
+              aboutFont(24), QPoint(0, 1), panel),
           "lbTitle2", 12, 46, textWidth);
-    auto* product = new ShadowLabel(tr("Orvan", "lbProduct"), aboutFont(35), QPoint(3, 1), panel);
+    auto* product = new ShadowLabel(QCoreApplication::translate(kForm, "Orvan", "lbProduct"),
+                                    aboutFont(35), QPoint(3, 1), panel);
     place(product, "lbProduct", (panel->width() - product->sizeHint().width()) / 2, 92,
           product->sizeHint().width());
-    auto* credits = new ShadowLabel(tr("Written by the Orvan developers\n"
-                                       "for the technologists of precast\n"
-                                       "and ready-mix concrete plants.\n"
-                                       "Version 6.4",
-                                       "lbCredits"),
+    auto* credits = new ShadowLabel(QCoreApplication::translate(kForm,
+                                                                "Written by the Orvan developers\n"
+                                                                "for the technologists of precast\n"
+                                                                "and ready-mix concrete plants.\n"
+                                                                "Version 6.4",
+                                                                "lbCredits"),
                                     aboutFont(15), QPoint(0, 1), panel);
     place(credits, "lbCredits", (panel->width() - credits->sizeHint().width()) / 2, 144,
           credits->sizeHint().width());

@@ -2,6 +2,7 @@
 // The About box: what the program does, who made it, a small night skyline and two embossed
 // "Orvan" labels that turn 30 degrees on every 200 ms tick (from 330 back to 0), keeping
 // their angle between showings. OK (Enter and Esc alike) closes it.
+#include <QCoreApplication>
 #include <QTimer>
 #include <QWidget>
 
@@ -45,6 +46,9 @@ private:
 class TfmAbout : public OrvanDialog {
     Q_OBJECT
 public:
+    // Translated under the form's class name, whatever this class is called.
+    static constexpr const char* kForm = "TfmAbout";
+
     explicit TfmAbout(AppContext& app, QWidget* parent = nullptr);
 
     // The timer's tick: turns both labels.

@@ -39,7 +39,7 @@ void PictureArea::paintEvent(QPaintEvent*) {
 TfmShowPicture::TfmShowPicture(AppContext& app, QWidget* parent)
     : OrvanDialog(app, parent), startFolder_(QDir::currentPath()) {
     setObjectName("fmShowPicture");
-    setWindowTitle(tr("Viewing of pictures"));
+    setWindowTitle(QCoreApplication::translate(kForm, "Viewing of pictures"));
     setSizeGripEnabled(true);
 
     scroll_ = new QScrollArea(this);

@@ -3,6 +3,7 @@
 // corner, full width, with a vertical scroll bar only; wider pictures are cut at the right.
 // It loads the picture whenever it becomes the active window, from the file last chosen in
 // OpenPictureDialog1; a picture that does not load leaves the previous one (or nothing).
+#include <QCoreApplication>
 #include <QImage>
 #include <QWidget>
 
@@ -31,6 +32,9 @@ private:
 class TfmShowPicture : public OrvanDialog {
     Q_OBJECT
 public:
+    // Translated under the form's class name, whatever this class is called.
+    static constexpr const char* kForm = "TfmShowPicture";
+
     explicit TfmShowPicture(AppContext& app, QWidget* parent = nullptr);
     // Open graphic: shows OpenPictureDialog1, then this window with the chosen picture.
     void openGraphic();
