@@ -11,11 +11,11 @@ target_include_directories(orvan_emf_writer PUBLIC ${PROJECT_SOURCE_DIR} ${UEMF_
 target_link_libraries(orvan_emf_writer PUBLIC Qt6::Gui ${UEMF_LIBRARY})
 
 add_library(orvan_ui_control STATIC
-    Period_Control1.cpp
-    Period_Control2.cpp
-    Period_Control2Marks.cpp
-    Period_Control2Picture.cpp
-    Period_Control3.cpp
+    ControlledPeriodDialog.cpp
+    ControlChartWindow.cpp
+    ControlChartMarks.cpp
+    ControlChartPicture.cpp
+    BatchStrengthPrompt.cpp
 )
 target_link_libraries(orvan_ui_control PUBLIC orvan_uikit orvan_control_core orvan_emf_writer
                                               Qt6::Charts Qt6::Svg)

@@ -4,8 +4,8 @@
 #include <QLocale>
 #include <QPointer>
 
+#include "app/shell/MainWindow.h"
 #include "app/shell/Splash.h"
-#include "app/shell/fmX1.h"
 #include "app/viewers/Translations.h"
 #include "common/NumberText.h"
 
@@ -16,7 +16,8 @@ int main(int argc, char** argv) {
     // Numbers are read and written with the user's decimal separator (a point is always
     // accepted as well).
     const QString point = QLocale::system().decimalPoint();
-    if (point.size() == 1 && point[0].unicode() < 128) orvan::setDecimalSeparator(point[0].toLatin1());
+    if (point.size() == 1 && point[0].unicode() < 128)
+        orvan::setDecimalSeparator(point[0].toLatin1());
 
     QPointer<SplashWindow> splash;
     if (splashWanted(application.arguments())) {
@@ -24,7 +25,7 @@ int main(int argc, char** argv) {
         splash->show();
         QApplication::processEvents();
     }
-    TfmForm1 mainWindow;
+    MainWindow mainWindow;
     mainWindow.createWindows();
     mainWindow.showMaximized();
     if (splash) splash->raise();
