@@ -15,13 +15,14 @@
 #include "app/AppContext.h"
 #include "app/DocumentArea.h"
 #include "app/Messages.h"
+#include "common/HelpTopic.h"
 #include "strength_control/AnalysedPeriodSetupDialog.h"
 
 namespace an = orvan::analysed;
 
 namespace {
 
-constexpr int kHelpContext = 41;
+constexpr int kHelpContext = orvan::kHelpAnalysedPeriod;
 
 QByteArray asName(const std::string& text) {
     return QByteArray::fromStdString(text);

@@ -11,13 +11,14 @@
 #include <QVBoxLayout>
 
 #include "app/AppContext.h"
+#include "common/HelpTopic.h"
 #include "strength_control/AnalysedPeriod10x3Dialog.h"
 #include "strength_control/AnalysedPeriod5x6Dialog.h"
 #include "strength_control/calc/AnalysedPeriod.h"
 
 namespace {
 
-constexpr int kHelpContext = 41;
+constexpr int kHelpContext = orvan::kHelpAnalysedPeriod;
 
 // The default of a field of this dialog, from the table the command-line tool shares.
 QString defaultText(const char* name) {

@@ -7,10 +7,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "common/HelpTopic.h"
 #include "strength_control/calc/ControlChart.h"
 
 namespace {
-constexpr int kHelpContext = 42;
+constexpr int kHelpContext = orvan::kHelpControlledPeriod;
 }
 
 BatchStrengthPrompt::BatchStrengthPrompt(AppContext& app, QWidget* parent)

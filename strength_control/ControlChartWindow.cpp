@@ -18,6 +18,7 @@
 #include "app/FileDialogClosing.h"
 #include "app/Messages.h"
 #include "app/PdfExport.h"
+#include "common/HelpTopic.h"
 #include "strength_control/BatchStrengthPrompt.h"
 #include "strength_control/ControlChartButtons.h"
 #include "strength_control/ControlChartMarks.h"
@@ -28,7 +29,7 @@ namespace ctl = orvan::control;
 
 namespace {
 
-constexpr int kHelpContext = 42;
+constexpr int kHelpContext = orvan::kHelpControlledPeriod;
 constexpr QSize kInitialSize(797, 429);
 // Pixel heights of the chart's texts.
 constexpr int kTitlePixels = 12;

@@ -11,13 +11,14 @@
 #include <QVBoxLayout>
 
 #include "app/AppContext.h"
+#include "common/HelpTopic.h"
 #include "common/NumberText.h"
 #include "strength_control/ControlChartWindow.h"
 #include "strength_control/calc/ControlChart.h"
 
 namespace {
 
-constexpr int kHelpContext = 42;
+constexpr int kHelpContext = orvan::kHelpControlledPeriod;
 // The spinner of the batch count: 1 to 10, starting at 3.
 constexpr int kCountMin = 1, kCountMax = 10, kCountStart = 3;
 

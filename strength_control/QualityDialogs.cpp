@@ -12,6 +12,7 @@
 #include "app/AppContext.h"
 #include "app/Messages.h"
 #include "common/Fault.h"
+#include "common/HelpTopic.h"
 #include "common/NumberText.h"
 #include "strength_control/AnalysedPeriodInputDialog.h"
 #include "strength_control/ConformityDialog.h"
@@ -24,7 +25,7 @@ namespace ctl = orvan::control;
 
 namespace {
 
-constexpr int kHelpContext = 43;
+constexpr int kHelpContext = orvan::kHelpQualityControl;
 // Wide enough for the whole caption in the title bar, pixels.
 constexpr int kMinimumWidth = 480;
 

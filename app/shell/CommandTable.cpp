@@ -4,7 +4,9 @@ namespace {
 MenuItem item(Command command, const char* name, const char* caption, const char* shortcut = "") {
     return {command, name, caption, shortcut, {}};
 }
-MenuItem separator(const char* name) { return {Command::None, name, "-", "", {}}; }
+MenuItem separator(const char* name) {
+    return {Command::None, name, "-", "", {}};
+}
 MenuItem submenu(const char* name, const char* caption, std::vector<MenuItem> children) {
     return {Command::None, name, caption, "", std::move(children)};
 }
@@ -26,18 +28,18 @@ const std::vector<MenuItem>& mainMenu() {
                  separator("N22"), item(Command::Next, "N23", "Next", "Ctrl+F1"),
                  item(Command::Previous, "N8", "Previous", "Ctrl+F2")}),
         submenu("N9", "Proportioning concrete mixture",
-                {item(Command::NewMixture, "N10", "New mixture...", "Ctrl+Alt+A"),
-                 separator("N11"),
+                {item(Command::NewMixture, "N10", "New mixture...", "Ctrl+Alt+A"), separator("N11"),
                  item(Command::Options, "N12", "Options for proportioning...")}),
         submenu("N13", "Correction concrete mixture",
-                {item(Command::CorrectStrength, "correct_Rb", "in depending on concrete strength...",
-                      "Ctrl+Alt+B"),
+                {item(Command::CorrectStrength, "correct_Rb",
+                      "in depending on concrete strength...", "Ctrl+Alt+B"),
                  item(Command::CorrectAggregates, "correct_W_Zap",
                       "in depending on aggregates grading and humidity...", "Ctrl+Alt+C"),
                  item(Command::BatchWeights, "BatchWeights", "Batch weights...")}),
         submenu("N16", "Statistical control",
                 {item(Command::AnalysedPeriod, "N17", "Analyzed period...", "Ctrl+Alt+D"),
-                 item(Command::ControlledPeriod, "Period_Control", "Controllable period...", "Ctrl+Alt+E"),
+                 item(Command::ControlledPeriod, "Period_Control", "Controllable period...",
+                      "Ctrl+Alt+E"),
                  item(Command::Cusum, "StatCusum", "CUSUM..."),
                  item(Command::Conformity, "StatConformity", "Conformity..."),
                  item(Command::Journal, "Journal", "Journal", "Ctrl+Alt+J")}),
@@ -95,7 +97,7 @@ const std::vector<ToolButton>& toolButtons() {
          true},
         {Command::ControlledPeriod, "ToolButton8",
          "Statistical control. Controllable period|Statistical control of concrete strength. "
-         "Conrollable period",
+         "Conrollable period",  // misspelt on purpose: the hint as the users know it
          false},
         {Command::Journal, "ToolButtonJournal",
          "Journal|Strength journal: mixes, parties and test results", false},

@@ -292,6 +292,7 @@ void MainWindow::fitBars() {
 }
 
 void MainWindow::buildToolBar() {
+    // "Orvan-6.3" on purpose: the toolbar keeps its old version while the title says 6.4.
     toolBar_ = new QToolBar(QCoreApplication::translate(kForm, "Orvan-6.3"));
     toolBar_->setObjectName("ToolBar1");
     toolBar_->setMovable(false);  // its dock moves it

@@ -12,6 +12,7 @@
 
 #include "common/CoreGuard.h"
 #include "common/FieldSpec.h"
+#include "common/HelpTopic.h"
 
 namespace orvan::mix {
 
@@ -59,7 +60,7 @@ struct MixDialog {
     std::string formName;   // "fmBNS": the dialog's objectName and the command-line form name
     std::string className;  // "TfmBNS"
     std::string caption;    // the window title
-    int helpContext = 22;
+    int helpContext = kHelpProportioning;
     std::vector<MixPage> pages;
     std::string pageControlName;  // "FW" or "page" for the paged dialogs, "" otherwise
 
