@@ -8,7 +8,7 @@
 #include <QSaveFile>
 #include <QSvgGenerator>
 
-#include "strength_control/EmfPaintDevice.h"
+#include "pictures/EmfPaintDevice.h"
 #include "strength_control/calc/ControlChart.h"
 
 namespace {

@@ -9,8 +9,8 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-#include "app/viewers/PictureLoader.h"
 #include "app/viewers/PictureOpenDialog.h"
+#include "pictures/PictureLoader.h"
 
 namespace {
 // The outer size of the window when it is first shown.

@@ -8,8 +8,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/viewers/MetafileChecks.h"
-#include "app/viewers/PictureLoader.h"
+#include "pictures/MetafileChecks.h"
+#include "pictures/PictureLoader.h"
 
 // Last: libwmf's headers define short macro names that clash with Qt's.
 #include <libwmf/api.h>

@@ -1,8 +1,8 @@
-#include "strength_control/EmfPaintDevice.h"
+#include "pictures/EmfPaintDevice.h"
 
 #include <climits>
 
-#include "strength_control/EmfPaintEngine.h"
+#include "pictures/EmfPaintEngine.h"
 
 EmfPaintDevice::EmfPaintDevice(QSize size, const QString& description)
     : size_(size.expandedTo(QSize(1, 1))),

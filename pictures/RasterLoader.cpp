@@ -3,7 +3,7 @@
 #include <QBuffer>
 #include <QImageReader>
 
-#include "app/viewers/PictureLoader.h"
+#include "pictures/PictureLoader.h"
 
 namespace {
 QImage readOne(QImageReader& reader) {

@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/viewers/MetafileChecks.h"
-#include "app/viewers/PictureLoader.h"
+#include "pictures/MetafileChecks.h"
+#include "pictures/PictureLoader.h"
 
 namespace {
 constexpr std::uint32_t kEmrHeader = 1;

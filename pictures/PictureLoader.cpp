@@ -1,4 +1,4 @@
-#include "app/viewers/PictureLoader.h"
+#include "pictures/PictureLoader.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
-#include "app/viewers/PictureLoader.h"
+#include "pictures/PictureLoader.h"
 
 QImage renderSvgData(const QByteArray& svg) {
     QSvgRenderer renderer(svg);

@@ -1,4 +1,4 @@
-#include "strength_control/EmfPaintEngine.h"
+#include "pictures/EmfPaintEngine.h"
 
 #include <uemf_utf.h>
 
@@ -14,7 +14,7 @@
 #include <cstring>
 #include <numbers>
 
-#include "strength_control/EmfPaintDevice.h"
+#include "pictures/EmfPaintDevice.h"
 
 namespace {
 
