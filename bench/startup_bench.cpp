@@ -4,7 +4,7 @@
 
 #include <QApplication>
 
-#include "app/shell/MainWindow.h"
+#include "shell/MainWindow.h"
 
 static void BM_StartUp(benchmark::State& state) {
     for (auto _ : state) {

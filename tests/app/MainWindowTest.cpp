@@ -14,11 +14,11 @@
 #include "ModalDriver.h"
 #include "app/DocumentArea.h"
 #include "app/TextWindow.h"
-#include "app/shell/CommandTable.h"
-#include "app/shell/MainWindow.h"
-#include "app/shell/MenuColumn.h"
-#include "app/shell/Splash.h"
-#include "app/viewers/Translations.h"
+#include "app/Translations.h"
+#include "shell/CommandTable.h"
+#include "shell/MainWindow.h"
+#include "shell/MenuColumn.h"
+#include "shell/Splash.h"
 #include "strength_control/ControlChartWindow.h"
 
 namespace {

@@ -16,8 +16,8 @@
 #include "ModalDriver.h"
 #include "app/DocumentArea.h"
 #include "app/TextWindow.h"
-#include "app/shell/MainWindow.h"
 #include "mixdesign/MixFields.h"
+#include "shell/MainWindow.h"
 #include "strength_control/AnalysedPeriodSetupDialog.h"
 #include "strength_control/BatchStrengthPrompt.h"
 

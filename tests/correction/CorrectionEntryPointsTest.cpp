@@ -12,9 +12,9 @@
 #include "ModalDriver.h"
 #include "app/DocumentArea.h"
 #include "app/TextWindow.h"
-#include "app/shell/MainWindow.h"
 #include "common/NumberText.h"
 #include "correction/CorrectionDialog.h"
+#include "shell/MainWindow.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 
 #include "app/HelpViewer.h"
 #include "app/OrvanDialog.h"
-#include "app/shell/MainWindow.h"
-#include "app/viewers/Translations.h"
+#include "app/Translations.h"
+#include "shell/MainWindow.h"
 
 class ViewersShellTest : public QObject {
     Q_OBJECT

@@ -3,7 +3,7 @@
 #include <QIcon>
 #include <QPixmap>
 
-#include "app/shell/CommandTable.h"
+#include "shell/CommandTable.h"
 
 QIcon commandIcon(Command command);
 QIcon programIcon();

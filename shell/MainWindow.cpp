@@ -1,4 +1,4 @@
-#include "app/shell/MainWindow.h"
+#include "shell/MainWindow.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -18,11 +18,9 @@
 #include "app/Messages.h"
 #include "app/PdfExport.h"
 #include "app/TextFileCommands.h"
-#include "app/shell/Icons.h"
-#include "app/shell/MenuColumn.h"
+#include "app/Translations.h"
 #include "app/viewers/AboutBox.h"
 #include "app/viewers/PictureWindow.h"
-#include "app/viewers/Translations.h"
 #include "correction/BatchWeights.h"
 #include "correction/CorrectionDialog.h"
 #include "journal/ui/JournalWindow.h"
@@ -32,6 +30,8 @@
 #include "mixdesign/MixInputDialog.h"
 #include "mixdesign/ProportioningOptionsDialog.h"
 #include "mixdesign/SteamCuringDialog.h"
+#include "shell/Icons.h"
+#include "shell/MenuColumn.h"
 #include "strength_control/AnalysedPeriod10x3Dialog.h"
 #include "strength_control/AnalysedPeriod5x6Dialog.h"
 #include "strength_control/AnalysedPeriodSetupDialog.h"

@@ -1,12 +1,13 @@
-#include "app/shell/Splash.h"
+#include "shell/Splash.h"
 
-#include <QFileInfo>
-#include <QPainter>
-#include <QEvent>
-#include <QTimer>
 #include <qdrawutil.h>
 
-#include "app/shell/Icons.h"
+#include <QEvent>
+#include <QFileInfo>
+#include <QPainter>
+#include <QTimer>
+
+#include "shell/Icons.h"
 
 bool splashWanted(const QStringList& arguments) {
     for (qsizetype i = 1; i < arguments.size(); ++i) {
@@ -46,11 +47,14 @@ SplashWindow::SplashWindow(const QPixmap& picture)
 
 bool SplashWindow::event(QEvent* event) {
     // Some window systems never activate a splash; its showing counts as well.
-    if (!timerStarted_ && (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show)) {
+    if (!timerStarted_ &&
+        (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show)) {
         timerStarted_ = true;
         QTimer::singleShot(kCloseAfterMs, this, &QWidget::close);
     }
     return QSplashScreen::event(event);
 }
 
-void SplashWindow::mousePressEvent(QMouseEvent*) { close(); }
+void SplashWindow::mousePressEvent(QMouseEvent*) {
+    close();
+}

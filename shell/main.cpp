@@ -4,10 +4,10 @@
 #include <QLocale>
 #include <QPointer>
 
-#include "app/shell/MainWindow.h"
-#include "app/shell/Splash.h"
-#include "app/viewers/Translations.h"
+#include "app/Translations.h"
 #include "common/NumberText.h"
+#include "shell/MainWindow.h"
+#include "shell/Splash.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);

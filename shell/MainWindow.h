@@ -8,8 +8,8 @@
 #include <map>
 
 #include "app/AppContext.h"
-#include "app/shell/CommandTable.h"
 #include "common/InterfaceLanguage.h"
+#include "shell/CommandTable.h"
 
 class DocumentArea;
 class HelpViewer;

@@ -1,4 +1,4 @@
-#include "app/shell/Icons.h"
+#include "shell/Icons.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -28,10 +28,10 @@ void drawCrane(QPainter& p, const QRectF& box, const QColor& colour) {
     auto at = [&](double x, double y) { return QPointF(box.left() + x * w, box.top() + y * h); };
     p.setPen(QPen(colour, std::max(1.0, w / 24)));
     p.setBrush(Qt::NoBrush);
-    p.drawLine(at(0.2, 1.0), at(0.2, 0.05));    // mast
+    p.drawLine(at(0.2, 1.0), at(0.2, 0.05));     // mast
     p.drawLine(at(0.05, 0.12), at(0.95, 0.12));  // jib
     p.drawLine(at(0.2, 0.05), at(0.95, 0.12));
-    p.drawLine(at(0.8, 0.12), at(0.8, 0.4));     // hook line
+    p.drawLine(at(0.8, 0.12), at(0.8, 0.4));  // hook line
     p.setBrush(colour);
     p.drawRect(QRectF(at(0.45, 0.55), at(0.95, 1.0)));  // building
     p.setBrush(Qt::white);
@@ -64,8 +64,8 @@ QIcon commandIcon(Command command) {
             p.setBrush(QColor(160, 210, 255));
             p.drawRect(2, 4, 20, 16);
             p.setBrush(QColor(40, 150, 40));
-            p.drawPolygon(QPolygon({QPoint(3, 19), QPoint(10, 10), QPoint(15, 15), QPoint(18, 12),
-                                    QPoint(21, 19)}));
+            p.drawPolygon(QPolygon(
+                {QPoint(3, 19), QPoint(10, 10), QPoint(15, 15), QPoint(18, 12), QPoint(21, 19)}));
             p.setBrush(Qt::yellow);
             p.drawEllipse(15, 6, 4, 4);
             break;
@@ -104,8 +104,8 @@ QIcon commandIcon(Command command) {
             p.drawLine(2, 6, 22, 6);
             p.drawLine(2, 18, 22, 18);
             p.setPen(QPen(Qt::blue, 2));
-            p.drawPolyline(QPolygon({QPoint(3, 12), QPoint(8, 9), QPoint(13, 14), QPoint(18, 10),
-                                     QPoint(21, 12)}));
+            p.drawPolyline(QPolygon(
+                {QPoint(3, 12), QPoint(8, 9), QPoint(13, 14), QPoint(18, 10), QPoint(21, 12)}));
             break;
         case Command::Journal:  // a bound book
             p.setPen(QPen(Qt::black, 1));

@@ -37,7 +37,7 @@ struct MenuItem {
     Command command = Command::None;  // None with no children: a separator
     const char* name = "";            // component name
     const char* caption = "";
-    const char* shortcut = "";  // main menu only
+    const char* shortcut = "";       // main menu only
     std::vector<MenuItem> children;  // a submenu when not empty
 
     bool isSeparator() const { return command == Command::None && children.empty(); }

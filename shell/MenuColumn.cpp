@@ -1,4 +1,4 @@
-#include "app/shell/MenuColumn.h"
+#include "shell/MenuColumn.h"
 
 #include <QKeyEvent>
 #include <QMenu>

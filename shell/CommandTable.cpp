@@ -1,4 +1,4 @@
-#include "app/shell/CommandTable.h"
+#include "shell/CommandTable.h"
 
 namespace {
 MenuItem item(Command command, const char* name, const char* caption, const char* shortcut = "") {

@@ -1,4 +1,4 @@
-#include "app/viewers/Translations.h"
+#include "app/Translations.h"
 
 #include <QApplication>
 #include <QLocale>
