@@ -10,7 +10,7 @@
 #include <algorithm>
 
 #include "app/AppContext.h"
-#include "app/fmMemo.h"
+#include "app/TextWindow.h"
 
 DocumentArea::DocumentArea(AppContext& app, QWidget* parent) : QMdiArea(parent), app_(app) {
     setObjectName("ClientArea");
@@ -18,8 +18,8 @@ DocumentArea::DocumentArea(AppContext& app, QWidget* parent) : QMdiArea(parent),
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
-TForm1* DocumentArea::createDocument(const TitlePattern& title) {
-    auto* document = new TForm1(app_);
+TextWindow* DocumentArea::createDocument(const TitlePattern& title) {
+    auto* document = new TextWindow(app_);
     QMdiSubWindow* sub = addSubWindow(document);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     // The window menu's items carry the platform's close keys in every window at once, which
@@ -45,9 +45,9 @@ TForm1* DocumentArea::createDocument(const TitlePattern& title) {
     return document;
 }
 
-TForm1* DocumentArea::publishReport(const TitlePattern& title,
-                                    const std::vector<std::string>& lines) {
-    TForm1* document = createDocument(title);
+TextWindow* DocumentArea::publishReport(const TitlePattern& title,
+                                        const std::vector<std::string>& lines) {
+    TextWindow* document = createDocument(title);
     QStringList text;
     text.reserve(static_cast<qsizetype>(lines.size()));
     for (const auto& line : lines) text.push_back(QString::fromStdString(line));
@@ -55,15 +55,15 @@ TForm1* DocumentArea::publishReport(const TitlePattern& title,
     return document;
 }
 
-TForm1* DocumentArea::activeDocument() const {
+TextWindow* DocumentArea::activeDocument() const {
     QMdiSubWindow* sub = activeSubWindow();
-    return sub ? qobject_cast<TForm1*>(sub->widget()) : nullptr;
+    return sub ? qobject_cast<TextWindow*>(sub->widget()) : nullptr;
 }
 
-QList<TForm1*> DocumentArea::documents() const {
-    QList<TForm1*> out;
+QList<TextWindow*> DocumentArea::documents() const {
+    QList<TextWindow*> out;
     for (QMdiSubWindow* sub : subWindowList(QMdiArea::CreationOrder))
-        if (auto* document = qobject_cast<TForm1*>(sub->widget())) out.push_back(document);
+        if (auto* document = qobject_cast<TextWindow*>(sub->widget())) out.push_back(document);
     return out;
 }
 

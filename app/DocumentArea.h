@@ -8,7 +8,7 @@
 #include <vector>
 
 class AppContext;
-class TForm1;
+class TextWindow;
 
 class DocumentArea : public QMdiArea {
     Q_OBJECT
@@ -23,13 +23,13 @@ public:
 
     // The report protocol: create a new window (shown and active), add 1 to WindowNumber,
     // set the title from the pattern, clear, append the lines in order.
-    TForm1* publishReport(const TitlePattern& title, const std::vector<std::string>& lines);
+    TextWindow* publishReport(const TitlePattern& title, const std::vector<std::string>& lines);
     // The first three steps only, for Open text; the window starts empty.
-    TForm1* createDocument(const TitlePattern& title);
+    TextWindow* createDocument(const TitlePattern& title);
 
     // The active text document window, or null.
-    TForm1* activeDocument() const;
-    QList<TForm1*> documents() const;
+    TextWindow* activeDocument() const;
+    QList<TextWindow*> documents() const;
 
     // The window commands; each does nothing without windows.
     // Cascade: each window offset one cascade step down and right from the previous one and
@@ -44,7 +44,7 @@ public:
     int cascadeStep() const;
 
 signals:
-    void documentCreated(TForm1* document);
+    void documentCreated(TextWindow* document);
 
 protected:
     // The background is one gradient over the whole viewport, whatever part is repainted.

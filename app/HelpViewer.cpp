@@ -9,6 +9,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "common/HelpTopic.h"
+
 // The pages are compiled into a static library: nothing else refers to them, so the linker
 // would leave them out of the program unless they are registered here.
 static void registerHelpPages() {
@@ -71,7 +73,10 @@ HelpViewer::HelpViewer(QWidget* parent) : QDialog(parent), home_(parent) {
 }
 
 QList<int> HelpViewer::contextNumbers() {
-    return {21, 22, 31, 32, 41, 42, 43};
+    using namespace orvan;
+    return {kHelpProportioningOptions, kHelpProportioning,  kHelpStrengthCorrection,
+            kHelpAggregateCorrection,  kHelpAnalysedPeriod, kHelpControlledPeriod,
+            kHelpQualityControl};
 }
 
 QString HelpViewer::pageFor(int contextNumber) {

@@ -14,7 +14,7 @@
 #include "app/Messages.h"
 #include "app/TextFileCommands.h"
 #include "app/TextPrinter.h"
-#include "app/fmMemo.h"
+#include "app/TextWindow.h"
 
 namespace {
 
@@ -94,7 +94,7 @@ QString choosePdfFile(QWidget* parent, const QString& proposedName) {
 
 void exportActiveDocumentPdf(AppContext& app, QWidget* mainWindow, const QPageLayout& layout) {
     // Taken before the dialog: while it is up there is no active window.
-    QPointer<TForm1> document = app.documents() ? app.documents()->activeDocument() : nullptr;
+    QPointer<TextWindow> document = app.documents() ? app.documents()->activeDocument() : nullptr;
     if (!document) return;
     const QString path =
         choosePdfFile(mainWindow, TextFileCommands::proposedName(document->windowTitle()));

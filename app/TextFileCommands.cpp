@@ -21,7 +21,7 @@
 #include "app/FileDialogClosing.h"
 #include "app/Messages.h"
 #include "app/TextPrinter.h"
-#include "app/fmMemo.h"
+#include "app/TextWindow.h"
 #include "common/TextLines.h"
 
 namespace {
@@ -107,11 +107,11 @@ std::unique_ptr<QProgressDialog> TextFileCommands::makeProgress(const char* name
     return progress;
 }
 
-TForm1* TextFileCommands::openFile(const QString& path) {
+TextWindow* TextFileCommands::openFile(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists()) return nullptr;
     const QString shown = QDir::toNativeSeparators(path);
-    TForm1* document = app_.documents()->createDocument(
+    TextWindow* document = app_.documents()->createDocument(
         [&](int n) { return QString::fromUtf8("Окно №") + QString::number(n) + ". " + shown; });
     // A large file shows its progress from the first megabyte read.
     std::unique_ptr<QProgressDialog> progress;
@@ -138,7 +138,7 @@ TForm1* TextFileCommands::openFile(const QString& path) {
     return document;
 }
 
-void TextFileCommands::loadLines(TForm1* document, const std::vector<std::string_view>& lines,
+void TextFileCommands::loadLines(TextWindow* document, const std::vector<std::string_view>& lines,
                                  bool utf8Text, std::unique_ptr<QProgressDialog>& progress) {
     auto decode = [utf8Text](std::string_view line) {
         return utf8Text ? utf8(std::string(line)) : utf8(orvan::cp1251ToUtf8(line));
@@ -154,7 +154,7 @@ void TextFileCommands::loadLines(TForm1* document, const std::vector<std::string
     // that the program never seems to freeze. Putting lines into the text area costs far more
     // than decoding them and grows with the document, so each step is sized by the time the
     // last one took: some 40 ms, well inside the 200 ms a user notices.
-    QPointer<TForm1> guard(document);
+    QPointer<TextWindow> guard(document);
     if (!progress)
         progress = makeProgress(
             "readProgress",
@@ -187,7 +187,7 @@ void TextFileCommands::loadLines(TForm1* document, const std::vector<std::string
 void TextFileCommands::save() {
     // The target is taken before the dialog: while a modal dialog is up there is no active
     // window, and the window may be gone when the dialog returns.
-    QPointer<TForm1> document = app_.documents()->activeDocument();
+    QPointer<TextWindow> document = app_.documents()->activeDocument();
     if (!document) return;
     QFileDialog* dialog = saveDialog();
     dialog->selectFile(proposedName(document->windowTitle()));
@@ -195,7 +195,7 @@ void TextFileCommands::save() {
     if (document) saveTo(document, dialog->selectedFiles().constFirst());
 }
 
-bool TextFileCommands::saveTo(TForm1* document, const QString& path) {
+bool TextFileCommands::saveTo(TextWindow* document, const QString& path) {
     // The rows are streamed into the file's bytes, then written whole (a temporary file
     // renamed over the old one), so a failure never leaves a half-written file.
     std::vector<std::string> rows;
@@ -231,7 +231,7 @@ bool TextFileCommands::saveTo(TForm1* document, const QString& path) {
 }
 
 void TextFileCommands::print() {
-    QPointer<TForm1> document = app_.documents()->activeDocument();
+    QPointer<TextWindow> document = app_.documents()->activeDocument();
     if (!document) return;
     // A QPrinter falls back to PDF without a word: say so before the dialog.
     if (QPrinterInfo::availablePrinters().isEmpty())
@@ -243,7 +243,7 @@ void TextFileCommands::print() {
     printTo(document, *printer());
 }
 
-bool TextFileCommands::printTo(TForm1* document, QPrinter& printer) {
+bool TextFileCommands::printTo(TextWindow* document, QPrinter& printer) {
     QString error;
     if (!printText(printer, document->windowTitle(), displayedRows(document->memo()), &error)) {
         showMessage(mainWindow_, error);

@@ -14,7 +14,7 @@ class QPrintDialog;
 class QProgressDialog;
 class QPrinter;
 class QWidget;
-class TForm1;
+class TextWindow;
 
 class TextFileCommands : public QObject {
     Q_OBJECT
@@ -28,12 +28,12 @@ public:
     void print();
 
     // The steps after the dialog. openFile: the new window (null when the file does not exist).
-    TForm1* openFile(const QString& path);
+    TextWindow* openFile(const QString& path);
     // Writes the window's displayed rows; false (and the message shown) when it failed, in
     // which case an existing file of that name is left as it was.
-    bool saveTo(TForm1* document, const QString& path);
+    bool saveTo(TextWindow* document, const QString& path);
     // Prints the window; false (and the message shown) when the job failed.
-    bool printTo(TForm1* document, QPrinter& printer);
+    bool printTo(TextWindow* document, QPrinter& printer);
 
     // The name Save proposes: the window title, with every "/" turned into "_" so that a
     // title holding a path cannot send the file somewhere the user did not choose.
@@ -56,7 +56,7 @@ public:
 
 private:
     std::unique_ptr<QProgressDialog> makeProgress(const char* name, const QString& label);
-    void loadLines(TForm1* document, const std::vector<std::string_view>& lines, bool utf8Text,
+    void loadLines(TextWindow* document, const std::vector<std::string_view>& lines, bool utf8Text,
                    std::unique_ptr<QProgressDialog>& progress);
 
     AppContext& app_;

@@ -13,7 +13,7 @@
 #include <QScatterSeries>
 #include <QValueAxis>
 
-#include "strength_control/Period_Control2Picture.h"
+#include "strength_control/ControlChartPicture.h"
 #include "strength_control/calc/ControlChart.h"
 
 namespace ctl = orvan::control;

@@ -15,7 +15,7 @@
 #include "journal/JournalExchange.h"
 #include "journal/JournalPeriods.h"
 #include "journal/ui/PartyTableModel.h"
-#include "strength_control/Period_Control2.h"
+#include "strength_control/ControlChartWindow.h"
 
 namespace jrn = orvan::journal;
 
@@ -94,13 +94,13 @@ static void BM_JournalChart1000Parties(benchmark::State& state) {
     jrn::Journal& journal = bigJournal();
     const long long mixId = journal.findMix("M")->id;
     AppContext app;
-    TfmPeriod_Control2 window(app);
+    ControlChartWindow window(app);
     window.resize(797, 429);
     for (auto _ : state) {
         const jrn::ControlledPeriod period = jrn::controlledPeriod(journal, mixId);
         if (period.batchMeans.size() != 1000) state.SkipWithError("not 1,000 controlled parties");
         window.setGivenChart(jrn::chartFromJournal(period));
-        window.FormActivate();
+        window.drawChart();
         benchmark::DoNotOptimize(window.grab());
     }
 }

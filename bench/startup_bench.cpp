@@ -4,11 +4,11 @@
 
 #include <QApplication>
 
-#include "app/shell/fmX1.h"
+#include "shell/MainWindow.h"
 
 static void BM_StartUp(benchmark::State& state) {
     for (auto _ : state) {
-        TfmForm1 window;
+        MainWindow window;
         window.createWindows();
         window.showMaximized();
         QApplication::processEvents();

@@ -13,7 +13,7 @@
 #include "app/AppContext.h"
 #include "app/DocumentArea.h"
 #include "app/TextFileCommands.h"
-#include "app/fmMemo.h"
+#include "app/TextWindow.h"
 
 namespace {
 
@@ -71,7 +71,7 @@ static void BM_OpenText_100k(benchmark::State& state) {
     Fixture f;
     const QString path = makeFile(100000);
     for (auto _ : state) {
-        TForm1* doc = f.commands.openFile(path);
+        TextWindow* doc = f.commands.openFile(path);
         benchmark::DoNotOptimize(doc);
         state.PauseTiming();
         closeAll(f.area);
@@ -83,7 +83,7 @@ BENCHMARK(BM_OpenText_100k)->Unit(benchmark::kMillisecond)->Iterations(5);
 // A window maximized in the main window: its 100-character lines fit, as in a report.
 static void BM_SaveRows_100k(benchmark::State& state) {
     Fixture f;
-    TForm1* doc = f.commands.openFile(makeFile(100000));
+    TextWindow* doc = f.commands.openFile(makeFile(100000));
     doc->parentWidget()->showMaximized();
     QApplication::processEvents();
     const QString out = folder().filePath("saved.txt");
@@ -94,7 +94,7 @@ BENCHMARK(BM_SaveRows_100k)->Unit(benchmark::kMillisecond)->Iterations(5);
 // A narrow window: every line is wider than the window and is laid out into its rows.
 static void BM_SaveRows_100k_AllWrapped(benchmark::State& state) {
     Fixture f;
-    TForm1* doc = f.commands.openFile(makeFile(100000));
+    TextWindow* doc = f.commands.openFile(makeFile(100000));
     doc->parentWidget()->resize(400, 500);
     QApplication::processEvents();
     const QString out = folder().filePath("saved.txt");

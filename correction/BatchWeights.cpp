@@ -6,11 +6,11 @@
 #include "app/DesignQuantities.h"
 #include "app/DocumentArea.h"
 #include "app/Messages.h"
-#include "app/fmMemo.h"
-#include "correction/fmCorrection.h"
+#include "app/TextWindow.h"
+#include "correction/CorrectionDialog.h"
 
 void openBatchWeights(AppContext& app, QWidget* mainWindow) {
-    TForm1* document = app.documents() ? app.documents()->activeDocument() : nullptr;
+    TextWindow* document = app.documents() ? app.documents()->activeDocument() : nullptr;
     const auto design = designQuantities(document);
     if (!design) {
         showMessage(mainWindow,
@@ -19,7 +19,7 @@ void openBatchWeights(AppContext& app, QWidget* mainWindow) {
                                                 "first: its design gives the quantities."));
         return;
     }
-    auto* correction = app.window<Tcorrection>();
+    auto* correction = app.window<CorrectionDialog>();
     if (!correction) return;
     correction->selectPage(1);
     correction->setFieldText(QStringLiteral("edP"), design->sand);

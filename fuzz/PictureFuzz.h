@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "app/viewers/PictureLoader.h"
+#include "pictures/PictureLoader.h"
 
 namespace orvan::fuzz {
 

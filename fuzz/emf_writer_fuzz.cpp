@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "strength_control/EmfPaintDevice.h"
+#include "pictures/EmfPaintDevice.h"
 
 extern "C" {
 #include <uemf.h>
@@ -38,16 +38,25 @@ private:
 
 void drawOne(QPainter& p, Bytes& in) {
     switch (in.next() % 14) {
-        case 0: p.drawLine(in.coordinate(), in.coordinate(), in.coordinate(), in.coordinate()); break;
-        case 1: p.drawRect(in.coordinate(), in.coordinate(), in.coordinate(), in.coordinate()); break;
-        case 2: p.drawEllipse(in.coordinate(), in.coordinate(), in.coordinate(), in.coordinate()); break;
+        case 0:
+            p.drawLine(in.coordinate(), in.coordinate(), in.coordinate(), in.coordinate());
+            break;
+        case 1:
+            p.drawRect(in.coordinate(), in.coordinate(), in.coordinate(), in.coordinate());
+            break;
+        case 2:
+            p.drawEllipse(in.coordinate(), in.coordinate(), in.coordinate(), in.coordinate());
+            break;
         case 3: {
             QPolygon polygon;
-            for (int n = in.next() % 9; n > 0; --n) polygon << QPoint(in.coordinate(), in.coordinate());
+            for (int n = in.next() % 9; n > 0; --n)
+                polygon << QPoint(in.coordinate(), in.coordinate());
             p.drawPolygon(polygon);
             break;
         }
-        case 4: p.drawText(QPoint(in.coordinate(), in.coordinate()), in.text()); break;
+        case 4:
+            p.drawText(QPoint(in.coordinate(), in.coordinate()), in.text());
+            break;
         case 5: {
             QPen pen(in.colour(), in.next() % 9);
             pen.setStyle(Qt::PenStyle(in.next() % 6));
@@ -66,15 +75,25 @@ void drawOne(QPainter& p, Bytes& in) {
             }
             break;
         }
-        case 7: p.setClipRect(in.coordinate(), in.coordinate(), in.coordinate(), in.coordinate(),
-                              Qt::ClipOperation(in.next() % 3)); break;
-        case 8: p.save(); break;
-        case 9: p.restore(); break;
-        case 10: p.rotate(in.next() * 3); p.translate(in.coordinate() / 10, in.coordinate() / 10); break;
+        case 7:
+            p.setClipRect(in.coordinate(), in.coordinate(), in.coordinate(), in.coordinate(),
+                          Qt::ClipOperation(in.next() % 3));
+            break;
+        case 8:
+            p.save();
+            break;
+        case 9:
+            p.restore();
+            break;
+        case 10:
+            p.rotate(in.next() * 3);
+            p.translate(in.coordinate() / 10, in.coordinate() / 10);
+            break;
         case 11: {
             QPainterPath path;
             path.moveTo(in.coordinate(), in.coordinate());
-            path.cubicTo(in.coordinate(), in.coordinate(), in.coordinate(), in.coordinate(), in.coordinate(), in.coordinate());
+            path.cubicTo(in.coordinate(), in.coordinate(), in.coordinate(), in.coordinate(),
+                         in.coordinate(), in.coordinate());
             path.addText(in.coordinate(), in.coordinate(), p.font(), in.text());
             p.drawPath(path);
             break;
@@ -82,7 +101,8 @@ void drawOne(QPainter& p, Bytes& in) {
         case 12: {
             QImage image(1 + in.next() % 16, 1 + in.next() % 16, QImage::Format_ARGB32);
             image.fill(in.colour());
-            p.drawImage(QRect(in.coordinate(), in.coordinate(), in.coordinate(), in.coordinate()), image);
+            p.drawImage(QRect(in.coordinate(), in.coordinate(), in.coordinate(), in.coordinate()),
+                        image);
             break;
         }
         case 13: {

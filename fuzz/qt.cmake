@@ -6,7 +6,7 @@ find_library(UEMF_LIBRARY uemf REQUIRED)
 find_library(WMF_LIBRARY wmf REQUIRED)
 find_library(WMFLITE_LIBRARY wmflite REQUIRED)
 find_package(Freetype REQUIRED)
-set(_viewers ${ORVAN_ROOT}/app/viewers)
+set(_viewers ${ORVAN_ROOT}/pictures)
 add_library(fuzz_picture_loaders STATIC
     ${_viewers}/PictureLoader.cpp ${_viewers}/RasterLoader.cpp ${_viewers}/SvgRaster.cpp
     ${_viewers}/EmfLoader.cpp ${_viewers}/WmfLoader.cpp)

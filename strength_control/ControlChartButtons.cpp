@@ -8,7 +8,7 @@
 
 #include "app/Messages.h"
 #include "app/PdfExport.h"
-#include "strength_control/Period_Control2.h"
+#include "strength_control/ControlChartWindow.h"
 #include "strength_control/QualityPublish.h"
 
 namespace {
@@ -29,7 +29,7 @@ QPushButton* addButton(QWidget* window, QBoxLayout* buttons, int index, const ch
 
 }  // namespace
 
-void addVerdictAndPdfButtons(AppContext& app, TfmPeriod_Control2* window, QBoxLayout* buttons) {
+void addVerdictAndPdfButtons(AppContext& app, ControlChartWindow* window, QBoxLayout* buttons) {
     QPushButton* report = addButton(window, buttons, 1, "bbReport", text("Report"));
     QPushButton* pdf = addButton(window, buttons, 2, "bbPdf", text("PDF..."));
     QObject::connect(report, &QPushButton::clicked, window, [&app, window] {

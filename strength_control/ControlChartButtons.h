@@ -3,6 +3,6 @@
 // window) and "PDF..." (the chart as a vector PDF).
 class AppContext;
 class QBoxLayout;
-class TfmPeriod_Control2;
+class ControlChartWindow;
 
-void addVerdictAndPdfButtons(AppContext& app, TfmPeriod_Control2* window, QBoxLayout* buttons);
+void addVerdictAndPdfButtons(AppContext& app, ControlChartWindow* window, QBoxLayout* buttons);

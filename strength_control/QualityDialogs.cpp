@@ -12,19 +12,20 @@
 #include "app/AppContext.h"
 #include "app/Messages.h"
 #include "common/Fault.h"
+#include "common/HelpTopic.h"
 #include "common/NumberText.h"
-#include "strength_control/Period_AnalizInput.h"
-#include "strength_control/Period_Control1.h"
+#include "strength_control/AnalysedPeriodInputDialog.h"
+#include "strength_control/ConformityDialog.h"
+#include "strength_control/ControlledPeriodDialog.h"
+#include "strength_control/CusumDialog.h"
 #include "strength_control/QualityPublish.h"
 #include "strength_control/calc/StrengthList.h"
-#include "strength_control/fmConformity.h"
-#include "strength_control/fmCusum.h"
 
 namespace ctl = orvan::control;
 
 namespace {
 
-constexpr int kHelpContext = 43;
+constexpr int kHelpContext = orvan::kHelpQualityControl;
 // Wide enough for the whole caption in the title bar, pixels.
 constexpr int kMinimumWidth = 480;
 
@@ -84,7 +85,7 @@ QString cusumText(const char* source) {
 }
 }  // namespace
 
-TfmCusum::TfmCusum(AppContext& app, QWidget* parent) : OrvanDialog(app, parent) {
+CusumDialog::CusumDialog(AppContext& app, QWidget* parent) : OrvanDialog(app, parent) {
     setObjectName("fmCusum");
     setWindowTitle(cusumText("Statistical control of concrete strength. CUSUM."));
     setMinimumWidth(kMinimumWidth);
@@ -102,11 +103,11 @@ TfmCusum::TfmCusum(AppContext& app, QWidget* parent) : OrvanDialog(app, parent) 
                makeCloseButton("BitBtn2"));
 }
 
-void TfmCusum::showEvent(QShowEvent* event) {
+void CusumDialog::showEvent(QShowEvent* event) {
     OrvanDialog::showEvent(event);
     // The target defaults to the average level of strength in use for the controlled period.
     if (edTarget->text().isEmpty())
-        if (auto* control = app().window<TfmPeriod_Control1>())
+        if (auto* control = app().window<ControlledPeriodDialog>())
             edTarget->setText(control->edRy->text());
 }
 
@@ -127,7 +128,7 @@ const orvan::analysed::AnalysedPeriodResult* latestAnalysedPeriod(const AppConte
 
 // A blank target or standard deviation is taken from the newest analysed period: its average
 // level of strength, and its coefficient of variation times its mean strength.
-std::optional<double> TfmCusum::readOrAnalysed(const QLineEdit* field, bool target) {
+std::optional<double> CusumDialog::readOrAnalysed(const QLineEdit* field, bool target) {
     if (!field->text().trimmed().isEmpty()) return readNumber(this, field);
     if (const auto* period = latestAnalysedPeriod(app())) {
         if (target) return period->averageLevel;
@@ -138,7 +139,7 @@ std::optional<double> TfmCusum::readOrAnalysed(const QLineEdit* field, bool targ
     return std::nullopt;
 }
 
-void TfmCusum::BitBtn1Click() {
+void CusumDialog::runCusum() {
     ctl::CusumInputs in;
     const auto target = readOrAnalysed(edTarget, true);
     if (!target) return;
@@ -171,7 +172,7 @@ QString conformityText(const char* source) {
 };
 }  // namespace
 
-TfmConformity::TfmConformity(AppContext& app, QWidget* parent) : OrvanDialog(app, parent) {
+ConformityDialog::ConformityDialog(AppContext& app, QWidget* parent) : OrvanDialog(app, parent) {
     setObjectName("fmConformity");
     setWindowTitle(conformityText("Conformity of compressive strength"));
     setMinimumWidth(kMinimumWidth);
@@ -194,7 +195,7 @@ TfmConformity::TfmConformity(AppContext& app, QWidget* parent) : OrvanDialog(app
                makeCloseButton("BitBtn2"));
 }
 
-void TfmConformity::BitBtn1Click() {
+void ConformityDialog::runConformity() {
     ctl::ConformityInputs in;
     in.rule = ctl::allRules().at(static_cast<std::size_t>(std::max(0, cbRule->currentIndex())));
     const auto specified = readNumber(this, edSpecified);

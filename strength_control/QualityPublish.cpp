@@ -5,13 +5,14 @@
 #include "app/AppContext.h"
 #include "app/DocumentArea.h"
 #include "app/Messages.h"
-#include "strength_control/fmCusumChart.h"
+#include "strength_control/CusumChartWindow.h"
 
 namespace ctl = orvan::control;
 
 namespace {
 
-TForm1* publish(AppContext& app, std::string (*title)(int), const std::vector<std::string>& lines) {
+TextWindow* publish(AppContext& app, std::string (*title)(int),
+                    const std::vector<std::string>& lines) {
     DocumentArea* documents = app.documents();
     return documents
                ? documents->publishReport([title](int n) { return fromCore(title(n)); }, lines)
@@ -28,8 +29,8 @@ void showOutcome(QWidget* parent, orvan::OutcomeKind kind, const std::string& me
 
 }  // namespace
 
-TForm1* publishVerdictReport(AppContext& app, QWidget* parent, const ctl::ControlLimits& limits,
-                             const std::vector<double>& strengths) {
+TextWindow* publishVerdictReport(AppContext& app, QWidget* parent, const ctl::ControlLimits& limits,
+                                 const std::vector<double>& strengths) {
     if (strengths.empty()) {
         showMessage(parent, QCoreApplication::translate("fmPeriod_Control2",
                                                         "The chart holds no strengths to report."));
@@ -39,21 +40,22 @@ TForm1* publishVerdictReport(AppContext& app, QWidget* parent, const ctl::Contro
     return publish(app, ctl::verdictReportTitle, ctl::verdictReportLines(limits, verdicts));
 }
 
-TForm1* publishCusum(AppContext& app, QWidget* parent, const ctl::CusumInputs& inputs) {
+TextWindow* publishCusum(AppContext& app, QWidget* parent, const ctl::CusumInputs& inputs) {
     const ctl::CusumOutcome outcome = ctl::runCusum(inputs);
     if (!outcome.ok()) {
         showOutcome(parent, outcome.kind, outcome.message);
         return nullptr;
     }
-    TForm1* report = publish(app, ctl::cusumReportTitle, outcome.lines);
-    auto* chart = new TfmCusumChart(parent);
+    TextWindow* report = publish(app, ctl::cusumReportTitle, outcome.lines);
+    auto* chart = new CusumChartWindow(parent);
     chart->setAttribute(Qt::WA_DeleteOnClose);
     chart->draw(outcome.result);
     chart->show();
     return report;
 }
 
-TForm1* publishConformity(AppContext& app, QWidget* parent, const ctl::ConformityInputs& inputs) {
+TextWindow* publishConformity(AppContext& app, QWidget* parent,
+                              const ctl::ConformityInputs& inputs) {
     const ctl::ConformityOutcome outcome = ctl::checkConformity(inputs);
     if (!outcome.ok()) {
         showOutcome(parent, outcome.kind, outcome.message);

@@ -12,18 +12,19 @@
 
 class AppContext;
 class QWidget;
-class TForm1;
+class TextWindow;
 
 // The verdicts of the parties' strengths against the five figures; null when `strengths` is
 // empty (a message says so).
-TForm1* publishVerdictReport(AppContext& app, QWidget* parent,
-                             const orvan::control::ControlLimits& limits,
-                             const std::vector<double>& strengths);
+TextWindow* publishVerdictReport(AppContext& app, QWidget* parent,
+                                 const orvan::control::ControlLimits& limits,
+                                 const std::vector<double>& strengths);
 
 // The CUSUM report, then its chart window (non-modal, deleted when closed); null when
 // refused or failed.
-TForm1* publishCusum(AppContext& app, QWidget* parent, const orvan::control::CusumInputs& inputs);
+TextWindow* publishCusum(AppContext& app, QWidget* parent,
+                         const orvan::control::CusumInputs& inputs);
 
 // The conformity report; null when the rule does not apply.
-TForm1* publishConformity(AppContext& app, QWidget* parent,
-                          const orvan::control::ConformityInputs& inputs);
+TextWindow* publishConformity(AppContext& app, QWidget* parent,
+                              const orvan::control::ConformityInputs& inputs);

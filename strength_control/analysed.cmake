@@ -1,3 +1,4 @@
 add_library(orvan_ui_analysed STATIC
-                Period_Analiz1.cpp Period_Analiz2.cpp Period_Analiz3.cpp Period_AnalizInput.cpp)
+                AnalysedPeriodSetupDialog.cpp AnalysedPeriod5x6Dialog.cpp
+                AnalysedPeriod10x3Dialog.cpp AnalysedPeriodInputDialog.cpp)
     target_link_libraries(orvan_ui_analysed PUBLIC orvan_uikit orvan_analysed_core)

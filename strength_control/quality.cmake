@@ -4,8 +4,8 @@ target_sources(orvan_ui_control PRIVATE
     ControlChartButtons.cpp
     QualityPublish.cpp
     QualityDialogs.cpp
-    fmCusumChart.cpp
-    fmCusum.h
-    fmConformity.h
+    CusumChartWindow.cpp
+    CusumDialog.h
+    ConformityDialog.h
 )
 target_link_libraries(orvan_ui_control PUBLIC orvan_quality_core orvan_ui_analysed)

@@ -17,7 +17,7 @@
 #include <QVBoxLayout>
 
 #include "app/FileDialogClosing.h"
-#include "app/viewers/PictureLoader.h"
+#include "pictures/PictureLoader.h"
 
 namespace {
 constexpr int kPreviewSide = 160;

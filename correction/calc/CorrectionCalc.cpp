@@ -4,6 +4,7 @@
 
 #include "common/Checked.h"
 #include "common/Fault.h"
+#include "common/HelpTopic.h"
 #include "common/NumberText.h"
 
 namespace orvan::correction {
@@ -52,7 +53,7 @@ const PageLayout& strengthPage() {
     static const PageLayout page{
         "correct_strength",
         "Correction in depending on cement-water ratio and compressive strength",
-        31,
+        kHelpStrengthCorrection,
         "bbcorrect_strength",
         "BitBtn2",
         {
@@ -76,7 +77,7 @@ const PageLayout& aggregatePage() {
     static const PageLayout page{
         "correct_granulom",
         "Correction in depending on aggregates grading and humidity",
-        32,
+        kHelpAggregateCorrection,
         "bbcorrect_zapoln",
         "BitBtn3",
         {
@@ -235,7 +236,7 @@ std::vector<std::string> aggregateReportLines(const FieldTexts& texts,
         "",
         "Initial amount of mixing water, kg per cu m: " + text("edVoda"),
         "",
-        "UPDATATED PARAMETERS",
+        "UPDATATED PARAMETERS",  // misspelt on purpose: the report line as the users know it
         "",
         "Updated amount of mixing water, kg per cu m: " + formatFixed(result.water, 0),
         "Updated amount of sand, kg per cu m: " + formatFixed(result.sand, 0),

@@ -19,7 +19,7 @@
 #include "app/AppContext.h"
 #include "app/DocumentArea.h"
 #include "app/Messages.h"
-#include "app/fmMemo.h"
+#include "app/TextWindow.h"
 #include "common/NumberText.h"
 #include "journal/JournalCsv.h"
 #include "journal/JournalDesigns.h"
@@ -29,7 +29,7 @@
 #include "journal/ui/PartyTableModel.h"
 #include "mixdesign/MixDialogBase.h"
 #include "mixdesign/calc/MixRun.h"
-#include "strength_control/Period_Control2.h"
+#include "strength_control/ControlChartWindow.h"
 
 namespace jrn = orvan::journal;
 namespace an = orvan::analysed;
@@ -260,7 +260,7 @@ void JournalWindow::showChart() {
     if (period.batchMeans.empty())
         return tell(toCore(jt("No party of the mix is dated after its analysed period (%1)")
                                .arg(fromCore(period.period->lastPartyDate))));
-    auto* chart = app_.window<TfmPeriod_Control2>();
+    auto* chart = app_.window<ControlChartWindow>();
     if (!chart) return;
     chart->setGivenChart(jrn::chartFromJournal(period));
     chart->exec();
@@ -284,9 +284,9 @@ void JournalWindow::saveDesign() {
     // The newest proportioning report: its title ends as the report's pattern does.
     const std::string pattern = orvan::mix::mixReportTitle(0);
     const QString tail = fromCore(pattern.substr(pattern.find('.')));
-    TForm1* report = nullptr;
+    TextWindow* report = nullptr;
     if (DocumentArea* documents = app_.documents())
-        for (TForm1* document : documents->documents())
+        for (TextWindow* document : documents->documents())
             if (document->windowTitle().endsWith(tail)) report = document;
     if (!report) return tell(toCore(jt("There is no proportioning report window to save")));
     jrn::Design design;

@@ -1,5 +1,7 @@
 #include "mixdesign/calc/MixForms.h"
 
+#include "common/HelpTopic.h"
+
 namespace orvan::mix {
 
 namespace {
@@ -29,7 +31,7 @@ MixDialog makeBns() {
         "fmBNS",
         "TfmBNS",
         "Data for proportioning concrete mixture",
-        22,
+        kHelpProportioning,
         {MixPage{
             "",
             "",
@@ -62,7 +64,7 @@ MixDialog makeOptions() {
         "fmOptions",
         "TfmOptions",
         "Options for proportioning concrete mixture",
-        21,
+        kHelpProportioningOptions,
         {MixPage{"",
                  "",
                  {
@@ -90,7 +92,7 @@ MixDialog makeProperties() {
         "F_W",
         "TF_W",
         "Properties of concrete",
-        22,
+        kHelpProportioning,
         {
             MixPage{"F",
                     "Resistance to freezing and thawing is given",
@@ -110,7 +112,7 @@ MixDialog makeSteamCuring() {
     return MixDialog{"fmTVO",
                      "TfmTVO",
                      "Initial data for steam curing",
-                     22,
+                     kHelpProportioning,
                      {MixPage{"",
                               "",
                               {
@@ -137,7 +139,7 @@ MixDialog makeEconomy() {
         "economy",
         "Teconomy",
         kEconomyCaption,
-        22,
+        kHelpProportioning,
         {MixPage{"",
                  "",
                  {radio("rgEconomy", "The offered technological decisions",
@@ -156,7 +158,7 @@ MixDialog makeTechnique() {
         "Vubor_Econ",
         "TVubor_Econ",
         kEconomyCaption,
-        22,
+        kHelpProportioning,
         {
             MixPage{"marka_cem",
                     "Increasing of compressive strength of cement",

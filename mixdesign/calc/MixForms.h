@@ -12,6 +12,7 @@
 
 #include "common/CoreGuard.h"
 #include "common/FieldSpec.h"
+#include "common/HelpTopic.h"
 
 namespace orvan::mix {
 
@@ -59,7 +60,7 @@ struct MixDialog {
     std::string formName;   // "fmBNS": the dialog's objectName and the command-line form name
     std::string className;  // "TfmBNS"
     std::string caption;    // the window title
-    int helpContext = 22;
+    int helpContext = kHelpProportioning;
     std::vector<MixPage> pages;
     std::string pageControlName;  // "FW" or "page" for the paged dialogs, "" otherwise
 
@@ -78,14 +79,14 @@ struct EntryProblem {
 };
 std::optional<EntryProblem> firstEntryProblem(const MixPage& page, const FieldTexts& texts);
 
-// TfmBNS, "Data for proportioning concrete mixture": the mix-design inputs.
+// MixInputDialog, "Data for proportioning concrete mixture": the mix-design inputs.
 // Fields: rgYdoboykl (0 "Slump, sm", 1 "Vebe, sec"), edYdoboykl, edMkr_P, edNPl_P, edPr_P,
 // edMarkCem, edNGCT, edNKr_Sc, edNPl_Sc, edPr_Sc, edClassBet. Buttons BitBtn1 "OK",
 // BitBtn2 "&Close".
 const MixDialog& bnsDialog();
 
-// TfmOptions, "Options for proportioning concrete mixture" (help 21): rgWaterproof, rgFrost,
-// rgArmatyra, rgProparka, rgEconomy ("Yes" 0, "No" 1, default 1), rgZapolnitel ("Crushed
+// ProportioningOptionsDialog, "Options for proportioning concrete mixture" (help 21): rgWaterproof,
+// rgFrost, rgArmatyra, rgProparka, rgEconomy ("Yes" 0, "No" 1, default 1), rgZapolnitel ("Crushed
 // stones" 0, "Gravels" 1, default 0), edPlotnostC "3.15", edPlotnostP "2.65",
 // edPlotnostSC "2.68", edTemperatyr "20". Buttons BitBtn1 "OK", BitBtn2 "&Close" and
 // BitBtn3 "Save current options" (see kSaveOptionsButton).
@@ -93,19 +94,20 @@ const MixDialog& optionsDialog();
 inline constexpr const char* kSaveOptionsButton = "BitBtn3";
 inline constexpr const char* kSaveOptionsCaption = "Save current options";
 
-// TF_W, "Properties of concrete", page control "FW": page "F" (edMarka_F "100", buttons
+// DurabilityDialog, "Properties of concrete", page control "FW": page "F" (edMarka_F "100", buttons
 // BitBtn1/BitBtn2) and page "W" (edW "400", buttons BitBtn3/BitBtn4).
 const MixDialog& propertiesDialog();
 
-// TfmTVO, "Initial data for steam curing": edT_prop "10", edT_vuderz "4", rgYskoriteli
+// SteamCuringDialog, "Initial data for steam curing": edT_prop "10", edT_vuderz "4", rgYskoriteli
 // (4 items, default 0), rgVid_Cem (2 items, default 0). Buttons BitBtn1, BitBtn2.
 const MixDialog& steamCuringDialog();
 
-// Teconomy (form "economy"), "Technological decisions for decreasing of cement content":
-// rgEconomy "The offered technological decisions", five items, default 0. BitBtn1, BitBtn2.
+// CementSavingChoiceDialog (form "economy"), "Technological decisions for decreasing of cement
+// content": rgEconomy "The offered technological decisions", five items, default 0. BitBtn1,
+// BitBtn2.
 const MixDialog& economyDialog();
 
-// TVubor_Econ (form "Vubor_Econ"), same caption, page control "page" with the pages
+// CementSavingTechniqueDialog (form "Vubor_Econ"), same caption, page control "page" with the pages
 // "marka_cem" (edMarka_C, start text copied from edMarkCem, so its default here is ""),
 // "ash" (edAsh "150"), "superplast" (edSuperplast "The average data"), "plast" (edPlast "10"),
 // in that order: page index = technique index - 1.

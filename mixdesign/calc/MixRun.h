@@ -54,22 +54,25 @@ class MixRunDialogs {
 public:
     virtual ~MixRunDialogs() = default;
 
-    // TF_W with page "F" active and page "W" hidden (show "W" again afterwards). Answer:
-    // edMarka_F. `mix` is the state before the page: workability and targetStrength.
+    // DurabilityDialog with page "F" active and page "W" hidden (show "W" again afterwards).
+    // Answer: edMarka_F. `mix` is the state before the page: workability and targetStrength.
     virtual DialogAnswer frostPage(const MixState& mix) = 0;
 
-    // TF_W with page "W" active and page "F" hidden (show "F" again afterwards). Answer: edW.
+    // DurabilityDialog with page "W" active and page "F" hidden (show "F" again afterwards).
+    // Answer: edW.
     virtual DialogAnswer waterTightnessPage(const MixState& mix) = 0;
 
-    // TfmTVO. Answer: edT_prop, edT_vuderz, rgYskoriteli (0..3), rgVid_Cem (0..1).
+    // SteamCuringDialog. Answer: edT_prop, edT_vuderz, rgYskoriteli (0..3), rgVid_Cem (0..1).
     virtual DialogAnswer steamCuring(const MixState& mix) = 0;
 
-    // Teconomy. Answer: rgEconomy (0..4). The choice dialog is closed before the technique
-    // page is asked for; a refused choice (see MixOutcome) comes back as the run's outcome.
+    // CementSavingChoiceDialog. Answer: rgEconomy (0..4). The choice dialog is closed before the
+    // technique page is asked for; a refused choice (see MixOutcome) comes back as the run's
+    // outcome.
     virtual DialogAnswer economyChoice(const MixState& mix) = 0;
 
-    // TVubor_Econ on the page of `technique` (never None), the other pages unreachable.
-    // `prefilled` holds the texts to put into fields before showing: for StrongerCement
+    // CementSavingTechniqueDialog on the page of `technique` (never None), the other pages
+    // unreachable. `prefilled` holds the texts to put into fields before showing: for
+    // StrongerCement
     // {"edMarka_C": the text of fmBNS.edMarkCem}; empty for the other pages, whose fields keep
     // what the user last typed. Answer: the page's one field (edMarka_C, edAsh, edSuperplast
     // or edPlast).

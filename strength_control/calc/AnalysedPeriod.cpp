@@ -36,6 +36,7 @@ AnalysedPeriodLayout makeTenByThree() {
     layout.dialogName = "fmPeriod_analiz2_15";
     layout.otherExtractUnit = kLatinUnit;
     layout.valueTail = kLatinUnit;
+    // "Fouth" misspelt on purpose: the 10x3 report line as the users know it.
     layout.fourthVariationPrefix = "Fouth party: ";
     return layout;
 }

@@ -16,11 +16,11 @@
 #include "ModalDriver.h"
 #include "app/AppContext.h"
 #include "app/DocumentArea.h"
-#include "app/fmMemo.h"
+#include "app/TextWindow.h"
 #include "common/NumberText.h"
-#include "strength_control/Period_Analiz1.h"
-#include "strength_control/Period_Analiz2.h"
-#include "strength_control/Period_Analiz3.h"
+#include "strength_control/AnalysedPeriod10x3Dialog.h"
+#include "strength_control/AnalysedPeriod5x6Dialog.h"
+#include "strength_control/AnalysedPeriodSetupDialog.h"
 #include "strength_control/calc/AnalysedPeriod.h"
 
 namespace an = orvan::analysed;
@@ -55,9 +55,9 @@ class AnalysedDialogTest : public QObject {
 private:
     AppContext* app_ = nullptr;
     DocumentArea* area_ = nullptr;
-    TfmPeriod_Analiz1* setup_ = nullptr;
-    TfmPeriod_analiz2_5* wide_ = nullptr;
-    TfmPeriod_analiz2_15* tall_ = nullptr;
+    AnalysedPeriodSetupDialog* setup_ = nullptr;
+    AnalysedPeriod5x6Dialog* wide_ = nullptr;
+    AnalysedPeriod10x3Dialog* tall_ = nullptr;
     QStringList messages_;
     QList<int> tabChanges_;
 
@@ -115,9 +115,9 @@ private slots:
         area_ = new DocumentArea(*app_);
         area_->resize(800, 600);
         app_->setDocuments(area_);
-        setup_ = new TfmPeriod_Analiz1(*app_);
-        wide_ = new TfmPeriod_analiz2_5(*app_);
-        tall_ = new TfmPeriod_analiz2_15(*app_);
+        setup_ = new AnalysedPeriodSetupDialog(*app_);
+        wide_ = new AnalysedPeriod5x6Dialog(*app_);
+        tall_ = new AnalysedPeriod10x3Dialog(*app_);
         for (QWidget* w : {static_cast<QWidget*>(setup_), static_cast<QWidget*>(wide_),
                            static_cast<QWidget*>(tall_)})
             app_->registerWindow(w);

@@ -13,13 +13,13 @@
 
 #include "ModalDriver.h"
 #include "app/DocumentArea.h"
-#include "app/fmMemo.h"
-#include "app/shell/CommandTable.h"
-#include "app/shell/MenuColumn.h"
-#include "app/shell/Splash.h"
-#include "app/shell/fmX1.h"
-#include "app/viewers/Translations.h"
-#include "strength_control/Period_Control2.h"
+#include "app/TextWindow.h"
+#include "app/Translations.h"
+#include "shell/CommandTable.h"
+#include "shell/MainWindow.h"
+#include "shell/MenuColumn.h"
+#include "shell/Splash.h"
+#include "strength_control/ControlChartWindow.h"
 
 namespace {
 
@@ -41,7 +41,7 @@ class MainWindowTest : public QObject {
 
 private slots:
     void init() {
-        window_ = new TfmForm1;
+        window_ = new MainWindow;
         window_->createWindows();
         window_->resize(900, 600);
         window_->show();
@@ -55,27 +55,29 @@ private slots:
             const char* name;
             const char* caption;
         } rows[] = {
-            {"TfmOptions", "fmOptions", "Options for proportioning concrete mixture"},
-            {"TfmBNS", "fmBNS", "Data for proportioning concrete mixture"},
-            {"TF_W", "F_W", "Properties of concrete"},
-            {"Teconomy", "economy", "Technological decisions for decreasing of cement content"},
-            {"TVubor_Econ", "Vubor_Econ",
+            {"ProportioningOptionsDialog", "fmOptions",
+             "Options for proportioning concrete mixture"},
+            {"MixInputDialog", "fmBNS", "Data for proportioning concrete mixture"},
+            {"DurabilityDialog", "F_W", "Properties of concrete"},
+            {"CementSavingChoiceDialog", "economy",
              "Technological decisions for decreasing of cement content"},
-            {"TfmTVO", "fmTVO", "Initial data for steam curing"},
-            {"Tcorrection", "correction", "Correction concrete mixture"},
-            {"TfmPeriod_Analiz1", "fmPeriod_Analiz1",
+            {"CementSavingTechniqueDialog", "Vubor_Econ",
+             "Technological decisions for decreasing of cement content"},
+            {"SteamCuringDialog", "fmTVO", "Initial data for steam curing"},
+            {"CorrectionDialog", "correction", "Correction concrete mixture"},
+            {"AnalysedPeriodSetupDialog", "fmPeriod_Analiz1",
              "Statistical control of concrete strength. Analyzed period."},
-            {"TfmPeriod_analiz2_5", "fmPeriod_analiz2_5",
+            {"AnalysedPeriod5x6Dialog", "fmPeriod_analiz2_5",
              "Statistical control of concrete strength. Analyzed period."},
-            {"TfmPeriod_Control2", "fmPeriod_Control2",
+            {"ControlChartWindow", "fmPeriod_Control2",
              "Statistical control of concrete strength. Controllable period."},
-            {"TfmShowPicture", "fmShowPicture", "Viewing of pictures"},
-            {"TfmPeriod_Control1", "fmPeriod_Control1",
+            {"PictureWindow", "fmShowPicture", "Viewing of pictures"},
+            {"ControlledPeriodDialog", "fmPeriod_Control1",
              "Statistical control of concrete strength. Controllable period."},
-            {"TfmPeriod_Control3", "fmPeriod_Control3", "Statistical control "},
-            {"TfmPeriod_analiz2_15", "fmPeriod_analiz2_15",
+            {"BatchStrengthPrompt", "fmPeriod_Control3", "Statistical control "},
+            {"AnalysedPeriod10x3Dialog", "fmPeriod_analiz2_15",
              "Statistical control of concrete strength. Analyzed period."},
-            {"TfmAbout", "fmAbout", "About program"},
+            {"AboutBox", "fmAbout", "About program"},
         };
         const auto windows = window_->app().windows();
         QCOMPARE(windows.size(), std::size(rows));
@@ -98,11 +100,11 @@ private slots:
         QCOMPARE(window_->app().window<QDialog>()->objectName(), QString("fmOptions"));
         QVERIFY(!window_->findChild<QWidget*>("fmPeriod_Control2"));
         // Asked for, the chart is made once, a hidden child of the main window.
-        auto* chart = window_->app().window<TfmPeriod_Control2>();
+        auto* chart = window_->app().window<ControlChartWindow>();
         QVERIFY(chart && !chart->isVisible());
         QCOMPARE(chart->parentWidget(), window_);
-        QCOMPARE(window_->app().window<TfmPeriod_Control2>(), chart);
-        QCOMPARE(window_->findChildren<TfmPeriod_Control2*>().size(), 1);
+        QCOMPARE(window_->app().window<ControlChartWindow>(), chart);
+        QCOMPARE(window_->findChildren<ControlChartWindow*>().size(), 1);
     }
 
     void mainMenuCaptionsShortcutsAndSeparators() {
@@ -149,10 +151,14 @@ private slots:
                     {"Options for proportioning...", ""},
                     {"in depending on concrete strength...", "Ctrl+Alt+B"},
                     {"in depending on aggregates grading and humidity...", "Ctrl+Alt+C"},
-                    {"Analyzed period...", "Ctrl+Alt+D"}, {"Controllable period...", "Ctrl+Alt+E"},
-                    {"Orvan Help", "F1"},          {"About program...", ""},
-                    {"Export PDF...", ""},         {"Batch weights...", ""},
-                    {"CUSUM...", ""},              {"Conformity...", ""},
+                    {"Analyzed period...", "Ctrl+Alt+D"},
+                    {"Controllable period...", "Ctrl+Alt+E"},
+                    {"Orvan Help", "F1"},
+                    {"About program...", ""},
+                    {"Export PDF...", ""},
+                    {"Batch weights...", ""},
+                    {"CUSUM...", ""},
+                    {"Conformity...", ""},
                     {"Journal", "Ctrl+Alt+J"}};
         QMap<QString, QAction*> byCaption;
         for (QAction* top : menus)
@@ -246,7 +252,7 @@ private slots:
 
     void nextAndPreviousWrapAround() {
         DocumentArea* area = window_->documents();
-        QList<TForm1*> docs;
+        QList<TextWindow*> docs;
         for (int i = 0; i < 3; ++i) docs << area->publishReport(reportTitle, {"line"});
         QCOMPARE(area->activeDocument(), docs[2]);
         window_->run(Command::Next);
@@ -417,7 +423,7 @@ private slots:
     }
 
     void restoredSizeIs577By358() {
-        TfmForm1 fresh;
+        MainWindow fresh;
         fresh.show();
         QVERIFY(QTest::qWaitForWindowExposed(&fresh));
         QCOMPARE(fresh.size(), QSize(577, 358));
@@ -435,10 +441,10 @@ private slots:
 
     void correctionCommandsOpenTheirDialog() {
         ModalWatchdog watchdog(5000);
-        for (Command c : {Command::CorrectStrength, Command::CorrectAggregates, Command::NewMixture,
-                          Command::Options, Command::AnalysedPeriod, Command::ControlledPeriod,
-                          Command::About, Command::Cusum, Command::Conformity,
-                          Command::BatchWeights}) {
+        for (Command c :
+             {Command::CorrectStrength, Command::CorrectAggregates, Command::NewMixture,
+              Command::Options, Command::AnalysedPeriod, Command::ControlledPeriod, Command::About,
+              Command::Cusum, Command::Conformity, Command::BatchWeights}) {
             QString shown;
             answerNextModal([&](QWidget* modal) {
                 shown = modal->objectName();
@@ -502,7 +508,7 @@ private slots:
     }
 
 private:
-    TfmForm1* window_ = nullptr;
+    MainWindow* window_ = nullptr;
 };
 
 QTEST_MAIN(MainWindowTest)

@@ -15,11 +15,11 @@
 
 #include "ModalDriver.h"
 #include "app/DocumentArea.h"
-#include "app/fmMemo.h"
-#include "app/shell/fmX1.h"
+#include "app/TextWindow.h"
 #include "mixdesign/MixFields.h"
-#include "strength_control/Period_Analiz1.h"
-#include "strength_control/Period_Control3.h"
+#include "shell/MainWindow.h"
+#include "strength_control/AnalysedPeriodSetupDialog.h"
+#include "strength_control/BatchStrengthPrompt.h"
 
 namespace {
 
@@ -90,7 +90,7 @@ private:
                 if (button->text() == "&Close" && button->isVisible()) return button->click();
         } else if (auto* files = qobject_cast<QFileDialog*>(modal)) {
             files->reject();
-        } else if (auto* prompt = qobject_cast<TfmPeriod_Control3*>(modal)) {
+        } else if (auto* prompt = qobject_cast<BatchStrengthPrompt*>(modal)) {
             if (auto* edit = prompt->findChild<QLineEdit*>("edRi")) edit->setText(prompt_);
             QTest::keyClick(prompt, Qt::Key_Return);
         } else if (modal->objectName() == "fmPeriod_Control2") {
@@ -120,7 +120,7 @@ private slots:
     void initTestCase() {
         QVERIFY(dir_.isValid());
         QDir::setCurrent(dir_.path());  // no options file: every dialog starts from defaults
-        window_ = new TfmForm1;
+        window_ = new MainWindow;
         window_->createWindows();
         window_->resize(1000, 700);
         window_->show();
@@ -176,7 +176,7 @@ private:
             command = pageOf(field) == 1 ? Command::CorrectAggregates : Command::CorrectStrength;
         } else if (name.startsWith("fmPeriod_Analiz1") || name.startsWith("fmPeriod_analiz2")) {
             command = Command::AnalysedPeriod;
-            window_->app().window<TfmPeriod_Analiz1>()->setCountPartyIndex(
+            window_->app().window<AnalysedPeriodSetupDialog>()->setCountPartyIndex(
                 name == "fmPeriod_analiz2_15" ? 1 : 0);
         } else if (name.startsWith("fmPeriod_Control")) {
             command = Command::ControlledPeriod;
@@ -193,7 +193,7 @@ private:
         }
         const int reports = window_->windowNumber() - before;
         reports_ += reports, messages_ += int(seen.messages.size()), charts_ += seen.charts;
-        for (TForm1* doc : window_->documents()->documents()) {
+        for (TextWindow* doc : window_->documents()->documents()) {
             const QString shown = doc->memo()->toPlainText();
             QVERIFY2(!shown.contains("NAN") && !shown.contains("INF") && !shown.contains("nan"),
                      qPrintable(where + ": " + shown.left(400)));
@@ -208,7 +208,7 @@ private:
     }
 
     QTemporaryDir dir_;
-    TfmForm1* window_ = nullptr;
+    MainWindow* window_ = nullptr;
     int reports_ = 0, messages_ = 0, charts_ = 0;
 };
 

@@ -33,16 +33,16 @@
 #include "app/Messages.h"
 #include "app/OrvanDialog.h"
 #include "app/TextFileCommands.h"
-#include "app/shell/fmX1.h"
-#include "app/viewers/About.h"
-#include "app/viewers/ShowPicture.h"
-#include "app/viewers/Translations.h"
+#include "app/Translations.h"
+#include "app/viewers/AboutBox.h"
+#include "app/viewers/PictureWindow.h"
 #include "common/Fault.h"
 #include "common/TextLines.h"
 #include "mixdesign/MixDialogBase.h"
-#include "strength_control/Period_AnalizInput.h"
-#include "strength_control/Period_Control2.h"
-#include "strength_control/fmCusum.h"
+#include "shell/MainWindow.h"
+#include "strength_control/AnalysedPeriodInputDialog.h"
+#include "strength_control/ControlChartWindow.h"
+#include "strength_control/CusumDialog.h"
 
 namespace {
 
@@ -134,25 +134,25 @@ void reject(QWidget* modal) {
 
 // The windows made on first use, each made the way the program makes it when a user first
 // asks for it; every dialog that opens on the way is closed unanswered.
-void makeFirstUseWindows(TfmForm1& main) {
+void makeFirstUseWindows(MainWindow& main) {
     AppContext& app = main.app();
-    app.window<TfmAbout>();
+    app.window<AboutBox>();
     main.textFiles()->openDialog();
     main.textFiles()->saveDialog();
-    app.window<TfmShowPicture>()->openPictureDialog();
+    app.window<PictureWindow>()->openPictureDialog();
     ModalWatchdog watchdog;
-    auto* chart = app.window<TfmPeriod_Control2>();
+    auto* chart = app.window<ControlChartWindow>();
     answerNextModal(reject);
     chart->findChild<QAbstractButton*>("BitBtn1")->click();  // Save... makes its file dialog
     answerNextModal(reject);
     main.run(Command::Conformity);
     // A CUSUM run opens its chart window beside the report.
     answerNextModal([](QWidget* modal) {
-        if (auto* cusum = qobject_cast<TfmCusum*>(modal)) {
+        if (auto* cusum = qobject_cast<CusumDialog*>(modal)) {
             cusum->edTarget->setText("25");
             cusum->edSigma->setText("2");
             cusum->edStrengths->setPlainText("27 28 29 28 27");
-            cusum->BitBtn1Click();
+            cusum->runCusum();
         }
         reject(modal);
     });
@@ -173,7 +173,7 @@ private slots:
         QCOMPARE(interfaceLanguage(), orvan::InterfaceLanguage::Russian);
         recorder_ = new RecordingTranslator(qApp);
         QCoreApplication::installTranslator(recorder_);
-        main_ = new TfmForm1;
+        main_ = new MainWindow;
         main_->createWindows();
         main_->helpViewer()->showContents();
         main_->helpViewer()->hide();
@@ -307,7 +307,7 @@ private slots:
             if (auto* box = qobject_cast<QMessageBox*>(modal)) told = box->text();
             if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->accept();
         });
-        input->bbPasteClick();
+        input->pasteExtracts();
         QVERIFY(!told.isEmpty());
         QVERIFY2(englishIn(told).isEmpty(), qPrintable(told));
     }
@@ -435,7 +435,7 @@ private slots:
     }
 
 private:
-    TfmForm1* main_ = nullptr;
+    MainWindow* main_ = nullptr;
     RecordingTranslator* recorder_ = nullptr;
 };
 

@@ -14,7 +14,7 @@
 #include "app/AppContext.h"
 #include "app/DisplayRows.h"
 #include "app/TextPrinter.h"
-#include "app/fmMemo.h"
+#include "app/TextWindow.h"
 
 namespace {
 
@@ -80,7 +80,7 @@ private slots:
     void rowsAreTheWidgetsRows() {
         QFETCH(int, width);
         QFETCH(QStringList, lines);
-        TForm1 window(app_);
+        TextWindow window(app_);
         window.resize(width, 400);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -105,7 +105,7 @@ private slots:
     }
     void appendedLinesAreTheLogicalLines() {
         QFETCH(QStringList, lines);
-        TForm1 appended(app_), set(app_);
+        TextWindow appended(app_), set(app_);
         QCOMPARE(appended.logicalLines(), QStringList{""});  // a new window: one empty line
         appended.setLines({});
         for (const QString& line : lines) appended.appendLine(line);

@@ -19,7 +19,7 @@
 #include "app/DisplayRows.h"
 #include "app/DocumentArea.h"
 #include "app/TextFileCommands.h"
-#include "app/fmMemo.h"
+#include "app/TextWindow.h"
 
 namespace {
 
@@ -89,7 +89,7 @@ private slots:
             {"an empty last line is no row", {"a", ""}, "a\r\n"},
         };
         for (const auto& row : rows) {
-            TForm1* doc = area_->publishReport(title, row.lines);
+            TextWindow* doc = area_->publishReport(title, row.lines);
             const QString path = dir_->filePath(row.name);
             QVERIFY2(commands_->saveTo(doc, path), row.name);
             QCOMPARE(readAll(path), row.bytes);
@@ -99,7 +99,7 @@ private slots:
     void savesALongLineAsItsDisplayedRows() {
         QString line;
         for (int i = 0; i < 60; ++i) line += QString("word%1 ").arg(i);
-        TForm1* doc = area_->publishReport(title, {line.trimmed().toStdString(), "after"});
+        TextWindow* doc = area_->publishReport(title, {line.trimmed().toStdString(), "after"});
         doc->parentWidget()->resize(400, 300);
         QCoreApplication::processEvents();
         const QStringList rows = displayedRows(doc->memo());
@@ -115,7 +115,7 @@ private slots:
     }
 
     void failedSaveLeavesTheOldFileAndSaysSo() {
-        TForm1* doc = area_->publishReport(title, {"new text"});
+        TextWindow* doc = area_->publishReport(title, {"new text"});
         // A name so long that no temporary file can stand beside it: the save cannot happen.
         const QString path = dir_->filePath(QString(250, 'x'));
         writeFile(path, "old text\r\n");
@@ -132,7 +132,7 @@ private slots:
     void saveProposesTheTitleWithoutSlashes() {
         QCOMPARE(TextFileCommands::proposedName("Окно №2. /home/a/b.txt"),
                  QString("Окно №2. _home_a_b.txt"));
-        TForm1* doc = area_->publishReport(title, {"x"});
+        TextWindow* doc = area_->publishReport(title, {"x"});
         Q_UNUSED(doc);
         QString proposed;
         answerNextModal([&](QWidget* modal) {
@@ -166,7 +166,7 @@ private slots:
             const QString path = dir_->filePath(row.name);
             writeFile(path, row.bytes);
             const int before = area_->windowNumber();
-            TForm1* doc = commands_->openFile(path);
+            TextWindow* doc = commands_->openFile(path);
             QVERIFY(doc);
             QCOMPARE(area_->windowNumber(), before + 1);
             QCOMPARE(doc->windowTitle(), QString("Окно №%1. %2").arg(before + 1).arg(path));
@@ -184,7 +184,7 @@ private slots:
         writeFile(path, bytes);
         QStringList shown;
         answerNextModal([&](QWidget* modal) { shown << modal->objectName(); });
-        TForm1* doc = commands_->openFile(path);
+        TextWindow* doc = commands_->openFile(path);
         QVERIFY(doc);
         QCOMPARE(shown, QStringList{"readProgress"});
         const QStringList lines = doc->logicalLines();
@@ -201,7 +201,7 @@ private slots:
     void openedFileIsSavedInItsOwnEncoding() {
         const QString path = dir_->filePath("in-utf8.txt");
         writeFile(path, QString("Окно\nдва").toUtf8());
-        TForm1* doc = commands_->openFile(path);
+        TextWindow* doc = commands_->openFile(path);
         QCOMPARE(doc->encoding(), TextEncoding::Utf8);
         QVERIFY(commands_->saveTo(doc, dir_->filePath("out.txt")));
         QCOMPARE(readAll(dir_->filePath("out.txt")), QString("Окно\r\nдва\r\n").toUtf8());
@@ -210,7 +210,7 @@ private slots:
     void emptyMissingAndUnreadableFiles() {
         const QString empty = dir_->filePath("empty.txt");
         writeFile(empty, "");
-        TForm1* doc = commands_->openFile(empty);
+        TextWindow* doc = commands_->openFile(empty);
         QVERIFY(doc);
         QCOMPARE(area_->windowNumber(), 1);
         QCOMPARE(doc->memo()->toPlainText(), QString());
@@ -220,7 +220,7 @@ private slots:
 
         QString message;
         catchMessage(&message);
-        TForm1* unreadable = commands_->openFile(dir_->path());  // a folder cannot be read
+        TextWindow* unreadable = commands_->openFile(dir_->path());  // a folder cannot be read
         QVERIFY(unreadable);
         QCOMPARE(message, QString("File access denied"));
         QCOMPARE(area_->windowNumber(), 2);
@@ -230,7 +230,7 @@ private slots:
         ModalWatchdog watchdog(3000);  // a dialog shown here would be closed, and noticed
         commands_->save();
         commands_->print();
-        TForm1* doc = area_->publishReport(title, {"x"});
+        TextWindow* doc = area_->publishReport(title, {"x"});
         doc->parentWidget()->close();
         QCoreApplication::processEvents();
         QVERIFY(!area_->activeDocument());
@@ -261,7 +261,7 @@ private slots:
         });
         commands_->openText();
         QCOMPARE(area_->windowNumber(), 1);
-        TForm1* doc = area_->activeDocument();
+        TextWindow* doc = area_->activeDocument();
         QVERIFY(doc);
         QCOMPARE(doc->windowTitle(), "Окно №1. " + path);
         QCOMPARE(doc->logicalLines(), QStringList({"one", "two"}));
@@ -331,7 +331,7 @@ private slots:
     }
 
     void saveAcceptsTheProposedNameAndReplacesWithoutAsking() {
-        TForm1* doc = area_->publishReport(title, {"report line"});
+        TextWindow* doc = area_->publishReport(title, {"report line"});
         Q_UNUSED(doc);
         const QString target = dir_->filePath(title(1));
         writeFile(target, "older\r\n");
@@ -374,7 +374,7 @@ private slots:
     }
 
     void printFailureIsShown() {
-        TForm1* doc = area_->publishReport(title, {"x"});
+        TextWindow* doc = area_->publishReport(title, {"x"});
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(dir_->filePath("no/such/folder/out.pdf"));

@@ -344,8 +344,12 @@ TEST_P(ControlChartMargins, MarksFitTightly) {
         room.below + m.bottom - (range.min - row.lowest) / 16 * height - room.markBelow;
     EXPECT_GE(topGap, -1e-6);
     EXPECT_GE(bottomGap, -1e-6);
-    if (row.top) EXPECT_NEAR(topGap, 0, 1e-6);
-    if (row.bottom) EXPECT_NEAR(bottomGap, 0, 1e-6);
+    if (row.top) {
+        EXPECT_NEAR(topGap, 0, 1e-6);
+    }
+    if (row.bottom) {
+        EXPECT_NEAR(bottomGap, 0, 1e-6);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

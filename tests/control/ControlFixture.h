@@ -11,23 +11,23 @@
 #include "ControlScript.h"
 #include "app/AppContext.h"
 #include "app/DocumentArea.h"
-#include "strength_control/Period_Control1.h"
-#include "strength_control/Period_Control2.h"
-#include "strength_control/Period_Control3.h"
+#include "strength_control/BatchStrengthPrompt.h"
+#include "strength_control/ControlChartWindow.h"
+#include "strength_control/ControlledPeriodDialog.h"
 
 struct ControlWindows {
     AppContext app;
     DocumentArea area{app};
-    std::unique_ptr<TfmPeriod_Control2> chart;
-    std::unique_ptr<TfmPeriod_Control1> input;
-    std::unique_ptr<TfmPeriod_Control3> prompt;
+    std::unique_ptr<ControlChartWindow> chart;
+    std::unique_ptr<ControlledPeriodDialog> input;
+    std::unique_ptr<BatchStrengthPrompt> prompt;
 
     ControlWindows() {
         app.setDocuments(&area);
         // The program's creation order: the chart window first, then the input and the prompt.
-        chart = std::make_unique<TfmPeriod_Control2>(app);
-        input = std::make_unique<TfmPeriod_Control1>(app);
-        prompt = std::make_unique<TfmPeriod_Control3>(app);
+        chart = std::make_unique<ControlChartWindow>(app);
+        input = std::make_unique<ControlledPeriodDialog>(app);
+        prompt = std::make_unique<BatchStrengthPrompt>(app);
         app.registerWindow(chart.get());
         app.registerWindow(input.get());
         app.registerWindow(prompt.get());

@@ -12,7 +12,7 @@
 #include "ControlFixture.h"
 #include "EmfCheck.h"
 #include "common/NumberText.h"
-#include "strength_control/EmfPaintDevice.h"
+#include "pictures/EmfPaintDevice.h"
 
 namespace {
 

@@ -10,11 +10,11 @@
 
 #include "ControlFixture.h"
 #include "common/NumberText.h"
-#include "strength_control/Period_Control2Marks.h"
+#include "strength_control/ControlChartMarks.h"
 
 namespace {
 
-QList<QLineSeries*> segmentsOf(TfmPeriod_Control2* chart, const QString& name) {
+QList<QLineSeries*> segmentsOf(ControlChartWindow* chart, const QString& name) {
     QList<QLineSeries*> out;
     for (QAbstractSeries* s : chart->chart()->series())
         if (s->objectName() == name + ".segment") out << static_cast<QLineSeries*>(s);
@@ -350,7 +350,7 @@ private slots:
 
 private:
     static void checkDrawnChart(ControlWindows& w) {
-        TfmPeriod_Control2* c = w.chart.get();
+        ControlChartWindow* c = w.chart.get();
         QCOMPARE(c->verticalAxis()->min(), 17.0);
         QCOMPARE(c->verticalAxis()->max(), 33.0);
         QCOMPARE(c->horizontalAxis()->min(), 0.0);

@@ -11,10 +11,10 @@
 #include "ModalDriver.h"
 #include "app/AppContext.h"
 #include "app/DocumentArea.h"
-#include "app/fmMemo.h"
+#include "app/TextWindow.h"
 #include "common/NumberText.h"
+#include "correction/CorrectionDialog.h"
 #include "correction/calc/CorrectionCalc.h"
-#include "correction/fmCorrection.h"
 
 namespace {
 
@@ -45,7 +45,7 @@ class CorrectionDialogTest : public QObject {
 private:
     AppContext* app_ = nullptr;
     DocumentArea* area_ = nullptr;
-    Tcorrection* dialog_ = nullptr;
+    CorrectionDialog* dialog_ = nullptr;
 
     QTabWidget* page() const { return dialog_->findChild<QTabWidget*>("page"); }
     QLineEdit* field(const QString& name) const { return dialog_->findChild<QLineEdit*>(name); }
@@ -72,7 +72,7 @@ private slots:
         area_ = new DocumentArea(*app_);
         area_->resize(800, 600);
         app_->setDocuments(area_);
-        dialog_ = new Tcorrection(*app_);
+        dialog_ = new CorrectionDialog(*app_);
     }
     void cleanup() {
         delete dialog_;
@@ -307,7 +307,7 @@ private slots:
         QCOMPARE(area_->windowNumber(), windows);
         QCOMPARE(area_->documents().size(), windows);
         if (!windows) return;
-        TForm1* report = area_->documents().front();
+        TextWindow* report = area_->documents().front();
         const char* title = index == 0 ? kStrengthTitle : kAggregateTitle;
         QCOMPARE(report->windowTitle(), QString::fromUtf8(title) + "1");
         orvan::FieldTexts texts;

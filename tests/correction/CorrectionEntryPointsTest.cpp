@@ -11,10 +11,10 @@
 
 #include "ModalDriver.h"
 #include "app/DocumentArea.h"
-#include "app/fmMemo.h"
-#include "app/shell/fmX1.h"
+#include "app/TextWindow.h"
 #include "common/NumberText.h"
-#include "correction/fmCorrection.h"
+#include "correction/CorrectionDialog.h"
+#include "shell/MainWindow.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ class CorrectionEntryPointsTest : public QObject {
     Q_OBJECT
 
 private:
-    TfmForm1* window_ = nullptr;
+    MainWindow* window_ = nullptr;
 
     QAction* entry(const QString& where, int pageIndex, QMenu** context) {
         if (where == "menu")
@@ -55,7 +55,7 @@ private:
 private slots:
     void init() {
         orvan::setDecimalSeparator('.');
-        window_ = new TfmForm1;
+        window_ = new MainWindow;
         window_->createWindows();
     }
     void cleanup() { delete window_; }
@@ -78,7 +78,7 @@ private slots:
         QFETCH(int, pageIndex);
         QFETCH(QString, title);
         ModalWatchdog watchdog(5000);
-        auto* dialog = window_->app().window<Tcorrection>();
+        auto* dialog = window_->app().window<CorrectionDialog>();
         QVERIFY(dialog);
         const char* texts[][2] = {{"edRb1", "30"},   {"edC_V1", "2.0"}, {"edRb2", "20"},
                                   {"edC_V2", "1.6"}, {"edRtr", "25"},   {"edV", "180"},

@@ -15,16 +15,16 @@
 
 #include "app/AppContext.h"
 #include "app/DocumentArea.h"
-#include "app/fmMemo.h"
+#include "app/TextWindow.h"
 #include "common/NumberText.h"
 #include "journal/JournalDesigns.h"
 #include "journal/JournalPeriods.h"
 #include "journal/ui/JournalWindow.h"
 #include "journal/ui/PartyTableModel.h"
+#include "mixdesign/MixInputDialog.h"
 #include "mixdesign/calc/MixRun.h"
-#include "mixdesign/fmSostav.h"
-#include "strength_control/Period_Control1.h"
-#include "strength_control/Period_Control2.h"
+#include "strength_control/ControlChartWindow.h"
+#include "strength_control/ControlledPeriodDialog.h"
 #include "tests/testkit/ModalDriver.h"
 
 class JournalWindowTest : public QObject {
@@ -32,7 +32,7 @@ class JournalWindowTest : public QObject {
     QTemporaryDir dir_;
     AppContext* app_ = nullptr;
     DocumentArea* area_ = nullptr;
-    TfmPeriod_Control2* chart_ = nullptr;
+    ControlChartWindow* chart_ = nullptr;
     JournalWindow* window_ = nullptr;
     QStringList messages_;
 
@@ -67,7 +67,7 @@ private slots:
         app_ = new AppContext;
         area_ = new DocumentArea(*app_);
         app_->setDocuments(area_);
-        chart_ = new TfmPeriod_Control2(*app_);
+        chart_ = new ControlChartWindow(*app_);
         app_->registerWindow(chart_);
         window_ = new JournalWindow(*app_, nullptr, dir_.filePath("journal.sqlite"));
         QVERIFY(window_->openJournal());
@@ -135,7 +135,7 @@ private slots:
         window_->showChart();
         QCOMPARE(points, 3);  // parties 6, 7 and 8
         // The controlled-period dialog fills its five figures from the stored period.
-        TfmPeriod_Control1 control(*app_);
+        ControlledPeriodDialog control(*app_);
         control.setStoredPeriodSource(
             [this](QWidget* parent) { return window_->chooseStoredPeriod(parent); });
         answerNextModal([](QWidget* w) { qobject_cast<QDialog*>(w)->accept(); });
@@ -156,7 +156,7 @@ private slots:
     }
 
     void designSavedFromTheReportAndLoadedIntoTheDialogs() {
-        TfmBNS bns(*app_);
+        MixInputDialog bns(*app_);
         app_->registerWindow(&bns);
         const auto before = bns.fields().texts();
         const QString field = QString::fromStdString(before.begin()->first);

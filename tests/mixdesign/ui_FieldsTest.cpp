@@ -347,7 +347,7 @@ private slots:
         QFETCH(int, index);
         QFETCH(QString, how);
         ModalWatchdog watchdog(5000);
-        TVubor_Econ* d = w_->technique.get();
+        CementSavingTechniqueDialog* d = w_->technique.get();
         QVERIFY(!d->pageChanging((index + 1) % 4));
         auto* tabs = d->pageControl();
         int during = -1;
@@ -375,13 +375,13 @@ private slots:
     // page is back afterwards.
     void propertiesShowOnePage_data() {
         QTest::addColumn<int>("page");
-        QTest::newRow("F") << int(TF_W::F);
-        QTest::newRow("W") << int(TF_W::W);
+        QTest::newRow("F") << int(DurabilityDialog::F);
+        QTest::newRow("W") << int(DurabilityDialog::W);
     }
     void propertiesShowOnePage() {
         QFETCH(int, page);
         ModalWatchdog watchdog(5000);
-        TF_W* d = w_->fw.get();
+        DurabilityDialog* d = w_->fw.get();
         auto* tabs = d->pageControl();
         bool shownVisible = false, otherVisible = true;
         int current = -1;
@@ -389,18 +389,19 @@ private slots:
             current = tabs->currentIndex();
             shownVisible = tabs->isTabVisible(page);
             otherVisible = tabs->isTabVisible(1 - page);
-            buttonOf(d, page == TF_W::F ? "BitBtn1" : "BitBtn3")->click();
+            buttonOf(d, page == DurabilityDialog::F ? "BitBtn1" : "BitBtn3")->click();
         });
-        const auto answer = d->showPage(TF_W::Page(page));
+        const auto answer = d->showPage(DurabilityDialog::Page(page));
         QVERIFY(!watchdog.fired());
         QCOMPARE(current, page);
         QVERIFY(shownVisible);
         QVERIFY(!otherVisible);
         QVERIFY(tabs->isTabVisible(1 - page));
         QVERIFY(answer);
-        const std::string name = page == TF_W::F ? "edMarka_F" : "edW";
+        const std::string name = page == DurabilityDialog::F ? "edMarka_F" : "edW";
         QCOMPARE(answer->size(), std::size_t(1));
-        QCOMPARE(QString::fromStdString(answer->at(name)), page == TF_W::F ? "100" : "400");
+        QCOMPARE(QString::fromStdString(answer->at(name)),
+                 page == DurabilityDialog::F ? "100" : "400");
     }
 
     // The masked fields take only their pattern while typed.

@@ -16,35 +16,35 @@
 #include "ModalDriver.h"
 #include "app/AppContext.h"
 #include "app/DocumentArea.h"
-#include "app/fmMemo.h"
+#include "app/TextWindow.h"
 #include "common/NumberText.h"
-#include "mixdesign/TVO.h"
-#include "mixdesign/fmEconom.h"
-#include "mixdesign/fmF_W.h"
-#include "mixdesign/fmOption.h"
-#include "mixdesign/fmSostav.h"
-#include "mixdesign/fmVubor_Econ.h"
+#include "mixdesign/CementSavingChoiceDialog.h"
+#include "mixdesign/CementSavingTechniqueDialog.h"
+#include "mixdesign/DurabilityDialog.h"
+#include "mixdesign/MixInputDialog.h"
+#include "mixdesign/ProportioningOptionsDialog.h"
+#include "mixdesign/SteamCuringDialog.h"
 
 struct MixUiWindows {
     AppContext app;
     std::unique_ptr<DocumentArea> area;
-    std::unique_ptr<TfmOptions> options;
-    std::unique_ptr<TfmBNS> bns;
-    std::unique_ptr<TF_W> fw;
-    std::unique_ptr<Teconomy> economy;
-    std::unique_ptr<TVubor_Econ> technique;
-    std::unique_ptr<TfmTVO> steam;
+    std::unique_ptr<ProportioningOptionsDialog> options;
+    std::unique_ptr<MixInputDialog> bns;
+    std::unique_ptr<DurabilityDialog> fw;
+    std::unique_ptr<CementSavingChoiceDialog> economy;
+    std::unique_ptr<CementSavingTechniqueDialog> technique;
+    std::unique_ptr<SteamCuringDialog> steam;
 
     MixUiWindows() : area(std::make_unique<DocumentArea>(app)) {
         orvan::setDecimalSeparator('.');  // the texts below are written with a point
         area->resize(800, 600);
         app.setDocuments(area.get());
-        options = add(std::make_unique<TfmOptions>(app));
-        bns = add(std::make_unique<TfmBNS>(app));
-        fw = add(std::make_unique<TF_W>(app));
-        economy = add(std::make_unique<Teconomy>(app));
-        technique = add(std::make_unique<TVubor_Econ>(app));
-        steam = add(std::make_unique<TfmTVO>(app));
+        options = add(std::make_unique<ProportioningOptionsDialog>(app));
+        bns = add(std::make_unique<MixInputDialog>(app));
+        fw = add(std::make_unique<DurabilityDialog>(app));
+        economy = add(std::make_unique<CementSavingChoiceDialog>(app));
+        technique = add(std::make_unique<CementSavingTechniqueDialog>(app));
+        steam = add(std::make_unique<SteamCuringDialog>(app));
     }
 
     template <class T>

@@ -51,7 +51,7 @@ class MixUiOptionsTest : public QObject {
     std::unique_ptr<QTemporaryDir> folder_;
     std::unique_ptr<MixUiWindows> w_;
 
-    TfmOptions* dialog() const { return w_->options.get(); }
+    ProportioningOptionsDialog* dialog() const { return w_->options.get(); }
     QString text(const char* name) const { return editOf(dialog(), name)->text(); }
     int index(const char* name) const { return groupOf(dialog(), name)->itemIndex(); }
 

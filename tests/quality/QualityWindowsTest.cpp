@@ -10,16 +10,16 @@
 
 #include "../control/ControlFixture.h"
 #include "app/PdfExport.h"
-#include "app/fmMemo.h"
-#include "app/shell/fmX1.h"
+#include "app/TextWindow.h"
 #include "common/NumberText.h"
-#include "correction/fmCorrection.h"
-#include "mixdesign/fmSostav.h"
-#include "strength_control/Period_Analiz1.h"
-#include "strength_control/Period_Analiz2.h"
-#include "strength_control/fmConformity.h"
-#include "strength_control/fmCusum.h"
-#include "strength_control/fmCusumChart.h"
+#include "correction/CorrectionDialog.h"
+#include "mixdesign/MixInputDialog.h"
+#include "shell/MainWindow.h"
+#include "strength_control/AnalysedPeriod5x6Dialog.h"
+#include "strength_control/AnalysedPeriodSetupDialog.h"
+#include "strength_control/ConformityDialog.h"
+#include "strength_control/CusumChartWindow.h"
+#include "strength_control/CusumDialog.h"
 
 namespace {
 
@@ -48,10 +48,10 @@ QString messageOf(const std::function<void()>& click) {
     return *text;
 }
 
-TfmCusumChart* lastCusumChart() {
-    TfmCusumChart* found = nullptr;
+CusumChartWindow* lastCusumChart() {
+    CusumChartWindow* found = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* chart = qobject_cast<TfmCusumChart*>(w)) found = chart;
+        if (auto* chart = qobject_cast<CusumChartWindow*>(w)) found = chart;
     return found;
 }
 
@@ -85,7 +85,7 @@ private slots:
         script.start();
         w.chart->exec();
         QVERIFY(inspected && !watchdog.fired());
-        const QList<TForm1*> reports = w.area.documents();
+        const QList<TextWindow*> reports = w.area.documents();
         QCOMPARE(reports.size(), 1);
         QCOMPARE(reports[0]->windowTitle(),
                  QString("Statistical control. Controllable period. Window №1"));
@@ -139,15 +139,15 @@ private slots:
         ModalWatchdog watchdog(20000);
         ControlWindows w;
         w.input->edRy->setText("25");
-        TfmCusum dialog(w.app);
+        CusumDialog dialog(w.app);
         dialog.show();  // shown: the target is taken from the controlled period
         QCOMPARE(dialog.edTarget->text(), QString("25"));
         dialog.edSigma->setText(sigma);
         dialog.edH->setText(h);
         dialog.edStrengths->setPlainText(strengths);
-        const QString shown = messageOf([&] { dialog.BitBtn1Click(); });
+        const QString shown = messageOf([&] { dialog.runCusum(); });
         QCOMPARE(shown, message);
-        TfmCusumChart* chart = lastCusumChart();
+        CusumChartWindow* chart = lastCusumChart();
         QCOMPARE(w.area.documents().size(), message.isEmpty() ? 1 : 0);
         QCOMPARE(chart != nullptr, message.isEmpty());
         if (!chart) return;
@@ -171,21 +171,21 @@ private slots:
     void cusumTakesTargetAndDeviationFromTheAnalysedPeriod() {
         ModalWatchdog watchdog(20000);
         ControlWindows w;
-        TfmPeriod_Analiz1 setup(w.app);
-        TfmPeriod_analiz2_5 period(w.app);
+        AnalysedPeriodSetupDialog setup(w.app);
+        AnalysedPeriod5x6Dialog period(w.app);
         w.app.registerWindow(&setup);
         w.app.registerWindow(&period);
         setup.findChild<QLineEdit*>("edB")->setText("10");
         for (int party = 1; party <= 5; ++party)
             for (int extract = 1; extract <= 6; ++extract)
                 period.extractField(party, extract)->setText(QString::number(18 + 2 * extract));
-        period.BitBtn1Click();
-        TfmCusum dialog(w.app);
+        period.runAnalysis();
+        CusumDialog dialog(w.app);
         dialog.edTarget->clear();
         dialog.edSigma->clear();
         dialog.edStrengths->setPlainText("25");
-        QCOMPARE(messageOf([&] { dialog.BitBtn1Click(); }), QString());
-        const QList<TForm1*> reports = w.area.documents();
+        QCOMPARE(messageOf([&] { dialog.runCusum(); }), QString());
+        const QList<TextWindow*> reports = w.area.documents();
         QCOMPARE(reports.size(), 2);
         const QStringList lines = reports[1]->logicalLines();
         QVERIFY(lines.contains("Target mean T, MPa: 16.6"));
@@ -219,13 +219,13 @@ private slots:
         QFETCH(QString, outcome);
         ModalWatchdog watchdog(20000);
         ControlWindows w;
-        TfmConformity dialog(w.app);
+        ConformityDialog dialog(w.app);
         dialog.cbRule->setCurrentIndex(rule);
         dialog.edSpecified->setText("30");
         dialog.edSigma->setText(sigma);
         dialog.edResults->setPlainText(results);
-        const QString shown = messageOf([&] { dialog.BitBtn1Click(); });
-        const QList<TForm1*> reports = w.area.documents();
+        const QString shown = messageOf([&] { dialog.runConformity(); });
+        const QList<TextWindow*> reports = w.area.documents();
         if (reports.isEmpty()) {
             QCOMPARE(shown, outcome);
         } else {
@@ -253,18 +253,18 @@ private slots:
     // mixer volume adds one load's batch weights after the page's lines.
     void batchWeightsFromTheActiveProportioningReport() {
         ModalWatchdog watchdog(20000);
-        TfmForm1 window;
+        MainWindow window;
         window.createWindows();
         window.show();  // a hidden window area has no active window
         QCOMPARE(messageOf([&] { window.run(Command::BatchWeights); }),
                  QString("Make a proportioning report window active first: its design gives the "
                          "quantities."));
-        auto* bns = window.app().window<TfmBNS>();
-        bns->BitBtn1Click();
+        auto* bns = window.app().window<MixInputDialog>();
+        bns->runProportioning();
         QCOMPARE(bns->lastOutcome(), orvan::OutcomeKind::Done);
         const auto& v = bns->lastValues();
         QStringList filled;
-        auto* correction = window.app().window<Tcorrection>();
+        auto* correction = window.app().window<CorrectionDialog>();
         answerNextModal([&](QWidget* modal) {
             for (const char* name : {"edP", "edSC", "edVoda"})
                 filled << modal->findChild<QLineEdit*>(name)->text();

@@ -5,7 +5,7 @@
 
 #include "ModalDriver.h"
 #include "app/AppContext.h"
-#include "app/viewers/About.h"
+#include "app/viewers/AboutBox.h"
 
 class ViewersAboutTest : public QObject {
     Q_OBJECT
@@ -26,16 +26,16 @@ private slots:
         QFETCH(int, ticks);
         QFETCH(int, angle);
         AppContext app;
-        TfmAbout about(app);
+        AboutBox about(app);
         about.timer()->stop();  // ticks are driven by hand here
-        for (int i = 0; i < ticks; ++i) about.Timer1Timer();
+        for (int i = 0; i < ticks; ++i) about.turnLabels();
         QCOMPARE(about.turningLabel(0)->angle(), angle);
         QCOMPARE(about.turningLabel(1)->angle(), angle);
     }
 
     void timerRunsWhileHidden() {
         AppContext app;
-        TfmAbout about(app);
+        AboutBox about(app);
         QVERIFY(!about.isVisible());
         QVERIFY(about.timer()->isActive());
         QCOMPARE(about.timer()->interval(), 200);
@@ -54,9 +54,9 @@ private slots:
     void keysClose() {
         QFETCH(int, key);
         AppContext app;
-        TfmAbout about(app);
+        AboutBox about(app);
         about.timer()->stop();
-        for (int i = 0; i < 3; ++i) about.Timer1Timer();
+        for (int i = 0; i < 3; ++i) about.turnLabels();
         ModalWatchdog watchdog(5000);
         answerNextModal([&](QWidget* modal) { QTest::keyClick(modal, Qt::Key(key)); });
         const int result = about.exec();
@@ -68,7 +68,7 @@ private slots:
 
     void layout() {
         AppContext app;
-        TfmAbout about(app);
+        AboutBox about(app);
         QCOMPARE(about.objectName(), QString("fmAbout"));
         QCOMPARE(about.windowTitle(), QString("About program"));
         QCOMPARE(about.size(), QSize(536, 348));
@@ -76,7 +76,7 @@ private slots:
         auto* ok = about.findChild<QPushButton*>("BitBtn1");
         QVERIFY(ok && ok->isDefault());
         QCOMPARE(ok->text(), QString("OK"));
-        QCOMPARE(TfmAbout::skylinePicture().size(), QSize(98, 72));
+        QCOMPARE(AboutBox::skylinePicture().size(), QSize(98, 72));
     }
 
     void texts_data() {
@@ -91,7 +91,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(int, pixels);
         AppContext app;
-        TfmAbout about(app);
+        AboutBox about(app);
         auto* label = about.findChild<ShadowLabel*>(name);
         QVERIFY(label);
         QVERIFY(!label->text().isEmpty());

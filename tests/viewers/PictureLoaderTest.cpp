@@ -4,8 +4,8 @@
 #include <QtTest>
 
 #include "SampleFiles.h"
-#include "app/viewers/MetafileChecks.h"
-#include "app/viewers/PictureLoader.h"
+#include "pictures/MetafileChecks.h"
+#include "pictures/PictureLoader.h"
 
 namespace {
 QByteArray encoded(const QImage& image, const char* format) {

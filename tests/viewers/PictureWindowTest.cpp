@@ -15,7 +15,7 @@
 #include "SampleFiles.h"
 #include "app/AppContext.h"
 #include "app/viewers/PictureOpenDialog.h"
-#include "app/viewers/ShowPicture.h"
+#include "app/viewers/PictureWindow.h"
 
 namespace {
 // Counts how often a widget is shown.
@@ -51,10 +51,10 @@ struct Seen {
 // Runs Open graphic choosing `path`; records what the picture window showed, then closes it.
 // The answers hold the record through a shared pointer and stand down once the command has
 // returned: an answer still waiting then (no window was shown) must not touch later tests.
-Seen openGraphic(TfmShowPicture& window, const QString& path) {
+Seen openGraphic(PictureWindow& window, const QString& path) {
     auto seen = std::make_shared<Seen>();
     auto live = std::make_shared<bool>(true);
-    QPointer<TfmShowPicture> target(&window);
+    QPointer<PictureWindow> target(&window);
     answerNextModal(
         [=](QWidget* modal) {
             auto* dialog = qobject_cast<QFileDialog*>(modal);
@@ -123,9 +123,10 @@ private slots:
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
         AppContext app;
-        TfmShowPicture window(app, &main);  // hidden, as until a picture is chosen
-        window.openPictureDialog()->setDirectory(dir_.path());
-        auto* list = window.openPictureDialog()->findChild<QTreeView*>();
+        PictureWindow window(app, &main);  // hidden, as until a picture is chosen
+        PictureOpenDialog* dialog = window.openPictureDialog();
+        dialog->setDirectory(dir_.path());
+        auto* list = dialog->findChild<QTreeView*>();
         ModalWatchdog watchdog(8000);
         QPoint centre;
         answerNextModal([&](QWidget* modal) {
@@ -171,7 +172,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QSize, size);
         AppContext app;
-        TfmShowPicture window(app);
+        PictureWindow window(app);
         ModalWatchdog watchdog(8000);
         const Seen seen = openGraphic(window, file(name));
         QVERIFY(!watchdog.fired());
@@ -193,7 +194,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(bool, windowShown);
         AppContext app;
-        TfmShowPicture window(app);
+        PictureWindow window(app);
         ModalWatchdog watchdog(8000);
         QCOMPARE(openGraphic(window, file("small.bmp")).picture, QSize(40, 30));
         ShowCounter counter(&window);
@@ -215,7 +216,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(int, shows);
         AppContext app;
-        TfmShowPicture window(app);
+        PictureWindow window(app);
         ShowCounter counter(&window);
         ModalWatchdog watchdog(8000);
         openGraphic(window, file(name));
@@ -226,7 +227,7 @@ private slots:
 
     void cancelShowsNothing() {
         AppContext app;
-        TfmShowPicture window(app);
+        PictureWindow window(app);
         ShowCounter counter(&window);
         ModalWatchdog watchdog(8000);
         answerNextModal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
@@ -245,7 +246,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(bool, vertical);
         AppContext app;
-        TfmShowPicture window(app);
+        PictureWindow window(app);
         ModalWatchdog watchdog(8000);
         const Seen seen = openGraphic(window, file(name));
         QVERIFY(!watchdog.fired());
@@ -258,7 +259,7 @@ private slots:
 
     void firstShownAt765By359() {
         AppContext app;
-        TfmShowPicture window(app);
+        PictureWindow window(app);
         ModalWatchdog watchdog(8000);
         QSize outer;
         answerNextModal([&](QWidget* modal) {
@@ -274,7 +275,7 @@ private slots:
 
     void secondPictureReplacesTheFirst() {
         AppContext app;
-        TfmShowPicture window(app);
+        PictureWindow window(app);
         ModalWatchdog watchdog(8000);
         openGraphic(window, file("small.bmp"));
         QCOMPARE(openGraphic(window, file("icon.ico")).picture, QSize(32, 32));

@@ -9,8 +9,8 @@
 
 #include "app/HelpViewer.h"
 #include "app/OrvanDialog.h"
-#include "app/shell/fmX1.h"
-#include "app/viewers/Translations.h"
+#include "app/Translations.h"
+#include "shell/MainWindow.h"
 
 class ViewersShellTest : public QObject {
     Q_OBJECT
@@ -19,7 +19,7 @@ private slots:
     void initTestCase() { installTranslations(*qApp); }
 
     void firstMenuReadsFile() {
-        TfmForm1 main;
+        MainWindow main;
         const QList<QAction*> menus = main.mainMenuBar()->actions();
         QVERIFY(menus.size() >= 6);
         QCOMPARE(menus[0]->text(), QString("File"));
@@ -49,7 +49,7 @@ private slots:
         QFETCH(QString, window);
         QFETCH(int, page);
         QFETCH(int, number);
-        TfmForm1 main;
+        MainWindow main;
         main.createWindows();
         auto* dialog = main.findChild<QWidget*>(window);
         QVERIFY2(dialog, qPrintable(window));

@@ -7,7 +7,7 @@
 #include "app/AppContext.h"
 #include "app/DocumentArea.h"
 #include "app/Messages.h"
-#include "app/viewers/Translations.h"
+#include "app/Translations.h"
 
 class ViewersTranslationTest : public QObject {
     Q_OBJECT

@@ -1,0 +1,10 @@
+#include "mixdesign/CementSavingChoiceDialog.h"
+
+#include "mixdesign/calc/MixForms.h"
+
+CementSavingChoiceDialog::CementSavingChoiceDialog(AppContext& app, QWidget* parent)
+    : MixDialogBase(app, parent) {
+    buildFrom(orvan::mix::economyDialog(), [this](const char* text, const char* name) {
+        return QCoreApplication::translate(kForm, text, name);
+    });
+}

@@ -1,0 +1,122 @@
+#include "mixdesign/MixInputDialog.h"
+
+#include <QCoreApplication>
+
+#include "app/AppContext.h"
+#include "app/DesignQuantities.h"
+#include "app/DocumentArea.h"
+#include "app/Messages.h"
+#include "app/TextWindow.h"
+#include "common/NumberText.h"
+#include "mixdesign/CementSavingChoiceDialog.h"
+#include "mixdesign/CementSavingTechniqueDialog.h"
+#include "mixdesign/DurabilityDialog.h"
+#include "mixdesign/ProportioningOptionsDialog.h"
+#include "mixdesign/SteamCuringDialog.h"
+#include "mixdesign/calc/MixForms.h"
+
+namespace mix = orvan::mix;
+
+namespace {
+
+// The run's questions answered by the program's own dialogs, each shown modally and found
+// among the singleton windows; a dialog that does not exist counts as cancelled.
+class ShownDialogs : public mix::MixRunDialogs {
+public:
+    explicit ShownDialogs(const AppContext& app) : app_(app) {}
+
+    mix::DialogAnswer frostPage(const mix::MixState&) override {
+        auto* dialog = app_.window<DurabilityDialog>();
+        return dialog ? dialog->showPage(DurabilityDialog::F) : std::nullopt;
+    }
+    mix::DialogAnswer waterTightnessPage(const mix::MixState&) override {
+        auto* dialog = app_.window<DurabilityDialog>();
+        return dialog ? dialog->showPage(DurabilityDialog::W) : std::nullopt;
+    }
+    mix::DialogAnswer steamCuring(const mix::MixState&) override {
+        auto* dialog = app_.window<SteamCuringDialog>();
+        return dialog ? dialog->ask() : std::nullopt;
+    }
+    mix::DialogAnswer economyChoice(const mix::MixState&) override {
+        auto* dialog = app_.window<CementSavingChoiceDialog>();
+        return dialog ? dialog->ask() : std::nullopt;
+    }
+    mix::DialogAnswer techniquePage(mix::Technique technique, const orvan::FieldTexts& prefilled,
+                                    const mix::MixState&) override {
+        auto* dialog = app_.window<CementSavingTechniqueDialog>();
+        return dialog ? dialog->ask(static_cast<int>(technique) - 1, prefilled) : std::nullopt;
+    }
+
+private:
+    const AppContext& app_;
+};
+
+}  // namespace
+
+MixInputDialog::MixInputDialog(AppContext& app, QWidget* parent) : MixDialogBase(app, parent) {
+    buildFrom(mix::bnsDialog(), [this](const char* text, const char* name) {
+        return QCoreApplication::translate(kForm, text, name);
+    });
+}
+
+void MixInputDialog::runProportioning() {
+    mix::ProportioningOptions options;  // the built-in defaults when no options dialog exists
+    if (auto* optionsDialog = app().window<ProportioningOptionsDialog>())
+        options = optionsDialog->currentOptions();
+    ShownDialogs dialogs(app());
+    const mix::MixOutcome outcome = mix::runProportioning(fields().texts(), options, dialogs);
+    values_ = outcome.values;
+    outcome_ = outcome.kind;
+    if (outcome.kind == orvan::OutcomeKind::Done) {
+        if (DocumentArea* documents = app().documents()) {
+            TextWindow* report = documents->publishReport(
+                [](int n) { return fromCore(mix::mixReportTitle(n)); }, outcome.lines);
+            // The figures the report prints, for "Batch weights..." from this window.
+            const mix::MixValues& v = outcome.values;
+            setDesignQuantities(report, {fromCore(orvan::formatFixed(v.mix.waterContent, 0)),
+                                         fromCore(orvan::formatFixed(v.sand, 0)),
+                                         fromCore(orvan::formatFixed(v.coarseAggregate, 0))});
+        }
+        return;
+    }
+    if (outcome.kind == orvan::OutcomeKind::Cancelled) return;
+    const QString message =
+        outcome.impossible ? impossibleMixShown(*outcome.impossible, outcome.message)
+                           : fromCore(outcome.message.empty() ? mix::kRunError : outcome.message);
+    if (outcome.style == mix::MessageStyle::ErrorBox)
+        showErrorBox(this, message);
+    else
+        showMessage(this, message);
+}
+
+QString MixInputDialog::impossibleMixShown(const mix::ImpossibleMix& impossible,
+                                           const std::string& message) const {
+    auto shared = [](const std::string& text) {
+        return QCoreApplication::translate("Shared", text.c_str());
+    };
+    auto withUnit = [&](const std::string& value, const std::string& unit) {
+        return unit.empty() ? fromCore(value) : fromCore(value) + QLatin1Char(' ') + shared(unit);
+    };
+    QStringList quantities;
+    for (const auto& q : impossible.quantities)
+        quantities << shared("%1 is %2").arg(shared(q.name), withUnit(q.value, q.unit));
+    const auto* options = app().window<ProportioningOptionsDialog>();
+    QStringList outside;
+    for (const auto& input : impossible.outside) {
+        const QString name = fromCore(input.field);
+        QString caption = shownCaption(name);
+        if (caption.isEmpty() && options) caption = options->shownCaption(name);
+        if (caption.isEmpty()) return fromCore(message);
+        const QString range =
+            shared("%1 to %2").arg(fromCore(input.min), withUnit(input.max, input.unit));
+        outside << QStringLiteral("\"%1\" %2 (%3)").arg(caption, fromCore(input.text), range);
+    }
+    QString shown =
+        shared("The mix cannot be made: %1.").arg(quantities.join(QStringLiteral(", ")));
+    shown += QLatin1Char(' ');
+    shown +=
+        outside.isEmpty()
+            ? shared("Every input lies within the method's range.")
+            : shared("Outside the method's range: %1.").arg(outside.join(QStringLiteral("; ")));
+    return shown;
+}

@@ -1,0 +1,62 @@
+#include "mixdesign/ProportioningOptionsDialog.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+
+#include "app/Messages.h"
+#include "mixdesign/calc/MixForms.h"
+
+namespace mix = orvan::mix;
+
+ProportioningOptionsDialog::ProportioningOptionsDialog(AppContext& app, QWidget* parent)
+    : MixDialogBase(app, parent) {
+    buildFrom(mix::optionsDialog(), [this](const char* text, const char* name) {
+        return QCoreApplication::translate(kForm, text, name);
+    });
+    auto* save = new QPushButton(
+        QCoreApplication::translate(kForm, mix::kSaveOptionsCaption, mix::kSaveOptionsButton),
+        this);
+    save->setObjectName(mix::kSaveOptionsButton);
+    addButton(save);
+    connect(save, &QPushButton::clicked, this, [this] { saveOptions(); });
+}
+
+mix::ProportioningOptions ProportioningOptionsDialog::currentOptions() const {
+    mix::ProportioningOptions options;
+    auto index = [this](const char* name) { return fields().group(name)->itemIndex(); };
+    auto text = [this](const char* name) { return toCore(fields().edit(name)->text()); };
+    options.rgWaterproof = index("rgWaterproof");
+    options.rgFrost = index("rgFrost");
+    options.rgArmatyra = index("rgArmatyra");
+    options.rgProparka = index("rgProparka");
+    options.rgEconomy = index("rgEconomy");
+    options.rgZapolnitel = index("rgZapolnitel");
+    options.edPlotnostC = text("edPlotnostC");
+    options.edPlotnostP = text("edPlotnostP");
+    options.edPlotnostSC = text("edPlotnostSC");
+    options.edTemperatyr = text("edTemperatyr");
+    return options;
+}
+
+void ProportioningOptionsDialog::setOptions(const mix::ProportioningOptions& options) {
+    fields().setTexts(options.toTexts());
+}
+
+// The dialog is modal and reloads each time it is shown; a message box of its own (after a
+// failed save) does not count as a new activation, so unsaved texts are not lost to it.
+void ProportioningOptionsDialog::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) reloadOptions();
+    MixDialogBase::showEvent(event);
+}
+
+void ProportioningOptionsDialog::reloadOptions() {
+    if (auto loaded = mix::loadOptionsFile(mix::kOptionsFileName, currentOptions()))
+        setOptions(*loaded);
+}
+
+void ProportioningOptionsDialog::saveOptions() {
+    const mix::OptionsSaveOutcome outcome =
+        mix::saveOptionsFile(mix::kOptionsFileName, currentOptions());
+    if (!outcome.ok) showErrorBox(this, fromCore(outcome.message));
+}

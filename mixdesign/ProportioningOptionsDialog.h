@@ -1,0 +1,32 @@
+#pragma once
+// The options dialog: the switches that decide which durability, curing and cement-saving steps
+// a proportioning run includes, the relative densities of the materials and the temperature of
+// the fresh concrete. The choices and densities are kept in options.slv in the working folder:
+// "Save current options" writes it, and every showing of the dialog reloads it.
+#include <QCoreApplication>
+
+#include "mixdesign/MixDialogBase.h"
+#include "mixdesign/calc/OptionsFile.h"
+
+class ProportioningOptionsDialog : public MixDialogBase {
+    Q_OBJECT
+public:
+    // Translated under the form's class name, whatever this class is called.
+    static constexpr const char* kForm = "TfmOptions";
+
+    explicit ProportioningOptionsDialog(AppContext& app, QWidget* parent = nullptr);
+
+    // What the fields show now; the next run uses exactly this.
+    orvan::mix::ProportioningOptions currentOptions() const;
+    void setOptions(const orvan::mix::ProportioningOptions& options);
+
+    // Loads options.slv over the fields; a missing, short or unreadable file changes nothing
+    // and shows nothing.
+    void reloadOptions();
+    // "Save current options": writes options.slv whole or not at all; a density that does not
+    // convert or a failed write is shown in the error box and the file stays as it was.
+    void saveOptions();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+};

@@ -1,8 +1,0 @@
-#include "mixdesign/TVO.h"
-
-#include "mixdesign/calc/MixForms.h"
-
-TfmTVO::TfmTVO(AppContext& app, QWidget* parent) : MixDialogBase(app, parent) {
-    buildFrom(orvan::mix::steamCuringDialog(),
-              [this](const char* text, const char* name) { return tr(text, name); });
-}

@@ -1,8 +1,0 @@
-#include "mixdesign/fmEconom.h"
-
-#include "mixdesign/calc/MixForms.h"
-
-Teconomy::Teconomy(AppContext& app, QWidget* parent) : MixDialogBase(app, parent) {
-    buildFrom(orvan::mix::economyDialog(),
-              [this](const char* text, const char* name) { return tr(text, name); });
-}

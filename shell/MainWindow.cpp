@@ -1,0 +1,404 @@
+#include "shell/MainWindow.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDockWidget>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QRadialGradient>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/DocumentArea.h"
+#include "app/HelpViewer.h"
+#include "app/Messages.h"
+#include "app/PdfExport.h"
+#include "app/TextFileCommands.h"
+#include "app/Translations.h"
+#include "app/viewers/AboutBox.h"
+#include "app/viewers/PictureWindow.h"
+#include "correction/BatchWeights.h"
+#include "correction/CorrectionDialog.h"
+#include "journal/ui/JournalWindow.h"
+#include "mixdesign/CementSavingChoiceDialog.h"
+#include "mixdesign/CementSavingTechniqueDialog.h"
+#include "mixdesign/DurabilityDialog.h"
+#include "mixdesign/MixInputDialog.h"
+#include "mixdesign/ProportioningOptionsDialog.h"
+#include "mixdesign/SteamCuringDialog.h"
+#include "shell/Icons.h"
+#include "shell/MenuColumn.h"
+#include "strength_control/AnalysedPeriod10x3Dialog.h"
+#include "strength_control/AnalysedPeriod5x6Dialog.h"
+#include "strength_control/AnalysedPeriodSetupDialog.h"
+#include "strength_control/BatchStrengthPrompt.h"
+#include "strength_control/ConformityDialog.h"
+#include "strength_control/ControlChartWindow.h"
+#include "strength_control/ControlledPeriodDialog.h"
+#include "strength_control/CusumDialog.h"
+
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+    setObjectName("fmForm1");
+    setWindowTitle(QCoreApplication::translate(kForm, "Orvan-6.4"));
+    setWindowIcon(programIcon());
+    documents_ = new DocumentArea(app_, this);
+    // The empty client area: fuchsia to lime from the centre.
+    QRadialGradient gradient(0.5, 0.5, 0.75);
+    gradient.setCoordinateMode(QGradient::ObjectMode);
+    gradient.setColorAt(0, QColor(255, 0, 255));
+    gradient.setColorAt(1, QColor(0, 255, 0));
+    documents_->setBackground(gradient);
+    app_.setDocuments(documents_);
+    setCentralWidget(documents_);
+    help_ = new HelpViewer(this);
+    app_.setHelp(help_);
+    textFiles_ = new TextFileCommands(app_, this);
+    app_.setContextMenuBuilder([this](QWidget* parent) { return buildContextMenu(parent); });
+
+    bindCommands();
+    buildMainMenu();
+    buildToolBar();
+    addKeyboardCommands();
+    statusBar()->setObjectName("StatusBar1");
+    statusBar()->setSizeGripEnabled(true);
+    qApp->installEventFilter(this);
+
+    resize(kRestoredSize);
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+MainWindow::~MainWindow() {
+    qApp->removeEventFilter(this);
+}
+
+int MainWindow::windowNumber() const {
+    return documents_->windowNumber();
+}
+
+template <class Window>
+void MainWindow::addOnFirstUse() {
+    app_.registerWindow(Window::staticMetaObject, [this] { return new Window(app_, this); });
+}
+
+namespace {
+// A window made on first use (not one of the start-up windows); it lives, keeping its
+// texts, until the program ends.
+template <class Window>
+Window* madeOnFirstUse(AppContext& app, QWidget* mainWindow) {
+    auto* window = mainWindow->findChild<Window*>(QString(), Qt::FindDirectChildrenOnly);
+    return window ? window : new Window(app, mainWindow);
+}
+}  // namespace
+
+void MainWindow::createWindows() {
+    // The start-up order; each window lives, hidden, until the program ends. The chart and
+    // the About box are made when first asked for: nothing reads them before they are shown,
+    // and laying out the chart and the About box's fonts cost much of the start-up.
+    auto add = [this](QWidget* window) { app_.registerWindow(window); };
+    add(new ProportioningOptionsDialog(app_, this));
+    add(new MixInputDialog(app_, this));
+    add(new DurabilityDialog(app_, this));
+    add(new CementSavingChoiceDialog(app_, this));
+    add(new CementSavingTechniqueDialog(app_, this));
+    add(new SteamCuringDialog(app_, this));
+    add(new CorrectionDialog(app_, this));
+    add(new AnalysedPeriodSetupDialog(app_, this));
+    add(new AnalysedPeriod5x6Dialog(app_, this));
+    addOnFirstUse<ControlChartWindow>();
+    add(new PictureWindow(app_, this));
+    add(new ControlledPeriodDialog(app_, this));
+    add(new BatchStrengthPrompt(app_, this));
+    add(new AnalysedPeriod10x3Dialog(app_, this));
+    addOnFirstUse<AboutBox>();
+    journal_ = new JournalWindow(app_, this);  // opens its database when first used
+    if (auto* control = app_.window<ControlledPeriodDialog>())
+        control->setStoredPeriodSource(
+            [this](QWidget* parent) { return journal_->chooseStoredPeriod(parent); });
+    journal_->setConformityOpener([this](const QString& results) {
+        auto* conformity = madeOnFirstUse<ConformityDialog>(app_, this);
+        conformity->edResults->setPlainText(results);
+        conformity->exec();
+    });
+}
+
+template <class Window>
+void MainWindow::showModal() {
+    if (auto* window = app_.window<Window>()) window->exec();
+}
+
+void MainWindow::bindCommands() {
+    handlers_ = {
+        {Command::OpenText, [this] { textFiles_->openText(); }},
+        {Command::Save, [this] { textFiles_->save(); }},
+        {Command::Print, [this] { textFiles_->print(); }},
+        {Command::OpenGraphic,
+         [this] {
+             if (auto* picture = app_.window<PictureWindow>()) picture->openGraphic();
+         }},
+        {Command::Close, [this] { close(); }},
+        {Command::Cascade, [this] { documents_->cascadeDocuments(); }},
+        {Command::Tile, [this] { documents_->tileDocuments(); }},
+        {Command::Next, [this] { documents_->nextDocument(); }},
+        {Command::Previous, [this] { documents_->previousDocument(); }},
+        {Command::NewMixture, [this] { showModal<MixInputDialog>(); }},
+        {Command::Options, [this] { showModal<ProportioningOptionsDialog>(); }},
+        {Command::CorrectStrength,
+         [this] {
+             if (auto* correction = app_.window<CorrectionDialog>()) {
+                 correction->selectPage(0);
+                 correction->exec();
+             }
+         }},
+        {Command::CorrectAggregates,
+         [this] {
+             if (auto* correction = app_.window<CorrectionDialog>()) {
+                 correction->selectPage(1);
+                 correction->exec();
+             }
+         }},
+        {Command::AnalysedPeriod, [this] { showModal<AnalysedPeriodSetupDialog>(); }},
+        {Command::ControlledPeriod, [this] { showModal<ControlledPeriodDialog>(); }},
+        {Command::Journal,
+         [this] {
+             if (!journal_) journal_ = new JournalWindow(app_, this);
+             journal_->show();
+             journal_->raise();
+             journal_->activateWindow();
+         }},
+        {Command::Help, [this] { help_->showContents(); }},
+        {Command::About, [this] { showModal<AboutBox>(); }},
+        {Command::ExportPdf,
+         [this] { exportActiveDocumentPdf(app_, this, textFiles_->printer()->pageLayout()); }},
+        {Command::Cusum, [this] { madeOnFirstUse<CusumDialog>(app_, this)->exec(); }},
+        {Command::Conformity, [this] { madeOnFirstUse<ConformityDialog>(app_, this)->exec(); }},
+        {Command::BatchWeights, [this] { openBatchWeights(app_, this); }},
+        {Command::EnglishInterface, [this] { chooseLanguage(orvan::InterfaceLanguage::English); }},
+        {Command::RussianInterface, [this] { chooseLanguage(orvan::InterfaceLanguage::Russian); }},
+    };
+}
+
+void MainWindow::chooseLanguage(orvan::InterfaceLanguage language) {
+    storeLanguageChoice(language);
+    showMessage(this, QCoreApplication::translate(
+                          kForm, "The interface language changes at the next start of the program.",
+                          "LanguageMenu"));
+}
+
+void MainWindow::run(Command command) {
+    if (auto it = handlers_.find(command); it != handlers_.end()) it->second();
+}
+
+void MainWindow::fillMenu(QMenu* menu, const std::vector<MenuItem>& items, bool withShortcuts) {
+    for (const MenuItem& entry : items) {
+        if (entry.isSeparator()) {
+            menu->addSeparator()->setObjectName(entry.name);
+        } else if (entry.isSubmenu()) {
+            QMenu* sub =
+                menu->addMenu(QCoreApplication::translate(kForm, entry.caption, entry.name));
+            sub->setObjectName(entry.name);
+            fillMenu(sub, entry.children, withShortcuts);
+        } else {
+            QAction* action =
+                menu->addAction(QCoreApplication::translate(kForm, entry.caption, entry.name));
+            action->setObjectName(entry.name);
+            const Command command = entry.command;
+            connect(action, &QAction::triggered, this, [this, command] { run(command); });
+            if (withShortcuts && *entry.shortcut) {
+                action->setShortcut(QKeySequence(QString::fromLatin1(entry.shortcut)));
+                // Kept on the main window too, so the shortcut works while the bar floats.
+                addAction(action);
+            }
+        }
+    }
+}
+
+void MainWindow::buildMainMenu() {
+    menuBar_ = new QMenuBar;
+    menuBar_->setObjectName("MainMenu1");
+    menuBar_->setNativeMenuBar(false);
+    // Narrower than its menus it shows the rest behind its extension button, rather than
+    // holding the main window wider than its restored size.
+    menuBar_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    QList<QMenu*> menus;
+    for (const MenuItem& top : mainMenu()) {
+        QMenu* menu = menuBar_->addMenu(QCoreApplication::translate(kForm, top.caption, top.name));
+        menu->setObjectName(top.name);
+        fillMenu(menu, top.children, true);
+        menus.push_back(menu);
+    }
+    // A row at the top and bottom edges and when floating, a column at the side edges.
+    auto* holder = new QWidget;
+    holder->setObjectName("MenuHolder");
+    auto* layout = new QVBoxLayout(holder);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(menuBar_);
+    menuColumn_ = new MenuColumn(menus, holder);
+    menuColumn_->hide();
+    layout->addWidget(menuColumn_);
+    // The bars share an edge in rows or columns, never as tabs.
+    setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowNestedDocks);
+    menuDock_ = makeDock(QCoreApplication::translate(kForm, "Menu Bar"), "MenuBarDock", holder);
+    addDockWidget(Qt::TopDockWidgetArea, menuDock_);
+}
+
+// A bar that can be dragged to any edge of the main window or floated, and shows its caption
+// when floating (a QToolBar would not). Its title bar stands on its left as the drag grip, so
+// that the docked bar takes no extra row.
+QDockWidget* MainWindow::makeDock(const QString& caption, const QString& name, QWidget* bar) {
+    auto* dock = new QDockWidget(caption, this);
+    dock->setObjectName(name);
+    dock->setWidget(bar);
+    dock->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable |
+                      QDockWidget::DockWidgetVerticalTitleBar);
+    dock->setAllowedAreas(Qt::AllDockWidgetAreas);
+    dock->toggleViewAction()->setVisible(false);  // neither bar can be closed
+    connect(dock, &QDockWidget::dockLocationChanged, this, &MainWindow::fitBars);
+    connect(dock, &QDockWidget::topLevelChanged, this, &MainWindow::fitBars);
+    return dock;
+}
+
+// Lays a bar out for where its dock now is, with the dock's grip across the bar, and gives
+// the dock the bar's own size: a column as wide as the bar, a row or a floating window as
+// high as the bar. The other bar is fitted again too, as it may have taken the space freed.
+void MainWindow::fitBars() {
+    for (QDockWidget* dock : {menuDock_, toolDock_}) {
+        if (!dock) continue;
+        const Qt::DockWidgetArea area = dockWidgetArea(dock);
+        const bool column = !dock->isFloating() &&
+                            (area == Qt::LeftDockWidgetArea || area == Qt::RightDockWidgetArea);
+        if (dock == toolDock_) {
+            toolBar_->setOrientation(column ? Qt::Vertical : Qt::Horizontal);
+        } else {
+            menuBar_->setVisible(!column);
+            menuColumn_->setVisible(column);
+            menuColumn_->setOpensLeft(area == Qt::RightDockWidgetArea);
+        }
+        QDockWidget::DockWidgetFeatures features = dock->features();
+        // Floating, the grip is a title bar with the caption (the frame is the dock's own).
+        features.setFlag(QDockWidget::DockWidgetVerticalTitleBar, !column && !dock->isFloating());
+        dock->setFeatures(features);
+        // The sizes below are of the bar as it is shown now.
+        if (QLayout* layout = dock->widget()->layout()) layout->activate();
+        // Requests below the dock's minimum (its grip) are raised to it.
+        const QSize bar = dock->widget()->sizeHint();
+        if (dock->isFloating())
+            dock->resize(dock->sizeHint());
+        else if (column)
+            resizeDocks({dock}, {bar.width()}, Qt::Horizontal);
+        else
+            resizeDocks({dock}, {bar.height()}, Qt::Vertical);
+    }
+}
+
+void MainWindow::buildToolBar() {
+    // "Orvan-6.3" on purpose: the toolbar keeps its old version while the title says 6.4.
+    toolBar_ = new QToolBar(QCoreApplication::translate(kForm, "Orvan-6.3"));
+    toolBar_->setObjectName("ToolBar1");
+    toolBar_->setMovable(false);  // its dock moves it
+    for (const ToolButton& button : toolButtons()) {
+        const QString hint = QCoreApplication::translate(kForm, button.hint, button.name);
+        auto* action = new QAction(commandIcon(button.command), shortHint(hint), toolBar_);
+        action->setObjectName(button.name);
+        action->setToolTip(shortHint(hint));
+        action->setStatusTip(longHint(hint));
+        const Command command = button.command;
+        connect(action, &QAction::triggered, this, [this, command] { run(command); });
+        toolBar_->addAction(action);
+        toolBar_->widgetForAction(action)->setObjectName(QString(button.name) + "Button");
+        if (button.separatorAfter) toolBar_->addSeparator();
+    }
+    // Below the menu bar, as the second row of the top edge.
+    toolDock_ = makeDock(QCoreApplication::translate(kForm, "Orvan-6.3"), "ToolBarDock", toolBar_);
+    addDockWidget(Qt::TopDockWidgetArea, toolDock_);
+    splitDockWidget(menuDock_, toolDock_, Qt::Vertical);
+    // Qt's dock toggles also come from the main window's own context menu; ours replaces it.
+    setContextMenuPolicy(Qt::DefaultContextMenu);
+}
+
+// Keys outside the command table: F10 opens the first menu (the arrows then move through the
+// menus), Ctrl+F4 closes the active text window.
+void MainWindow::addKeyboardCommands() {
+    auto* menuKey = new QAction(this);
+    menuKey->setObjectName("MenuKey");
+    menuKey->setShortcut(Qt::Key_F10);
+    connect(menuKey, &QAction::triggered, this, &MainWindow::openFirstMenu);
+    addAction(menuKey);
+    auto* closeWindow = new QAction(this);
+    closeWindow->setObjectName("CloseWindowKey");
+    closeWindow->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
+    connect(closeWindow, &QAction::triggered, documents_, &DocumentArea::closeActiveDocument);
+    addAction(closeWindow);
+}
+
+void MainWindow::openFirstMenu() {
+    const QList<QAction*> menus = menuBar_->actions();
+    if (menus.isEmpty() || QApplication::activePopupWidget()) return;
+    if (menuColumn_->isVisible())
+        menuColumn_->popUp(0);
+    else
+        menuBar_->setActiveAction(menus.first());
+}
+
+bool MainWindow::isOwnWindow(const QWidget* widget) const {
+    const QWidget* window = widget ? widget->window() : nullptr;
+    return window && (window == this || window == menuDock_ || window == toolDock_);
+}
+
+// Alt pressed and released with nothing between opens the first menu; the style's own Alt
+// handling is off on this platform.
+void MainWindow::watchAltAlone(QObject* watched, QEvent* event) {
+    if (!watched->isWidgetType()) return;  // the same key reaches the widget next
+    const QEvent::Type type = event->type();
+    if (type == QEvent::MouseButtonPress || type == QEvent::FocusOut) {
+        altAlone_ = false;
+        return;
+    }
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->isAutoRepeat()) return;
+    const bool alt = key->key() == Qt::Key_Alt && !(key->modifiers() & ~Qt::AltModifier);
+    if (type == QEvent::KeyPress) {
+        altAlone_ = alt;
+    } else if (alt && altAlone_) {
+        altAlone_ = false;
+        if (isOwnWindow(qobject_cast<QWidget*>(watched)) && !QApplication::activeModalWidget())
+            openFirstMenu();
+    }
+}
+
+QMenu* MainWindow::buildContextMenu(QWidget* parent) {
+    auto* menu = new QMenu(parent);
+    menu->setObjectName("PopupMenu1");
+    fillMenu(menu, contextMenu(), false);
+    return menu;
+}
+
+void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = buildContextMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    watchAltAlone(watched, event);
+    // The status bar shows the long hint of the control under the mouse and is cleared over
+    // a control without one (Qt shows status tips itself, but never clears them).
+    if (event->type() == QEvent::Enter) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->window() == this) {
+            QString tip = widget->statusTip();
+            if (auto* button = qobject_cast<QToolButton*>(widget);
+                button && button->defaultAction())
+                tip = button->defaultAction()->statusTip();
+            if (tip.isEmpty()) statusBar()->clearMessage();
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

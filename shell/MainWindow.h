@@ -1,0 +1,90 @@
+#pragma once
+// The main window: the frame of the text document windows, the command table (main menu,
+// context menu, toolbar), the status bar with the long hints, and the start-up of every
+// other window of the program.
+#include <QCoreApplication>
+#include <QMainWindow>
+#include <functional>
+#include <map>
+
+#include "app/AppContext.h"
+#include "common/InterfaceLanguage.h"
+#include "shell/CommandTable.h"
+
+class DocumentArea;
+class HelpViewer;
+class MenuColumn;
+class JournalWindow;
+class QDockWidget;
+class QMenuBar;
+class QToolBar;
+class TextFileCommands;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // Translated under the form's class name, whatever this class is called.
+    static constexpr const char* kForm = "TfmForm1";
+
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Creates windows 2 to 16 of the start-up order, hidden (some on first use).
+    void createWindows();
+
+    // Runs a command as every one of its entry points does.
+    void run(Command command);
+
+    AppContext& app() { return app_; }
+    DocumentArea* documents() const { return documents_; }
+    int windowNumber() const;
+    HelpViewer* helpViewer() const { return help_; }
+    TextFileCommands* textFiles() const { return textFiles_; }
+    QToolBar* toolBar() const { return toolBar_; }
+    QDockWidget* menuDock() const { return menuDock_; }
+    QDockWidget* toolDock() const { return toolDock_; }
+    QMenuBar* mainMenuBar() const { return menuBar_; }
+    MenuColumn* menuColumn() const { return menuColumn_; }
+
+    // A new context menu PopupMenu1 (deleted with `parent`).
+    QMenu* buildContextMenu(QWidget* parent);
+
+    // The restored (not maximized) size.
+    static constexpr QSize kRestoredSize{577, 358};
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void buildMainMenu();
+    void buildToolBar();
+    QDockWidget* makeDock(const QString& caption, const QString& name, QWidget* bar);
+    void fitBars();
+    void fillMenu(QMenu* menu, const std::vector<MenuItem>& items, bool withShortcuts);
+    void bindCommands();
+    void addKeyboardCommands();
+    // Opens the first menu of the main menu, as F10 and Alt alone do.
+    void openFirstMenu();
+    bool isOwnWindow(const QWidget* widget) const;
+    void watchAltAlone(QObject* watched, QEvent* event);
+    // The Help menu's language choice: kept for the next start, said so.
+    void chooseLanguage(orvan::InterfaceLanguage language);
+    template <class Window>
+    void showModal();
+    template <class Window>
+    void addOnFirstUse();
+
+    AppContext app_;
+    DocumentArea* documents_;
+    HelpViewer* help_;
+    TextFileCommands* textFiles_ = nullptr;
+    QMenuBar* menuBar_ = nullptr;
+    MenuColumn* menuColumn_ = nullptr;
+    QDockWidget* menuDock_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    QDockWidget* toolDock_ = nullptr;
+    std::map<Command, std::function<void()>> handlers_;
+    bool altAlone_ = false;  // Alt is down and nothing else was pressed since
+    JournalWindow* journal_ = nullptr;
+};

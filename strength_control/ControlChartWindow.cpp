@@ -1,0 +1,332 @@
+#include "strength_control/ControlChartWindow.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QGraphicsLayout>
+#include <QHBoxLayout>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QValueAxis>
+#include <utility>
+
+#include "app/AppContext.h"
+#include "app/FileDialogClosing.h"
+#include "app/Messages.h"
+#include "app/PdfExport.h"
+#include "common/HelpTopic.h"
+#include "strength_control/BatchStrengthPrompt.h"
+#include "strength_control/ControlChartButtons.h"
+#include "strength_control/ControlChartMarks.h"
+#include "strength_control/ControlChartPicture.h"
+#include "strength_control/ControlledPeriodDialog.h"
+
+namespace ctl = orvan::control;
+
+namespace {
+
+constexpr int kHelpContext = orvan::kHelpControlledPeriod;
+constexpr QSize kInitialSize(797, 429);
+// Pixel heights of the chart's texts.
+constexpr int kTitlePixels = 12;
+constexpr int kFooterPixels = 11;
+// More batches than this get a tick every few batches instead of one each.
+constexpr int kMaxTicks = 10;
+
+QColor qColor(const ctl::Rgb& rgb) {
+    return QColor(rgb.r, rgb.g, rgb.b);
+}
+
+QFont boldArial(int pixels) {
+    QFont font(QStringLiteral("Arial"));
+    font.setBold(true);
+    font.setPixelSize(pixels);
+    return font;
+}
+
+// The dialog's filter: the caption's name with the patterns in the form Qt reads them
+// (blank-separated), so "All" matches each of its four extensions.
+QStringList nameFilters() {
+    QStringList filters;
+    for (const auto& filter : ctl::pictureFilters()) {
+        QString name = QCoreApplication::translate(ControlChartWindow::kForm,
+                                                   filter.caption.c_str(), "SavePictureDialog1");
+        name.truncate(name.indexOf(QLatin1String(" (")));
+        QStringList patterns;
+        for (const auto& pattern : filter.patterns) patterns << QString::fromStdString(pattern);
+        filters << name + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+    }
+    return filters;
+}
+
+// The chart's captions are interface texts of the window (the saved picture shows them as
+// they stand on screen).
+QString chartText(const char* text, const char* component) {
+    return QCoreApplication::translate(ControlChartWindow::kForm, text, component);
+}
+
+void hideFromLegend(QChart* chart, QAbstractSeries* series) {
+    for (QLegendMarker* marker : chart->legend()->markers(series)) marker->setVisible(false);
+}
+
+}  // namespace
+
+ControlChartWindow::ControlChartWindow(AppContext& app, QWidget* parent)
+    : OrvanDialog(app, parent), startFolder_(QDir::currentPath()) {
+    setObjectName("fmPeriod_Control2");
+    setWindowTitle(QCoreApplication::translate(
+        kForm, "Statistical control of concrete strength. Controllable period."));
+    setHelpContext(this, kHelpContext);
+    setSizeGripEnabled(true);
+    resize(kInitialSize);
+    auto* layout = new QVBoxLayout(this);
+
+    auto* chart = new QChart;
+    chart->setObjectName("Chart1");
+    Chart1 = new QChartView(chart, this);
+    Chart1->setObjectName("Chart1");
+    Chart1->setRenderHint(QPainter::Antialiasing);
+    layout->addWidget(Chart1, 1);
+    buildChart();
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    auto* close = new QPushButton(QCoreApplication::translate(kForm, "Close", "BitBtn2"), this);
+    close->setObjectName("BitBtn2");
+    close->setAutoDefault(false);
+    connect(close, &QPushButton::clicked, this, [this] { done(QDialog::Rejected); });
+    buttons->addWidget(close);
+    buttons->addWidget(
+        makeActionButton(QCoreApplication::translate(kForm, "Save...", "BitBtn1"), "BitBtn1"));
+    addVerdictAndPdfButtons(app, this, buttons);
+    layout->addLayout(buttons);
+}
+
+// Made on the first Save (a file dialog costs much of the start-up), then kept; it opens first
+// in the folder the program started in.
+void ControlChartWindow::makeSavePictureDialog() {
+    SavePictureDialog1 = new QFileDialog(this, QString(), startFolder_);
+    SavePictureDialog1->setObjectName("SavePictureDialog1");
+    SavePictureDialog1->setAcceptMode(QFileDialog::AcceptSave);
+    SavePictureDialog1->setFileMode(QFileDialog::AnyFile);
+    // The same dialog on every desktop (and under test).
+    SavePictureDialog1->setOption(QFileDialog::DontUseNativeDialog);
+    SavePictureDialog1->setNameFilters(nameFilters());
+    SavePictureDialog1->setDefaultSuffix(QString::fromLatin1(ctl::kDefaultPictureExtension));
+    keepCompletionWithDialog(SavePictureDialog1);
+}
+
+QChart* ControlChartWindow::chart() const {
+    return Chart1->chart();
+}
+
+void ControlChartWindow::buildChart() {
+    QChart* c = chart();
+    c->setBackgroundBrush(Qt::white);
+    c->setBackgroundRoundness(0);
+    c->setTitle(chartText(ctl::kChartTitle, "Chart1"));
+    c->setTitleFont(boldArial(kTitlePixels));
+    c->setTitleBrush(QColor(0, 0, 255));
+    c->legend()->setAlignment(Qt::AlignRight);
+
+    axisX_ = new QValueAxis(c);
+    axisX_->setObjectName("BottomAxis");
+    // The footer stands under the batch axis, as its title.
+    axisX_->setTitleText(chartText(ctl::kChartFooter, "BottomAxis"));
+    axisX_->setTitleFont(boldArial(kFooterPixels));
+    axisX_->setTitleBrush(Qt::black);
+    axisX_->setLabelFormat(QStringLiteral("%d"));
+    c->addAxis(axisX_, Qt::AlignBottom);
+    setHorizontalRange(1);
+
+    axisY_ = new QValueAxis(c);
+    axisY_->setObjectName("LeftAxis");
+    axisY_->setTitleText(chartText(ctl::kAxisTitle, "LeftAxis"));
+    axisY_->setTitleFont(boldArial(kFooterPixels));
+    axisY_->setTitleBrush(Qt::black);
+    axisY_->setLinePen(QPen(Qt::black, 3));
+    c->addAxis(axisY_, Qt::AlignLeft);
+
+    for (const ctl::ChartSeries& spec : ctl::emptySeries()) {
+        auto* series = new QLineSeries(c);
+        series->setObjectName(QString::fromStdString(spec.name));
+        series->setName(chartText(spec.title.c_str(), spec.name.c_str()));
+        series->setPen(QPen(qColor(spec.seriesColor), spec.width));
+        c->addSeries(series);
+        series->attachAxis(axisX_);
+        series->attachAxis(axisY_);
+        // The line itself is drawn by its segments in the points' colours; this series holds
+        // the points and gives the legend its colour.
+        series->setOpacity(0.0);
+        named_ << series;
+    }
+
+    // Over the named series, which give the legend its entry and map the positions.
+    marks_ = new BatchMarks(c, named_.back());
+    baseMargins_ = c->margins();
+    connect(c, &QChart::plotAreaChanged, this, [this] { fitMarks(); });
+}
+
+void ControlChartWindow::showEvent(QShowEvent* event) {
+    OrvanDialog::showEvent(event);
+    if (activated_) return;
+    activated_ = true;
+    // Once the window stands on the screen, so that the prompts open over it.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (isVisible()) drawChart();
+        },
+        Qt::QueuedConnection);
+}
+
+void ControlChartWindow::done(int result) {
+    activated_ = false;
+    OrvanDialog::done(result);
+}
+
+void ControlChartWindow::clearSeries() {
+    for (QLineSeries* segment : segments_) {
+        chart()->removeSeries(segment);
+        delete segment;
+    }
+    segments_.clear();
+    for (QLineSeries* series : named_) series->clear();
+    marks_->clear();
+    fitMarks();
+}
+
+void ControlChartWindow::drawChart() {
+    clearSeries();
+    orvan::FieldTexts texts;
+    if (auto* input = app().window<ControlledPeriodDialog>()) texts = input->fieldTexts();
+    BatchStrengthPrompt* prompt = app().window<BatchStrengthPrompt>();
+    auto ask = [prompt](int batch, const std::string&) {
+        return prompt ? toCore(prompt->ask(BatchStrengthPrompt::promptFor(batch))) : std::string();
+    };
+    const ctl::ChartOutcome outcome = givenChart_ ? *std::exchange(givenChart_, std::nullopt)
+                                                  : ctl::buildControlChart(texts, ask);
+    lastChart_ = outcome;
+    if (!outcome.ok()) {
+        showErrorBox(this, fromCore(outcome.message));
+        return;
+    }
+    axisY_->setRange(outcome.range->min, outcome.range->max);
+    setHorizontalRange(outcome.batchesAsked);
+    for (int i = 0; i < ctl::kSeriesCount; ++i) drawSeries(i, outcome.series[i]);
+    fitMarks();
+}
+
+void ControlChartWindow::fitMarks() {
+    if (fitting_) return;  // the margins set below change the plot area again
+    fitting_ = true;
+    QChart* c = chart();
+    const QRectF plot = c->plotArea();
+    const QMargins now = c->margins();
+    const double extraTop = now.top() - baseMargins_.top();
+    const double extraBottom = now.bottom() - baseMargins_.bottom();
+    QMargins wanted = baseMargins_;
+    const QList<QPointF> points = marks_->points();
+    if (!points.isEmpty() && plot.height() > 0) {
+        double lowest = points.front().y(), highest = lowest;
+        for (const QPointF& p : points) {
+            lowest = std::min(lowest, p.y());
+            highest = std::max(highest, p.y());
+        }
+        const ctl::PlotRoom room{plot.height() + extraTop + extraBottom, plot.top() - extraTop,
+                                 c->size().height() - plot.bottom() - extraBottom,
+                                 marks_->reachAbove(), marks_->reachBelow()};
+        const ctl::MarkMargins extra =
+            ctl::marginsForMarks({axisY_->min(), axisY_->max()}, lowest, highest, room);
+        wanted.setTop(baseMargins_.top() + int(std::ceil(extra.top)));
+        wanted.setBottom(baseMargins_.bottom() + int(std::ceil(extra.bottom)));
+    }
+    if (wanted != now) {
+        c->setMargins(wanted);
+        if (QGraphicsLayout* layout = c->layout()) layout->activate();
+    }
+    marks_->refresh();
+    fitting_ = false;
+}
+
+void ControlChartWindow::setHorizontalRange(int batches) {
+    const int last = std::max(batches, 1);
+    axisX_->setRange(0, last);
+    if (last <= kMaxTicks) {
+        axisX_->setTickType(QValueAxis::TicksFixed);
+        axisX_->setTickCount(last + 1);
+    } else {
+        axisX_->setTickType(QValueAxis::TicksDynamic);
+        axisX_->setTickAnchor(0);
+        axisX_->setTickInterval(std::ceil(double(last) / kMaxTicks));
+    }
+}
+
+void ControlChartWindow::drawSeries(int index, const ctl::ChartSeries& series) {
+    // Every point in one call: a series told of each point on its own redraws for each.
+    QList<QPointF> points;
+    for (const ctl::ChartPoint& p : series.points) points << QPointF(p.x, p.y);
+    named_[index]->replace(points);
+    if (series.markers) {
+        marks_->setSeries(series);  // line, markers and labels, unclipped
+        return;
+    }
+    // One line per run of points of one colour: a long series is a few chart series, not one
+    // per point (each series added to a chart costs it a relayout of every other).
+    const int count = static_cast<int>(series.points.size());
+    for (int first = 0; first + 1 < count;) {
+        int last = first + 1;
+        while (last + 1 < count && series.points[last + 1].color == series.points[first + 1].color)
+            ++last;
+        segments_ << addSegment(series, first, last);
+        first = last;
+    }
+}
+
+// The line from point `first` to point `last`, in the colour of the points after `first`
+// (Qt Charts colours the markers of a point, not its line), hidden from the legend.
+QLineSeries* ControlChartWindow::addSegment(const ctl::ChartSeries& series, int first, int last) {
+    auto* segment = new QLineSeries(chart());
+    segment->setObjectName(QString::fromStdString(series.name) + QStringLiteral(".segment"));
+    segment->setPen(QPen(qColor(series.points[first + 1].color), series.width));
+    QList<QPointF> points;
+    for (int i = first; i <= last; ++i) points << QPointF(series.points[i].x, series.points[i].y);
+    segment->replace(points);
+    chart()->addSeries(segment);
+    segment->attachAxis(axisX_);
+    segment->attachAxis(axisY_);
+    hideFromLegend(chart(), segment);
+    return segment;
+}
+
+QRectF ControlChartWindow::chartRect() const {
+    return QRectF(QPointF(0, 0), chart()->size());
+}
+
+bool ControlChartWindow::savePicture(const QString& fileName, QString* error) const {
+    return writeChartPicture(*Chart1->scene(), chartRect(), fileName, error);
+}
+
+bool ControlChartWindow::savePdf(const QString& fileName, QString* error) const {
+    return writeScenePdf(*Chart1->scene(), chartRect(), fileName, error);
+}
+
+void ControlChartWindow::savePicture() {
+    if (!SavePictureDialog1) makeSavePictureDialog();
+    // The filter first: choosing a filter would change the extension of a name already there.
+    const QStringList filters = SavePictureDialog1->nameFilters();
+    SavePictureDialog1->selectNameFilter(filters.value(ctl::kSelectedPictureFilter));
+    SavePictureDialog1->selectFile(QString::fromLatin1(ctl::kInitialPictureName));
+    if (SavePictureDialog1->exec() != QDialog::Accepted) return;
+    const QStringList files = SavePictureDialog1->selectedFiles();
+    if (files.isEmpty()) return;
+    QString error;
+    if (!savePicture(files.front(), &error))
+        showErrorBox(this, QCoreApplication::translate(
+                               kForm, "The picture could not be saved to \"%1\": %2", "BitBtn1")
+                               .arg(files.front(), error));
+}

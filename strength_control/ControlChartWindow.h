@@ -1,0 +1,80 @@
+#pragma once
+#include <QCoreApplication>
+#include <QMargins>
+#include <QPointer>
+#include <optional>
+
+#include "app/OrvanDialog.h"
+#include "strength_control/calc/ControlChart.h"
+
+class QChart;
+class QChartView;
+class QFileDialog;
+class QLineSeries;
+class QValueAxis;
+class BatchMarks;
+
+// The control chart window. Each time it opens it asks the strength of every batch through
+// the batch prompt and draws the chart; "Save..." writes the chart to a picture file.
+class ControlChartWindow : public OrvanDialog {
+    Q_OBJECT
+public:
+    // Translated under the form's class name, whatever this class is called.
+    static constexpr const char* kForm = "TfmPeriod_Control2";
+
+    explicit ControlChartWindow(AppContext& app, QWidget* parent = nullptr);
+
+    // Asks the batch strengths and draws; a failure shows its message and leaves the series
+    // empty and the vertical range as it was.
+    void drawChart();
+    // The next opening draws this chart (built from the strength journal) instead of asking.
+    void setGivenChart(orvan::control::ChartOutcome chart) { givenChart_ = std::move(chart); }
+
+    // Writes the chart to `fileName` (format from its name); false with `error` on failure.
+    bool savePicture(const QString& fileName, QString* error) const;
+    // Writes the chart to `fileName` as a vector PDF; false with `error` on failure.
+    bool savePdf(const QString& fileName, QString* error) const;
+    // The chart as last built (failed and empty when the building stopped).
+    const orvan::control::ChartOutcome& lastChart() const { return lastChart_; }
+
+    QChartView* Chart1 = nullptr;
+    QFileDialog* SavePictureDialog1 = nullptr;  // made on the first Save
+
+    QChart* chart() const;
+    QValueAxis* verticalAxis() const { return axisY_; }
+    QValueAxis* horizontalAxis() const { return axisX_; }
+    // The named series (Series3, Series4, Series2, Series1, Series5, Series6), in legend order.
+    QList<QLineSeries*> namedSeries() const { return named_; }
+    // The batch strengths as drawn: their line, square markers and value labels.
+    BatchMarks* batchMarks() const { return marks_; }
+
+    void done(int result) override;
+
+protected:
+    void runAction() override { savePicture(); }
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void savePicture();
+    void makeSavePictureDialog();
+    void buildChart();
+    void clearSeries();
+    void drawSeries(int index, const orvan::control::ChartSeries& series);
+    QLineSeries* addSegment(const orvan::control::ChartSeries& series, int first, int last);
+    void setHorizontalRange(int batches);
+    // Gives the marks of strengths beyond the vertical range room inside the chart.
+    void fitMarks();
+    QRectF chartRect() const;
+
+    QValueAxis* axisX_ = nullptr;
+    QValueAxis* axisY_ = nullptr;
+    QList<QLineSeries*> named_;
+    QList<QLineSeries*> segments_;
+    BatchMarks* marks_ = nullptr;
+    QMargins baseMargins_;
+    bool fitting_ = false;
+    bool activated_ = false;
+    const QString startFolder_;
+    orvan::control::ChartOutcome lastChart_{orvan::OutcomeKind::Failed, {}, 0, {}, {}};
+    std::optional<orvan::control::ChartOutcome> givenChart_;
+};

@@ -1,0 +1,72 @@
+#pragma once
+#include <QCoreApplication>
+#include <functional>
+#include <optional>
+
+#include "app/OrvanDialog.h"
+#include "common/FieldSpec.h"
+
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+
+// A spinner bound to a text field: each step reads the field's number (when it is one within
+// the range), steps it, wrapping at the ends, and writes it back. Typing into the field is
+// not limited. The Up and Down keys in the field step as well.
+class UpDown : public QWidget {
+    Q_OBJECT
+public:
+    UpDown(QLineEdit* associate, int min, int max, int position, QWidget* parent = nullptr);
+
+    int position() const { return position_; }
+    void stepUp() { step(+1); }
+    void stepDown() { step(-1); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void step(int delta);
+
+    QLineEdit* associate_;
+    int min_, max_, position_;
+};
+
+// The controlled period's input dialog: the five figures of the analysed-period report and
+// the number of controlled batches. OK shows the chart window.
+class ControlledPeriodDialog : public OrvanDialog {
+    Q_OBJECT
+public:
+    // Translated under the form's class name, whatever this class is called.
+    static constexpr const char* kForm = "TfmPeriod_Control1";
+
+    explicit ControlledPeriodDialog(AppContext& app, QWidget* parent = nullptr);
+
+    // The current texts of the six fields, by component name.
+    orvan::FieldTexts fieldTexts() const;
+
+    // Where "From journal..." takes the five figures of a stored analysed period (the texts of
+    // edRy, edRpr1, edRpr2, edRcor1, edRcor2), nothing when the user chose none. Without a
+    // source the button is hidden.
+    using StoredPeriodSource = std::function<std::optional<orvan::FieldTexts>(QWidget* parent)>;
+    void setStoredPeriodSource(StoredPeriodSource source);
+    void fillFromStoredPeriod();
+
+    QLineEdit* edRy = nullptr;
+    QLineEdit* edCountParty = nullptr;
+    QLineEdit* edRpr1 = nullptr;
+    QLineEdit* edRpr2 = nullptr;
+    QLineEdit* edRcor1 = nullptr;
+    QLineEdit* edRcor2 = nullptr;
+    UpDown* UpDown1 = nullptr;
+
+protected:
+    void runAction() override { showControlChart(); }
+
+private:
+    void showControlChart();
+    QLineEdit* makeField(const char* name);
+
+    StoredPeriodSource storedPeriod_;
+    QPushButton* bbFromJournal_ = nullptr;
+};

@@ -1,0 +1,137 @@
+#include "strength_control/CusumChartWindow.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QScatterSeries>
+#include <QVBoxLayout>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
+
+#include "app/Messages.h"
+#include "app/PdfExport.h"
+
+namespace ctl = orvan::control;
+
+namespace {
+
+QString text(const char* source, const char* disambiguation = nullptr) {
+    return QCoreApplication::translate("fmCusumChart", source, disambiguation);
+}
+
+constexpr QSize kInitialSize(797, 429);
+constexpr int kMarkerPixels = 11;
+constexpr int kMaxTicks = 10;
+// Head room above the highest sum or H, as a share of it.
+constexpr double kHeadRoom = 0.1;
+
+QLineSeries* addLine(QChart* chart, const char* name, const QString& title, const QPen& pen) {
+    auto* series = new QLineSeries(chart);
+    series->setObjectName(name);
+    series->setName(title);
+    series->setPen(pen);
+    chart->addSeries(series);
+    return series;
+}
+
+}  // namespace
+
+CusumChartWindow::CusumChartWindow(QWidget* parent) : QDialog(parent) {
+    setObjectName("fmCusumChart");
+    setWindowTitle(text("Statistical control of concrete strength. CUSUM."));
+    setSizeGripEnabled(true);
+    resize(kInitialSize);
+    auto* layout = new QVBoxLayout(this);
+    auto* chart = new QChart;
+    chart->setTitle(text("CUSUM of the strengths of the parties"));
+    chart->setBackgroundBrush(Qt::white);
+    chart->setBackgroundRoundness(0);
+    chart->legend()->setAlignment(Qt::AlignRight);
+    view_ = new QChartView(chart, this);
+    view_->setObjectName("Chart1");
+    view_->setRenderHint(QPainter::Antialiasing);
+    layout->addWidget(view_, 1);
+
+    axisX_ = new QValueAxis(chart);
+    axisX_->setTitleText(text("Parties of concrete"));
+    axisX_->setLabelFormat(QStringLiteral("%d"));
+    axisY_ = new QValueAxis(chart);
+    axisY_->setTitleText(text("Cumulative sum, MPa"));
+    chart->addAxis(axisX_, Qt::AlignBottom);
+    chart->addAxis(axisY_, Qt::AlignLeft);
+
+    limit_ = addLine(chart, "SeriesH", text("Decision interval H"), QPen(Qt::red, 2, Qt::DashLine));
+    upper_ = addLine(chart, "SeriesUpper", text("Upper sum C+"), QPen(QColor(0, 0, 255), 2));
+    lower_ = addLine(chart, "SeriesLower", text("Lower sum C-"), QPen(QColor(0, 128, 0), 2));
+    signals_ = new QScatterSeries(chart);
+    signals_->setObjectName("SeriesSignals");
+    signals_->setName(text("Signal"));
+    signals_->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
+    signals_->setMarkerSize(kMarkerPixels);
+    signals_->setColor(Qt::red);
+    chart->addSeries(signals_);
+    for (QAbstractSeries* series : chart->series()) {
+        series->attachAxis(axisX_);
+        series->attachAxis(axisY_);
+    }
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    auto* pdf = new QPushButton(text("PDF..."), this);
+    pdf->setObjectName("bbPdf");
+    pdf->setAutoDefault(false);
+    connect(pdf, &QPushButton::clicked, this, &CusumChartWindow::exportPdf);
+    auto* close = new QPushButton(text("Close"), this);
+    close->setObjectName("BitBtn2");
+    close->setDefault(true);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    buttons->addWidget(pdf);
+    buttons->addWidget(close);
+    layout->addLayout(buttons);
+}
+
+void CusumChartWindow::draw(const ctl::CusumResult& result) {
+    const int n = static_cast<int>(result.upper.size());
+    double top = result.decisionInterval;
+    for (int i = 0; i < n; ++i) {
+        upper_->append(i + 1, result.upper[i]);
+        lower_->append(i + 1, result.lower[i]);
+        top = std::max({top, result.upper[i], result.lower[i]});
+    }
+    limit_->append(0, result.decisionInterval);
+    limit_->append(std::max(n, 1), result.decisionInterval);
+    for (const ctl::CusumSignal& s : result.signalList) {
+        const std::size_t i = static_cast<std::size_t>(s.party - 1);
+        signals_->append(s.party, s.side == ctl::CusumSide::Up ? result.upper[i] : result.lower[i]);
+    }
+    const int last = std::max(n, 1);
+    axisX_->setRange(0, last);
+    // One tick a party up to ten parties, then a tick every few parties on whole numbers.
+    if (last <= kMaxTicks) {
+        axisX_->setTickType(QValueAxis::TicksFixed);
+        axisX_->setTickCount(last + 1);
+    } else {
+        axisX_->setTickType(QValueAxis::TicksDynamic);
+        axisX_->setTickAnchor(0);
+        axisX_->setTickInterval(std::ceil(double(last) / kMaxTicks));
+    }
+    axisY_->setRange(0, top > 0 ? top * (1 + kHeadRoom) : 1);
+    axisY_->applyNiceNumbers();
+}
+
+bool CusumChartWindow::savePdf(const QString& path, QString* error) const {
+    QChart* chart = view_->chart();
+    return writeScenePdf(*view_->scene(), QRectF(QPointF(0, 0), chart->size()), path, error);
+}
+
+void CusumChartWindow::exportPdf() {
+    const QString path = choosePdfFile(this, QStringLiteral("cusum.pdf"));
+    if (path.isEmpty()) return;
+    QString error;
+    if (!savePdf(path, &error))
+        showMessage(this, text("The PDF could not be written to \"%1\": %2").arg(path, error));
+}

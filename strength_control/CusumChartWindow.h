@@ -1,0 +1,38 @@
+#pragma once
+// The CUSUM chart window: the upper and lower sums against the party number, the decision
+// interval H as a line, each signal marked; "PDF..." writes the chart as a vector PDF.
+#include <QDialog>
+
+#include "strength_control/calc/Cusum.h"
+
+class QChartView;
+class QLineSeries;
+class QScatterSeries;
+class QValueAxis;
+
+class CusumChartWindow : public QDialog {
+    Q_OBJECT
+public:
+    explicit CusumChartWindow(QWidget* parent = nullptr);
+
+    void draw(const orvan::control::CusumResult& result);
+    // Writes the chart to `path` as a PDF; false with `error` on failure.
+    bool savePdf(const QString& path, QString* error) const;
+
+    QChartView* chartView() const { return view_; }
+    QLineSeries* upperSeries() const { return upper_; }
+    QLineSeries* lowerSeries() const { return lower_; }
+    QLineSeries* limitSeries() const { return limit_; }
+    QScatterSeries* signalSeries() const { return signals_; }
+
+private:
+    void exportPdf();
+
+    QChartView* view_ = nullptr;
+    QValueAxis* axisX_ = nullptr;
+    QValueAxis* axisY_ = nullptr;
+    QLineSeries* upper_ = nullptr;
+    QLineSeries* lower_ = nullptr;
+    QLineSeries* limit_ = nullptr;
+    QScatterSeries* signals_ = nullptr;
+};
