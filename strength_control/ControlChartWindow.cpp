@@ -24,6 +24,7 @@
 #include "strength_control/ControlChartMarks.h"
 #include "strength_control/ControlChartPicture.h"
 #include "strength_control/ControlledPeriodDialog.h"
+#include "strength_control/PartyAxis.h"
 
 namespace ctl = orvan::control;
 
@@ -34,8 +35,6 @@ constexpr QSize kInitialSize(797, 429);
 // Pixel heights of the chart's texts.
 constexpr int kTitlePixels = 12;
 constexpr int kFooterPixels = 11;
-// More batches than this get a tick every few batches instead of one each.
-constexpr int kMaxTicks = 10;
 
 QColor qColor(const ctl::Rgb& rgb) {
     return QColor(rgb.r, rgb.g, rgb.b);
@@ -254,16 +253,7 @@ void ControlChartWindow::fitMarks() {
 }
 
 void ControlChartWindow::setHorizontalRange(int batches) {
-    const int last = std::max(batches, 1);
-    axisX_->setRange(0, last);
-    if (last <= kMaxTicks) {
-        axisX_->setTickType(QValueAxis::TicksFixed);
-        axisX_->setTickCount(last + 1);
-    } else {
-        axisX_->setTickType(QValueAxis::TicksDynamic);
-        axisX_->setTickAnchor(0);
-        axisX_->setTickInterval(std::ceil(double(last) / kMaxTicks));
-    }
+    setPartyAxisRange(axisX_, batches);
 }
 
 void ControlChartWindow::drawSeries(int index, const ctl::ChartSeries& series) {

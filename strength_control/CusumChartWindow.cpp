@@ -14,6 +14,7 @@
 
 #include "app/Messages.h"
 #include "app/PdfExport.h"
+#include "strength_control/PartyAxis.h"
 
 namespace ctl = orvan::control;
 
@@ -25,7 +26,6 @@ QString text(const char* source, const char* disambiguation = nullptr) {
 
 constexpr QSize kInitialSize(797, 429);
 constexpr int kMarkerPixels = 11;
-constexpr int kMaxTicks = 10;
 // Head room above the highest sum or H, as a share of it.
 constexpr double kHeadRoom = 0.1;
 
@@ -108,17 +108,7 @@ void CusumChartWindow::draw(const ctl::CusumResult& result) {
         const std::size_t i = static_cast<std::size_t>(s.party - 1);
         signals_->append(s.party, s.side == ctl::CusumSide::Up ? result.upper[i] : result.lower[i]);
     }
-    const int last = std::max(n, 1);
-    axisX_->setRange(0, last);
-    // One tick a party up to ten parties, then a tick every few parties on whole numbers.
-    if (last <= kMaxTicks) {
-        axisX_->setTickType(QValueAxis::TicksFixed);
-        axisX_->setTickCount(last + 1);
-    } else {
-        axisX_->setTickType(QValueAxis::TicksDynamic);
-        axisX_->setTickAnchor(0);
-        axisX_->setTickInterval(std::ceil(double(last) / kMaxTicks));
-    }
+    setPartyAxisRange(axisX_, n);
     axisY_->setRange(0, top > 0 ? top * (1 + kHeadRoom) : 1);
     axisY_->applyNiceNumbers();
 }
