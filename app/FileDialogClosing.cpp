@@ -10,7 +10,8 @@ namespace {
 
 class CompletionGuard : public QObject {
 public:
-    explicit CompletionGuard(QFileDialog* dialog) : QObject(dialog), dialog_(dialog) {
+    explicit CompletionGuard(QFileDialog* dialog)
+        : QObject(dialog), dialog_(dialog), dialogObject_(dialog) {
         dialog->installEventFilter(this);
         for (QCompleter* completer : dialog->findChildren<QCompleter*>())
             if (QAbstractItemView* popup = completer->popup()) popup->installEventFilter(this);
@@ -18,9 +19,12 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == dialog_ && event->type() == QEvent::Hide) {
+        // Compared as objects: events also arrive while the dialog is being destroyed, when it
+        // is no longer a QFileDialog.
+        const bool fromDialog = watched == dialogObject_.data();
+        if (fromDialog && event->type() == QEvent::Hide) {
             hidePopups();
-        } else if (watched != dialog_ && event->type() == QEvent::Show && dialog_ &&
+        } else if (!fromDialog && event->type() == QEvent::Show && dialog_ &&
                    !dialog_->isVisible()) {
             // Shown late, by names listed after the dialog closed: out again at once.
             QMetaObject::invokeMethod(this, &CompletionGuard::hidePopups, Qt::QueuedConnection);
@@ -36,6 +40,7 @@ private:
     }
 
     QPointer<QFileDialog> dialog_;
+    QPointer<QObject> dialogObject_;
 };
 
 }  // namespace

@@ -130,7 +130,7 @@ std::vector<std::string> reportLines(const ConformityInputs& in, const Conformit
     lines.push_back("");
     lines.push_back(r.failingResults.empty()
                         ? std::string("No result is below the limit for single results")
-                        : "Results below the limit for single results: " +
+                        : "Positions of the results below the limit for single results: " +
                               positions(r.failingResults));
     lines.push_back(r.conforms ? "The results conform to the rule"
                                : "The results do not conform to the rule");

@@ -355,7 +355,8 @@ TEST(ConformityReport, EndsInTheVerdict) {
     const std::vector<std::string> expected = {
         "Mean, MPa: 33.33, required at least 34.00 - not passed",
         "Lowest result, MPa: 25.00, required at least 26.00 - not passed", "",
-        "Results below the limit for single results: 3", "The results do not conform to the rule"};
+        "Positions of the results below the limit for single results: 3",
+        "The results do not conform to the rule"};
     EXPECT_EQ(tail, expected);
 }
 
