@@ -183,42 +183,47 @@ FieldTexts controlFieldTexts(const StoredPeriod& p) {
 }
 
 namespace {
+// The parties of a mix in a range of dates, each with the mean of its extracts, by date.
+struct PartyMeans {
+    std::vector<std::string> numbers;
+    std::vector<double> means;  // MPa
+};
+
 // The parties of `mixId` dated after `from` (or from it, when `fromIncluded`) up to `to`
-// (ISO dates, whose text order is their date order), each with the mean of its extracts,
-// summed in extract order as a party mean is everywhere else; by date.
-void readPartyMeans(const Journal& journal, long long mixId, const std::string& from,
-                    bool fromIncluded, const std::string& to, std::vector<std::string>& numbers,
-                    std::vector<double>& means) {
+// (ISO dates, whose text order is their date order); each mean summed in extract order, as a
+// party mean is everywhere else.
+PartyMeans readPartyMeans(const Journal& journal, long long mixId, const std::string& from,
+                          bool fromIncluded, const std::string& to) {
+    PartyMeans out;
     QSqlQuery query(journal.database());
     query.setForwardOnly(true);
-    query.prepare(fromIncluded
-                      ? "SELECT p.id, p.number, e.strength FROM parties p JOIN extracts e ON "
-                        "e.party_id = p.id WHERE p.mix_id = ? AND p.party_date >= ? AND "
-                        "p.party_date <= ? ORDER BY p.party_date, p.id, e.position"
-                      : "SELECT p.id, p.number, e.strength FROM parties p JOIN extracts e ON "
-                        "e.party_id = p.id WHERE p.mix_id = ? AND p.party_date > ? AND "
-                        "p.party_date <= ? ORDER BY p.party_date, p.id, e.position");
+    // Only the comparison is chosen here, from two fixed texts; every value is bound.
+    query.prepare(QStringLiteral("SELECT p.id, p.number, e.strength FROM parties p JOIN extracts e "
+                                 "ON e.party_id = p.id WHERE p.mix_id = ? AND p.party_date %1 ? "
+                                 "AND p.party_date <= ? ORDER BY p.party_date, p.id, e.position")
+                      .arg(fromIncluded ? QStringLiteral(">=") : QStringLiteral(">")));
     query.addBindValue(mixId);
     query.addBindValue(q(from));
     query.addBindValue(q(to));
-    if (!query.exec()) return;
+    if (!query.exec()) return out;
     long long current = -1;
     double sum = 0;
     int count = 0;
     auto close = [&] {
-        if (count > 0) means.push_back(sum / count);
+        if (count > 0) out.means.push_back(sum / count);
     };
     while (query.next()) {
         const long long id = query.value(0).toLongLong();
         if (id != current) {
             close();
             current = id, sum = 0, count = 0;
-            numbers.push_back(s(query.value(1)));
+            out.numbers.push_back(s(query.value(1)));
         }
         sum += query.value(2).toDouble();
         ++count;
     }
     close();
+    return out;
 }
 
 // Later than any ISO date: an open end of a date range.
@@ -229,17 +234,16 @@ ControlledPeriod controlledPeriod(const Journal& journal, long long mixId) {
     ControlledPeriod out;
     out.period = latestAnalysedPeriod(journal, mixId);
     if (!out.period) return out;
-    readPartyMeans(journal, mixId, out.period->lastPartyDate, false, kAfterEveryDate,
-                   out.partyNumbers, out.batchMeans);
+    PartyMeans later =
+        readPartyMeans(journal, mixId, out.period->lastPartyDate, false, kAfterEveryDate);
+    out.partyNumbers = std::move(later.numbers);
+    out.batchMeans = std::move(later.means);
     return out;
 }
 
 std::vector<double> partyMeansBetween(const Journal& journal, long long mixId,
                                       const std::string& from, const std::string& to) {
-    std::vector<std::string> numbers;
-    std::vector<double> means;
-    readPartyMeans(journal, mixId, from, true, to.empty() ? kAfterEveryDate : to, numbers, means);
-    return means;
+    return readPartyMeans(journal, mixId, from, true, to.empty() ? kAfterEveryDate : to).means;
 }
 
 control::ChartOutcome chartFromJournal(const ControlledPeriod& period) {
