@@ -29,7 +29,7 @@ LayoutChoice chooseLayout(const CliRequest& request) {
 // The extract fields given on the command line, all of which must belong to the layout.
 std::string givenExtracts(const CliRequest& request, const an::AnalysedPeriodLayout& layout,
                           an::ExtractTexts& texts) {
-    const FormSpec& form = an::anyLayoutExtractForm();
+    const Form& form = an::anyLayoutExtractForm();
     for (const auto& [qualified, text] : request.fields) {
         if (qualified.rfind(form.name + ".", 0) != 0) continue;
         const std::string name = qualified.substr(form.name.size() + 1);

@@ -34,7 +34,7 @@ std::size_t editDistance(const std::string& a, const std::string& b) {
 std::vector<std::string> qualifiedNames(const CliCommand& command) {
     std::vector<std::string> names;
     for (const auto& form : command.forms)
-        for (const auto& field : form.fields) names.push_back(form.name + "." + field.name);
+        for (const auto& field : form.fields()) names.push_back(form.name + "." + field.name);
     return names;
 }
 
@@ -44,9 +44,8 @@ std::string nearestFields(const CliCommand& command, const std::string& name) {
         std::string bare = qualified.substr(qualified.find('.') + 1);
         return std::min(editDistance(name, qualified), editDistance(name, bare));
     };
-    std::stable_sort(names.begin(), names.end(), [&](const auto& a, const auto& b) {
-        return distance(a) < distance(b);
-    });
+    std::stable_sort(names.begin(), names.end(),
+                     [&](const auto& a, const auto& b) { return distance(a) < distance(b); });
     if (names.size() > 3) names.resize(3);
     std::string out;
     for (const auto& n : names) out += (out.empty() ? "" : ", ") + n;
@@ -80,18 +79,20 @@ void printUsage(const std::vector<CliCommand>& table, std::ostream& out) {
            "item index for a radio group. Fields not given keep their dialog's default.\n\n"
            "Commands:\n";
     for (const auto& command : table)
-        out << "  " << command.name << std::string(22 - std::min<std::size_t>(command.name.size(), 21), ' ')
+        out << "  " << command.name
+            << std::string(22 - std::min<std::size_t>(command.name.size(), 21), ' ')
             << command.summary << "\n";
     out << "  journal               the strength journal: orvan-cli journal --help\n";
-    out << "\nExit codes: 0 done, 1 the calculation failed, 2 usage error, 3 refused or cancelled.\n";
+    out << "\nExit codes: 0 done, 1 the calculation failed, 2 usage error, 3 refused or "
+           "cancelled.\n";
 }
 
 void printCommandHelp(const CliCommand& command, std::ostream& out) {
     out << "orvan-cli " << command.name << ": " << command.summary << "\n";
     for (const auto& form : command.forms) {
         out << "\nDialog " << form.name << ":\n";
-        for (const auto& field : form.fields)
-            out << "  " << form.name << "." << field.name << "  \"" << field.caption
+        for (const auto& field : form.fields())
+            out << "  " << form.name << "." << field.name << "  \"" << field.listedCaption()
                 << "\"  default \"" << field.defaultText << "\"\n";
     }
     out << "\nOptions:\n  --json  print the computed values and the lines as one JSON object\n"
@@ -145,9 +146,9 @@ std::string parseArguments(const CliCommand& command, const std::vector<std::str
 
 }  // namespace
 
-FieldTexts CliRequest::formTexts(const FormSpec& form) const {
+FieldTexts CliRequest::formTexts(const Form& form) const {
     FieldTexts texts = defaultTexts(form);
-    for (const auto& field : form.fields)
+    for (const auto& field : form.fields())
         if (auto it = fields.find(form.name + "." + field.name); it != fields.end())
             texts[field.name] = it->second;
     return texts;

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "common/FieldSpec.h"
 #include "common/Fault.h"
+#include "common/Form.h"
 #include "common/Json.h"
 
 namespace orvan::cli {
@@ -27,7 +27,7 @@ struct CliRequest {
     bool json = false;
 
     // The texts of one dialog: its defaults overlaid with what was given.
-    FieldTexts formTexts(const FormSpec& form) const;
+    FieldTexts formTexts(const Form& form) const;
     bool has(const std::string& option) const { return options.count(option) != 0; }
 };
 
@@ -45,7 +45,7 @@ struct CliResult {
 struct CliCommand {
     std::string name;
     std::string summary;
-    std::vector<FormSpec> forms;  // the dialogs whose fields the command takes
+    std::vector<Form> forms;  // the dialogs whose fields the command takes
     std::vector<CliOption> options;
     std::function<CliResult(const CliRequest&)> run;
 };

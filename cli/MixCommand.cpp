@@ -60,7 +60,7 @@ CliResult runMix(const CliRequest& request) {
     AnsweringDialogs dialogs;
     for (const char* form : {"F_W", "fmTVO", "economy", "Vubor_Econ"})
         dialogs.setTexts(form, givenTexts(request, form));
-    MixOutcome outcome = runProportioning(request.formTexts(bnsDialog().form()), options, dialogs);
+    MixOutcome outcome = runProportioning(request.formTexts(bnsDialog()), options, dialogs);
     switch (outcome.kind) {
         case OutcomeKind::Done:
             break;
@@ -83,9 +83,11 @@ CliCommand mixCommand() {
     CliCommand command;
     command.name = "mix";
     command.summary = "proportion a concrete mixture (New mixture...)";
-    for (const MixDialog* dialog : allMixDialogs()) command.forms.push_back(dialog->form());
-    for (auto& field : command.forms.back().fields)
-        if (field.name == "edMarka_C") field.caption += " (when not given: the text of edMarkCem)";
+    for (const Form* dialog : allMixDialogs()) command.forms.push_back(*dialog);
+    for (auto& page : command.forms.back().pages)
+        for (auto& field : page.fields)
+            if (field.name == "edMarka_C")
+                field.captionLines.back() += " (when not given: the text of edMarkCem)";
     command.options = {{"options-file", "load the options from a record like options.slv", true}};
     command.run = runMix;
     return command;

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "common/FieldSpec.h"
+#include "common/Form.h"
 
 namespace orvan::fuzz {
 
@@ -30,9 +30,9 @@ public:
     }
 
     // A text for every field of the form; a radio group (default "0" or "1") gets a small index.
-    FieldTexts form(const FormSpec& form) {
+    FieldTexts form(const Form& form) {
         FieldTexts texts;
-        for (const auto& field : form.fields) {
+        for (const auto& field : form.fields()) {
             const bool radio = field.name.rfind("rg", 0) == 0;
             texts[field.name] = radio ? std::to_string(int(byte() % 4) - 1) : text();
         }
@@ -54,10 +54,11 @@ inline void checkReportLines(const std::vector<std::string>& lines) {
             std::size_t end = line.find(' ', start);
             if (end == std::string::npos) end = line.size();
             std::string word = line.substr(start, end - start);
-            while (!word.empty() && (word.back() == ',' || word.back() == ';' || word.back() == ')'))
+            while (!word.empty() &&
+                   (word.back() == ',' || word.back() == ';' || word.back() == ')'))
                 word.pop_back();
-            if (word == "NAN" || word == "INF" || word == "-INF" || word == "nan" || word == "inf" ||
-                word == "-nan" || word == "-inf") {
+            if (word == "NAN" || word == "INF" || word == "-INF" || word == "nan" ||
+                word == "inf" || word == "-nan" || word == "-inf") {
                 std::fprintf(stderr, "report line: %s\n", line.c_str());
                 std::abort();
             }

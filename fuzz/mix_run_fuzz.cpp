@@ -9,14 +9,14 @@ using namespace orvan;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzz::FuzzInput in(data, size);
-    const FieldTexts bns = in.form(mix::bnsDialog().form());
-    FieldTexts optionTexts = mix::optionsDialog().form().fields.empty() ? FieldTexts{}
-                                                                        : in.form(mix::optionsDialog().form());
+    const FieldTexts bns = in.form(mix::bnsDialog());
+    FieldTexts optionTexts =
+        mix::optionsDialog().fields().empty() ? FieldTexts{} : in.form(mix::optionsDialog());
     const auto options = mix::ProportioningOptions::fromTexts(optionTexts);
-    mix::AnsweringDialogs dialogs({{"F_W", in.form(mix::propertiesDialog().form())},
-                                   {"fmTVO", in.form(mix::steamCuringDialog().form())},
-                                   {"economy", in.form(mix::economyDialog().form())},
-                                   {"Vubor_Econ", in.form(mix::techniqueDialog().form())}});
+    mix::AnsweringDialogs dialogs({{"F_W", in.form(mix::propertiesDialog())},
+                                   {"fmTVO", in.form(mix::steamCuringDialog())},
+                                   {"economy", in.form(mix::economyDialog())},
+                                   {"Vubor_Econ", in.form(mix::techniqueDialog())}});
     const mix::MixOutcome outcome = mix::runProportioning(bns, options, dialogs);
     if (outcome.kind == OutcomeKind::Done) {
         fuzz::checkReportLines(outcome.lines);

@@ -4,7 +4,5 @@
 
 CementSavingChoiceDialog::CementSavingChoiceDialog(AppContext& app, QWidget* parent)
     : MixDialogBase(app, parent) {
-    buildFrom(orvan::mix::economyDialog(), [this](const char* text, const char* name) {
-        return QCoreApplication::translate(kForm, text, name);
-    });
+    buildFrom(orvan::mix::economyDialog(), kForm);
 }

@@ -4,9 +4,7 @@
 
 CementSavingTechniqueDialog::CementSavingTechniqueDialog(AppContext& app, QWidget* parent)
     : MixDialogBase(app, parent) {
-    buildFrom(orvan::mix::techniqueDialog(), [this](const char* text, const char* name) {
-        return QCoreApplication::translate(kForm, text, name);
-    });
+    buildFrom(orvan::mix::techniqueDialog(), kForm);
 }
 
 std::optional<orvan::FieldTexts> CementSavingTechniqueDialog::ask(

@@ -5,9 +5,7 @@
 #include "mixdesign/calc/MixForms.h"
 
 DurabilityDialog::DurabilityDialog(AppContext& app, QWidget* parent) : MixDialogBase(app, parent) {
-    buildFrom(orvan::mix::propertiesDialog(), [this](const char* text, const char* name) {
-        return QCoreApplication::translate(kForm, text, name);
-    });
+    buildFrom(orvan::mix::propertiesDialog(), kForm);
 }
 
 std::optional<orvan::FieldTexts> DurabilityDialog::showPage(Page page) {

@@ -9,9 +9,6 @@
 #include <QVBoxLayout>
 
 #include "app/Messages.h"
-#include "mixdesign/calc/MixForms.h"
-
-namespace mix = orvan::mix;
 
 RadioGroup::RadioGroup(const QString& caption, const QStringList& items, QWidget* parent)
     : QGroupBox(caption, parent), buttons_(new QButtonGroup(this)) {
@@ -55,31 +52,20 @@ QString RadioGroup::itemText(int index) const {
     return button ? button->text() : QString();
 }
 
-namespace {
-
-QString joined(const std::vector<std::string>& lines) {
-    QStringList out;
-    for (const auto& line : lines) out << fromCore(line);
-    return out.join(QLatin1Char('\n'));
-}
-
-}  // namespace
-
-void MixFieldSet::build(QWidget* parent, const mix::MixPage& page, const Translator& tr) {
+void MixFieldSet::build(QWidget* parent, const orvan::FormPage& page, const Translator& tr) {
     auto* grid = new QGridLayout;
     if (auto* outer = qobject_cast<QBoxLayout*>(parent->layout()))
         outer->addLayout(grid);
     else
         parent->setLayout(grid);
     int row = 0;
-    for (const mix::MixField& field : page.fields) {
+    for (const orvan::Field& field : page.fields) {
         const QString name = fromCore(field.name);
-        const QByteArray caption = joined(field.captionLines).toUtf8();
+        const std::string caption = orvan::joinLines(field.captionLines, '\n');
         if (field.isRadioGroup()) {
             QStringList items;
             for (const auto& item : field.items) items << tr(item.c_str(), field.name.c_str());
-            auto* group =
-                new RadioGroup(tr(caption.constData(), field.name.c_str()), items, parent);
+            auto* group = new RadioGroup(tr(caption.c_str(), field.name.c_str()), items, parent);
             group->setObjectName(name);
             group->setItemIndex(fromCore(field.defaultText).toInt());
             grid->addWidget(group, row++, 0, 1, 2);
@@ -88,9 +74,9 @@ void MixFieldSet::build(QWidget* parent, const mix::MixPage& page, const Transla
         }
         auto* edit = new QLineEdit(parent);
         edit->setObjectName(name);
-        edit->setInputMask(fromCore(mix::inputMask(field.format)));
+        edit->setInputMask(fromCore(orvan::inputMask(field.format)));
         edit->setText(fromCore(field.defaultText));
-        auto* label = new QLabel(tr(caption.constData(), field.name.c_str()), parent);
+        auto* label = new QLabel(tr(caption.c_str(), field.name.c_str()), parent);
         label->setObjectName(QStringLiteral("Label%1_%2").arg(fromCore(page.name)).arg(++labels_));
         label->setBuddy(edit);
         grid->addWidget(label, row, 0);
@@ -108,7 +94,7 @@ orvan::FieldTexts MixFieldSet::texts() const {
     return out;
 }
 
-orvan::FieldTexts MixFieldSet::texts(const mix::MixPage& page) const {
+orvan::FieldTexts MixFieldSet::texts(const orvan::FormPage& page) const {
     const orvan::FieldTexts all = texts();
     orvan::FieldTexts out;
     for (const auto& field : page.fields)

@@ -8,15 +8,10 @@
 #include <QString>
 #include <functional>
 
-#include "common/FieldSpec.h"
+#include "common/Form.h"
 
 class QButtonGroup;
 class QLineEdit;
-
-namespace orvan::mix {
-struct MixField;
-struct MixPage;
-}  // namespace orvan::mix
 
 // A group box of exclusive radio buttons with an item index: -1 means nothing selected (as an
 // options file with an index below -1 leaves it), an index past the last item selects the last.
@@ -42,7 +37,7 @@ class MixFieldSet {
 public:
     // Adds the fields of `page` to `parent` in table order: a grid of label and field rows,
     // radio groups spanning both columns.
-    void build(QWidget* parent, const orvan::mix::MixPage& page, const Translator& tr);
+    void build(QWidget* parent, const orvan::FormPage& page, const Translator& tr);
 
     QLineEdit* edit(const QString& name) const { return edits_.value(name); }
     RadioGroup* group(const QString& name) const { return groups_.value(name); }
@@ -50,7 +45,7 @@ public:
     // The current texts of every field (radio groups as their index).
     orvan::FieldTexts texts() const;
     // The texts of the fields of one page only.
-    orvan::FieldTexts texts(const orvan::mix::MixPage& page) const;
+    orvan::FieldTexts texts(const orvan::FormPage& page) const;
     // Puts texts into the named fields; unknown names are ignored.
     void setTexts(const orvan::FieldTexts& texts);
 

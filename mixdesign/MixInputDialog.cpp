@@ -54,9 +54,7 @@ private:
 }  // namespace
 
 MixInputDialog::MixInputDialog(AppContext& app, QWidget* parent) : MixDialogBase(app, parent) {
-    buildFrom(mix::bnsDialog(), [this](const char* text, const char* name) {
-        return QCoreApplication::translate(kForm, text, name);
-    });
+    buildFrom(mix::bnsDialog(), kForm);
 }
 
 void MixInputDialog::runProportioning() {

@@ -11,9 +11,7 @@ namespace mix = orvan::mix;
 
 ProportioningOptionsDialog::ProportioningOptionsDialog(AppContext& app, QWidget* parent)
     : MixDialogBase(app, parent) {
-    buildFrom(mix::optionsDialog(), [this](const char* text, const char* name) {
-        return QCoreApplication::translate(kForm, text, name);
-    });
+    buildFrom(mix::optionsDialog(), kForm);
     auto* save = new QPushButton(
         QCoreApplication::translate(kForm, mix::kSaveOptionsCaption, mix::kSaveOptionsButton),
         this);

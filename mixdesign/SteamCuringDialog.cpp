@@ -4,7 +4,5 @@
 
 SteamCuringDialog::SteamCuringDialog(AppContext& app, QWidget* parent)
     : MixDialogBase(app, parent) {
-    buildFrom(orvan::mix::steamCuringDialog(), [this](const char* text, const char* name) {
-        return QCoreApplication::translate(kForm, text, name);
-    });
+    buildFrom(orvan::mix::steamCuringDialog(), kForm);
 }

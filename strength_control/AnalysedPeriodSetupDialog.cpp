@@ -22,9 +22,8 @@ constexpr int kHelpContext = orvan::kHelpAnalysedPeriod;
 
 // The default of a field of this dialog, from the table the command-line tool shares.
 QString defaultText(const char* name) {
-    for (const auto& field : orvan::analysed::setupForm().fields)
-        if (field.name == name) return QString::fromStdString(field.defaultText);
-    return {};
+    const orvan::Field* field = orvan::analysed::setupForm().field(name);
+    return field ? QString::fromStdString(field->defaultText) : QString();
 }
 
 }  // namespace

@@ -139,8 +139,8 @@ ControlledPeriodDialog::ControlledPeriodDialog(AppContext& app, QWidget* parent)
 QLineEdit* ControlledPeriodDialog::makeField(const char* name) {
     auto* field = new QLineEdit(this);
     field->setObjectName(name);
-    for (const auto& spec : orvan::control::controlForm().fields)
-        if (spec.name == name) field->setText(QString::fromStdString(spec.defaultText));
+    if (const orvan::Field* entry = orvan::control::controlForm().field(name))
+        field->setText(QString::fromStdString(entry->defaultText));
     return field;
 }
 

@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "app/OrvanDialog.h"
-#include "common/FieldSpec.h"
+#include "common/Form.h"
 
 class QLineEdit;
 class QPushButton;

@@ -13,22 +13,68 @@ namespace {
 
 using namespace orvan::checked;
 
-const char* const kFormName = "correction";
+// Fields under a heading as the page lists them: the fields go into the page in order, the
+// heading into its groups.
+struct Group {
+    std::vector<std::string> headingLines;
+    std::vector<std::pair<std::string, std::vector<std::string>>> fields;  // name, caption
+};
 
-FormSpec makeForm(const PageLayout& page) {
-    FormSpec form{kFormName, {}};
-    for (const auto& group : page.groups) {
-        for (const auto& field : group.fields) {
-            std::string caption;
-            for (const auto& line : field.captionLines)
-                caption += (caption.empty() ? "" : " ") + line;
-            form.fields.push_back({field.name, caption, ""});
-        }
+FormPage makePage(std::string name, std::string caption, int helpTopic, std::string actionName,
+                  std::string closeName, const std::vector<Group>& groups) {
+    FormPage page;
+    page.name = std::move(name);
+    page.caption = std::move(caption);
+    page.actionName = std::move(actionName);
+    page.closeName = std::move(closeName);
+    page.helpTopic = helpTopic;
+    for (const auto& group : groups) {
+        page.groups.push_back({group.headingLines, group.fields.size()});
+        for (const auto& [fieldName, captionLines] : group.fields)
+            page.fields.push_back(Field{fieldName, captionLines, "", EntryFormat::Free, {}});
     }
-    return form;
+    return page;
 }
 
-double read(const FieldTexts& texts, const FormSpec& form, const char* name) {
+FormPage strengthPage() {
+    return makePage("correct_strength",
+                    "Correction in depending on cement-water ratio and compressive strength",
+                    kHelpStrengthCorrection, "bbcorrect_strength", "BitBtn2",
+                    {
+                        {{"Enter first real value of concrete strength and",
+                          "correspondance value of cement-water ratio"},
+                         {{"edRb1", {"Strength of concrete, MPa"}},
+                          {"edC_V1", {"Correspondance cement-water ratio"}}}},
+                        {{"Enter second real value of concrete strength and",
+                          "correspondance value of cement-water ratio"},
+                         {{"edRb2", {"Strength of concrete, MPa"}},
+                          {"edC_V2", {"Correspondance cement-water ratio"}}}},
+                        {{},
+                         {{"edRtr", {"Enter necessary strength of concrete, MPa"}},
+                          {"edV", {"Enter necessary amount of mixing water, kg per cu m"}}}},
+                    });
+}
+
+FormPage aggregatePage() {
+    return makePage(
+        "correct_granulom", "Correction in depending on aggregates grading and humidity",
+        kHelpAggregateCorrection, "bbcorrect_zapoln", "BitBtn3",
+        {
+            {{"Enter quantities of materials, kg per cu m"},
+             {{"edP", {"Amount of dry sand:"}},
+              {"edSC", {"Amount of dry", "coarse aggregates:"}},
+              {"edVoda", {"Amount of", "mixing water:"}}}},
+            {{"Enter humidity of materials, %"},
+             {{"edWp", {"Humidity of sand:"}}, {"edWsc", {"Humidity of coarse aggregates:"}}}},
+            {{"Enter share of sand in coarse aggregates",
+              "and share of coarse aggregates in sand, %"},
+             {{"edXp_sc", {"Share of sand", "in coarse aggregates:"}},
+              {"edYsc_p", {"Share of coarse aggregates", "in sand:"}}}},
+            {{}, {{"edMixerVolume", {"Mixer volume, cu m", "(blank: no mixer load):"}}}},
+        });
+}
+
+double read(const FieldTexts& texts, const Form& form, const char* name) {
     return textToFloat(fieldText(texts, form, name));
 }
 
@@ -49,68 +95,29 @@ Outcome<Values> runCorrection(const FieldTexts& texts, Read readInputs, Compute 
 
 }  // namespace
 
-const PageLayout& strengthPage() {
-    static const PageLayout page{
-        "correct_strength",
-        "Correction in depending on cement-water ratio and compressive strength",
-        kHelpStrengthCorrection,
-        "bbcorrect_strength",
-        "BitBtn2",
-        {
-            {{"Enter first real value of concrete strength and",
-              "correspondance value of cement-water ratio"},
-             {{"edRb1", {"Strength of concrete, MPa"}},
-              {"edC_V1", {"Correspondance cement-water ratio"}}}},
-            {{"Enter second real value of concrete strength and",
-              "correspondance value of cement-water ratio"},
-             {{"edRb2", {"Strength of concrete, MPa"}},
-              {"edC_V2", {"Correspondance cement-water ratio"}}}},
-            {{},
-             {{"edRtr", {"Enter necessary strength of concrete, MPa"}},
-              {"edV", {"Enter necessary amount of mixing water, kg per cu m"}}}},
-        },
-    };
-    return page;
-}
-
-const PageLayout& aggregatePage() {
-    static const PageLayout page{
-        "correct_granulom",
-        "Correction in depending on aggregates grading and humidity",
-        kHelpAggregateCorrection,
-        "bbcorrect_zapoln",
-        "BitBtn3",
-        {
-            {{"Enter quantities of materials, kg per cu m"},
-             {{"edP", {"Amount of dry sand:"}},
-              {"edSC", {"Amount of dry", "coarse aggregates:"}},
-              {"edVoda", {"Amount of", "mixing water:"}}}},
-            {{"Enter humidity of materials, %"},
-             {{"edWp", {"Humidity of sand:"}}, {"edWsc", {"Humidity of coarse aggregates:"}}}},
-            {{"Enter share of sand in coarse aggregates",
-              "and share of coarse aggregates in sand, %"},
-             {{"edXp_sc", {"Share of sand", "in coarse aggregates:"}},
-              {"edYsc_p", {"Share of coarse aggregates", "in sand:"}}}},
-            {{}, {{"edMixerVolume", {"Mixer volume, cu m", "(blank: no mixer load):"}}}},
-        },
-    };
-    return page;
-}
-
-const FormSpec& strengthForm() {
-    static const FormSpec form = makeForm(strengthPage());
+const Form& correctionDialog() {
+    static const Form form{"correction",
+                           "Correction concrete mixture",
+                           kHelpStrengthCorrection,
+                           {strengthPage(), aggregatePage()},
+                           "page"};
     return form;
 }
 
-const FormSpec& aggregateForm() {
-    static const FormSpec form = makeForm(aggregatePage());
+const Form& strengthForm() {
+    static const Form form = correctionDialog().withPageOnly(0);
+    return form;
+}
+
+const Form& aggregateForm() {
+    static const Form form = correctionDialog().withPageOnly(1);
     return form;
 }
 
 // --- Correction by strength and cement-water ratio -------------------------------------
 
 StrengthInputs readStrengthInputs(const FieldTexts& texts) {
-    const FormSpec& form = strengthForm();
+    const Form& form = strengthForm();
     StrengthInputs in;
     in.r1 = read(texts, form, "edRb1");
     in.r2 = read(texts, form, "edRb2");
@@ -140,7 +147,7 @@ StrengthCorrection correctByStrength(const StrengthInputs& in) {
 
 std::vector<std::string> strengthReportLines(const FieldTexts& texts,
                                              const StrengthCorrection& result) {
-    const FormSpec& form = strengthForm();
+    const Form& form = strengthForm();
     auto text = [&](const char* name) { return fieldText(texts, form, name); };
     return {
         "Correction concrete mixture is possible if information about",
@@ -179,7 +186,7 @@ Outcome<StrengthCorrection> runStrengthCorrection(const FieldTexts& texts) {
 // --- Correction by aggregate grading and moisture --------------------------------------
 
 AggregateInputs readAggregateInputs(const FieldTexts& texts) {
-    const FormSpec& form = aggregateForm();
+    const Form& form = aggregateForm();
     AggregateInputs in;
     in.sand = read(texts, form, "edP");
     in.coarse = read(texts, form, "edSC");
@@ -219,7 +226,7 @@ AggregateCorrection correctByAggregates(const AggregateInputs& in) {
 
 std::vector<std::string> aggregateReportLines(const FieldTexts& texts,
                                               const AggregateCorrection& result) {
-    const FormSpec& form = aggregateForm();
+    const Form& form = aggregateForm();
     auto text = [&](const char* name) { return fieldText(texts, form, name); };
     return {
         "",

@@ -9,39 +9,17 @@
 #include <vector>
 
 #include "common/CoreGuard.h"
-#include "common/FieldSpec.h"
+#include "common/Form.h"
 
 namespace orvan::correction {
 
-// One input field with its caption as the dialog shows it, line by line.
-struct CaptionedField {
-    std::string name;
-    std::vector<std::string> captionLines;
-};
+// The correction dialog "correction": page control "page" with the pages correct_strength
+// (the correction by strength) and correct_granulom (by aggregates), every field empty at start.
+const Form& correctionDialog();
 
-// Fields under a common heading; an empty heading means the fields stand on their own.
-struct FieldGroup {
-    std::vector<std::string> headingLines;
-    std::vector<CaptionedField> fields;
-};
-
-// One page of the correction dialog: what the dialog builds and the command line lists.
-struct PageLayout {
-    std::string name;        // the page's component name
-    std::string caption;     // the page's tab caption
-    int helpContext = 0;     // the help topic of the page
-    std::string actionName;  // the OK button
-    std::string closeName;   // the "&Close" button
-    std::vector<FieldGroup> groups;
-};
-
-const PageLayout& strengthPage();   // correct_strength
-const PageLayout& aggregatePage();  // correct_granulom
-
-// The fields of a page as a form of the dialog "correction": captions joined by blanks,
-// every field empty at start.
-const FormSpec& strengthForm();
-const FormSpec& aggregateForm();
+// The fields of one page as the command line takes them: the dialog with that page alone.
+const Form& strengthForm();   // correct_strength
+const Form& aggregateForm();  // correct_granulom
 
 // How a correction ended: its values and report lines, or the message that stopped it.
 template <class Values>
@@ -98,10 +76,10 @@ struct MixerLoad {
 
 // Batch weights of the materials as delivered, kg per cubic metre.
 struct AggregateCorrection {
-    double determinant = 0;  // D of the two grain balances
-    double sand = 0;         // Ps, moist sand to weigh
-    double coarse = 0;       // Gs, moist coarse aggregate to weigh
-    double water = 0;        // Vs, water still to add
+    double determinant = 0;         // D of the two grain balances
+    double sand = 0;                // Ps, moist sand to weigh
+    double coarse = 0;              // Gs, moist coarse aggregate to weigh
+    double water = 0;               // Vs, water still to add
     std::optional<MixerLoad> load;  // when a mixer volume was typed
 };
 

@@ -9,7 +9,7 @@
 #include <memory>
 #include <optional>
 
-#include "common/FieldSpec.h"
+#include "common/Form.h"
 #include "journal/Journal.h"
 
 class AppContext;

@@ -5,11 +5,11 @@ namespace orvan::mix {
 namespace {
 
 MixFieldKeys makeKeys() {
-    const MixDialog& b = bnsDialog();
-    const MixDialog& p = propertiesDialog();
-    const MixDialog& s = steamCuringDialog();
-    const MixDialog& t = techniqueDialog();
-    auto f = [](const MixDialog& dialog, const char* name) -> const MixField& {
+    const Form& b = bnsDialog();
+    const Form& p = propertiesDialog();
+    const Form& s = steamCuringDialog();
+    const Form& t = techniqueDialog();
+    auto f = [](const Form& dialog, const char* name) -> const Field& {
         return *dialog.field(name);
     };
     return MixFieldKeys{

@@ -4,23 +4,23 @@
 #include <string>
 
 #include "common/CoreGuard.h"
-#include "common/FieldSpec.h"
+#include "common/Form.h"
 #include "mixdesign/calc/MixForms.h"
 
 namespace orvan::mix {
 
 struct MixFieldKeys {
     // fmBNS
-    const MixField &rgYdoboykl, &edYdoboykl, &edMkr_P, &edNPl_P, &edPr_P, &edMarkCem, &edNGCT,
+    const Field &rgYdoboykl, &edYdoboykl, &edMkr_P, &edNPl_P, &edPr_P, &edMarkCem, &edNGCT,
         &edNKr_Sc, &edNPl_Sc, &edPr_Sc, &edClassBet;
     // F_W, fmTVO, economy, Vubor_Econ
-    const MixField &edMarka_F, &edW, &edT_prop, &edT_vuderz, &rgYskoriteli, &rgVid_Cem, &rgEconomy,
+    const Field &edMarka_F, &edW, &edT_prop, &edT_vuderz, &rgYskoriteli, &rgVid_Cem, &rgEconomy,
         &edMarka_C, &edAsh, &edSuperplast, &edPlast;
 };
 const MixFieldKeys& fieldKeys();
 
 // A field's text as the dialog holds it: as given, else its default.
-inline const std::string& textOf(const FieldTexts& texts, const MixField& field) {
+inline const std::string& textOf(const FieldTexts& texts, const Field& field) {
     auto it = texts.find(field.name);
     return it == texts.end() ? field.defaultText : it->second;
 }

@@ -14,14 +14,14 @@ std::string fieldText(const FieldTexts& bns, const ProportioningOptions& options
     const FieldTexts optionTexts = options.toTexts();
     for (const FieldTexts* texts : {&bns, &optionTexts})
         if (auto it = texts->find(name); it != texts->end()) return it->second;
-    for (const MixDialog* dialog : {&bnsDialog(), &optionsDialog()})
-        if (const MixField* field = dialog->field(name)) return field->defaultText;
+    for (const Form* dialog : {&bnsDialog(), &optionsDialog()})
+        if (const Field* field = dialog->field(name)) return field->defaultText;
     return {};
 }
 
 std::string captionOf(const std::string& name) {
-    for (const MixDialog* dialog : {&bnsDialog(), &optionsDialog()})
-        if (const MixField* field = dialog->field(name)) return field->caption();
+    for (const Form* dialog : {&bnsDialog(), &optionsDialog()})
+        if (const Field* field = dialog->field(name)) return field->caption();
     return name;
 }
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "common/CoreGuard.h"
-#include "common/FieldSpec.h"
+#include "common/Form.h"
 #include "mixdesign/calc/MixRun.h"
 #include "mixdesign/calc/OptionsFile.h"
 

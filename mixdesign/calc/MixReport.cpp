@@ -22,7 +22,7 @@ const char* const kCementTypeLines[] = {
     "Portland-Blast-Furnace-Slag Cement (Type 10S) is used",
 };
 
-const std::string& bnsText(const ReportTexts& t, const MixField& field) {
+const std::string& bnsText(const ReportTexts& t, const Field& field) {
     static const FieldTexts empty;
     return textOf(t.bns ? *t.bns : empty, field);
 }

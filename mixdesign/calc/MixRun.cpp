@@ -49,7 +49,7 @@ auto dialogWork(Work work) {
 }
 
 // A radio group's index as answered, refused when the group has no such item.
-int radioIndex(const FieldTexts& texts, const MixField& field) {
+int radioIndex(const FieldTexts& texts, const Field& field) {
     const std::string& text = textOf(texts, field);
     int index = dialogWork([&] { return textToInt(text); });
     if (index < 0 || index >= static_cast<int>(field.items.size()))
@@ -88,7 +88,7 @@ public:
     }
 
 private:
-    double bnsNumber(const MixField& field) { return textToFloat(textOf(bns_, field)); }
+    double bnsNumber(const Field& field) { return textToFloat(textOf(bns_, field)); }
 
     void calculate();
     void readInputs();
@@ -236,9 +236,7 @@ EconomyResult Run::technique(Technique chosen, const EconomyStart& start) {
     DialogAnswer answer = dialogs_.techniquePage(chosen, prefilled, mix_);
     if (!answer) throw cancelled();
     report_.technique = std::move(*answer);
-    auto number = [&](const MixField& field) {
-        return textToFloat(textOf(report_.technique, field));
-    };
+    auto number = [&](const Field& field) { return textToFloat(textOf(report_.technique, field)); };
     if (chosen == Technique::StrongerCement)
         return dialogWork([&] { return strongerCement(start, number(k_.edMarka_C)); });
     if (chosen == Technique::FlyAsh)

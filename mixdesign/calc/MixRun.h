@@ -14,7 +14,7 @@
 
 #include "common/CoreGuard.h"
 #include "common/Fault.h"
-#include "common/FieldSpec.h"
+#include "common/Form.h"
 #include "mixdesign/calc/OptionsFile.h"
 
 namespace orvan::mix {

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -11,6 +12,7 @@
 
 #include "common/Fault.h"
 #include "common/NumberText.h"
+#include "mixdesign/calc/MixForms.h"
 
 namespace orvan::mix {
 
@@ -73,7 +75,30 @@ bool writeAll(int fd, const std::string& bytes) {
     return ::fsync(fd) == 0;
 }
 
+// The default text of an options field: the options dialog's table is the one place the
+// defaults are written.
+const std::string& tableDefault(const char* name) {
+    static const FieldTexts defaults = defaultTexts(optionsDialog());
+    return defaults.at(name);
+}
+
 }  // namespace
+
+ProportioningOptions::ProportioningOptions() {
+    for (const auto& slot : kIndexSlots) this->*slot.member = textToInt(tableDefault(slot.name));
+    for (const auto& slot : kDensitySlots) this->*slot.member = tableDefault(slot.name);
+    this->*kTemperatureSlot.member = tableDefault(kTemperatureSlot.name);
+}
+
+OptionsFileRecord::OptionsFileRecord() {
+    const ProportioningOptions defaults;
+    for (std::size_t i = 0; i < indices.size(); ++i) indices[i] = defaults.*kIndexSlots[i].member;
+    // The table's densities are written with a point whatever the decimal separator in use.
+    for (std::size_t i = 0; i < densities.size(); ++i) {
+        const std::string& text = defaults.*kDensitySlots[i].member;
+        std::from_chars(text.data(), text.data() + text.size(), densities[i]);
+    }
+}
 
 ProportioningOptions ProportioningOptions::fromTexts(const FieldTexts& texts) {
     ProportioningOptions options;

@@ -14,7 +14,7 @@
 #include <string_view>
 
 #include "common/CoreGuard.h"
-#include "common/FieldSpec.h"
+#include "common/Form.h"
 
 namespace orvan::mix {
 
@@ -27,17 +27,20 @@ inline constexpr int kNo = 1;
 
 // The options dialog's current state: radio-group indices and the field texts as typed
 // (the run converts the texts when it reads them, so a bad density ends the run with "Error").
+// A default-made one holds the defaults of the options dialog's table (MixForms.cpp).
 struct ProportioningOptions {
-    int rgWaterproof = kNo;
-    int rgFrost = kNo;
-    int rgArmatyra = kNo;
-    int rgProparka = kNo;
-    int rgEconomy = kNo;
-    int rgZapolnitel = 0;               // 0 crushed stone, 1 gravel; the run reads the low byte
-    std::string edPlotnostC = "3.15";   // relative density of cement, kg per litre
-    std::string edPlotnostP = "2.65";   // of sand
-    std::string edPlotnostSC = "2.68";  // of coarse aggregate
-    std::string edTemperatyr = "20";    // fresh concrete, degrees Celsius; never stored
+    ProportioningOptions();
+
+    int rgWaterproof;          // kYes or kNo
+    int rgFrost;               // kYes or kNo
+    int rgArmatyra;            // kYes or kNo
+    int rgProparka;            // kYes or kNo
+    int rgEconomy;             // kYes or kNo
+    int rgZapolnitel;          // 0 crushed stone, 1 gravel; the run reads the low byte
+    std::string edPlotnostC;   // relative density of cement, kg per litre
+    std::string edPlotnostP;   // of sand
+    std::string edPlotnostSC;  // of coarse aggregate
+    std::string edTemperatyr;  // fresh concrete, degrees Celsius; never stored
 
     bool waterproof() const { return rgWaterproof == kYes; }
     bool frost() const { return rgFrost == kYes; }
@@ -55,9 +58,12 @@ struct ProportioningOptions {
     bool operator==(const ProportioningOptions&) const = default;
 };
 
+// A default-made record is the record of the default options.
 struct OptionsFileRecord {
-    std::array<std::int32_t, 6> indices{kNo, kNo, kNo, kNo, kNo, 0};
-    std::array<double, 3> densities{3.15, 2.65, 2.68};
+    OptionsFileRecord();
+
+    std::array<std::int32_t, 6> indices{};
+    std::array<double, 3> densities{};
     bool operator==(const OptionsFileRecord&) const = default;
 };
 

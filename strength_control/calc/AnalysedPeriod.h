@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "common/CoreGuard.h"
-#include "common/FieldSpec.h"
+#include "common/Form.h"
 
 namespace orvan::analysed {
 
@@ -89,12 +89,12 @@ std::string partyTabCaption(int party);                // 1-based: "3-rd party"
 std::string extractCaption(int extract);  // 1-based: "Enter average strength in 2-nd extract, MPa"
 
 // The set-up dialog fmPeriod_Analiz1: rgCount_Party (item index) and edB.
-const FormSpec& setupForm();
+const Form& setupForm();
 // The extract fields of one layout's input dialog, all empty at start.
-const FormSpec& extractForm(const AnalysedPeriodLayout& layout);
+const Form& extractForm(const AnalysedPeriodLayout& layout);
 // Every extract field name of either layout, for the command-line tool, which takes the
 // extracts by bare name for whichever layout rgCount_Party chooses.
-const FormSpec& anyLayoutExtractForm();
+const Form& anyLayoutExtractForm();
 
 // A block of extract texts, one party per line (LF or CR LF), as in a file or on the
 // clipboard. Texts are split at tabs and semicolons when the block holds any (commas may then

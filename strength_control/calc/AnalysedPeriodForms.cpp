@@ -13,16 +13,16 @@ std::string ordinal(int k) {
     return std::to_string(k) + suffix;
 }
 
-FormSpec makeExtractForm(const AnalysedPeriodLayout& layout) {
-    FormSpec form{layout.dialogName, {}};
+Form makeExtractForm(const AnalysedPeriodLayout& layout) {
+    std::vector<Field> fields;
     for (int i = 1; i <= layout.partyCount; ++i)
         for (int j = 1; j <= layout.extractCount; ++j)
-            form.fields.push_back({extractFieldName(i, j), extractCaption(j), ""});
-    return form;
+            fields.push_back(textField(extractFieldName(i, j), {extractCaption(j)}));
+    return fieldsForm(layout.dialogName, std::move(fields));
 }
 
-FormSpec makeAnyLayoutForm() {
-    FormSpec form{"fmPeriod_analiz2", {}};
+Form makeAnyLayoutForm() {
+    std::vector<Field> fields;
     const AnalysedPeriodLayout& wide = fiveBySixLayout();
     const AnalysedPeriodLayout& tall = tenByThreeLayout();
     for (int i = 1; i <= tall.partyCount; ++i)
@@ -33,9 +33,9 @@ FormSpec makeAnyLayoutForm() {
             std::string caption = partyTabCaption(i) + ": " + extractCaption(j);
             if (!inLong) caption += " (5 parties only)";
             if (!inWide) caption += " (10 parties only)";
-            form.fields.push_back({extractFieldName(i, j), caption, ""});
+            fields.push_back(textField(extractFieldName(i, j), {caption}));
         }
-    return form;
+    return fieldsForm("fmPeriod_analiz2", std::move(fields));
 }
 
 std::vector<std::string> splitLines(const std::string& block) {
@@ -88,21 +88,22 @@ std::string extractCaption(int extract) {
     return "Enter average strength in " + ordinal(extract) + " extract, MPa";
 }
 
-const FormSpec& setupForm() {
-    static const FormSpec form{"fmPeriod_Analiz1",
-                               {{"rgCount_Party", "Choose duration of the analyzed period", "0"},
-                                {"edB", "Strength of concrete, MPa", "10"}}};
+const Form& setupForm() {
+    static const Form form =
+        fieldsForm("fmPeriod_Analiz1",
+                   {textField("rgCount_Party", {"Choose duration of the analyzed period"}, "0"),
+                    textField("edB", {"Strength of concrete, MPa"}, "10")});
     return form;
 }
 
-const FormSpec& extractForm(const AnalysedPeriodLayout& layout) {
-    static const FormSpec wide = makeExtractForm(fiveBySixLayout());
-    static const FormSpec tall = makeExtractForm(tenByThreeLayout());
+const Form& extractForm(const AnalysedPeriodLayout& layout) {
+    static const Form wide = makeExtractForm(fiveBySixLayout());
+    static const Form tall = makeExtractForm(tenByThreeLayout());
     return layout.partyCount == fiveBySixLayout().partyCount ? wide : tall;
 }
 
-const FormSpec& anyLayoutExtractForm() {
-    static const FormSpec form = makeAnyLayoutForm();
+const Form& anyLayoutExtractForm() {
+    static const Form form = makeAnyLayoutForm();
     return form;
 }
 

@@ -27,7 +27,7 @@ struct Limits {
 
 // The limits in the order the chart converts them.
 Limits readLimits(const FieldTexts& texts) {
-    const FormSpec& form = controlForm();
+    const Form& form = controlForm();
     auto read = [&](const char* name) { return textToFloat(fieldText(texts, form, name)); };
     Limits limits{};
     limits.warningTop = read("edRpr1");
@@ -71,22 +71,24 @@ std::array<ChartSeries, kSeriesCount> emptySeries() {
     }};
 }
 
-const FormSpec& controlForm() {
-    static const FormSpec form{
+const Form& controlForm() {
+    static const Form form = fieldsForm(
         "fmPeriod_Control1",
         {
-            {"edRy", "Enter average level of strength, MPa", ""},
-            {"edCountParty", "Enter quantity of controllable industrial parties of concrete", "3"},
-            {"edRpr1", "Top limit of warning:", ""},
-            {"edRpr2", "Bottom limit of warning:", ""},
-            {"edRcor1", "Top limit of correcting:", ""},
-            {"edRcor2", "Bottom limit of correcting:", ""},
-        }};
+            textField("edRy", {"Enter average level of strength, MPa"}, ""),
+            textField("edCountParty",
+                      {"Enter quantity of controllable industrial parties of concrete"}, "3"),
+            textField("edRpr1", {"Top limit of warning:"}, ""),
+            textField("edRpr2", {"Bottom limit of warning:"}, ""),
+            textField("edRcor1", {"Top limit of correcting:"}, ""),
+            textField("edRcor2", {"Bottom limit of correcting:"}, ""),
+        });
     return form;
 }
 
-const FormSpec& batchPromptForm() {
-    static const FormSpec form{"fmPeriod_Control3", {{"edRi", "Strength in 1 party, MPa:", ""}}};
+const Form& batchPromptForm() {
+    static const Form form =
+        fieldsForm("fmPeriod_Control3", {textField("edRi", {"Strength in 1 party, MPa:"}, "")});
     return form;
 }
 

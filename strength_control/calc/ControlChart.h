@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "common/Fault.h"
-#include "common/FieldSpec.h"
+#include "common/Form.h"
 
 namespace orvan::control {
 
@@ -56,8 +56,8 @@ inline constexpr const char* kAxisTitle = "Strength of concrete, MPa";
 inline constexpr const char* kAxisRefusal = "Axis Minimum Value must be <= Maximum";
 
 // The fields of the input dialog fmPeriod_Control1 and of the batch prompt fmPeriod_Control3.
-const FormSpec& controlForm();
-const FormSpec& batchPromptForm();
+const Form& controlForm();
+const Form& batchPromptForm();
 
 // "Strength in 1 party, MPa:"
 std::string batchPromptText(int batch);

@@ -294,27 +294,27 @@ TEST(AnalysedLayouts, CommaSeparatorConvertsAndPointStillWorks) {
 }
 
 TEST(AnalysedForms, FieldsOfEachDialog) {
-    const orvan::FormSpec& setup = an::setupForm();
-    EXPECT_EQ(setup.name, "fmPeriod_Analiz1");
-    ASSERT_EQ(setup.fields.size(), 2u);
-    EXPECT_EQ(setup.fields[0].name, "rgCount_Party");
-    EXPECT_EQ(setup.fields[0].defaultText, "0");
-    EXPECT_EQ(setup.fields[1].name, "edB");
-    EXPECT_EQ(setup.fields[1].defaultText, "10");
+    const std::vector<orvan::Field> setup = an::setupForm().fields();
+    EXPECT_EQ(an::setupForm().name, "fmPeriod_Analiz1");
+    ASSERT_EQ(setup.size(), 2u);
+    EXPECT_EQ(setup[0].name, "rgCount_Party");
+    EXPECT_EQ(setup[0].defaultText, "0");
+    EXPECT_EQ(setup[1].name, "edB");
+    EXPECT_EQ(setup[1].defaultText, "10");
 
-    const orvan::FormSpec& five = an::extractForm(wide);
-    EXPECT_EQ(five.name, "fmPeriod_analiz2_5");
-    ASSERT_EQ(five.fields.size(), 30u);
-    EXPECT_EQ(five.fields.front().name, "edR1_1");
-    EXPECT_EQ(five.fields.back().name, "edR5_6");
-    EXPECT_EQ(five.fields.back().caption, "Enter average strength in 6-th extract, MPa");
-    const orvan::FormSpec& ten = an::extractForm(tall);
-    EXPECT_EQ(ten.name, "fmPeriod_analiz2_15");
-    ASSERT_EQ(ten.fields.size(), 30u);
-    EXPECT_EQ(ten.fields.back().name, "edR10_3");
-    for (const auto& field : ten.fields) EXPECT_EQ(field.defaultText, "");
+    const std::vector<orvan::Field> five = an::extractForm(wide).fields();
+    EXPECT_EQ(an::extractForm(wide).name, "fmPeriod_analiz2_5");
+    ASSERT_EQ(five.size(), 30u);
+    EXPECT_EQ(five.front().name, "edR1_1");
+    EXPECT_EQ(five.back().name, "edR5_6");
+    EXPECT_EQ(five.back().caption(), "Enter average strength in 6-th extract, MPa");
+    const std::vector<orvan::Field> ten = an::extractForm(tall).fields();
+    EXPECT_EQ(an::extractForm(tall).name, "fmPeriod_analiz2_15");
+    ASSERT_EQ(ten.size(), 30u);
+    EXPECT_EQ(ten.back().name, "edR10_3");
+    for (const auto& field : ten) EXPECT_EQ(field.defaultText, "");
     // 5 parties of 6, plus parties 6 to 10 with 3 each.
-    EXPECT_EQ(an::anyLayoutExtractForm().fields.size(), 45u);
+    EXPECT_EQ(an::anyLayoutExtractForm().fields().size(), 45u);
 }
 
 // Blocks of extract texts from a file or the clipboard.

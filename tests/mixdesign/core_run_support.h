@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "common/FieldSpec.h"
+#include "common/Form.h"
 #include "mixdesign/calc/MixRun.h"
 #include "mixdesign/calc/OptionsFile.h"
 

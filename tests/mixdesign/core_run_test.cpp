@@ -415,7 +415,7 @@ INSTANTIATE_TEST_SUITE_P(
                       EntryRow{"free_takes_anything", EntryFormat::Free, "", true}));
 
 TEST(MixCoreEntryProblem, FirstFieldInTableOrderWithCaptionAndPattern) {
-    const MixPage& page = bnsDialog().pages.front();
+    const FormPage& page = bnsDialog().pages.front();
     const auto problem = firstEntryProblem(page, {{"edNGCT", "5"}, {"edNPl_P", "12"}});
     ASSERT_TRUE(problem);
     EXPECT_EQ(problem->field, "edNPl_P");

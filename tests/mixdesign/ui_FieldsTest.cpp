@@ -348,7 +348,6 @@ private slots:
         QFETCH(QString, how);
         ModalWatchdog watchdog(5000);
         CementSavingTechniqueDialog* d = w_->technique.get();
-        QVERIFY(!d->pageChanging((index + 1) % 4));
         auto* tabs = d->pageControl();
         int during = -1;
         answerNextModal([&](QWidget*) {
