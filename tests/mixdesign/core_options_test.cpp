@@ -9,6 +9,7 @@
 #include <iterator>
 #include <ostream>
 
+#include "mixdesign/calc/MixForms.h"
 #include "mixdesign/calc/MixRun.h"
 #include "mixdesign/calc/OptionsFile.h"
 #include "tests/mixdesign/core_support.h"
@@ -193,6 +194,13 @@ TEST(MixCoreOptionsTexts, RoundTripThroughTheFormTexts) {
     options.edTemperatyr = "18";
     EXPECT_EQ(ProportioningOptions::fromTexts(options.toTexts()), options);
     EXPECT_EQ(ProportioningOptions::fromTexts({}), ProportioningOptions{});
+}
+
+// The options dialog's table is where the defaults are written: the default options and the
+// default record of the file follow it, field by field.
+TEST(MixCoreOptionsTexts, DefaultsAreTheOptionsDialogTable) {
+    EXPECT_EQ(ProportioningOptions{}.toTexts(), defaultTexts(optionsDialog()));
+    EXPECT_EQ(OptionsFileRecord{}, recordFromOptions(ProportioningOptions{}));
 }
 
 }  // namespace
