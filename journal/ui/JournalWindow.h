@@ -11,6 +11,7 @@
 
 #include "common/FieldSpec.h"
 #include "journal/Journal.h"
+#include "strength_control/calc/ControlChart.h"
 
 class AppContext;
 class PartyTableModel;
@@ -44,6 +45,10 @@ public:
     void checkConformity();
     using ConformityOpener = std::function<void(const QString& results)>;
     void setConformityOpener(ConformityOpener opener) { conformityOpener_ = std::move(opener); }
+    // The control chart window showing `chart` (built from the journal) in place of asking the
+    // batch strengths, given by the main window.
+    using ChartOpener = std::function<void(orvan::control::ChartOutcome chart)>;
+    void setChartOpener(ChartOpener opener) { chartOpener_ = std::move(opener); }
     void deleteSelectedParties();
     // The five figures of a mix's latest stored analysed period as the controlled-period
     // dialog's field texts, the mix chosen by the user among those that have one.
@@ -89,4 +94,5 @@ private:
     std::unique_ptr<orvan::journal::Journal> journal_;
     PartyTableModel* model_ = nullptr;
     ConformityOpener conformityOpener_;
+    ChartOpener chartOpener_;
 };

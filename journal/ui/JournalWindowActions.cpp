@@ -29,7 +29,6 @@
 #include "journal/ui/PartyTableModel.h"
 #include "mixdesign/MixDialogBase.h"
 #include "mixdesign/calc/MixRun.h"
-#include "strength_control/ControlChartWindow.h"
 
 namespace jrn = orvan::journal;
 namespace an = orvan::analysed;
@@ -260,10 +259,7 @@ void JournalWindow::showChart() {
     if (period.batchMeans.empty())
         return tell(toCore(jt("No party of the mix is dated after its analysed period (%1)")
                                .arg(fromCore(period.period->lastPartyDate))));
-    auto* chart = app_.window<ControlChartWindow>();
-    if (!chart) return;
-    chart->setGivenChart(jrn::chartFromJournal(period));
-    chart->exec();
+    if (chartOpener_) chartOpener_(jrn::chartFromJournal(period));
 }
 
 void JournalWindow::checkConformity() {
