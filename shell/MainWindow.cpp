@@ -123,6 +123,10 @@ void MainWindow::createWindows() {
     app_.registerWindow(AboutBox::staticMetaObject, [this] { return new AboutBox(app_, this); });
     journal_ = new JournalWindow(app_, this);  // opens its database when first used
 
+    for (MixDialogBase* dialog : std::initializer_list<MixDialogBase*>{
+             options, bns, durability, choice, technique, steam})
+        bindToInputs(dialog, proportioningInputs_);
+
     // Who opens whom.
     bns->setRunWindows({durability, steam, choice, technique,
                         [options](const QString& name) { return options->shownCaption(name); }});
@@ -136,6 +140,7 @@ void MainWindow::createWindows() {
 }
 
 void MainWindow::connectJournal() {
+    journal_->setProportioningInputs(&proportioningInputs_);
     journal_->setChartOpener([this](orvan::control::ChartOutcome given) {
         if (auto* chart = app_.window<ControlChartWindow>()) {
             chart->setGivenChart(std::move(given));

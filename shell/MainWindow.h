@@ -9,6 +9,7 @@
 
 #include "app/AppContext.h"
 #include "common/InterfaceLanguage.h"
+#include "mixdesign/ProportioningInputs.h"
 #include "mixdesign/calc/OptionsFile.h"
 #include "shell/CommandTable.h"
 #include "strength_control/AnalysedPeriodSession.h"
@@ -83,6 +84,7 @@ private:
     AppContext app_;
     // The session: what the windows keep between showings and hand on to each other.
     orvan::mix::ProportioningOptions proportioningOptions_;
+    ProportioningInputs proportioningInputs_;
     AnalysedPeriodSession analysedPeriod_;
     ControlledPeriodInputs controlledPeriod_;
     DocumentArea* documents_;

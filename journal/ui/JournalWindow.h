@@ -15,6 +15,7 @@
 
 class AppContext;
 class PartyTableModel;
+class ProportioningInputs;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -54,7 +55,9 @@ public:
     // dialog's field texts, the mix chosen by the user among those that have one.
     std::optional<orvan::FieldTexts> chooseStoredPeriod(QWidget* parent);
     // The latest proportioning report window and the field texts of the six proportioning
-    // dialogs, saved with the chosen mix; loading puts a design's texts back into the dialogs.
+    // dialogs (kept in `inputs`, given by the main window), saved with the chosen mix; loading
+    // puts a design's texts back into the dialogs.
+    void setProportioningInputs(ProportioningInputs* inputs) { inputs_ = inputs; }
     void saveDesign();
     void loadDesign();
 
@@ -95,4 +98,5 @@ private:
     PartyTableModel* model_ = nullptr;
     ConformityOpener conformityOpener_;
     ChartOpener chartOpener_;
+    ProportioningInputs* inputs_ = nullptr;
 };

@@ -27,7 +27,7 @@
 #include "journal/JournalPeriods.h"
 #include "journal/ui/JournalWindow.h"
 #include "journal/ui/PartyTableModel.h"
-#include "mixdesign/MixDialogBase.h"
+#include "mixdesign/ProportioningInputs.h"
 #include "mixdesign/calc/MixRun.h"
 
 namespace jrn = orvan::journal;
@@ -286,10 +286,9 @@ void JournalWindow::saveDesign() {
             if (document->windowTitle().endsWith(tail)) report = document;
     if (!report) return tell(toCore(jt("There is no proportioning report window to save")));
     jrn::Design design;
-    for (QWidget* window : app_.windows())
-        if (auto* dialog = qobject_cast<MixDialogBase*>(window))
-            for (const auto& [name, text] : dialog->fields().texts())
-                design.fields.push_back({toCore(dialog->objectName()) + "." + name, text});
+    if (inputs_)
+        for (const auto& [dialog, texts] : inputs_->dialogs())
+            for (const auto& [name, text] : texts) design.fields.push_back({dialog + "." + name, text});
     for (const QString& line : report->logicalLines()) design.reportLines.push_back(toCore(line));
     if (jrn::Status status = jrn::saveDesign(*journal_, mix->name, design); !status)
         return tell(status.message);
@@ -302,16 +301,16 @@ void JournalWindow::loadDesign() {
     if (!mix) return tell(toCore(jt("Choose a mix first")));
     const auto design = jrn::latestDesign(*journal_, mix->name);
     if (!design) return tell(toCore(jt("The mix has no saved design")));
-    for (QWidget* window : app_.windows()) {
-        auto* dialog = qobject_cast<MixDialogBase*>(window);
-        if (!dialog) continue;
-        const std::string prefix = toCore(dialog->objectName()) + ".";
-        orvan::FieldTexts texts;
-        for (const jrn::DesignField& field : design->fields)
-            if (field.name.rfind(prefix, 0) == 0)
-                texts[field.name.substr(prefix.size())] = field.text;
-        dialog->fields().setTexts(texts);
-    }
+    if (inputs_)
+        for (const auto& entry : inputs_->dialogs()) {
+            const std::string& dialog = entry.first;
+            const std::string prefix = dialog + ".";
+            orvan::FieldTexts texts;
+            for (const jrn::DesignField& field : design->fields)
+                if (field.name.rfind(prefix, 0) == 0)
+                    texts[field.name.substr(prefix.size())] = field.text;
+            inputs_->load(dialog, texts);
+        }
     lbState->setText(jt("Loaded the design saved %1 into the proportioning dialogs")
                          .arg(fromCore(design->savedAt)));
 }

@@ -22,6 +22,7 @@
 #include "journal/ui/JournalWindow.h"
 #include "journal/ui/PartyTableModel.h"
 #include "mixdesign/MixInputDialog.h"
+#include "mixdesign/ProportioningInputs.h"
 #include "mixdesign/calc/MixRun.h"
 #include "strength_control/ControlChartWindow.h"
 #include "strength_control/ControlledPeriodDialog.h"
@@ -165,7 +166,9 @@ private slots:
     void designSavedFromTheReportAndLoadedIntoTheDialogs() {
         const orvan::mix::ProportioningOptions options;
         MixInputDialog bns(*app_, options);
-        app_->registerWindow(&bns);
+        ProportioningInputs inputs;
+        bindToInputs(&bns, inputs);
+        window_->setProportioningInputs(&inputs);
         const auto before = bns.fields().texts();
         const QString field = QString::fromStdString(before.begin()->first);
         area_->publishReport(
