@@ -123,16 +123,15 @@ void MainWindow::createWindows() {
     app_.registerWindow(AboutBox::staticMetaObject, [this] { return new AboutBox(app_, this); });
     journal_ = new JournalWindow(app_, this);  // opens its database when first used
 
-    for (MixDialogBase* dialog : std::initializer_list<MixDialogBase*>{
-             options, bns, durability, choice, technique, steam})
+    for (MixDialogBase* dialog :
+         std::initializer_list<MixDialogBase*>{options, bns, durability, choice, technique, steam})
         bindToInputs(dialog, proportioningInputs_);
 
     // Who opens whom.
     bns->setRunWindows({durability, steam, choice, technique,
                         [options](const QString& name) { return options->shownCaption(name); }});
-    setup->setInputOpener([wide, tall](int countPartyIndex) {
-        (countPartyIndex == 0 ? wide : tall)->exec();
-    });
+    setup->setInputOpener(
+        [wide, tall](int countPartyIndex) { (countPartyIndex == 0 ? wide : tall)->exec(); });
     control->setStoredPeriodSource(
         [this](QWidget* parent) { return journal_->chooseStoredPeriod(parent); });
     control->setChartOpener([this] { showModal<ControlChartWindow>(); });
@@ -155,7 +154,8 @@ void MainWindow::connectJournal() {
 }
 
 ConformityDialog* MainWindow::conformityDialog() {
-    return madeOnFirstUse<ConformityDialog>(this, [this] { return new ConformityDialog(app_, this); });
+    return madeOnFirstUse<ConformityDialog>(this,
+                                            [this] { return new ConformityDialog(app_, this); });
 }
 
 template <class Window>

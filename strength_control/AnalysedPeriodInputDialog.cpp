@@ -53,7 +53,8 @@ AnalysedPeriodInputDialog::AnalysedPeriodInputDialog(AppContext& app,
       configuration_(configuration),
       layout_(configuration.layout) {
     setObjectName(configuration.objectName);
-    setWindowTitle(translate("Statistical control of concrete strength. Analyzed period.", nullptr));
+    setWindowTitle(
+        translate("Statistical control of concrete strength. Analyzed period.", nullptr));
     build();
     if (configuration.fixedBorder)
         layout()->setSizeConstraint(QLayout::SetFixedSize);

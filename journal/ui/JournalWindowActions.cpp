@@ -288,7 +288,8 @@ void JournalWindow::saveDesign() {
     jrn::Design design;
     if (inputs_)
         for (const auto& [dialog, texts] : inputs_->dialogs())
-            for (const auto& [name, text] : texts) design.fields.push_back({dialog + "." + name, text});
+            for (const auto& [name, text] : texts)
+                design.fields.push_back({dialog + "." + name, text});
     for (const QString& line : report->logicalLines()) design.reportLines.push_back(toCore(line));
     if (jrn::Status status = jrn::saveDesign(*journal_, mix->name, design); !status)
         return tell(status.message);

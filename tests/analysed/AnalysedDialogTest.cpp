@@ -116,8 +116,8 @@ private slots:
         app_->setDocuments(area_);
         session_ = new AnalysedPeriodSession;
         setup_ = new AnalysedPeriodSetupDialog(*app_, *session_);
-        wide_ = new AnalysedPeriodInputDialog(*app_, *session_,
-                                              AnalysedPeriodInputDialog::fiveBySix());
+        wide_ =
+            new AnalysedPeriodInputDialog(*app_, *session_, AnalysedPeriodInputDialog::fiveBySix());
         tall_ = new AnalysedPeriodInputDialog(*app_, *session_,
                                               AnalysedPeriodInputDialog::tenByThree());
         setup_->setInputOpener([this](int item) { input(item)->exec(); });

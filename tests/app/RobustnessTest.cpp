@@ -178,8 +178,7 @@ private:
         } else if (name.startsWith("fmPeriod_Analiz1") || name.startsWith("fmPeriod_analiz2")) {
             command = Command::AnalysedPeriod;
             registeredWindow<AnalysedPeriodSetupDialog>(window_->app(), "fmPeriod_Analiz1")
-                ->setCountPartyIndex(
-                name == "fmPeriod_analiz2_15" ? 1 : 0);
+                ->setCountPartyIndex(name == "fmPeriod_analiz2_15" ? 1 : 0);
         } else if (name.startsWith("fmPeriod_Control")) {
             command = Command::ControlledPeriod;
         } else if (name == "Vubor_Econ") {

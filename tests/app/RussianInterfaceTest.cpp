@@ -28,8 +28,8 @@
 #include <QtTest>
 
 #include "ModalDriver.h"
-#include "RegisteredWindow.h"
 #include "RecordingTranslator.h"
+#include "RegisteredWindow.h"
 #include "app/HelpViewer.h"
 #include "app/Messages.h"
 #include "app/OrvanDialog.h"
