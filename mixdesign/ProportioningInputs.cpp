@@ -36,8 +36,16 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == dialog_ && event->type() == QEvent::Show && !event->spontaneous())
-            dialog_->fields().setTexts(inputs_.texts(dialog_->objectName().toStdString()));
+        if (watched != dialog_ || event->type() != QEvent::Show || event->spontaneous())
+            return false;
+        // Only the texts that differ: a field already showing its text keeps its cursor and
+        // undo history.
+        const orvan::FieldTexts shown = dialog_->fields().texts();
+        orvan::FieldTexts changed;
+        for (const auto& [name, text] : inputs_.texts(dialog_->objectName().toStdString()))
+            if (auto it = shown.find(name); it == shown.end() || it->second != text)
+                changed[name] = text;
+        if (!changed.empty()) dialog_->fields().setTexts(changed);
         return false;
     }
 

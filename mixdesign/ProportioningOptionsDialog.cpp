@@ -62,7 +62,7 @@ void ProportioningOptionsDialog::setOptions(const mix::ProportioningOptions& opt
 // failed save) does not count as a new activation, so unsaved texts are not lost to it.
 void ProportioningOptionsDialog::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
-        setOptions(options_);
+        if (options_ != currentOptions()) setOptions(options_);
         reloadOptions();
     }
     MixDialogBase::showEvent(event);

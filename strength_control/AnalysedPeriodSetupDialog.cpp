@@ -76,7 +76,8 @@ AnalysedPeriodSetupDialog::AnalysedPeriodSetupDialog(AppContext& app,
 void AnalysedPeriodSetupDialog::loadSession() {
     const QSignalBlocker blockEdB(edB);
     const QSignalBlocker blockItems(countPartyItems_);
-    edB->setText(fromCore(session_.classText));
+    // edB already showing the text is left alone, its cursor and undo history with it.
+    if (edB->text() != fromCore(session_.classText)) edB->setText(fromCore(session_.classText));
     setCountPartyIndex(session_.countPartyIndex);
 }
 

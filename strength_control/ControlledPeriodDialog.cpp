@@ -154,11 +154,14 @@ QList<QLineEdit*> ControlledPeriodDialog::fields() const {
     return {edRy, edCountParty, edRpr1, edRpr2, edRcor1, edRcor2};
 }
 
+// A field already showing its text is left alone, its cursor and undo history with it.
 void ControlledPeriodDialog::loadInputs() {
     for (QLineEdit* field : fields()) {
-        const QSignalBlocker block(field);
         const auto it = inputs_.texts.find(field->objectName().toStdString());
-        field->setText(it == inputs_.texts.end() ? QString() : QString::fromStdString(it->second));
+        const QString text =
+            it == inputs_.texts.end() ? QString() : QString::fromStdString(it->second);
+        const QSignalBlocker block(field);
+        if (field->text() != text) field->setText(text);
     }
 }
 

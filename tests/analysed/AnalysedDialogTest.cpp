@@ -246,6 +246,26 @@ private slots:
         QVERIFY(!watchdog.fired());
     }
 
+    // The set-up dialog opens on the session as it stands, and its edits reach the session.
+    void setupLoadsAndStoresTheSession() {
+        session_->classText = "12.5";
+        session_->countPartyIndex = 1;
+        ModalWatchdog watchdog(10000);
+        QString shownB;
+        int shownItem = -1;
+        answerNextModal([&](QWidget*) {
+            shownB = setup_->edBText();
+            shownItem = setup_->countPartyIndex();
+            setup_->findChild<QLineEdit*>("edB")->setText("15");
+            setup_->findChild<QPushButton*>("BitBtn2")->click();
+        });
+        setup_->exec();
+        QCOMPARE(shownB, QString("12.5"));
+        QCOMPARE(shownItem, 1);
+        QCOMPARE(session_->classText, std::string("15"));
+        QVERIFY(!watchdog.fired());
+    }
+
     void completedRunsPublishReports_data() {
         QTest::addColumn<int>("item");
         QTest::addColumn<int>("lineCount");
