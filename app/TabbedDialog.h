@@ -29,7 +29,8 @@ public:
     void selectPage(int index);
 
 protected:
-    // Builds the window, its pages and their buttons from `form`, every text translated in
+    // Builds the window, its pages and their buttons from `form` (called by the window's own
+    // constructor, so that its buildFields lays the fields out), every text translated in
     // `context` (the window class's kForm) with the component name as the disambiguation.
     void buildFrom(const orvan::Form& form, const char* context);
     // Lays out the fields of `page` on `widget` above its buttons (`layout` is the page's).
