@@ -44,8 +44,9 @@ std::string nearestFields(const CliCommand& command, const std::string& name) {
         std::string bare = qualified.substr(qualified.find('.') + 1);
         return std::min(editDistance(name, qualified), editDistance(name, bare));
     };
-    std::stable_sort(names.begin(), names.end(),
-                     [&](const auto& a, const auto& b) { return distance(a) < distance(b); });
+    std::stable_sort(names.begin(), names.end(), [&](const auto& a, const auto& b) {
+        return distance(a) < distance(b);
+    });
     if (names.size() > 3) names.resize(3);
     std::string out;
     for (const auto& n : names) out += (out.empty() ? "" : ", ") + n;
@@ -79,12 +80,10 @@ void printUsage(const std::vector<CliCommand>& table, std::ostream& out) {
            "item index for a radio group. Fields not given keep their dialog's default.\n\n"
            "Commands:\n";
     for (const auto& command : table)
-        out << "  " << command.name
-            << std::string(22 - std::min<std::size_t>(command.name.size(), 21), ' ')
+        out << "  " << command.name << std::string(22 - std::min<std::size_t>(command.name.size(), 21), ' ')
             << command.summary << "\n";
     out << "  journal               the strength journal: orvan-cli journal --help\n";
-    out << "\nExit codes: 0 done, 1 the calculation failed, 2 usage error, 3 refused or "
-           "cancelled.\n";
+    out << "\nExit codes: 0 done, 1 the calculation failed, 2 usage error, 3 refused or cancelled.\n";
 }
 
 void printCommandHelp(const CliCommand& command, std::ostream& out) {

@@ -54,11 +54,10 @@ inline void checkReportLines(const std::vector<std::string>& lines) {
             std::size_t end = line.find(' ', start);
             if (end == std::string::npos) end = line.size();
             std::string word = line.substr(start, end - start);
-            while (!word.empty() &&
-                   (word.back() == ',' || word.back() == ';' || word.back() == ')'))
+            while (!word.empty() && (word.back() == ',' || word.back() == ';' || word.back() == ')'))
                 word.pop_back();
-            if (word == "NAN" || word == "INF" || word == "-INF" || word == "nan" ||
-                word == "inf" || word == "-nan" || word == "-inf") {
+            if (word == "NAN" || word == "INF" || word == "-INF" || word == "nan" || word == "inf" ||
+                word == "-nan" || word == "-inf") {
                 std::fprintf(stderr, "report line: %s\n", line.c_str());
                 std::abort();
             }

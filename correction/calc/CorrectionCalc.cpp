@@ -31,7 +31,7 @@ FormPage makePage(std::string name, std::string caption, int helpTopic, std::str
     for (const auto& group : groups) {
         page.groups.push_back({group.headingLines, group.fields.size()});
         for (const auto& [fieldName, captionLines] : group.fields)
-            page.fields.push_back(Field{fieldName, captionLines, "", EntryFormat::Free, {}});
+            page.fields.push_back(textField(fieldName, captionLines));
     }
     return page;
 }

@@ -76,10 +76,10 @@ struct MixerLoad {
 
 // Batch weights of the materials as delivered, kg per cubic metre.
 struct AggregateCorrection {
-    double determinant = 0;         // D of the two grain balances
-    double sand = 0;                // Ps, moist sand to weigh
-    double coarse = 0;              // Gs, moist coarse aggregate to weigh
-    double water = 0;               // Vs, water still to add
+    double determinant = 0;  // D of the two grain balances
+    double sand = 0;         // Ps, moist sand to weigh
+    double coarse = 0;       // Gs, moist coarse aggregate to weigh
+    double water = 0;        // Vs, water still to add
     std::optional<MixerLoad> load;  // when a mixer volume was typed
 };
 

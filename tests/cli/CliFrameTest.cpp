@@ -18,21 +18,16 @@ const Form kSecond = fieldsForm(
     "fmSecond", {textField("edShared", {"Shared too"}, "y"), textField("rgPick", {"Pick"}, "0")});
 
 std::vector<CliCommand> table() {
-    CliCommand echo{"echo",
-                    "echoes its fields",
-                    {kFirst, kSecond},
+    CliCommand echo{"echo", "echoes its fields", {kFirst, kSecond},
                     {{"strengths", "comma-separated strengths", true}, {"flag", "a flag", false}},
                     [](const CliRequest& request) {
                         CliResult result;
                         auto first = request.formTexts(kFirst);
                         auto second = request.formTexts(kSecond);
-                        result.lines = {
-                            first["edA"],
-                            first["edShared"],
-                            second["edShared"],
-                            second["rgPick"],
-                            request.has("strengths") ? request.options.at("strengths") : "-",
-                            request.has("flag") ? "flag" : "-"};
+                        result.lines = {first["edA"], first["edShared"], second["edShared"],
+                                        second["rgPick"],
+                                        request.has("strengths") ? request.options.at("strengths") : "-",
+                                        request.has("flag") ? "flag" : "-"};
                         double a = textToFloat(first["edA"]);
                         result.lines.push_back(formatFixed(a, 1));
                         result.values.number("a", a);
@@ -120,7 +115,8 @@ TEST(CliFrame, HelpListsCommandsAndFields) {
 TEST(CliFrame, RealTableHasEveryCommand) {
     std::ostringstream out, err;
     EXPECT_EQ(runCli({"orvan-cli", "--help"}, out, err), 0);
-    for (const char* name : {"mix", "correct-strength", "correct-aggregates", "analysed-period",
-                             "control-chart", "control-verdicts", "cusum", "conformity"})
+    for (const char* name :
+         {"mix", "correct-strength", "correct-aggregates", "analysed-period", "control-chart",
+          "control-verdicts", "cusum", "conformity"})
         EXPECT_NE(out.str().find(name), std::string::npos) << name;
 }
