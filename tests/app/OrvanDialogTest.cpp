@@ -1,7 +1,10 @@
 // The behaviour every dialog shares: the action button is default and cancel at once,
-// "&Close" cancels without the action, F1 finds the nearest help context number.
+// "&Close" cancels without the action, F1 finds the nearest help context number; a dialog built
+// from a field table keeps the page its opening code selected.
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QVBoxLayout>
 #include <QtTest>
 
@@ -9,6 +12,9 @@
 #include "app/AppContext.h"
 #include "app/DocumentArea.h"
 #include "app/OrvanDialog.h"
+#include "app/TabbedDialog.h"
+#include "correction/calc/CorrectionCalc.h"
+#include "mixdesign/calc/MixForms.h"
 
 namespace {
 
@@ -38,6 +44,28 @@ protected:
         resultDuringAction = result();
     }
 };
+
+// A dialog of a real field table, each field a line edit.
+class SampleTabbedDialog : public TabbedDialog {
+public:
+    SampleTabbedDialog(AppContext& app, const orvan::Form& form) : TabbedDialog(app, nullptr) {
+        buildFrom(form, "Sample");
+    }
+
+protected:
+    void buildFields(QWidget* widget, QVBoxLayout* layout, const orvan::FormPage& page) override {
+        for (const orvan::Field& field : page.fields) {
+            auto* edit = new QLineEdit(widget);
+            edit->setObjectName(QString::fromStdString(field.name));
+            layout->addWidget(edit);
+        }
+    }
+};
+
+const orvan::Form& tableNamed(const QString& name) {
+    return name == "correction" ? orvan::correction::correctionDialog()
+                                : orvan::mix::techniqueDialog();
+}
 
 class RecordingHelp : public HelpService {
 public:
@@ -102,6 +130,54 @@ private slots:
         QTest::keyClick(&dialog, Qt::Key_F1);  // focus outside: the dialog's own number
         QCOMPARE(help.shown, QList<int>({31, 22}));
         QCOMPARE(OrvanDialog::helpContextFor(dialog.field), 31);
+    }
+
+    // Whatever the user does to the tab bar, the page the opening code selected stays: the
+    // cement-saving technique's four pages and the correction's two.
+    void pagesCannotBeSwitched_data() {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("how");
+        for (int index : {0, 1, 2, 3})
+            for (const char* how : {"click", "ctrl-tab", "arrow"})
+                QTest::addRow("Vubor_Econ page %d, %s", index, how) << "Vubor_Econ" << index << how;
+        for (int index : {0, 1})
+            for (const char* how : {"click", "ctrl-tab", "ctrl-pagedown", "arrow"})
+                QTest::addRow("correction page %d, %s", index, how) << "correction" << index << how;
+    }
+    void pagesCannotBeSwitched() {
+        QFETCH(QString, form);
+        QFETCH(int, index);
+        QFETCH(QString, how);
+        AppContext app;
+        SampleTabbedDialog dialog(app, tableNamed(form));
+        QTabWidget* tabs = dialog.pageControl();
+        QVERIFY(tabs);
+        const bool last = index == tabs->count() - 1;
+        ModalWatchdog watchdog(5000);
+        int during = -1;
+        answerNextModal([&](QWidget*) {
+            QTabBar* bar = tabs->tabBar();
+            if (how == "click")
+                QTest::mouseClick(bar, Qt::LeftButton, {},
+                                  bar->tabRect((index + 1) % tabs->count()).center());
+            if (how == "ctrl-tab") QTest::keyClick(tabs, Qt::Key_Tab, Qt::ControlModifier);
+            if (how == "ctrl-pagedown")
+                QTest::keyClick(tabs, last ? Qt::Key_PageUp : Qt::Key_PageDown,
+                                Qt::ControlModifier);
+            if (how == "arrow") {
+                bar->setFocus();
+                QTest::keyClick(bar, last ? Qt::Key_Left : Qt::Key_Right);
+            }
+            during = tabs->currentIndex();
+            dialog.done(QDialog::Rejected);
+        });
+        dialog.selectPage(index);
+        const int code = dialog.exec();
+        QVERIFY(!watchdog.fired());
+        QCOMPARE(code, int(QDialog::Rejected));
+        QCOMPARE(during, index);
+        QCOMPARE(dialog.selectedPage(), index);
     }
 };
 

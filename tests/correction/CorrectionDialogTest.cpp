@@ -203,43 +203,6 @@ private slots:
         QCOMPARE(field("edRb1")->text(), QString("31.5"));  // texts kept between uses
     }
 
-    void userCannotSwitchPages_data() {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("how");
-        for (int index : {0, 1}) {
-            const QByteArray tag = index == 0 ? "strength, " : "aggregates, ";
-            QTest::newRow(tag + "click the other tab") << index << "click";
-            QTest::newRow(tag + "Ctrl+Tab") << index << "ctrl-tab";
-            QTest::newRow(tag + "Ctrl+PageDown") << index << "ctrl-pagedown";
-            QTest::newRow(tag + "arrow on the tab bar") << index << "arrow";
-        }
-    }
-    void userCannotSwitchPages() {
-        QFETCH(int, index);
-        QFETCH(QString, how);
-        ModalWatchdog watchdog(5000);
-        int after = -1;
-        open(index, [&] {
-            QTabBar* bar = page()->tabBar();
-            const int other = 1 - index;
-            if (how == "click")
-                QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(other).center());
-            if (how == "ctrl-tab") QTest::keyClick(page(), Qt::Key_Tab, Qt::ControlModifier);
-            if (how == "ctrl-pagedown")
-                QTest::keyClick(page(), index == 0 ? Qt::Key_PageDown : Qt::Key_PageUp,
-                                Qt::ControlModifier);
-            if (how == "arrow") {
-                bar->setFocus();
-                QTest::keyClick(bar, index == 0 ? Qt::Key_Right : Qt::Key_Left);
-            }
-            after = page()->currentIndex();
-            button(closeName(index))->click();
-        });
-        QVERIFY(!watchdog.fired());
-        QCOMPARE(after, index);
-        QCOMPARE(dialog_->selectedPage(), index);
-    }
-
     // F1 opens the topic of the page the focus is on, from a field or from a button.
     void f1OpensThePageTopic_data() {
         QTest::addColumn<int>("index");

@@ -332,44 +332,6 @@ private slots:
         QCOMPARE(texts, captions);
     }
 
-    // Whatever the user does to the tab bar, the page chosen by the run stays.
-    void pagesCannotBeSwitched_data() {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("how");
-        for (int index : {0, 1, 2, 3}) {
-            const QByteArray tag = "page " + QByteArray::number(index) + ", ";
-            QTest::newRow(tag + "click") << index << "click";
-            QTest::newRow(tag + "Ctrl+Tab") << index << "ctrl-tab";
-            QTest::newRow(tag + "arrow") << index << "arrow";
-        }
-    }
-    void pagesCannotBeSwitched() {
-        QFETCH(int, index);
-        QFETCH(QString, how);
-        ModalWatchdog watchdog(5000);
-        CementSavingTechniqueDialog* d = w_->technique.get();
-        auto* tabs = d->pageControl();
-        int during = -1;
-        answerNextModal([&](QWidget*) {
-            QTabBar* bar = tabs->tabBar();
-            const int other = (index + 1) % 4;
-            if (how == "click")
-                QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(other).center());
-            if (how == "ctrl-tab") QTest::keyClick(tabs, Qt::Key_Tab, Qt::ControlModifier);
-            if (how == "arrow") {
-                bar->setFocus();
-                QTest::keyClick(bar, index == 3 ? Qt::Key_Left : Qt::Key_Right);
-            }
-            during = tabs->currentIndex();
-            d->done(QDialog::Rejected);
-        });
-        const auto answer = d->ask(index, {});
-        QVERIFY(!watchdog.fired());
-        QVERIFY(!answer);
-        QCOMPARE(during, index);
-        QCOMPARE(d->selectedPage(), index);
-    }
-
     // The run shows one page of "Properties of concrete" with the other hidden, and the hidden
     // page is back afterwards.
     void propertiesShowOnePage_data() {
