@@ -153,21 +153,29 @@ FieldTexts CliRequest::formTexts(const FormSpec& form) const {
     return texts;
 }
 
-CliResult CliResult::failed(const std::string& message) {
-    CliResult result;
-    result.kind = OutcomeKind::Failed;
-    result.message = message;
-    return result;
+CliResult doneResult(std::vector<std::string> lines, JsonObject values) {
+    return CliResult::done(std::move(values), std::move(lines));
 }
-CliResult CliResult::refused(const std::string& message) {
-    CliResult result = failed(message);
-    result.kind = OutcomeKind::Refused;
-    return result;
+CliResult failedResult(const std::string& message) {
+    return CliResult::failed(message, MessageStyle::None);
 }
-CliResult CliResult::cancelled(const std::string& message) {
-    CliResult result = failed(message);
-    result.kind = OutcomeKind::Cancelled;
-    return result;
+CliResult refusedResult(const std::string& message) {
+    return CliResult::refused(message, MessageStyle::None);
+}
+
+int emitResult(const CliResult& result, bool json, std::ostream& out, std::ostream& err) {
+    if (!result.ok()) {
+        err << result.message << "\n";
+        return result.kind == OutcomeKind::Failed ? kExitFailed : kExitRefused;
+    }
+    if (json) {
+        JsonObject values = result.values;
+        values.strings("lines", result.lines);
+        out << values.str() << "\n";
+    } else {
+        for (const auto& line : result.lines) out << line << "\n";
+    }
+    return 0;
 }
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -201,19 +209,9 @@ int runCli(const std::vector<CliCommand>& table, const std::vector<std::string>&
     try {
         result = command->run(request);
     } catch (const Fault& fault) {  // a fault the command did not catch itself
-        result = CliResult::failed(fault.what());
+        result = failedResult(fault.what());
     }
-    if (result.kind != OutcomeKind::Done) {
-        err << result.message << "\n";
-        return result.kind == OutcomeKind::Failed ? kExitFailed : kExitRefused;
-    }
-    if (request.json) {
-        result.values.strings("lines", result.lines);
-        out << result.values.str() << "\n";
-    } else {
-        for (const auto& line : result.lines) out << line << "\n";
-    }
-    return 0;
+    return emitResult(result, request.json, out, err);
 }
 
 }  // namespace orvan::cli

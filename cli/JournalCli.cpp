@@ -108,21 +108,6 @@ std::string parse(const std::vector<std::string>& args, Request* request) {
     return {};
 }
 
-int print(const CliResult& result, bool json, std::ostream& out, std::ostream& err) {
-    if (result.kind != OutcomeKind::Done) {
-        err << result.message << "\n";
-        return result.kind == OutcomeKind::Failed ? kFailed : kRefused;
-    }
-    if (json) {
-        JsonObject values = result.values;
-        values.strings("lines", result.lines);
-        out << values.str() << "\n";
-    } else {
-        for (const auto& line : result.lines) out << line << "\n";
-    }
-    return 0;
-}
-
 int runImport(jn::Journal& journal, const Request& request, std::ostream& out, std::ostream& err) {
     const jn::ImportOutcome outcome =
         jn::importCsvFile(journal, QString::fromStdString(request.positional[0]));
@@ -178,8 +163,8 @@ int runAnalyse(jn::Journal& journal, const Request& request, std::ostream& out, 
         }
     }
     const auto& layout = *jn::layoutByName(analysis.layoutName);
-    return print(analysedPeriodResult(layout, analysis.outcome.result), request.has("json"), out,
-                 err);
+    return emitResult(analysedPeriodResult(layout, analysis.outcome.values.result),
+                      request.has("json"), out, err);
 }
 
 int runChart(const jn::Journal& journal, const Request& request, std::ostream& out,
@@ -195,7 +180,8 @@ int runChart(const jn::Journal& journal, const Request& request, std::ostream& o
             << "' has no stored analysed period: run journal analyse --save first\n";
         return kRefused;
     }
-    return print(controlChartResult(jn::chartFromJournal(period)), request.has("json"), out, err);
+    return emitResult(controlChartResult(jn::chartFromJournal(period)), request.has("json"), out,
+                      err);
 }
 
 // Qt SQL loads its drivers as plugins, which needs an application object.

@@ -102,15 +102,15 @@ JournalAnalysis analyseFromJournal(const Journal& journal, const std::string& mi
     an::ExtractTexts texts;
     for (const Party& party : analysis.parties) texts.push_back(party.strengthTexts);
     analysis.outcome = an::computeAnalysedPeriod(*layout, texts, analysis.classText);
-    if (!analysis.outcome.ok)
+    if (!analysis.outcome.ok())
         return ended(analysis, AnalysisEnd::DataError,
-                     analysis.outcome.message + " (" + analysis.outcome.cause + ")");
+                     analysis.outcome.message + " (" + analysis.outcome.values.cause + ")");
     return analysis;
 }
 
 Status saveAnalysedPeriod(Journal& journal, const JournalAnalysis& analysis) {
     if (!analysis.ok()) return Status::failed("Only a completed analysed period is saved");
-    const an::AnalysedPeriodResult& r = analysis.outcome.result;
+    const an::AnalysedPeriodResult& r = analysis.outcome.values.result;
     return journal.write([&]() -> Status {
         QSqlQuery period(journal.database());
         period.prepare(

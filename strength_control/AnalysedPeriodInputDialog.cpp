@@ -125,19 +125,16 @@ void AnalysedPeriodInputDialog::runAnalysis() {
         an::computeAnalysedPeriod(layout_, extractTexts(), bText);
     // The run takes the parties up one after another, each with its tab made current; the
     // last tab it reached stays current (the failing party's, when one failed).
-    for (int party = 1; party <= outcome.partiesRead; ++party) showParty(party);
-    failedField_ = outcome.ok ? QString() : fromCore(outcome.failedField);
-    if (!outcome.ok) {
-        showMessage(this, translate(an::kDataError, "BitBtn1"));
-        return;
-    }
+    for (int party = 1; party <= outcome.values.partiesRead; ++party) showParty(party);
+    failedField_ = outcome.ok() ? QString() : fromCore(outcome.values.failedField);
+    if (!outcome.ok()) return showOutcome(this, outcome, translate(an::kDataError, "BitBtn1"));
     // Counted over both layouts' dialogs, so that the newest result can be told.
     static int completedRuns = 0;
-    lastResult_ = outcome.result;
+    lastResult_ = outcome.values.result;
     lastRunOrder_ = ++completedRuns;
     if (DocumentArea* documents = app().documents())
         documents->publishReport([](int n) { return fromCore(an::analysedReportTitle(n)); },
-                                 an::writeAnalysedPeriodReport(layout_, outcome.result));
+                                 an::writeAnalysedPeriodReport(layout_, outcome.values.result));
 }
 
 QString AnalysedPeriodInputDialog::pasteProblem(const an::ExtractBlock& block) const {

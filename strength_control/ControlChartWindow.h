@@ -75,6 +75,6 @@ private:
     bool fitting_ = false;
     bool activated_ = false;
     const QString startFolder_;
-    orvan::control::ChartOutcome lastChart_{orvan::OutcomeKind::Failed, {}, 0, {}, {}};
+    orvan::control::ChartOutcome lastChart_;
     std::optional<orvan::control::ChartOutcome> givenChart_;
 };

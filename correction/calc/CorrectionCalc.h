@@ -10,6 +10,7 @@
 
 #include "common/CoreGuard.h"
 #include "common/FieldSpec.h"
+#include "common/Outcome.h"
 
 namespace orvan::correction {
 
@@ -43,15 +44,6 @@ const PageLayout& aggregatePage();  // correct_granulom
 const FormSpec& strengthForm();
 const FormSpec& aggregateForm();
 
-// How a correction ended: its values and report lines, or the message that stopped it.
-template <class Values>
-struct Outcome {
-    bool ok = false;
-    std::string message;
-    Values values{};
-    std::vector<std::string> lines;
-};
-
 // --- Correction by strength and cement-water ratio -------------------------------------
 
 // Two measured points (strength R in MPa at cement-water ratio K), the required strength and
@@ -76,7 +68,8 @@ StrengthCorrection correctByStrength(const StrengthInputs& in);
 std::vector<std::string> strengthReportLines(const FieldTexts& texts,
                                              const StrengthCorrection& result);
 std::string strengthReportTitle(int windowNumber);
-// The whole correction over the page's texts; never throws.
+// The whole correction over the page's texts; never throws. Failed: the runtime's message of
+// the fault that stopped it, for the error box.
 Outcome<StrengthCorrection> runStrengthCorrection(const FieldTexts& texts);
 
 // --- Correction by aggregate grading and moisture --------------------------------------

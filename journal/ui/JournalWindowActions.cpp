@@ -226,8 +226,9 @@ void JournalWindow::analyse() {
     if (jrn::Status saved = jrn::saveAnalysedPeriod(*journal_, analysis); !saved)
         return tell(saved.message);
     if (DocumentArea* documents = app_.documents())
-        documents->publishReport([](int n) { return fromCore(an::analysedReportTitle(n)); },
-                                 an::writeAnalysedPeriodReport(layout, analysis.outcome.result));
+        documents->publishReport(
+            [](int n) { return fromCore(an::analysedReportTitle(n)); },
+            an::writeAnalysedPeriodReport(layout, analysis.outcome.values.result));
     mixChosen();
 }
 

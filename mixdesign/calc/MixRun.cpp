@@ -70,7 +70,7 @@ public:
             try {
                 calculate();
                 if (auto impossible = impossibleMix(values_, bns_, options_)) {
-                    outcome_.impossible = impossible;
+                    values_.impossible = impossible;
                     throw refused(impossibleMixText(*impossible));
                 }
             } catch (const Fault&) {

@@ -158,19 +158,16 @@ OptionsFileRecord recordFromOptions(const ProportioningOptions& options) {
 }
 
 OptionsSaveOutcome saveOptionsFile(const std::string& path, const ProportioningOptions& options) {
-    OptionsSaveOutcome outcome;
     std::string bytes;
     try {
         bytes = encodeOptionsRecord(recordFromOptions(options));
     } catch (const Fault& fault) {
-        outcome.message = fault.what();
-        return outcome;
+        return OptionsSaveOutcome::failed(fault.what(), MessageStyle::ErrorBox);
     }
     int fd = -1;
     std::string temporary = temporaryPath(path, &fd);
     if (fd < 0) {
-        outcome.message = writeFailure(path, errno);
-        return outcome;
+        return OptionsSaveOutcome::failed(writeFailure(path, errno), MessageStyle::ErrorBox);
     }
     bool written = writeAll(fd, bytes);
     int error = errno;
@@ -182,11 +179,9 @@ OptionsSaveOutcome saveOptionsFile(const std::string& path, const ProportioningO
     if (!written || std::rename(temporary.c_str(), path.c_str()) != 0) {
         if (written) error = errno;
         std::remove(temporary.c_str());
-        outcome.message = writeFailure(path, error);
-        return outcome;
+        return OptionsSaveOutcome::failed(writeFailure(path, error), MessageStyle::ErrorBox);
     }
-    outcome.ok = true;
-    return outcome;
+    return OptionsSaveOutcome::done({});
 }
 
 }  // namespace orvan::mix

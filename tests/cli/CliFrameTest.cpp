@@ -16,10 +16,12 @@ const FormSpec kFirst{"fmFirst", {{"edA", "A value", "1.5"}, {"edShared", "Share
 const FormSpec kSecond{"fmSecond", {{"edShared", "Shared too", "y"}, {"rgPick", "Pick", "0"}}};
 
 std::vector<CliCommand> table() {
-    CliCommand echo{"echo", "echoes its fields", {kFirst, kSecond},
+    CliCommand echo{"echo",
+                    "echoes its fields",
+                    {kFirst, kSecond},
                     {{"strengths", "comma-separated strengths", true}, {"flag", "a flag", false}},
                     [](const CliRequest& request) {
-                        CliResult result;
+                        CliResult result = doneResult({});
                         auto first = request.formTexts(kFirst);
                         auto second = request.formTexts(kSecond);
                         result.lines = {first["edA"], first["edShared"], second["edShared"],
@@ -31,11 +33,10 @@ std::vector<CliCommand> table() {
                         result.values.number("a", a);
                         return result;
                     }};
-    CliCommand fail{"fail", "always fails", {}, {}, [](const CliRequest&) {
-                        return CliResult::failed("Error");
-                    }};
+    CliCommand fail{
+        "fail", "always fails", {}, {}, [](const CliRequest&) { return failedResult("Error"); }};
     CliCommand refuse{"refuse", "always refuses", {}, {}, [](const CliRequest&) {
-                          return CliResult::refused("Not enough data");
+                          return refusedResult("Not enough data");
                       }};
     return {echo, fail, refuse};
 }

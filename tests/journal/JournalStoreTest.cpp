@@ -149,7 +149,7 @@ TEST_P(JournalStore, AnalysedPeriodFromLatestParties) {
         EXPECT_EQ(a.end, c.end);
         EXPECT_EQ(a.message, c.message);
         if (!a.ok()) continue;
-        const auto& r = a.outcome.result;
+        const auto& r = a.outcome.values.result;
         EXPECT_NEAR(r.averageLevel, c.averageLevel, 5e-7);  // the examples are given to 6 decimals
         EXPECT_NEAR(r.warningTop, c.warningTop, 5e-7);
         EXPECT_NEAR(r.correctingBottom, c.correctingBottom, 5e-7);
@@ -169,11 +169,11 @@ TEST_P(JournalStore, ControlledPeriodIsEveryLaterParty) {
     EXPECT_EQ(period.batchMeans, (std::vector<double>{25, 25, 32}));
     const orvan::control::ChartOutcome chart = jn::chartFromJournal(period);
     ASSERT_TRUE(chart.ok()) << chart.message;
-    EXPECT_EQ(chart.batchesAsked, 3);
-    EXPECT_DOUBLE_EQ(chart.range->min, a.outcome.result.correctingBottom - 3);
-    ASSERT_EQ(chart.series[5].points.size(), 3u);
-    EXPECT_EQ(chart.series[5].points[2].y, 32);
-    EXPECT_EQ(chart.series[0].points[1].x, 3);  // the lines run to x = n
+    EXPECT_EQ(chart.values.batchesAsked, 3);
+    EXPECT_DOUBLE_EQ(chart.values.range->min, a.outcome.values.result.correctingBottom - 3);
+    ASSERT_EQ(chart.values.series[5].points.size(), 3u);
+    EXPECT_EQ(chart.values.series[5].points[2].y, 32);
+    EXPECT_EQ(chart.values.series[0].points[1].x, 3);  // the lines run to x = n
     // Conformity takes the same means between two dates, both included; open ends for blanks.
     EXPECT_EQ(jn::partyMeansBetween(*journal_, mix->id, "2026-01-06", "2026-01-07"),
               (std::vector<double>{25, 25}));
