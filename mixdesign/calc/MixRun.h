@@ -15,6 +15,7 @@
 #include "common/CoreGuard.h"
 #include "common/FieldSpec.h"
 #include "common/Outcome.h"
+#include "mixdesign/calc/MixCalc.h"
 #include "mixdesign/calc/OptionsFile.h"
 
 namespace orvan::mix {
@@ -29,7 +30,7 @@ struct MixState {
     double enteredStrength = 0;          // R as entered, kept for the frost page
     double waterCementRatio = 0;         // W/C
     double workability = 0;              // slump in cm or Vebe time in s
-    std::string workabilityCode = "OK";  // "OK" slump, "SZ" Vebe
+    Workability workabilityKind = Workability::Slump;  // how `workability` is given
 };
 
 // The cement-saving techniques, by their index in economy.rgEconomy. The technique page of
