@@ -210,8 +210,7 @@ int runJournalCli(const std::vector<std::string>& args, std::ostream& out, std::
     ensureApplication();
     const QString location =
         request.db.empty() ? jn::configuredJournalLocation() : QString::fromStdString(request.db);
-    std::string message;
-    std::unique_ptr<jn::Journal> journal = jn::Journal::open(location, &message);
+    auto [journal, message] = jn::Journal::open(location);
     if (!journal) {
         err << message << "\n";
         return kFailed;

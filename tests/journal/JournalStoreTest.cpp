@@ -46,8 +46,7 @@ std::string joined(const std::vector<std::string>& lines) {
 }
 
 std::string exported(const jn::Journal& journal) {
-    jn::Status status;
-    const auto lines = jn::exportCsvLines(journal, "", &status);
+    const auto [lines, status] = jn::exportCsvLines(journal, "");
     EXPECT_TRUE(status) << status.message;
     return joined(lines);
 }
@@ -234,8 +233,8 @@ TEST(JournalFile, RefusedAndLeftUntouched) {
             QSqlQuery(journal->database()).exec("PRAGMA journal_mode = DELETE");
         }
         const QByteArray before = fileBytes(path);
-        std::string message;
-        EXPECT_FALSE(jn::Journal::open(QString::fromStdString(path), &message));
+        const auto [journal, message] = jn::Journal::open(QString::fromStdString(path));
+        EXPECT_FALSE(journal);
         EXPECT_NE(message.find(c.reason), std::string::npos) << message;
         EXPECT_EQ(fileBytes(path), before);
     }
