@@ -89,7 +89,7 @@ public:
     Status deleteMix(long long id);    // with its parties, periods and designs
 
     // Parties of a mix.
-    Status addParty(Party& party);  // sets party.id
+    Result<long long> addParty(const Party& party);  // the new party's id
     Status updateParty(const Party& party);
     Status deleteParties(const std::vector<long long>& ids);
     std::optional<Party> party(long long id) const;
@@ -98,7 +98,7 @@ public:
 
     // Inside write(): the same without a transaction of their own.
     Result<long long> insertMix(const std::string& name);  // the new mix's id
-    Status insertParty(Party& party);
+    Result<long long> insertParty(const Party& party);
 
 private:
     Journal(QString connection, QString location, bool postgres);

@@ -121,22 +121,28 @@ Status Journal::deleteMix(long long id) {
     });
 }
 
-Status Journal::insertParty(Party& party) {
-    if (Status status = checkParty(party); !status) return status;
+Result<long long> Journal::insertParty(const Party& party) {
+    if (Status status = checkParty(party); !status) return {0, status};
     if (numberTaken(database(), party))
-        return Status::failed("The party '" + party.number + "' is in the journal already");
+        return {0, Status::failed("The party '" + party.number + "' is in the journal already")};
     QSqlQuery query(database());
     query.prepare("INSERT INTO parties (mix_id, party_date, number) VALUES (?, ?, ?) RETURNING id");
     query.addBindValue(party.mixId);
     query.addBindValue(q(party.date));
     query.addBindValue(q(party.number));
-    if (!query.exec() || !query.next()) return failedQuery(query);
-    party.id = query.value(0).toLongLong();
-    return insertExtracts(database(), party);
+    if (!query.exec() || !query.next()) return {0, failedQuery(query)};
+    Party stored = party;
+    stored.id = query.value(0).toLongLong();
+    return {stored.id, insertExtracts(database(), stored)};
 }
 
-Status Journal::addParty(Party& party) {
-    return write([&] { return insertParty(party); });
+Result<long long> Journal::addParty(const Party& party) {
+    Result<long long> added;
+    added.status = write([&] {
+        added = insertParty(party);
+        return added.status;
+    });
+    return added;
 }
 
 Status Journal::updateParty(const Party& party) {

@@ -120,7 +120,7 @@ void JournalWindow::addParty() {
                      journal_->nextPartyNumber(mix->id),
                      {}};
     if (!editPartyDialog(party, jt("New party"))) return;
-    if (jrn::Status status = journal_->addParty(party); !status) return tell(status.message);
+    if (const auto added = journal_->addParty(party); !added) return tell(added.status.message);
     model_->refresh();
 }
 
@@ -161,7 +161,7 @@ void JournalWindow::pasteBlock(const QString& text) {
         for (const auto& texts : block.texts) {
             jrn::Party party{0, mix->id, toCore(day), journal_->nextPartyNumber(mix->id), {}};
             for (const auto& t : texts) party.strengthTexts.push_back(journalStrength(t));
-            if (jrn::Status s = journal_->insertParty(party); !s) return s;
+            if (const auto added = journal_->insertParty(party); !added) return added.status;
         }
         return {};
     });

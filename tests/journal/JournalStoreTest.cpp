@@ -95,7 +95,9 @@ TEST_P(JournalStore, EditsAreSingleTransactions) {
     const auto mix = journal_->findMix("M");
     ASSERT_TRUE(mix);
     jn::Party party{0, mix->id, "2026-01-09", "9", {"25.0", "26"}};
-    ASSERT_TRUE(journal_->addParty(party));
+    const auto added = journal_->addParty(party);
+    ASSERT_TRUE(added);
+    party.id = added.value;
     party.number = "1";  // taken
     EXPECT_EQ(journal_->updateParty(party).message, "The party '1' is in the journal already");
     party.number = "9a", party.strengthTexts = {"27.5"};
@@ -105,7 +107,7 @@ TEST_P(JournalStore, EditsAreSingleTransactions) {
     const std::string before = exported(*journal_);
     const jn::Status failed = journal_->write([&]() -> jn::Status {
         jn::Party extra{0, mix->id, "2026-01-10", "10", {"20"}};
-        EXPECT_TRUE(journal_->insertParty(extra));
+        EXPECT_TRUE(journal_->insertParty(extra).status);
         return jn::Status::failed("stop");
     });
     EXPECT_FALSE(failed);
