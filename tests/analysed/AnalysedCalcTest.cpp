@@ -267,6 +267,7 @@ TEST_P(AnalysedFailures, EndInDataErrorWhereTheyStopped) {
         an::computeAnalysedPeriod(*row.layout, row.extracts, row.b);
     EXPECT_FALSE(outcome.ok());
     EXPECT_EQ(outcome.message, "Data error");
+    EXPECT_EQ(outcome.style, orvan::MessageStyle::Message);
     EXPECT_EQ(outcome.values.partiesRead, row.partiesRead);
     EXPECT_EQ(outcome.values.failedParty, row.failedParty);
     EXPECT_EQ(outcome.values.failedField, row.failedField);

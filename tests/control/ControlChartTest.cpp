@@ -169,6 +169,7 @@ TEST_P(ControlChartFailure, StopsWithMessageAndDrawsNothing) {
     ChartOutcome chart = buildControlChart(row.figures.texts(), prompts.prompt());
     EXPECT_EQ(chart.kind, OutcomeKind::Failed);
     EXPECT_EQ(chart.message, row.message);
+    EXPECT_EQ(chart.style, MessageStyle::ErrorBox);
     EXPECT_EQ(static_cast<int>(prompts.asked.size()), row.asked);
     EXPECT_EQ(chart.values.batchesAsked, row.asked);
     EXPECT_FALSE(chart.values.range) << "the previous range must stay";

@@ -119,6 +119,7 @@ TEST_P(CorrectionStrengthFaults, StopWithTheRuntimeMessageAndNoLines) {
     auto outcome = runStrengthCorrection(GetParam().texts);
     EXPECT_FALSE(outcome.ok());
     EXPECT_EQ(outcome.message, GetParam().message);
+    EXPECT_EQ(outcome.style, MessageStyle::ErrorBox);
     EXPECT_TRUE(outcome.lines.empty());
 }
 
@@ -306,6 +307,7 @@ TEST_P(CorrectionAggregateFaults, StopWithTheRuntimeMessageAndNoLines) {
     auto outcome = runAggregateCorrection(GetParam().texts);
     EXPECT_FALSE(outcome.ok());
     EXPECT_EQ(outcome.message, GetParam().message);
+    EXPECT_EQ(outcome.style, MessageStyle::ErrorBox);
     EXPECT_TRUE(outcome.lines.empty());
 }
 

@@ -122,6 +122,7 @@ TEST_F(MixCoreOptionsFile, BadDensityLeavesTheFileUntouched) {
     auto saved = saveOptionsFile(path_, options);
     EXPECT_FALSE(saved.ok());
     EXPECT_EQ(saved.message, "'2.6x5' is not a valid floating point value");
+    EXPECT_EQ(saved.style, MessageStyle::ErrorBox);
     EXPECT_EQ(read(), "old contents");
 }
 

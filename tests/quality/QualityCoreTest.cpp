@@ -153,6 +153,7 @@ TEST_P(CusumRefusals, SayWhy) {
     const CusumRefusalRow& row = GetParam();
     const CusumOutcome out = runCusum({25, row.sigma, row.k, row.h, row.strengths});
     EXPECT_EQ(out.kind, OutcomeKind::Refused);
+    EXPECT_EQ(out.style, MessageStyle::Message);
     EXPECT_EQ(out.message, GetParam().message);
 }
 
@@ -321,6 +322,7 @@ TEST_P(ConformityRefusals, SayWhyTheRuleDoesNotApply) {
     const ConformityRefusalRow& row = GetParam();
     const ConformityOutcome out = checkConformity({row.rule, 30, row.sigma, row.results});
     EXPECT_EQ(out.kind, OutcomeKind::Refused);
+    EXPECT_EQ(out.style, MessageStyle::Message);
     EXPECT_EQ(out.message, GetParam().message);
 }
 
