@@ -143,7 +143,7 @@ int runAnalyse(jn::Journal& journal, const Request& request, std::ostream& out, 
     const jn::JournalAnalysis analysis =
         jn::analyseFromJournal(journal, request.get("mix"), request.get("layout"),
                                request.get("class"), request.get("until"));
-    switch (analysis.end) {
+    switch (analysis.values.end) {
         case jn::AnalysisEnd::Done:
             break;
         case jn::AnalysisEnd::NoClass:
@@ -162,9 +162,9 @@ int runAnalyse(jn::Journal& journal, const Request& request, std::ostream& out, 
             return kFailed;
         }
     }
-    const auto& layout = *jn::layoutByName(analysis.layoutName);
-    return emitResult(analysedPeriodResult(layout, analysis.outcome.values.result),
-                      request.has("json"), out, err);
+    const auto& layout = *jn::layoutByName(analysis.values.layoutName);
+    return emitResult(analysedPeriodResult(layout, analysis.values.run.result), request.has("json"),
+                      out, err);
 }
 
 int runChart(const jn::Journal& journal, const Request& request, std::ostream& out,

@@ -221,14 +221,13 @@ void JournalWindow::analyse() {
     const jrn::JournalAnalysis analysis = jrn::analyseFromJournal(
         *journal_, mix->name, jrn::layoutName(layout), toCore(edClass->text().trimmed()), until);
     if (!analysis.ok())
-        return tell(analysis.end == jrn::AnalysisEnd::DataError ? an::kDataError
-                                                                : analysis.message);
+        return tell(analysis.values.end == jrn::AnalysisEnd::DataError ? an::kDataError
+                                                                       : analysis.message);
     if (jrn::Status saved = jrn::saveAnalysedPeriod(*journal_, analysis); !saved)
         return tell(saved.message);
     if (DocumentArea* documents = app_.documents())
-        documents->publishReport(
-            [](int n) { return fromCore(an::analysedReportTitle(n)); },
-            an::writeAnalysedPeriodReport(layout, analysis.outcome.values.result));
+        documents->publishReport([](int n) { return fromCore(an::analysedReportTitle(n)); },
+                                 an::writeAnalysedPeriodReport(layout, analysis.values.run.result));
     mixChosen();
 }
 

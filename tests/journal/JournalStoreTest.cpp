@@ -147,10 +147,10 @@ TEST_P(JournalStore, AnalysedPeriodFromLatestParties) {
         SCOPED_TRACE(std::string(c.mix) + " " + c.layout + " until " + c.until);
         const jn::JournalAnalysis a =
             jn::analyseFromJournal(*journal_, c.mix, c.layout, c.classText, c.until);
-        EXPECT_EQ(a.end, c.end);
+        EXPECT_EQ(a.values.end, c.end);
         EXPECT_EQ(a.message, c.message);
         if (!a.ok()) continue;
-        const auto& r = a.outcome.values.result;
+        const auto& r = a.values.run.result;
         EXPECT_NEAR(r.averageLevel, c.averageLevel, 5e-7);  // the examples are given to 6 decimals
         EXPECT_NEAR(r.warningTop, c.warningTop, 5e-7);
         EXPECT_NEAR(r.correctingBottom, c.correctingBottom, 5e-7);
@@ -171,7 +171,7 @@ TEST_P(JournalStore, ControlledPeriodIsEveryLaterParty) {
     const orvan::control::ChartOutcome chart = jn::chartFromJournal(period);
     ASSERT_TRUE(chart.ok()) << chart.message;
     EXPECT_EQ(chart.values.batchesAsked, 3);
-    EXPECT_DOUBLE_EQ(chart.values.range->min, a.outcome.values.result.correctingBottom - 3);
+    EXPECT_DOUBLE_EQ(chart.values.range->min, a.values.run.result.correctingBottom - 3);
     ASSERT_EQ(chart.values.series[5].points.size(), 3u);
     EXPECT_EQ(chart.values.series[5].points[2].y, 32);
     EXPECT_EQ(chart.values.series[0].points[1].x, 3);  // the lines run to x = n
