@@ -1,7 +1,8 @@
 #pragma once
 // What every window of the program reaches: the text document windows (the report protocol),
-// the help viewer, and the other windows, which live for the whole run and read each other's
-// fields (the proportioning run reads the options dialog, for example).
+// the help viewer and the context menu; and the registry of the singleton windows, which live
+// for the whole run and which only the main window's commands look up (the windows share
+// their state through the main window's session models instead).
 #include <QMetaObject>
 #include <QPointer>
 #include <QString>

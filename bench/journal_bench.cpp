@@ -16,6 +16,7 @@
 #include "journal/JournalPeriods.h"
 #include "journal/ui/PartyTableModel.h"
 #include "strength_control/ControlChartWindow.h"
+#include "strength_control/ControlledPeriodInputs.h"
 
 namespace jrn = orvan::journal;
 
@@ -93,7 +94,8 @@ static void BM_JournalChart1000Parties(benchmark::State& state) {
     jrn::Journal& journal = bigJournal();
     const long long mixId = journal.findMix("M")->id;
     AppContext app;
-    ControlChartWindow window(app);
+    const ControlledPeriodInputs inputs;
+    ControlChartWindow window(app, inputs);
     window.resize(797, 429);
     for (auto _ : state) {
         const jrn::ControlledPeriod period = jrn::controlledPeriod(journal, mixId);

@@ -9,7 +9,7 @@
 #include "app/TextWindow.h"
 #include "correction/CorrectionDialog.h"
 
-void openBatchWeights(AppContext& app, QWidget* mainWindow) {
+void openBatchWeights(AppContext& app, QWidget* mainWindow, CorrectionDialog* correction) {
     TextWindow* document = app.documents() ? app.documents()->activeDocument() : nullptr;
     const auto design = designQuantities(document);
     if (!design) {
@@ -19,7 +19,6 @@ void openBatchWeights(AppContext& app, QWidget* mainWindow) {
                                                 "first: its design gives the quantities."));
         return;
     }
-    auto* correction = app.window<CorrectionDialog>();
     if (!correction) return;
     correction->selectPage(1);
     correction->setFieldText(QStringLiteral("edP"), design->sand);

@@ -2,7 +2,9 @@
 // "Batch weights...": from the active proportioning report window, the correction dialog on
 // its aggregate page with the design's water, sand and coarse aggregate filled in.
 class AppContext;
+class CorrectionDialog;
 class QWidget;
 
-// Without an active proportioning report a message says so and nothing opens.
-void openBatchWeights(AppContext& app, QWidget* mainWindow);
+// Without an active proportioning report a message says so and nothing opens; nor does
+// anything without a correction dialog.
+void openBatchWeights(AppContext& app, QWidget* mainWindow, CorrectionDialog* correction);

@@ -11,7 +11,6 @@
 #include "mixdesign/CementSavingChoiceDialog.h"
 #include "mixdesign/CementSavingTechniqueDialog.h"
 #include "mixdesign/DurabilityDialog.h"
-#include "mixdesign/ProportioningOptionsDialog.h"
 #include "mixdesign/SteamCuringDialog.h"
 #include "mixdesign/calc/MixForms.h"
 
@@ -19,52 +18,47 @@ namespace mix = orvan::mix;
 
 namespace {
 
-// The run's questions answered by the program's own dialogs, each shown modally and found
-// among the singleton windows; a dialog that does not exist counts as cancelled.
+// The run's questions answered by the program's own dialogs, each shown modally; a dialog
+// not given counts as cancelled.
 class ShownDialogs : public mix::MixRunDialogs {
 public:
-    explicit ShownDialogs(const AppContext& app) : app_(app) {}
+    explicit ShownDialogs(const ProportioningRunWindows& windows) : w_(windows) {}
 
     mix::DialogAnswer frostPage(const mix::MixState&) override {
-        auto* dialog = app_.window<DurabilityDialog>();
-        return dialog ? dialog->showPage(DurabilityDialog::F) : std::nullopt;
+        return w_.durability ? w_.durability->showPage(DurabilityDialog::F) : std::nullopt;
     }
     mix::DialogAnswer waterTightnessPage(const mix::MixState&) override {
-        auto* dialog = app_.window<DurabilityDialog>();
-        return dialog ? dialog->showPage(DurabilityDialog::W) : std::nullopt;
+        return w_.durability ? w_.durability->showPage(DurabilityDialog::W) : std::nullopt;
     }
     mix::DialogAnswer steamCuring(const mix::MixState&) override {
-        auto* dialog = app_.window<SteamCuringDialog>();
-        return dialog ? dialog->ask() : std::nullopt;
+        return w_.steamCuring ? w_.steamCuring->ask() : std::nullopt;
     }
     mix::DialogAnswer economyChoice(const mix::MixState&) override {
-        auto* dialog = app_.window<CementSavingChoiceDialog>();
-        return dialog ? dialog->ask() : std::nullopt;
+        return w_.cementSavingChoice ? w_.cementSavingChoice->ask() : std::nullopt;
     }
     mix::DialogAnswer techniquePage(mix::Technique technique, const orvan::FieldTexts& prefilled,
                                     const mix::MixState&) override {
-        auto* dialog = app_.window<CementSavingTechniqueDialog>();
+        auto* dialog = w_.cementSavingTechnique;
         return dialog ? dialog->ask(static_cast<int>(technique) - 1, prefilled) : std::nullopt;
     }
 
 private:
-    const AppContext& app_;
+    const ProportioningRunWindows& w_;
 };
 
 }  // namespace
 
-MixInputDialog::MixInputDialog(AppContext& app, QWidget* parent) : MixDialogBase(app, parent) {
+MixInputDialog::MixInputDialog(AppContext& app, const mix::ProportioningOptions& options,
+                               QWidget* parent)
+    : MixDialogBase(app, parent), options_(options) {
     buildFrom(mix::bnsDialog(), [this](const char* text, const char* name) {
         return QCoreApplication::translate(kForm, text, name);
     });
 }
 
 void MixInputDialog::runProportioning() {
-    mix::ProportioningOptions options;  // the built-in defaults when no options dialog exists
-    if (auto* optionsDialog = app().window<ProportioningOptionsDialog>())
-        options = optionsDialog->currentOptions();
-    ShownDialogs dialogs(app());
-    const mix::MixOutcome outcome = mix::runProportioning(fields().texts(), options, dialogs);
+    ShownDialogs dialogs(windows_);
+    const mix::MixOutcome outcome = mix::runProportioning(fields().texts(), options_, dialogs);
     values_ = outcome.values;
     outcome_ = outcome.kind;
     if (outcome.kind == orvan::OutcomeKind::Done) {
@@ -96,12 +90,11 @@ QString MixInputDialog::impossibleMixShown(const mix::ImpossibleMix& impossible,
     QStringList quantities;
     for (const auto& q : impossible.quantities)
         quantities << shared("%1 is %2").arg(shared(q.name), withUnit(q.value, q.unit));
-    const auto* options = app().window<ProportioningOptionsDialog>();
     QStringList outside;
     for (const auto& input : impossible.outside) {
         const QString name = fromCore(input.field);
         QString caption = shownCaption(name);
-        if (caption.isEmpty() && options) caption = options->shownCaption(name);
+        if (caption.isEmpty() && windows_.optionCaption) caption = windows_.optionCaption(name);
         if (caption.isEmpty()) return fromCore(message);
         const QString range =
             shared("%1 to %2").arg(fromCore(input.min), withUnit(input.max, input.unit));

@@ -1,12 +1,30 @@
 #pragma once
 // "Data for proportioning concrete mixture": the properties of the concrete, cement and
-// aggregates of one mix. Its OK runs the proportioning over these texts and the options
-// dialog's current state, showing the frost, water-tightness, steam-curing and cement-saving
-// dialogs on the way as the options ask, and publishes the report in a new text window.
+// aggregates of one mix. Its OK runs the proportioning over these texts and the session's
+// options, showing the frost, water-tightness, steam-curing and cement-saving dialogs on the
+// way as the options ask, and publishes the report in a new text window.
 #include <QCoreApplication>
+#include <functional>
 
 #include "mixdesign/MixDialogBase.h"
 #include "mixdesign/calc/MixRun.h"
+#include "mixdesign/calc/OptionsFile.h"
+
+class CementSavingChoiceDialog;
+class CementSavingTechniqueDialog;
+class DurabilityDialog;
+class SteamCuringDialog;
+
+// What a proportioning run reaches besides its own fields, given by the main window that made
+// it all: the in-run dialogs (one not given counts as cancelled) and the caption of an options
+// field as the options dialog shows it.
+struct ProportioningRunWindows {
+    DurabilityDialog* durability = nullptr;
+    SteamCuringDialog* steamCuring = nullptr;
+    CementSavingChoiceDialog* cementSavingChoice = nullptr;
+    CementSavingTechniqueDialog* cementSavingTechnique = nullptr;
+    std::function<QString(const QString& name)> optionCaption;
+};
 
 class MixInputDialog : public MixDialogBase {
     Q_OBJECT
@@ -14,7 +32,10 @@ public:
     // Translated under the form's class name, whatever this class is called.
     static constexpr const char* kForm = "TfmBNS";
 
-    explicit MixInputDialog(AppContext& app, QWidget* parent = nullptr);
+    MixInputDialog(AppContext& app, const orvan::mix::ProportioningOptions& options,
+                   QWidget* parent = nullptr);
+
+    void setRunWindows(ProportioningRunWindows windows) { windows_ = std::move(windows); }
 
     // The mix of the last run, as far as it got; it stays until the next run.
     const orvan::mix::MixValues& lastValues() const { return values_; }
@@ -33,6 +54,8 @@ private:
     QString impossibleMixShown(const orvan::mix::ImpossibleMix& impossible,
                                const std::string& message) const;
 
+    const orvan::mix::ProportioningOptions& options_;
+    ProportioningRunWindows windows_;
     orvan::mix::MixValues values_;
     orvan::OutcomeKind outcome_ = orvan::OutcomeKind::Cancelled;
 };

@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QShowEvent>
 
 #include "app/Messages.h"
@@ -9,8 +10,10 @@
 
 namespace mix = orvan::mix;
 
-ProportioningOptionsDialog::ProportioningOptionsDialog(AppContext& app, QWidget* parent)
-    : MixDialogBase(app, parent) {
+ProportioningOptionsDialog::ProportioningOptionsDialog(AppContext& app,
+                                                       mix::ProportioningOptions& options,
+                                                       QWidget* parent)
+    : MixDialogBase(app, parent), options_(options) {
     buildFrom(mix::optionsDialog(), [this](const char* text, const char* name) {
         return QCoreApplication::translate(kForm, text, name);
     });
@@ -20,6 +23,15 @@ ProportioningOptionsDialog::ProportioningOptionsDialog(AppContext& app, QWidget*
     save->setObjectName(mix::kSaveOptionsButton);
     addButton(save);
     connect(save, &QPushButton::clicked, this, [this] { saveOptions(); });
+    storeOptions();
+    for (QLineEdit* edit : findChildren<QLineEdit*>())
+        connect(edit, &QLineEdit::textChanged, this, [this] { storeOptions(); });
+    for (QRadioButton* item : findChildren<QRadioButton*>())
+        connect(item, &QRadioButton::toggled, this, [this] { storeOptions(); });
+}
+
+void ProportioningOptionsDialog::storeOptions() {
+    if (!loading_) options_ = currentOptions();
 }
 
 mix::ProportioningOptions ProportioningOptionsDialog::currentOptions() const {
@@ -40,13 +52,19 @@ mix::ProportioningOptions ProportioningOptionsDialog::currentOptions() const {
 }
 
 void ProportioningOptionsDialog::setOptions(const mix::ProportioningOptions& options) {
+    loading_ = true;
     fields().setTexts(options.toTexts());
+    loading_ = false;
+    storeOptions();
 }
 
 // The dialog is modal and reloads each time it is shown; a message box of its own (after a
 // failed save) does not count as a new activation, so unsaved texts are not lost to it.
 void ProportioningOptionsDialog::showEvent(QShowEvent* event) {
-    if (!event->spontaneous()) reloadOptions();
+    if (!event->spontaneous()) {
+        if (options_ != currentOptions()) setOptions(options_);
+        reloadOptions();
+    }
     MixDialogBase::showEvent(event);
 }
 

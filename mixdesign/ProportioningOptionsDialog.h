@@ -2,7 +2,8 @@
 // The options dialog: the switches that decide which durability, curing and cement-saving steps
 // a proportioning run includes, the relative densities of the materials and the temperature of
 // the fresh concrete. The choices and densities are kept in options.slv in the working folder:
-// "Save current options" writes it, and every showing of the dialog reloads it.
+// "Save current options" writes it, and every showing of the dialog reloads it. What the
+// fields show is kept, as it changes, in the session's options, which the next run uses.
 #include <QCoreApplication>
 
 #include "mixdesign/MixDialogBase.h"
@@ -14,9 +15,11 @@ public:
     // Translated under the form's class name, whatever this class is called.
     static constexpr const char* kForm = "TfmOptions";
 
-    explicit ProportioningOptionsDialog(AppContext& app, QWidget* parent = nullptr);
+    // `options` takes the fields' starting texts.
+    ProportioningOptionsDialog(AppContext& app, orvan::mix::ProportioningOptions& options,
+                               QWidget* parent = nullptr);
 
-    // What the fields show now; the next run uses exactly this.
+    // What the fields show now; the session's options are kept equal to it.
     orvan::mix::ProportioningOptions currentOptions() const;
     void setOptions(const orvan::mix::ProportioningOptions& options);
 
@@ -29,4 +32,10 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+
+private:
+    void storeOptions();
+
+    orvan::mix::ProportioningOptions& options_;
+    bool loading_ = false;
 };

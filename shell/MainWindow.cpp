@@ -20,8 +20,8 @@
 #include "app/PdfExport.h"
 #include "app/TextFileCommands.h"
 #include "app/Translations.h"
-#include "app/viewers/AboutBox.h"
-#include "app/viewers/PictureWindow.h"
+#include "shell/AboutBox.h"
+#include "pictures/ui/PictureWindow.h"
 #include "correction/BatchWeights.h"
 #include "correction/CorrectionDialog.h"
 #include "journal/ui/JournalWindow.h"
@@ -33,8 +33,7 @@
 #include "mixdesign/SteamCuringDialog.h"
 #include "shell/Icons.h"
 #include "shell/MenuColumn.h"
-#include "strength_control/AnalysedPeriod10x3Dialog.h"
-#include "strength_control/AnalysedPeriod5x6Dialog.h"
+#include "strength_control/AnalysedPeriodInputDialog.h"
 #include "strength_control/AnalysedPeriodSetupDialog.h"
 #include "strength_control/BatchStrengthPrompt.h"
 #include "strength_control/ConformityDialog.h"
@@ -81,18 +80,13 @@ int MainWindow::windowNumber() const {
     return documents_->windowNumber();
 }
 
-template <class Window>
-void MainWindow::addOnFirstUse() {
-    app_.registerWindow(Window::staticMetaObject, [this] { return new Window(app_, this); });
-}
-
 namespace {
 // A window made on first use (not one of the start-up windows); it lives, keeping its
 // texts, until the program ends.
-template <class Window>
-Window* madeOnFirstUse(AppContext& app, QWidget* mainWindow) {
+template <class Window, class Make>
+Window* madeOnFirstUse(QWidget* mainWindow, Make make) {
     auto* window = mainWindow->findChild<Window*>(QString(), Qt::FindDirectChildrenOnly);
-    return window ? window : new Window(app, mainWindow);
+    return window ? window : make();
 }
 }  // namespace
 
@@ -100,31 +94,68 @@ void MainWindow::createWindows() {
     // The start-up order; each window lives, hidden, until the program ends. The chart and
     // the About box are made when first asked for: nothing reads them before they are shown,
     // and laying out the chart and the About box's fonts cost much of the start-up.
-    auto add = [this](QWidget* window) { app_.registerWindow(window); };
-    add(new ProportioningOptionsDialog(app_, this));
-    add(new MixInputDialog(app_, this));
-    add(new DurabilityDialog(app_, this));
-    add(new CementSavingChoiceDialog(app_, this));
-    add(new CementSavingTechniqueDialog(app_, this));
-    add(new SteamCuringDialog(app_, this));
+    auto add = [this](auto* window) {
+        app_.registerWindow(window);
+        return window;
+    };
+    using Input = AnalysedPeriodInputDialog;
+    auto* options = add(new ProportioningOptionsDialog(app_, proportioningOptions_, this));
+    auto* bns = add(new MixInputDialog(app_, proportioningOptions_, this));
+    auto* durability = add(new DurabilityDialog(app_, this));
+    auto* choice = add(new CementSavingChoiceDialog(app_, this));
+    auto* technique = add(new CementSavingTechniqueDialog(app_, this));
+    auto* steam = add(new SteamCuringDialog(app_, this));
     add(new CorrectionDialog(app_, this));
-    add(new AnalysedPeriodSetupDialog(app_, this));
-    add(new AnalysedPeriod5x6Dialog(app_, this));
-    addOnFirstUse<ControlChartWindow>();
+    auto* setup = add(new AnalysedPeriodSetupDialog(app_, analysedPeriod_, this));
+    auto* wide = add(new Input(app_, analysedPeriod_, Input::fiveBySix(), this));
+    app_.registerWindow(ControlChartWindow::staticMetaObject, [this] {
+        auto* chart = new ControlChartWindow(app_, controlledPeriod_, this);
+        chart->setBatchPrompt([this](int batch) {
+            auto* prompt = app_.window<BatchStrengthPrompt>();
+            return prompt ? prompt->ask(BatchStrengthPrompt::promptFor(batch)) : QString();
+        });
+        return chart;
+    });
     add(new PictureWindow(app_, this));
-    add(new ControlledPeriodDialog(app_, this));
+    auto* control = add(new ControlledPeriodDialog(app_, controlledPeriod_, this));
     add(new BatchStrengthPrompt(app_, this));
-    add(new AnalysedPeriod10x3Dialog(app_, this));
-    addOnFirstUse<AboutBox>();
+    auto* tall = add(new Input(app_, analysedPeriod_, Input::tenByThree(), this));
+    app_.registerWindow(AboutBox::staticMetaObject, [this] { return new AboutBox(app_, this); });
     journal_ = new JournalWindow(app_, this);  // opens its database when first used
-    if (auto* control = app_.window<ControlledPeriodDialog>())
-        control->setStoredPeriodSource(
-            [this](QWidget* parent) { return journal_->chooseStoredPeriod(parent); });
+
+    for (MixDialogBase* dialog :
+         std::initializer_list<MixDialogBase*>{options, bns, durability, choice, technique, steam})
+        bindToInputs(dialog, proportioningInputs_);
+
+    // Who opens whom.
+    bns->setRunWindows({durability, steam, choice, technique,
+                        [options](const QString& name) { return options->shownCaption(name); }});
+    setup->setInputOpener(
+        [wide, tall](int countPartyIndex) { (countPartyIndex == 0 ? wide : tall)->exec(); });
+    control->setStoredPeriodSource(
+        [this](QWidget* parent) { return journal_->chooseStoredPeriod(parent); });
+    control->setChartOpener([this] { showModal<ControlChartWindow>(); });
+    connectJournal();
+}
+
+void MainWindow::connectJournal() {
+    journal_->setProportioningInputs(&proportioningInputs_);
+    journal_->setChartOpener([this](orvan::control::ChartOutcome given) {
+        if (auto* chart = app_.window<ControlChartWindow>()) {
+            chart->setGivenChart(std::move(given));
+            chart->exec();
+        }
+    });
     journal_->setConformityOpener([this](const QString& results) {
-        auto* conformity = madeOnFirstUse<ConformityDialog>(app_, this);
+        auto* conformity = conformityDialog();
         conformity->edResults->setPlainText(results);
         conformity->exec();
     });
+}
+
+ConformityDialog* MainWindow::conformityDialog() {
+    return madeOnFirstUse<ConformityDialog>(this,
+                                            [this] { return new ConformityDialog(app_, this); });
 }
 
 template <class Window>
@@ -166,7 +197,10 @@ void MainWindow::bindCommands() {
         {Command::ControlledPeriod, [this] { showModal<ControlledPeriodDialog>(); }},
         {Command::Journal,
          [this] {
-             if (!journal_) journal_ = new JournalWindow(app_, this);
+             if (!journal_) {
+                 journal_ = new JournalWindow(app_, this);
+                 connectJournal();
+             }
              journal_->show();
              journal_->raise();
              journal_->activateWindow();
@@ -175,9 +209,15 @@ void MainWindow::bindCommands() {
         {Command::About, [this] { showModal<AboutBox>(); }},
         {Command::ExportPdf,
          [this] { exportActiveDocumentPdf(app_, this, textFiles_->printer()->pageLayout()); }},
-        {Command::Cusum, [this] { madeOnFirstUse<CusumDialog>(app_, this)->exec(); }},
-        {Command::Conformity, [this] { madeOnFirstUse<ConformityDialog>(app_, this)->exec(); }},
-        {Command::BatchWeights, [this] { openBatchWeights(app_, this); }},
+        {Command::Cusum,
+         [this] {
+             madeOnFirstUse<CusumDialog>(this, [this] {
+                 return new CusumDialog(app_, controlledPeriod_, analysedPeriod_, this);
+             })->exec();
+         }},
+        {Command::Conformity, [this] { conformityDialog()->exec(); }},
+        {Command::BatchWeights,
+         [this] { openBatchWeights(app_, this, app_.window<CorrectionDialog>()); }},
         {Command::EnglishInterface, [this] { chooseLanguage(orvan::InterfaceLanguage::English); }},
         {Command::RussianInterface, [this] { chooseLanguage(orvan::InterfaceLanguage::Russian); }},
     };

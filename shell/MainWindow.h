@@ -9,8 +9,13 @@
 
 #include "app/AppContext.h"
 #include "common/InterfaceLanguage.h"
+#include "mixdesign/ProportioningInputs.h"
+#include "mixdesign/calc/OptionsFile.h"
 #include "shell/CommandTable.h"
+#include "strength_control/AnalysedPeriodSession.h"
+#include "strength_control/ControlledPeriodInputs.h"
 
+class ConformityDialog;
 class DocumentArea;
 class HelpViewer;
 class MenuColumn;
@@ -72,10 +77,16 @@ private:
     void chooseLanguage(orvan::InterfaceLanguage language);
     template <class Window>
     void showModal();
-    template <class Window>
-    void addOnFirstUse();
+    // The journal window's openers of the chart and the conformity dialog.
+    void connectJournal();
+    ConformityDialog* conformityDialog();
 
     AppContext app_;
+    // The session: what the windows keep between showings and hand on to each other.
+    orvan::mix::ProportioningOptions proportioningOptions_;
+    ProportioningInputs proportioningInputs_;
+    AnalysedPeriodSession analysedPeriod_;
+    ControlledPeriodInputs controlledPeriod_;
     DocumentArea* documents_;
     HelpViewer* help_;
     TextFileCommands* textFiles_ = nullptr;

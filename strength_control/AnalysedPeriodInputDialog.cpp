@@ -3,10 +3,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -16,7 +18,7 @@
 #include "app/DocumentArea.h"
 #include "app/Messages.h"
 #include "common/HelpTopic.h"
-#include "strength_control/AnalysedPeriodSetupDialog.h"
+#include "strength_control/AnalysedPeriodSession.h"
 
 namespace an = orvan::analysed;
 
@@ -30,10 +32,39 @@ QByteArray asName(const std::string& text) {
 
 }  // namespace
 
+const AnalysedPeriodInputDialog::Configuration& AnalysedPeriodInputDialog::fiveBySix() {
+    static const Configuration configuration{an::fiveBySixLayout(), "fmPeriod_analiz2_5",
+                                             "TfmPeriod_analiz2_5", false};
+    return configuration;
+}
+
+const AnalysedPeriodInputDialog::Configuration& AnalysedPeriodInputDialog::tenByThree() {
+    static const Configuration configuration{an::tenByThreeLayout(), "fmPeriod_analiz2_15",
+                                             "TfmPeriod_analiz2_15", true};
+    return configuration;
+}
+
 AnalysedPeriodInputDialog::AnalysedPeriodInputDialog(AppContext& app,
-                                                     const an::AnalysedPeriodLayout& layout,
+                                                     AnalysedPeriodSession& session,
+                                                     const Configuration& configuration,
                                                      QWidget* parent)
-    : OrvanDialog(app, parent), layout_(layout) {}
+    : OrvanDialog(app, parent),
+      session_(session),
+      configuration_(configuration),
+      layout_(configuration.layout) {
+    setObjectName(configuration.objectName);
+    setWindowTitle(
+        translate("Statistical control of concrete strength. Analyzed period.", nullptr));
+    build();
+    if (configuration.fixedBorder)
+        layout()->setSizeConstraint(QLayout::SetFixedSize);
+    else
+        setSizeGripEnabled(true);
+}
+
+QString AnalysedPeriodInputDialog::translate(const char* text, const char* componentName) const {
+    return QCoreApplication::translate(configuration_.form, text, componentName);
+}
 
 void AnalysedPeriodInputDialog::build() {
     setHelpContext(this, kHelpContext);
@@ -119,19 +150,14 @@ void AnalysedPeriodInputDialog::runAction() {
 }
 
 void AnalysedPeriodInputDialog::runAnalysis() {
-    const AnalysedPeriodSetupDialog* setup = app().window<AnalysedPeriodSetupDialog>();
-    const std::string bText = setup ? toCore(setup->edBText()) : std::string();
     const an::AnalysedPeriodOutcome outcome =
-        an::computeAnalysedPeriod(layout_, extractTexts(), bText);
+        an::computeAnalysedPeriod(layout_, extractTexts(), session_.classText);
     // The run takes the parties up one after another, each with its tab made current; the
     // last tab it reached stays current (the failing party's, when one failed).
     for (int party = 1; party <= outcome.values.partiesRead; ++party) showParty(party);
     failedField_ = outcome.ok() ? QString() : fromCore(outcome.values.failedField);
     if (!outcome.ok()) return showOutcome(this, outcome, translate(an::kDataError, "BitBtn1"));
-    // Counted over both layouts' dialogs, so that the newest result can be told.
-    static int completedRuns = 0;
-    lastResult_ = outcome.values.result;
-    lastRunOrder_ = ++completedRuns;
+    session_.latestResult = outcome.values.result;
     if (DocumentArea* documents = app().documents())
         documents->publishReport([](int n) { return fromCore(an::analysedReportTitle(n)); },
                                  an::writeAnalysedPeriodReport(layout_, outcome.values.result));

@@ -8,29 +8,25 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShowEvent>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "app/AppContext.h"
+#include "app/Messages.h"
 #include "common/HelpTopic.h"
-#include "strength_control/AnalysedPeriod10x3Dialog.h"
-#include "strength_control/AnalysedPeriod5x6Dialog.h"
-#include "strength_control/calc/AnalysedPeriod.h"
+#include "strength_control/AnalysedPeriodSession.h"
 
 namespace {
 
 constexpr int kHelpContext = orvan::kHelpAnalysedPeriod;
 
-// The default of a field of this dialog, from the table the command-line tool shares.
-QString defaultText(const char* name) {
-    for (const auto& field : orvan::analysed::setupForm().fields)
-        if (field.name == name) return QString::fromStdString(field.defaultText);
-    return {};
-}
-
 }  // namespace
 
-AnalysedPeriodSetupDialog::AnalysedPeriodSetupDialog(AppContext& app, QWidget* parent)
-    : OrvanDialog(app, parent) {
+AnalysedPeriodSetupDialog::AnalysedPeriodSetupDialog(AppContext& app,
+                                                     AnalysedPeriodSession& session,
+                                                     QWidget* parent)
+    : OrvanDialog(app, parent), session_(session) {
     setObjectName("fmPeriod_Analiz1");
     setWindowTitle(QCoreApplication::translate(
         kForm, "Statistical control of concrete strength. Analyzed period."));
@@ -56,7 +52,7 @@ AnalysedPeriodSetupDialog::AnalysedPeriodSetupDialog(AppContext& app, QWidget* p
     layout->addWidget(rgCount_Party);
 
     auto* form = new QFormLayout;
-    edB = new QLineEdit(defaultText("edB"), this);
+    edB = new QLineEdit(this);
     edB->setObjectName("edB");
     auto* label =
         new QLabel(QCoreApplication::translate(kForm, "Strength of concrete, MPa", "edB"), this);
@@ -72,7 +68,27 @@ AnalysedPeriodSetupDialog::AnalysedPeriodSetupDialog(AppContext& app, QWidget* p
     buttons->addWidget(makeCloseButton("BitBtn2"));
     layout->addLayout(buttons);
 
-    setCountPartyIndex(defaultText("rgCount_Party").toInt());
+    loadSession();
+    connect(edB, &QLineEdit::textChanged, this, [this] { storeSession(); });
+    connect(countPartyItems_, &QButtonGroup::idToggled, this, [this] { storeSession(); });
+}
+
+void AnalysedPeriodSetupDialog::loadSession() {
+    const QSignalBlocker blockEdB(edB);
+    const QSignalBlocker blockItems(countPartyItems_);
+    // edB already showing the text is left alone, its cursor and undo history with it.
+    if (edB->text() != fromCore(session_.classText)) edB->setText(fromCore(session_.classText));
+    setCountPartyIndex(session_.countPartyIndex);
+}
+
+void AnalysedPeriodSetupDialog::storeSession() {
+    session_.classText = toCore(edB->text());
+    session_.countPartyIndex = countPartyIndex();
+}
+
+void AnalysedPeriodSetupDialog::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) loadSession();
+    OrvanDialog::showEvent(event);
 }
 
 int AnalysedPeriodSetupDialog::countPartyIndex() const {
@@ -94,9 +110,6 @@ void AnalysedPeriodSetupDialog::runAction() {
 // Shows the input dialog of the chosen layout; this dialog closes once that one has closed,
 // whatever its result.
 void AnalysedPeriodSetupDialog::showInputDialog() {
-    if (countPartyIndex() == 0) {
-        if (auto* input = app().window<AnalysedPeriod5x6Dialog>()) input->exec();
-    } else if (auto* input = app().window<AnalysedPeriod10x3Dialog>()) {
-        input->exec();
-    }
+    storeSession();
+    if (openInput_) openInput_(countPartyIndex());
 }

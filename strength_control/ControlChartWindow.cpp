@@ -19,11 +19,10 @@
 #include "app/Messages.h"
 #include "app/PdfExport.h"
 #include "common/HelpTopic.h"
-#include "strength_control/BatchStrengthPrompt.h"
 #include "strength_control/ControlChartButtons.h"
 #include "strength_control/ControlChartMarks.h"
 #include "strength_control/ControlChartPicture.h"
-#include "strength_control/ControlledPeriodDialog.h"
+#include "strength_control/ControlledPeriodInputs.h"
 #include "strength_control/PartyAxis.h"
 
 namespace ctl = orvan::control;
@@ -74,8 +73,9 @@ void hideFromLegend(QChart* chart, QAbstractSeries* series) {
 
 }  // namespace
 
-ControlChartWindow::ControlChartWindow(AppContext& app, QWidget* parent)
-    : OrvanDialog(app, parent), startFolder_(QDir::currentPath()) {
+ControlChartWindow::ControlChartWindow(AppContext& app, const ControlledPeriodInputs& inputs,
+                                       QWidget* parent)
+    : OrvanDialog(app, parent), startFolder_(QDir::currentPath()), inputs_(inputs) {
     setObjectName("fmPeriod_Control2");
     setWindowTitle(QCoreApplication::translate(
         kForm, "Statistical control of concrete strength. Controllable period."));
@@ -201,14 +201,11 @@ void ControlChartWindow::clearSeries() {
 
 void ControlChartWindow::drawChart() {
     clearSeries();
-    orvan::FieldTexts texts;
-    if (auto* input = app().window<ControlledPeriodDialog>()) texts = input->fieldTexts();
-    BatchStrengthPrompt* prompt = app().window<BatchStrengthPrompt>();
-    auto ask = [prompt](int batch, const std::string&) {
-        return prompt ? toCore(prompt->ask(BatchStrengthPrompt::promptFor(batch))) : std::string();
+    auto ask = [this](int batch, const std::string&) {
+        return askBatch_ ? toCore(askBatch_(batch)) : std::string();
     };
     const ctl::ChartOutcome outcome = givenChart_ ? *std::exchange(givenChart_, std::nullopt)
-                                                  : ctl::buildControlChart(texts, ask);
+                                                  : ctl::buildControlChart(inputs_.texts, ask);
     lastChart_ = outcome;
     if (!outcome.ok()) return showOutcome(this, outcome);
     const ctl::ChartValues& chart = outcome.values;

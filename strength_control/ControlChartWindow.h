@@ -2,6 +2,7 @@
 #include <QCoreApplication>
 #include <QMargins>
 #include <QPointer>
+#include <functional>
 #include <optional>
 
 #include "app/OrvanDialog.h"
@@ -13,16 +14,24 @@ class QFileDialog;
 class QLineSeries;
 class QValueAxis;
 class BatchMarks;
+struct ControlledPeriodInputs;
 
-// The control chart window. Each time it opens it asks the strength of every batch through
-// the batch prompt and draws the chart; "Save..." writes the chart to a picture file.
+// The control chart window. Each time it opens it builds the chart over the controlled
+// period's inputs, asking the strength of every batch through the batch prompt the main window
+// gives, and draws it; "Save..." writes the chart to a picture file.
 class ControlChartWindow : public OrvanDialog {
     Q_OBJECT
 public:
     // Translated under the form's class name, whatever this class is called.
     static constexpr const char* kForm = "TfmPeriod_Control2";
 
-    explicit ControlChartWindow(AppContext& app, QWidget* parent = nullptr);
+    ControlChartWindow(AppContext& app, const ControlledPeriodInputs& inputs,
+                       QWidget* parent = nullptr);
+
+    // Asks the strength of batch n (1-based) and returns the text the user left; without a
+    // prompt every answer is empty.
+    using BatchPrompt = std::function<QString(int batch)>;
+    void setBatchPrompt(BatchPrompt prompt) { askBatch_ = std::move(prompt); }
 
     // Asks the batch strengths and draws; a failure shows its message and leaves the series
     // empty and the vertical range as it was.
@@ -75,6 +84,8 @@ private:
     bool fitting_ = false;
     bool activated_ = false;
     const QString startFolder_;
+    const ControlledPeriodInputs& inputs_;
+    BatchPrompt askBatch_;
     orvan::control::ChartOutcome lastChart_;
     std::optional<orvan::control::ChartOutcome> givenChart_;
 };

@@ -7,14 +7,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
+#include <QSignalBlocker>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include "app/AppContext.h"
 #include "common/HelpTopic.h"
 #include "common/NumberText.h"
-#include "strength_control/ControlChartWindow.h"
-#include "strength_control/calc/ControlChart.h"
+#include "strength_control/ControlledPeriodInputs.h"
 
 namespace {
 
@@ -69,8 +70,9 @@ bool UpDown::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-ControlledPeriodDialog::ControlledPeriodDialog(AppContext& app, QWidget* parent)
-    : OrvanDialog(app, parent) {
+ControlledPeriodDialog::ControlledPeriodDialog(AppContext& app, ControlledPeriodInputs& inputs,
+                                               QWidget* parent)
+    : OrvanDialog(app, parent), inputs_(inputs) {
     setObjectName("fmPeriod_Control1");
     setWindowTitle(QCoreApplication::translate(
         kForm, "Statistical control of concrete strength. Controllable period."));
@@ -134,21 +136,38 @@ ControlledPeriodDialog::ControlledPeriodDialog(AppContext& app, QWidget* parent)
         makeActionButton(QCoreApplication::translate(kForm, "OK", "BitBtn1"), "BitBtn1"));
     buttons->addWidget(makeCloseButton("BitBtn2"));
     layout->addLayout(buttons);
+
+    loadInputs();
+    for (QLineEdit* field : fields())
+        connect(field, &QLineEdit::textChanged, this, [this, field](const QString& text) {
+            inputs_.texts[field->objectName().toStdString()] = text.toStdString();
+        });
 }
 
 QLineEdit* ControlledPeriodDialog::makeField(const char* name) {
     auto* field = new QLineEdit(this);
     field->setObjectName(name);
-    for (const auto& spec : orvan::control::controlForm().fields)
-        if (spec.name == name) field->setText(QString::fromStdString(spec.defaultText));
     return field;
 }
 
-orvan::FieldTexts ControlledPeriodDialog::fieldTexts() const {
-    orvan::FieldTexts texts;
-    for (QLineEdit* field : {edRy, edCountParty, edRpr1, edRpr2, edRcor1, edRcor2})
-        texts[field->objectName().toStdString()] = field->text().toStdString();
-    return texts;
+QList<QLineEdit*> ControlledPeriodDialog::fields() const {
+    return {edRy, edCountParty, edRpr1, edRpr2, edRcor1, edRcor2};
+}
+
+// A field already showing its text is left alone, its cursor and undo history with it.
+void ControlledPeriodDialog::loadInputs() {
+    for (QLineEdit* field : fields()) {
+        const auto it = inputs_.texts.find(field->objectName().toStdString());
+        const QString text =
+            it == inputs_.texts.end() ? QString() : QString::fromStdString(it->second);
+        const QSignalBlocker block(field);
+        if (field->text() != text) field->setText(text);
+    }
+}
+
+void ControlledPeriodDialog::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) loadInputs();
+    OrvanDialog::showEvent(event);
 }
 
 void ControlledPeriodDialog::setStoredPeriodSource(StoredPeriodSource source) {
@@ -167,5 +186,5 @@ void ControlledPeriodDialog::fillFromStoredPeriod() {
 void ControlledPeriodDialog::showControlChart() {
     // The chart window asks the batch strengths and draws when it opens; this dialog closes
     // after it (its OK already carried the result).
-    if (auto* chart = app().window<ControlChartWindow>()) chart->exec();
+    if (openChart_) openChart_();
 }

@@ -9,6 +9,7 @@
 class QLineEdit;
 class QPushButton;
 class QToolButton;
+struct ControlledPeriodInputs;
 
 // A spinner bound to a text field: each step reads the field's number (when it is one within
 // the range), steps it, wrapping at the ends, and writes it back. Typing into the field is
@@ -33,17 +34,16 @@ private:
 };
 
 // The controlled period's input dialog: the five figures of the analysed-period report and
-// the number of controlled batches. OK shows the chart window.
+// the number of controlled batches, kept in the session's inputs as they change. OK shows the
+// chart window through the opener the main window gives.
 class ControlledPeriodDialog : public OrvanDialog {
     Q_OBJECT
 public:
     // Translated under the form's class name, whatever this class is called.
     static constexpr const char* kForm = "TfmPeriod_Control1";
 
-    explicit ControlledPeriodDialog(AppContext& app, QWidget* parent = nullptr);
-
-    // The current texts of the six fields, by component name.
-    orvan::FieldTexts fieldTexts() const;
+    ControlledPeriodDialog(AppContext& app, ControlledPeriodInputs& inputs,
+                           QWidget* parent = nullptr);
 
     // Where "From journal..." takes the five figures of a stored analysed period (the texts of
     // edRy, edRpr1, edRpr2, edRcor1, edRcor2), nothing when the user chose none. Without a
@@ -51,6 +51,9 @@ public:
     using StoredPeriodSource = std::function<std::optional<orvan::FieldTexts>(QWidget* parent)>;
     void setStoredPeriodSource(StoredPeriodSource source);
     void fillFromStoredPeriod();
+
+    // Shows the chart window, modally.
+    void setChartOpener(std::function<void()> opener) { openChart_ = std::move(opener); }
 
     QLineEdit* edRy = nullptr;
     QLineEdit* edCountParty = nullptr;
@@ -62,11 +65,16 @@ public:
 
 protected:
     void runAction() override { showControlChart(); }
+    void showEvent(QShowEvent* event) override;
 
 private:
     void showControlChart();
     QLineEdit* makeField(const char* name);
+    QList<QLineEdit*> fields() const;
+    void loadInputs();
 
+    ControlledPeriodInputs& inputs_;
+    std::function<void()> openChart_;
     StoredPeriodSource storedPeriod_;
     QPushButton* bbFromJournal_ = nullptr;
 };

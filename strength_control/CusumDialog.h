@@ -7,11 +7,16 @@
 
 class QLineEdit;
 class QPlainTextEdit;
+struct AnalysedPeriodSession;
+struct ControlledPeriodInputs;
 
+// A blank target starts from the controlled period's average level of strength; a blank
+// target or standard deviation on OK is taken from the session's newest analysed period.
 class CusumDialog : public OrvanDialog {
     Q_OBJECT
 public:
-    explicit CusumDialog(AppContext& app, QWidget* parent = nullptr);
+    CusumDialog(AppContext& app, const ControlledPeriodInputs& controlled,
+                const AnalysedPeriodSession& analysed, QWidget* parent = nullptr);
 
     QLineEdit* edTarget = nullptr;
     QLineEdit* edSigma = nullptr;
@@ -27,4 +32,7 @@ protected:
 
 private:
     std::optional<double> readOrAnalysed(const QLineEdit* field, bool target);
+
+    const ControlledPeriodInputs& controlled_;
+    const AnalysedPeriodSession& analysed_;
 };

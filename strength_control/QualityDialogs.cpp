@@ -14,9 +14,9 @@
 #include "common/Fault.h"
 #include "common/HelpTopic.h"
 #include "common/NumberText.h"
-#include "strength_control/AnalysedPeriodInputDialog.h"
+#include "strength_control/AnalysedPeriodSession.h"
 #include "strength_control/ConformityDialog.h"
-#include "strength_control/ControlledPeriodDialog.h"
+#include "strength_control/ControlledPeriodInputs.h"
 #include "strength_control/CusumDialog.h"
 #include "strength_control/QualityPublish.h"
 #include "strength_control/calc/StrengthList.h"
@@ -85,7 +85,9 @@ QString cusumText(const char* source) {
 }
 }  // namespace
 
-CusumDialog::CusumDialog(AppContext& app, QWidget* parent) : OrvanDialog(app, parent) {
+CusumDialog::CusumDialog(AppContext& app, const ControlledPeriodInputs& controlled,
+                         const AnalysedPeriodSession& analysed, QWidget* parent)
+    : OrvanDialog(app, parent), controlled_(controlled), analysed_(analysed) {
     setObjectName("fmCusum");
     setWindowTitle(cusumText("Statistical control of concrete strength. CUSUM."));
     setMinimumWidth(kMinimumWidth);
@@ -107,30 +109,15 @@ void CusumDialog::showEvent(QShowEvent* event) {
     OrvanDialog::showEvent(event);
     // The target defaults to the average level of strength in use for the controlled period.
     if (edTarget->text().isEmpty())
-        if (auto* control = app().window<ControlledPeriodDialog>())
-            edTarget->setText(control->edRy->text());
+        if (auto it = controlled_.texts.find("edRy"); it != controlled_.texts.end())
+            edTarget->setText(QString::fromStdString(it->second));
 }
-
-namespace {
-
-// The newest completed analysed period of either layout.
-const orvan::analysed::AnalysedPeriodResult* latestAnalysedPeriod(const AppContext& app) {
-    const AnalysedPeriodInputDialog* latest = nullptr;
-    for (QWidget* window : app.windows())
-        if (auto* dialog = qobject_cast<AnalysedPeriodInputDialog*>(window))
-            if (dialog->lastResult() &&
-                (!latest || dialog->lastRunOrder() > latest->lastRunOrder()))
-                latest = dialog;
-    return latest ? &*latest->lastResult() : nullptr;
-}
-
-}  // namespace
 
 // A blank target or standard deviation is taken from the newest analysed period: its average
 // level of strength, and its coefficient of variation times its mean strength.
 std::optional<double> CusumDialog::readOrAnalysed(const QLineEdit* field, bool target) {
     if (!field->text().trimmed().isEmpty()) return readNumber(this, field);
-    if (const auto* period = latestAnalysedPeriod(app())) {
+    if (const auto& period = analysed_.latestResult) {
         if (target) return period->averageLevel;
         return ctl::periodDeviation(period->overallVariation, period->partyMean);
     }

@@ -1,4 +1,4 @@
 add_library(orvan_ui_analysed STATIC
-                AnalysedPeriodSetupDialog.cpp AnalysedPeriod5x6Dialog.cpp
-                AnalysedPeriod10x3Dialog.cpp AnalysedPeriodInputDialog.cpp)
+                AnalysedPeriodSetupDialog.cpp AnalysedPeriodInputDialog.cpp
+                AnalysedPeriodSession.h)
     target_link_libraries(orvan_ui_analysed PUBLIC orvan_uikit orvan_analysed_core)

@@ -11,9 +11,11 @@
 
 #include "common/FieldSpec.h"
 #include "journal/Journal.h"
+#include "strength_control/calc/ControlChart.h"
 
 class AppContext;
 class PartyTableModel;
+class ProportioningInputs;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -44,12 +46,18 @@ public:
     void checkConformity();
     using ConformityOpener = std::function<void(const QString& results)>;
     void setConformityOpener(ConformityOpener opener) { conformityOpener_ = std::move(opener); }
+    // The control chart window showing `chart` (built from the journal) in place of asking the
+    // batch strengths, given by the main window.
+    using ChartOpener = std::function<void(orvan::control::ChartOutcome chart)>;
+    void setChartOpener(ChartOpener opener) { chartOpener_ = std::move(opener); }
     void deleteSelectedParties();
     // The five figures of a mix's latest stored analysed period as the controlled-period
     // dialog's field texts, the mix chosen by the user among those that have one.
     std::optional<orvan::FieldTexts> chooseStoredPeriod(QWidget* parent);
     // The latest proportioning report window and the field texts of the six proportioning
-    // dialogs, saved with the chosen mix; loading puts a design's texts back into the dialogs.
+    // dialogs (kept in `inputs`, given by the main window), saved with the chosen mix; loading
+    // puts a design's texts back into the dialogs.
+    void setProportioningInputs(ProportioningInputs* inputs) { inputs_ = inputs; }
     void saveDesign();
     void loadDesign();
 
@@ -89,4 +97,6 @@ private:
     std::unique_ptr<orvan::journal::Journal> journal_;
     PartyTableModel* model_ = nullptr;
     ConformityOpener conformityOpener_;
+    ChartOpener chartOpener_;
+    ProportioningInputs* inputs_ = nullptr;
 };

@@ -27,9 +27,8 @@
 #include "journal/JournalPeriods.h"
 #include "journal/ui/JournalWindow.h"
 #include "journal/ui/PartyTableModel.h"
-#include "mixdesign/MixDialogBase.h"
+#include "mixdesign/ProportioningInputs.h"
 #include "mixdesign/calc/MixRun.h"
-#include "strength_control/ControlChartWindow.h"
 
 namespace jrn = orvan::journal;
 namespace an = orvan::analysed;
@@ -260,10 +259,7 @@ void JournalWindow::showChart() {
     if (period.batchMeans.empty())
         return tell(toCore(jt("No party of the mix is dated after its analysed period (%1)")
                                .arg(fromCore(period.period->lastPartyDate))));
-    auto* chart = app_.window<ControlChartWindow>();
-    if (!chart) return;
-    chart->setGivenChart(jrn::chartFromJournal(period));
-    chart->exec();
+    if (chartOpener_) chartOpener_(jrn::chartFromJournal(period));
 }
 
 void JournalWindow::checkConformity() {
@@ -290,10 +286,10 @@ void JournalWindow::saveDesign() {
             if (document->windowTitle().endsWith(tail)) report = document;
     if (!report) return tell(toCore(jt("There is no proportioning report window to save")));
     jrn::Design design;
-    for (QWidget* window : app_.windows())
-        if (auto* dialog = qobject_cast<MixDialogBase*>(window))
-            for (const auto& [name, text] : dialog->fields().texts())
-                design.fields.push_back({toCore(dialog->objectName()) + "." + name, text});
+    if (inputs_)
+        for (const auto& [dialog, texts] : inputs_->dialogs())
+            for (const auto& [name, text] : texts)
+                design.fields.push_back({dialog + "." + name, text});
     for (const QString& line : report->logicalLines()) design.reportLines.push_back(toCore(line));
     if (jrn::Status status = jrn::saveDesign(*journal_, mix->name, design); !status)
         return tell(status.message);
@@ -306,16 +302,16 @@ void JournalWindow::loadDesign() {
     if (!mix) return tell(toCore(jt("Choose a mix first")));
     const auto design = jrn::latestDesign(*journal_, mix->name);
     if (!design) return tell(toCore(jt("The mix has no saved design")));
-    for (QWidget* window : app_.windows()) {
-        auto* dialog = qobject_cast<MixDialogBase*>(window);
-        if (!dialog) continue;
-        const std::string prefix = toCore(dialog->objectName()) + ".";
-        orvan::FieldTexts texts;
-        for (const jrn::DesignField& field : design->fields)
-            if (field.name.rfind(prefix, 0) == 0)
-                texts[field.name.substr(prefix.size())] = field.text;
-        dialog->fields().setTexts(texts);
-    }
+    if (inputs_)
+        for (const auto& entry : inputs_->dialogs()) {
+            const std::string& dialog = entry.first;
+            const std::string prefix = dialog + ".";
+            orvan::FieldTexts texts;
+            for (const jrn::DesignField& field : design->fields)
+                if (field.name.rfind(prefix, 0) == 0)
+                    texts[field.name.substr(prefix.size())] = field.text;
+            inputs_->load(dialog, texts);
+        }
     lbState->setText(jt("Loaded the design saved %1 into the proportioning dialogs")
                          .arg(fromCore(design->savedAt)));
 }

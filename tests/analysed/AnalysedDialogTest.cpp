@@ -18,8 +18,8 @@
 #include "app/DocumentArea.h"
 #include "app/TextWindow.h"
 #include "common/NumberText.h"
-#include "strength_control/AnalysedPeriod10x3Dialog.h"
-#include "strength_control/AnalysedPeriod5x6Dialog.h"
+#include "strength_control/AnalysedPeriodInputDialog.h"
+#include "strength_control/AnalysedPeriodSession.h"
 #include "strength_control/AnalysedPeriodSetupDialog.h"
 #include "strength_control/calc/AnalysedPeriod.h"
 
@@ -55,15 +55,14 @@ class AnalysedDialogTest : public QObject {
 private:
     AppContext* app_ = nullptr;
     DocumentArea* area_ = nullptr;
+    AnalysedPeriodSession* session_ = nullptr;
     AnalysedPeriodSetupDialog* setup_ = nullptr;
-    AnalysedPeriod5x6Dialog* wide_ = nullptr;
-    AnalysedPeriod10x3Dialog* tall_ = nullptr;
+    AnalysedPeriodInputDialog* wide_ = nullptr;
+    AnalysedPeriodInputDialog* tall_ = nullptr;
     QStringList messages_;
     QList<int> tabChanges_;
 
-    AnalysedPeriodInputDialog* input(int item) const {
-        return item == 0 ? static_cast<AnalysedPeriodInputDialog*>(wide_) : tall_;
-    }
+    AnalysedPeriodInputDialog* input(int item) const { return item == 0 ? wide_ : tall_; }
     static void fill(AnalysedPeriodInputDialog* dialog, const QStringList& party) {
         const auto& layout = dialog->periodLayout();
         for (int i = 1; i <= layout.partyCount; ++i)
@@ -115,17 +114,19 @@ private slots:
         area_ = new DocumentArea(*app_);
         area_->resize(800, 600);
         app_->setDocuments(area_);
-        setup_ = new AnalysedPeriodSetupDialog(*app_);
-        wide_ = new AnalysedPeriod5x6Dialog(*app_);
-        tall_ = new AnalysedPeriod10x3Dialog(*app_);
-        for (QWidget* w : {static_cast<QWidget*>(setup_), static_cast<QWidget*>(wide_),
-                           static_cast<QWidget*>(tall_)})
-            app_->registerWindow(w);
+        session_ = new AnalysedPeriodSession;
+        setup_ = new AnalysedPeriodSetupDialog(*app_, *session_);
+        wide_ =
+            new AnalysedPeriodInputDialog(*app_, *session_, AnalysedPeriodInputDialog::fiveBySix());
+        tall_ = new AnalysedPeriodInputDialog(*app_, *session_,
+                                              AnalysedPeriodInputDialog::tenByThree());
+        setup_->setInputOpener([this](int item) { input(item)->exec(); });
     }
     void cleanup() {
         delete tall_;
         delete wide_;
         delete setup_;
+        delete session_;
         delete area_;
         delete app_;
     }
@@ -241,6 +242,27 @@ private slots:
         QCOMPARE(setup_->exec(), int(QDialog::Accepted));
         QCOMPARE(seen, opened);
         QCOMPARE(setup_->countPartyIndex(), item);
+        QCOMPARE(session_->countPartyIndex, item);  // the choice is kept in the session
+        QVERIFY(!watchdog.fired());
+    }
+
+    // The set-up dialog opens on the session as it stands, and its edits reach the session.
+    void setupLoadsAndStoresTheSession() {
+        session_->classText = "12.5";
+        session_->countPartyIndex = 1;
+        ModalWatchdog watchdog(10000);
+        QString shownB;
+        int shownItem = -1;
+        answerNextModal([&](QWidget*) {
+            shownB = setup_->edBText();
+            shownItem = setup_->countPartyIndex();
+            setup_->findChild<QLineEdit*>("edB")->setText("15");
+            setup_->findChild<QPushButton*>("BitBtn2")->click();
+        });
+        setup_->exec();
+        QCOMPARE(shownB, QString("12.5"));
+        QCOMPARE(shownItem, 1);
+        QCOMPARE(session_->classText, std::string("15"));
         QVERIFY(!watchdog.fired());
     }
 

@@ -67,7 +67,7 @@ private slots:
             {"CorrectionDialog", "correction", "Correction concrete mixture"},
             {"AnalysedPeriodSetupDialog", "fmPeriod_Analiz1",
              "Statistical control of concrete strength. Analyzed period."},
-            {"AnalysedPeriod5x6Dialog", "fmPeriod_analiz2_5",
+            {"AnalysedPeriodInputDialog", "fmPeriod_analiz2_5",
              "Statistical control of concrete strength. Analyzed period."},
             {"ControlChartWindow", "fmPeriod_Control2",
              "Statistical control of concrete strength. Controllable period."},
@@ -75,7 +75,7 @@ private slots:
             {"ControlledPeriodDialog", "fmPeriod_Control1",
              "Statistical control of concrete strength. Controllable period."},
             {"BatchStrengthPrompt", "fmPeriod_Control3", "Statistical control "},
-            {"AnalysedPeriod10x3Dialog", "fmPeriod_analiz2_15",
+            {"AnalysedPeriodInputDialog", "fmPeriod_analiz2_15",
              "Statistical control of concrete strength. Analyzed period."},
             {"AboutBox", "fmAbout", "About program"},
         };

@@ -14,6 +14,7 @@
 #include <QtTest>
 
 #include "ModalDriver.h"
+#include "RegisteredWindow.h"
 #include "app/DocumentArea.h"
 #include "app/TextWindow.h"
 #include "mixdesign/MixFields.h"
@@ -176,8 +177,8 @@ private:
             command = pageOf(field) == 1 ? Command::CorrectAggregates : Command::CorrectStrength;
         } else if (name.startsWith("fmPeriod_Analiz1") || name.startsWith("fmPeriod_analiz2")) {
             command = Command::AnalysedPeriod;
-            window_->app().window<AnalysedPeriodSetupDialog>()->setCountPartyIndex(
-                name == "fmPeriod_analiz2_15" ? 1 : 0);
+            registeredWindow<AnalysedPeriodSetupDialog>(window_->app(), "fmPeriod_Analiz1")
+                ->setCountPartyIndex(name == "fmPeriod_analiz2_15" ? 1 : 0);
         } else if (name.startsWith("fmPeriod_Control")) {
             command = Command::ControlledPeriod;
         } else if (name == "Vubor_Econ") {

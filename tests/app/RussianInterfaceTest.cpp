@@ -29,13 +29,14 @@
 
 #include "ModalDriver.h"
 #include "RecordingTranslator.h"
+#include "RegisteredWindow.h"
 #include "app/HelpViewer.h"
 #include "app/Messages.h"
 #include "app/OrvanDialog.h"
 #include "app/TextFileCommands.h"
 #include "app/Translations.h"
-#include "app/viewers/AboutBox.h"
-#include "app/viewers/PictureWindow.h"
+#include "shell/AboutBox.h"
+#include "pictures/ui/PictureWindow.h"
 #include "common/Fault.h"
 #include "common/TextLines.h"
 #include "mixdesign/MixDialogBase.h"
@@ -136,12 +137,12 @@ void reject(QWidget* modal) {
 // asks for it; every dialog that opens on the way is closed unanswered.
 void makeFirstUseWindows(MainWindow& main) {
     AppContext& app = main.app();
-    app.window<AboutBox>();
+    registeredWindow(app, "fmAbout");
     main.textFiles()->openDialog();
     main.textFiles()->saveDialog();
-    app.window<PictureWindow>()->openPictureDialog();
+    registeredWindow<PictureWindow>(app, "fmShowPicture")->openPictureDialog();
     ModalWatchdog watchdog;
-    auto* chart = app.window<ControlChartWindow>();
+    auto* chart = registeredWindow<ControlChartWindow>(app, "fmPeriod_Control2");
     answerNextModal(reject);
     chart->findChild<QAbstractButton*>("BitBtn1")->click();  // Save... makes its file dialog
     answerNextModal(reject);

@@ -11,13 +11,18 @@
 #include "ControlScript.h"
 #include "app/AppContext.h"
 #include "app/DocumentArea.h"
+#include "strength_control/AnalysedPeriodSession.h"
 #include "strength_control/BatchStrengthPrompt.h"
 #include "strength_control/ControlChartWindow.h"
 #include "strength_control/ControlledPeriodDialog.h"
+#include "strength_control/ControlledPeriodInputs.h"
 
 struct ControlWindows {
     AppContext app;
     DocumentArea area{app};
+    // The session the main window would own.
+    ControlledPeriodInputs inputs;
+    AnalysedPeriodSession analysed;
     std::unique_ptr<ControlChartWindow> chart;
     std::unique_ptr<ControlledPeriodDialog> input;
     std::unique_ptr<BatchStrengthPrompt> prompt;
@@ -25,12 +30,16 @@ struct ControlWindows {
     ControlWindows() {
         app.setDocuments(&area);
         // The program's creation order: the chart window first, then the input and the prompt.
-        chart = std::make_unique<ControlChartWindow>(app);
-        input = std::make_unique<ControlledPeriodDialog>(app);
+        chart = std::make_unique<ControlChartWindow>(app, inputs);
+        input = std::make_unique<ControlledPeriodDialog>(app, inputs);
         prompt = std::make_unique<BatchStrengthPrompt>(app);
         app.registerWindow(chart.get());
         app.registerWindow(input.get());
         app.registerWindow(prompt.get());
+        // As the main window connects them.
+        input->setChartOpener([this] { chart->exec(); });
+        chart->setBatchPrompt(
+            [this](int batch) { return prompt->ask(BatchStrengthPrompt::promptFor(batch)); });
     }
 
     void setFigures(const QString& ry, const QString& count, const QString& warnTop,

@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include "ModalDriver.h"
+#include "RegisteredWindow.h"
 #include "app/DocumentArea.h"
 #include "app/TextWindow.h"
 #include "common/NumberText.h"
@@ -78,7 +79,7 @@ private slots:
         QFETCH(int, pageIndex);
         QFETCH(QString, title);
         ModalWatchdog watchdog(5000);
-        auto* dialog = window_->app().window<CorrectionDialog>();
+        auto* dialog = registeredWindow<CorrectionDialog>(window_->app(), "correction");
         QVERIFY(dialog);
         const char* texts[][2] = {{"edRb1", "30"},   {"edC_V1", "2.0"}, {"edRb2", "20"},
                                   {"edC_V2", "1.6"}, {"edRtr", "25"},   {"edV", "180"},

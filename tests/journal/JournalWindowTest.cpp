@@ -22,9 +22,11 @@
 #include "journal/ui/JournalWindow.h"
 #include "journal/ui/PartyTableModel.h"
 #include "mixdesign/MixInputDialog.h"
+#include "mixdesign/ProportioningInputs.h"
 #include "mixdesign/calc/MixRun.h"
 #include "strength_control/ControlChartWindow.h"
 #include "strength_control/ControlledPeriodDialog.h"
+#include "strength_control/ControlledPeriodInputs.h"
 #include "tests/testkit/ModalDriver.h"
 
 class JournalWindowTest : public QObject {
@@ -32,6 +34,7 @@ class JournalWindowTest : public QObject {
     QTemporaryDir dir_;
     AppContext* app_ = nullptr;
     DocumentArea* area_ = nullptr;
+    ControlledPeriodInputs inputs_;
     ControlChartWindow* chart_ = nullptr;
     JournalWindow* window_ = nullptr;
     QStringList messages_;
@@ -67,9 +70,14 @@ private slots:
         app_ = new AppContext;
         area_ = new DocumentArea(*app_);
         app_->setDocuments(area_);
-        chart_ = new ControlChartWindow(*app_);
+        chart_ = new ControlChartWindow(*app_, inputs_);
         app_->registerWindow(chart_);
         window_ = new JournalWindow(*app_, nullptr, dir_.filePath("journal.sqlite"));
+        // As the main window connects them.
+        window_->setChartOpener([this](orvan::control::ChartOutcome chart) {
+            chart_->setGivenChart(std::move(chart));
+            chart_->exec();
+        });
         QVERIFY(window_->openJournal());
         window_->importFile(sampleCsv());
         window_->selectMix("M");
@@ -135,7 +143,7 @@ private slots:
         window_->showChart();
         QCOMPARE(points, 3);  // parties 6, 7 and 8
         // The controlled-period dialog fills its five figures from the stored period.
-        ControlledPeriodDialog control(*app_);
+        ControlledPeriodDialog control(*app_, inputs_);
         control.setStoredPeriodSource(
             [this](QWidget* parent) { return window_->chooseStoredPeriod(parent); });
         answerNextModal([](QWidget* w) { qobject_cast<QDialog*>(w)->accept(); });
@@ -156,8 +164,11 @@ private slots:
     }
 
     void designSavedFromTheReportAndLoadedIntoTheDialogs() {
-        MixInputDialog bns(*app_);
-        app_->registerWindow(&bns);
+        const orvan::mix::ProportioningOptions options;
+        MixInputDialog bns(*app_, options);
+        ProportioningInputs inputs;
+        bindToInputs(&bns, inputs);
+        window_->setProportioningInputs(&inputs);
         const auto before = bns.fields().texts();
         const QString field = QString::fromStdString(before.begin()->first);
         area_->publishReport(

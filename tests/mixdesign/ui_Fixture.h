@@ -27,6 +27,7 @@
 
 struct MixUiWindows {
     AppContext app;
+    orvan::mix::ProportioningOptions optionsModel;  // the session's options
     std::unique_ptr<DocumentArea> area;
     std::unique_ptr<ProportioningOptionsDialog> options;
     std::unique_ptr<MixInputDialog> bns;
@@ -39,12 +40,15 @@ struct MixUiWindows {
         orvan::setDecimalSeparator('.');  // the texts below are written with a point
         area->resize(800, 600);
         app.setDocuments(area.get());
-        options = add(std::make_unique<ProportioningOptionsDialog>(app));
-        bns = add(std::make_unique<MixInputDialog>(app));
+        options = add(std::make_unique<ProportioningOptionsDialog>(app, optionsModel));
+        bns = add(std::make_unique<MixInputDialog>(app, optionsModel));
         fw = add(std::make_unique<DurabilityDialog>(app));
         economy = add(std::make_unique<CementSavingChoiceDialog>(app));
         technique = add(std::make_unique<CementSavingTechniqueDialog>(app));
         steam = add(std::make_unique<SteamCuringDialog>(app));
+        // As the main window connects them.
+        bns->setRunWindows({fw.get(), steam.get(), economy.get(), technique.get(),
+                            [this](const QString& name) { return options->shownCaption(name); }});
     }
 
     template <class T>

@@ -9,13 +9,14 @@
 #include <QTemporaryDir>
 
 #include "../control/ControlFixture.h"
+#include "RegisteredWindow.h"
 #include "app/PdfExport.h"
 #include "app/TextWindow.h"
 #include "common/NumberText.h"
 #include "correction/CorrectionDialog.h"
 #include "mixdesign/MixInputDialog.h"
 #include "shell/MainWindow.h"
-#include "strength_control/AnalysedPeriod5x6Dialog.h"
+#include "strength_control/AnalysedPeriodInputDialog.h"
 #include "strength_control/AnalysedPeriodSetupDialog.h"
 #include "strength_control/ConformityDialog.h"
 #include "strength_control/CusumChartWindow.h"
@@ -139,7 +140,7 @@ private slots:
         ModalWatchdog watchdog(20000);
         ControlWindows w;
         w.input->edRy->setText("25");
-        CusumDialog dialog(w.app);
+        CusumDialog dialog(w.app, w.inputs, w.analysed);
         dialog.show();  // shown: the target is taken from the controlled period
         QCOMPARE(dialog.edTarget->text(), QString("25"));
         dialog.edSigma->setText(sigma);
@@ -171,16 +172,14 @@ private slots:
     void cusumTakesTargetAndDeviationFromTheAnalysedPeriod() {
         ModalWatchdog watchdog(20000);
         ControlWindows w;
-        AnalysedPeriodSetupDialog setup(w.app);
-        AnalysedPeriod5x6Dialog period(w.app);
-        w.app.registerWindow(&setup);
-        w.app.registerWindow(&period);
+        AnalysedPeriodSetupDialog setup(w.app, w.analysed);
+        AnalysedPeriodInputDialog period(w.app, w.analysed, AnalysedPeriodInputDialog::fiveBySix());
         setup.findChild<QLineEdit*>("edB")->setText("10");
         for (int party = 1; party <= 5; ++party)
             for (int extract = 1; extract <= 6; ++extract)
                 period.extractField(party, extract)->setText(QString::number(18 + 2 * extract));
         period.runAnalysis();
-        CusumDialog dialog(w.app);
+        CusumDialog dialog(w.app, w.inputs, w.analysed);
         dialog.edTarget->clear();
         dialog.edSigma->clear();
         dialog.edStrengths->setPlainText("25");
@@ -259,12 +258,12 @@ private slots:
         QCOMPARE(messageOf([&] { window.run(Command::BatchWeights); }),
                  QString("Make a proportioning report window active first: its design gives the "
                          "quantities."));
-        auto* bns = window.app().window<MixInputDialog>();
+        auto* bns = registeredWindow<MixInputDialog>(window.app(), "fmBNS");
         bns->runProportioning();
         QCOMPARE(bns->lastOutcome(), orvan::OutcomeKind::Done);
         const auto& v = bns->lastValues();
         QStringList filled;
-        auto* correction = window.app().window<CorrectionDialog>();
+        auto* correction = registeredWindow<CorrectionDialog>(window.app(), "correction");
         answerNextModal([&](QWidget* modal) {
             for (const char* name : {"edP", "edSC", "edVoda"})
                 filled << modal->findChild<QLineEdit*>(name)->text();

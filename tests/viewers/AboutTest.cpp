@@ -5,7 +5,7 @@
 
 #include "ModalDriver.h"
 #include "app/AppContext.h"
-#include "app/viewers/AboutBox.h"
+#include "shell/AboutBox.h"
 
 class ViewersAboutTest : public QObject {
     Q_OBJECT

@@ -14,8 +14,8 @@
 #include "ModalDriver.h"
 #include "SampleFiles.h"
 #include "app/AppContext.h"
-#include "app/viewers/PictureOpenDialog.h"
-#include "app/viewers/PictureWindow.h"
+#include "pictures/ui/PictureOpenDialog.h"
+#include "pictures/ui/PictureWindow.h"
 
 namespace {
 // Counts how often a widget is shown.

@@ -1,12 +1,12 @@
 # Tests of the picture window, the About box, the interface-language table and the help.
 set(_viewers ${CMAKE_CURRENT_LIST_DIR})
-orvan_qtest(ViewersPictureLoaderTest orvan_ui_viewers
+orvan_qtest(ViewersPictureLoaderTest orvan_ui_pictures
     ${_viewers}/PictureLoaderTest.cpp ${_viewers}/SampleFiles.cpp)
-orvan_qtest(ViewersPictureWindowTest orvan_ui_viewers
+orvan_qtest(ViewersPictureWindowTest orvan_ui_pictures
     ${_viewers}/PictureWindowTest.cpp ${_viewers}/SampleFiles.cpp)
-orvan_qtest(ViewersAboutTest orvan_ui_viewers ${_viewers}/AboutTest.cpp)
-orvan_qtest(ViewersTranslationTest orvan_ui_viewers ${_viewers}/TranslationTest.cpp)
-orvan_qtest(ViewersHelpTest orvan_ui_viewers ${_viewers}/HelpTest.cpp)
+orvan_qtest(ViewersAboutTest orvan_ui_shell ${_viewers}/AboutTest.cpp)
+orvan_qtest(ViewersTranslationTest orvan_uikit ${_viewers}/TranslationTest.cpp)
+orvan_qtest(ViewersHelpTest orvan_uikit ${_viewers}/HelpTest.cpp)
 
 # The picture reader fuzz targets, replayed on their kept corpora (and past crash inputs).
 foreach(target picture_bitmap picture_icon picture_emf picture_wmf)

@@ -1,4 +1,4 @@
-#include "app/viewers/AboutBox.h"
+#include "shell/AboutBox.h"
 
 #include <QCoreApplication>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "app/viewers/PictureWindow.h"
+#include "pictures/ui/PictureWindow.h"
 
 #include <QDir>
 #include <QEvent>
@@ -9,7 +9,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-#include "app/viewers/PictureOpenDialog.h"
+#include "pictures/ui/PictureOpenDialog.h"
 #include "pictures/PictureLoader.h"
 
 namespace {

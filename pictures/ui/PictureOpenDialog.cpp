@@ -1,4 +1,4 @@
-#include "app/viewers/PictureOpenDialog.h"
+#include "pictures/ui/PictureOpenDialog.h"
 
 #include <QApplication>
 #include <QCheckBox>

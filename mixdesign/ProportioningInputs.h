@@ -1,0 +1,37 @@
+#pragma once
+// The field texts of the proportioning dialogs for the whole run, owned by the main window,
+// one entry per dialog (by object name) in the order the dialogs were bound. Each bound dialog
+// writes its texts here as they change and loads them when shown; the journal saves a design
+// from here and loads one back, which the dialogs take up at once.
+#include <QObject>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "common/FieldSpec.h"
+
+class MixDialogBase;
+
+class ProportioningInputs : public QObject {
+    Q_OBJECT
+public:
+    using Entry = std::pair<std::string, orvan::FieldTexts>;  // dialog name, its texts
+    const std::vector<Entry>& dialogs() const { return dialogs_; }
+    // The texts of one dialog; empty for a dialog not bound.
+    orvan::FieldTexts texts(const std::string& dialog) const;
+
+    // A dialog's texts as it shows them now.
+    void store(const std::string& dialog, const orvan::FieldTexts& texts);
+    // Texts put into a dialog from outside (unknown names are ignored by the dialog).
+    void load(const std::string& dialog, const orvan::FieldTexts& texts);
+
+signals:
+    void loaded(const QString& dialog, const orvan::FieldTexts& texts);
+
+private:
+    std::vector<Entry> dialogs_;
+};
+
+// Keeps `dialog`'s texts in `inputs` as they change, loads them when it is shown and takes up
+// the texts loaded from outside.
+void bindToInputs(MixDialogBase* dialog, ProportioningInputs& inputs);
