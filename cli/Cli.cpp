@@ -53,23 +53,29 @@ std::string nearestFields(const CliCommand& command, const std::string& name) {
     return out;
 }
 
-// Resolves NAME (bare or "form.field") to "form.field"; empty with `error` set when it fails.
-std::string resolveField(const CliCommand& command, const std::string& name, std::string* error) {
+// NAME (bare or "form.field") resolved to "form.field", or why it cannot be.
+struct ResolvedField {
+    std::string qualified;
+    std::string error;
+};
+
+ResolvedField resolveField(const CliCommand& command, const std::string& name) {
     std::vector<std::string> matches;
     for (const auto& qualified : qualifiedNames(command)) {
         std::string bare = qualified.substr(qualified.find('.') + 1);
         if (qualified == name || bare == name) matches.push_back(qualified);
     }
-    if (matches.size() == 1) return matches.front();
+    if (matches.size() == 1) return {matches.front(), {}};
+    std::string error;
     if (matches.empty()) {
-        *error = "unknown field '" + name + "'";
+        error = "unknown field '" + name + "'";
         std::string near = nearestFields(command, name);
-        if (!near.empty()) *error += "; nearest known fields: " + near;
+        if (!near.empty()) error += "; nearest known fields: " + near;
     } else {
-        *error = "field '" + name + "' belongs to several dialogs; write one of: ";
-        for (std::size_t i = 0; i < matches.size(); ++i) *error += (i ? ", " : "") + matches[i];
+        error = "field '" + name + "' belongs to several dialogs; write one of: ";
+        for (std::size_t i = 0; i < matches.size(); ++i) error += (i ? ", " : "") + matches[i];
     }
-    return {};
+    return {{}, error};
 }
 
 void printUsage(const std::vector<CliCommand>& table, std::ostream& out) {
@@ -132,10 +138,9 @@ std::string parseArguments(const CliCommand& command, const std::vector<std::str
             }
             request->options[name] = value;
         } else if (auto eq = arg.find('='); eq != std::string::npos && eq > 0) {
-            std::string error;
-            std::string qualified = resolveField(command, arg.substr(0, eq), &error);
-            if (qualified.empty()) return error;
-            request->fields[qualified] = arg.substr(eq + 1);
+            const ResolvedField field = resolveField(command, arg.substr(0, eq));
+            if (field.qualified.empty()) return field.error;
+            request->fields[field.qualified] = arg.substr(eq + 1);
         } else {
             return "expected NAME=TEXT or an option, got '" + arg + "'";
         }
