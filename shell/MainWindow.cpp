@@ -13,6 +13,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/DocumentArea.h"
 #include "app/HelpViewer.h"
@@ -121,7 +122,6 @@ void MainWindow::createWindows() {
     add(new BatchStrengthPrompt(app_, this));
     auto* tall = add(new Input(app_, analysedPeriod_, Input::tenByThree(), this));
     app_.registerWindow(AboutBox::staticMetaObject, [this] { return new AboutBox(app_, this); });
-    journal_ = new JournalWindow(app_, this);  // opens its database when first used
 
     for (MixDialogBase* dialog :
          std::initializer_list<MixDialogBase*>{options, bns, durability, choice, technique, steam})
@@ -133,9 +133,39 @@ void MainWindow::createWindows() {
     setup->setInputOpener(
         [wide, tall](int countPartyIndex) { (countPartyIndex == 0 ? wide : tall)->exec(); });
     control->setStoredPeriodSource(
-        [this](QWidget* parent) { return journal_->chooseStoredPeriod(parent); });
+        [this](QWidget* parent) { return journal()->chooseStoredPeriod(parent); });
     control->setChartOpener([this] { showModal<ControlChartWindow>(); });
+}
+
+// The journal window is made when first asked for (its tables and splitter cost start-up
+// time; it opens its database only when first used in any case), and first shows centred over
+// the main window, as the dialogs do.
+JournalWindow* MainWindow::journal() {
+    if (journal_) return journal_;
+    journal_ = new JournalWindow(app_, this);
     connectJournal();
+    return journal_;
+}
+
+void MainWindow::showJournal() {
+    const bool first = !journal_;
+    JournalWindow* window = journal();
+    if (first) {
+        // Its laid-out size (wider in Russian than the size it was given), kept on the screen.
+        QRect placed(QPoint(), window->size().expandedTo(window->minimumSizeHint()));
+        placed.moveCenter(frameGeometry().center());
+        if (const QScreen* screen = this->screen()) {
+            const QRect area = screen->availableGeometry();
+            placed.moveLeft(
+                std::max(area.left(), std::min(placed.left(), area.right() - placed.width())));
+            placed.moveTop(
+                std::max(area.top(), std::min(placed.top(), area.bottom() - placed.height())));
+        }
+        window->move(placed.topLeft());
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 void MainWindow::connectJournal() {
@@ -195,16 +225,7 @@ void MainWindow::bindCommands() {
          }},
         {Command::AnalysedPeriod, [this] { showModal<AnalysedPeriodSetupDialog>(); }},
         {Command::ControlledPeriod, [this] { showModal<ControlledPeriodDialog>(); }},
-        {Command::Journal,
-         [this] {
-             if (!journal_) {
-                 journal_ = new JournalWindow(app_, this);
-                 connectJournal();
-             }
-             journal_->show();
-             journal_->raise();
-             journal_->activateWindow();
-         }},
+        {Command::Journal, [this] { showJournal(); }},
         {Command::Help, [this] { help_->showContents(); }},
         {Command::About, [this] { showModal<AboutBox>(); }},
         {Command::ExportPdf,

@@ -51,6 +51,9 @@ public:
     QMenuBar* mainMenuBar() const { return menuBar_; }
     MenuColumn* menuColumn() const { return menuColumn_; }
 
+    // The journal window, made when first asked for.
+    JournalWindow* journal();
+
     // A new context menu PopupMenu1 (deleted with `parent`).
     QMenu* buildContextMenu(QWidget* parent);
 
@@ -77,6 +80,7 @@ private:
     void chooseLanguage(orvan::InterfaceLanguage language);
     template <class Window>
     void showModal();
+    void showJournal();  // the "Journal" command
     // The journal window's openers of the chart and the conformity dialog.
     void connectJournal();
     ConformityDialog* conformityDialog();

@@ -137,16 +137,27 @@ QWidget* JournalWindow::buildAnalysis() {
         {jt("5 parties (6 extracts in each batch)"), jt("10 parties (3 extracts in each batch)")});
     edClass = new QLineEdit(box);
     edClass->setObjectName("edClass");
+    // A class such as "27.5" stays readable however the row is squeezed.
+    edClass->setMinimumWidth(edClass->fontMetrics().horizontalAdvance(QStringLiteral("000.00")) +
+                             12);
     edUntil = dayField("edUntil", box);
-    auto* layout = new QHBoxLayout(box);
-    layout->addWidget(cbLayout);
-    layout->addWidget(new QLabel(jt("Class B, MPa"), box));
-    layout->addWidget(edClass);
-    layout->addWidget(new QLabel(jt("Parties dated on or before"), box));
-    layout->addWidget(edUntil);
-    layout->addWidget(button("bbAnalyse", "Analyzed period", &JournalWindow::analyse));
-    layout->addWidget(button("bbChart", "Control chart", &JournalWindow::showChart));
-    layout->addWidget(button("bbConformity", "Conformity...", &JournalWindow::checkConformity));
+    // Two rows, so that the window is no wider than the parties' table needs in either
+    // language: what to take, then what to make of it.
+    auto* fields = new QHBoxLayout;
+    fields->addWidget(cbLayout);
+    fields->addWidget(new QLabel(jt("Class B, MPa"), box));
+    fields->addWidget(edClass);
+    fields->addWidget(new QLabel(jt("Parties dated on or before"), box));
+    fields->addWidget(edUntil);
+    fields->addStretch(1);
+    auto* actions = new QHBoxLayout;
+    actions->addWidget(button("bbAnalyse", "Analyzed period", &JournalWindow::analyse));
+    actions->addWidget(button("bbChart", "Control chart", &JournalWindow::showChart));
+    actions->addWidget(button("bbConformity", "Conformity...", &JournalWindow::checkConformity));
+    actions->addStretch(1);
+    auto* layout = new QVBoxLayout(box);
+    layout->addLayout(fields);
+    layout->addLayout(actions);
     return box;
 }
 

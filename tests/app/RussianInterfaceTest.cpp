@@ -138,6 +138,7 @@ void reject(QWidget* modal) {
 void makeFirstUseWindows(MainWindow& main) {
     AppContext& app = main.app();
     registeredWindow(app, "fmAbout");
+    main.journal();
     main.textFiles()->openDialog();
     main.textFiles()->saveDialog();
     registeredWindow<PictureWindow>(app, "fmShowPicture")->openPictureDialog();
