@@ -57,3 +57,14 @@ void showErrorBox(QWidget* parent, const QString& text) {
     box.setObjectName("errorBox");
     box.exec();
 }
+
+void showOutcome(QWidget* parent, orvan::OutcomeKind kind, orvan::MessageStyle style,
+                 const QString& shown) {
+    if (kind == orvan::OutcomeKind::Done || kind == orvan::OutcomeKind::Cancelled ||
+        style == orvan::MessageStyle::None)
+        return;
+    if (style == orvan::MessageStyle::ErrorBox)
+        showErrorBox(parent, shown);
+    else
+        showMessage(parent, shown);
+}

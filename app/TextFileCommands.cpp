@@ -66,8 +66,8 @@ QFileDialog* TextFileCommands::saveDialog() {
 }
 
 QPrinter* TextFileCommands::printer() {
-    if (!printer_) printer_ = new QPrinter(QPrinter::HighResolution);
-    return printer_;
+    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return printer_.get();
 }
 
 QPrintDialog* TextFileCommands::printDialog() {
@@ -83,7 +83,7 @@ QPrintDialog* TextFileCommands::printDialog() {
 TextFileCommands::~TextFileCommands() {
     // The dialog refers to the printer: it goes first.
     delete PrintDialog1;
-    delete printer_;
+    printer_.reset();
 }
 
 QString TextFileCommands::proposedName(const QString& title) {
@@ -218,7 +218,7 @@ bool TextFileCommands::saveTo(TextWindow* document, const QString& path) {
     const auto wanted = document->encoding() == TextEncoding::Utf8
                             ? orvan::FileEncoding::Utf8
                             : orvan::FileEncoding::Windows1251;
-    const std::string bytes = orvan::encodeRows(rows, wanted);
+    const std::string bytes = orvan::encodeRows(rows, wanted).bytes;
     QSaveFile file(path);
     bool ok = file.open(QIODevice::WriteOnly);
     ok = ok && file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size());

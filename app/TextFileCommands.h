@@ -64,6 +64,6 @@ private:
     const QString startFolder_;
     QFileDialog* OpenDialog1 = nullptr;
     QFileDialog* SaveDialog1 = nullptr;
-    QPrinter* printer_ = nullptr;
+    std::unique_ptr<QPrinter> printer_;
     QPointer<QPrintDialog> PrintDialog1;  // a child of the main window, made on first use
 };

@@ -20,7 +20,8 @@ void runAndReport(benchmark::State& state, const an::AnalysedPeriodLayout& layou
     const an::ExtractTexts texts = typedExtracts(layout);
     for (auto _ : state) {
         const an::AnalysedPeriodOutcome outcome = an::computeAnalysedPeriod(layout, texts, "25");
-        std::vector<std::string> lines = an::writeAnalysedPeriodReport(layout, outcome.result);
+        std::vector<std::string> lines =
+            an::writeAnalysedPeriodReport(layout, outcome.values.result);
         benchmark::DoNotOptimize(lines);
     }
 }

@@ -47,8 +47,7 @@ QTemporaryDir& folder() {
 std::unique_ptr<jrn::Journal> freshJournal(const QString& name) {
     const QString path = folder().filePath(name);
     for (const char* suffix : {"", "-wal", "-shm"}) QFile::remove(path + suffix);
-    std::string message;
-    return jrn::Journal::open(path, &message);
+    return jrn::Journal::open(path).journal;
 }
 
 // The big journal, made once: 100,000 parties, then an analysed period stored over the

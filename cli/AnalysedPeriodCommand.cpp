@@ -65,38 +65,36 @@ std::string readExtractFile(const std::string& path, const an::AnalysedPeriodLay
 
 CliResult runAnalysedPeriod(const CliRequest& request) {
     const LayoutChoice choice = chooseLayout(request);
-    if (!choice.layout) return CliResult::failed(choice.error);
+    if (!choice.layout) return failedResult(choice.error);
     const an::AnalysedPeriodLayout& layout = *choice.layout;
     an::ExtractTexts texts(layout.partyCount, std::vector<std::string>(layout.extractCount));
     std::string error;
     if (request.has("extracts")) {
         if (anyExtractGiven(request))
-            return CliResult::failed(
-                "give the extracts either in --extracts or as fields, not both");
+            return failedResult("give the extracts either in --extracts or as fields, not both");
         error = readExtractFile(request.options.at("extracts"), layout, texts);
     } else {
         error = givenExtracts(request, layout, texts);
     }
-    if (!error.empty()) return CliResult::failed(error);
+    if (!error.empty()) return failedResult(error);
 
     const std::string bText = request.formTexts(an::setupForm()).at("edB");
     const an::AnalysedPeriodOutcome outcome = an::computeAnalysedPeriod(layout, texts, bText);
-    if (!outcome.ok) {
-        const std::string where = !outcome.failedField.empty() ? outcome.failedField
-                                  : outcome.failedParty > 0
-                                      ? "party " + std::to_string(outcome.failedParty)
+    if (!outcome.ok()) {
+        const std::string where = !outcome.values.failedField.empty() ? outcome.values.failedField
+                                  : outcome.values.failedParty > 0
+                                      ? "party " + std::to_string(outcome.values.failedParty)
                                       : std::string("period statistics");
-        return CliResult::failed(outcome.message + " (" + where + ": " + outcome.cause + ")");
+        return failedResult(outcome.message + " (" + where + ": " + outcome.values.cause + ")");
     }
-    return analysedPeriodResult(layout, outcome.result);
+    return analysedPeriodResult(layout, outcome.values.result);
 }
 
 }  // namespace
 
 CliResult analysedPeriodResult(const an::AnalysedPeriodLayout& layout,
                                const an::AnalysedPeriodResult& r) {
-    CliResult result;
-    result.lines = an::writeAnalysedPeriodReport(layout, r);
+    CliResult result = doneResult(an::writeAnalysedPeriodReport(layout, r));
     result.values.numbers("partyMean", r.partyMean)
         .numbers("partyDeviation", r.partyDeviation)
         .numbers("partyVariation", r.partyVariation)

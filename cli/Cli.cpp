@@ -53,23 +53,29 @@ std::string nearestFields(const CliCommand& command, const std::string& name) {
     return out;
 }
 
-// Resolves NAME (bare or "form.field") to "form.field"; empty with `error` set when it fails.
-std::string resolveField(const CliCommand& command, const std::string& name, std::string* error) {
+// NAME (bare or "form.field") resolved to "form.field", or why it cannot be.
+struct ResolvedField {
+    std::string qualified;
+    std::string error;
+};
+
+ResolvedField resolveField(const CliCommand& command, const std::string& name) {
     std::vector<std::string> matches;
     for (const auto& qualified : qualifiedNames(command)) {
         std::string bare = qualified.substr(qualified.find('.') + 1);
         if (qualified == name || bare == name) matches.push_back(qualified);
     }
-    if (matches.size() == 1) return matches.front();
+    if (matches.size() == 1) return {matches.front(), {}};
+    std::string error;
     if (matches.empty()) {
-        *error = "unknown field '" + name + "'";
+        error = "unknown field '" + name + "'";
         std::string near = nearestFields(command, name);
-        if (!near.empty()) *error += "; nearest known fields: " + near;
+        if (!near.empty()) error += "; nearest known fields: " + near;
     } else {
-        *error = "field '" + name + "' belongs to several dialogs; write one of: ";
-        for (std::size_t i = 0; i < matches.size(); ++i) *error += (i ? ", " : "") + matches[i];
+        error = "field '" + name + "' belongs to several dialogs; write one of: ";
+        for (std::size_t i = 0; i < matches.size(); ++i) error += (i ? ", " : "") + matches[i];
     }
-    return {};
+    return {{}, error};
 }
 
 void printUsage(const std::vector<CliCommand>& table, std::ostream& out) {
@@ -132,10 +138,9 @@ std::string parseArguments(const CliCommand& command, const std::vector<std::str
             }
             request->options[name] = value;
         } else if (auto eq = arg.find('='); eq != std::string::npos && eq > 0) {
-            std::string error;
-            std::string qualified = resolveField(command, arg.substr(0, eq), &error);
-            if (qualified.empty()) return error;
-            request->fields[qualified] = arg.substr(eq + 1);
+            const ResolvedField field = resolveField(command, arg.substr(0, eq));
+            if (field.qualified.empty()) return field.error;
+            request->fields[field.qualified] = arg.substr(eq + 1);
         } else {
             return "expected NAME=TEXT or an option, got '" + arg + "'";
         }
@@ -153,21 +158,29 @@ FieldTexts CliRequest::formTexts(const Form& form) const {
     return texts;
 }
 
-CliResult CliResult::failed(const std::string& message) {
-    CliResult result;
-    result.kind = OutcomeKind::Failed;
-    result.message = message;
-    return result;
+CliResult doneResult(std::vector<std::string> lines, JsonObject values) {
+    return CliResult::done(std::move(values), std::move(lines));
 }
-CliResult CliResult::refused(const std::string& message) {
-    CliResult result = failed(message);
-    result.kind = OutcomeKind::Refused;
-    return result;
+CliResult failedResult(const std::string& message) {
+    return CliResult::failed(message, MessageStyle::None);
 }
-CliResult CliResult::cancelled(const std::string& message) {
-    CliResult result = failed(message);
-    result.kind = OutcomeKind::Cancelled;
-    return result;
+CliResult refusedResult(const std::string& message) {
+    return CliResult::refused(message, MessageStyle::None);
+}
+
+int emitResult(const CliResult& result, bool json, std::ostream& out, std::ostream& err) {
+    if (!result.ok()) {
+        err << result.message << "\n";
+        return result.kind == OutcomeKind::Failed ? kExitFailed : kExitRefused;
+    }
+    if (json) {
+        JsonObject values = result.values;
+        values.strings("lines", result.lines);
+        out << values.str() << "\n";
+    } else {
+        for (const auto& line : result.lines) out << line << "\n";
+    }
+    return 0;
 }
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -201,19 +214,9 @@ int runCli(const std::vector<CliCommand>& table, const std::vector<std::string>&
     try {
         result = command->run(request);
     } catch (const Fault& fault) {  // a fault the command did not catch itself
-        result = CliResult::failed(fault.what());
+        result = failedResult(fault.what());
     }
-    if (result.kind != OutcomeKind::Done) {
-        err << result.message << "\n";
-        return result.kind == OutcomeKind::Failed ? kExitFailed : kExitRefused;
-    }
-    if (request.json) {
-        result.values.strings("lines", result.lines);
-        out << result.values.str() << "\n";
-    } else {
-        for (const auto& line : result.lines) out << line << "\n";
-    }
-    return 0;
+    return emitResult(result, request.json, out, err);
 }
 
 }  // namespace orvan::cli

@@ -10,6 +10,7 @@
 #include "common/Fault.h"
 #include "common/Form.h"
 #include "common/Json.h"
+#include "common/Outcome.h"
 
 namespace orvan::cli {
 
@@ -31,16 +32,29 @@ struct CliRequest {
     bool has(const std::string& option) const { return options.count(option) != 0; }
 };
 
-struct CliResult {
-    OutcomeKind kind = OutcomeKind::Done;
-    std::vector<std::string> lines;  // the report's lines
-    JsonObject values;               // the computed values for --json ("lines" is added)
-    std::string message;             // what the program would show, when not Done
+// A command's result: the core's outcome with the computed values for --json ("lines" is
+// added). When not Done, `message` is what the program would show.
+using CliResult = Outcome<JsonObject>;
 
-    static CliResult failed(const std::string& message);     // exit 1
-    static CliResult refused(const std::string& message);    // exit 3
-    static CliResult cancelled(const std::string& message);  // exit 3
-};
+CliResult doneResult(std::vector<std::string> lines, JsonObject values = {});
+CliResult failedResult(const std::string& message);   // exit 1
+CliResult refusedResult(const std::string& message);  // exit 3
+
+// A core outcome as the command's result: its kind, message and lines, and when Done the
+// --json values `fill(json, outcome.values)` writes. A cancelled run says "cancelled".
+template <class Values, class Fill>
+CliResult resultOf(const Outcome<Values>& outcome, Fill fill) {
+    CliResult result{outcome.kind, outcome.message, outcome.style, {}, outcome.lines};
+    if (outcome.kind == OutcomeKind::Cancelled && result.message.empty())
+        result.message = "cancelled";
+    if (outcome.ok()) fill(result.values, outcome.values);
+    return result;
+}
+
+// The one way a result leaves the tool: when Done its lines on `out` (or, with `json`, its
+// values and lines as one JSON object), otherwise its message on `err`. Returns the exit code:
+// 0 done, 1 failed, 3 refused or cancelled.
+int emitResult(const CliResult& result, bool json, std::ostream& out, std::ostream& err);
 
 struct CliCommand {
     std::string name;

@@ -67,15 +67,15 @@ CliResult runControlChart(const CliRequest& request) {
 }  // namespace
 
 CliResult controlChartResult(const control::ChartOutcome& chart) {
-    if (!chart.ok()) return CliResult::failed(chart.message);
-    CliResult result;
-    result.lines = control::chartLines(chart);
-    std::vector<std::string> series;
-    for (const auto& s : chart.series) series.push_back(seriesJson(s));
-    result.values.number("axisMin", chart.range->min)
-        .number("axisMax", chart.range->max)
-        .integer("batches", chart.batchesAsked)
-        .raw("series", jsonArray(series));
+    CliResult result = resultOf(chart, [](JsonObject& json, const control::ChartValues& values) {
+        std::vector<std::string> series;
+        for (const auto& s : values.series) series.push_back(seriesJson(s));
+        json.number("axisMin", values.range->min)
+            .number("axisMax", values.range->max)
+            .integer("batches", values.batchesAsked)
+            .raw("series", jsonArray(series));
+    });
+    if (chart.ok()) result.lines = control::chartLines(chart);
     return result;
 }
 

@@ -3,21 +3,6 @@
 
 namespace orvan::cli {
 
-namespace {
-
-// A correction outcome as the tool's result: the report's lines and its values, or the
-// runtime's message of the fault that stopped it.
-template <class Values, class Fill>
-CliResult toResult(const correction::Outcome<Values>& outcome, Fill fill) {
-    if (!outcome.ok) return CliResult::failed(outcome.message);
-    CliResult result;
-    result.lines = outcome.lines;
-    fill(result.values, outcome.values);
-    return result;
-}
-
-}  // namespace
-
 CliCommand correctStrengthCommand() {
     CliCommand command;
     command.name = "correct-strength";
@@ -26,7 +11,7 @@ CliCommand correctStrengthCommand() {
     command.run = [](const CliRequest& request) {
         auto outcome =
             correction::runStrengthCorrection(request.formTexts(correction::strengthForm()));
-        return toResult(outcome, [](JsonObject& json, const correction::StrengthCorrection& v) {
+        return resultOf(outcome, [](JsonObject& json, const correction::StrengthCorrection& v) {
             json.number("cementWaterRatio", v.ratio)
                 .number("cementContent", v.cement)
                 .number("waterContent", v.water);
@@ -43,7 +28,7 @@ CliCommand correctAggregatesCommand() {
     command.run = [](const CliRequest& request) {
         auto outcome =
             correction::runAggregateCorrection(request.formTexts(correction::aggregateForm()));
-        return toResult(outcome, [](JsonObject& json, const correction::AggregateCorrection& v) {
+        return resultOf(outcome, [](JsonObject& json, const correction::AggregateCorrection& v) {
             json.number("sand", v.sand)
                 .number("coarseAggregate", v.coarse)
                 .number("water", v.water);

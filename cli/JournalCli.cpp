@@ -108,21 +108,6 @@ std::string parse(const std::vector<std::string>& args, Request* request) {
     return {};
 }
 
-int print(const CliResult& result, bool json, std::ostream& out, std::ostream& err) {
-    if (result.kind != OutcomeKind::Done) {
-        err << result.message << "\n";
-        return result.kind == OutcomeKind::Failed ? kFailed : kRefused;
-    }
-    if (json) {
-        JsonObject values = result.values;
-        values.strings("lines", result.lines);
-        out << values.str() << "\n";
-    } else {
-        for (const auto& line : result.lines) out << line << "\n";
-    }
-    return 0;
-}
-
 int runImport(jn::Journal& journal, const Request& request, std::ostream& out, std::ostream& err) {
     const jn::ImportOutcome outcome =
         jn::importCsvFile(journal, QString::fromStdString(request.positional[0]));
@@ -158,7 +143,7 @@ int runAnalyse(jn::Journal& journal, const Request& request, std::ostream& out, 
     const jn::JournalAnalysis analysis =
         jn::analyseFromJournal(journal, request.get("mix"), request.get("layout"),
                                request.get("class"), request.get("until"));
-    switch (analysis.end) {
+    switch (analysis.values.end) {
         case jn::AnalysisEnd::Done:
             break;
         case jn::AnalysisEnd::NoClass:
@@ -177,9 +162,9 @@ int runAnalyse(jn::Journal& journal, const Request& request, std::ostream& out, 
             return kFailed;
         }
     }
-    const auto& layout = *jn::layoutByName(analysis.layoutName);
-    return print(analysedPeriodResult(layout, analysis.outcome.result), request.has("json"), out,
-                 err);
+    const auto& layout = *jn::layoutByName(analysis.values.layoutName);
+    return emitResult(analysedPeriodResult(layout, analysis.values.run.result), request.has("json"),
+                      out, err);
 }
 
 int runChart(const jn::Journal& journal, const Request& request, std::ostream& out,
@@ -195,7 +180,8 @@ int runChart(const jn::Journal& journal, const Request& request, std::ostream& o
             << "' has no stored analysed period: run journal analyse --save first\n";
         return kRefused;
     }
-    return print(controlChartResult(jn::chartFromJournal(period)), request.has("json"), out, err);
+    return emitResult(controlChartResult(jn::chartFromJournal(period)), request.has("json"), out,
+                      err);
 }
 
 // Qt SQL loads its drivers as plugins, which needs an application object.
@@ -224,8 +210,7 @@ int runJournalCli(const std::vector<std::string>& args, std::ostream& out, std::
     ensureApplication();
     const QString location =
         request.db.empty() ? jn::configuredJournalLocation() : QString::fromStdString(request.db);
-    std::string message;
-    std::unique_ptr<jn::Journal> journal = jn::Journal::open(location, &message);
+    auto [journal, message] = jn::Journal::open(location);
     if (!journal) {
         err << message << "\n";
         return kFailed;

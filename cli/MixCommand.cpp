@@ -60,21 +60,8 @@ CliResult runMix(const CliRequest& request) {
     AnsweringDialogs dialogs;
     for (const char* form : {"F_W", "fmTVO", "economy", "Vubor_Econ"})
         dialogs.setTexts(form, givenTexts(request, form));
-    MixOutcome outcome = runProportioning(request.formTexts(bnsDialog()), options, dialogs);
-    switch (outcome.kind) {
-        case OutcomeKind::Done:
-            break;
-        case OutcomeKind::Failed:
-            return CliResult::failed(outcome.message);
-        case OutcomeKind::Refused:
-            return CliResult::refused(outcome.message);
-        case OutcomeKind::Cancelled:
-            return CliResult::cancelled("cancelled");
-    }
-    CliResult result;
-    result.lines = std::move(outcome.lines);
-    result.values = valuesJson(outcome.values);
-    return result;
+    return resultOf(runProportioning(request.formTexts(bnsDialog()), options, dialogs),
+                    [](JsonObject& json, const MixValues& values) { json = valuesJson(values); });
 }
 
 }  // namespace

@@ -37,69 +37,59 @@ std::string integersJson(const std::vector<int>& values) {
     return jsonArray(written);
 }
 
-CliResult fromLines(OutcomeKind kind, const std::string& message,
-                    const std::vector<std::string>& lines) {
-    if (kind == OutcomeKind::Refused) return CliResult::refused(message);
-    if (kind != OutcomeKind::Done) return CliResult::failed(message);
-    CliResult result;
-    result.lines = lines;
-    return result;
-}
-
 CliResult runCusumCommand(const CliRequest& request) {
     const auto target = numberOption(request, "target");
     const auto sigma = numberOption(request, "sigma");
-    if (!target) return CliResult::refused("The target mean T is needed (--target).");
-    if (!sigma) return CliResult::refused("The standard deviation s is needed (--sigma).");
+    if (!target) return refusedResult("The target mean T is needed (--target).");
+    if (!sigma) return refusedResult("The standard deviation s is needed (--sigma).");
     const ctl::StrengthList list = ctl::parseStrengthList(option(request, "strengths"));
-    if (!list.ok) return CliResult::failed(list.message);
+    if (!list.ok) return failedResult(list.message);
     const ctl::CusumInputs in{*target, *sigma, *numberOption(request, "k", 0.5),
                               *numberOption(request, "h", 5.0), list.values};
-    const ctl::CusumOutcome out = ctl::runCusum(in);
-    CliResult result = fromLines(out.kind, out.message, out.lines);
-    std::vector<std::string> signals;
-    for (const ctl::CusumSignal& s : out.result.signalList)
-        signals.push_back(JsonObject()
-                              .integer("party", s.party)
-                              .string("side", s.side == ctl::CusumSide::Up ? "up" : "down")
-                              .str());
-    result.values.numbers("upper", out.result.upper)
-        .numbers("lower", out.result.lower)
-        .raw("signals", jsonArray(signals))
-        .number("decisionInterval", out.result.decisionInterval)
-        .number("referenceValue", out.result.referenceValue);
-    return result;
+    return resultOf(ctl::runCusum(in), [](JsonObject& json, const ctl::CusumResult& r) {
+        std::vector<std::string> signals;
+        for (const ctl::CusumSignal& s : r.signalList)
+            signals.push_back(JsonObject()
+                                  .integer("party", s.party)
+                                  .string("side", s.side == ctl::CusumSide::Up ? "up" : "down")
+                                  .str());
+        json.numbers("upper", r.upper)
+            .numbers("lower", r.lower)
+            .raw("signals", jsonArray(signals))
+            .number("decisionInterval", r.decisionInterval)
+            .number("referenceValue", r.referenceValue);
+    });
 }
 
 CliResult runConformityCommand(const CliRequest& request) {
     const auto rule = ctl::ruleFromName(option(request, "rule"));
     if (!rule)
-        return CliResult::refused("Unknown rule '" + option(request, "rule") +
-                                  "': write en206-initial, en206-continuous or aci318.");
+        return refusedResult("Unknown rule '" + option(request, "rule") +
+                             "': write en206-initial, en206-continuous or aci318.");
     const auto specified = numberOption(request, "specified");
-    if (!specified) return CliResult::refused("The specified strength is needed (--specified).");
+    if (!specified) return refusedResult("The specified strength is needed (--specified).");
     const ctl::StrengthList list = ctl::parseStrengthList(option(request, "strengths"));
-    if (!list.ok) return CliResult::failed(list.message);
+    if (!list.ok) return failedResult(list.message);
     const ctl::ConformityOutcome out =
         ctl::checkConformity({*rule, *specified, numberOption(request, "sigma"), list.values});
-    CliResult result = fromLines(out.kind, out.message, out.lines);
-    std::vector<std::string> criteria;
-    for (const ctl::Criterion& c : out.result.criteria)
-        criteria.push_back(JsonObject()
-                               .string("name", c.name)
-                               .boolean("passed", c.passed)
-                               .number("value", c.value)
-                               .number("limit", c.limit)
-                               .str());
-    result.values.boolean("conforms", out.result.conforms)
-        .raw("criteria", jsonArray(criteria))
-        .raw("failingResults", integersJson(out.result.failingResults));
-    return result;
+    return resultOf(out, [](JsonObject& json, const ctl::ConformityResult& r) {
+        std::vector<std::string> criteria;
+        for (const ctl::Criterion& c : r.criteria)
+            criteria.push_back(JsonObject()
+                                   .string("name", c.name)
+                                   .boolean("passed", c.passed)
+                                   .number("value", c.value)
+                                   .number("limit", c.limit)
+                                   .str());
+        json.boolean("conforms", r.conforms)
+            .raw("criteria", jsonArray(criteria))
+            .raw("failingResults", integersJson(r.failingResults));
+    });
 }
 
 CliResult runVerdictsCommand(const CliRequest& request) {
     const ctl::StrengthList list = ctl::parseStrengthList(option(request, "strengths"));
-    if (!list.ok) return CliResult::failed(list.message);
+    if (!list.ok) return failedResult(list.message);
     FieldTexts texts = request.formTexts(ctl::controlForm());
     // The number of parties is the number of strengths given.
     texts["edCountParty"] = std::to_string(list.values.size());
@@ -107,12 +97,11 @@ CliResult runVerdictsCommand(const CliRequest& request) {
         return formatGeneral15(list.values[static_cast<std::size_t>(i - 1)]);
     });
     const auto figures = ctl::chartFigures(chart);
-    if (!chart.ok()) return CliResult::failed(chart.message);
+    if (!chart.ok()) return failedResult(chart.message);
     if (!figures || figures->strengths.empty())
-        return CliResult::refused("No strengths of parties were given.");
+        return refusedResult("No strengths of parties were given.");
     const ctl::PeriodVerdicts v = ctl::judgePeriod(figures->limits, figures->strengths);
-    CliResult result;
-    result.lines = ctl::verdictReportLines(figures->limits, v);
+    CliResult result = doneResult(ctl::verdictReportLines(figures->limits, v));
     std::vector<std::string> verdicts;
     for (ctl::Verdict verdict : v.verdicts) verdicts.push_back(ctl::verdictText(verdict));
     result.values.numbers("strengths", v.strengths)

@@ -22,7 +22,7 @@ public:
     explicit Fault(const std::string& message) : std::runtime_error(message) {}
 };
 
-// How a calculation ended when it did not produce a result.
+// How a job of the core ended (the kind of its Outcome, common/Outcome.h).
 enum class OutcomeKind { Done, Failed, Refused, Cancelled };
 
 }  // namespace orvan

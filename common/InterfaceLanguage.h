@@ -1,5 +1,6 @@
 #pragma once
 // Which language the interface speaks: English unless something asks for Russian.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,8 +22,8 @@ struct LanguageSources {
 
 InterfaceLanguage chooseInterfaceLanguage(const LanguageSources& sources);
 
-// "en" / "ru"; and back (anything else: none, told by `known`).
+// "en" / "ru"; and back (anything else: none).
 const char* languageCode(InterfaceLanguage language);
-InterfaceLanguage languageFromCode(const std::string& code, bool* known = nullptr);
+std::optional<InterfaceLanguage> languageFromCode(const std::string& code);
 
 }  // namespace orvan

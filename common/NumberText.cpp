@@ -25,13 +25,12 @@ std::size_t skipDigits(const std::string& s, std::size_t i) {
     return i;
 }
 
-// strtod in the "C" locale, whatever the process locale is.
-double parseCLocale(const std::string& normalized, bool* overflow) {
+// Whether strtod in the "C" locale (whatever the process locale is) overflows on the text.
+bool overflowsInCLocale(const std::string& normalized) {
     static locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
     errno = 0;
-    double value = strtod_l(normalized.c_str(), nullptr, cLocale);
-    *overflow = errno == ERANGE && std::isinf(value);
-    return value;
+    const double value = strtod_l(normalized.c_str(), nullptr, cLocale);
+    return errno == ERANGE && std::isinf(value);
 }
 
 // The 18 significant digits of |value| (what "%.17e" gives) and the power of ten of the first.
@@ -52,14 +51,19 @@ Expansion expand(double magnitude) {
     return e;
 }
 
-// The significant digits of `e` rounded half away from zero to `keep` digits. `exponent` is
-// the power of ten of the first digit, corrected for a carry. An empty result means the value
-// rounded to zero.
-std::string roundedDigits(const Expansion& e, int keep, int* exponent) {
-    *exponent = e.exponent;
-    if (keep < 0) return {};
-    std::string digits(e.digits, std::min(keep, 18));
-    if (keep >= 18) return digits;
+// The significant digits of `e` rounded half away from zero to `keep` digits, and the power of
+// ten of the first digit, corrected for a carry. Empty digits mean the value rounded to zero.
+struct Rounded {
+    std::string digits;
+    int exponent = 0;
+};
+
+Rounded roundedDigits(const Expansion& e, int keep) {
+    Rounded out{{}, e.exponent};
+    if (keep < 0) return out;
+    std::string& digits = out.digits;
+    digits.assign(e.digits, std::min(keep, 18));
+    if (keep >= 18) return out;
     if (e.digits[keep] >= '5') {
         int i = keep - 1;
         while (i >= 0 && digits[i] == '9') digits[i--] = '0';
@@ -70,11 +74,11 @@ std::string roundedDigits(const Expansion& e, int keep, int* exponent) {
             // same count of significant digits (at least one).
             digits.assign(std::max<std::size_t>(digits.size(), 1), '0');
             digits[0] = '1';
-            ++*exponent;
+            ++out.exponent;
         }
     }
-    if (digits.find_first_not_of('0') == std::string::npos) return {};
-    return digits;
+    if (digits.find_first_not_of('0') == std::string::npos) digits.clear();
+    return out;
 }
 
 std::string nonFinite(double value) {
@@ -185,9 +189,7 @@ std::optional<double> tryTextToFloat(const std::string& text) {
     auto result = std::from_chars(first, last, value);
     if (result.ec == std::errc::result_out_of_range) {
         // Out of range either way: an overflow fails, an underflow gives 0.
-        bool overflow = false;
-        parseCLocale(normalized, &overflow);
-        if (overflow) return std::nullopt;
+        if (overflowsInCLocale(normalized)) return std::nullopt;
         value = 0;
     } else if (result.ec != std::errc() || result.ptr != last) {
         return std::nullopt;
@@ -250,7 +252,9 @@ std::string formatFixed(double value, int decimals) {
     std::string digits;
     if (magnitude != 0) {
         const Expansion e = expand(magnitude);
-        digits = roundedDigits(e, std::min(e.exponent + 1 + decimals, kPrecision), &exponent);
+        Rounded rounded = roundedDigits(e, std::min(e.exponent + 1 + decimals, kPrecision));
+        digits = std::move(rounded.digits);
+        exponent = rounded.exponent;
     }
     if (digits.empty()) return fixedLayout(false, "0", 0, decimals);
     const bool negative = std::signbit(value);
@@ -261,8 +265,7 @@ std::string formatFixed(double value, int decimals) {
 std::string formatGeneral15(double value) {
     if (!std::isfinite(value)) return nonFinite(value);
     if (value == 0) return "0";
-    int exponent = 0;
-    std::string digits = roundedDigits(expand(std::fabs(value)), 15, &exponent);
+    auto [digits, exponent] = roundedDigits(expand(std::fabs(value)), 15);
     const bool negative = std::signbit(value);
     if (exponent + 1 > 15 || exponent + 1 < -3) return scientific(negative, digits, exponent, 0);
     while (digits.size() > 1 && digits.back() == '0') digits.pop_back();

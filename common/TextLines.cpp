@@ -49,16 +49,20 @@ void appendUtf8(std::string& out, char32_t c) {
     }
 }
 
-// The length of the UTF-8 sequence at `i`, or 0 when it is not valid (overlong forms,
-// surrogates and values above U+10FFFF are not valid).
-std::size_t sequenceLength(std::string_view s, std::size_t i, char32_t* code) {
+// The UTF-8 sequence at `i`: its length, 0 when it is not valid (overlong forms, surrogates
+// and values above U+10FFFF are not valid), and the character it codes.
+struct Sequence {
+    std::size_t length = 0;
+    char32_t code = 0;
+};
+
+Sequence sequenceAt(std::string_view s, std::size_t i) {
     const auto b = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
     const unsigned char lead = b(i);
     std::size_t n;
     char32_t c;
     if (lead < 0x80) {
-        *code = lead;
-        return 1;
+        return {1, lead};
     } else if (lead >= 0xC2 && lead <= 0xDF) {
         n = 2, c = lead & 0x1F;
     } else if (lead >= 0xE0 && lead <= 0xEF) {
@@ -66,18 +70,17 @@ std::size_t sequenceLength(std::string_view s, std::size_t i, char32_t* code) {
     } else if (lead >= 0xF0 && lead <= 0xF4) {
         n = 4, c = lead & 0x07;
     } else {
-        return 0;
+        return {};
     }
-    if (i + n > s.size()) return 0;
+    if (i + n > s.size()) return {};
     for (std::size_t k = 1; k < n; ++k) {
-        if ((b(i + k) & 0xC0) != 0x80) return 0;
+        if ((b(i + k) & 0xC0) != 0x80) return {};
         c = (c << 6) | (b(i + k) & 0x3F);
     }
     if ((n == 3 && (c < 0x800 || (c >= 0xD800 && c <= 0xDFFF))) ||
         (n == 4 && (c < 0x10000 || c > 0x10FFFF)))
-        return 0;
-    *code = c;
-    return n;
+        return {};
+    return {n, c};
 }
 
 const std::unordered_map<char32_t, char>& reverseTable() {
@@ -185,9 +188,8 @@ std::string ioErrorText(int error) {
 }
 
 bool isValidUtf8(std::string_view bytes) {
-    char32_t code;
     for (std::size_t i = 0; i < bytes.size();) {
-        std::size_t n = sequenceLength(bytes, i, &code);
+        const std::size_t n = sequenceAt(bytes, i).length;
         if (n == 0) return false;
         i += n;
     }
@@ -211,9 +213,8 @@ std::string cp1251ToUtf8(std::string_view bytes) {
 std::optional<std::string> utf8ToCp1251(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
-    char32_t code;
     for (std::size_t i = 0; i < utf8.size();) {
-        std::size_t n = sequenceLength(utf8, i, &code);
+        const auto [n, code] = sequenceAt(utf8, i);
         if (n == 0) return std::nullopt;
         i += n;
         if (code < 0x80) {
@@ -262,8 +263,7 @@ TextFileContent readTextLines(std::string_view bytes) {
     return content;
 }
 
-std::string encodeRows(const std::vector<std::string>& rows, FileEncoding wanted,
-                       FileEncoding* used) {
+EncodedRows encodeRows(const std::vector<std::string>& rows, FileEncoding wanted) {
     std::string out;
     std::size_t total = 0;
     for (const auto& row : rows) total += row.size() + 2;
@@ -287,8 +287,7 @@ std::string encodeRows(const std::vector<std::string>& rows, FileEncoding wanted
             out += "\r\n";
         }
     }
-    if (used) *used = encoding;
-    return out;
+    return {std::move(out), encoding};
 }
 
 }  // namespace orvan

@@ -57,8 +57,11 @@ std::string cp1251ToUtf8(std::string_view bytes);
 std::optional<std::string> utf8ToCp1251(std::string_view utf8);
 
 // The bytes of a file holding these rows (UTF-8 text), each followed by CR LF, in `wanted`
-// where it can hold the text; `used` tells which encoding was written.
-std::string encodeRows(const std::vector<std::string>& rows, FileEncoding wanted,
-                       FileEncoding* used = nullptr);
+// where it can hold the text, and the encoding that was written.
+struct EncodedRows {
+    std::string bytes;
+    FileEncoding encoding = FileEncoding::Utf8;
+};
+EncodedRows encodeRows(const std::vector<std::string>& rows, FileEncoding wanted);
 
 }  // namespace orvan

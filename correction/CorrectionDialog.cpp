@@ -80,10 +80,7 @@ void CorrectionDialog::runAction() {
 
 void CorrectionDialog::correctStrength() {
     const auto outcome = corr::runStrengthCorrection(pageTexts());
-    if (!outcome.ok) {
-        showErrorBox(this, fromCore(outcome.message));
-        return;
-    }
+    if (!outcome.ok()) return showOutcome(this, outcome);
     if (DocumentArea* documents = app().documents())
         documents->publishReport([](int n) { return fromCore(corr::strengthReportTitle(n)); },
                                  outcome.lines);
@@ -91,10 +88,7 @@ void CorrectionDialog::correctStrength() {
 
 void CorrectionDialog::correctAggregates() {
     const auto outcome = corr::runAggregateCorrection(pageTexts());
-    if (!outcome.ok) {
-        showErrorBox(this, fromCore(outcome.message));
-        return;
-    }
+    if (!outcome.ok()) return showOutcome(this, outcome);
     if (DocumentArea* documents = app().documents())
         documents->publishReport([](int n) { return fromCore(corr::aggregateReportTitle(n)); },
                                  outcome.lines);

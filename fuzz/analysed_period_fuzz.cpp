@@ -12,11 +12,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (auto& party : extracts)
         for (int j = 0; j < layout.extractCount; ++j) party.push_back(in.text());
     const auto outcome = analysed::computeAnalysedPeriod(layout, extracts, in.text());
-    if (outcome.ok) {
-        fuzz::checkReportLines(analysed::writeAnalysedPeriodReport(layout, outcome.result));
+    if (outcome.ok()) {
+        fuzz::checkReportLines(analysed::writeAnalysedPeriodReport(layout, outcome.values.result));
     } else {
         fuzz::checkMessage(outcome.message);
-        if (outcome.partiesRead < 0 || outcome.partiesRead > layout.partyCount) std::abort();
+        if (outcome.values.partiesRead < 0 || outcome.values.partiesRead > layout.partyCount)
+            std::abort();
     }
     return 0;
 }

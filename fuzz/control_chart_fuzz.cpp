@@ -19,8 +19,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     });
     if (asked > 20) std::abort();
     if (outcome.ok()) {
-        if (!outcome.range || outcome.range->min > outcome.range->max) std::abort();
-        for (const auto& series : outcome.series)
+        if (!outcome.values.range || outcome.values.range->min > outcome.values.range->max)
+            std::abort();
+        for (const auto& series : outcome.values.series)
             for (const auto& point : series.points)
                 if (!std::isfinite(point.x) || !std::isfinite(point.y)) std::abort();
         fuzz::checkReportLines(control::chartLines(outcome));

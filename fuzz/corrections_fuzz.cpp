@@ -6,7 +6,7 @@ using namespace orvan;
 
 template <class Outcome>
 void check(const Outcome& outcome) {
-    if (outcome.ok) {
+    if (outcome.ok()) {
         fuzz::checkReportLines(outcome.lines);
     } else {
         fuzz::checkMessage(outcome.message);

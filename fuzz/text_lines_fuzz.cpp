@@ -9,8 +9,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const orvan::TextFileContent content = orvan::readTextLines(bytes);
-    orvan::FileEncoding used;
-    const std::string written = orvan::encodeRows(content.lines, orvan::FileEncoding::Windows1251, &used);
+    const auto [written, used] = orvan::encodeRows(content.lines, orvan::FileEncoding::Windows1251);
     const orvan::TextFileContent again = orvan::readTextLines(written);
     // Windows-1251 bytes may happen to be valid UTF-8 as well, and a first line that starts
     // with U+FEFF reads back as a byte-order mark: only the rest of the UTF-8 path is exact.

@@ -28,6 +28,21 @@ struct Status {
     explicit operator bool() const { return ok; }
 };
 
+// A value, or the Status that says why there is none.
+template <class T>
+struct Result {
+    T value{};
+    Status status;
+    explicit operator bool() const { return status.ok; }
+};
+
+class Journal;
+// An open journal, or the message that says why it could not be opened.
+struct OpenedJournal {
+    std::unique_ptr<Journal> journal;
+    std::string message;
+};
+
 struct Mix {
     long long id = 0;
     std::string name;
@@ -54,7 +69,7 @@ class Journal {
 public:
     // Opens (and creates on first use) the journal at a file path or a postgresql:// URL,
     // bringing an older schema up to date. A journal of a newer schema is refused untouched.
-    static std::unique_ptr<Journal> open(const QString& location, std::string* message);
+    static OpenedJournal open(const QString& location);
     ~Journal();
     Journal(const Journal&) = delete;
     Journal& operator=(const Journal&) = delete;
@@ -69,12 +84,12 @@ public:
     // Mixes, by name.
     std::vector<Mix> mixes() const;
     std::optional<Mix> findMix(const std::string& name) const;
-    Status addMix(const std::string& name, long long* id = nullptr);
+    Status addMix(const std::string& name);
     Status updateMix(const Mix& mix);  // name, class and layout
     Status deleteMix(long long id);    // with its parties, periods and designs
 
     // Parties of a mix.
-    Status addParty(Party& party);  // sets party.id
+    Result<long long> addParty(const Party& party);  // the new party's id
     Status updateParty(const Party& party);
     Status deleteParties(const std::vector<long long>& ids);
     std::optional<Party> party(long long id) const;
@@ -82,8 +97,8 @@ public:
     std::string nextPartyNumber(long long mixId) const;
 
     // Inside write(): the same without a transaction of their own.
-    Status insertMix(const std::string& name, long long* id);
-    Status insertParty(Party& party);
+    Result<long long> insertMix(const std::string& name);  // the new mix's id
+    Result<long long> insertParty(const Party& party);
 
 private:
     Journal(QString connection, QString location, bool postgres);

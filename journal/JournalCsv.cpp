@@ -48,8 +48,13 @@ std::string shown(std::string_view text) {
     return "'" + out + "'";
 }
 
-// Splits one line into fields; empty `error` when it reads.
-std::vector<std::string> splitFields(std::string_view line, std::string* error) {
+// One line split into fields, or why it does not split (then `error` is not empty).
+struct SplitLine {
+    std::vector<std::string> fields;
+    std::string error;
+};
+
+SplitLine splitFields(std::string_view line) {
     std::vector<std::string> fields(1);
     bool quoted = false, wasQuoted = false;
     for (std::size_t i = 0; i < line.size(); ++i) {
@@ -66,14 +71,13 @@ std::vector<std::string> splitFields(std::string_view line, std::string* error) 
         } else if (c == '"' && fields.back().empty() && !wasQuoted) {
             quoted = wasQuoted = true;
         } else if (wasQuoted) {
-            *error = "text after a closing quote";
-            return {};
+            return {{}, "text after a closing quote"};
         } else {
             fields.back() += c;
         }
     }
-    if (quoted) *error = "a quote is not closed";
-    return fields;
+    if (quoted) return {std::move(fields), "a quote is not closed"};
+    return {std::move(fields), {}};
 }
 
 bool hasControl(std::string_view text) {
@@ -91,33 +95,53 @@ std::string checkName(const char* what, const std::string& text) {
     return {};
 }
 
-bool parseExtractIndex(const std::string& text, int* index) {
-    if (text.empty() || text.size() > 3) return false;
+std::optional<int> parseExtractIndex(const std::string& text) {
+    if (text.empty() || text.size() > 3) return std::nullopt;
     for (char c : text)
-        if (c < '0' || c > '9') return false;
-    *index = std::stoi(text);
-    return *index >= 1 && *index <= kMaxExtractIndex;
+        if (c < '0' || c > '9') return std::nullopt;
+    const int index = std::stoi(text);
+    if (index < 1 || index > kMaxExtractIndex) return std::nullopt;
+    return index;
 }
 
-// The checks of one row by itself; "" when the row reads.
-std::string readRow(std::string_view line, CsvRow* row) {
+// One row checked by itself: the row, or why it does not read (then `error` is not empty).
+struct RowRead {
+    CsvRow row;
     std::string error;
-    std::vector<std::string> f = splitFields(line, &error);
-    if (!error.empty()) return error;
-    if (f.size() != 5) return "expected 5 fields, found " + std::to_string(f.size());
-    if (!isIsoDate(f[0])) return "date " + shown(f[0]) + " is not a calendar day YYYY-MM-DD";
-    if (auto e = checkName("mix name", f[1]); !e.empty()) return e;
-    if (auto e = checkName("party number", f[2]); !e.empty()) return e;
-    if (!parseExtractIndex(f[3], &row->extract))
-        return "extract " + shown(f[3]) + " is not a number from 1 to " +
-               std::to_string(kMaxExtractIndex);
-    if (!parseStrength(f[4], &row->strength))
-        return "strength " + shown(f[4]) + " is not a number with a point as decimal separator";
-    row->date = std::move(f[0]);
-    row->mix = std::move(f[1]);
-    row->party = std::move(f[2]);
-    row->strengthText = std::move(f[4]);
-    return {};
+};
+
+RowRead failedRow(std::string error) {
+    return {{}, std::move(error)};
+}
+
+RowRead readRow(std::string_view line, int lineNumber) {
+    if (!isValidUtf8(line)) return failedRow("not UTF-8 text");
+    if (line.find('\0') != line.npos) return failedRow("a NUL byte");
+    SplitLine split = splitFields(line);
+    if (!split.error.empty()) return failedRow(split.error);
+    std::vector<std::string>& f = split.fields;
+    if (f.size() != 5) return failedRow("expected 5 fields, found " + std::to_string(f.size()));
+    if (!isIsoDate(f[0]))
+        return failedRow("date " + shown(f[0]) + " is not a calendar day YYYY-MM-DD");
+    if (auto e = checkName("mix name", f[1]); !e.empty()) return failedRow(e);
+    if (auto e = checkName("party number", f[2]); !e.empty()) return failedRow(e);
+    const std::optional<int> extract = parseExtractIndex(f[3]);
+    if (!extract)
+        return failedRow("extract " + shown(f[3]) + " is not a number from 1 to " +
+                         std::to_string(kMaxExtractIndex));
+    const std::optional<double> strength = parseStrength(f[4]);
+    if (!strength)
+        return failedRow("strength " + shown(f[4]) +
+                         " is not a number with a point as decimal separator");
+    RowRead read;
+    read.row.line = lineNumber;
+    read.row.extract = *extract;
+    read.row.strength = *strength;
+    read.row.date = std::move(f[0]);
+    read.row.mix = std::move(f[1]);
+    read.row.party = std::move(f[2]);
+    read.row.strengthText = std::move(f[4]);
+    return read;
 }
 
 struct PartySeen {
@@ -157,25 +181,24 @@ bool isIsoDate(std::string_view t) {
     return day <= kDays[month - 1] + (month == 2 && leap ? 1 : 0);
 }
 
-bool parseStrength(std::string_view text, double* value) {
-    if (text.empty() || text.size() > kMaxStrengthLength) return false;
+std::optional<double> parseStrength(std::string_view text) {
+    if (text.empty() || text.size() > kMaxStrengthLength) return std::nullopt;
     std::size_t i = text[0] == '+' ? 1 : 0;
     const std::size_t digitsStart = i;
     while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
-    if (i == digitsStart) return false;
+    if (i == digitsStart) return std::nullopt;
     if (i < text.size() && text[i] == '.') {
         const std::size_t fraction = ++i;
         while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
-        if (i == fraction) return false;
+        if (i == fraction) return std::nullopt;
     }
-    if (i != text.size()) return false;
+    if (i != text.size()) return std::nullopt;
     const std::string_view digits = text.substr(digitsStart);
     double parsed = 0;
     auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), parsed);
     if (ec != std::errc() || end != digits.data() + digits.size() || !std::isfinite(parsed))
-        return false;
-    *value = parsed;
-    return true;
+        return std::nullopt;
+    return parsed;
 }
 
 CsvParse parseJournalCsv(std::string_view bytes) {
@@ -200,16 +223,13 @@ CsvParse parseJournalCsv(std::string_view bytes) {
             continue;
         }
         if (line.empty()) continue;
-        CsvRow row;
-        row.line = lineNumber;
-        std::string reason = !isValidUtf8(line)             ? "not UTF-8 text"
-                             : line.find('\0') != line.npos ? "a NUL byte"
-                                                            : readRow(line, &row);
-        if (reason.empty()) reason = checkParty(parties, row);
+        RowRead read = readRow(line, lineNumber);
+        std::string reason = std::move(read.error);
+        if (reason.empty()) reason = checkParty(parties, read.row);
         if (!reason.empty())
             out.problems.push_back({lineNumber, std::move(reason)});
         else if (out.problems.empty())
-            out.rows.push_back(std::move(row));
+            out.rows.push_back(std::move(read.row));
     }
     // Each party's extracts are numbered 1..n, so an export reads back as it was written.
     for (const auto& [key, seen] : parties)

@@ -3,6 +3,7 @@
 // row, ISO dates (YYYY-MM-DD), a point as the decimal separator. Fields may be quoted with
 // double quotes (a doubled quote inside stands for one), so a mix name may hold a comma.
 // Plain C++: the importer checks the whole file before the journal is touched.
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,7 +43,7 @@ std::string problemText(const std::string& file, const CsvProblem& problem);
 
 // Helpers shared with the journal's own edits.
 bool isIsoDate(std::string_view text);                     // a real calendar day, YYYY-MM-DD
-bool parseStrength(std::string_view text, double* value);  // [+]digits[.digits], finite
+std::optional<double> parseStrength(std::string_view text);  // [+]digits[.digits], finite
 std::string csvField(const std::string& text);             // quoted when it must be
 std::string csvLine(const std::string& date, const std::string& mix, const std::string& party,
                     int extract, const std::string& strengthText);

@@ -99,7 +99,7 @@ QSqlDatabase Journal::database() const {
     return QSqlDatabase::database(connection_, false);
 }
 
-std::unique_ptr<Journal> Journal::open(const QString& location, std::string* message) {
+OpenedJournal Journal::open(const QString& location) {
     static std::atomic<int> counter{0};
     const QString connection = QStringLiteral("orvan-journal-%1").arg(++counter);
     const bool postgres =
@@ -110,15 +110,13 @@ std::unique_ptr<Journal> Journal::open(const QString& location, std::string* mes
         if (postgres) {
             const QUrl url(location, QUrl::StrictMode);
             if (!url.isValid() || url.host().isEmpty() || url.path().size() < 2) {
-                *message = "The journal address '" + where +
-                           "' is not of the form postgresql://user@host/dbname";
-                return nullptr;
+                return {nullptr, "The journal address '" + where +
+                                     "' is not of the form postgresql://user@host/dbname"};
             }
             if (!url.password().isEmpty()) {
-                *message =
-                    "The journal address holds a password; it is not taken from there: "
-                    "give it in ~/.pgpass";
-                return nullptr;
+                return {nullptr,
+                        "The journal address holds a password; it is not taken from there: "
+                        "give it in ~/.pgpass"};
             }
             db = QSqlDatabase::addDatabase("QPSQL", connection);
             db.setHostName(url.host());
@@ -134,46 +132,50 @@ std::unique_ptr<Journal> Journal::open(const QString& location, std::string* mes
             db.setConnectOptions("QSQLITE_BUSY_TIMEOUT=5000");
         }
         if (!db.isValid() || !db.open()) {
-            *message = "The journal '" + where + "' cannot be opened: " + errorText(db.lastError());
+            std::string message =
+                "The journal '" + where + "' cannot be opened: " + errorText(db.lastError());
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(connection);
-            return nullptr;
+            return {nullptr, std::move(message)};
         }
     }
     std::unique_ptr<Journal> journal(new Journal(connection, location, postgres));
     if (Status status = journal->migrate(); !status) {
-        *message = "The journal '" + where + "' cannot be used: " + status.message;
-        return nullptr;
+        return {nullptr, "The journal '" + where + "' cannot be used: " + status.message};
     }
-    return journal;
+    return {std::move(journal), {}};
 }
 
 namespace {
 
+Result<int> failedVersion(std::string message) {
+    return {0, Status::failed(std::move(message))};
+}
+
 // The schema version of the journal: 0 for an empty database.
-Status readVersion(QSqlDatabase& db, bool postgres, int* version) {
+Result<int> readVersion(QSqlDatabase& db, bool postgres) {
     QSqlQuery probe(db);
     if (!probe.exec(postgres ? "SELECT table_name FROM information_schema.tables WHERE "
                                "table_schema = current_schema()"
                              : "SELECT name FROM sqlite_master WHERE type = 'table'"))
-        return Status::failed(sqlError(probe));
+        return failedVersion(sqlError(probe));
     bool hasSchema = false, hasOther = false;
     while (probe.next())
         (probe.value(0).toString() == "journal_schema" ? hasSchema : hasOther) = true;
-    *version = 0;
+    int version = 0;
     if (hasSchema) {
         QSqlQuery query(db);
         if (!query.exec("SELECT version FROM journal_schema") || !query.next())
-            return Status::failed("its schema version cannot be read");
-        *version = query.value(0).toInt();
+            return failedVersion("its schema version cannot be read");
+        version = query.value(0).toInt();
     } else if (hasOther) {
-        return Status::failed("it is a database of another program");
+        return failedVersion("it is a database of another program");
     }
-    if (*version > kSchemaVersion)
-        return Status::failed("it was written by a newer version of the program (schema " +
-                              std::to_string(*version) + ", this program knows up to " +
-                              std::to_string(kSchemaVersion) + ")");
-    return {};
+    if (version > kSchemaVersion)
+        return failedVersion("it was written by a newer version of the program (schema " +
+                             std::to_string(version) + ", this program knows up to " +
+                             std::to_string(kSchemaVersion) + ")");
+    return {version, {}};
 }
 
 }  // namespace
@@ -184,8 +186,9 @@ Status Journal::migrate() {
         if (Status s = exec(db, "PRAGMA foreign_keys = ON"); !s) return s;
     }
     // Read before anything is written, so a journal this program cannot use stays untouched.
-    int version = 0;
-    if (Status s = readVersion(db, postgres_, &version); !s) return s;
+    Result<int> read = readVersion(db, postgres_);
+    if (!read) return read.status;
+    int version = read.value;
     if (version == kSchemaVersion) return {};
     if (!postgres_) {
         if (Status s = exec(db, "PRAGMA journal_mode = WAL"); !s) return s;
@@ -194,8 +197,9 @@ Status Journal::migrate() {
     while (version < kSchemaVersion) {
         Status status = write([&]() -> Status {
             // Read again under the write lock: another program may have just done this step.
-            if (Status s = readVersion(db, postgres_, &version); !s || version == kSchemaVersion)
-                return s;
+            read = readVersion(db, postgres_);
+            version = read.value;
+            if (!read || version == kSchemaVersion) return read.status;
             for (const QString& statement : steps[version])
                 if (Status s = exec(db, statement); !s) return s;
             QSqlQuery stamp(db);

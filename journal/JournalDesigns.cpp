@@ -25,8 +25,10 @@ Status saveDesign(Journal& journal, const std::string& mixName, const Design& de
         long long mixId = 0;
         if (auto mix = journal.findMix(mixName))
             mixId = mix->id;
-        else if (Status added = journal.insertMix(mixName, &mixId); !added)
-            return added;
+        else if (Result<long long> added = journal.insertMix(mixName); !added)
+            return added.status;
+        else
+            mixId = added.value;
         QSqlQuery head(journal.database());
         head.prepare("INSERT INTO mix_designs (mix_id, saved_at) VALUES (?, ?) RETURNING id");
         head.addBindValue(mixId);

@@ -30,9 +30,8 @@ Status checkParty(const Party& party) {
         party.strengthTexts.size() > static_cast<std::size_t>(kMaxExtractIndex))
         return Status::failed("A party holds 1 to " + std::to_string(kMaxExtractIndex) +
                               " extracts");
-    double value = 0;
     for (const auto& text : party.strengthTexts)
-        if (!parseStrength(text, &value))
+        if (!parseStrength(text))
             return Status::failed("The strength '" + text +
                                   "' is not a number with a point as decimal separator");
     return {};
@@ -43,8 +42,7 @@ Status insertExtracts(QSqlDatabase db, const Party& party) {
     query.prepare(
         "INSERT INTO extracts (party_id, position, strength, strength_text) VALUES (?, ?, ?, ?)");
     for (std::size_t i = 0; i < party.strengthTexts.size(); ++i) {
-        double value = 0;
-        parseStrength(party.strengthTexts[i], &value);
+        const double value = parseStrength(party.strengthTexts[i]).value_or(0);
         query.bindValue(0, party.id);
         query.bindValue(1, static_cast<int>(i + 1));
         query.bindValue(2, value);
@@ -84,21 +82,20 @@ std::optional<Mix> Journal::findMix(const std::string& name) const {
     return std::nullopt;
 }
 
-Status Journal::insertMix(const std::string& name, long long* id) {
+Result<long long> Journal::insertMix(const std::string& name) {
     if (name.empty() || name.size() > kMaxNameLength)
-        return Status::failed("A mix needs a name of 1 to " + std::to_string(kMaxNameLength) +
-                              " characters");
+        return {0, Status::failed("A mix needs a name of 1 to " + std::to_string(kMaxNameLength) +
+                                  " characters")};
     QSqlQuery query(database());
     query.prepare("INSERT INTO mixes (name) VALUES (?) RETURNING id");
     query.addBindValue(q(name));
-    if (!query.exec() || !query.next()) return failedQuery(query);
-    if (id) *id = query.value(0).toLongLong();
-    return {};
+    if (!query.exec() || !query.next()) return {0, failedQuery(query)};
+    return {query.value(0).toLongLong(), {}};
 }
 
-Status Journal::addMix(const std::string& name, long long* id) {
+Status Journal::addMix(const std::string& name) {
     if (findMix(name)) return Status::failed("The mix '" + name + "' is in the journal already");
-    return write([&] { return insertMix(name, id); });
+    return write([&] { return insertMix(name).status; });
 }
 
 Status Journal::updateMix(const Mix& mix) {
@@ -124,22 +121,28 @@ Status Journal::deleteMix(long long id) {
     });
 }
 
-Status Journal::insertParty(Party& party) {
-    if (Status status = checkParty(party); !status) return status;
+Result<long long> Journal::insertParty(const Party& party) {
+    if (Status status = checkParty(party); !status) return {0, status};
     if (numberTaken(database(), party))
-        return Status::failed("The party '" + party.number + "' is in the journal already");
+        return {0, Status::failed("The party '" + party.number + "' is in the journal already")};
     QSqlQuery query(database());
     query.prepare("INSERT INTO parties (mix_id, party_date, number) VALUES (?, ?, ?) RETURNING id");
     query.addBindValue(party.mixId);
     query.addBindValue(q(party.date));
     query.addBindValue(q(party.number));
-    if (!query.exec() || !query.next()) return failedQuery(query);
-    party.id = query.value(0).toLongLong();
-    return insertExtracts(database(), party);
+    if (!query.exec() || !query.next()) return {0, failedQuery(query)};
+    Party stored = party;
+    stored.id = query.value(0).toLongLong();
+    return {stored.id, insertExtracts(database(), stored)};
 }
 
-Status Journal::addParty(Party& party) {
-    return write([&] { return insertParty(party); });
+Result<long long> Journal::addParty(const Party& party) {
+    Result<long long> added;
+    added.status = write([&] {
+        added = insertParty(party);
+        return added.status;
+    });
+    return added;
 }
 
 Status Journal::updateParty(const Party& party) {

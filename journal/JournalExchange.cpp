@@ -69,7 +69,9 @@ Status insertAll(Journal& journal, const std::vector<CsvRow>& rows, ImportOutcom
     for (const FileParty& p : groupParties(rows)) {
         auto [it, fresh] = mixIds.try_emplace(p.first->mix, 0);
         if (fresh) {
-            if (Status s = journal.insertMix(p.first->mix, &it->second); !s) return s;
+            const Result<long long> added = journal.insertMix(p.first->mix);
+            if (!added) return added.status;
+            it->second = added.value;
             ++outcome.mixesAdded;
         }
         party.bindValue(0, it->second);
@@ -122,13 +124,9 @@ ImportOutcome importCsvFile(Journal& journal, const QString& path) {
                      path.toStdString());
 }
 
-std::vector<std::string> exportCsvLines(const Journal& journal, const std::string& mix,
-                                        Status* status) {
-    *status = {};
-    if (!mix.empty() && !journal.findMix(mix)) {
-        *status = Status::failed("There is no mix '" + mix + "' in the journal");
-        return {};
-    }
+Result<std::vector<std::string>> exportCsvLines(const Journal& journal, const std::string& mix) {
+    if (!mix.empty() && !journal.findMix(mix))
+        return {{}, Status::failed("There is no mix '" + mix + "' in the journal")};
     QSqlQuery query(journal.database());
     query.setForwardOnly(true);
     query.prepare(
@@ -138,21 +136,17 @@ std::vector<std::string> exportCsvLines(const Journal& journal, const std::strin
     query.addBindValue(q(mix));
     query.addBindValue(q(mix));
     std::vector<std::string> lines{kCsvHeader};
-    if (!query.exec()) {
-        *status = Status::failed(sqlError(query));
-        return {};
-    }
+    if (!query.exec()) return {{}, Status::failed(sqlError(query))};
     while (query.next())
         lines.push_back(csvLine(query.value(0).toString().toStdString(),
                                 query.value(1).toString().toStdString(),
                                 query.value(2).toString().toStdString(), query.value(3).toInt(),
                                 query.value(4).toString().toStdString()));
-    return lines;
+    return {std::move(lines), {}};
 }
 
 Status exportCsvFile(const Journal& journal, const QString& path, const std::string& mix) {
-    Status status;
-    const std::vector<std::string> lines = exportCsvLines(journal, mix, &status);
+    const auto [lines, status] = exportCsvLines(journal, mix);
     if (!status) return status;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))

@@ -25,7 +25,6 @@ ImportOutcome importCsvFile(Journal& journal, const QString& path);
 // Written whole or not at all.
 Status exportCsvFile(const Journal& journal, const QString& path, const std::string& mix = {});
 // The same lines, without line ends (tests, the window's preview).
-std::vector<std::string> exportCsvLines(const Journal& journal, const std::string& mix,
-                                        Status* status);
+Result<std::vector<std::string>> exportCsvLines(const Journal& journal, const std::string& mix);
 
 }  // namespace orvan::journal

@@ -53,7 +53,10 @@ std::vector<Party> latestParties(const Journal& journal, long long mixId, int co
 }
 
 JournalAnalysis ended(JournalAnalysis analysis, AnalysisEnd end, std::string message) {
-    analysis.end = end;
+    const bool refused = end == AnalysisEnd::NoClass || end == AnalysisEnd::TooFewParties;
+    analysis.kind = refused ? OutcomeKind::Refused : OutcomeKind::Failed;
+    analysis.style = MessageStyle::Message;
+    analysis.values.end = end;
     analysis.message = std::move(message);
     return analysis;
 }
@@ -74,24 +77,25 @@ JournalAnalysis analyseFromJournal(const Journal& journal, const std::string& mi
                                    const std::string& layoutText, const std::string& classText,
                                    const std::string& untilDate) {
     JournalAnalysis analysis;
-    analysis.layoutName = layoutText;
-    analysis.untilDate = untilDate;
+    JournalPeriodValues& v = analysis.values;
+    v.layoutName = layoutText;
+    v.untilDate = untilDate;
     const auto mix = journal.findMix(mixName);
     if (!mix)
         return ended(analysis, AnalysisEnd::NoMix,
                      "There is no mix '" + mixName + "' in the journal");
-    analysis.mixId = mix->id;
+    v.mixId = mix->id;
     const an::AnalysedPeriodLayout* layout = layoutByName(layoutText);
     if (!layout)
         return ended(analysis, AnalysisEnd::NoMix,
                      "The layout is 5x6 or 10x3, not '" + layoutText + "'");
-    analysis.classText = classText.empty() ? mix->classText : classText;
-    if (analysis.classText.empty())
+    v.classText = classText.empty() ? mix->classText : classText;
+    if (v.classText.empty())
         return ended(analysis, AnalysisEnd::NoClass,
                      "The mix '" + mixName + "' has no specified class B: give it");
-    analysis.parties =
+    v.parties =
         latestParties(journal, mix->id, layout->partyCount, layout->extractCount, untilDate);
-    const int found = static_cast<int>(analysis.parties.size());
+    const int found = static_cast<int>(v.parties.size());
     if (found < layout->partyCount)
         return ended(analysis, AnalysisEnd::TooFewParties,
                      "Only " + std::to_string(found) + " parties of the mix '" + mixName +
@@ -100,17 +104,20 @@ JournalAnalysis analyseFromJournal(const Journal& journal, const std::string& mi
                                             : " dated on or before " + untilDate + " were found") +
                          "; the analysed period needs " + std::to_string(layout->partyCount));
     an::ExtractTexts texts;
-    for (const Party& party : analysis.parties) texts.push_back(party.strengthTexts);
-    analysis.outcome = an::computeAnalysedPeriod(*layout, texts, analysis.classText);
-    if (!analysis.outcome.ok)
+    for (const Party& party : v.parties) texts.push_back(party.strengthTexts);
+    const an::AnalysedPeriodOutcome computed =
+        an::computeAnalysedPeriod(*layout, texts, v.classText);
+    v.run = computed.values;
+    if (!computed.ok())
         return ended(analysis, AnalysisEnd::DataError,
-                     analysis.outcome.message + " (" + analysis.outcome.cause + ")");
+                     computed.message + " (" + computed.values.cause + ")");
+    analysis.kind = OutcomeKind::Done;
     return analysis;
 }
 
 Status saveAnalysedPeriod(Journal& journal, const JournalAnalysis& analysis) {
     if (!analysis.ok()) return Status::failed("Only a completed analysed period is saved");
-    const an::AnalysedPeriodResult& r = analysis.outcome.result;
+    const an::AnalysedPeriodResult& r = analysis.values.run.result;
     return journal.write([&]() -> Status {
         QSqlQuery period(journal.database());
         period.prepare(
@@ -119,9 +126,9 @@ Status saveAnalysedPeriod(Journal& journal, const JournalAnalysis& analysis) {
             "warning_bottom, correcting_top, correcting_bottom) "
             "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) RETURNING id");
         for (const QVariant& value :
-             {QVariant(analysis.mixId), QVariant(q(analysis.layoutName)),
-              QVariant(q(analysis.classText)), QVariant(q(analysis.untilDate)),
-              QVariant(q(analysis.parties.back().date)),
+             {QVariant(analysis.values.mixId), QVariant(q(analysis.values.layoutName)),
+              QVariant(q(analysis.values.classText)), QVariant(q(analysis.values.untilDate)),
+              QVariant(q(analysis.values.parties.back().date)),
               QVariant(QDateTime::currentDateTimeUtc().toString(Qt::ISODate)),
               QVariant(r.overallVariation), QVariant(r.averageLevel), QVariant(r.warningTop),
               QVariant(r.warningBottom), QVariant(r.correctingTop), QVariant(r.correctingBottom)})
@@ -132,10 +139,10 @@ Status saveAnalysedPeriod(Journal& journal, const JournalAnalysis& analysis) {
         party.prepare(
             "INSERT INTO analysed_period_parties (period_id, position, party_id, party_mean, "
             "party_deviation, party_variation) VALUES (?, ?, ?, ?, ?, ?)");
-        for (std::size_t i = 0; i < analysis.parties.size(); ++i) {
+        for (std::size_t i = 0; i < analysis.values.parties.size(); ++i) {
             party.bindValue(0, periodId);
             party.bindValue(1, static_cast<int>(i + 1));
-            party.bindValue(2, analysis.parties[i].id);
+            party.bindValue(2, analysis.values.parties[i].id);
             party.bindValue(3, r.partyMean[i]);
             party.bindValue(4, r.partyDeviation[i]);
             party.bindValue(5, r.partyVariation[i]);
@@ -143,9 +150,9 @@ Status saveAnalysedPeriod(Journal& journal, const JournalAnalysis& analysis) {
         }
         QSqlQuery mix(journal.database());
         mix.prepare("UPDATE mixes SET class_text = ?, layout = ? WHERE id = ?");
-        mix.addBindValue(q(analysis.classText));
-        mix.addBindValue(q(analysis.layoutName));
-        mix.addBindValue(analysis.mixId);
+        mix.addBindValue(q(analysis.values.classText));
+        mix.addBindValue(q(analysis.values.layoutName));
+        mix.addBindValue(analysis.values.mixId);
         if (!mix.exec()) return Status::failed(sqlError(mix));
         return {};
     });

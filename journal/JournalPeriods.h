@@ -20,17 +20,20 @@ enum class AnalysisEnd {
     DataError,      // the core's "Data error"
 };
 
-struct JournalAnalysis {
+// What an analysis from the journal found and computed.
+struct JournalPeriodValues {
     AnalysisEnd end = AnalysisEnd::Done;
-    std::string message;  // what the program shows when not Done
     long long mixId = 0;
     std::string layoutName;  // "5x6" or "10x3"
     std::string classText;
-    std::string untilDate;       // "" for no limit
-    std::vector<Party> parties;  // oldest first: party 1 of the report is the earliest
-    analysed::AnalysedPeriodOutcome outcome;
-    bool ok() const { return end == AnalysisEnd::Done; }
+    std::string untilDate;            // "" for no limit
+    std::vector<Party> parties;       // oldest first: party 1 of the report is the earliest
+    analysed::AnalysedPeriodRun run;  // the statistics, or where they stopped
 };
+
+// Not Done: `message` is what the program shows, in a plain message box. No mix and a data
+// error fail; no class and too few parties are refused.
+using JournalAnalysis = Outcome<JournalPeriodValues>;
 
 // "5x6" or "10x3" to its layout; nullptr for any other text.
 const analysed::AnalysedPeriodLayout* layoutByName(const std::string& name);

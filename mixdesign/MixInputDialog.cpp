@@ -71,14 +71,10 @@ void MixInputDialog::runProportioning() {
         }
         return;
     }
-    if (outcome.kind == orvan::OutcomeKind::Cancelled) return;
-    const QString message =
-        outcome.impossible ? impossibleMixShown(*outcome.impossible, outcome.message)
-                           : fromCore(outcome.message.empty() ? mix::kRunError : outcome.message);
-    if (outcome.style == mix::MessageStyle::ErrorBox)
-        showErrorBox(this, message);
-    else
-        showMessage(this, message);
+    showOutcome(this, outcome,
+                outcome.values.impossible
+                    ? impossibleMixShown(*outcome.values.impossible, outcome.message)
+                    : fromCore(outcome.message.empty() ? mix::kRunError : outcome.message));
 }
 
 QString MixInputDialog::impossibleMixShown(const mix::ImpossibleMix& impossible,

@@ -74,5 +74,5 @@ void ProportioningOptionsDialog::reloadOptions() {
 void ProportioningOptionsDialog::saveOptions() {
     const mix::OptionsSaveOutcome outcome =
         mix::saveOptionsFile(mix::kOptionsFileName, currentOptions());
-    if (!outcome.ok) showErrorBox(this, fromCore(outcome.message));
+    showOutcome(this, outcome);
 }

@@ -103,28 +103,29 @@ std::vector<std::uint16_t> utf16(const QString& text) {
 
 }  // namespace
 
-EmfPaintEngine::EmfPaintEngine() : QPaintEngine(QPaintEngine::AllFeatures) {}
-
-EmfPaintEngine::~EmfPaintEngine() {
-    if (track_) {
-        std::free(track_->buf);
-        std::free(track_);
-    }
-    if (handles_) emf_htable_free(&handles_);
+void EmfTrackFree::operator()(EMFTRACK* track) const {
+    std::free(track->buf);
+    std::free(track);
 }
 
-// Adds a record made by a libUEMF *_set function; a null record (out of memory) or a failed
-// append spoils the whole file, which end() then refuses.
+void EmfHandlesFree::operator()(EMFHANDLES* handles) const {
+    emf_htable_free(&handles);
+}
+
+EmfPaintEngine::EmfPaintEngine() : QPaintEngine(QPaintEngine::AllFeatures) {}
+
+EmfPaintEngine::~EmfPaintEngine() = default;
+
+// A null record (out of memory) or a failed append spoils the whole file, which end() then
+// refuses. The record is copied into the track and freed here, whether or not that succeeds.
 bool EmfPaintEngine::append(char* record) {
-    if (!record) {
+    const MallocPtr<char> owned(record);
+    if (!owned) {
         failed_ = true;
         return false;
     }
-    if (failed_) {
-        std::free(record);
-        return false;
-    }
-    if (emf_append(reinterpret_cast<U_ENHMETARECORD*>(record), track_, U_REC_FREE)) {
+    if (failed_) return false;
+    if (emf_append(reinterpret_cast<U_ENHMETARECORD*>(owned.get()), track_.get(), 0)) {
         failed_ = true;
         return false;
     }
@@ -137,12 +138,14 @@ bool EmfPaintEngine::begin(QPaintDevice* device) {
     failed_ = false;
     // The buffer is kept in memory only: emf_start would open a file by name, and the file is
     // written by the caller as a whole (so that a failure never leaves half a picture).
-    track_ = static_cast<EMFTRACK*>(std::calloc(1, sizeof(EMFTRACK)));
+    track_.reset(static_cast<EMFTRACK*>(std::calloc(1, sizeof(EMFTRACK))));
     if (!track_) return false;
     track_->buf = static_cast<char*>(std::malloc(kInitialSize));
     track_->allocated = kInitialSize;
     track_->chunk = kChunkSize;
-    if (!track_->buf || emf_htable_create(kHandleTable, kHandleTable, &handles_)) return false;
+    EMFHANDLES* handles = nullptr;
+    if (!track_->buf || emf_htable_create(kHandleTable, kHandleTable, &handles)) return false;
+    handles_.reset(handles);
     writeHeader();
     append(U_EMRSETMAPMODE_set(U_MM_TEXT));
     append(U_EMRSETBKMODE_set(U_TRANSPARENT));
@@ -175,7 +178,7 @@ bool EmfPaintEngine::end() {
     releaseObjects();
     if (dcSaved_) append(U_EMRRESTOREDC_set(-1));
     dcSaved_ = false;
-    append(U_EMREOF_set(0, nullptr, track_));
+    append(U_EMREOF_set(0, nullptr, track_.get()));
     setActive(false);
     if (!failed_) {
         // What emf_finish would set before writing: the totals that are known only now.
@@ -185,10 +188,8 @@ bool EmfPaintEngine::end() {
         header->nHandles = static_cast<std::uint16_t>(handles_->peak + 1);
         device_->data_ = QByteArray(track_->buf, static_cast<qsizetype>(track_->used));
     }
-    std::free(track_->buf);
-    std::free(track_);
-    track_ = nullptr;
-    emf_htable_free(&handles_);
+    track_.reset();
+    handles_.reset();
     return !failed_;
 }
 
@@ -231,7 +232,7 @@ void EmfPaintEngine::releaseObjects() {
                                     : selected == &selectedBrush_ ? U_WHITE_BRUSH
                                                                   : U_DEVICE_DEFAULT_FONT;
         append(U_EMRSELECTOBJECT_set(stock));
-        append(deleteobject_set(&selected->handle, handles_));
+        append(deleteobject_set(&selected->handle, handles_.get()));
         *selected = {};
     }
 }
@@ -272,7 +273,7 @@ void EmfPaintEngine::selectPen(bool stroke) {
     if (!visible) {
         if (selectedPen_.key != "null") {
             append(U_EMRSELECTOBJECT_set(U_NULL_PEN));
-            if (selectedPen_.handle) append(deleteobject_set(&selectedPen_.handle, handles_));
+            if (selectedPen_.handle) append(deleteobject_set(&selectedPen_.handle, handles_.get()));
             selectedPen_ = {0, "null"};
         }
         return;
@@ -286,15 +287,15 @@ void EmfPaintEngine::selectPen(bool stroke) {
     if (selectedPen_.handle && selectedPen_.key == key) return;
     std::uint32_t handle = 0;
     if (width > 1) {
-        PU_EXTLOGPEN logpen = extlogpen_set(style, static_cast<std::uint32_t>(width), U_BS_SOLID,
-                                            colorRef(color), 0, 0, nullptr);
-        append(extcreatepen_set(&handle, handles_, nullptr, 0, nullptr, logpen));
-        std::free(logpen);
+        const MallocPtr<U_EXTLOGPEN> logpen(extlogpen_set(
+            style, static_cast<std::uint32_t>(width), U_BS_SOLID, colorRef(color), 0, 0, nullptr));
+        append(extcreatepen_set(&handle, handles_.get(), nullptr, 0, nullptr, logpen.get()));
     } else {
-        append(createpen_set(&handle, handles_, logpen_set(style, U_POINT{1, 0}, colorRef(color))));
+        append(createpen_set(&handle, handles_.get(),
+                             logpen_set(style, U_POINT{1, 0}, colorRef(color))));
     }
-    append(selectobject_set(handle, handles_));
-    if (selectedPen_.handle) append(deleteobject_set(&selectedPen_.handle, handles_));
+    append(selectobject_set(handle, handles_.get()));
+    if (selectedPen_.handle) append(deleteobject_set(&selectedPen_.handle, handles_.get()));
     selectedPen_ = {handle, key};
 }
 
@@ -304,7 +305,8 @@ void EmfPaintEngine::selectBrush(bool fill) {
     if (!visible) {
         if (selectedBrush_.key != "null") {
             append(U_EMRSELECTOBJECT_set(U_NULL_BRUSH));
-            if (selectedBrush_.handle) append(deleteobject_set(&selectedBrush_.handle, handles_));
+            if (selectedBrush_.handle)
+                append(deleteobject_set(&selectedBrush_.handle, handles_.get()));
             selectedBrush_ = {0, "null"};
         }
         return;
@@ -312,10 +314,10 @@ void EmfPaintEngine::selectBrush(bool fill) {
     const QString key = color.name();
     if (selectedBrush_.handle && selectedBrush_.key == key) return;
     std::uint32_t handle = 0;
-    append(
-        createbrushindirect_set(&handle, handles_, logbrush_set(U_BS_SOLID, colorRef(color), 0)));
-    append(selectobject_set(handle, handles_));
-    if (selectedBrush_.handle) append(deleteobject_set(&selectedBrush_.handle, handles_));
+    append(createbrushindirect_set(&handle, handles_.get(),
+                                   logbrush_set(U_BS_SOLID, colorRef(color), 0)));
+    append(selectobject_set(handle, handles_.get()));
+    if (selectedBrush_.handle) append(deleteobject_set(&selectedBrush_.handle, handles_.get()));
     selectedBrush_ = {handle, key};
 }
 
@@ -450,10 +452,10 @@ void EmfPaintEngine::selectFont(const QFont& font, double scale, int escapement)
         font.underline(), font.strikeOut(), U_DEFAULT_CHARSET, U_OUT_DEFAULT_PRECIS,
         U_CLIP_DEFAULT_PRECIS, U_ANTIALIASED_QUALITY, U_DEFAULT_PITCH | U_FF_SWISS, face.data());
     std::uint32_t handle = 0;
-    append(extcreatefontindirectw_set(&handle, handles_, reinterpret_cast<const char*>(&logfont),
-                                      nullptr));
-    append(selectobject_set(handle, handles_));
-    if (selectedFont_.handle) append(deleteobject_set(&selectedFont_.handle, handles_));
+    append(extcreatefontindirectw_set(&handle, handles_.get(),
+                                      reinterpret_cast<const char*>(&logfont), nullptr));
+    append(selectobject_set(handle, handles_.get()));
+    if (selectedFont_.handle) append(deleteobject_set(&selectedFont_.handle, handles_.get()));
     selectedFont_ = {handle, key};
 }
 
@@ -488,15 +490,14 @@ void EmfPaintEngine::drawTextItem(const QPointF& p, const QTextItem& textItem) {
     std::vector<std::uint16_t> units = utf16(text);
     const QRectF box(p.x(), p.y() - textItem.ascent(), textItem.width(),
                      textItem.ascent() + textItem.descent());
-    char* emrText = emrtext_set(map(p), static_cast<U_NUM_STR>(units.size()), 2, units.data(),
-                                U_ETO_NONE, kNoBounds, dx.data());
+    const MallocPtr<char> emrText(emrtext_set(map(p), static_cast<U_NUM_STR>(units.size()), 2,
+                                              units.data(), U_ETO_NONE, kNoBounds, dx.data()));
     if (!emrText) {
         failed_ = true;
         return;
     }
     append(U_EMREXTTEXTOUTW_set(mapBounds(box), U_GM_COMPATIBLE, 1.0f, 1.0f,
-                                reinterpret_cast<PU_EMRTEXT>(emrText)));
-    std::free(emrText);
+                                reinterpret_cast<PU_EMRTEXT>(emrText.get())));
 }
 
 void EmfPaintEngine::drawPixmap(const QRectF& r, const QPixmap& pixmap, const QRectF& sr) {
@@ -527,11 +528,10 @@ void EmfPaintEngine::drawImage(const QRectF& r, const QImage& image, const QRect
                     static_cast<std::size_t>(w) * 4);
     const U_BITMAPINFOHEADER header =
         bitmapinfoheader_set(w, h, 1, 32, U_BI_RGB, bytes, 0, 0, 0, 0);
-    PU_BITMAPINFO info = bitmapinfo_set(header, nullptr);
+    const MallocPtr<U_BITMAPINFO> info(bitmapinfo_set(header, nullptr));
     const U_RECTL bounds = mapBounds(r);
     append(U_EMRSTRETCHDIBITS_set(bounds, U_POINTL{bounds.left, bounds.top},
                                   U_POINTL{bounds.right - bounds.left, bounds.bottom - bounds.top},
-                                  U_POINTL{0, 0}, U_POINTL{w, h}, U_DIB_RGB_COLORS, U_SRCCOPY, info,
-                                  bytes, pixels.data()));
-    std::free(info);
+                                  U_POINTL{0, 0}, U_POINTL{w, h}, U_DIB_RGB_COLORS, U_SRCCOPY,
+                                  info.get(), bytes, pixels.data()));
 }

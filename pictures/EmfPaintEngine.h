@@ -11,10 +11,25 @@
 #include <QRectF>
 #include <QTransform>
 #include <cstdint>
+#include <cstdlib>
+#include <memory>
 #include <optional>
 #include <vector>
 
 class EmfPaintDevice;
+
+// libUEMF's records and buffers are allocated with malloc: each is owned by one of these.
+struct MallocFree {
+    void operator()(void* block) const { std::free(block); }
+};
+template <class T>
+using MallocPtr = std::unique_ptr<T, MallocFree>;
+struct EmfTrackFree {
+    void operator()(EMFTRACK* track) const;  // the buffer, then the track
+};
+struct EmfHandlesFree {
+    void operator()(EMFHANDLES* handles) const;
+};
 
 class EmfPaintEngine : public QPaintEngine {
 public:
@@ -43,6 +58,7 @@ private:
         QString key;               // what the created object stands for
     };
 
+    // Takes over a record made by a libUEMF *_set function.
     bool append(char* record);
     void writeHeader();
     void releaseObjects();  // select stock objects, delete the created ones
@@ -58,8 +74,8 @@ private:
     QColor fillColor() const;
 
     EmfPaintDevice* device_ = nullptr;
-    EMFTRACK* track_ = nullptr;
-    EMFHANDLES* handles_ = nullptr;
+    std::unique_ptr<EMFTRACK, EmfTrackFree> track_;
+    std::unique_ptr<EMFHANDLES, EmfHandlesFree> handles_;
     bool failed_ = false;
 
     QPen pen_;

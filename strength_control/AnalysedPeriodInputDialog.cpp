@@ -154,16 +154,13 @@ void AnalysedPeriodInputDialog::runAnalysis() {
         an::computeAnalysedPeriod(layout_, extractTexts(), session_.classText);
     // The run takes the parties up one after another, each with its tab made current; the
     // last tab it reached stays current (the failing party's, when one failed).
-    for (int party = 1; party <= outcome.partiesRead; ++party) showParty(party);
-    failedField_ = outcome.ok ? QString() : fromCore(outcome.failedField);
-    if (!outcome.ok) {
-        showMessage(this, translate(an::kDataError, "BitBtn1"));
-        return;
-    }
-    session_.latestResult = outcome.result;
+    for (int party = 1; party <= outcome.values.partiesRead; ++party) showParty(party);
+    failedField_ = outcome.ok() ? QString() : fromCore(outcome.values.failedField);
+    if (!outcome.ok()) return showOutcome(this, outcome, translate(an::kDataError, "BitBtn1"));
+    session_.latestResult = outcome.values.result;
     if (DocumentArea* documents = app().documents())
         documents->publishReport([](int n) { return fromCore(an::analysedReportTitle(n)); },
-                                 an::writeAnalysedPeriodReport(layout_, outcome.result));
+                                 an::writeAnalysedPeriodReport(layout_, outcome.values.result));
 }
 
 QString AnalysedPeriodInputDialog::pasteProblem(const an::ExtractBlock& block) const {

@@ -207,13 +207,11 @@ void ControlChartWindow::drawChart() {
     const ctl::ChartOutcome outcome = givenChart_ ? *std::exchange(givenChart_, std::nullopt)
                                                   : ctl::buildControlChart(inputs_.texts, ask);
     lastChart_ = outcome;
-    if (!outcome.ok()) {
-        showErrorBox(this, fromCore(outcome.message));
-        return;
-    }
-    axisY_->setRange(outcome.range->min, outcome.range->max);
-    setHorizontalRange(outcome.batchesAsked);
-    for (int i = 0; i < ctl::kSeriesCount; ++i) drawSeries(i, outcome.series[i]);
+    if (!outcome.ok()) return showOutcome(this, outcome);
+    const ctl::ChartValues& chart = outcome.values;
+    axisY_->setRange(chart.range->min, chart.range->max);
+    setHorizontalRange(chart.batchesAsked);
+    for (int i = 0; i < ctl::kSeriesCount; ++i) drawSeries(i, chart.series[i]);
     fitMarks();
 }
 

@@ -86,6 +86,6 @@ private:
     const QString startFolder_;
     const ControlledPeriodInputs& inputs_;
     BatchPrompt askBatch_;
-    orvan::control::ChartOutcome lastChart_{orvan::OutcomeKind::Failed, {}, 0, {}, {}};
+    orvan::control::ChartOutcome lastChart_;
     std::optional<orvan::control::ChartOutcome> givenChart_;
 };

@@ -19,14 +19,6 @@ TextWindow* publish(AppContext& app, std::string (*title)(int),
                : nullptr;
 }
 
-// A refusal is a plain message; a fault is the runtime's message in the error box.
-void showOutcome(QWidget* parent, orvan::OutcomeKind kind, const std::string& message) {
-    if (kind == orvan::OutcomeKind::Refused)
-        showMessage(parent, fromCore(message));
-    else
-        showErrorBox(parent, fromCore(message));
-}
-
 }  // namespace
 
 TextWindow* publishVerdictReport(AppContext& app, QWidget* parent, const ctl::ControlLimits& limits,
@@ -43,13 +35,13 @@ TextWindow* publishVerdictReport(AppContext& app, QWidget* parent, const ctl::Co
 TextWindow* publishCusum(AppContext& app, QWidget* parent, const ctl::CusumInputs& inputs) {
     const ctl::CusumOutcome outcome = ctl::runCusum(inputs);
     if (!outcome.ok()) {
-        showOutcome(parent, outcome.kind, outcome.message);
+        showOutcome(parent, outcome);
         return nullptr;
     }
     TextWindow* report = publish(app, ctl::cusumReportTitle, outcome.lines);
     auto* chart = new CusumChartWindow(parent);
     chart->setAttribute(Qt::WA_DeleteOnClose);
-    chart->draw(outcome.result);
+    chart->draw(outcome.values);
     chart->show();
     return report;
 }
@@ -58,7 +50,7 @@ TextWindow* publishConformity(AppContext& app, QWidget* parent,
                               const ctl::ConformityInputs& inputs) {
     const ctl::ConformityOutcome outcome = ctl::checkConformity(inputs);
     if (!outcome.ok()) {
-        showOutcome(parent, outcome.kind, outcome.message);
+        showOutcome(parent, outcome);
         return nullptr;
     }
     return publish(app, ctl::conformityReportTitle, outcome.lines);

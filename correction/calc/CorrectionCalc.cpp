@@ -82,15 +82,13 @@ double read(const FieldTexts& texts, const Form& form, const char* name) {
 template <class Values, class Read, class Compute, class Lines>
 Outcome<Values> runCorrection(const FieldTexts& texts, Read readInputs, Compute compute,
                               Lines lines) {
-    Outcome<Values> outcome;
     try {
-        outcome.values = compute(readInputs(texts));
-        outcome.lines = lines(texts, outcome.values);
-        outcome.ok = true;
+        Values values = compute(readInputs(texts));
+        std::vector<std::string> report = lines(texts, values);
+        return Outcome<Values>::done(std::move(values), std::move(report));
     } catch (const Fault& fault) {
-        outcome.message = fault.what();
+        return Outcome<Values>::failed(fault.what(), MessageStyle::ErrorBox);
     }
-    return outcome;
 }
 
 }  // namespace
@@ -261,12 +259,12 @@ std::string aggregateReportTitle(int windowNumber) {
 Outcome<AggregateCorrection> runAggregateCorrection(const FieldTexts& texts) {
     auto outcome = runCorrection<AggregateCorrection>(texts, readAggregateInputs,
                                                       correctByAggregates, aggregateReportLines);
-    if (!outcome.ok) return outcome;
+    if (!outcome.ok()) return outcome;
     const std::string volume = fieldText(texts, aggregateForm(), "edMixerVolume");
     try {
         outcome.values.load = mixerLoad(volume, outcome.values);
     } catch (const Fault& fault) {
-        return {false, fault.what(), {}, {}};
+        return Outcome<AggregateCorrection>::failed(fault.what(), MessageStyle::ErrorBox);
     }
     if (outcome.values.load) {
         const auto more = mixerLoadLines(volume, *outcome.values.load);

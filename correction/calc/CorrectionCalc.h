@@ -10,6 +10,7 @@
 
 #include "common/CoreGuard.h"
 #include "common/Form.h"
+#include "common/Outcome.h"
 
 namespace orvan::correction {
 
@@ -20,15 +21,6 @@ const Form& correctionDialog();
 // The fields of one page as the command line takes them: the dialog with that page alone.
 const Form& strengthForm();   // correct_strength
 const Form& aggregateForm();  // correct_granulom
-
-// How a correction ended: its values and report lines, or the message that stopped it.
-template <class Values>
-struct Outcome {
-    bool ok = false;
-    std::string message;
-    Values values{};
-    std::vector<std::string> lines;
-};
 
 // --- Correction by strength and cement-water ratio -------------------------------------
 
@@ -54,7 +46,8 @@ StrengthCorrection correctByStrength(const StrengthInputs& in);
 std::vector<std::string> strengthReportLines(const FieldTexts& texts,
                                              const StrengthCorrection& result);
 std::string strengthReportTitle(int windowNumber);
-// The whole correction over the page's texts; never throws.
+// The whole correction over the page's texts; never throws. Failed: the runtime's message of
+// the fault that stopped it, for the error box.
 Outcome<StrengthCorrection> runStrengthCorrection(const FieldTexts& texts);
 
 // --- Correction by aggregate grading and moisture --------------------------------------

@@ -170,12 +170,12 @@ bool JournalWindow::openJournal() {
     if (journal_) return true;
     QString location = location_;
     if (location.isEmpty()) location = jrn::configuredJournalLocation();
-    std::string message;
-    journal_ = jrn::Journal::open(location, &message);
-    if (!journal_) {
-        tell(message);
+    jrn::OpenedJournal opened = jrn::Journal::open(location);
+    if (!opened.journal) {
+        tell(opened.message);
         return false;
     }
+    journal_ = std::move(opened.journal);
     lbState->setText(jt("Journal: %1").arg(location));
     reloadMixes();
     return true;

@@ -119,7 +119,7 @@ void JournalWindow::addParty() {
                      journal_->nextPartyNumber(mix->id),
                      {}};
     if (!editPartyDialog(party, jt("New party"))) return;
-    if (jrn::Status status = journal_->addParty(party); !status) return tell(status.message);
+    if (const auto added = journal_->addParty(party); !added) return tell(added.status.message);
     model_->refresh();
 }
 
@@ -160,7 +160,7 @@ void JournalWindow::pasteBlock(const QString& text) {
         for (const auto& texts : block.texts) {
             jrn::Party party{0, mix->id, toCore(day), journal_->nextPartyNumber(mix->id), {}};
             for (const auto& t : texts) party.strengthTexts.push_back(journalStrength(t));
-            if (jrn::Status s = journal_->insertParty(party); !s) return s;
+            if (const auto added = journal_->insertParty(party); !added) return added.status;
         }
         return {};
     });
@@ -220,13 +220,13 @@ void JournalWindow::analyse() {
     const jrn::JournalAnalysis analysis = jrn::analyseFromJournal(
         *journal_, mix->name, jrn::layoutName(layout), toCore(edClass->text().trimmed()), until);
     if (!analysis.ok())
-        return tell(analysis.end == jrn::AnalysisEnd::DataError ? an::kDataError
-                                                                : analysis.message);
+        return tell(analysis.values.end == jrn::AnalysisEnd::DataError ? an::kDataError
+                                                                       : analysis.message);
     if (jrn::Status saved = jrn::saveAnalysedPeriod(*journal_, analysis); !saved)
         return tell(saved.message);
     if (DocumentArea* documents = app_.documents())
         documents->publishReport([](int n) { return fromCore(an::analysedReportTitle(n)); },
-                                 an::writeAnalysedPeriodReport(layout, analysis.outcome.result));
+                                 an::writeAnalysedPeriodReport(layout, analysis.values.run.result));
     mixChosen();
 }
 

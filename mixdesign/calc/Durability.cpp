@@ -22,14 +22,14 @@ double airPercentage(double cycles, const FrostConstants& k, double R) {
 
 }  // namespace
 
-FrostConstants frostConstants(const std::string& workabilityCode, double workability) {
-    if (!isSlumpCode(workabilityCode)) return {2.48, 1.25};
+FrostConstants frostConstants(Workability kind, double workability) {
+    if (kind != Workability::Slump) return {2.48, 1.25};
     return workability > 8 ? FrostConstants{0.34, 1.68} : FrostConstants{0.91, 1.47};
 }
 
-FrostResult frostRequirement(double cycles, const std::string& workabilityCode, double workability,
-                             double R, double enteredStrength) {
-    FrostConstants k = frostConstants(workabilityCode, workability);
+FrostResult frostRequirement(double cycles, Workability kind, double workability, double R,
+                             double enteredStrength) {
+    FrostConstants k = frostConstants(kind, workability);
     FrostResult out;
     out.air1 = airPercentage(cycles, k, R);
     // R / (1 - 0.05*air1), written as the program always has: R*R / (R - 0.05*air1*R)

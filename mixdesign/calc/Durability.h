@@ -5,6 +5,7 @@
 #include <string>
 
 #include "common/CoreGuard.h"
+#include "mixdesign/calc/MixCalc.h"
 
 namespace orvan::mix {
 
@@ -14,7 +15,7 @@ struct FrostConstants {
     double a = 0, b = 0;
 };
 // Slump above 8 cm: 0.34/1.68; slump up to 8 cm: 0.91/1.47; Vebe: 2.48/1.25.
-FrostConstants frostConstants(const std::string& workabilityCode, double workability);
+FrostConstants frostConstants(Workability kind, double workability);
 
 struct FrostResult {
     double air1 = 0;            // % of air at the entered strength
@@ -23,8 +24,8 @@ struct FrostResult {
     double targetStrength = 0;  // the raised strength, or the entered one when no air is needed
 };
 // F cycles; R the strength the mix aims at; enteredStrength the strength as typed.
-FrostResult frostRequirement(double cycles, const std::string& workabilityCode, double workability,
-                             double R, double enteredStrength);
+FrostResult frostRequirement(double cycles, Workability kind, double workability, double R,
+                             double enteredStrength);
 
 // The W/C limit for a water pressure in kPa: n = p/100 rounded half to even; n <= 4: 0.55,
 // 5..6: 0.45, n >= 7: 0.40.

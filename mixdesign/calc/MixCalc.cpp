@@ -26,25 +26,26 @@ double aggregateSizeTerm(double D) {
     return 0;
 }
 
-double computeAggregateFactor(int kind, double X, double Mk, double NG, double Cg, double Cs,
-                              const std::string& workabilityCode, double D) {
+double computeAggregateFactor(const MaterialInputs& in) {
+    const double X = in.X, Mk = in.Mk, NG = in.NG, Cg = in.Cg, Cs = in.Cs;
+    const int kind = in.kind;
     double a0 = kind == kGravel ? sub(sub(0.61, mul(0.017, Cs)), mul(0.03, Cg))
                                 : sub(sub(0.65, mul(0.012, Cs)), mul(0.03, Cg));
     double aNG = NG >= 27 ? mul(-0.0075, sub(NG, 27)) : sub(mul(0.015, NG), 0.405);
     double aMk = mul(0.014, sub(Mk, 3));
     double aX = 0;
-    if (isSlumpCode(workabilityCode)) {
+    if (in.workability == Workability::Slump) {
         if (X > 2) aX = mul(-0.0033, X);
     } else if (X > 5) {
         aX = mul(0.0012, X);
     }
-    return add(add(add(add(a0, aggregateSizeTerm(D)), aNG), aMk), aX);
+    return add(add(add(add(a0, aggregateSizeTerm(in.D)), aNG), aMk), aX);
 }
 
-double computeWaterDemand(const std::string& workabilityCode, double T, double Cg, double Cs,
-                          double NG, double D, double X, double Mk) {
+double computeWaterDemand(const MaterialInputs& in) {
+    const double T = in.T, Cg = in.Cg, Cs = in.Cs, NG = in.NG, D = in.D, X = in.X, Mk = in.Mk;
     double w0;
-    if (isSlumpCode(workabilityCode)) {
+    if (in.workability == Workability::Slump) {
         w0 = sub(add(add(sub(179, mul(0.8, D)), mul(6.4, X)), mul(0.0029, mul(D, D))),
                  mul(0.14, mul(X, X)));
     } else {
@@ -95,8 +96,8 @@ double baseGrainSpacing(double Vs, double Vg) {
     return sub(sub(2.5159, mul(0.93165, Vs)), mul(1.9469, Vg));
 }
 
-double grainSpacingWorkabilityCorrection(const std::string& workabilityCode, double X) {
-    if (isSlumpCode(workabilityCode))
+double grainSpacingWorkabilityCorrection(Workability workability, double X) {
+    if (workability == Workability::Slump)
         return X > 2 ? div(sub(X, 2), add(mul(1.3777, X), 22.952)) : 0;
     double Z = mul(4.4, X);
     return Z > 23 ? -div(sub(Z, 23), add(mul(1.7337, Z), 122.81)) : 0;
@@ -107,12 +108,12 @@ double grainSpacingCementCorrection(double binder) {
 }
 
 double grainSpacing(double sandBulk, double sandDensity, double coarseBulk, double coarseDensity,
-                    int kind, const std::string& workabilityCode, double X, double binder) {
+                    int kind, Workability workability, double X, double binder) {
     double Vs = sub(1, div(sandBulk, sandDensity));
     double Vg = sub(1, div(coarseBulk, coarseDensity));
     double alpha = baseGrainSpacing(Vs, Vg);
     if (kind != kCrushedStone) alpha = sub(alpha, 0.045);
-    alpha = add(alpha, grainSpacingWorkabilityCorrection(workabilityCode, X));
+    alpha = add(alpha, grainSpacingWorkabilityCorrection(workability, X));
     return add(alpha, grainSpacingCementCorrection(binder));
 }
 

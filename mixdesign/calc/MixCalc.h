@@ -5,35 +5,40 @@
 //
 // Units: strengths in MPa; D in mm; slump X in cm or Vebe time X in s; NG, Cs, Cg in %;
 // bulk and relative densities in kg per litre; T in degrees Celsius; contents in kg per cu m.
-#include <string>
-
 #include "common/CoreGuard.h"
 
 namespace orvan::mix {
 
-inline constexpr const char* kSlumpCode = "OK";
-inline constexpr const char* kVebeCode = "SZ";
-
-// Whether a workability code says slump ("OK"); anything else is a Vebe time.
-inline bool isSlumpCode(const std::string& code) {
-    return code.size() == 2 && code[0] == 'O' && code[1] == 'K';
-}
+// How the workability of the mix is given: as a slump in cm (item 0 of rgYdoboykl) or as a
+// Vebe time in s (any other item).
+enum class Workability { Slump, Vebe };
 
 inline constexpr int kCrushedStone = 0;
 inline constexpr int kGravel = 1;
+
+// What the aggregate-quality coefficient A and the water demand W are computed from.
+struct MaterialInputs {
+    Workability workability = Workability::Slump;
+    double X = 0;              // slump, cm, or Vebe time, s
+    double D = 0;              // maximum coarse aggregate size, mm
+    double Mk = 0;             // fineness modulus of sand
+    double NG = 0;             // normal consistency of cement paste, %
+    double Cs = 0;             // clay lumps and friable particles in sand, %
+    double Cg = 0;             // the same in coarse aggregate, %
+    double T = 20;             // temperature of fresh concrete, degrees Celsius (W only)
+    int kind = kCrushedStone;  // kind of coarse aggregate (A only)
+};
 
 // aD, the correction of A for the maximum aggregate size, from D rounded half to even.
 double aggregateSizeTerm(double D);
 
 // A = A0 + aD + aNG + aMk + aX, the aggregate-quality coefficient of R = A*Rc*(C/W - 0.5).
 // kind: kCrushedStone or kGravel (anything else is refused before this is called).
-double computeAggregateFactor(int kind, double X, double Mk, double NG, double Cg, double Cs,
-                              const std::string& workabilityCode, double D);
+double computeAggregateFactor(const MaterialInputs& in);
 
 // W, litres of mixing water per cu m, from the water-demand regression on workability and
 // maximum size, corrected for sand fineness, paste consistency, clay and temperature.
-double computeWaterDemand(const std::string& workabilityCode, double T, double Cg, double Cs,
-                          double NG, double D, double X, double Mk);
+double computeWaterDemand(const MaterialInputs& in);
 
 // The W/C at which the strength law gives R: A*Rc / (0.5*A*Rc + R).
 double waterCementRatioFor(double A, double Rc, double R);
@@ -55,10 +60,10 @@ CementAndWater clampCement(double cement, double water, double waterCementRatio,
 
 // The grain-spacing coefficient alpha (coarse aggregate grains moved apart by mortar).
 double baseGrainSpacing(double Vs, double Vg);  // 2.5159 - 0.93165*Vs - 1.9469*Vg
-double grainSpacingWorkabilityCorrection(const std::string& workabilityCode, double X);
+double grainSpacingWorkabilityCorrection(Workability workability, double X);
 double grainSpacingCementCorrection(double binder);  // binder B = C + fly ash
 double grainSpacing(double sandBulk, double sandDensity, double coarseBulk, double coarseDensity,
-                    int kind, const std::string& workabilityCode, double X, double binder);
+                    int kind, Workability workability, double X, double binder);
 
 // G = 1000*rho_bg / ((alpha - 1)*Vg + 1), Vg the voids of the coarse aggregate.
 double coarseAggregateContent(double alpha, double coarseBulk, double coarseDensity);

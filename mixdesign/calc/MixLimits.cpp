@@ -80,7 +80,7 @@ std::optional<ImpossibleMix> impossibleMix(const MixValues& values, const FieldT
             impossible.quantities.push_back({q.name, formatFixed(q.value, q.decimals), q.unit});
     if (impossible.quantities.empty()) return std::nullopt;
 
-    for (const InputRange& range : methodRanges(isSlumpCode(values.mix.workabilityCode))) {
+    for (const InputRange& range : methodRanges(values.mix.workabilityKind == Workability::Slump)) {
         const std::string text = fieldText(bns, options, range.field);
         const std::optional<double> value = tryTextToFloat(text);
         if (value && *value >= range.min && *value <= range.max) continue;

@@ -70,7 +70,7 @@ public:
             try {
                 calculate();
                 if (auto impossible = impossibleMix(values_, bns_, options_)) {
-                    outcome_.impossible = impossible;
+                    values_.impossible = impossible;
                     throw refused(impossibleMixText(*impossible));
                 }
             } catch (const Fault&) {
@@ -124,7 +124,7 @@ void Run::readInputs() {
     if (kind_ != kCrushedStone && kind_ != kGravel) throw refused(kUnknownAggregate);
 
     report_.workabilityIndex = textToInt(textOf(bns_, k_.rgYdoboykl));
-    mix_.workabilityCode = report_.workabilityIndex == 0 ? kSlumpCode : kVebeCode;
+    mix_.workabilityKind = report_.workabilityIndex == 0 ? Workability::Slump : Workability::Vebe;
     mix_.workability = bnsNumber(k_.edYdoboykl);
     Mk_ = bnsNumber(k_.edMkr_P);
     rhoBS_ = div(bnsNumber(k_.edNPl_P), 1000);
@@ -142,12 +142,12 @@ void Run::calculate() {
     values_.flyAshContent = 0;
     values_.entrainedAir = 0;
     readInputs();
-    const double X = mix_.workability;
-    mix_.aggregateFactor =
-        computeAggregateFactor(kind_, X, Mk_, NG_, Cg_, Cs_, mix_.workabilityCode, D_);
+    const MaterialInputs materials{
+        mix_.workabilityKind, mix_.workability, D_, Mk_, NG_, Cs_, Cg_, T_, kind_};
+    mix_.aggregateFactor = computeAggregateFactor(materials);
     mix_.waterCementRatio =
         waterCementRatioFor(mix_.aggregateFactor, mix_.cementStrength, mix_.targetStrength);
-    mix_.waterContent = computeWaterDemand(mix_.workabilityCode, T_, Cg_, Cs_, NG_, D_, X, Mk_);
+    mix_.waterContent = computeWaterDemand(materials);
     if (options_.frost()) frostStep();
     if (options_.waterproof()) waterTightnessStep();
     mix_.targetStrength =
@@ -169,7 +169,7 @@ void Run::frostStep() {
     report_.frost = std::move(*answer);
     FrostResult frost = dialogWork([&] {
         double cycles = textToFloat(textOf(report_.frost, k_.edMarka_F));
-        return frostRequirement(cycles, mix_.workabilityCode, mix_.workability, mix_.targetStrength,
+        return frostRequirement(cycles, mix_.workabilityKind, mix_.workability, mix_.targetStrength,
                                 mix_.enteredStrength);
     });
     values_.entrainedAir = frost.entrainedAir;
@@ -248,7 +248,7 @@ EconomyResult Run::technique(Technique chosen, const EconomyStart& start) {
     if (effect != kAverageDataText)
         return dialogWork(
             [&] { return waterReducer(start, waterFactorFromEffect(textToFloat(effect))); });
-    std::optional<double> k = averagedWaterFactor(mix_.workabilityCode == kSlumpCode,
+    std::optional<double> k = averagedWaterFactor(mix_.workabilityKind == Workability::Slump,
                                                   mix_.workability, start.cementContent);
     if (!k) throw refused(kNoAveragedFactor);
     return dialogWork([&] { return waterReducer(start, *k); });
@@ -256,7 +256,7 @@ EconomyResult Run::technique(Technique chosen, const EconomyStart& start) {
 
 void Run::aggregates() {
     const double binder = add(mix_.cementContent, values_.flyAshContent);
-    values_.grainSpacing = grainSpacing(rhoBS_, rhoS_, rhoBG_, rhoG_, kind_, mix_.workabilityCode,
+    values_.grainSpacing = grainSpacing(rhoBS_, rhoS_, rhoBG_, rhoG_, kind_, mix_.workabilityKind,
                                         mix_.workability, binder);
     values_.coarseAggregate = coarseAggregateContent(values_.grainSpacing, rhoBG_, rhoG_);
     const VolumeParts parts{values_.coarseAggregate, rhoG_, mix_.waterContent,

@@ -15,6 +15,8 @@
 #include "common/CoreGuard.h"
 #include "common/Fault.h"
 #include "common/Form.h"
+#include "common/Outcome.h"
+#include "mixdesign/calc/MixCalc.h"
 #include "mixdesign/calc/OptionsFile.h"
 
 namespace orvan::mix {
@@ -29,7 +31,7 @@ struct MixState {
     double enteredStrength = 0;          // R as entered, kept for the frost page
     double waterCementRatio = 0;         // W/C
     double workability = 0;              // slump in cm or Vebe time in s
-    std::string workabilityCode = "OK";  // "OK" slump, "SZ" Vebe
+    Workability workabilityKind = Workability::Slump;  // how `workability` is given
 };
 
 // The cement-saving techniques, by their index in economy.rgEconomy. The technique page of
@@ -80,30 +82,6 @@ public:
                                        const MixState& mix) = 0;
 };
 
-// How the caller shows a MixOutcome's message.
-enum class MessageStyle {
-    None,      // Done and Cancelled: nothing to show
-    Message,   // a single-button message box (showMessage): "Error" and the refusals
-    ErrorBox,  // the application's error box (showErrorBox): the runtime's message of a fault
-               // in an in-run dialog's own entry or formula, e.g. "'x' is not a valid
-               // floating point value" or "Floating point division by zero"
-};
-
-// What a finished run computed (also filled as far as it got when it stopped).
-struct MixValues {
-    MixState mix;                   // the final mix: W/C, W, C, Rc, A, R
-    double coarseAggregate = 0;     // G, kg per cu m
-    double sand = 0;                // S, kg per cu m
-    double sandVolume = 0;          // litres per cu m left for sand, before S folds it to positive
-    double calculatedStrength = 0;  // A*Rc*(1/(W/C) - 0.5), MPa
-    double grainSpacing = 0;        // alpha
-    double flyAshContent = 0;       // kg per cu m, 0 unless fly ash was used
-    double entrainedAir = 0;        // litres per cu m, 0 unless the frost page set it
-    std::optional<double> maxWaterCementRatio;  // set by the water-tightness page
-    std::optional<double> steamCuredStrength;   // % of 28-day strength; set by steam curing
-    Technique technique = Technique::None;      // the technique applied, when economy is on
-};
-
 // A mix the method cannot make (MixLimits.h): each quantity at or below zero and each input
 // outside the method's range.
 struct ImpossibleMix {
@@ -122,19 +100,29 @@ struct ImpossibleMix {
     std::vector<Input> outside;
 };
 
-struct MixOutcome {
-    // Done: `lines` is the report. Cancelled: a dialog was closed with Cancel; nothing to
-    // show. Refused: a technique the mix does not allow, an aggregate kind other than crushed
-    // stone or gravel, a superplasticizer workability outside the averaged table, or a mix
-    // that cannot be made (MixLimits.h); show `message`. Failed: "Error" (a fault in the run's own
-    // steps) or the runtime's message of an in-run dialog's entry; show `message` as `style` says.
-    OutcomeKind kind = OutcomeKind::Failed;
-    std::string message;
-    MessageStyle style = MessageStyle::None;
-    std::vector<std::string> lines;  // the report, UTF-8, only when Done
-    MixValues values;
-    std::optional<ImpossibleMix> impossible;  // Refused because the mix cannot be made
+// What a finished run computed (also filled as far as it got when it stopped).
+struct MixValues {
+    MixState mix;                   // the final mix: W/C, W, C, Rc, A, R
+    double coarseAggregate = 0;     // G, kg per cu m
+    double sand = 0;                // S, kg per cu m
+    double sandVolume = 0;          // litres per cu m left for sand, before S folds it to positive
+    double calculatedStrength = 0;  // A*Rc*(1/(W/C) - 0.5), MPa
+    double grainSpacing = 0;        // alpha
+    double flyAshContent = 0;       // kg per cu m, 0 unless fly ash was used
+    double entrainedAir = 0;        // litres per cu m, 0 unless the frost page set it
+    std::optional<double> maxWaterCementRatio;  // set by the water-tightness page
+    std::optional<double> steamCuredStrength;   // % of 28-day strength; set by steam curing
+    Technique technique = Technique::None;      // the technique applied, when economy is on
+    std::optional<ImpossibleMix> impossible;    // Refused because the mix cannot be made
 };
+
+// Done: `lines` is the report. Cancelled: a dialog was closed with Cancel; nothing to show.
+// Refused: a technique the mix does not allow, an aggregate kind other than crushed stone or
+// gravel, a superplasticizer workability outside the averaged table, or a mix that cannot be
+// made (MixLimits.h; `values.impossible` says why); show `message`. Failed: "Error" (a fault in
+// the run's own steps) or the runtime's message of an in-run dialog's entry; show `message` as
+// `style` says.
+using MixOutcome = Outcome<MixValues>;
 
 // The message of any fault in the run's own steps.
 inline constexpr const char* kRunError = "Error";

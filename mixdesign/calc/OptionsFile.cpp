@@ -57,11 +57,17 @@ std::string writeFailure(const std::string& path, int error) {
     return "Cannot save the options to '" + path + "': " + std::strerror(error);
 }
 
-// A temporary file beside `path` (same folder, so the rename cannot cross file systems).
-std::string temporaryPath(const std::string& path, int* fd) {
-    std::string pattern = path + ".XXXXXX";
-    *fd = ::mkstemp(pattern.data());
-    return pattern;
+// A temporary file beside `path` (same folder, so the rename cannot cross file systems),
+// created and open: its name and descriptor (-1 when it could not be created).
+struct TemporaryFile {
+    std::string path;
+    int fd = -1;
+};
+
+TemporaryFile createTemporaryBeside(const std::string& path) {
+    TemporaryFile file{path + ".XXXXXX"};
+    file.fd = ::mkstemp(file.path.data());
+    return file;
 }
 
 bool writeAll(int fd, const std::string& bytes) {
@@ -183,20 +189,15 @@ OptionsFileRecord recordFromOptions(const ProportioningOptions& options) {
 }
 
 OptionsSaveOutcome saveOptionsFile(const std::string& path, const ProportioningOptions& options) {
-    OptionsSaveOutcome outcome;
     std::string bytes;
     try {
         bytes = encodeOptionsRecord(recordFromOptions(options));
     } catch (const Fault& fault) {
-        outcome.message = fault.what();
-        return outcome;
+        return OptionsSaveOutcome::failed(fault.what(), MessageStyle::ErrorBox);
     }
-    int fd = -1;
-    std::string temporary = temporaryPath(path, &fd);
-    if (fd < 0) {
-        outcome.message = writeFailure(path, errno);
-        return outcome;
-    }
+    const auto [temporary, fd] = createTemporaryBeside(path);
+    if (fd < 0)
+        return OptionsSaveOutcome::failed(writeFailure(path, errno), MessageStyle::ErrorBox);
     bool written = writeAll(fd, bytes);
     int error = errno;
     if (::close(fd) != 0 && written) written = false, error = errno;
@@ -207,11 +208,9 @@ OptionsSaveOutcome saveOptionsFile(const std::string& path, const ProportioningO
     if (!written || std::rename(temporary.c_str(), path.c_str()) != 0) {
         if (written) error = errno;
         std::remove(temporary.c_str());
-        outcome.message = writeFailure(path, error);
-        return outcome;
+        return OptionsSaveOutcome::failed(writeFailure(path, error), MessageStyle::ErrorBox);
     }
-    outcome.ok = true;
-    return outcome;
+    return OptionsSaveOutcome::done({});
 }
 
 }  // namespace orvan::mix

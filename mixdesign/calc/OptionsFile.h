@@ -15,6 +15,7 @@
 
 #include "common/CoreGuard.h"
 #include "common/Form.h"
+#include "common/Outcome.h"
 
 namespace orvan::mix {
 
@@ -86,10 +87,8 @@ ProportioningOptions applyOptionsRecord(const ProportioningOptions& current,
 std::optional<ProportioningOptions> loadOptionsFile(const std::string& path,
                                                     const ProportioningOptions& current);
 
-struct OptionsSaveOutcome {
-    bool ok = false;
-    std::string message;  // when not ok: the conversion message or the write failure
-};
+// Failed: the conversion message or the write failure, for the error box.
+using OptionsSaveOutcome = Outcome<>;
 
 // "Save current options": converts the three densities first (a bad text gives "'x' is not a
 // valid floating point value" and the file is not touched), then writes the record to a

@@ -109,13 +109,14 @@ AnalysedPeriodOutcome computeAnalysedPeriod(const AnalysedPeriodLayout& layout,
                                             const ExtractTexts& extracts,
                                             const std::string& bText) {
     AnalysedPeriodOutcome outcome;
-    AnalysedPeriodResult& result = outcome.result;
+    AnalysedPeriodRun& run = outcome.values;
+    AnalysedPeriodResult& result = run.result;
     result.extractText = fullTable(layout, extracts);
     std::string field;  // the field being converted, for the failure's description
     try {
         std::vector<double> r(layout.extractCount);
         for (int i = 0; i < layout.partyCount; ++i) {
-            outcome.partiesRead = i + 1;
+            run.partiesRead = i + 1;
             for (int j = 0; j < layout.extractCount; ++j) {
                 field = extractFieldName(i + 1, j + 1);
                 r[j] = textToFloat(result.extractText[i][j]);
@@ -134,14 +135,15 @@ AnalysedPeriodOutcome computeAnalysedPeriod(const AnalysedPeriodLayout& layout,
         const double b = textToFloat(bText);
         field.clear();
         periodStatistics(layout, b, result);
-        outcome.ok = true;
+        outcome.kind = OutcomeKind::Done;
     } catch (const Fault& fault) {
         outcome.message = kDataError;
-        outcome.cause = fault.what();
-        outcome.failedField = field;
+        outcome.style = MessageStyle::Message;
+        run.cause = fault.what();
+        run.failedField = field;
         // A party's values are kept only once all of them are computed.
-        if (result.partyVariation.size() < static_cast<std::size_t>(outcome.partiesRead))
-            outcome.failedParty = outcome.partiesRead;
+        if (result.partyVariation.size() < static_cast<std::size_t>(run.partiesRead))
+            run.failedParty = run.partiesRead;
     }
     return outcome;
 }

@@ -12,6 +12,7 @@
 
 #include "common/CoreGuard.h"
 #include "common/Form.h"
+#include "common/Outcome.h"
 
 namespace orvan::analysed {
 
@@ -57,19 +58,21 @@ struct AnalysedPeriodResult {
 
 inline constexpr const char* kDataError = "Data error";
 
-// How a run ended. The parties are read one after another; `partiesRead` says how many were
-// taken up (the dialog makes each one's tab current in turn, so the last of them is the tab
-// that stays current): the failing party when a field or a party's arithmetic failed, every
-// party otherwise. `edB` is read after all parties.
-struct AnalysedPeriodOutcome {
-    bool ok = false;
-    std::string message;      // "Data error" when the run failed
-    std::string cause;        // the fault behind it: the runtime's message
+// What a run computed, and where it stopped when it failed. The parties are read one after
+// another; `partiesRead` says how many were taken up (the dialog makes each one's tab current
+// in turn, so the last of them is the tab that stays current): the failing party when a field
+// or a party's arithmetic failed, every party otherwise. `edB` is read after all parties.
+struct AnalysedPeriodRun {
+    AnalysedPeriodResult result;
+    std::string cause;        // the fault behind a failure: the runtime's message
     std::string failedField;  // the component name of the field that failed to convert, or ""
     int failedParty = 0;      // 1-based party whose field or arithmetic failed; 0: none did
     int partiesRead = 0;
-    AnalysedPeriodResult result;
 };
+
+// Failed: `message` is "Data error", shown in a plain message box. The report lines are
+// written by writeAnalysedPeriodReport, which needs the layout.
+using AnalysedPeriodOutcome = Outcome<AnalysedPeriodRun>;
 
 // The whole statistics run over the field texts; never throws. `extracts` must hold
 // partyCount rows of extractCount texts (a missing text counts as an empty field).

@@ -176,15 +176,11 @@ std::string ruleCaption(ConformityRule rule) {
 }
 
 ConformityOutcome checkConformity(const ConformityInputs& in) {
-    ConformityOutcome outcome;
-    if (std::string why = refusal(in); !why.empty()) {
-        outcome.kind = OutcomeKind::Refused;
-        outcome.message = why;
-        return outcome;
-    }
-    outcome.result = evaluate(in);
-    outcome.lines = reportLines(in, outcome.result);
-    return outcome;
+    if (std::string why = refusal(in); !why.empty())
+        return ConformityOutcome::refused(why, MessageStyle::Message);
+    ConformityResult result = evaluate(in);
+    std::vector<std::string> lines = reportLines(in, result);
+    return ConformityOutcome::done(std::move(result), std::move(lines));
 }
 
 std::string conformityReportTitle(int windowNumber) {

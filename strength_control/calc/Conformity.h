@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "common/CoreGuard.h"
-#include "common/Fault.h"
+#include "common/Outcome.h"
 
 namespace orvan::control {
 
@@ -46,13 +46,8 @@ struct ConformityResult {
     std::vector<int> failingResults;  // 1-based positions below the single-result limit
 };
 
-struct ConformityOutcome {
-    OutcomeKind kind = OutcomeKind::Done;  // Refused: the rule does not apply; `message` why
-    std::string message;
-    ConformityResult result;
-    std::vector<std::string> lines;
-    bool ok() const { return kind == OutcomeKind::Done; }
-};
+// Refused: the rule does not apply; `message` says why, in a plain message box.
+using ConformityOutcome = Outcome<ConformityResult>;
 
 ConformityOutcome checkConformity(const ConformityInputs& inputs);
 

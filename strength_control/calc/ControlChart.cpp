@@ -44,12 +44,9 @@ void drawLevel(ChartSeries& series, double value, int n) {
     series.points.push_back({static_cast<double>(n), value, series.pointColor});
 }
 
-ChartOutcome stopped(ChartOutcome outcome, OutcomeKind kind, const std::string& message) {
-    outcome.kind = kind;
-    outcome.message = message;
-    outcome.range.reset();
-    outcome.series = emptySeries();
-    return outcome;
+ChartOutcome stopped(const ChartOutcome& outcome, const std::string& message) {
+    return ChartOutcome::failed(message, MessageStyle::ErrorBox,
+                                {outcome.values.batchesAsked, std::nullopt, emptySeries()});
 }
 
 }  // namespace
@@ -98,7 +95,7 @@ std::string batchPromptText(int batch) {
 
 ChartOutcome buildControlChart(const FieldTexts& texts, const BatchPrompt& prompt) {
     ChartOutcome outcome;
-    outcome.series = emptySeries();
+    outcome.values.series = emptySeries();
     try {
         const std::string countText = fieldText(texts, controlForm(), "edCountParty");
         const int n = textToInt(countText);
@@ -108,17 +105,17 @@ ChartOutcome buildControlChart(const FieldTexts& texts, const BatchPrompt& promp
         std::vector<double> batchStrength;
         batchStrength.reserve(static_cast<std::size_t>(std::min(n, 1000)));
         for (int i = 1; i <= n; ++i) {
-            ++outcome.batchesAsked;
+            ++outcome.values.batchesAsked;
             batchStrength.push_back(textToFloat(prompt(i, batchPromptText(i))));
         }
 
         const Limits limits = readLimits(texts);
         const AxisRange range{checked::sub(limits.correctingBottom, kRangeMargin),
                               checked::add(limits.correctingTop, kRangeMargin)};
-        if (range.min > range.max) return stopped(outcome, OutcomeKind::Failed, kAxisRefusal);
-        outcome.range = range;
+        if (range.min > range.max) return stopped(outcome, kAxisRefusal);
+        outcome.values.range = range;
 
-        auto& s = outcome.series;
+        auto& s = outcome.values.series;
         drawLevel(s[0], limits.correctingTop, n);
         drawLevel(s[1], limits.correctingBottom, n);
         drawLevel(s[2], limits.warningTop, n);
@@ -127,8 +124,9 @@ ChartOutcome buildControlChart(const FieldTexts& texts, const BatchPrompt& promp
         for (int i = 1; i <= n; ++i)
             s[5].points.push_back({static_cast<double>(i), batchStrength[i - 1], s[5].pointColor});
     } catch (const Fault& fault) {
-        return stopped(outcome, OutcomeKind::Failed, fault.what());
+        return stopped(outcome, fault.what());
     }
+    outcome.kind = OutcomeKind::Done;
     return outcome;
 }
 
@@ -189,10 +187,10 @@ PictureFormat pictureFormatForName(const std::string& fileName) {
 std::vector<std::string> chartLines(const ChartOutcome& chart) {
     std::vector<std::string> lines;
     lines.push_back(kChartTitle);
-    if (chart.range)
-        lines.push_back(std::string(kAxisTitle) + ": " + formatGeneral15(chart.range->min) +
-                        " to " + formatGeneral15(chart.range->max));
-    for (const auto& series : chart.series) {
+    if (chart.values.range)
+        lines.push_back(std::string(kAxisTitle) + ": " + formatGeneral15(chart.values.range->min) +
+                        " to " + formatGeneral15(chart.values.range->max));
+    for (const auto& series : chart.values.series) {
         std::string line = series.name + " \"" + series.title + "\" legend " +
                            series.seriesColor.hex() + " line " + series.pointColor.hex() +
                            " width " + std::to_string(series.width) + ":";

@@ -12,6 +12,7 @@
 
 #include "common/Fault.h"
 #include "common/Form.h"
+#include "common/Outcome.h"
 
 namespace orvan::control {
 
@@ -66,16 +67,17 @@ std::string batchPromptText(int batch);
 // as it stood when the prompt closed, whichever button closed it.
 using BatchPrompt = std::function<std::string(int batch, const std::string& promptText)>;
 
-struct ChartOutcome {
-    OutcomeKind kind = OutcomeKind::Done;
-    std::string message;  // the runtime's message when not Done
+// What the building drew.
+struct ChartValues {
     int batchesAsked = 0;
     // The vertical range to set; empty when the building stopped, so the previous range stays.
     std::optional<AxisRange> range;
     // Always six series; their points are empty when the building stopped.
     std::array<ChartSeries, kSeriesCount> series;
-    bool ok() const { return kind == OutcomeKind::Done; }
 };
+
+// Failed: the runtime's message (or kAxisRefusal), for the error box.
+using ChartOutcome = Outcome<ChartValues>;
 
 // Builds the chart from the dialog's texts, asking each batch strength in turn.
 // Order of conversions: the count, each batch strength as it is answered, then warningTop,

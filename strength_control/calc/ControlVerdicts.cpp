@@ -70,13 +70,13 @@ PeriodVerdicts judgePeriod(const ControlLimits& limits, const std::vector<double
 }
 
 std::optional<ChartFigures> chartFigures(const ChartOutcome& chart) {
-    if (!chart.ok() || chart.series[0].points.empty()) return std::nullopt;
+    if (!chart.ok() || chart.values.series[0].points.empty()) return std::nullopt;
     // The series hold, in order: correcting top and bottom, warning top and bottom, the
     // average level (each a horizontal line) and the batch strengths.
-    auto level = [&](int series) { return chart.series[series].points.front().y; };
+    auto level = [&](int series) { return chart.values.series[series].points.front().y; };
     ChartFigures figures;
     figures.limits = {level(4), level(2), level(3), level(0), level(1)};
-    for (const ChartPoint& p : chart.series[5].points) figures.strengths.push_back(p.y);
+    for (const ChartPoint& p : chart.values.series[5].points) figures.strengths.push_back(p.y);
     return figures;
 }
 

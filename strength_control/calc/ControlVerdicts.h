@@ -7,10 +7,12 @@
 #include <vector>
 
 #include "common/CoreGuard.h"
+#include "common/Outcome.h"
 
 namespace orvan::control {
 
-struct ChartOutcome;
+struct ChartValues;
+using ChartOutcome = Outcome<ChartValues>;
 
 // The five figures of the analysed-period report, MPa.
 struct ControlLimits {

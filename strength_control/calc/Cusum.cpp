@@ -12,10 +12,7 @@ namespace {
 namespace ck = orvan::checked;
 
 CusumOutcome refused(const std::string& message) {
-    CusumOutcome outcome;
-    outcome.kind = OutcomeKind::Refused;
-    outcome.message = message;
-    return outcome;
+    return CusumOutcome::refused(message, MessageStyle::Message);
 }
 
 CusumResult computeSums(const CusumInputs& in) {
@@ -80,16 +77,14 @@ CusumOutcome runCusum(const CusumInputs& in) {
     if (!(in.k >= 0)) return refused("The factor k of the reference value must not be negative.");
     if (!(in.h > 0))
         return refused("The factor h of the decision interval must be greater than zero.");
-    CusumOutcome outcome;
+    CusumResult result;
     try {
-        outcome.result = computeSums(in);
+        result = computeSums(in);
     } catch (const Fault& fault) {
-        outcome.kind = OutcomeKind::Failed;
-        outcome.message = fault.what();
-        return outcome;
+        return CusumOutcome::failed(fault.what(), MessageStyle::ErrorBox);
     }
-    outcome.lines = reportLines(in, outcome.result);
-    return outcome;
+    std::vector<std::string> lines = reportLines(in, result);
+    return CusumOutcome::done(std::move(result), std::move(lines));
 }
 
 std::optional<double> periodDeviation(double overallVariation,

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "common/CoreGuard.h"
-#include "common/Fault.h"
+#include "common/Outcome.h"
 
 namespace orvan::control {
 
@@ -40,13 +40,9 @@ struct CusumResult {
     std::vector<CusumSignal> signalList;  // in party order, Up before Down for one party
 };
 
-struct CusumOutcome {
-    OutcomeKind kind = OutcomeKind::Done;  // Refused: `message` says why
-    std::string message;
-    CusumResult result;
-    std::vector<std::string> lines;
-    bool ok() const { return kind == OutcomeKind::Done; }
-};
+// Refused: `message` says why, in a plain message box; Failed: the runtime's message of an
+// overflow, for the error box.
+using CusumOutcome = Outcome<CusumResult>;
 
 // Refuses no strengths, s <= 0, k < 0 and h <= 0; a sum that overflows fails. Never throws.
 CusumOutcome runCusum(const CusumInputs& inputs);

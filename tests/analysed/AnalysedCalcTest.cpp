@@ -188,9 +188,9 @@ TEST_P(AnalysedStatistics, MatchesWorkedValues) {
     const StatisticsRow& row = GetParam();
     const an::AnalysedPeriodOutcome outcome =
         an::computeAnalysedPeriod(*row.layout, row.extracts, row.b);
-    ASSERT_TRUE(outcome.ok) << outcome.cause;
-    EXPECT_EQ(outcome.partiesRead, row.layout->partyCount);
-    const an::AnalysedPeriodResult& r = outcome.result;
+    ASSERT_TRUE(outcome.ok()) << outcome.values.cause;
+    EXPECT_EQ(outcome.values.partiesRead, row.layout->partyCount);
+    const an::AnalysedPeriodResult& r = outcome.values.result;
     ASSERT_EQ(r.partyMean.size(), static_cast<std::size_t>(row.layout->partyCount));
     for (std::size_t i = 0; i < r.partyMean.size(); ++i) {
         EXPECT_NEAR(r.partyMean[i], at(row.mean, i), kTolerance) << "party " << i + 1;
@@ -265,12 +265,13 @@ TEST_P(AnalysedFailures, EndInDataErrorWhereTheyStopped) {
     const FailureRow& row = GetParam();
     const an::AnalysedPeriodOutcome outcome =
         an::computeAnalysedPeriod(*row.layout, row.extracts, row.b);
-    EXPECT_FALSE(outcome.ok);
+    EXPECT_FALSE(outcome.ok());
     EXPECT_EQ(outcome.message, "Data error");
-    EXPECT_EQ(outcome.partiesRead, row.partiesRead);
-    EXPECT_EQ(outcome.failedParty, row.failedParty);
-    EXPECT_EQ(outcome.failedField, row.failedField);
-    EXPECT_EQ(outcome.cause, row.cause);
+    EXPECT_EQ(outcome.style, orvan::MessageStyle::Message);
+    EXPECT_EQ(outcome.values.partiesRead, row.partiesRead);
+    EXPECT_EQ(outcome.values.failedParty, row.failedParty);
+    EXPECT_EQ(outcome.values.failedField, row.failedField);
+    EXPECT_EQ(outcome.values.cause, row.cause);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, AnalysedFailures, ::testing::ValuesIn(kFailureRows),
@@ -289,8 +290,8 @@ TEST(AnalysedLayouts, CommaSeparatorConvertsAndPointStillWorks) {
     const auto outcome =
         an::computeAnalysedPeriod(tall, repeated(tall, {"24,0", "25.0", "27"}), "10,0");
     orvan::setDecimalSeparator('.');
-    ASSERT_TRUE(outcome.ok) << outcome.cause;
-    EXPECT_NEAR(outcome.result.averageLevel, 11.188029, kTolerance);
+    ASSERT_TRUE(outcome.ok()) << outcome.values.cause;
+    EXPECT_NEAR(outcome.values.result.averageLevel, 11.188029, kTolerance);
 }
 
 TEST(AnalysedForms, FieldsOfEachDialog) {

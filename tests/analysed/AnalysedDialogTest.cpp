@@ -293,7 +293,8 @@ private slots:
         for (const QString& t : item == 0 ? kWideParty : kTallParty)
             for (auto& party : typed) party.push_back(t.toStdString());
         const auto core = an::computeAnalysedPeriod(layout, typed, "10");
-        const QStringList expected = toQt(an::writeAnalysedPeriodReport(layout, core.result));
+        const QStringList expected =
+            toQt(an::writeAnalysedPeriodReport(layout, core.values.result));
         QCOMPARE(expected.size(), lineCount);
         QCOMPARE(documents[1]->logicalLines(), expected);
         // The mixed-script unit reaches the window as Em, P, a.

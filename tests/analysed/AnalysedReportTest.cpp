@@ -17,8 +17,8 @@ const std::string kLatin = " MPa";
 std::vector<std::string> runReport(const an::AnalysedPeriodLayout& layout,
                                    const an::ExtractTexts& texts, const std::string& b) {
     const auto outcome = an::computeAnalysedPeriod(layout, texts, b);
-    EXPECT_TRUE(outcome.ok) << outcome.cause;
-    return an::writeAnalysedPeriodReport(layout, outcome.result);
+    EXPECT_TRUE(outcome.ok()) << outcome.values.cause;
+    return an::writeAnalysedPeriodReport(layout, outcome.values.result);
 }
 
 std::vector<std::string> expectedFiveBySix() {

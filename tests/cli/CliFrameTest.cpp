@@ -18,10 +18,12 @@ const Form kSecond = fieldsForm(
     "fmSecond", {textField("edShared", {"Shared too"}, "y"), textField("rgPick", {"Pick"}, "0")});
 
 std::vector<CliCommand> table() {
-    CliCommand echo{"echo", "echoes its fields", {kFirst, kSecond},
+    CliCommand echo{"echo",
+                    "echoes its fields",
+                    {kFirst, kSecond},
                     {{"strengths", "comma-separated strengths", true}, {"flag", "a flag", false}},
                     [](const CliRequest& request) {
-                        CliResult result;
+                        CliResult result = doneResult({});
                         auto first = request.formTexts(kFirst);
                         auto second = request.formTexts(kSecond);
                         result.lines = {first["edA"], first["edShared"], second["edShared"],
@@ -33,11 +35,10 @@ std::vector<CliCommand> table() {
                         result.values.number("a", a);
                         return result;
                     }};
-    CliCommand fail{"fail", "always fails", {}, {}, [](const CliRequest&) {
-                        return CliResult::failed("Error");
-                    }};
+    CliCommand fail{
+        "fail", "always fails", {}, {}, [](const CliRequest&) { return failedResult("Error"); }};
     CliCommand refuse{"refuse", "always refuses", {}, {}, [](const CliRequest&) {
-                          return CliResult::refused("Not enough data");
+                          return refusedResult("Not enough data");
                       }};
     return {echo, fail, refuse};
 }

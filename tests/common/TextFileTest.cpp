@@ -87,17 +87,17 @@ TEST(TextFile, EveryWindows1251ByteRoundTrips) {
 }
 
 TEST(TextFile, WritingRows) {
-    FileEncoding used;
-    EXPECT_EQ(encodeRows({" МPа"}, FileEncoding::Windows1251, &used), "\x20\xCC\x50\xE0\r\n");
-    EXPECT_EQ(used, FileEncoding::Windows1251);
-    EXPECT_EQ(encodeRows({"a", "", "b"}, FileEncoding::Windows1251), "a\r\n\r\nb\r\n");
-    EXPECT_EQ(encodeRows({}, FileEncoding::Windows1251), "");
+    EncodedRows written = encodeRows({" МPа"}, FileEncoding::Windows1251);
+    EXPECT_EQ(written.bytes, "\x20\xCC\x50\xE0\r\n");
+    EXPECT_EQ(written.encoding, FileEncoding::Windows1251);
+    EXPECT_EQ(encodeRows({"a", "", "b"}, FileEncoding::Windows1251).bytes, "a\r\n\r\nb\r\n");
+    EXPECT_EQ(encodeRows({}, FileEncoding::Windows1251).bytes, "");
     // A character Windows-1251 cannot hold: the whole file is written in UTF-8 instead of
     // putting a substitute in its place.
-    EXPECT_EQ(encodeRows({"Окно", "日本"}, FileEncoding::Windows1251, &used),
-              "\xD0\x9E\xD0\xBA\xD0\xBD\xD0\xBE\r\n\xE6\x97\xA5\xE6\x9C\xAC\r\n");
-    EXPECT_EQ(used, FileEncoding::Utf8);
-    EXPECT_EQ(encodeRows({"Окно"}, FileEncoding::Utf8, &used),
+    written = encodeRows({"Окно", "日本"}, FileEncoding::Windows1251);
+    EXPECT_EQ(written.bytes, "\xD0\x9E\xD0\xBA\xD0\xBD\xD0\xBE\r\n\xE6\x97\xA5\xE6\x9C\xAC\r\n");
+    EXPECT_EQ(written.encoding, FileEncoding::Utf8);
+    EXPECT_EQ(encodeRows({"Окно"}, FileEncoding::Utf8).bytes,
               "\xD0\x9E\xD0\xBA\xD0\xBD\xD0\xBE\r\n");
     EXPECT_FALSE(utf8ToCp1251("€ and ✓").has_value());
     EXPECT_EQ(*utf8ToCp1251("€"), "\x88");

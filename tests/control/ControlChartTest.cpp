@@ -53,9 +53,9 @@ TEST_P(ControlChartRange, RunsThreeBeyondTheCorrectingLimits) {
     ScriptedPrompts prompts{{"25", "26", "24"}, {}};
     ChartOutcome chart = buildControlChart(f.texts(), prompts.prompt());
     ASSERT_TRUE(chart.ok()) << chart.message;
-    ASSERT_TRUE(chart.range);
-    EXPECT_DOUBLE_EQ(chart.range->min, row.min);
-    EXPECT_DOUBLE_EQ(chart.range->max, row.max);
+    ASSERT_TRUE(chart.values.range);
+    EXPECT_DOUBLE_EQ(chart.values.range->min, row.min);
+    EXPECT_DOUBLE_EQ(chart.values.range->max, row.max);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, ControlChartRange,
@@ -106,15 +106,15 @@ TEST_F(ControlChartSeries, LinesRunFromZeroToNAndBatchesSitAtOneToN) {
     ASSERT_TRUE(chart.ok()) << chart.message;
     const double levels[] = {30, 20, 27, 23, 25};  // correcting, warning, average
     for (int s = 0; s < 5; ++s) {
-        SCOPED_TRACE(chart.series[s].name);
-        const Rgb color = chart.series[s].pointColor;
-        EXPECT_EQ(chart.series[s].points,
+        SCOPED_TRACE(chart.values.series[s].name);
+        const Rgb color = chart.values.series[s].pointColor;
+        EXPECT_EQ(chart.values.series[s].points,
                   (std::vector<ChartPoint>{{0, levels[s], color}, {3, levels[s], color}}));
     }
     const Rgb fuchsia{255, 0, 255};
-    EXPECT_EQ(chart.series[5].points,
+    EXPECT_EQ(chart.values.series[5].points,
               (std::vector<ChartPoint>{{1, 25, fuchsia}, {2, 26.5, fuchsia}, {3, 24, fuchsia}}));
-    EXPECT_EQ(chart.batchesAsked, 3);
+    EXPECT_EQ(chart.values.batchesAsked, 3);
 }
 
 TEST_F(ControlChartSeries, PromptsAskInOrder) {
@@ -134,9 +134,9 @@ TEST_F(ControlChartSeries, ZeroBatchesCollapseTheLinesAtZero) {
     ChartOutcome chart = buildControlChart(f.texts(), prompts.prompt());
     ASSERT_TRUE(chart.ok()) << chart.message;
     EXPECT_TRUE(prompts.asked.empty());
-    EXPECT_EQ(chart.series[0].points.size(), 2u);
-    EXPECT_EQ(chart.series[0].points[1].x, 0.0);
-    EXPECT_TRUE(chart.series[5].points.empty());
+    EXPECT_EQ(chart.values.series[0].points.size(), 2u);
+    EXPECT_EQ(chart.values.series[0].points[1].x, 0.0);
+    EXPECT_TRUE(chart.values.series[5].points.empty());
 }
 
 TEST_F(ControlChartSeries, CommaSeparatorLocale) {
@@ -147,8 +147,8 @@ TEST_F(ControlChartSeries, CommaSeparatorLocale) {
     ChartOutcome chart = buildControlChart(f.texts(), prompts.prompt());
     setDecimalSeparator('.');
     ASSERT_TRUE(chart.ok()) << chart.message;
-    EXPECT_DOUBLE_EQ(chart.range->max, 33.5);
-    EXPECT_DOUBLE_EQ(chart.series[5].points[0].y, 25.5);
+    EXPECT_DOUBLE_EQ(chart.values.range->max, 33.5);
+    EXPECT_DOUBLE_EQ(chart.values.series[5].points[0].y, 25.5);
 }
 
 // Each failure: its message, how many prompts were shown, and that nothing is drawn.
@@ -169,11 +169,12 @@ TEST_P(ControlChartFailure, StopsWithMessageAndDrawsNothing) {
     ChartOutcome chart = buildControlChart(row.figures.texts(), prompts.prompt());
     EXPECT_EQ(chart.kind, OutcomeKind::Failed);
     EXPECT_EQ(chart.message, row.message);
+    EXPECT_EQ(chart.style, MessageStyle::ErrorBox);
     EXPECT_EQ(static_cast<int>(prompts.asked.size()), row.asked);
-    EXPECT_EQ(chart.batchesAsked, row.asked);
-    EXPECT_FALSE(chart.range) << "the previous range must stay";
-    for (const auto& s : chart.series) EXPECT_TRUE(s.points.empty()) << s.name;
-    EXPECT_EQ(chart.series[5].name, "Series6");
+    EXPECT_EQ(chart.values.batchesAsked, row.asked);
+    EXPECT_FALSE(chart.values.range) << "the previous range must stay";
+    for (const auto& s : chart.values.series) EXPECT_TRUE(s.points.empty()) << s.name;
+    EXPECT_EQ(chart.values.series[5].name, "Series6");
 }
 
 namespace {

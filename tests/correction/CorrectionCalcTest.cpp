@@ -54,7 +54,7 @@ class CorrectionStrengthRows : public CorrectionLocale,
 TEST_P(CorrectionStrengthRows, RatioCementAndPrintedLines) {
     const StrengthRow& row = GetParam();
     auto outcome = runStrengthCorrection(row.texts);
-    ASSERT_TRUE(outcome.ok) << outcome.message;
+    ASSERT_TRUE(outcome.ok()) << outcome.message;
     // A few ulps of the two-point line; the report prints 2 and 0 decimals.
     EXPECT_NEAR(outcome.values.ratio, row.ratio, 1e-12 * std::fabs(row.ratio) + 1e-12);
     EXPECT_NEAR(outcome.values.cement, row.cement, 1e-9 * std::fabs(row.cement) + 1e-9);
@@ -117,8 +117,9 @@ class CorrectionStrengthFaults : public CorrectionLocale,
 
 TEST_P(CorrectionStrengthFaults, StopWithTheRuntimeMessageAndNoLines) {
     auto outcome = runStrengthCorrection(GetParam().texts);
-    EXPECT_FALSE(outcome.ok);
+    EXPECT_FALSE(outcome.ok());
     EXPECT_EQ(outcome.message, GetParam().message);
+    EXPECT_EQ(outcome.style, MessageStyle::ErrorBox);
     EXPECT_TRUE(outcome.lines.empty());
 }
 
@@ -163,7 +164,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(CorrectionLocale, CorrectionStrengthReportEchoesTextsAsTyped) {
     auto outcome = runStrengthCorrection(strengthTexts(" 30", "2.00", "20.0", "1.6", "25", "180"));
-    ASSERT_TRUE(outcome.ok) << outcome.message;
+    ASSERT_TRUE(outcome.ok()) << outcome.message;
     const std::vector<std::string> expected{
         "Correction concrete mixture is possible if information about",
         "2 values of compressive strength and correspondance values of",
@@ -194,7 +195,7 @@ TEST_F(CorrectionLocale, CorrectionStrengthReportEchoesTextsAsTyped) {
 // The water is not part of the initial data: its text appears nowhere but in line 20.
 TEST_F(CorrectionLocale, CorrectionStrengthWaterOnlyInTheLastLine) {
     auto outcome = runStrengthCorrection(strengthTexts("30", "2.0", "20", "1.6", "25", "180.4"));
-    ASSERT_TRUE(outcome.ok) << outcome.message;
+    ASSERT_TRUE(outcome.ok()) << outcome.message;
     for (std::size_t i = 0; i + 1 < outcome.lines.size(); ++i)
         EXPECT_EQ(outcome.lines[i].find("180"), std::string::npos) << i << ": " << outcome.lines[i];
     EXPECT_EQ(outcome.lines.back(), "Updated amount of mixing water, kg per cu m: 180");
@@ -203,7 +204,7 @@ TEST_F(CorrectionLocale, CorrectionStrengthWaterOnlyInTheLastLine) {
 TEST_F(CorrectionLocale, CorrectionStrengthCommaLocale) {
     setDecimalSeparator(',');
     auto outcome = runStrengthCorrection(strengthTexts("30", "2,0", "20", "1.6", "25", "180,4"));
-    ASSERT_TRUE(outcome.ok) << outcome.message;
+    ASSERT_TRUE(outcome.ok()) << outcome.message;
     EXPECT_EQ(outcome.lines[8], "Correspondance value of cement-water ratio: 2,0");
     EXPECT_EQ(outcome.lines[17], "Real value of cement-water ratio: 1,80");
     EXPECT_EQ(outcome.lines[19], "Updated amount of mixing water, kg per cu m: 180");
@@ -228,7 +229,7 @@ class CorrectionAggregateRows : public CorrectionLocale,
 TEST_P(CorrectionAggregateRows, BatchWeightsAndPrintedLines) {
     const AggregateRow& row = GetParam();
     auto outcome = runAggregateCorrection(row.texts);
-    ASSERT_TRUE(outcome.ok) << outcome.message;
+    ASSERT_TRUE(outcome.ok()) << outcome.message;
     EXPECT_NEAR(outcome.values.sand, row.sand, row.tolerance);
     EXPECT_NEAR(outcome.values.coarse, row.coarse, row.tolerance);
     EXPECT_NEAR(outcome.values.water, row.water, row.tolerance);
@@ -282,7 +283,7 @@ class CorrectionAggregateWater : public CorrectionLocale,
 TEST_P(CorrectionAggregateWater, IndependentOfTheShares) {
     auto outcome = runAggregateCorrection(
         aggregateTexts("650", "1150", "185", "6", "1.5", GetParam().x, GetParam().y));
-    ASSERT_TRUE(outcome.ok) << outcome.message;
+    ASSERT_TRUE(outcome.ok()) << outcome.message;
     const double expected = 185 - 650 * 6 / 94.0 - 1150 * 1.5 / 98.5;
     EXPECT_NEAR(outcome.values.water, expected, 1e-9);
     EXPECT_EQ(tail(outcome.lines[16]), formatFixed(expected, 0));
@@ -304,8 +305,9 @@ class CorrectionAggregateFaults : public CorrectionLocale,
 
 TEST_P(CorrectionAggregateFaults, StopWithTheRuntimeMessageAndNoLines) {
     auto outcome = runAggregateCorrection(GetParam().texts);
-    EXPECT_FALSE(outcome.ok);
+    EXPECT_FALSE(outcome.ok());
     EXPECT_EQ(outcome.message, GetParam().message);
+    EXPECT_EQ(outcome.style, MessageStyle::ErrorBox);
     EXPECT_TRUE(outcome.lines.empty());
 }
 
@@ -345,7 +347,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(CorrectionLocale, CorrectionAggregateReportEchoesTextsAsTyped) {
     auto outcome =
         runAggregateCorrection(aggregateTexts("600.0", "1200", "180", "5", "2", "0", " 0"));
-    ASSERT_TRUE(outcome.ok) << outcome.message;
+    ASSERT_TRUE(outcome.ok()) << outcome.message;
     const std::vector<std::string> expected{
         "",
         "1.INITIAL DATA FOR CORRECTION CONCRETE MIXTURE",

@@ -46,8 +46,7 @@ std::string joined(const std::vector<std::string>& lines) {
 }
 
 std::string exported(const jn::Journal& journal) {
-    jn::Status status;
-    const auto lines = jn::exportCsvLines(journal, "", &status);
+    const auto [lines, status] = jn::exportCsvLines(journal, "");
     EXPECT_TRUE(status) << status.message;
     return joined(lines);
 }
@@ -96,7 +95,9 @@ TEST_P(JournalStore, EditsAreSingleTransactions) {
     const auto mix = journal_->findMix("M");
     ASSERT_TRUE(mix);
     jn::Party party{0, mix->id, "2026-01-09", "9", {"25.0", "26"}};
-    ASSERT_TRUE(journal_->addParty(party));
+    const auto added = journal_->addParty(party);
+    ASSERT_TRUE(added);
+    party.id = added.value;
     party.number = "1";  // taken
     EXPECT_EQ(journal_->updateParty(party).message, "The party '1' is in the journal already");
     party.number = "9a", party.strengthTexts = {"27.5"};
@@ -106,7 +107,7 @@ TEST_P(JournalStore, EditsAreSingleTransactions) {
     const std::string before = exported(*journal_);
     const jn::Status failed = journal_->write([&]() -> jn::Status {
         jn::Party extra{0, mix->id, "2026-01-10", "10", {"20"}};
-        EXPECT_TRUE(journal_->insertParty(extra));
+        EXPECT_TRUE(journal_->insertParty(extra).status);
         return jn::Status::failed("stop");
     });
     EXPECT_FALSE(failed);
@@ -146,10 +147,10 @@ TEST_P(JournalStore, AnalysedPeriodFromLatestParties) {
         SCOPED_TRACE(std::string(c.mix) + " " + c.layout + " until " + c.until);
         const jn::JournalAnalysis a =
             jn::analyseFromJournal(*journal_, c.mix, c.layout, c.classText, c.until);
-        EXPECT_EQ(a.end, c.end);
+        EXPECT_EQ(a.values.end, c.end);
         EXPECT_EQ(a.message, c.message);
         if (!a.ok()) continue;
-        const auto& r = a.outcome.result;
+        const auto& r = a.values.run.result;
         EXPECT_NEAR(r.averageLevel, c.averageLevel, 5e-7);  // the examples are given to 6 decimals
         EXPECT_NEAR(r.warningTop, c.warningTop, 5e-7);
         EXPECT_NEAR(r.correctingBottom, c.correctingBottom, 5e-7);
@@ -169,11 +170,11 @@ TEST_P(JournalStore, ControlledPeriodIsEveryLaterParty) {
     EXPECT_EQ(period.batchMeans, (std::vector<double>{25, 25, 32}));
     const orvan::control::ChartOutcome chart = jn::chartFromJournal(period);
     ASSERT_TRUE(chart.ok()) << chart.message;
-    EXPECT_EQ(chart.batchesAsked, 3);
-    EXPECT_DOUBLE_EQ(chart.range->min, a.outcome.result.correctingBottom - 3);
-    ASSERT_EQ(chart.series[5].points.size(), 3u);
-    EXPECT_EQ(chart.series[5].points[2].y, 32);
-    EXPECT_EQ(chart.series[0].points[1].x, 3);  // the lines run to x = n
+    EXPECT_EQ(chart.values.batchesAsked, 3);
+    EXPECT_DOUBLE_EQ(chart.values.range->min, a.values.run.result.correctingBottom - 3);
+    ASSERT_EQ(chart.values.series[5].points.size(), 3u);
+    EXPECT_EQ(chart.values.series[5].points[2].y, 32);
+    EXPECT_EQ(chart.values.series[0].points[1].x, 3);  // the lines run to x = n
     // Conformity takes the same means between two dates, both included; open ends for blanks.
     EXPECT_EQ(jn::partyMeansBetween(*journal_, mix->id, "2026-01-06", "2026-01-07"),
               (std::vector<double>{25, 25}));
@@ -234,8 +235,8 @@ TEST(JournalFile, RefusedAndLeftUntouched) {
             QSqlQuery(journal->database()).exec("PRAGMA journal_mode = DELETE");
         }
         const QByteArray before = fileBytes(path);
-        std::string message;
-        EXPECT_FALSE(jn::Journal::open(QString::fromStdString(path), &message));
+        const auto [journal, message] = jn::Journal::open(QString::fromStdString(path));
+        EXPECT_FALSE(journal);
         EXPECT_NE(message.find(c.reason), std::string::npos) << message;
         EXPECT_EQ(fileBytes(path), before);
     }

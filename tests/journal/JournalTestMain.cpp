@@ -30,8 +30,7 @@ std::string freshLocation(const std::string& backend) {
         return path;
     }
     const std::string url = std::getenv("ORVAN_TEST_PG_URL");
-    std::string message;
-    auto journal = orvan::journal::Journal::open(QString::fromStdString(url), &message);
+    auto [journal, message] = orvan::journal::Journal::open(QString::fromStdString(url));
     EXPECT_TRUE(journal) << message;
     if (journal) {
         QSqlQuery drop(journal->database());
@@ -43,10 +42,9 @@ std::string freshLocation(const std::string& backend) {
 }
 
 std::unique_ptr<orvan::journal::Journal> openJournal(const std::string& location) {
-    std::string message;
-    auto journal = orvan::journal::Journal::open(QString::fromStdString(location), &message);
+    auto [journal, message] = orvan::journal::Journal::open(QString::fromStdString(location));
     EXPECT_TRUE(journal) << message;
-    return journal;
+    return std::move(journal);
 }
 
 std::string partyRows(const std::string& date, const std::string& mix, const std::string& party,

@@ -44,7 +44,7 @@ INSTANTIATE_TEST_SUITE_P(Bands, MixCoreSizeTerm,
 
 struct WaterRow {
     const char* name;
-    const char* code;
+    Workability code;
     double T, Cg, Cs, NG, D, X, Mk;
     const char* water;
 };
@@ -55,30 +55,32 @@ void PrintTo(const WaterRow& row, std::ostream* os) {
 class MixCoreWaterDemand : public ::testing::TestWithParam<WaterRow> {};
 TEST_P(MixCoreWaterDemand, Regression) {
     const WaterRow& r = GetParam();
-    EXPECT_TRUE(
-        matchesPrinted(computeWaterDemand(r.code, r.T, r.Cg, r.Cs, r.NG, r.D, r.X, r.Mk), r.water));
+    EXPECT_TRUE(matchesPrinted(computeWaterDemand({r.code, r.X, r.D, r.Mk, r.NG, r.Cs, r.Cg, r.T}),
+                               r.water));
 }
 INSTANTIATE_TEST_SUITE_P(
     Rows, MixCoreWaterDemand,
     ::testing::Values(
-        WaterRow{"defaults", "OK", 20, 0.5, 1.0, 28, 20, 0, 2.0, "172.16"},
-        WaterRow{"t20_4_adds_nothing", "OK", 20.4, 0.5, 1.0, 28, 20, 0, 2.0, "172.16"},
-        WaterRow{"t20_6_adds_0_338", "OK", 20.6, 0.5, 1.0, 28, 20, 0, 2.0, "172.498"},
-        WaterRow{"t20_5_rounds_to_even_20", "OK", 20.5, 0.5, 1.0, 28, 20, 0, 2.0, "172.16"},
-        WaterRow{"t19_4_below", "OK", 19.4, 0.5, 1.0, 28, 20, 0, 2.0, "171.892"},
-        WaterRow{"slump8", "OK", 25, 0.5, 1.0, 26, 40, 8, 2.5, "193.43"},
-        WaterRow{"vebe10", "SZ", 20, 0.5, 1.0, 28, 20, 10, 2.0, "164.46"},
-        WaterRow{"clay_above_limits", "OK", 20, 3, 5, 28, 20, 0, 2.0, "178.16"}));
+        WaterRow{"defaults", Workability::Slump, 20, 0.5, 1.0, 28, 20, 0, 2.0, "172.16"},
+        WaterRow{"t20_4_adds_nothing", Workability::Slump, 20.4, 0.5, 1.0, 28, 20, 0, 2.0,
+                 "172.16"},
+        WaterRow{"t20_6_adds_0_338", Workability::Slump, 20.6, 0.5, 1.0, 28, 20, 0, 2.0, "172.498"},
+        WaterRow{"t20_5_rounds_to_even_20", Workability::Slump, 20.5, 0.5, 1.0, 28, 20, 0, 2.0,
+                 "172.16"},
+        WaterRow{"t19_4_below", Workability::Slump, 19.4, 0.5, 1.0, 28, 20, 0, 2.0, "171.892"},
+        WaterRow{"slump8", Workability::Slump, 25, 0.5, 1.0, 26, 40, 8, 2.5, "193.43"},
+        WaterRow{"vebe10", Workability::Vebe, 20, 0.5, 1.0, 28, 20, 10, 2.0, "164.46"},
+        WaterRow{"clay_above_limits", Workability::Slump, 20, 3, 5, 28, 20, 0, 2.0, "178.16"}));
 
 // --- frost page -------------------------------------------------------------------------------
 
 struct FrostConstantRow {
-    const char* code;
+    Workability code;
     double workability;
     double a, b;
 };
 void PrintTo(const FrostConstantRow& row, std::ostream* os) {
-    *os << row.code << " " << row.workability;
+    *os << (row.code == Workability::Slump ? "slump " : "Vebe ") << row.workability;
 }
 class MixCoreFrostConstants : public ::testing::TestWithParam<FrostConstantRow> {};
 TEST_P(MixCoreFrostConstants, ByWorkability) {
@@ -87,13 +89,13 @@ TEST_P(MixCoreFrostConstants, ByWorkability) {
     EXPECT_EQ(k.b, GetParam().b);
 }
 INSTANTIATE_TEST_SUITE_P(Rows, MixCoreFrostConstants,
-                         ::testing::Values(FrostConstantRow{"OK", 0, 0.91, 1.47},
-                                           FrostConstantRow{"OK", 8, 0.91, 1.47},
-                                           FrostConstantRow{"OK", 8.5, 0.34, 1.68},
-                                           FrostConstantRow{"SZ", 20, 2.48, 1.25}));
+                         ::testing::Values(FrostConstantRow{Workability::Slump, 0, 0.91, 1.47},
+                                           FrostConstantRow{Workability::Slump, 8, 0.91, 1.47},
+                                           FrostConstantRow{Workability::Slump, 8.5, 0.34, 1.68},
+                                           FrostConstantRow{Workability::Vebe, 20, 2.48, 1.25}));
 
 TEST(MixCoreFrost, HundredCyclesAtTwentyMegapascals) {
-    FrostResult f = frostRequirement(100, "OK", 0, 20, 20);
+    FrostResult f = frostRequirement(100, Workability::Slump, 0, 20, 20);
     EXPECT_TRUE(matchesPrinted(f.air1, "0.845"));
     EXPECT_TRUE(matchesPrinted(f.targetStrength, "20.88"));
     EXPECT_TRUE(matchesPrinted(f.air2, "0.664"));
@@ -102,7 +104,7 @@ TEST(MixCoreFrost, HundredCyclesAtTwentyMegapascals) {
 
 TEST(MixCoreFrost, FewCyclesNeedNoAirAndKeepTheEnteredStrength) {
     // The raise undoes to the strength as entered, not the one the mix aimed at.
-    FrostResult f = frostRequirement(50, "OK", 0, 20, 19);
+    FrostResult f = frostRequirement(50, Workability::Slump, 0, 20, 19);
     EXPECT_EQ(f.entrainedAir, 0);
     EXPECT_EQ(f.targetStrength, 19);
 }
@@ -118,7 +120,7 @@ void PrintTo(const FaultRow& row, std::ostream* os) {
 class MixCoreFrostFaults : public ::testing::TestWithParam<FaultRow> {};
 TEST_P(MixCoreFrostFaults, LogarithmsNeedPositiveArguments) {
     try {
-        frostRequirement(GetParam().cycles, "OK", 0, GetParam().R, GetParam().R);
+        frostRequirement(GetParam().cycles, Workability::Slump, 0, GetParam().R, GetParam().R);
         FAIL() << "no fault";
     } catch (const Fault& fault) {
         EXPECT_STREQ(fault.what(), GetParam().message);

@@ -53,7 +53,7 @@ protected:
 
 TEST_F(MixCoreOptionsFile, SavingTheDefaultsWritesTheirFortyEightBytes) {
     auto saved = saveOptionsFile(path_, ProportioningOptions{});
-    ASSERT_TRUE(saved.ok) << saved.message;
+    ASSERT_TRUE(saved.ok()) << saved.message;
     EXPECT_EQ(read(), kDefaults);
     EXPECT_EQ(encodeOptionsRecord(OptionsFileRecord{}), kDefaults);
     // nothing but the file itself is left in the folder
@@ -67,7 +67,7 @@ TEST_F(MixCoreOptionsFile, SavedChoicesAndDensitiesLoadBack) {
     options.edPlotnostC = "3.1";
     options.edPlotnostSC = "2,7";  // the comma of a comma locale is accepted...
     setDecimalSeparator(',');
-    ASSERT_TRUE(saveOptionsFile(path_, options).ok);
+    ASSERT_TRUE(saveOptionsFile(path_, options).ok());
     setDecimalSeparator('.');
     ProportioningOptions current;
     current.edTemperatyr = "25";
@@ -121,15 +121,16 @@ TEST_F(MixCoreOptionsFile, BadDensityLeavesTheFileUntouched) {
     ProportioningOptions options;
     options.edPlotnostP = "2.6x5";  // "2.6x5" stops at x: not a number
     auto saved = saveOptionsFile(path_, options);
-    EXPECT_FALSE(saved.ok);
+    EXPECT_FALSE(saved.ok());
     EXPECT_EQ(saved.message, "'2.6x5' is not a valid floating point value");
+    EXPECT_EQ(saved.style, MessageStyle::ErrorBox);
     EXPECT_EQ(read(), "old contents");
 }
 
 TEST_F(MixCoreOptionsFile, UnwritableFolderFailsWithTheFileNamed) {
     std::string missing = (dir_ / "no-such-folder" / kOptionsFileName).string();
     auto saved = saveOptionsFile(missing, {});
-    EXPECT_FALSE(saved.ok);
+    EXPECT_FALSE(saved.ok());
     EXPECT_NE(saved.message.find(missing), std::string::npos) << saved.message;
     EXPECT_FALSE(fs::exists(missing));
 }

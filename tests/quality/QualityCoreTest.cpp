@@ -97,9 +97,9 @@ TEST_P(CusumSums, AccumulateAndSignalBeyondH) {
     const CusumRow& row = GetParam();
     const CusumOutcome out = runCusum({row.target, row.sigma, row.k, row.h, row.strengths});
     ASSERT_TRUE(out.ok()) << out.message;
-    EXPECT_EQ(out.result.upper, row.upper);
-    EXPECT_EQ(out.result.lower, row.lower);
-    EXPECT_EQ(out.result.signalList, row.signalList);
+    EXPECT_EQ(out.values.upper, row.upper);
+    EXPECT_EQ(out.values.lower, row.lower);
+    EXPECT_EQ(out.values.signalList, row.signalList);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -153,6 +153,7 @@ TEST_P(CusumRefusals, SayWhy) {
     const CusumRefusalRow& row = GetParam();
     const CusumOutcome out = runCusum({25, row.sigma, row.k, row.h, row.strengths});
     EXPECT_EQ(out.kind, OutcomeKind::Refused);
+    EXPECT_EQ(out.style, MessageStyle::Message);
     EXPECT_EQ(out.message, GetParam().message);
 }
 
@@ -219,13 +220,13 @@ TEST_P(ConformityRules, PassOrFailEachCriterion) {
     const ConformityOutcome out =
         checkConformity({row.rule, row.specified, row.sigma, row.results});
     ASSERT_TRUE(out.ok()) << out.message;
-    EXPECT_EQ(out.result.conforms, row.conforms);
-    ASSERT_EQ(out.result.criteria.size(), row.passed.size());
+    EXPECT_EQ(out.values.conforms, row.conforms);
+    ASSERT_EQ(out.values.criteria.size(), row.passed.size());
     for (std::size_t i = 0; i < row.passed.size(); ++i) {
-        EXPECT_EQ(out.result.criteria[i].passed, row.passed[i]) << out.result.criteria[i].name;
-        EXPECT_NEAR(out.result.criteria[i].limit, row.limits[i], 1e-12);
+        EXPECT_EQ(out.values.criteria[i].passed, row.passed[i]) << out.values.criteria[i].name;
+        EXPECT_NEAR(out.values.criteria[i].limit, row.limits[i], 1e-12);
     }
-    EXPECT_EQ(out.result.failingResults, row.failing);
+    EXPECT_EQ(out.values.failingResults, row.failing);
 }
 
 std::vector<double> fourteenAnd(double last) {
@@ -321,6 +322,7 @@ TEST_P(ConformityRefusals, SayWhyTheRuleDoesNotApply) {
     const ConformityRefusalRow& row = GetParam();
     const ConformityOutcome out = checkConformity({row.rule, 30, row.sigma, row.results});
     EXPECT_EQ(out.kind, OutcomeKind::Refused);
+    EXPECT_EQ(out.style, MessageStyle::Message);
     EXPECT_EQ(out.message, GetParam().message);
 }
 
