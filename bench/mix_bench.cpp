@@ -23,13 +23,14 @@ public:
     FieldTexts economy{{"rgEconomy", "2"}};
 };
 
-using RunFunction = MixOutcome (*)(const FieldTexts&, const ProportioningOptions&, MixRunDialogs&);
+using RunFunction = MixOutcome (*)(const FieldTexts&, const ProportioningOptions&, MixRunDialogs&,
+                                   orvan::NumberFormat);
 
 void runWith(benchmark::State& state, const ProportioningOptions& options, RunFunction run) {
     const FieldTexts bns;  // every field at its default
     ReadyAnswers dialogs;
     for (auto _ : state) {
-        MixOutcome outcome = run(bns, options, dialogs);
+        MixOutcome outcome = run(bns, options, dialogs, orvan::NumberFormat{});
         benchmark::DoNotOptimize(outcome);
     }
     state.SetItemsProcessed(state.iterations());

@@ -79,7 +79,7 @@ CliResult runAnalysedPeriod(const CliRequest& request) {
     if (!error.empty()) return failedResult(error);
 
     const std::string bText = request.formTexts(an::setupForm()).at("edB");
-    const an::AnalysedPeriodOutcome outcome = an::computeAnalysedPeriod(layout, texts, bText);
+    const an::AnalysedPeriodOutcome outcome = an::computeAnalysedPeriod(layout, texts, bText, request.format);
     if (!outcome.ok()) {
         const std::string where = !outcome.values.failedField.empty() ? outcome.values.failedField
                                   : outcome.values.failedParty > 0
@@ -87,14 +87,14 @@ CliResult runAnalysedPeriod(const CliRequest& request) {
                                       : std::string("period statistics");
         return failedResult(outcome.message + " (" + where + ": " + outcome.values.cause + ")");
     }
-    return analysedPeriodResult(layout, outcome.values.result);
+    return analysedPeriodResult(layout, outcome.values.result, request.format);
 }
 
 }  // namespace
 
 CliResult analysedPeriodResult(const an::AnalysedPeriodLayout& layout,
-                               const an::AnalysedPeriodResult& r) {
-    CliResult result = doneResult(an::writeAnalysedPeriodReport(layout, r));
+                               const an::AnalysedPeriodResult& r, NumberFormat format) {
+    CliResult result = doneResult(an::writeAnalysedPeriodReport(layout, r, format));
     result.values.numbers("partyMean", r.partyMean)
         .numbers("partyDeviation", r.partyDeviation)
         .numbers("partyVariation", r.partyVariation)

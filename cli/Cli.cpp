@@ -123,7 +123,7 @@ std::string parseArguments(const CliCommand& command, const std::vector<std::str
         } else if (arg.rfind("--decimal-separator=", 0) == 0) {
             std::string value = arg.substr(20);
             if (value.size() != 1) return "--decimal-separator takes one character";
-            setDecimalSeparator(value[0]);
+            request->format.decimal = value[0];
         } else if (arg.rfind("--", 0) == 0) {
             std::string name = arg.substr(2), value;
             bool inlineValue = false;
@@ -189,7 +189,6 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
 
 int runCli(const std::vector<CliCommand>& table, const std::vector<std::string>& args,
            std::ostream& out, std::ostream& err) {
-    setDecimalSeparator('.');
     if (args.size() < 2 || args[1] == "--help" || args[1] == "-h" || args[1] == "help") {
         printUsage(table, args.size() < 2 ? err : out);
         return args.size() < 2 ? kExitUsage : 0;

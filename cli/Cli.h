@@ -10,6 +10,7 @@
 #include "common/Fault.h"
 #include "common/Form.h"
 #include "common/Json.h"
+#include "common/NumberText.h"
 #include "common/Outcome.h"
 
 namespace orvan::cli {
@@ -26,6 +27,7 @@ struct CliRequest {
     // Given options, keyed by name without "--"; a flag without a value maps to "".
     std::map<std::string, std::string> options;
     bool json = false;
+    NumberFormat format;  // --decimal-separator; a point by default
 
     // The texts of one dialog: its defaults overlaid with what was given.
     FieldTexts formTexts(const Form& form) const;

@@ -17,7 +17,8 @@ CliCommand conformityCommand();         // QualityCommands.cpp
 
 // The lines and --json values of a completed run, shared with `orvan-cli journal`.
 CliResult analysedPeriodResult(const analysed::AnalysedPeriodLayout& layout,
-                               const analysed::AnalysedPeriodResult& result);
-CliResult controlChartResult(const control::ChartOutcome& chart);  // failed when not ok
+                               const analysed::AnalysedPeriodResult& result, NumberFormat format);
+// Failed when not ok.
+CliResult controlChartResult(const control::ChartOutcome& chart, NumberFormat format);
 
 }  // namespace orvan::cli

@@ -10,9 +10,9 @@ namespace {
 
 // The strengths are separated by commas, or by semicolons where a comma is the decimal
 // separator (a semicolon list is also accepted with a point).
-std::vector<std::string> splitStrengths(const std::string& list) {
+std::vector<std::string> splitStrengths(const std::string& list, NumberFormat format) {
     const char separator =
-        list.find(';') != std::string::npos || decimalSeparator() == ',' ? ';' : ',';
+        list.find(';') != std::string::npos || format.decimal == ',' ? ';' : ',';
     std::vector<std::string> out;
     if (list.empty()) return out;
     std::size_t start = 0;
@@ -55,18 +55,19 @@ CliResult runControlChart(const CliRequest& request) {
     const FieldTexts texts = request.formTexts(control::controlForm());
     std::vector<std::string> strengths;
     if (auto it = request.options.find("strengths"); it != request.options.end())
-        strengths = splitStrengths(it->second);
+        strengths = splitStrengths(it->second, request.format);
     // A batch with no strength given answers as a prompt closed empty would.
     auto prompt = [&](int batch, const std::string&) {
         return static_cast<std::size_t>(batch) <= strengths.size() ? strengths[batch - 1]
                                                                    : std::string();
     };
-    return controlChartResult(control::buildControlChart(texts, prompt));
+    return controlChartResult(control::buildControlChart(texts, prompt, request.format),
+                              request.format);
 }
 
 }  // namespace
 
-CliResult controlChartResult(const control::ChartOutcome& chart) {
+CliResult controlChartResult(const control::ChartOutcome& chart, NumberFormat format) {
     CliResult result = resultOf(chart, [](JsonObject& json, const control::ChartValues& values) {
         std::vector<std::string> series;
         for (const auto& s : values.series) series.push_back(seriesJson(s));
@@ -75,7 +76,7 @@ CliResult controlChartResult(const control::ChartOutcome& chart) {
             .integer("batches", values.batchesAsked)
             .raw("series", jsonArray(series));
     });
-    if (chart.ok()) result.lines = control::chartLines(chart);
+    if (chart.ok()) result.lines = control::chartLines(chart, format);
     return result;
 }
 

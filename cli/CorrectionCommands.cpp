@@ -10,7 +10,8 @@ CliCommand correctStrengthCommand() {
     command.forms = {correction::strengthForm()};
     command.run = [](const CliRequest& request) {
         auto outcome =
-            correction::runStrengthCorrection(request.formTexts(correction::strengthForm()));
+            correction::runStrengthCorrection(request.formTexts(correction::strengthForm()),
+                                              request.format);
         return resultOf(outcome, [](JsonObject& json, const correction::StrengthCorrection& v) {
             json.number("cementWaterRatio", v.ratio)
                 .number("cementContent", v.cement)
@@ -27,7 +28,8 @@ CliCommand correctAggregatesCommand() {
     command.forms = {correction::aggregateForm()};
     command.run = [](const CliRequest& request) {
         auto outcome =
-            correction::runAggregateCorrection(request.formTexts(correction::aggregateForm()));
+            correction::runAggregateCorrection(request.formTexts(correction::aggregateForm()),
+                                               request.format);
         return resultOf(outcome, [](JsonObject& json, const correction::AggregateCorrection& v) {
             json.number("sand", v.sand)
                 .number("coarseAggregate", v.coarse)

@@ -20,6 +20,9 @@ namespace jn = orvan::journal;
 
 constexpr int kFailed = 1, kUsage = 2, kRefused = 3;
 
+// The journal's commands take no --decimal-separator: they read and write with a point.
+constexpr NumberFormat kJournalFormat{};
+
 constexpr const char* kUsageText =
     "Usage: orvan-cli journal [--db PATH|URL] init\n"
     "       orvan-cli journal [--db PATH|URL] import FILE.csv\n"
@@ -142,7 +145,7 @@ int runMixes(const jn::Journal& journal, const Request& request, std::ostream& o
 int runAnalyse(jn::Journal& journal, const Request& request, std::ostream& out, std::ostream& err) {
     const jn::JournalAnalysis analysis =
         jn::analyseFromJournal(journal, request.get("mix"), request.get("layout"),
-                               request.get("class"), request.get("until"));
+                               request.get("class"), request.get("until"), kJournalFormat);
     switch (analysis.values.end) {
         case jn::AnalysisEnd::Done:
             break;
@@ -163,7 +166,7 @@ int runAnalyse(jn::Journal& journal, const Request& request, std::ostream& out, 
         }
     }
     const auto& layout = *jn::layoutByName(analysis.values.layoutName);
-    return emitResult(analysedPeriodResult(layout, analysis.values.run.result), request.has("json"),
+    return emitResult(analysedPeriodResult(layout, analysis.values.run.result, kJournalFormat), request.has("json"),
                       out, err);
 }
 
@@ -180,7 +183,7 @@ int runChart(const jn::Journal& journal, const Request& request, std::ostream& o
             << "' has no stored analysed period: run journal analyse --save first\n";
         return kRefused;
     }
-    return emitResult(controlChartResult(jn::chartFromJournal(period)), request.has("json"), out,
+    return emitResult(controlChartResult(jn::chartFromJournal(period), kJournalFormat), request.has("json"), out,
                       err);
 }
 
@@ -197,7 +200,6 @@ void ensureApplication() {
 }  // namespace
 
 int runJournalCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    setDecimalSeparator('.');
     if (args.size() == 3 && (args[2] == "--help" || args[2] == "-h")) {
         out << kUsageText;
         return 0;

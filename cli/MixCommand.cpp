@@ -29,7 +29,7 @@ FieldTexts givenTexts(const CliRequest& request, const std::string& formName) {
 ProportioningOptions optionsFor(const CliRequest& request) {
     ProportioningOptions options;
     if (auto it = request.options.find("options-file"); it != request.options.end())
-        if (auto loaded = loadOptionsFile(it->second, options)) options = *loaded;
+        if (auto loaded = loadOptionsFile(it->second, options, request.format)) options = *loaded;
     FieldTexts texts = options.toTexts();
     for (const auto& [name, text] : givenTexts(request, "fmOptions")) texts[name] = text;
     return ProportioningOptions::fromTexts(texts);
@@ -60,7 +60,7 @@ CliResult runMix(const CliRequest& request) {
     AnsweringDialogs dialogs;
     for (const char* form : {"F_W", "fmTVO", "economy", "Vubor_Econ"})
         dialogs.setTexts(form, givenTexts(request, form));
-    return resultOf(runProportioning(request.formTexts(bnsDialog()), options, dialogs),
+    return resultOf(runProportioning(request.formTexts(bnsDialog()), options, dialogs, request.format),
                     [](JsonObject& json, const MixValues& values) { json = valuesJson(values); });
 }
 

@@ -28,7 +28,7 @@ std::string option(const CliRequest& request, const std::string& name) {
 std::optional<double> numberOption(const CliRequest& request, const std::string& name,
                                    std::optional<double> fallback = std::nullopt) {
     if (!request.has(name)) return fallback;
-    return textToFloat(option(request, name));
+    return textToFloat(option(request, name), request.format);
 }
 
 std::string integersJson(const std::vector<int>& values) {
@@ -42,11 +42,11 @@ CliResult runCusumCommand(const CliRequest& request) {
     const auto sigma = numberOption(request, "sigma");
     if (!target) return refusedResult("The target mean T is needed (--target).");
     if (!sigma) return refusedResult("The standard deviation s is needed (--sigma).");
-    const ctl::StrengthList list = ctl::parseStrengthList(option(request, "strengths"));
+    const ctl::StrengthList list = ctl::parseStrengthList(option(request, "strengths"), request.format);
     if (!list.ok) return failedResult(list.message);
     const ctl::CusumInputs in{*target, *sigma, *numberOption(request, "k", 0.5),
                               *numberOption(request, "h", 5.0), list.values};
-    return resultOf(ctl::runCusum(in), [](JsonObject& json, const ctl::CusumResult& r) {
+    return resultOf(ctl::runCusum(in, request.format), [](JsonObject& json, const ctl::CusumResult& r) {
         std::vector<std::string> signals;
         for (const ctl::CusumSignal& s : r.signalList)
             signals.push_back(JsonObject()
@@ -68,10 +68,11 @@ CliResult runConformityCommand(const CliRequest& request) {
                              "': write en206-initial, en206-continuous or aci318.");
     const auto specified = numberOption(request, "specified");
     if (!specified) return refusedResult("The specified strength is needed (--specified).");
-    const ctl::StrengthList list = ctl::parseStrengthList(option(request, "strengths"));
+    const ctl::StrengthList list = ctl::parseStrengthList(option(request, "strengths"), request.format);
     if (!list.ok) return failedResult(list.message);
     const ctl::ConformityOutcome out =
-        ctl::checkConformity({*rule, *specified, numberOption(request, "sigma"), list.values});
+        ctl::checkConformity({*rule, *specified, numberOption(request, "sigma"), list.values},
+                             request.format);
     return resultOf(out, [](JsonObject& json, const ctl::ConformityResult& r) {
         std::vector<std::string> criteria;
         for (const ctl::Criterion& c : r.criteria)
@@ -88,20 +89,23 @@ CliResult runConformityCommand(const CliRequest& request) {
 }
 
 CliResult runVerdictsCommand(const CliRequest& request) {
-    const ctl::StrengthList list = ctl::parseStrengthList(option(request, "strengths"));
+    const ctl::StrengthList list = ctl::parseStrengthList(option(request, "strengths"), request.format);
     if (!list.ok) return failedResult(list.message);
     FieldTexts texts = request.formTexts(ctl::controlForm());
     // The number of parties is the number of strengths given.
     texts["edCountParty"] = std::to_string(list.values.size());
-    const ctl::ChartOutcome chart = ctl::buildControlChart(texts, [&](int i, const std::string&) {
-        return formatGeneral15(list.values[static_cast<std::size_t>(i - 1)]);
-    });
+    const ctl::ChartOutcome chart = ctl::buildControlChart(
+        texts,
+        [&](int i, const std::string&) {
+            return formatGeneral15(list.values[static_cast<std::size_t>(i - 1)], request.format);
+        },
+        request.format);
     const auto figures = ctl::chartFigures(chart);
     if (!chart.ok()) return failedResult(chart.message);
     if (!figures || figures->strengths.empty())
         return refusedResult("No strengths of parties were given.");
     const ctl::PeriodVerdicts v = ctl::judgePeriod(figures->limits, figures->strengths);
-    CliResult result = doneResult(ctl::verdictReportLines(figures->limits, v));
+    CliResult result = doneResult(ctl::verdictReportLines(figures->limits, v, request.format));
     std::vector<std::string> verdicts;
     for (ctl::Verdict verdict : v.verdicts) verdicts.push_back(ctl::verdictText(verdict));
     result.values.numbers("strengths", v.strengths)

@@ -16,8 +16,6 @@ namespace orvan {
 
 namespace {
 
-char gSeparator = '.';
-
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::size_t skipDigits(const std::string& s, std::size_t i) {
@@ -87,13 +85,14 @@ std::string nonFinite(double value) {
 }
 
 // d.ddddE[-]x with trailing zeros dropped and the exponent padded to `expDigits` digits.
-std::string scientific(bool negative, const std::string& digits, int exponent, int expDigits) {
+std::string scientific(bool negative, const std::string& digits, int exponent, int expDigits,
+                       char separator) {
     std::string mantissa = digits;
     while (mantissa.size() > 1 && mantissa.back() == '0') mantissa.pop_back();
     std::string out = negative ? "-" : "";
     out += mantissa[0];
     if (mantissa.size() > 1) {
-        out += decimalSeparator();
+        out += separator;
         out.append(mantissa, 1, std::string::npos);
     }
     out += 'E';
@@ -104,7 +103,8 @@ std::string scientific(bool negative, const std::string& digits, int exponent, i
 }
 
 // Digits placed around the decimal point: `digits` start at 10^exponent.
-std::string fixedLayout(bool negative, const std::string& digits, int exponent, int decimals) {
+std::string fixedLayout(bool negative, const std::string& digits, int exponent, int decimals,
+                        char separator) {
     auto digitAt = [&](int power) -> char {
         int index = exponent - power;
         return index >= 0 && index < static_cast<int>(digits.size()) ? digits[index] : '0';
@@ -116,16 +116,13 @@ std::string fixedLayout(bool negative, const std::string& digits, int exponent, 
         for (int power = exponent; power >= 0; --power) out += digitAt(power);
     }
     if (decimals > 0) {
-        out += decimalSeparator();
+        out += separator;
         for (int power = -1; power >= -decimals; --power) out += digitAt(power);
     }
     return out;
 }
 
 }  // namespace
-
-char decimalSeparator() { return gSeparator; }
-void setDecimalSeparator(char separator) { gSeparator = separator; }
 
 namespace {
 std::string quoted(const std::string& text, const char* tail) {
@@ -142,7 +139,7 @@ std::string invalidIntegerMessage(const std::string& text) {
     return quoted(text, "is not a valid integer value");
 }
 
-std::optional<double> tryTextToFloat(const std::string& text) {
+std::optional<double> tryTextToFloat(const std::string& text, NumberFormat format) {
     std::size_t i = 0;
     const std::size_t n = text.size();
     while (i < n && text[i] == ' ') ++i;
@@ -153,7 +150,7 @@ std::optional<double> tryTextToFloat(const std::string& text) {
     const std::size_t intEnd = i;
     std::size_t fracStart = i, fracEnd = i;
     bool sawSeparator = false;
-    if (i < n && (text[i] == gSeparator || text[i] == '.')) {
+    if (i < n && (text[i] == format.decimal || text[i] == '.')) {
         sawSeparator = true;
         fracStart = ++i;
         fracEnd = i = skipDigits(text, i);
@@ -197,8 +194,8 @@ std::optional<double> tryTextToFloat(const std::string& text) {
     return negative ? -value : value;
 }
 
-double textToFloat(const std::string& text) {
-    if (auto value = tryTextToFloat(text)) return *value;
+double textToFloat(const std::string& text, NumberFormat format) {
+    if (auto value = tryTextToFloat(text, format)) return *value;
     throw Fault(invalidFloatMessage(text));
 }
 
@@ -244,7 +241,7 @@ std::int32_t textToInt(const std::string& text) {
     throw Fault(invalidIntegerMessage(text));
 }
 
-std::string formatFixed(double value, int decimals) {
+std::string formatFixed(double value, int decimals, NumberFormat format) {
     if (!std::isfinite(value)) return nonFinite(value);
     constexpr int kPrecision = 6;
     const double magnitude = std::fabs(value);
@@ -256,21 +253,21 @@ std::string formatFixed(double value, int decimals) {
         digits = std::move(rounded.digits);
         exponent = rounded.exponent;
     }
-    if (digits.empty()) return fixedLayout(false, "0", 0, decimals);
+    if (digits.empty()) return fixedLayout(false, "0", 0, decimals, format.decimal);
     const bool negative = std::signbit(value);
-    if (exponent + 1 > kPrecision) return scientific(negative, digits, exponent, decimals);
-    return fixedLayout(negative, digits, exponent, decimals);
+    if (exponent + 1 > kPrecision) return scientific(negative, digits, exponent, decimals, format.decimal);
+    return fixedLayout(negative, digits, exponent, decimals, format.decimal);
 }
 
-std::string formatGeneral15(double value) {
+std::string formatGeneral15(double value, NumberFormat format) {
     if (!std::isfinite(value)) return nonFinite(value);
     if (value == 0) return "0";
     auto [digits, exponent] = roundedDigits(expand(std::fabs(value)), 15);
     const bool negative = std::signbit(value);
-    if (exponent + 1 > 15 || exponent + 1 < -3) return scientific(negative, digits, exponent, 0);
+    if (exponent + 1 > 15 || exponent + 1 < -3) return scientific(negative, digits, exponent, 0, format.decimal);
     while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
     int decimals = std::max(0, static_cast<int>(digits.size()) - exponent - 1);
-    return fixedLayout(negative, digits, exponent, decimals);
+    return fixedLayout(negative, digits, exponent, decimals, format.decimal);
 }
 
 double roundHalfEven(double value) { return std::nearbyint(value); }

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "app/LocaleNumberFormat.h"
 #include "app/AppContext.h"
 #include "app/DocumentArea.h"
 #include "app/Messages.h"
@@ -79,7 +80,7 @@ void CorrectionDialog::runAction() {
 }
 
 void CorrectionDialog::correctStrength() {
-    const auto outcome = corr::runStrengthCorrection(pageTexts());
+    const auto outcome = corr::runStrengthCorrection(pageTexts(), numberFormat());
     if (!outcome.ok()) return showOutcome(this, outcome);
     if (DocumentArea* documents = app().documents())
         documents->publishReport([](int n) { return fromCore(corr::strengthReportTitle(n)); },
@@ -87,7 +88,7 @@ void CorrectionDialog::correctStrength() {
 }
 
 void CorrectionDialog::correctAggregates() {
-    const auto outcome = corr::runAggregateCorrection(pageTexts());
+    const auto outcome = corr::runAggregateCorrection(pageTexts(), numberFormat());
     if (!outcome.ok()) return showOutcome(this, outcome);
     if (DocumentArea* documents = app().documents())
         documents->publishReport([](int n) { return fromCore(corr::aggregateReportTitle(n)); },

@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto outcome = control::buildControlChart(texts, [&](int, const std::string&) {
         ++asked;
         return in.text();
-    });
+    }, orvan::NumberFormat{});
     if (asked > 20) std::abort();
     if (outcome.ok()) {
         if (!outcome.values.range || outcome.values.range->min > outcome.values.range->max)
@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (const auto& series : outcome.values.series)
             for (const auto& point : series.points)
                 if (!std::isfinite(point.x) || !std::isfinite(point.y)) std::abort();
-        fuzz::checkReportLines(control::chartLines(outcome));
+        fuzz::checkReportLines(control::chartLines(outcome, orvan::NumberFormat{}));
     } else {
         fuzz::checkMessage(outcome.message);
     }

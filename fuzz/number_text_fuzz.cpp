@@ -9,18 +9,18 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
-    orvan::setDecimalSeparator(data[0] & 1 ? ',' : '.');
+    const orvan::NumberFormat format{data[0] & 1 ? ',' : '.'};
     const std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
-    if (auto value = orvan::tryTextToFloat(text)) {
+    if (auto value = orvan::tryTextToFloat(text, format)) {
         if (!std::isfinite(*value)) std::abort();
         for (int decimals = 0; decimals <= 6; ++decimals) {
-            std::string written = orvan::formatFixed(*value, decimals);
+            std::string written = orvan::formatFixed(*value, decimals, format);
             if (written.find("NAN") != std::string::npos || written.find("INF") != std::string::npos)
                 std::abort();
             if (written == "-" || written.empty()) std::abort();
         }
-        std::string general = orvan::formatGeneral15(*value);
-        auto back = orvan::tryTextToFloat(general);
+        std::string general = orvan::formatGeneral15(*value, format);
+        auto back = orvan::tryTextToFloat(general, format);
         if (!back) std::abort();
     }
     (void)orvan::tryTextToInt(text);

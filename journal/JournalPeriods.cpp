@@ -75,7 +75,7 @@ std::string layoutName(const an::AnalysedPeriodLayout& layout) {
 
 JournalAnalysis analyseFromJournal(const Journal& journal, const std::string& mixName,
                                    const std::string& layoutText, const std::string& classText,
-                                   const std::string& untilDate) {
+                                   const std::string& untilDate, NumberFormat format) {
     JournalAnalysis analysis;
     JournalPeriodValues& v = analysis.values;
     v.layoutName = layoutText;
@@ -106,7 +106,7 @@ JournalAnalysis analyseFromJournal(const Journal& journal, const std::string& mi
     an::ExtractTexts texts;
     for (const Party& party : v.parties) texts.push_back(party.strengthTexts);
     const an::AnalysedPeriodOutcome computed =
-        an::computeAnalysedPeriod(*layout, texts, v.classText);
+        an::computeAnalysedPeriod(*layout, texts, v.classText, format);
     v.run = computed.values;
     if (!computed.ok())
         return ended(analysis, AnalysisEnd::DataError,
@@ -259,9 +259,13 @@ control::ChartOutcome chartFromJournal(const ControlledPeriod& period) {
         for (auto& [name, text] : controlFieldTexts(*period.period)) texts[name] = text;
     }
     texts["edCountParty"] = std::to_string(period.batchMeans.size());
-    return control::buildControlChart(texts, [&](int batch, const std::string&) {
-        return formatRoundTrip(period.batchMeans[batch - 1]);
-    });
+    // Every text here is written with a point (round trip), which any format reads.
+    return control::buildControlChart(
+        texts,
+        [&](int batch, const std::string&) {
+            return formatRoundTrip(period.batchMeans[batch - 1]);
+        },
+        NumberFormat{});
 }
 
 }  // namespace orvan::journal

@@ -39,10 +39,11 @@ using JournalAnalysis = Outcome<JournalPeriodValues>;
 const analysed::AnalysedPeriodLayout* layoutByName(const std::string& name);
 std::string layoutName(const analysed::AnalysedPeriodLayout& layout);
 
-// `classText` empty: the mix's stored class. `untilDate` empty: every party.
+// `classText` empty: the mix's stored class. `untilDate` empty: every party. `format` reads the
+// class as typed (the stored strengths are written with a point).
 JournalAnalysis analyseFromJournal(const Journal& journal, const std::string& mixName,
                                    const std::string& layoutName, const std::string& classText,
-                                   const std::string& untilDate);
+                                   const std::string& untilDate, NumberFormat format);
 // Stores a completed analysis as the mix's latest analysed period (and its class and layout
 // as the mix's own).
 Status saveAnalysedPeriod(Journal& journal, const JournalAnalysis& analysis);

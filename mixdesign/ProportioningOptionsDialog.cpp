@@ -5,6 +5,7 @@
 #include <QRadioButton>
 #include <QShowEvent>
 
+#include "app/LocaleNumberFormat.h"
 #include "app/Messages.h"
 #include "mixdesign/calc/MixForms.h"
 
@@ -67,12 +68,12 @@ void ProportioningOptionsDialog::showEvent(QShowEvent* event) {
 }
 
 void ProportioningOptionsDialog::reloadOptions() {
-    if (auto loaded = mix::loadOptionsFile(mix::kOptionsFileName, currentOptions()))
+    if (auto loaded = mix::loadOptionsFile(mix::kOptionsFileName, currentOptions(), numberFormat()))
         setOptions(*loaded);
 }
 
 void ProportioningOptionsDialog::saveOptions() {
     const mix::OptionsSaveOutcome outcome =
-        mix::saveOptionsFile(mix::kOptionsFileName, currentOptions());
+        mix::saveOptionsFile(mix::kOptionsFileName, currentOptions(), numberFormat());
     showOutcome(this, outcome);
 }

@@ -1,11 +1,9 @@
 // Start-up: the application title, the help, the main window (with the splash meanwhile),
 // then every other window in its fixed order, hidden; then the event loop.
 #include <QApplication>
-#include <QLocale>
 #include <QPointer>
 
 #include "app/Translations.h"
-#include "common/NumberText.h"
 #include "shell/MainWindow.h"
 #include "shell/Splash.h"
 
@@ -13,11 +11,6 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Orvan-6.4");
     installTranslations(application);
-    // Numbers are read and written with the user's decimal separator (a point is always
-    // accepted as well).
-    const QString point = QLocale::system().decimalPoint();
-    if (point.size() == 1 && point[0].unicode() < 128)
-        orvan::setDecimalSeparator(point[0].toLatin1());
 
     QPointer<SplashWindow> splash;
     if (splashWanted(application.arguments())) {

@@ -14,6 +14,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "app/LocaleNumberFormat.h"
 #include "app/AppContext.h"
 #include "app/DocumentArea.h"
 #include "app/Messages.h"
@@ -150,8 +151,9 @@ void AnalysedPeriodInputDialog::runAction() {
 }
 
 void AnalysedPeriodInputDialog::runAnalysis() {
+    const orvan::NumberFormat format = numberFormat();
     const an::AnalysedPeriodOutcome outcome =
-        an::computeAnalysedPeriod(layout_, extractTexts(), session_.classText);
+        an::computeAnalysedPeriod(layout_, extractTexts(), session_.classText, format);
     // The run takes the parties up one after another, each with its tab made current; the
     // last tab it reached stays current (the failing party's, when one failed).
     for (int party = 1; party <= outcome.values.partiesRead; ++party) showParty(party);
@@ -160,7 +162,7 @@ void AnalysedPeriodInputDialog::runAnalysis() {
     session_.latestResult = outcome.values.result;
     if (DocumentArea* documents = app().documents())
         documents->publishReport([](int n) { return fromCore(an::analysedReportTitle(n)); },
-                                 an::writeAnalysedPeriodReport(layout_, outcome.values.result));
+                                 an::writeAnalysedPeriodReport(layout_, outcome.values.result, format));
 }
 
 QString AnalysedPeriodInputDialog::pasteProblem(const an::ExtractBlock& block) const {

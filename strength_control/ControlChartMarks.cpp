@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
+#include "app/LocaleNumberFormat.h"
 #include "common/NumberText.h"
 #include "strength_control/calc/ControlChart.h"
 
@@ -39,7 +40,7 @@ void BatchMarks::clear() {
 
 QStringList BatchMarks::labels() const {
     QStringList out;
-    for (const QPointF& p : points_) out << QString::fromStdString(orvan::formatGeneral15(p.y()));
+    for (const QPointF& p : points_) out << QString::fromStdString(orvan::formatGeneral15(p.y(), numberFormat()));
     return out;
 }
 

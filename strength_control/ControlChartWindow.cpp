@@ -14,6 +14,7 @@
 #include <QValueAxis>
 #include <utility>
 
+#include "app/LocaleNumberFormat.h"
 #include "app/AppContext.h"
 #include "app/FileDialogClosing.h"
 #include "app/Messages.h"
@@ -205,7 +206,7 @@ void ControlChartWindow::drawChart() {
         return askBatch_ ? toCore(askBatch_(batch)) : std::string();
     };
     const ctl::ChartOutcome outcome = givenChart_ ? *std::exchange(givenChart_, std::nullopt)
-                                                  : ctl::buildControlChart(inputs_.texts, ask);
+                                                  : ctl::buildControlChart(inputs_.texts, ask, numberFormat());
     lastChart_ = outcome;
     if (!outcome.ok()) return showOutcome(this, outcome);
     const ctl::ChartValues& chart = outcome.values;

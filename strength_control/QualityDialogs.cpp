@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/LocaleNumberFormat.h"
 #include "app/AppContext.h"
 #include "app/Messages.h"
 #include "common/Fault.h"
@@ -63,13 +64,13 @@ void addButtons(OrvanDialog* dialog, QVBoxLayout* layout, QPushButton* ok, QPush
 // A field's number; empty (with the error box shown) when its text is none.
 std::optional<double> readNumber(QWidget* parent, const QLineEdit* field) {
     const std::string typed = toCore(field->text());
-    if (auto value = orvan::tryTextToFloat(typed)) return value;
+    if (auto value = orvan::tryTextToFloat(typed, numberFormat())) return value;
     showErrorBox(parent, fromCore(orvan::invalidFloatMessage(typed)));
     return std::nullopt;
 }
 
 std::optional<std::vector<double>> readList(QWidget* parent, const QPlainTextEdit* field) {
-    const ctl::StrengthList list = ctl::parseStrengthList(toCore(field->toPlainText()));
+    const ctl::StrengthList list = ctl::parseStrengthList(toCore(field->toPlainText()), numberFormat());
     if (list.ok) return list.values;
     showErrorBox(parent, fromCore(list.message));
     return std::nullopt;

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "app/LocaleNumberFormat.h"
 #include "app/AppContext.h"
 #include "app/DocumentArea.h"
 #include "app/Messages.h"
@@ -29,11 +30,11 @@ TextWindow* publishVerdictReport(AppContext& app, QWidget* parent, const ctl::Co
         return nullptr;
     }
     const ctl::PeriodVerdicts verdicts = ctl::judgePeriod(limits, strengths);
-    return publish(app, ctl::verdictReportTitle, ctl::verdictReportLines(limits, verdicts));
+    return publish(app, ctl::verdictReportTitle, ctl::verdictReportLines(limits, verdicts, numberFormat()));
 }
 
 TextWindow* publishCusum(AppContext& app, QWidget* parent, const ctl::CusumInputs& inputs) {
-    const ctl::CusumOutcome outcome = ctl::runCusum(inputs);
+    const ctl::CusumOutcome outcome = ctl::runCusum(inputs, numberFormat());
     if (!outcome.ok()) {
         showOutcome(parent, outcome);
         return nullptr;
@@ -48,7 +49,7 @@ TextWindow* publishCusum(AppContext& app, QWidget* parent, const ctl::CusumInput
 
 TextWindow* publishConformity(AppContext& app, QWidget* parent,
                               const ctl::ConformityInputs& inputs) {
-    const ctl::ConformityOutcome outcome = ctl::checkConformity(inputs);
+    const ctl::ConformityOutcome outcome = ctl::checkConformity(inputs, numberFormat());
     if (!outcome.ok()) {
         showOutcome(parent, outcome);
         return nullptr;

@@ -74,17 +74,17 @@ FormPage aggregatePage() {
         });
 }
 
-double read(const FieldTexts& texts, const Form& form, const char* name) {
-    return textToFloat(fieldText(texts, form, name));
+double read(const FieldTexts& texts, const Form& form, const char* name, NumberFormat format) {
+    return textToFloat(fieldText(texts, form, name), format);
 }
 
 // Runs a correction over the texts, turning a fault into its message.
 template <class Values, class Read, class Compute, class Lines>
-Outcome<Values> runCorrection(const FieldTexts& texts, Read readInputs, Compute compute,
-                              Lines lines) {
+Outcome<Values> runCorrection(const FieldTexts& texts, NumberFormat format, Read readInputs,
+                              Compute compute, Lines lines) {
     try {
-        Values values = compute(readInputs(texts));
-        std::vector<std::string> report = lines(texts, values);
+        Values values = compute(readInputs(texts, format));
+        std::vector<std::string> report = lines(texts, values, format);
         return Outcome<Values>::done(std::move(values), std::move(report));
     } catch (const Fault& fault) {
         return Outcome<Values>::failed(fault.what(), MessageStyle::ErrorBox);
@@ -114,15 +114,15 @@ const Form& aggregateForm() {
 
 // --- Correction by strength and cement-water ratio -------------------------------------
 
-StrengthInputs readStrengthInputs(const FieldTexts& texts) {
+StrengthInputs readStrengthInputs(const FieldTexts& texts, NumberFormat format) {
     const Form& form = strengthForm();
     StrengthInputs in;
-    in.r1 = read(texts, form, "edRb1");
-    in.r2 = read(texts, form, "edRb2");
-    in.required = read(texts, form, "edRtr");
-    in.k1 = read(texts, form, "edC_V1");
-    in.k2 = read(texts, form, "edC_V2");
-    in.water = read(texts, form, "edV");
+    in.r1 = read(texts, form, "edRb1", format);
+    in.r2 = read(texts, form, "edRb2", format);
+    in.required = read(texts, form, "edRtr", format);
+    in.k1 = read(texts, form, "edC_V1", format);
+    in.k2 = read(texts, form, "edC_V2", format);
+    in.water = read(texts, form, "edV", format);
     return in;
 }
 
@@ -144,7 +144,8 @@ StrengthCorrection correctByStrength(const StrengthInputs& in) {
 }
 
 std::vector<std::string> strengthReportLines(const FieldTexts& texts,
-                                             const StrengthCorrection& result) {
+                                             const StrengthCorrection& result,
+                                             NumberFormat format) {
     const Form& form = strengthForm();
     auto text = [&](const char* name) { return fieldText(texts, form, name); };
     return {
@@ -165,9 +166,9 @@ std::vector<std::string> strengthReportLines(const FieldTexts& texts,
         "",
         "UPDATED PARAMETERS",
         "",
-        "Real value of cement-water ratio: " + formatFixed(result.ratio, 2),
-        "Updated cement content, kg per cu m: " + formatFixed(result.cement, 0),
-        "Updated amount of mixing water, kg per cu m: " + formatFixed(result.water, 0),
+        "Real value of cement-water ratio: " + formatFixed(result.ratio, 2, format),
+        "Updated cement content, kg per cu m: " + formatFixed(result.cement, 0, format),
+        "Updated amount of mixing water, kg per cu m: " + formatFixed(result.water, 0, format),
     };
 }
 
@@ -176,23 +177,23 @@ std::string strengthReportTitle(int windowNumber) {
            std::to_string(windowNumber);
 }
 
-Outcome<StrengthCorrection> runStrengthCorrection(const FieldTexts& texts) {
-    return runCorrection<StrengthCorrection>(texts, readStrengthInputs, correctByStrength,
+Outcome<StrengthCorrection> runStrengthCorrection(const FieldTexts& texts, NumberFormat format) {
+    return runCorrection<StrengthCorrection>(texts, format, readStrengthInputs, correctByStrength,
                                              strengthReportLines);
 }
 
 // --- Correction by aggregate grading and moisture --------------------------------------
 
-AggregateInputs readAggregateInputs(const FieldTexts& texts) {
+AggregateInputs readAggregateInputs(const FieldTexts& texts, NumberFormat format) {
     const Form& form = aggregateForm();
     AggregateInputs in;
-    in.sand = read(texts, form, "edP");
-    in.coarse = read(texts, form, "edSC");
-    in.water = read(texts, form, "edVoda");
-    in.sandHumidity = read(texts, form, "edWp");
-    in.coarseHumidity = read(texts, form, "edWsc");
-    in.sandInCoarse = read(texts, form, "edXp_sc");
-    in.coarseInSand = read(texts, form, "edYsc_p");
+    in.sand = read(texts, form, "edP", format);
+    in.coarse = read(texts, form, "edSC", format);
+    in.water = read(texts, form, "edVoda", format);
+    in.sandHumidity = read(texts, form, "edWp", format);
+    in.coarseHumidity = read(texts, form, "edWsc", format);
+    in.sandInCoarse = read(texts, form, "edXp_sc", format);
+    in.coarseInSand = read(texts, form, "edYsc_p", format);
     return in;
 }
 
@@ -223,7 +224,8 @@ AggregateCorrection correctByAggregates(const AggregateInputs& in) {
 }
 
 std::vector<std::string> aggregateReportLines(const FieldTexts& texts,
-                                              const AggregateCorrection& result) {
+                                              const AggregateCorrection& result,
+                                              NumberFormat format) {
     const Form& form = aggregateForm();
     auto text = [&](const char* name) { return fieldText(texts, form, name); };
     return {
@@ -243,9 +245,9 @@ std::vector<std::string> aggregateReportLines(const FieldTexts& texts,
         "",
         "UPDATATED PARAMETERS",  // misspelt on purpose: the report line as the users know it
         "",
-        "Updated amount of mixing water, kg per cu m: " + formatFixed(result.water, 0),
-        "Updated amount of sand, kg per cu m: " + formatFixed(result.sand, 0),
-        "Updated quantity of coarse aggregate, kg per cu m: " + formatFixed(result.coarse, 0),
+        "Updated amount of mixing water, kg per cu m: " + formatFixed(result.water, 0, format),
+        "Updated amount of sand, kg per cu m: " + formatFixed(result.sand, 0, format),
+        "Updated quantity of coarse aggregate, kg per cu m: " + formatFixed(result.coarse, 0, format),
         "",
         "Cement content is constant",
     };
@@ -256,18 +258,19 @@ std::string aggregateReportTitle(int windowNumber) {
            std::to_string(windowNumber);
 }
 
-Outcome<AggregateCorrection> runAggregateCorrection(const FieldTexts& texts) {
-    auto outcome = runCorrection<AggregateCorrection>(texts, readAggregateInputs,
+Outcome<AggregateCorrection> runAggregateCorrection(const FieldTexts& texts,
+                                                   NumberFormat format) {
+    auto outcome = runCorrection<AggregateCorrection>(texts, format, readAggregateInputs,
                                                       correctByAggregates, aggregateReportLines);
     if (!outcome.ok()) return outcome;
     const std::string volume = fieldText(texts, aggregateForm(), "edMixerVolume");
     try {
-        outcome.values.load = mixerLoad(volume, outcome.values);
+        outcome.values.load = mixerLoad(volume, outcome.values, format);
     } catch (const Fault& fault) {
         return Outcome<AggregateCorrection>::failed(fault.what(), MessageStyle::ErrorBox);
     }
     if (outcome.values.load) {
-        const auto more = mixerLoadLines(volume, *outcome.values.load);
+        const auto more = mixerLoadLines(volume, *outcome.values.load, format);
         outcome.lines.insert(outcome.lines.end(), more.begin(), more.end());
     }
     return outcome;

@@ -10,6 +10,7 @@
 
 #include "common/CoreGuard.h"
 #include "common/Form.h"
+#include "common/NumberText.h"
 #include "common/Outcome.h"
 
 namespace orvan::correction {
@@ -40,15 +41,16 @@ struct StrengthCorrection {
 };
 
 // Converts the page's texts in the order R1, R2, Rreq, K1, K2, W; throws Fault.
-StrengthInputs readStrengthInputs(const FieldTexts& texts);
+StrengthInputs readStrengthInputs(const FieldTexts& texts, NumberFormat format);
 // Throws Fault on division by zero, invalid operation or overflow.
 StrengthCorrection correctByStrength(const StrengthInputs& in);
 std::vector<std::string> strengthReportLines(const FieldTexts& texts,
-                                             const StrengthCorrection& result);
+                                             const StrengthCorrection& result,
+                                             NumberFormat format);
 std::string strengthReportTitle(int windowNumber);
 // The whole correction over the page's texts; never throws. Failed: the runtime's message of
 // the fault that stopped it, for the error box.
-Outcome<StrengthCorrection> runStrengthCorrection(const FieldTexts& texts);
+Outcome<StrengthCorrection> runStrengthCorrection(const FieldTexts& texts, NumberFormat format);
 
 // --- Correction by aggregate grading and moisture --------------------------------------
 
@@ -77,19 +79,23 @@ struct AggregateCorrection {
 };
 
 // Converts the page's texts in the order P, SC, V, wp, wsc, x, y; throws Fault.
-AggregateInputs readAggregateInputs(const FieldTexts& texts);
+AggregateInputs readAggregateInputs(const FieldTexts& texts, NumberFormat format);
 // Throws Fault on division by zero, invalid operation or overflow.
 AggregateCorrection correctByAggregates(const AggregateInputs& in);
 std::vector<std::string> aggregateReportLines(const FieldTexts& texts,
-                                              const AggregateCorrection& result);
+                                              const AggregateCorrection& result,
+                                              NumberFormat format);
 std::string aggregateReportTitle(int windowNumber);
 // The whole correction; with a mixer volume in edMixerVolume (blank: none), the batch weights
 // of one mixer load follow the report's lines, which stay as they are.
-Outcome<AggregateCorrection> runAggregateCorrection(const FieldTexts& texts);
+Outcome<AggregateCorrection> runAggregateCorrection(const FieldTexts& texts,
+                                                   NumberFormat format);
 
 // The mixer load of a finished correction: `volumeText` blank gives none; a volume that is no
 // number, or not above zero, throws Fault. MixerLoad.cpp.
-std::optional<MixerLoad> mixerLoad(const std::string& volumeText, const AggregateCorrection& c);
-std::vector<std::string> mixerLoadLines(const std::string& volumeText, const MixerLoad& load);
+std::optional<MixerLoad> mixerLoad(const std::string& volumeText, const AggregateCorrection& c,
+                                   NumberFormat format);
+std::vector<std::string> mixerLoadLines(const std::string& volumeText, const MixerLoad& load,
+                                        NumberFormat format);
 
 }  // namespace orvan::correction

@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QTableView>
 
+#include "app/LocaleNumberFormat.h"
 #include "app/AppContext.h"
 #include "app/DocumentArea.h"
 #include "app/Messages.h"
@@ -217,8 +218,10 @@ void JournalWindow::analyse() {
     if (!until.empty() && !jrn::isIsoDate(until))
         return tell(toCore(jt("The day is written YYYY-MM-DD")));
     const an::AnalysedPeriodLayout& layout = an::layoutForItem(cbLayout->currentIndex());
-    const jrn::JournalAnalysis analysis = jrn::analyseFromJournal(
-        *journal_, mix->name, jrn::layoutName(layout), toCore(edClass->text().trimmed()), until);
+    const orvan::NumberFormat format = numberFormat();
+    const jrn::JournalAnalysis analysis =
+        jrn::analyseFromJournal(*journal_, mix->name, jrn::layoutName(layout),
+                                toCore(edClass->text().trimmed()), until, format);
     if (!analysis.ok())
         return tell(analysis.values.end == jrn::AnalysisEnd::DataError ? an::kDataError
                                                                        : analysis.message);
@@ -226,7 +229,7 @@ void JournalWindow::analyse() {
         return tell(saved.message);
     if (DocumentArea* documents = app_.documents())
         documents->publishReport([](int n) { return fromCore(an::analysedReportTitle(n)); },
-                                 an::writeAnalysedPeriodReport(layout, analysis.values.run.result));
+                                 an::writeAnalysedPeriodReport(layout, analysis.values.run.result, format));
     mixChosen();
 }
 

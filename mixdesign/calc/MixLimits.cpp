@@ -60,7 +60,8 @@ std::vector<InputRange> methodRanges(bool slump) {
 }
 
 std::optional<ImpossibleMix> impossibleMix(const MixValues& values, const FieldTexts& bns,
-                                           const ProportioningOptions& options) {
+                                           const ProportioningOptions& options,
+                                           NumberFormat format) {
     struct Quantity {
         const char* name;
         double value;
@@ -77,15 +78,15 @@ std::optional<ImpossibleMix> impossibleMix(const MixValues& values, const FieldT
     ImpossibleMix impossible;
     for (const Quantity& q : quantities)
         if (!(q.value > 0))
-            impossible.quantities.push_back({q.name, formatFixed(q.value, q.decimals), q.unit});
+            impossible.quantities.push_back({q.name, formatFixed(q.value, q.decimals, format), q.unit});
     if (impossible.quantities.empty()) return std::nullopt;
 
     for (const InputRange& range : methodRanges(values.mix.workabilityKind == Workability::Slump)) {
         const std::string text = fieldText(bns, options, range.field);
-        const std::optional<double> value = tryTextToFloat(text);
+        const std::optional<double> value = tryTextToFloat(text, format);
         if (value && *value >= range.min && *value <= range.max) continue;
-        impossible.outside.push_back({range.field, text, formatGeneral15(range.min),
-                                      formatGeneral15(range.max), range.unit});
+        impossible.outside.push_back({range.field, text, formatGeneral15(range.min, format),
+                                      formatGeneral15(range.max, format), range.unit});
     }
     return impossible;
 }

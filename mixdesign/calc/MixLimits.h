@@ -9,6 +9,7 @@
 
 #include "common/CoreGuard.h"
 #include "common/Form.h"
+#include "common/NumberText.h"
 #include "mixdesign/calc/MixRun.h"
 #include "mixdesign/calc/OptionsFile.h"
 
@@ -28,7 +29,8 @@ std::vector<InputRange> methodRanges(bool slump);
 // sand is at or below zero, and the inputs outside the method's range; nothing when the mix
 // can be made. The windows word it in the interface's language.
 std::optional<ImpossibleMix> impossibleMix(const MixValues& values, const FieldTexts& bns,
-                                           const ProportioningOptions& options);
+                                           const ProportioningOptions& options,
+                                           NumberFormat format);
 
 // The refusal's message as the core words it (English).
 std::string impossibleMixText(const ImpossibleMix& impossible);

@@ -39,7 +39,7 @@ const char* pick(const char* const (&table)[N], int index) {
 }
 
 void addConditions(std::vector<std::string>& lines, const ReportTexts& t,
-                   const ProportioningOptions& options, const MixValues& v) {
+                   const ProportioningOptions& options, const MixValues& v, NumberFormat format) {
     if (options.waterproof()) {
         lines.push_back("The value of watertightness is given");
         lines.push_back("Water pressure, kPa: " + textOf(t.water, fieldKeys().edW));
@@ -57,7 +57,7 @@ void addConditions(std::vector<std::string>& lines, const ReportTexts& t,
         lines.push_back(pick(kCementTypeLines, t.cementType));
         lines.push_back(
             "Compressive strength after steam curing, % of 28-day moist-cured strength: " +
-            formatFixed(v.steamCuredStrength.value_or(0), 0));
+            formatFixed(v.steamCuredStrength.value_or(0), 0, format));
     }
     if (t.workabilityIndex == 0) {
         lines.push_back("The Slump of concrete mix (sm) is given");
@@ -121,38 +121,38 @@ void addTechnique(std::vector<std::string>& lines, const FieldTexts& technique,
 }
 
 void addResults(std::vector<std::string>& lines, const FieldTexts& technique,
-                const ProportioningOptions& options, const MixValues& v) {
+                const ProportioningOptions& options, const MixValues& v, NumberFormat format) {
     lines.push_back("");
     lines.push_back("6. RESULTS OF PROPORTIONING");
-    lines.push_back("Water-cement ratio: " + formatFixed(v.mix.waterCementRatio, 2));
+    lines.push_back("Water-cement ratio: " + formatFixed(v.mix.waterCementRatio, 2, format));
     lines.push_back("Calculated compressive strength of concrete at 28 days, MPa: " +
-                    formatFixed(v.calculatedStrength, 1));
-    lines.push_back("Cement content, kg per cu m: " + formatFixed(v.mix.cementContent, 0));
+                    formatFixed(v.calculatedStrength, 1, format));
+    lines.push_back("Cement content, kg per cu m: " + formatFixed(v.mix.cementContent, 0, format));
     if (options.economy() && v.technique == Technique::FlyAsh)
         lines.push_back("Fly ash content, kg per cu m: " + textOf(technique, fieldKeys().edAsh));
     lines.push_back("Quantity of coarse aggregate, kg per cu m: " +
-                    formatFixed(v.coarseAggregate, 0));
-    lines.push_back("Amount of sand, kg per cu m: " + formatFixed(v.sand, 0));
-    lines.push_back("Amount of mixing water, kg per cu m: " + formatFixed(v.mix.waterContent, 0));
+                    formatFixed(v.coarseAggregate, 0, format));
+    lines.push_back("Amount of sand, kg per cu m: " + formatFixed(v.sand, 0, format));
+    lines.push_back("Amount of mixing water, kg per cu m: " + formatFixed(v.mix.waterContent, 0, format));
     if (options.frost() && v.entrainedAir > 0)
-        lines.push_back("Air content, litres per cu m: " + formatFixed(v.entrainedAir, 1));
+        lines.push_back("Air content, litres per cu m: " + formatFixed(v.entrainedAir, 1, format));
 }
 
 }  // namespace
 
 std::vector<std::string> mixReportLines(const ReportTexts& texts,
                                         const ProportioningOptions& options,
-                                        const MixValues& values) {
+                                        const MixValues& values, NumberFormat format) {
     std::vector<std::string> lines;
     lines.reserve(40);
     lines.push_back("1. INITIAL DATA FOR PROPORTIONING ");
     lines.push_back("");
     lines.push_back("Compressive strength of concrete at 28 days, MPa: " +
                     bnsText(texts, fieldKeys().edClassBet));
-    addConditions(lines, texts, options, values);
+    addConditions(lines, texts, options, values, format);
     addMaterials(lines, texts, options);
     addTechnique(lines, texts.technique, options, values.technique);
-    addResults(lines, texts.technique, options, values);
+    addResults(lines, texts.technique, options, values, format);
     return lines;
 }
 

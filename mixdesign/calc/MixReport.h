@@ -7,6 +7,7 @@
 
 #include "common/CoreGuard.h"
 #include "common/Form.h"
+#include "common/NumberText.h"
 #include "mixdesign/calc/MixRun.h"
 #include "mixdesign/calc/OptionsFile.h"
 
@@ -26,6 +27,6 @@ struct ReportTexts {
 
 std::vector<std::string> mixReportLines(const ReportTexts& texts,
                                         const ProportioningOptions& options,
-                                        const MixValues& values);
+                                        const MixValues& values, NumberFormat format);
 
 }  // namespace orvan::mix

@@ -60,8 +60,12 @@ int radioIndex(const FieldTexts& texts, const Field& field) {
 class Run {
 public:
     Run(const FieldTexts& bns, const ProportioningOptions& options, MixRunDialogs& dialogs,
-        bool withReport)
-        : bns_(bns), options_(options), dialogs_(dialogs), withReport_(withReport) {
+        NumberFormat format, bool withReport)
+        : bns_(bns),
+          options_(options),
+          dialogs_(dialogs),
+          format_(format),
+          withReport_(withReport) {
         report_.bns = &bns;
     }
 
@@ -69,7 +73,7 @@ public:
         try {
             try {
                 calculate();
-                if (auto impossible = impossibleMix(values_, bns_, options_)) {
+                if (auto impossible = impossibleMix(values_, bns_, options_, format_)) {
                     values_.impossible = impossible;
                     throw refused(impossibleMixText(*impossible));
                 }
@@ -83,12 +87,12 @@ public:
             return std::move(outcome_);
         }
         outcome_.kind = OutcomeKind::Done;
-        if (withReport_) outcome_.lines = mixReportLines(report_, options_, values_);
+        if (withReport_) outcome_.lines = mixReportLines(report_, options_, values_, format_);
         return std::move(outcome_);
     }
 
 private:
-    double bnsNumber(const Field& field) { return textToFloat(textOf(bns_, field)); }
+    double bnsNumber(const Field& field) { return textToFloat(textOf(bns_, field), format_); }
 
     void calculate();
     void readInputs();
@@ -102,6 +106,7 @@ private:
     const FieldTexts& bns_;
     const ProportioningOptions& options_;
     MixRunDialogs& dialogs_;
+    const NumberFormat format_;
     const bool withReport_;
     const MixFieldKeys& k_ = fieldKeys();
     MixOutcome outcome_;
@@ -116,10 +121,10 @@ private:
 };
 
 void Run::readInputs() {
-    rhoC_ = textToFloat(options_.edPlotnostC);
-    rhoS_ = textToFloat(options_.edPlotnostP);
-    rhoG_ = textToFloat(options_.edPlotnostSC);
-    T_ = textToFloat(options_.edTemperatyr);
+    rhoC_ = textToFloat(options_.edPlotnostC, format_);
+    rhoS_ = textToFloat(options_.edPlotnostP, format_);
+    rhoG_ = textToFloat(options_.edPlotnostSC, format_);
+    T_ = textToFloat(options_.edTemperatyr, format_);
     kind_ = options_.rgZapolnitel & 0xFF;  // the low byte of the index, as always stored
     if (kind_ != kCrushedStone && kind_ != kGravel) throw refused(kUnknownAggregate);
 
@@ -168,7 +173,7 @@ void Run::frostStep() {
     if (!answer) throw cancelled();
     report_.frost = std::move(*answer);
     FrostResult frost = dialogWork([&] {
-        double cycles = textToFloat(textOf(report_.frost, k_.edMarka_F));
+        double cycles = textToFloat(textOf(report_.frost, k_.edMarka_F), format_);
         return frostRequirement(cycles, mix_.workabilityKind, mix_.workability, mix_.targetStrength,
                                 mix_.enteredStrength);
     });
@@ -183,7 +188,7 @@ void Run::waterTightnessStep() {
     if (!answer) throw cancelled();
     report_.water = std::move(*answer);
     double limit = dialogWork(
-        [&] { return maxWaterCementRatioFor(textToFloat(textOf(report_.water, k_.edW))); });
+        [&] { return maxWaterCementRatioFor(textToFloat(textOf(report_.water, k_.edW), format_)); });
     values_.maxWaterCementRatio = limit;
     if (limit < mix_.waterCementRatio) mix_.waterCementRatio = limit;
 }
@@ -194,8 +199,8 @@ void Run::steamCuringStep() {
     report_.steam = std::move(*answer);
     // Every field is converted before the mix changes, so a bad entry leaves it as it was.
     SteamCuringInputs in;
-    in.steamingHours = dialogWork([&] { return textToFloat(textOf(report_.steam, k_.edT_prop)); });
-    in.afterHours = dialogWork([&] { return textToFloat(textOf(report_.steam, k_.edT_vuderz)); });
+    in.steamingHours = dialogWork([&] { return textToFloat(textOf(report_.steam, k_.edT_prop), format_); });
+    in.afterHours = dialogWork([&] { return textToFloat(textOf(report_.steam, k_.edT_vuderz), format_); });
     report_.accelerator = radioIndex(report_.steam, k_.rgYskoriteli);
     report_.cementType = radioIndex(report_.steam, k_.rgVid_Cem);
     in.accelerator = static_cast<Accelerator>(report_.accelerator);
@@ -236,7 +241,7 @@ EconomyResult Run::technique(Technique chosen, const EconomyStart& start) {
     DialogAnswer answer = dialogs_.techniquePage(chosen, prefilled, mix_);
     if (!answer) throw cancelled();
     report_.technique = std::move(*answer);
-    auto number = [&](const Field& field) { return textToFloat(textOf(report_.technique, field)); };
+    auto number = [&](const Field& field) { return textToFloat(textOf(report_.technique, field), format_); };
     if (chosen == Technique::StrongerCement)
         return dialogWork([&] { return strongerCement(start, number(k_.edMarka_C)); });
     if (chosen == Technique::FlyAsh)
@@ -247,7 +252,7 @@ EconomyResult Run::technique(Technique chosen, const EconomyStart& start) {
     const std::string& effect = textOf(report_.technique, k_.edSuperplast);
     if (effect != kAverageDataText)
         return dialogWork(
-            [&] { return waterReducer(start, waterFactorFromEffect(textToFloat(effect))); });
+            [&] { return waterReducer(start, waterFactorFromEffect(textToFloat(effect, format_))); });
     std::optional<double> k = averagedWaterFactor(mix_.workabilityKind == Workability::Slump,
                                                   mix_.workability, start.cementContent);
     if (!k) throw refused(kNoAveragedFactor);
@@ -271,13 +276,13 @@ void Run::aggregates() {
 }  // namespace
 
 MixOutcome runProportioning(const FieldTexts& bns, const ProportioningOptions& options,
-                            MixRunDialogs& dialogs) {
-    return Run(bns, options, dialogs, true)();
+                            MixRunDialogs& dialogs, NumberFormat format) {
+    return Run(bns, options, dialogs, format, true)();
 }
 
 MixOutcome runProportioningValues(const FieldTexts& bns, const ProportioningOptions& options,
-                                  MixRunDialogs& dialogs) {
-    return Run(bns, options, dialogs, false)();
+                                  MixRunDialogs& dialogs, NumberFormat format) {
+    return Run(bns, options, dialogs, format, false)();
 }
 
 std::string mixReportTitle(int windowNumber) {

@@ -15,6 +15,7 @@
 #include "common/CoreGuard.h"
 #include "common/Fault.h"
 #include "common/Form.h"
+#include "common/NumberText.h"
 #include "common/Outcome.h"
 #include "mixdesign/calc/MixCalc.h"
 #include "mixdesign/calc/OptionsFile.h"
@@ -133,16 +134,17 @@ inline constexpr const char* kStrongerCementRefused =
 inline constexpr const char* kPlasticizerRefused =
     "Plasticizing admixture is already used for accelerating of steam curing";
 
-// The whole run over the texts of fmBNS (absent fields take their defaults) and the options.
+// The whole run over the texts of fmBNS (absent fields take their defaults) and the options,
+// numbers read and reported in `format`.
 // No report window is needed before it returns: publish `lines` under mixReportTitle(n) only
 // when kind is Done.
 MixOutcome runProportioning(const FieldTexts& bns, const ProportioningOptions& options,
-                            MixRunDialogs& dialogs);
+                            MixRunDialogs& dialogs, NumberFormat format);
 
 // The same run without building the report lines (`lines` stays empty): for callers that
 // need only the values, and to time the calculation by itself.
 MixOutcome runProportioningValues(const FieldTexts& bns, const ProportioningOptions& options,
-                                  MixRunDialogs& dialogs);
+                                  MixRunDialogs& dialogs, NumberFormat format);
 
 // "Window №" n ". Proportioning concrete mixture", the report window's title pattern
 // (for DocumentArea::publishReport: [](int n) { return fromCore(mixReportTitle(n)); }).

@@ -158,17 +158,18 @@ int clampStoredIndex(std::int32_t stored, int itemCount) {
 }
 
 ProportioningOptions applyOptionsRecord(const ProportioningOptions& current,
-                                        const OptionsFileRecord& record) {
+                                        const OptionsFileRecord& record, NumberFormat format) {
     ProportioningOptions options = current;
     for (std::size_t i = 0; i < record.indices.size(); ++i)
         options.*kIndexSlots[i].member = clampStoredIndex(record.indices[i]);
     for (std::size_t i = 0; i < record.densities.size(); ++i)
-        options.*kDensitySlots[i].member = formatGeneral15(record.densities[i]);
+        options.*kDensitySlots[i].member = formatGeneral15(record.densities[i], format);
     return options;
 }
 
 std::optional<ProportioningOptions> loadOptionsFile(const std::string& path,
-                                                    const ProportioningOptions& current) {
+                                                    const ProportioningOptions& current,
+                                                    NumberFormat format) {
     std::ifstream file(path, std::ios::binary);
     if (!file) return std::nullopt;
     char buffer[kOptionsRecordSize];
@@ -176,22 +177,23 @@ std::optional<ProportioningOptions> loadOptionsFile(const std::string& path,
     auto record =
         decodeOptionsRecord(std::string_view(buffer, static_cast<std::size_t>(file.gcount())));
     if (!record) return std::nullopt;
-    return applyOptionsRecord(current, *record);
+    return applyOptionsRecord(current, *record, format);
 }
 
-OptionsFileRecord recordFromOptions(const ProportioningOptions& options) {
+OptionsFileRecord recordFromOptions(const ProportioningOptions& options, NumberFormat format) {
     OptionsFileRecord record;
     for (std::size_t i = 0; i < record.indices.size(); ++i)
         record.indices[i] = options.*kIndexSlots[i].member;
     for (std::size_t i = 0; i < record.densities.size(); ++i)
-        record.densities[i] = textToFloat(options.*kDensitySlots[i].member);
+        record.densities[i] = textToFloat(options.*kDensitySlots[i].member, format);
     return record;
 }
 
-OptionsSaveOutcome saveOptionsFile(const std::string& path, const ProportioningOptions& options) {
+OptionsSaveOutcome saveOptionsFile(const std::string& path, const ProportioningOptions& options,
+                                   NumberFormat format) {
     std::string bytes;
     try {
-        bytes = encodeOptionsRecord(recordFromOptions(options));
+        bytes = encodeOptionsRecord(recordFromOptions(options, format));
     } catch (const Fault& fault) {
         return OptionsSaveOutcome::failed(fault.what(), MessageStyle::ErrorBox);
     }

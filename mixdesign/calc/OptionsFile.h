@@ -15,6 +15,7 @@
 
 #include "common/CoreGuard.h"
 #include "common/Form.h"
+#include "common/NumberText.h"
 #include "common/Outcome.h"
 
 namespace orvan::mix {
@@ -80,12 +81,13 @@ int clampStoredIndex(std::int32_t stored, int itemCount = 2);
 // The options after loading a record over `current`: the six indices clamped, the densities
 // written in the shortest general form with up to 15 digits ("3.15"), the temperature kept.
 ProportioningOptions applyOptionsRecord(const ProportioningOptions& current,
-                                        const OptionsFileRecord& record);
+                                        const OptionsFileRecord& record, NumberFormat format);
 
 // Loading on every activation of the options dialog: nullopt (leave every field as it is, show
 // nothing) when the file is missing, unreadable or shorter than 48 bytes.
 std::optional<ProportioningOptions> loadOptionsFile(const std::string& path,
-                                                    const ProportioningOptions& current);
+                                                    const ProportioningOptions& current,
+                                                    NumberFormat format);
 
 // Failed: the conversion message or the write failure, for the error box.
 using OptionsSaveOutcome = Outcome<>;
@@ -94,9 +96,10 @@ using OptionsSaveOutcome = Outcome<>;
 // valid floating point value" and the file is not touched), then writes the record to a
 // temporary file beside `path` and renames it over `path`, so the file is written whole or
 // not at all. The message of a write failure names the file and the reason.
-OptionsSaveOutcome saveOptionsFile(const std::string& path, const ProportioningOptions& options);
+OptionsSaveOutcome saveOptionsFile(const std::string& path, const ProportioningOptions& options,
+                                   NumberFormat format);
 
 // The record the options would be saved as; throws orvan::Fault for a bad density text.
-OptionsFileRecord recordFromOptions(const ProportioningOptions& options);
+OptionsFileRecord recordFromOptions(const ProportioningOptions& options, NumberFormat format);
 
 }  // namespace orvan::mix

@@ -107,7 +107,7 @@ const AnalysedPeriodLayout& layoutForItem(int itemIndex) {
 
 AnalysedPeriodOutcome computeAnalysedPeriod(const AnalysedPeriodLayout& layout,
                                             const ExtractTexts& extracts,
-                                            const std::string& bText) {
+                                            const std::string& bText, NumberFormat format) {
     AnalysedPeriodOutcome outcome;
     AnalysedPeriodRun& run = outcome.values;
     AnalysedPeriodResult& result = run.result;
@@ -119,7 +119,7 @@ AnalysedPeriodOutcome computeAnalysedPeriod(const AnalysedPeriodLayout& layout,
             run.partiesRead = i + 1;
             for (int j = 0; j < layout.extractCount; ++j) {
                 field = extractFieldName(i + 1, j + 1);
-                r[j] = textToFloat(result.extractText[i][j]);
+                r[j] = textToFloat(result.extractText[i][j], format);
             }
             field.clear();
             const PartyStatistics party = partyStatistics(layout, r);
@@ -132,7 +132,7 @@ AnalysedPeriodOutcome computeAnalysedPeriod(const AnalysedPeriodLayout& layout,
             weighted = ck::add(weighted, ck::mul(v, layout.extractCount));
         result.overallVariation = ck::div(weighted, layout.variationDivisor);
         field = "edB";
-        const double b = textToFloat(bText);
+        const double b = textToFloat(bText, format);
         field.clear();
         periodStatistics(layout, b, result);
         outcome.kind = OutcomeKind::Done;

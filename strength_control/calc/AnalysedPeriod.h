@@ -12,6 +12,7 @@
 
 #include "common/CoreGuard.h"
 #include "common/Form.h"
+#include "common/NumberText.h"
 #include "common/Outcome.h"
 
 namespace orvan::analysed {
@@ -77,11 +78,13 @@ using AnalysedPeriodOutcome = Outcome<AnalysedPeriodRun>;
 // The whole statistics run over the field texts; never throws. `extracts` must hold
 // partyCount rows of extractCount texts (a missing text counts as an empty field).
 AnalysedPeriodOutcome computeAnalysedPeriod(const AnalysedPeriodLayout& layout,
-                                            const ExtractTexts& extracts, const std::string& bText);
+                                            const ExtractTexts& extracts, const std::string& bText,
+                                            NumberFormat format);
 
 // The report lines of a completed run: 73 lines for 5x6, 93 for 10x3.
 std::vector<std::string> writeAnalysedPeriodReport(const AnalysedPeriodLayout& layout,
-                                                   const AnalysedPeriodResult& result);
+                                                   const AnalysedPeriodResult& result,
+                                                   NumberFormat format);
 // "Statistical control. Analyzed period. Window №" n
 std::string analysedReportTitle(int windowNumber);
 

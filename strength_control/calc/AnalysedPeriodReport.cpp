@@ -48,47 +48,48 @@ void addInitialData(const AnalysedPeriodLayout& layout, const AnalysedPeriodResu
 // A heading and one line per party: its prefix and the value with `decimals` places.
 void addPartyValues(const AnalysedPeriodLayout& layout, const std::string& heading,
                     const std::vector<double>& values, int decimals, bool variationLines,
-                    Lines& lines) {
+                    Lines& lines, NumberFormat format) {
     lines.push_back("");
     lines.push_back(heading);
     for (int i = 0; i < layout.partyCount; ++i) {
         const std::string prefix =
             (variationLines && i == 3) ? layout.fourthVariationPrefix : kPartyPrefix[i];
-        lines.push_back(prefix + formatFixed(values[i], decimals));
+        lines.push_back(prefix + formatFixed(values[i], decimals, format));
     }
 }
 
 void addResults(const AnalysedPeriodLayout& layout, const AnalysedPeriodResult& result,
-                Lines& lines) {
+                Lines& lines, NumberFormat format) {
     lines.push_back("");
     lines.push_back("2. RESULTS OF THE ANALYZED PERIOD");
     lines.push_back("");
     lines.push_back(std::string("Average strength in parties,") + kMixedScriptUnit + ":");
     for (int i = 0; i < layout.partyCount; ++i)
-        lines.push_back(kPartyPrefix[i] + formatFixed(result.partyMean[i], 1));
+        lines.push_back(kPartyPrefix[i] + formatFixed(result.partyMean[i], 1, format));
     addPartyValues(layout, "Standard deviations in the parties:", result.partyDeviation, 2, false,
-                   lines);
+                   lines, format);
     addPartyValues(layout, "Coefficient of variation in the parties:", result.partyVariation, 2,
-                   true, lines);
+                   true, lines, format);
     const std::string& tail = layout.valueTail;
     lines.push_back("");
-    lines.push_back("Overall coefficient of variation: " + formatFixed(result.overallVariation, 2));
+    lines.push_back("Overall coefficient of variation: " + formatFixed(result.overallVariation, 2, format));
     lines.push_back("");
-    lines.push_back("Average level of strength, MPa: " + formatFixed(result.averageLevel, 1) +
+    lines.push_back("Average level of strength, MPa: " + formatFixed(result.averageLevel, 1, format) +
                     tail);
     lines.push_back("");
-    lines.push_back("Top limit of warning, MPa: " + formatFixed(result.warningTop, 1) + tail);
-    lines.push_back("Bottom limit of warning, MPa: " + formatFixed(result.warningBottom, 1) + tail);
+    lines.push_back("Top limit of warning, MPa: " + formatFixed(result.warningTop, 1, format) + tail);
+    lines.push_back("Bottom limit of warning, MPa: " + formatFixed(result.warningBottom, 1, format) + tail);
     lines.push_back("");
-    lines.push_back("Top limit of correcting, MPa: " + formatFixed(result.correctingTop, 1) + tail);
-    lines.push_back("Bottom limit of correcting, MPa: " + formatFixed(result.correctingBottom, 1) +
+    lines.push_back("Top limit of correcting, MPa: " + formatFixed(result.correctingTop, 1, format) + tail);
+    lines.push_back("Bottom limit of correcting, MPa: " + formatFixed(result.correctingBottom, 1, format) +
                     tail);
 }
 
 }  // namespace
 
 std::vector<std::string> writeAnalysedPeriodReport(const AnalysedPeriodLayout& layout,
-                                                   const AnalysedPeriodResult& result) {
+                                                   const AnalysedPeriodResult& result,
+                                                   NumberFormat format) {
     Lines lines;
     const auto parties = static_cast<std::size_t>(layout.partyCount);
     if (result.partyMean.size() != parties || result.partyDeviation.size() != parties ||
@@ -96,7 +97,7 @@ std::vector<std::string> writeAnalysedPeriodReport(const AnalysedPeriodLayout& l
         return lines;  // not the result of a completed run of this layout
     lines.reserve(static_cast<std::size_t>(23 + layout.partyCount * (layout.extractCount + 4)));
     addInitialData(layout, result, lines);
-    addResults(layout, result, lines);
+    addResults(layout, result, lines, format);
     return lines;
 }
 

@@ -96,11 +96,11 @@ ConformityResult evaluate(const ConformityInputs& in) {
     return r;
 }
 
-std::string criterionLine(const Criterion& c) {
+std::string criterionLine(const Criterion& c, NumberFormat format) {
     std::string name = c.name;
     name[0] = static_cast<char>(name[0] - 'a' + 'A');
-    return name + ", MPa: " + formatFixed(c.value, 2) + ", required at least " +
-           formatFixed(c.limit, 2) + " - " + (c.passed ? "passed" : "not passed");
+    return name + ", MPa: " + formatFixed(c.value, 2, format) + ", required at least " +
+           formatFixed(c.limit, 2, format) + " - " + (c.passed ? "passed" : "not passed");
 }
 
 std::string positions(const std::vector<int>& list) {
@@ -109,7 +109,7 @@ std::string positions(const std::vector<int>& list) {
     return out;
 }
 
-std::vector<std::string> reportLines(const ConformityInputs& in, const ConformityResult& r) {
+std::vector<std::string> reportLines(const ConformityInputs& in, const ConformityResult& r, NumberFormat format) {
     const bool aci = in.rule == ConformityRule::Aci318;
     std::vector<std::string> lines = {
         "",
@@ -117,16 +117,16 @@ std::vector<std::string> reportLines(const ConformityInputs& in, const Conformit
         "",
         "Rule: " + ruleCaption(in.rule),
         std::string(aci ? "Specified compressive strength f'c" : "Characteristic strength fck") +
-            ", MPa: " + formatFixed(in.specified, 1),
+            ", MPa: " + formatFixed(in.specified, 1, format),
     };
     if (in.rule == ConformityRule::En206Continuous)
-        lines.push_back("Standard deviation s, MPa: " + formatFixed(*in.sigma, 2));
+        lines.push_back("Standard deviation s, MPa: " + formatFixed(*in.sigma, 2, format));
     lines.push_back("Number of results: " + std::to_string(in.results.size()));
     for (std::size_t i = 0; i < in.results.size(); ++i)
         lines.push_back("Result " + std::to_string(i + 1) +
-                        ", MPa: " + formatFixed(in.results[i], 1));
+                        ", MPa: " + formatFixed(in.results[i], 1, format));
     lines.push_back("");
-    for (const Criterion& c : r.criteria) lines.push_back(criterionLine(c));
+    for (const Criterion& c : r.criteria) lines.push_back(criterionLine(c, format));
     lines.push_back("");
     lines.push_back(r.failingResults.empty()
                         ? std::string("No result is below the limit for single results")
@@ -175,11 +175,11 @@ std::string ruleCaption(ConformityRule rule) {
     return {};
 }
 
-ConformityOutcome checkConformity(const ConformityInputs& in) {
+ConformityOutcome checkConformity(const ConformityInputs& in, NumberFormat format) {
     if (std::string why = refusal(in); !why.empty())
         return ConformityOutcome::refused(why, MessageStyle::Message);
     ConformityResult result = evaluate(in);
-    std::vector<std::string> lines = reportLines(in, result);
+    std::vector<std::string> lines = reportLines(in, result, format);
     return ConformityOutcome::done(std::move(result), std::move(lines));
 }
 

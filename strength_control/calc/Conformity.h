@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "common/CoreGuard.h"
+#include "common/NumberText.h"
 #include "common/Outcome.h"
 
 namespace orvan::control {
@@ -49,7 +50,7 @@ struct ConformityResult {
 // Refused: the rule does not apply; `message` says why, in a plain message box.
 using ConformityOutcome = Outcome<ConformityResult>;
 
-ConformityOutcome checkConformity(const ConformityInputs& inputs);
+ConformityOutcome checkConformity(const ConformityInputs& inputs, NumberFormat format);
 
 // "Statistical control. Conformity. Window №" n
 std::string conformityReportTitle(int windowNumber);

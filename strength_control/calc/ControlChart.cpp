@@ -26,9 +26,9 @@ struct Limits {
 };
 
 // The limits in the order the chart converts them.
-Limits readLimits(const FieldTexts& texts) {
+Limits readLimits(const FieldTexts& texts, NumberFormat format) {
     const Form& form = controlForm();
-    auto read = [&](const char* name) { return textToFloat(fieldText(texts, form, name)); };
+    auto read = [&](const char* name) { return textToFloat(fieldText(texts, form, name), format); };
     Limits limits{};
     limits.warningTop = read("edRpr1");
     limits.warningBottom = read("edRpr2");
@@ -93,7 +93,8 @@ std::string batchPromptText(int batch) {
     return "Strength in " + std::to_string(batch) + " party, MPa:";
 }
 
-ChartOutcome buildControlChart(const FieldTexts& texts, const BatchPrompt& prompt) {
+ChartOutcome buildControlChart(const FieldTexts& texts, const BatchPrompt& prompt,
+                               NumberFormat format) {
     ChartOutcome outcome;
     outcome.values.series = emptySeries();
     try {
@@ -106,10 +107,10 @@ ChartOutcome buildControlChart(const FieldTexts& texts, const BatchPrompt& promp
         batchStrength.reserve(static_cast<std::size_t>(std::min(n, 1000)));
         for (int i = 1; i <= n; ++i) {
             ++outcome.values.batchesAsked;
-            batchStrength.push_back(textToFloat(prompt(i, batchPromptText(i))));
+            batchStrength.push_back(textToFloat(prompt(i, batchPromptText(i)), format));
         }
 
-        const Limits limits = readLimits(texts);
+        const Limits limits = readLimits(texts, format);
         const AxisRange range{checked::sub(limits.correctingBottom, kRangeMargin),
                               checked::add(limits.correctingTop, kRangeMargin)};
         if (range.min > range.max) return stopped(outcome, kAxisRefusal);
@@ -184,18 +185,18 @@ PictureFormat pictureFormatForName(const std::string& fileName) {
     return PictureFormat::Emf;
 }
 
-std::vector<std::string> chartLines(const ChartOutcome& chart) {
+std::vector<std::string> chartLines(const ChartOutcome& chart, NumberFormat format) {
     std::vector<std::string> lines;
     lines.push_back(kChartTitle);
     if (chart.values.range)
-        lines.push_back(std::string(kAxisTitle) + ": " + formatGeneral15(chart.values.range->min) +
-                        " to " + formatGeneral15(chart.values.range->max));
+        lines.push_back(std::string(kAxisTitle) + ": " + formatGeneral15(chart.values.range->min, format) +
+                        " to " + formatGeneral15(chart.values.range->max, format));
     for (const auto& series : chart.values.series) {
         std::string line = series.name + " \"" + series.title + "\" legend " +
                            series.seriesColor.hex() + " line " + series.pointColor.hex() +
                            " width " + std::to_string(series.width) + ":";
         for (const auto& point : series.points)
-            line += " (" + formatGeneral15(point.x) + "; " + formatGeneral15(point.y) + ")";
+            line += " (" + formatGeneral15(point.x, format) + "; " + formatGeneral15(point.y, format) + ")";
         lines.push_back(line);
     }
     lines.push_back(kChartFooter);

@@ -12,6 +12,7 @@
 
 #include "common/Fault.h"
 #include "common/Form.h"
+#include "common/NumberText.h"
 #include "common/Outcome.h"
 
 namespace orvan::control {
@@ -82,7 +83,8 @@ using ChartOutcome = Outcome<ChartValues>;
 // Builds the chart from the dialog's texts, asking each batch strength in turn.
 // Order of conversions: the count, each batch strength as it is answered, then warningTop,
 // warningBottom, correctingTop, correctingBottom, averageLevel. Never throws.
-ChartOutcome buildControlChart(const FieldTexts& texts, const BatchPrompt& prompt);
+ChartOutcome buildControlChart(const FieldTexts& texts, const BatchPrompt& prompt,
+                               NumberFormat format);
 
 // Batch marks (marker and value label) stand whole even where a strength lies outside the
 // vertical range: the plot area gives up height to extra margins above and below it until
@@ -121,6 +123,6 @@ enum class PictureFormat { Bmp, Ico, Png, Svg, Emf };
 PictureFormat pictureFormatForName(const std::string& fileName);
 
 // The chart's data as text lines, for the command-line tool.
-std::vector<std::string> chartLines(const ChartOutcome& chart);
+std::vector<std::string> chartLines(const ChartOutcome& chart, NumberFormat format);
 
 }  // namespace orvan::control

@@ -32,8 +32,8 @@ void addStatistics(PeriodVerdicts& out) {
     if (out.mean != 0) out.variation = deviation / out.mean * 100.0;
 }
 
-std::string partyLine(int party, double strength, Verdict verdict) {
-    return "Party " + std::to_string(party) + ": " + formatFixed(strength, 1) + " MPa - " +
+std::string partyLine(int party, double strength, Verdict verdict, NumberFormat format) {
+    return "Party " + std::to_string(party) + ": " + formatFixed(strength, 1, format) + " MPa - " +
            verdictText(verdict);
 }
 
@@ -80,20 +80,21 @@ std::optional<ChartFigures> chartFigures(const ChartOutcome& chart) {
     return figures;
 }
 
-std::vector<std::string> verdictReportLines(const ControlLimits& limits, const PeriodVerdicts& v) {
+std::vector<std::string> verdictReportLines(const ControlLimits& limits, const PeriodVerdicts& v,
+                                            NumberFormat format) {
     std::vector<std::string> lines = {
         "",
         "VERDICTS OF THE CONTROLLABLE PERIOD",
         "",
-        "Average level of strength, MPa: " + formatFixed(limits.averageLevel, 1),
-        "Top limit of warning, MPa: " + formatFixed(limits.warningTop, 1),
-        "Bottom limit of warning, MPa: " + formatFixed(limits.warningBottom, 1),
-        "Top limit of correcting, MPa: " + formatFixed(limits.correctingTop, 1),
-        "Bottom limit of correcting, MPa: " + formatFixed(limits.correctingBottom, 1),
+        "Average level of strength, MPa: " + formatFixed(limits.averageLevel, 1, format),
+        "Top limit of warning, MPa: " + formatFixed(limits.warningTop, 1, format),
+        "Bottom limit of warning, MPa: " + formatFixed(limits.warningBottom, 1, format),
+        "Top limit of correcting, MPa: " + formatFixed(limits.correctingTop, 1, format),
+        "Bottom limit of correcting, MPa: " + formatFixed(limits.correctingBottom, 1, format),
         "",
     };
     for (std::size_t i = 0; i < v.strengths.size(); ++i)
-        lines.push_back(partyLine(static_cast<int>(i + 1), v.strengths[i], v.verdicts[i]));
+        lines.push_back(partyLine(static_cast<int>(i + 1), v.strengths[i], v.verdicts[i], format));
     lines.push_back("");
     lines.push_back("Parties beyond the top limit of warning: " + std::to_string(v.aboveWarning));
     lines.push_back("Parties beyond the bottom limit of warning: " +
@@ -103,11 +104,11 @@ std::vector<std::string> verdictReportLines(const ControlLimits& limits, const P
     lines.push_back("Parties beyond the bottom limit of correcting: " +
                     std::to_string(v.belowCorrecting));
     lines.push_back("");
-    lines.push_back("Mean strength of the period, MPa: " + formatFixed(v.mean, 1));
+    lines.push_back("Mean strength of the period, MPa: " + formatFixed(v.mean, 1, format));
     lines.push_back("Standard deviation, MPa: " +
-                    (v.deviation ? formatFixed(*v.deviation, 2) : "not defined for one party"));
+                    (v.deviation ? formatFixed(*v.deviation, 2, format) : "not defined for one party"));
     lines.push_back("Coefficient of variation, %: " +
-                    (v.variation ? formatFixed(*v.variation, 2) : "not defined"));
+                    (v.variation ? formatFixed(*v.variation, 2, format) : "not defined"));
     return lines;
 }
 

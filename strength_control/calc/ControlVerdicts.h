@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/CoreGuard.h"
+#include "common/NumberText.h"
 #include "common/Outcome.h"
 
 namespace orvan::control {
@@ -50,7 +51,7 @@ struct ChartFigures {
 std::optional<ChartFigures> chartFigures(const ChartOutcome& chart);
 
 std::vector<std::string> verdictReportLines(const ControlLimits& limits,
-                                            const PeriodVerdicts& verdicts);
+                                            const PeriodVerdicts& verdicts, NumberFormat format);
 // "Statistical control. Controllable period. Window №" n
 std::string verdictReportTitle(int windowNumber);
 

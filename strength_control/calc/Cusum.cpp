@@ -33,45 +33,45 @@ CusumResult computeSums(const CusumInputs& in) {
     return r;
 }
 
-std::string signalLine(const CusumSignal& s, const CusumResult& r) {
+std::string signalLine(const CusumSignal& s, const CusumResult& r, NumberFormat format) {
     const std::size_t i = static_cast<std::size_t>(s.party - 1);
     return s.side == CusumSide::Up
                ? "Party " + std::to_string(s.party) + ": the upper sum " +
-                     formatFixed(r.upper[i], 2) + " exceeds H - the strength has drifted up"
+                     formatFixed(r.upper[i], 2, format) + " exceeds H - the strength has drifted up"
                : "Party " + std::to_string(s.party) + ": the lower sum " +
-                     formatFixed(r.lower[i], 2) + " exceeds H - the strength has drifted down";
+                     formatFixed(r.lower[i], 2, format) + " exceeds H - the strength has drifted down";
 }
 
-std::vector<std::string> reportLines(const CusumInputs& in, const CusumResult& r) {
+std::vector<std::string> reportLines(const CusumInputs& in, const CusumResult& r, NumberFormat format) {
     std::vector<std::string> lines = {
         "",
         "CUSUM OF THE STRENGTHS OF THE PARTIES",
         "",
-        "Target mean T, MPa: " + formatFixed(in.target, 1),
-        "Standard deviation s, MPa: " + formatFixed(in.sigma, 2),
-        "Reference value K = " + formatGeneral15(in.k) +
-            " * s, MPa: " + formatFixed(r.referenceValue, 2),
-        "Decision interval H = " + formatGeneral15(in.h) +
-            " * s, MPa: " + formatFixed(r.decisionInterval, 2),
+        "Target mean T, MPa: " + formatFixed(in.target, 1, format),
+        "Standard deviation s, MPa: " + formatFixed(in.sigma, 2, format),
+        "Reference value K = " + formatGeneral15(in.k, format) +
+            " * s, MPa: " + formatFixed(r.referenceValue, 2, format),
+        "Decision interval H = " + formatGeneral15(in.h, format) +
+            " * s, MPa: " + formatFixed(r.decisionInterval, 2, format),
         "",
         "Party: strength, upper sum C+, lower sum C-, MPa",
     };
     for (std::size_t i = 0; i < in.strengths.size(); ++i)
-        lines.push_back(std::to_string(i + 1) + ": " + formatFixed(in.strengths[i], 1) + "; " +
-                        formatFixed(r.upper[i], 2) + "; " + formatFixed(r.lower[i], 2));
+        lines.push_back(std::to_string(i + 1) + ": " + formatFixed(in.strengths[i], 1, format) + "; " +
+                        formatFixed(r.upper[i], 2, format) + "; " + formatFixed(r.lower[i], 2, format));
     lines.push_back("");
     if (r.signalList.empty()) {
         lines.push_back("No signal: both sums stay within H");
     } else {
         lines.push_back("Signals: " + std::to_string(r.signalList.size()));
-        for (const CusumSignal& s : r.signalList) lines.push_back(signalLine(s, r));
+        for (const CusumSignal& s : r.signalList) lines.push_back(signalLine(s, r, format));
     }
     return lines;
 }
 
 }  // namespace
 
-CusumOutcome runCusum(const CusumInputs& in) {
+CusumOutcome runCusum(const CusumInputs& in, NumberFormat format) {
     if (in.strengths.empty()) return refused("No strengths of parties were given.");
     if (!(in.sigma > 0)) return refused("The standard deviation s must be greater than zero.");
     if (!(in.k >= 0)) return refused("The factor k of the reference value must not be negative.");
@@ -83,7 +83,7 @@ CusumOutcome runCusum(const CusumInputs& in) {
     } catch (const Fault& fault) {
         return CusumOutcome::failed(fault.what(), MessageStyle::ErrorBox);
     }
-    std::vector<std::string> lines = reportLines(in, result);
+    std::vector<std::string> lines = reportLines(in, result, format);
     return CusumOutcome::done(std::move(result), std::move(lines));
 }
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "common/CoreGuard.h"
+#include "common/NumberText.h"
 #include "common/Outcome.h"
 
 namespace orvan::control {
@@ -45,7 +46,7 @@ struct CusumResult {
 using CusumOutcome = Outcome<CusumResult>;
 
 // Refuses no strengths, s <= 0, k < 0 and h <= 0; a sum that overflows fails. Never throws.
-CusumOutcome runCusum(const CusumInputs& inputs);
+CusumOutcome runCusum(const CusumInputs& inputs, NumberFormat format);
 
 // The standard deviation of an analysed period: its overall coefficient of variation (%)
 // times the mean of its party means, MPa. Empty without parties.

@@ -7,25 +7,25 @@ namespace orvan::control {
 
 namespace {
 
-bool isSeparator(char c) {
-    if (c == ',') return decimalSeparator() != ',';
+bool isSeparator(char c, NumberFormat format) {
+    if (c == ',') return format.decimal != ',';
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == ';';
 }
 
 }  // namespace
 
-StrengthList parseStrengthList(const std::string& text) {
+StrengthList parseStrengthList(const std::string& text, NumberFormat format) {
     StrengthList list;
     std::size_t i = 0;
     while (i < text.size()) {
-        if (isSeparator(text[i])) {
+        if (isSeparator(text[i], format)) {
             ++i;
             continue;
         }
         std::size_t end = i;
-        while (end < text.size() && !isSeparator(text[end])) ++end;
+        while (end < text.size() && !isSeparator(text[end], format)) ++end;
         const std::string word = text.substr(i, end - i);
-        const auto value = tryTextToFloat(word);
+        const auto value = tryTextToFloat(word, format);
         if (!value) {
             list.message = invalidFloatMessage(word);
             list.values.clear();
@@ -38,9 +38,9 @@ StrengthList parseStrengthList(const std::string& text) {
     return list;
 }
 
-std::string joinStrengths(const std::vector<double>& values, int decimals) {
+std::string joinStrengths(const std::vector<double>& values, int decimals, NumberFormat format) {
     std::string out;
-    for (double value : values) out += (out.empty() ? "" : "; ") + formatFixed(value, decimals);
+    for (double value : values) out += (out.empty() ? "" : "; ") + formatFixed(value, decimals, format);
     return out;
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/CoreGuard.h"
+#include "common/NumberText.h"
 
 namespace orvan::control {
 
@@ -15,9 +16,9 @@ struct StrengthList {
     std::vector<double> values;  // MPa, in order
 };
 
-StrengthList parseStrengthList(const std::string& text);
+StrengthList parseStrengthList(const std::string& text, NumberFormat format);
 
 // The values of a list as report text: each fixed with `decimals`, joined by "; ".
-std::string joinStrengths(const std::vector<double>& values, int decimals);
+std::string joinStrengths(const std::vector<double>& values, int decimals, NumberFormat format);
 
 }  // namespace orvan::control

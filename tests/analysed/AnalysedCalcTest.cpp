@@ -179,15 +179,12 @@ const StatisticsRow kStatisticsRows[] = {
      8.020416},
 };
 
-class AnalysedStatistics : public ::testing::TestWithParam<StatisticsRow> {
-protected:
-    void SetUp() override { orvan::setDecimalSeparator('.'); }
-};
+class AnalysedStatistics : public ::testing::TestWithParam<StatisticsRow> {};
 
 TEST_P(AnalysedStatistics, MatchesWorkedValues) {
     const StatisticsRow& row = GetParam();
     const an::AnalysedPeriodOutcome outcome =
-        an::computeAnalysedPeriod(*row.layout, row.extracts, row.b);
+        an::computeAnalysedPeriod(*row.layout, row.extracts, row.b, orvan::NumberFormat{});
     ASSERT_TRUE(outcome.ok()) << outcome.values.cause;
     EXPECT_EQ(outcome.values.partiesRead, row.layout->partyCount);
     const an::AnalysedPeriodResult& r = outcome.values.result;
@@ -256,15 +253,12 @@ const FailureRow kFailureRows[] = {
      8, 8, "edR8_1", "'' is not a valid floating point value"},
 };
 
-class AnalysedFailures : public ::testing::TestWithParam<FailureRow> {
-protected:
-    void SetUp() override { orvan::setDecimalSeparator('.'); }
-};
+class AnalysedFailures : public ::testing::TestWithParam<FailureRow> {};
 
 TEST_P(AnalysedFailures, EndInDataErrorWhereTheyStopped) {
     const FailureRow& row = GetParam();
     const an::AnalysedPeriodOutcome outcome =
-        an::computeAnalysedPeriod(*row.layout, row.extracts, row.b);
+        an::computeAnalysedPeriod(*row.layout, row.extracts, row.b, orvan::NumberFormat{});
     EXPECT_FALSE(outcome.ok());
     EXPECT_EQ(outcome.message, "Data error");
     EXPECT_EQ(outcome.style, orvan::MessageStyle::Message);
@@ -286,10 +280,8 @@ TEST(AnalysedLayouts, ItemIndexChoosesTheLayout) {
 }
 
 TEST(AnalysedLayouts, CommaSeparatorConvertsAndPointStillWorks) {
-    orvan::setDecimalSeparator(',');
-    const auto outcome =
-        an::computeAnalysedPeriod(tall, repeated(tall, {"24,0", "25.0", "27"}), "10,0");
-    orvan::setDecimalSeparator('.');
+    const auto outcome = an::computeAnalysedPeriod(tall, repeated(tall, {"24,0", "25.0", "27"}),
+                                                   "10,0", orvan::NumberFormat{','});
     ASSERT_TRUE(outcome.ok()) << outcome.values.cause;
     EXPECT_NEAR(outcome.values.result.averageLevel, 11.188029, kTolerance);
 }

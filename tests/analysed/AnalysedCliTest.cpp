@@ -21,7 +21,6 @@ CliRun run(std::vector<std::string> args) {
     args.insert(args.begin(), {"orvan-cli", "analysed-period"});
     std::ostringstream out, err;
     const int code = orvan::cli::runCli(args, out, err);
-    orvan::setDecimalSeparator('.');  // --decimal-separator is process-wide
     return {code, out.str(), err.str()};
 }
 

@@ -14,6 +14,7 @@
 #include <QtTest>
 
 #include "ModalDriver.h"
+#include "NumberLocale.h"
 #include "app/AppContext.h"
 #include "app/DocumentArea.h"
 #include "app/TextWindow.h"
@@ -107,7 +108,7 @@ private:
 
 private slots:
     void init() {
-        orvan::setDecimalSeparator('.');
+        useDecimalPoint();
         messages_.clear();
         tabChanges_.clear();
         app_ = new AppContext;
@@ -292,9 +293,9 @@ private slots:
         an::ExtractTexts typed(layout.partyCount);
         for (const QString& t : item == 0 ? kWideParty : kTallParty)
             for (auto& party : typed) party.push_back(t.toStdString());
-        const auto core = an::computeAnalysedPeriod(layout, typed, "10");
+        const auto core = an::computeAnalysedPeriod(layout, typed, "10", orvan::NumberFormat{});
         const QStringList expected =
-            toQt(an::writeAnalysedPeriodReport(layout, core.values.result));
+            toQt(an::writeAnalysedPeriodReport(layout, core.values.result, orvan::NumberFormat{}));
         QCOMPARE(expected.size(), lineCount);
         QCOMPARE(documents[1]->logicalLines(), expected);
         // The mixed-script unit reaches the window as Em, P, a.

@@ -15,10 +15,11 @@ const std::string kMixed = "\x20\xD0\x9C\x50\xD0\xB0";
 const std::string kLatin = " MPa";
 
 std::vector<std::string> runReport(const an::AnalysedPeriodLayout& layout,
-                                   const an::ExtractTexts& texts, const std::string& b) {
-    const auto outcome = an::computeAnalysedPeriod(layout, texts, b);
+                                   const an::ExtractTexts& texts, const std::string& b,
+                                   orvan::NumberFormat format = orvan::NumberFormat{}) {
+    const auto outcome = an::computeAnalysedPeriod(layout, texts, b, format);
     EXPECT_TRUE(outcome.ok()) << outcome.values.cause;
-    return an::writeAnalysedPeriodReport(layout, outcome.values.result);
+    return an::writeAnalysedPeriodReport(layout, outcome.values.result, format);
 }
 
 std::vector<std::string> expectedFiveBySix() {
@@ -91,10 +92,7 @@ struct ReportRow {
     std::size_t lineCount;
 };
 
-class AnalysedReport : public ::testing::TestWithParam<ReportRow> {
-protected:
-    void SetUp() override { orvan::setDecimalSeparator('.'); }
-};
+class AnalysedReport : public ::testing::TestWithParam<ReportRow> {};
 
 TEST_P(AnalysedReport, EveryLineOfTheExample) {
     const ReportRow& row = GetParam();
@@ -121,7 +119,6 @@ INSTANTIATE_TEST_SUITE_P(Rows, AnalysedReport,
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(AnalysedReportText, MixedScriptUnitBytes) {
-    orvan::setDecimalSeparator('.');
     const auto& layout = an::fiveBySixLayout();
     const auto lines =
         runReport(layout, an::ExtractTexts(5, {"20", "22", "24", "26", "28", "30"}), "10");
@@ -146,11 +143,9 @@ TEST(AnalysedReportText, MixedScriptUnitBytes) {
 }
 
 TEST(AnalysedReportText, ExtractTextsAsTypedAndFiguresInLocaleSeparator) {
-    orvan::setDecimalSeparator(',');
     const auto& layout = an::tenByThreeLayout();
     an::ExtractTexts texts(10, {"24.00", "  25 ", "2,7e1"});
-    const auto lines = runReport(layout, texts, "10");
-    orvan::setDecimalSeparator('.');
+    const auto lines = runReport(layout, texts, "10", orvan::NumberFormat{','});
     ASSERT_EQ(lines.size(), 93u);
     EXPECT_EQ(lines[6], "First extract - 24.00 MPa");
     EXPECT_EQ(lines[7], "Second extract -   25  MPa");
@@ -160,7 +155,6 @@ TEST(AnalysedReportText, ExtractTextsAsTypedAndFiguresInLocaleSeparator) {
 }
 
 TEST(AnalysedReportText, HalvesRoundAwayFromZero) {
-    orvan::setDecimalSeparator('.');
     // A party mean of exactly 0.25 reads 0.3 in one decimal.
     const auto& layout = an::fiveBySixLayout();
     an::ExtractTexts texts(5, {"0.1875", "0.3125", "0.25", "0.25", "0.25", "0.25"});
@@ -171,7 +165,7 @@ TEST(AnalysedReportText, HalvesRoundAwayFromZero) {
 }
 
 TEST(AnalysedReportText, NoLinesForAnIncompleteResult) {
-    EXPECT_TRUE(an::writeAnalysedPeriodReport(an::tenByThreeLayout(), {}).empty());
+    EXPECT_TRUE(an::writeAnalysedPeriodReport(an::tenByThreeLayout(), {}, orvan::NumberFormat{}).empty());
 }
 
 TEST(AnalysedReportText, Title) {

@@ -30,8 +30,8 @@ std::vector<CliCommand> table() {
                                         second["rgPick"],
                                         request.has("strengths") ? request.options.at("strengths") : "-",
                                         request.has("flag") ? "flag" : "-"};
-                        double a = textToFloat(first["edA"]);
-                        result.lines.push_back(formatFixed(a, 1));
+                        double a = textToFloat(first["edA"], request.format);
+                        result.lines.push_back(formatFixed(a, 1, request.format));
                         result.values.number("a", a);
                         return result;
                     }};

@@ -11,11 +11,11 @@ using namespace orvan;
 
 namespace {
 
-// Every test starts from the point separator; rows that need a comma set it themselves.
+// Every test converts with the point separator; rows that need a comma say so.
 class NumberTextTest : public ::testing::Test {
 protected:
-    void SetUp() override { setDecimalSeparator('.'); }
-    void TearDown() override { setDecimalSeparator('.'); }
+    const NumberFormat point{'.'};
+    const NumberFormat comma{','};
 };
 
 struct FloatRow {
@@ -59,8 +59,7 @@ const FloatRow kFloatRows[] = {
 
 TEST_F(NumberTextTest, TextToFloatRows) {
     for (const auto& row : kFloatRows) {
-        setDecimalSeparator(row.separator);
-        auto value = tryTextToFloat(row.text);
+        auto value = tryTextToFloat(row.text, NumberFormat{row.separator});
         EXPECT_EQ(value.has_value(), row.ok) << "'" << row.text << "'";
         if (value && row.ok) {
             EXPECT_DOUBLE_EQ(*value, row.value) << "'" << row.text << "'";
@@ -70,7 +69,7 @@ TEST_F(NumberTextTest, TextToFloatRows) {
 
 TEST_F(NumberTextTest, FailedConversionCarriesTheTextAsTyped) {
     try {
-        textToFloat(" 1,5x");
+        textToFloat(" 1,5x", point);
         FAIL() << "no fault";
     } catch (const Fault& fault) {
         EXPECT_STREQ(fault.what(), "' 1,5x' is not a valid floating point value");
@@ -132,15 +131,14 @@ TEST_F(NumberTextTest, FixedFormatRows) {
         {100, 0, "100"},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(formatFixed(row.value, row.decimals), row.text)
+        EXPECT_EQ(formatFixed(row.value, row.decimals, point), row.text)
             << row.value << " with " << row.decimals << " decimals";
 }
 
 TEST_F(NumberTextTest, FixedFormatUsesTheLocaleSeparator) {
-    setDecimalSeparator(',');
-    EXPECT_EQ(formatFixed(0.125, 2), "0,13");
-    EXPECT_EQ(formatFixed(1234567, 2), "1,23457E06");
-    EXPECT_EQ(formatGeneral15(3.15), "3,15");
+    EXPECT_EQ(formatFixed(0.125, 2, comma), "0,13");
+    EXPECT_EQ(formatFixed(1234567, 2, comma), "1,23457E06");
+    EXPECT_EQ(formatGeneral15(3.15, comma), "3,15");
 }
 
 TEST_F(NumberTextTest, General15Rows) {
@@ -153,12 +151,12 @@ TEST_F(NumberTextTest, General15Rows) {
         {1e15, "1E15"},   {123456789012345.0, "123456789012345"}, {0.1 + 0.2, "0.3"},
         {100, "100"},
     };
-    for (const auto& row : rows) EXPECT_EQ(formatGeneral15(row.value), row.text) << row.value;
+    for (const auto& row : rows) EXPECT_EQ(formatGeneral15(row.value, point), row.text) << row.value;
 }
 
 TEST_F(NumberTextTest, GeneralFormReadsBack) {
     for (double value : {3.15, 2.65, 1.45, 0.00001, 1.5e20, 123.456})
-        EXPECT_DOUBLE_EQ(*tryTextToFloat(formatGeneral15(value)), value);
+        EXPECT_DOUBLE_EQ(*tryTextToFloat(formatGeneral15(value, point), point), value);
 }
 
 TEST_F(NumberTextTest, LookupRoundingIsHalfToEven) {

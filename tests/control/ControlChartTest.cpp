@@ -29,10 +29,10 @@ struct ScriptedPrompts {
     }
 };
 
-class ControlChartBase : public ::testing::Test {
-protected:
-    void SetUp() override { setDecimalSeparator('.'); }
-};
+// The chart reads and writes with the point; the comma test says so.
+constexpr NumberFormat kPoint{'.'};
+
+class ControlChartBase : public ::testing::Test {};
 
 }  // namespace
 
@@ -46,12 +46,11 @@ struct RangeRow {
 class ControlChartRange : public ::testing::TestWithParam<RangeRow> {};
 
 TEST_P(ControlChartRange, RunsThreeBeyondTheCorrectingLimits) {
-    setDecimalSeparator('.');
     const RangeRow& row = GetParam();
     Figures f;
     f.rcor1 = row.top, f.rcor2 = row.bottom;
     ScriptedPrompts prompts{{"25", "26", "24"}, {}};
-    ChartOutcome chart = buildControlChart(f.texts(), prompts.prompt());
+    ChartOutcome chart = buildControlChart(f.texts(), prompts.prompt(), kPoint);
     ASSERT_TRUE(chart.ok()) << chart.message;
     ASSERT_TRUE(chart.values.range);
     EXPECT_DOUBLE_EQ(chart.values.range->min, row.min);
@@ -102,7 +101,7 @@ TEST_F(ControlChartSeries, SixSeriesInLegendOrderWithTheirLooks) {
 TEST_F(ControlChartSeries, LinesRunFromZeroToNAndBatchesSitAtOneToN) {
     Figures f;
     ScriptedPrompts prompts{{"25", "26.5", " 24"}, {}};
-    ChartOutcome chart = buildControlChart(f.texts(), prompts.prompt());
+    ChartOutcome chart = buildControlChart(f.texts(), prompts.prompt(), kPoint);
     ASSERT_TRUE(chart.ok()) << chart.message;
     const double levels[] = {30, 20, 27, 23, 25};  // correcting, warning, average
     for (int s = 0; s < 5; ++s) {
@@ -121,7 +120,7 @@ TEST_F(ControlChartSeries, PromptsAskInOrder) {
     Figures f;
     f.count = "4";
     ScriptedPrompts prompts{{"1", "2", "3", "4"}, {}};
-    ASSERT_TRUE(buildControlChart(f.texts(), prompts.prompt()).ok());
+    ASSERT_TRUE(buildControlChart(f.texts(), prompts.prompt(), kPoint).ok());
     EXPECT_EQ(prompts.asked,
               (std::vector<std::string>{"Strength in 1 party, MPa:", "Strength in 2 party, MPa:",
                                         "Strength in 3 party, MPa:", "Strength in 4 party, MPa:"}));
@@ -131,7 +130,7 @@ TEST_F(ControlChartSeries, ZeroBatchesCollapseTheLinesAtZero) {
     Figures f;
     f.count = "0";
     ScriptedPrompts prompts;
-    ChartOutcome chart = buildControlChart(f.texts(), prompts.prompt());
+    ChartOutcome chart = buildControlChart(f.texts(), prompts.prompt(), kPoint);
     ASSERT_TRUE(chart.ok()) << chart.message;
     EXPECT_TRUE(prompts.asked.empty());
     EXPECT_EQ(chart.values.series[0].points.size(), 2u);
@@ -140,12 +139,10 @@ TEST_F(ControlChartSeries, ZeroBatchesCollapseTheLinesAtZero) {
 }
 
 TEST_F(ControlChartSeries, CommaSeparatorLocale) {
-    setDecimalSeparator(',');
     Figures f;
     f.rcor1 = "30,5";
     ScriptedPrompts prompts{{"25,5", "26.5", "24"}, {}};
-    ChartOutcome chart = buildControlChart(f.texts(), prompts.prompt());
-    setDecimalSeparator('.');
+    ChartOutcome chart = buildControlChart(f.texts(), prompts.prompt(), NumberFormat{','});
     ASSERT_TRUE(chart.ok()) << chart.message;
     EXPECT_DOUBLE_EQ(chart.values.range->max, 33.5);
     EXPECT_DOUBLE_EQ(chart.values.series[5].points[0].y, 25.5);
@@ -163,10 +160,9 @@ struct FailureRow {
 class ControlChartFailure : public ::testing::TestWithParam<FailureRow> {};
 
 TEST_P(ControlChartFailure, StopsWithMessageAndDrawsNothing) {
-    setDecimalSeparator('.');
     const FailureRow& row = GetParam();
     ScriptedPrompts prompts{row.answers, {}};
-    ChartOutcome chart = buildControlChart(row.figures.texts(), prompts.prompt());
+    ChartOutcome chart = buildControlChart(row.figures.texts(), prompts.prompt(), kPoint);
     EXPECT_EQ(chart.kind, OutcomeKind::Failed);
     EXPECT_EQ(chart.message, row.message);
     EXPECT_EQ(chart.style, MessageStyle::ErrorBox);
@@ -248,8 +244,8 @@ TEST_F(ControlChartText, LinesListRangeAndSeries) {
     Figures f;
     f.count = "2";
     ScriptedPrompts prompts{{"25", "26.5"}, {}};
-    ChartOutcome chart = buildControlChart(f.texts(), prompts.prompt());
-    auto lines = chartLines(chart);
+    ChartOutcome chart = buildControlChart(f.texts(), prompts.prompt(), kPoint);
+    auto lines = chartLines(chart, kPoint);
     ASSERT_EQ(lines.size(), 9u);
     EXPECT_EQ(lines[0], "Technological card of concrete strength");
     EXPECT_EQ(lines[1], "Strength of concrete, MPa: 17 to 33");

@@ -11,6 +11,7 @@
 
 #include "ControlFixture.h"
 #include "EmfCheck.h"
+#include "NumberLocale.h"
 #include "common/NumberText.h"
 #include "pictures/EmfPaintDevice.h"
 
@@ -58,7 +59,7 @@ class ControlPictureTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { orvan::setDecimalSeparator('.'); }
+    void initTestCase() { useDecimalPoint(); }
 
     void emfRecords_data() {
         QTest::addColumn<Drawing>("draw");

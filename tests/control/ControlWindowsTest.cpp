@@ -9,6 +9,7 @@
 #include <QValueAxis>
 
 #include "ControlFixture.h"
+#include "NumberLocale.h"
 #include "common/NumberText.h"
 #include "strength_control/ControlChartMarks.h"
 
@@ -57,7 +58,7 @@ class ControlWindowsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { orvan::setDecimalSeparator('.'); }
+    void initTestCase() { useDecimalPoint(); }
 
     void spinner_data() {
         QTest::addColumn<QString>("typed");

@@ -13,11 +13,11 @@ using namespace orvan::correction;
 
 namespace {
 
-class CorrectionLocale : public ::testing::Test {
-protected:
-    void SetUp() override { setDecimalSeparator('.'); }
-    void TearDown() override { setDecimalSeparator('.'); }
-};
+// The corrections read and write with the point; the comma test says so.
+constexpr NumberFormat kPoint{'.'};
+constexpr NumberFormat kComma{','};
+
+class CorrectionLocale : public ::testing::Test {};
 
 FieldTexts strengthTexts(const char* r1, const char* k1, const char* r2, const char* k2,
                          const char* req, const char* w) {
@@ -53,7 +53,7 @@ class CorrectionStrengthRows : public CorrectionLocale,
 
 TEST_P(CorrectionStrengthRows, RatioCementAndPrintedLines) {
     const StrengthRow& row = GetParam();
-    auto outcome = runStrengthCorrection(row.texts);
+    auto outcome = runStrengthCorrection(row.texts, kPoint);
     ASSERT_TRUE(outcome.ok()) << outcome.message;
     // A few ulps of the two-point line; the report prints 2 and 0 decimals.
     EXPECT_NEAR(outcome.values.ratio, row.ratio, 1e-12 * std::fabs(row.ratio) + 1e-12);
@@ -94,7 +94,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CorrectionLocale, CorrectionStrengthLineParameters) {
-    auto in = readStrengthInputs(strengthTexts("30", "2.0", "20", "1.6", "25", "180"));
+    auto in = readStrengthInputs(strengthTexts("30", "2.0", "20", "1.6", "25", "180"), kPoint);
     auto result = correctByStrength(in);
     EXPECT_NEAR(result.intercept, 0.8, 1e-12);
     EXPECT_NEAR(result.slope, 25, 1e-12);
@@ -116,7 +116,7 @@ class CorrectionStrengthFaults : public CorrectionLocale,
                                  public ::testing::WithParamInterface<FaultRow> {};
 
 TEST_P(CorrectionStrengthFaults, StopWithTheRuntimeMessageAndNoLines) {
-    auto outcome = runStrengthCorrection(GetParam().texts);
+    auto outcome = runStrengthCorrection(GetParam().texts, kPoint);
     EXPECT_FALSE(outcome.ok());
     EXPECT_EQ(outcome.message, GetParam().message);
     EXPECT_EQ(outcome.style, MessageStyle::ErrorBox);
@@ -163,7 +163,7 @@ INSTANTIATE_TEST_SUITE_P(
 // --- strength: the whole report ----------------------------------------------------------
 
 TEST_F(CorrectionLocale, CorrectionStrengthReportEchoesTextsAsTyped) {
-    auto outcome = runStrengthCorrection(strengthTexts(" 30", "2.00", "20.0", "1.6", "25", "180"));
+    auto outcome = runStrengthCorrection(strengthTexts(" 30", "2.00", "20.0", "1.6", "25", "180"), kPoint);
     ASSERT_TRUE(outcome.ok()) << outcome.message;
     const std::vector<std::string> expected{
         "Correction concrete mixture is possible if information about",
@@ -194,7 +194,7 @@ TEST_F(CorrectionLocale, CorrectionStrengthReportEchoesTextsAsTyped) {
 
 // The water is not part of the initial data: its text appears nowhere but in line 20.
 TEST_F(CorrectionLocale, CorrectionStrengthWaterOnlyInTheLastLine) {
-    auto outcome = runStrengthCorrection(strengthTexts("30", "2.0", "20", "1.6", "25", "180.4"));
+    auto outcome = runStrengthCorrection(strengthTexts("30", "2.0", "20", "1.6", "25", "180.4"), kPoint);
     ASSERT_TRUE(outcome.ok()) << outcome.message;
     for (std::size_t i = 0; i + 1 < outcome.lines.size(); ++i)
         EXPECT_EQ(outcome.lines[i].find("180"), std::string::npos) << i << ": " << outcome.lines[i];
@@ -202,8 +202,8 @@ TEST_F(CorrectionLocale, CorrectionStrengthWaterOnlyInTheLastLine) {
 }
 
 TEST_F(CorrectionLocale, CorrectionStrengthCommaLocale) {
-    setDecimalSeparator(',');
-    auto outcome = runStrengthCorrection(strengthTexts("30", "2,0", "20", "1.6", "25", "180,4"));
+    auto outcome =
+        runStrengthCorrection(strengthTexts("30", "2,0", "20", "1.6", "25", "180,4"), kComma);
     ASSERT_TRUE(outcome.ok()) << outcome.message;
     EXPECT_EQ(outcome.lines[8], "Correspondance value of cement-water ratio: 2,0");
     EXPECT_EQ(outcome.lines[17], "Real value of cement-water ratio: 1,80");
@@ -228,7 +228,7 @@ class CorrectionAggregateRows : public CorrectionLocale,
 
 TEST_P(CorrectionAggregateRows, BatchWeightsAndPrintedLines) {
     const AggregateRow& row = GetParam();
-    auto outcome = runAggregateCorrection(row.texts);
+    auto outcome = runAggregateCorrection(row.texts, kPoint);
     ASSERT_TRUE(outcome.ok()) << outcome.message;
     EXPECT_NEAR(outcome.values.sand, row.sand, row.tolerance);
     EXPECT_NEAR(outcome.values.coarse, row.coarse, row.tolerance);
@@ -282,11 +282,11 @@ class CorrectionAggregateWater : public CorrectionLocale,
 
 TEST_P(CorrectionAggregateWater, IndependentOfTheShares) {
     auto outcome = runAggregateCorrection(
-        aggregateTexts("650", "1150", "185", "6", "1.5", GetParam().x, GetParam().y));
+        aggregateTexts("650", "1150", "185", "6", "1.5", GetParam().x, GetParam().y), kPoint);
     ASSERT_TRUE(outcome.ok()) << outcome.message;
     const double expected = 185 - 650 * 6 / 94.0 - 1150 * 1.5 / 98.5;
     EXPECT_NEAR(outcome.values.water, expected, 1e-9);
-    EXPECT_EQ(tail(outcome.lines[16]), formatFixed(expected, 0));
+    EXPECT_EQ(tail(outcome.lines[16]), formatFixed(expected, 0, kPoint));
 }
 
 INSTANTIATE_TEST_SUITE_P(Shares, CorrectionAggregateWater,
@@ -304,7 +304,7 @@ class CorrectionAggregateFaults : public CorrectionLocale,
                                   public ::testing::WithParamInterface<FaultRow> {};
 
 TEST_P(CorrectionAggregateFaults, StopWithTheRuntimeMessageAndNoLines) {
-    auto outcome = runAggregateCorrection(GetParam().texts);
+    auto outcome = runAggregateCorrection(GetParam().texts, kPoint);
     EXPECT_FALSE(outcome.ok());
     EXPECT_EQ(outcome.message, GetParam().message);
     EXPECT_EQ(outcome.style, MessageStyle::ErrorBox);
@@ -346,7 +346,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(CorrectionLocale, CorrectionAggregateReportEchoesTextsAsTyped) {
     auto outcome =
-        runAggregateCorrection(aggregateTexts("600.0", "1200", "180", "5", "2", "0", " 0"));
+        runAggregateCorrection(aggregateTexts("600.0", "1200", "180", "5", "2", "0", " 0"), kPoint);
     ASSERT_TRUE(outcome.ok()) << outcome.message;
     const std::vector<std::string> expected{
         "",

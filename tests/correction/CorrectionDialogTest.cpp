@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include "ModalDriver.h"
+#include "NumberLocale.h"
 #include "app/AppContext.h"
 #include "app/DocumentArea.h"
 #include "app/TextWindow.h"
@@ -67,7 +68,7 @@ private:
 
 private slots:
     void init() {
-        orvan::setDecimalSeparator('.');
+        useDecimalPoint();
         app_ = new AppContext;
         area_ = new DocumentArea(*app_);
         area_->resize(800, 600);
@@ -275,8 +276,8 @@ private slots:
         orvan::FieldTexts texts;
         for (const auto& [name, text] : index == 0 ? kStrengthExample : kAggregateExample)
             texts[name.toStdString()] = text.toStdString();
-        const auto lines = index == 0 ? orvan::correction::runStrengthCorrection(texts).lines
-                                      : orvan::correction::runAggregateCorrection(texts).lines;
+        const auto lines = index == 0 ? orvan::correction::runStrengthCorrection(texts, orvan::NumberFormat{}).lines
+                                      : orvan::correction::runAggregateCorrection(texts, orvan::NumberFormat{}).lines;
         QStringList expected;
         for (const auto& line : lines) expected << QString::fromStdString(line);
         QCOMPARE(report->logicalLines(), expected);

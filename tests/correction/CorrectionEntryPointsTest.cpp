@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include "ModalDriver.h"
+#include "NumberLocale.h"
 #include "RegisteredWindow.h"
 #include "app/DocumentArea.h"
 #include "app/TextWindow.h"
@@ -55,7 +56,7 @@ private:
 
 private slots:
     void init() {
-        orvan::setDecimalSeparator('.');
+        useDecimalPoint();
         window_ = new MainWindow;
         window_->createWindows();
     }

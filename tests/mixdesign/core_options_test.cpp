@@ -32,7 +32,6 @@ const std::string kDefaults(reinterpret_cast<const char*>(kDefaultBytes), 48);
 class MixCoreOptionsFile : public mixtest::PointLocale {
 protected:
     void SetUp() override {
-        mixtest::PointLocale::SetUp();
         std::string pattern = (fs::temp_directory_path() / "mixcore-XXXXXX").string();
         ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
         dir_ = pattern;
@@ -40,7 +39,6 @@ protected:
     }
     void TearDown() override {
         fs::remove_all(dir_);
-        mixtest::PointLocale::TearDown();
     }
     void write(const std::string& bytes) { std::ofstream(path_, std::ios::binary) << bytes; }
     std::string read() const {
@@ -52,7 +50,7 @@ protected:
 };
 
 TEST_F(MixCoreOptionsFile, SavingTheDefaultsWritesTheirFortyEightBytes) {
-    auto saved = saveOptionsFile(path_, ProportioningOptions{});
+    auto saved = saveOptionsFile(path_, ProportioningOptions{}, mixtest::kPoint);
     ASSERT_TRUE(saved.ok()) << saved.message;
     EXPECT_EQ(read(), kDefaults);
     EXPECT_EQ(encodeOptionsRecord(OptionsFileRecord{}), kDefaults);
@@ -66,12 +64,10 @@ TEST_F(MixCoreOptionsFile, SavedChoicesAndDensitiesLoadBack) {
     options.rgZapolnitel = 1;
     options.edPlotnostC = "3.1";
     options.edPlotnostSC = "2,7";  // the comma of a comma locale is accepted...
-    setDecimalSeparator(',');
-    ASSERT_TRUE(saveOptionsFile(path_, options).ok());
-    setDecimalSeparator('.');
+    ASSERT_TRUE(saveOptionsFile(path_, options, mixtest::kComma).ok());
     ProportioningOptions current;
     current.edTemperatyr = "25";
-    auto loaded = loadOptionsFile(path_, current);
+    auto loaded = loadOptionsFile(path_, current, mixtest::kPoint);
     ASSERT_TRUE(loaded);
     EXPECT_EQ(loaded->rgFrost, 0);
     EXPECT_EQ(loaded->rgWaterproof, 1);
@@ -97,7 +93,7 @@ TEST_P(MixCoreOptionsLength, OnlyAWholeRecordLoads) {
     write(bytes.substr(0, GetParam().size));
     ProportioningOptions current;
     current.edPlotnostC = "3.0";
-    auto loaded = loadOptionsFile(path_, current);
+    auto loaded = loadOptionsFile(path_, current, mixtest::kPoint);
     EXPECT_EQ(loaded.has_value(), GetParam().loads);
     if (loaded) {
         EXPECT_EQ(loaded->rgWaterproof, 0);
@@ -111,16 +107,16 @@ INSTANTIATE_TEST_SUITE_P(Sizes, MixCoreOptionsLength,
                                            ShortRow{"trailing_bytes_ignored", 64, true}));
 
 TEST_F(MixCoreOptionsFile, MissingOrUnreadableFileIsIgnored) {
-    EXPECT_FALSE(loadOptionsFile(path_, {}));
+    EXPECT_FALSE(loadOptionsFile(path_, {}, mixtest::kPoint));
     fs::create_directory(path_);  // a folder by that name cannot be read as a record
-    EXPECT_FALSE(loadOptionsFile(path_, {}));
+    EXPECT_FALSE(loadOptionsFile(path_, {}, mixtest::kPoint));
 }
 
 TEST_F(MixCoreOptionsFile, BadDensityLeavesTheFileUntouched) {
     write("old contents");
     ProportioningOptions options;
     options.edPlotnostP = "2.6x5";  // "2.6x5" stops at x: not a number
-    auto saved = saveOptionsFile(path_, options);
+    auto saved = saveOptionsFile(path_, options, mixtest::kPoint);
     EXPECT_FALSE(saved.ok());
     EXPECT_EQ(saved.message, "'2.6x5' is not a valid floating point value");
     EXPECT_EQ(saved.style, MessageStyle::ErrorBox);
@@ -129,7 +125,7 @@ TEST_F(MixCoreOptionsFile, BadDensityLeavesTheFileUntouched) {
 
 TEST_F(MixCoreOptionsFile, UnwritableFolderFailsWithTheFileNamed) {
     std::string missing = (dir_ / "no-such-folder" / kOptionsFileName).string();
-    auto saved = saveOptionsFile(missing, {});
+    auto saved = saveOptionsFile(missing, {}, mixtest::kPoint);
     EXPECT_FALSE(saved.ok());
     EXPECT_NE(saved.message.find(missing), std::string::npos) << saved.message;
     EXPECT_FALSE(fs::exists(missing));
@@ -147,7 +143,7 @@ TEST_P(MixCoreStoredIndex, ClampedToTheTwoItems) {
     EXPECT_EQ(clampStoredIndex(GetParam().stored), GetParam().shown);
     OptionsFileRecord record;
     record.indices.fill(GetParam().stored);
-    ProportioningOptions loaded = applyOptionsRecord({}, record);
+    ProportioningOptions loaded = applyOptionsRecord({}, record, mixtest::kPoint);
     EXPECT_EQ(loaded.rgWaterproof, GetParam().shown);
     EXPECT_EQ(loaded.rgZapolnitel, GetParam().shown);
 }
@@ -167,7 +163,7 @@ class MixCoreStoredDensity : public ::testing::TestWithParam<DensityRow> {};
 TEST_P(MixCoreStoredDensity, ShortestGeneralForm) {
     OptionsFileRecord record;
     record.densities = {GetParam().stored, 2.65, 2.68};
-    EXPECT_EQ(applyOptionsRecord({}, record).edPlotnostC, GetParam().text);
+    EXPECT_EQ(applyOptionsRecord({}, record, mixtest::kPoint).edPlotnostC, GetParam().text);
     EXPECT_EQ(decodeOptionsRecord(encodeOptionsRecord(record)), record);
 }
 INSTANTIATE_TEST_SUITE_P(Rows, MixCoreStoredDensity,
@@ -179,14 +175,14 @@ INSTANTIATE_TEST_SUITE_P(Rows, MixCoreStoredDensity,
 TEST(MixCoreOptionsRun, NothingSelectedReadsAsNoAndRefusesAsAggregateKind) {
     OptionsFileRecord record;
     record.indices = {-7, -1, -1, -1, -1, 0};
-    ProportioningOptions options = applyOptionsRecord({}, record);
+    ProportioningOptions options = applyOptionsRecord({}, record, mixtest::kPoint);
     EXPECT_FALSE(options.waterproof());
     EXPECT_FALSE(options.frost());
     AnsweringDialogs dialogs;
-    EXPECT_EQ(runProportioning({}, options, dialogs).kind, OutcomeKind::Done);
+    EXPECT_EQ(runProportioning({}, options, dialogs, mixtest::kPoint).kind, OutcomeKind::Done);
     EXPECT_TRUE(dialogs.asked().empty());
     options.rgZapolnitel = -1;
-    EXPECT_EQ(runProportioning({}, options, dialogs).kind, OutcomeKind::Refused);
+    EXPECT_EQ(runProportioning({}, options, dialogs, mixtest::kPoint).kind, OutcomeKind::Refused);
 }
 
 TEST(MixCoreOptionsTexts, RoundTripThroughTheFormTexts) {
@@ -201,7 +197,7 @@ TEST(MixCoreOptionsTexts, RoundTripThroughTheFormTexts) {
 // default record of the file follow it, field by field.
 TEST(MixCoreOptionsTexts, DefaultsAreTheOptionsDialogTable) {
     EXPECT_EQ(ProportioningOptions{}.toTexts(), defaultTexts(optionsDialog()));
-    EXPECT_EQ(OptionsFileRecord{}, recordFromOptions(ProportioningOptions{}));
+    EXPECT_EQ(OptionsFileRecord{}, recordFromOptions(ProportioningOptions{}, mixtest::kPoint));
 }
 
 }  // namespace

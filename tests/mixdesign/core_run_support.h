@@ -24,11 +24,12 @@ struct Ran {
 };
 
 inline Ran runGiven(const Given& given,
-                    std::optional<orvan::mix::InRunDialog> cancelAt = std::nullopt) {
+                    std::optional<orvan::mix::InRunDialog> cancelAt = std::nullopt,
+                    orvan::NumberFormat format = orvan::NumberFormat{}) {
     orvan::mix::AnsweringDialogs dialogs(given.inRun);
     if (cancelAt) dialogs.cancelAt(*cancelAt);
     auto options = orvan::mix::ProportioningOptions::fromTexts(given.options);
-    Ran ran{orvan::mix::runProportioning(given.bns, options, dialogs), {}};
+    Ran ran{orvan::mix::runProportioning(given.bns, options, dialogs, format), {}};
     ran.asked = dialogs.asked();
     return ran;
 }

@@ -188,7 +188,7 @@ TEST(MixCoreDialogs, StrongerCementPageIsPrefilledWithTheCementStrength) {
     dialogs.setTexts("economy", {{"rgEconomy", "1"}});
     ProportioningOptions options;
     options.rgEconomy = kYes;
-    auto outcome = runProportioning({{"edMarkCem", "45"}}, options, dialogs);
+    auto outcome = runProportioning({{"edMarkCem", "45"}}, options, dialogs, mixtest::kPoint);
     ASSERT_EQ(outcome.kind, OutcomeKind::Done);
     EXPECT_EQ(dialogs.prefilled, (FieldTexts{{"edMarka_C", "45"}}));
     EXPECT_EQ(outcome.values.mix.cementStrength, 45);
@@ -366,11 +366,9 @@ TEST(MixCoreSteamCuring, CalciumChlorideAllowsThePlasticizers) {
 // --- the decimal separator --------------------------------------------------------------------
 
 TEST(MixCoreLocale, CommaLocaleTakesThePointDefaultsAndItsOwnSeparator) {
-    setDecimalSeparator(',');
-    auto defaults = runGiven({});
-    auto comma =
-        runGiven({{{"edMkr_P", "2,0"}, {"edPr_Sc", "0,5"}}, {{"edPlotnostC", "3,15"}}, {}});
-    setDecimalSeparator('.');
+    auto defaults = runGiven({}, std::nullopt, mixtest::kComma);
+    auto comma = runGiven({{{"edMkr_P", "2,0"}, {"edPr_Sc", "0,5"}}, {{"edPlotnostC", "3,15"}}, {}},
+                          std::nullopt, mixtest::kComma);
     ASSERT_EQ(defaults.outcome.kind, OutcomeKind::Done) << defaults.outcome.message;
     ASSERT_EQ(comma.outcome.kind, OutcomeKind::Done) << comma.outcome.message;
     EXPECT_EQ(defaults.outcome.values.sand, comma.outcome.values.sand);

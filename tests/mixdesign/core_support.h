@@ -21,11 +21,11 @@ inline ::testing::AssertionResult matchesPrinted(double value, const std::string
            << value << " is not " << printed << " to " << decimals << " decimals";
 }
 
-// Every test starts and ends with the point as decimal separator.
-class PointLocale : public ::testing::Test {
-protected:
-    void SetUp() override { orvan::setDecimalSeparator('.'); }
-    void TearDown() override { orvan::setDecimalSeparator('.'); }
-};
+// The number formats the tests convert with: the point, and the comma of a comma locale.
+inline constexpr orvan::NumberFormat kPoint{'.'};
+inline constexpr orvan::NumberFormat kComma{','};
+
+// The tests of a fixture read and write with the point as decimal separator.
+class PointLocale : public ::testing::Test {};
 
 }  // namespace mixtest

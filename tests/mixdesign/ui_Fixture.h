@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "ModalDriver.h"
+#include "NumberLocale.h"
 #include "app/AppContext.h"
 #include "app/DocumentArea.h"
 #include "app/TextWindow.h"
@@ -37,7 +38,7 @@ struct MixUiWindows {
     std::unique_ptr<SteamCuringDialog> steam;
 
     MixUiWindows() : area(std::make_unique<DocumentArea>(app)) {
-        orvan::setDecimalSeparator('.');  // the texts below are written with a point
+        useDecimalPoint();  // the texts below are written with a point
         area->resize(800, 600);
         app.setDocuments(area.get());
         options = add(std::make_unique<ProportioningOptionsDialog>(app, optionsModel));

@@ -219,8 +219,9 @@ private slots:
         answers.setTexts("fmTVO", {{"edT_prop", "8"}, {"rgYskoriteli", "2"}, {"rgVid_Cem", "1"}});
         answers.setTexts("economy", {{"rgEconomy", "4"}});
         answers.setTexts("Vubor_Econ", {{"edPlast", "12"}});
-        const auto expected = mix::runProportioning(w_->bns->fields().texts(),
-                                                    w_->options->currentOptions(), answers);
+        const auto expected =
+            mix::runProportioning(w_->bns->fields().texts(), w_->options->currentOptions(),
+                                  answers, orvan::NumberFormat{});
         QCOMPARE(expected.kind, orvan::OutcomeKind::Done);
         QStringList expectedLines;
         for (const auto& line : expected.lines) expectedLines << QString::fromStdString(line);
@@ -460,9 +461,9 @@ private slots:
     // report's numbers take the comma.
     void commaLocale() {
         ModalWatchdog watchdog(5000);
-        orvan::setDecimalSeparator(',');
+        useDecimalComma();
         run({{"fmBNS", {{"edClassBet", "20,0"}}}});
-        orvan::setDecimalSeparator('.');
+        useDecimalPoint();
         QVERIFY(!watchdog.fired());
         QCOMPARE(w_->area->windowNumber(), 1);
         const QStringList lines = reportLines();

@@ -15,6 +15,9 @@ namespace {
 
 auto named = [](const auto& info) { return std::string(info.param.name); };
 
+// The reports are read and written with the point; the list rows name their separator.
+constexpr NumberFormat kPoint{'.'};
+
 // Average 25, warning 27 and 23, correcting 30 and 20 (MPa).
 const ControlLimits kLimits{25, 27, 23, 30, 20};
 
@@ -49,7 +52,6 @@ INSTANTIATE_TEST_SUITE_P(
     named);
 
 TEST(VerdictReport, CountsEachLimitAndGivesThePeriodsStatistics) {
-    setDecimalSeparator('.');
     // Mean 103 / 4 = 25.75; squares 0.5625 + 5.0625 + 27.5625 + 45.5625 = 78.75;
     // s = sqrt(78.75 / 3) = 5.1235; V = 5.1235 / 25.75 = 19.90 %.
     const PeriodVerdicts v = judgePeriod(kLimits, {25, 28, 31, 19});
@@ -76,7 +78,7 @@ TEST(VerdictReport, CountsEachLimitAndGivesThePeriodsStatistics) {
         "Mean strength of the period, MPa: 25.8",
         "Standard deviation, MPa: 5.12",
         "Coefficient of variation, %: 19.90"};
-    EXPECT_EQ(verdictReportLines(kLimits, v), expected);
+    EXPECT_EQ(verdictReportLines(kLimits, v, kPoint), expected);
     EXPECT_EQ(judgePeriod(kLimits, {25}).deviation, std::nullopt);
 }
 
@@ -95,7 +97,7 @@ class CusumSums : public ::testing::TestWithParam<CusumRow> {};
 
 TEST_P(CusumSums, AccumulateAndSignalBeyondH) {
     const CusumRow& row = GetParam();
-    const CusumOutcome out = runCusum({row.target, row.sigma, row.k, row.h, row.strengths});
+    const CusumOutcome out = runCusum({row.target, row.sigma, row.k, row.h, row.strengths}, kPoint);
     ASSERT_TRUE(out.ok()) << out.message;
     EXPECT_EQ(out.values.upper, row.upper);
     EXPECT_EQ(out.values.lower, row.lower);
@@ -151,7 +153,7 @@ class CusumRefusals : public ::testing::TestWithParam<CusumRefusalRow> {};
 
 TEST_P(CusumRefusals, SayWhy) {
     const CusumRefusalRow& row = GetParam();
-    const CusumOutcome out = runCusum({25, row.sigma, row.k, row.h, row.strengths});
+    const CusumOutcome out = runCusum({25, row.sigma, row.k, row.h, row.strengths}, kPoint);
     EXPECT_EQ(out.kind, OutcomeKind::Refused);
     EXPECT_EQ(out.style, MessageStyle::Message);
     EXPECT_EQ(out.message, GetParam().message);
@@ -178,8 +180,7 @@ INSTANTIATE_TEST_SUITE_P(
     named);
 
 TEST(CusumReport, ListsTheSumsAndTheSignals) {
-    setDecimalSeparator('.');
-    const CusumOutcome out = runCusum({25, 2, 0.5, 2, {22, 20}});
+    const CusumOutcome out = runCusum({25, 2, 0.5, 2, {22, 20}}, kPoint);
     const std::vector<std::string> expected = {
         "",
         "CUSUM OF THE STRENGTHS OF THE PARTIES",
@@ -218,7 +219,7 @@ class ConformityRules : public ::testing::TestWithParam<ConformityRow> {};
 TEST_P(ConformityRules, PassOrFailEachCriterion) {
     const ConformityRow& row = GetParam();
     const ConformityOutcome out =
-        checkConformity({row.rule, row.specified, row.sigma, row.results});
+        checkConformity({row.rule, row.specified, row.sigma, row.results}, kPoint);
     ASSERT_TRUE(out.ok()) << out.message;
     EXPECT_EQ(out.values.conforms, row.conforms);
     ASSERT_EQ(out.values.criteria.size(), row.passed.size());
@@ -320,7 +321,7 @@ class ConformityRefusals : public ::testing::TestWithParam<ConformityRefusalRow>
 
 TEST_P(ConformityRefusals, SayWhyTheRuleDoesNotApply) {
     const ConformityRefusalRow& row = GetParam();
-    const ConformityOutcome out = checkConformity({row.rule, 30, row.sigma, row.results});
+    const ConformityOutcome out = checkConformity({row.rule, 30, row.sigma, row.results}, kPoint);
     EXPECT_EQ(out.kind, OutcomeKind::Refused);
     EXPECT_EQ(out.style, MessageStyle::Message);
     EXPECT_EQ(out.message, GetParam().message);
@@ -350,8 +351,7 @@ INSTANTIATE_TEST_SUITE_P(
     named);
 
 TEST(ConformityReport, EndsInTheVerdict) {
-    setDecimalSeparator('.');
-    const ConformityOutcome out = checkConformity({R::En206Initial, 30, {}, {40, 35, 25}});
+    const ConformityOutcome out = checkConformity({R::En206Initial, 30, {}, {40, 35, 25}}, kPoint);
     ASSERT_GE(out.lines.size(), 4u);
     const std::vector<std::string> tail(out.lines.end() - 5, out.lines.end());
     const std::vector<std::string> expected = {
@@ -377,9 +377,7 @@ class StrengthLists : public ::testing::TestWithParam<ListRow> {};
 
 TEST_P(StrengthLists, SplitTypedOrPastedText) {
     const ListRow& row = GetParam();
-    setDecimalSeparator(row.separator);
-    const StrengthList list = parseStrengthList(row.text);
-    setDecimalSeparator('.');
+    const StrengthList list = parseStrengthList(row.text, NumberFormat{row.separator});
     EXPECT_EQ(list.ok, *row.message == 0);
     EXPECT_EQ(list.values, row.values);
     EXPECT_EQ(list.message, row.message);

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include "../control/ControlFixture.h"
+#include "NumberLocale.h"
 #include "RegisteredWindow.h"
 #include "app/PdfExport.h"
 #include "app/TextWindow.h"
@@ -63,7 +64,7 @@ class QualityWindowsTest : public QObject {
 
 private slots:
     void initTestCase() {
-        orvan::setDecimalSeparator('.');
+        useDecimalPoint();
         QVERIFY(dir_.isValid());
         QDir::setCurrent(dir_.path());  // no options file: the proportioning defaults
     }
@@ -279,16 +280,17 @@ private slots:
         QVERIFY(!watchdog.fired());
         QCOMPARE(correction->selectedPage(), 1);
         QCOMPARE(filled,
-                 QStringList({QString::fromStdString(orvan::formatFixed(v.sand, 0)),
-                              QString::fromStdString(orvan::formatFixed(v.coarseAggregate, 0)),
-                              QString::fromStdString(orvan::formatFixed(v.mix.waterContent, 0))}));
+                 QStringList({QString::fromStdString(orvan::formatFixed(v.sand, 0, orvan::NumberFormat{})),
+                              QString::fromStdString(orvan::formatFixed(v.coarseAggregate, 0, orvan::NumberFormat{})),
+                              QString::fromStdString(orvan::formatFixed(v.mix.waterContent, 0, orvan::NumberFormat{}))}));
         const QStringList lines = window.documents()->activeDocument()->logicalLines();
         QCOMPARE(lines.size(), 21 + 7);
         QCOMPARE(lines[20], QString("Cement content is constant"));
         QCOMPARE(lines[24], QString("Mixer volume, cu m: 0.5"));
         // Both shares 0: half of S / 0.95.
         QCOMPARE(lines[26], "Sand, kg: " + QString::fromStdString(orvan::formatFixed(
-                                               filled[0].toDouble() / 0.95 * 0.5, 1)));
+                                               filled[0].toDouble() / 0.95 * 0.5, 1,
+                                               orvan::NumberFormat{})));
     }
 
 private:
