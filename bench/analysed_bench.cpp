@@ -19,7 +19,8 @@ an::ExtractTexts typedExtracts(const an::AnalysedPeriodLayout& layout) {
 void runAndReport(benchmark::State& state, const an::AnalysedPeriodLayout& layout) {
     const an::ExtractTexts texts = typedExtracts(layout);
     for (auto _ : state) {
-        const an::AnalysedPeriodOutcome outcome = an::computeAnalysedPeriod(layout, texts, "25", orvan::NumberFormat{});
+        const an::AnalysedPeriodOutcome outcome =
+            an::computeAnalysedPeriod(layout, texts, "25", orvan::NumberFormat{});
         std::vector<std::string> lines =
             an::writeAnalysedPeriodReport(layout, outcome.values.result, orvan::NumberFormat{});
         benchmark::DoNotOptimize(lines);

@@ -24,7 +24,8 @@ static void BM_ControlChartData(benchmark::State& state) {
                                   {"edRpr1", "27"},  {"edRpr2", "23"},
                                   {"edRcor1", "30"}, {"edRcor2", "20"}};
     auto prompt = [](int batch, const std::string&) { return std::to_string(20 + batch % 10); };
-    for (auto _ : state) benchmark::DoNotOptimize(ctl::buildControlChart(texts, prompt, orvan::NumberFormat{}));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ctl::buildControlChart(texts, prompt, orvan::NumberFormat{}));
 }
 BENCHMARK(BM_ControlChartData)->Arg(3)->Arg(10)->Arg(1000);
 

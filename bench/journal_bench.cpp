@@ -57,8 +57,8 @@ jrn::Journal& bigJournal() {
         auto j = freshJournal("big.sqlite");
         jrn::importCsv(*j, journalCsv(100000), "big.csv");
         const jrn::Party lastAnalysed = *j->party(100000 - 1000);
-        jrn::saveAnalysedPeriod(*j,
-                                jrn::analyseFromJournal(*j, "M", "5x6", "25", lastAnalysed.date, orvan::NumberFormat{}));
+        jrn::saveAnalysedPeriod(*j, jrn::analyseFromJournal(*j, "M", "5x6", "25", lastAnalysed.date,
+                                                            orvan::NumberFormat{}));
         return j;
     }();
     return *journal;
@@ -82,7 +82,8 @@ BENCHMARK(BM_JournalImport100kParties)->Unit(benchmark::kMillisecond)->Iteration
 static void BM_JournalAnalysedPeriod(benchmark::State& state) {
     jrn::Journal& journal = bigJournal();
     for (auto _ : state) {
-        const auto analysis = jrn::analyseFromJournal(journal, "M", "5x6", "25", "2150-01-01", orvan::NumberFormat{});
+        const auto analysis =
+            jrn::analyseFromJournal(journal, "M", "5x6", "25", "2150-01-01", orvan::NumberFormat{});
         if (!analysis.ok()) state.SkipWithError(analysis.message.c_str());
     }
 }

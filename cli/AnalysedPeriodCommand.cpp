@@ -79,7 +79,8 @@ CliResult runAnalysedPeriod(const CliRequest& request) {
     if (!error.empty()) return failedResult(error);
 
     const std::string bText = request.formTexts(an::setupForm()).at("edB");
-    const an::AnalysedPeriodOutcome outcome = an::computeAnalysedPeriod(layout, texts, bText, request.format);
+    const an::AnalysedPeriodOutcome outcome =
+        an::computeAnalysedPeriod(layout, texts, bText, request.format);
     if (!outcome.ok()) {
         const std::string where = !outcome.values.failedField.empty() ? outcome.values.failedField
                                   : outcome.values.failedParty > 0

@@ -11,8 +11,7 @@ namespace {
 // The strengths are separated by commas, or by semicolons where a comma is the decimal
 // separator (a semicolon list is also accepted with a point).
 std::vector<std::string> splitStrengths(const std::string& list, NumberFormat format) {
-    const char separator =
-        list.find(';') != std::string::npos || format.decimal == ',' ? ';' : ',';
+    const char separator = list.find(';') != std::string::npos || format.decimal == ',' ? ';' : ',';
     std::vector<std::string> out;
     if (list.empty()) return out;
     std::size_t start = 0;

@@ -9,9 +9,8 @@ CliCommand correctStrengthCommand() {
     command.summary = "correct a mix from two measured strength and cement-water ratio points";
     command.forms = {correction::strengthForm()};
     command.run = [](const CliRequest& request) {
-        auto outcome =
-            correction::runStrengthCorrection(request.formTexts(correction::strengthForm()),
-                                              request.format);
+        auto outcome = correction::runStrengthCorrection(
+            request.formTexts(correction::strengthForm()), request.format);
         return resultOf(outcome, [](JsonObject& json, const correction::StrengthCorrection& v) {
             json.number("cementWaterRatio", v.ratio)
                 .number("cementContent", v.cement)
@@ -27,9 +26,8 @@ CliCommand correctAggregatesCommand() {
     command.summary = "batch weights of moist, intermixed sand and coarse aggregate";
     command.forms = {correction::aggregateForm()};
     command.run = [](const CliRequest& request) {
-        auto outcome =
-            correction::runAggregateCorrection(request.formTexts(correction::aggregateForm()),
-                                               request.format);
+        auto outcome = correction::runAggregateCorrection(
+            request.formTexts(correction::aggregateForm()), request.format);
         return resultOf(outcome, [](JsonObject& json, const correction::AggregateCorrection& v) {
             json.number("sand", v.sand)
                 .number("coarseAggregate", v.coarse)

@@ -166,8 +166,8 @@ int runAnalyse(jn::Journal& journal, const Request& request, std::ostream& out, 
         }
     }
     const auto& layout = *jn::layoutByName(analysis.values.layoutName);
-    return emitResult(analysedPeriodResult(layout, analysis.values.run.result, kJournalFormat), request.has("json"),
-                      out, err);
+    return emitResult(analysedPeriodResult(layout, analysis.values.run.result, kJournalFormat),
+                      request.has("json"), out, err);
 }
 
 int runChart(const jn::Journal& journal, const Request& request, std::ostream& out,
@@ -183,8 +183,8 @@ int runChart(const jn::Journal& journal, const Request& request, std::ostream& o
             << "' has no stored analysed period: run journal analyse --save first\n";
         return kRefused;
     }
-    return emitResult(controlChartResult(jn::chartFromJournal(period), kJournalFormat), request.has("json"), out,
-                      err);
+    return emitResult(controlChartResult(jn::chartFromJournal(period), kJournalFormat),
+                      request.has("json"), out, err);
 }
 
 // Qt SQL loads its drivers as plugins, which needs an application object.

@@ -60,8 +60,9 @@ CliResult runMix(const CliRequest& request) {
     AnsweringDialogs dialogs;
     for (const char* form : {"F_W", "fmTVO", "economy", "Vubor_Econ"})
         dialogs.setTexts(form, givenTexts(request, form));
-    return resultOf(runProportioning(request.formTexts(bnsDialog()), options, dialogs, request.format),
-                    [](JsonObject& json, const MixValues& values) { json = valuesJson(values); });
+    return resultOf(
+        runProportioning(request.formTexts(bnsDialog()), options, dialogs, request.format),
+        [](JsonObject& json, const MixValues& values) { json = valuesJson(values); });
 }
 
 }  // namespace

@@ -42,11 +42,13 @@ CliResult runCusumCommand(const CliRequest& request) {
     const auto sigma = numberOption(request, "sigma");
     if (!target) return refusedResult("The target mean T is needed (--target).");
     if (!sigma) return refusedResult("The standard deviation s is needed (--sigma).");
-    const ctl::StrengthList list = ctl::parseStrengthList(option(request, "strengths"), request.format);
+    const ctl::StrengthList list =
+        ctl::parseStrengthList(option(request, "strengths"), request.format);
     if (!list.ok) return failedResult(list.message);
     const ctl::CusumInputs in{*target, *sigma, *numberOption(request, "k", 0.5),
                               *numberOption(request, "h", 5.0), list.values};
-    return resultOf(ctl::runCusum(in, request.format), [](JsonObject& json, const ctl::CusumResult& r) {
+    return resultOf(ctl::runCusum(in, request.format), [](JsonObject& json,
+                                                          const ctl::CusumResult& r) {
         std::vector<std::string> signals;
         for (const ctl::CusumSignal& s : r.signalList)
             signals.push_back(JsonObject()
@@ -68,11 +70,11 @@ CliResult runConformityCommand(const CliRequest& request) {
                              "': write en206-initial, en206-continuous or aci318.");
     const auto specified = numberOption(request, "specified");
     if (!specified) return refusedResult("The specified strength is needed (--specified).");
-    const ctl::StrengthList list = ctl::parseStrengthList(option(request, "strengths"), request.format);
+    const ctl::StrengthList list =
+        ctl::parseStrengthList(option(request, "strengths"), request.format);
     if (!list.ok) return failedResult(list.message);
-    const ctl::ConformityOutcome out =
-        ctl::checkConformity({*rule, *specified, numberOption(request, "sigma"), list.values},
-                             request.format);
+    const ctl::ConformityOutcome out = ctl::checkConformity(
+        {*rule, *specified, numberOption(request, "sigma"), list.values}, request.format);
     return resultOf(out, [](JsonObject& json, const ctl::ConformityResult& r) {
         std::vector<std::string> criteria;
         for (const ctl::Criterion& c : r.criteria)
@@ -89,7 +91,8 @@ CliResult runConformityCommand(const CliRequest& request) {
 }
 
 CliResult runVerdictsCommand(const CliRequest& request) {
-    const ctl::StrengthList list = ctl::parseStrengthList(option(request, "strengths"), request.format);
+    const ctl::StrengthList list =
+        ctl::parseStrengthList(option(request, "strengths"), request.format);
     if (!list.ok) return failedResult(list.message);
     FieldTexts texts = request.formTexts(ctl::controlForm());
     // The number of parties is the number of strengths given.

@@ -255,7 +255,8 @@ std::string formatFixed(double value, int decimals, NumberFormat format) {
     }
     if (digits.empty()) return fixedLayout(false, "0", 0, decimals, format.decimal);
     const bool negative = std::signbit(value);
-    if (exponent + 1 > kPrecision) return scientific(negative, digits, exponent, decimals, format.decimal);
+    if (exponent + 1 > kPrecision)
+        return scientific(negative, digits, exponent, decimals, format.decimal);
     return fixedLayout(negative, digits, exponent, decimals, format.decimal);
 }
 
@@ -264,7 +265,8 @@ std::string formatGeneral15(double value, NumberFormat format) {
     if (value == 0) return "0";
     auto [digits, exponent] = roundedDigits(expand(std::fabs(value)), 15);
     const bool negative = std::signbit(value);
-    if (exponent + 1 > 15 || exponent + 1 < -3) return scientific(negative, digits, exponent, 0, format.decimal);
+    if (exponent + 1 > 15 || exponent + 1 < -3)
+        return scientific(negative, digits, exponent, 0, format.decimal);
     while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
     int decimals = std::max(0, static_cast<int>(digits.size()) - exponent - 1);
     return fixedLayout(negative, digits, exponent, decimals, format.decimal);

@@ -6,9 +6,9 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "app/LocaleNumberFormat.h"
 #include "app/AppContext.h"
 #include "app/DocumentArea.h"
+#include "app/LocaleNumberFormat.h"
 #include "app/Messages.h"
 #include "correction/calc/CorrectionCalc.h"
 

@@ -11,9 +11,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     analysed::ExtractTexts extracts(layout.partyCount);
     for (auto& party : extracts)
         for (int j = 0; j < layout.extractCount; ++j) party.push_back(in.text());
-    const auto outcome = analysed::computeAnalysedPeriod(layout, extracts, in.text(), orvan::NumberFormat{});
+    const auto outcome =
+        analysed::computeAnalysedPeriod(layout, extracts, in.text(), orvan::NumberFormat{});
     if (outcome.ok()) {
-        fuzz::checkReportLines(analysed::writeAnalysedPeriodReport(layout, outcome.values.result, orvan::NumberFormat{}));
+        fuzz::checkReportLines(analysed::writeAnalysedPeriodReport(layout, outcome.values.result,
+                                                                   orvan::NumberFormat{}));
     } else {
         fuzz::checkMessage(outcome.message);
         if (outcome.values.partiesRead < 0 || outcome.values.partiesRead > layout.partyCount)

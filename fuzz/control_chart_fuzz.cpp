@@ -13,10 +13,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Keep the count of batches small, as a user would type it.
     texts["edCountParty"] = std::to_string(int(in.byte() % 14) - 2);
     int asked = 0;
-    const auto outcome = control::buildControlChart(texts, [&](int, const std::string&) {
-        ++asked;
-        return in.text();
-    }, orvan::NumberFormat{});
+    const auto outcome = control::buildControlChart(
+        texts,
+        [&](int, const std::string&) {
+            ++asked;
+            return in.text();
+        },
+        orvan::NumberFormat{});
     if (asked > 20) std::abort();
     if (outcome.ok()) {
         if (!outcome.values.range || outcome.values.range->min > outcome.values.range->max)

@@ -15,7 +15,9 @@ void check(const Outcome& outcome) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzz::FuzzInput in(data, size);
-    check(correction::runStrengthCorrection(in.form(correction::strengthForm()), orvan::NumberFormat{}));
-    check(correction::runAggregateCorrection(in.form(correction::aggregateForm()), orvan::NumberFormat{}));
+    check(correction::runStrengthCorrection(in.form(correction::strengthForm()),
+                                            orvan::NumberFormat{}));
+    check(correction::runAggregateCorrection(in.form(correction::aggregateForm()),
+                                             orvan::NumberFormat{}));
     return 0;
 }

@@ -17,7 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                    {"fmTVO", in.form(mix::steamCuringDialog())},
                                    {"economy", in.form(mix::economyDialog())},
                                    {"Vubor_Econ", in.form(mix::techniqueDialog())}});
-    const mix::MixOutcome outcome = mix::runProportioning(bns, options, dialogs, orvan::NumberFormat{});
+    const mix::MixOutcome outcome =
+        mix::runProportioning(bns, options, dialogs, orvan::NumberFormat{});
     if (outcome.kind == OutcomeKind::Done) {
         fuzz::checkReportLines(outcome.lines);
     } else if (outcome.kind != OutcomeKind::Cancelled) {

@@ -14,7 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (!record) std::abort();
     if (orvan::mix::encodeOptionsRecord(*record) != bytes.substr(0, 48)) std::abort();
-    const auto options = orvan::mix::applyOptionsRecord(orvan::mix::ProportioningOptions{}, *record, orvan::NumberFormat{});
+    const auto options = orvan::mix::applyOptionsRecord(orvan::mix::ProportioningOptions{}, *record,
+                                                        orvan::NumberFormat{});
     for (int index : {options.rgWaterproof, options.rgFrost, options.rgArmatyra, options.rgProparka,
                       options.rgEconomy, options.rgZapolnitel})
         if (index < -1 || index > 1) std::abort();

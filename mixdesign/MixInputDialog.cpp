@@ -2,10 +2,10 @@
 
 #include <QCoreApplication>
 
-#include "app/LocaleNumberFormat.h"
 #include "app/AppContext.h"
 #include "app/DesignQuantities.h"
 #include "app/DocumentArea.h"
+#include "app/LocaleNumberFormat.h"
 #include "app/Messages.h"
 #include "app/TextWindow.h"
 #include "common/NumberText.h"
@@ -58,7 +58,8 @@ MixInputDialog::MixInputDialog(AppContext& app, const mix::ProportioningOptions&
 void MixInputDialog::runProportioning() {
     ShownDialogs dialogs(windows_);
     const orvan::NumberFormat format = numberFormat();
-    const mix::MixOutcome outcome = mix::runProportioning(fields().texts(), options_, dialogs, format);
+    const mix::MixOutcome outcome =
+        mix::runProportioning(fields().texts(), options_, dialogs, format);
     values_ = outcome.values;
     outcome_ = outcome.kind;
     if (outcome.kind == orvan::OutcomeKind::Done) {
@@ -67,9 +68,10 @@ void MixInputDialog::runProportioning() {
                 [](int n) { return fromCore(mix::mixReportTitle(n)); }, outcome.lines);
             // The figures the report prints, for "Batch weights..." from this window.
             const mix::MixValues& v = outcome.values;
-            setDesignQuantities(report, {fromCore(orvan::formatFixed(v.mix.waterContent, 0, format)),
-                                         fromCore(orvan::formatFixed(v.sand, 0, format)),
-                                         fromCore(orvan::formatFixed(v.coarseAggregate, 0, format))});
+            setDesignQuantities(report,
+                                {fromCore(orvan::formatFixed(v.mix.waterContent, 0, format)),
+                                 fromCore(orvan::formatFixed(v.sand, 0, format)),
+                                 fromCore(orvan::formatFixed(v.coarseAggregate, 0, format))});
         }
         return;
     }

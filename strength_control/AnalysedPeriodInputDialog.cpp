@@ -14,9 +14,9 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "app/LocaleNumberFormat.h"
 #include "app/AppContext.h"
 #include "app/DocumentArea.h"
+#include "app/LocaleNumberFormat.h"
 #include "app/Messages.h"
 #include "common/HelpTopic.h"
 #include "strength_control/AnalysedPeriodSession.h"
@@ -161,8 +161,9 @@ void AnalysedPeriodInputDialog::runAnalysis() {
     if (!outcome.ok()) return showOutcome(this, outcome, translate(an::kDataError, "BitBtn1"));
     session_.latestResult = outcome.values.result;
     if (DocumentArea* documents = app().documents())
-        documents->publishReport([](int n) { return fromCore(an::analysedReportTitle(n)); },
-                                 an::writeAnalysedPeriodReport(layout_, outcome.values.result, format));
+        documents->publishReport(
+            [](int n) { return fromCore(an::analysedReportTitle(n)); },
+            an::writeAnalysedPeriodReport(layout_, outcome.values.result, format));
 }
 
 QString AnalysedPeriodInputDialog::pasteProblem(const an::ExtractBlock& block) const {

@@ -40,7 +40,8 @@ void BatchMarks::clear() {
 
 QStringList BatchMarks::labels() const {
     QStringList out;
-    for (const QPointF& p : points_) out << QString::fromStdString(orvan::formatGeneral15(p.y(), numberFormat()));
+    for (const QPointF& p : points_)
+        out << QString::fromStdString(orvan::formatGeneral15(p.y(), numberFormat()));
     return out;
 }
 

@@ -14,9 +14,9 @@
 #include <QValueAxis>
 #include <utility>
 
-#include "app/LocaleNumberFormat.h"
 #include "app/AppContext.h"
 #include "app/FileDialogClosing.h"
+#include "app/LocaleNumberFormat.h"
 #include "app/Messages.h"
 #include "app/PdfExport.h"
 #include "common/HelpTopic.h"
@@ -205,8 +205,9 @@ void ControlChartWindow::drawChart() {
     auto ask = [this](int batch, const std::string&) {
         return askBatch_ ? toCore(askBatch_(batch)) : std::string();
     };
-    const ctl::ChartOutcome outcome = givenChart_ ? *std::exchange(givenChart_, std::nullopt)
-                                                  : ctl::buildControlChart(inputs_.texts, ask, numberFormat());
+    const ctl::ChartOutcome outcome =
+        givenChart_ ? *std::exchange(givenChart_, std::nullopt)
+                    : ctl::buildControlChart(inputs_.texts, ask, numberFormat());
     lastChart_ = outcome;
     if (!outcome.ok()) return showOutcome(this, outcome);
     const ctl::ChartValues& chart = outcome.values;

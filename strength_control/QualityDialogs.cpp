@@ -9,8 +9,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/LocaleNumberFormat.h"
 #include "app/AppContext.h"
+#include "app/LocaleNumberFormat.h"
 #include "app/Messages.h"
 #include "common/Fault.h"
 #include "common/HelpTopic.h"
@@ -70,7 +70,8 @@ std::optional<double> readNumber(QWidget* parent, const QLineEdit* field) {
 }
 
 std::optional<std::vector<double>> readList(QWidget* parent, const QPlainTextEdit* field) {
-    const ctl::StrengthList list = ctl::parseStrengthList(toCore(field->toPlainText()), numberFormat());
+    const ctl::StrengthList list =
+        ctl::parseStrengthList(toCore(field->toPlainText()), numberFormat());
     if (list.ok) return list.values;
     showErrorBox(parent, fromCore(list.message));
     return std::nullopt;

@@ -2,9 +2,9 @@
 
 #include <QCoreApplication>
 
-#include "app/LocaleNumberFormat.h"
 #include "app/AppContext.h"
 #include "app/DocumentArea.h"
+#include "app/LocaleNumberFormat.h"
 #include "app/Messages.h"
 #include "strength_control/CusumChartWindow.h"
 
@@ -30,7 +30,8 @@ TextWindow* publishVerdictReport(AppContext& app, QWidget* parent, const ctl::Co
         return nullptr;
     }
     const ctl::PeriodVerdicts verdicts = ctl::judgePeriod(limits, strengths);
-    return publish(app, ctl::verdictReportTitle, ctl::verdictReportLines(limits, verdicts, numberFormat()));
+    return publish(app, ctl::verdictReportTitle,
+                   ctl::verdictReportLines(limits, verdicts, numberFormat()));
 }
 
 TextWindow* publishCusum(AppContext& app, QWidget* parent, const ctl::CusumInputs& inputs) {

@@ -247,7 +247,8 @@ std::vector<std::string> aggregateReportLines(const FieldTexts& texts,
         "",
         "Updated amount of mixing water, kg per cu m: " + formatFixed(result.water, 0, format),
         "Updated amount of sand, kg per cu m: " + formatFixed(result.sand, 0, format),
-        "Updated quantity of coarse aggregate, kg per cu m: " + formatFixed(result.coarse, 0, format),
+        "Updated quantity of coarse aggregate, kg per cu m: " +
+            formatFixed(result.coarse, 0, format),
         "",
         "Cement content is constant",
     };
@@ -258,8 +259,7 @@ std::string aggregateReportTitle(int windowNumber) {
            std::to_string(windowNumber);
 }
 
-Outcome<AggregateCorrection> runAggregateCorrection(const FieldTexts& texts,
-                                                   NumberFormat format) {
+Outcome<AggregateCorrection> runAggregateCorrection(const FieldTexts& texts, NumberFormat format) {
     auto outcome = runCorrection<AggregateCorrection>(texts, format, readAggregateInputs,
                                                       correctByAggregates, aggregateReportLines);
     if (!outcome.ok()) return outcome;

@@ -45,8 +45,7 @@ StrengthInputs readStrengthInputs(const FieldTexts& texts, NumberFormat format);
 // Throws Fault on division by zero, invalid operation or overflow.
 StrengthCorrection correctByStrength(const StrengthInputs& in);
 std::vector<std::string> strengthReportLines(const FieldTexts& texts,
-                                             const StrengthCorrection& result,
-                                             NumberFormat format);
+                                             const StrengthCorrection& result, NumberFormat format);
 std::string strengthReportTitle(int windowNumber);
 // The whole correction over the page's texts; never throws. Failed: the runtime's message of
 // the fault that stopped it, for the error box.
@@ -88,8 +87,7 @@ std::vector<std::string> aggregateReportLines(const FieldTexts& texts,
 std::string aggregateReportTitle(int windowNumber);
 // The whole correction; with a mixer volume in edMixerVolume (blank: none), the batch weights
 // of one mixer load follow the report's lines, which stay as they are.
-Outcome<AggregateCorrection> runAggregateCorrection(const FieldTexts& texts,
-                                                   NumberFormat format);
+Outcome<AggregateCorrection> runAggregateCorrection(const FieldTexts& texts, NumberFormat format);
 
 // The mixer load of a finished correction: `volumeText` blank gives none; a volume that is no
 // number, or not above zero, throws Fault. MixerLoad.cpp.

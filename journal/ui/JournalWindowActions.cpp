@@ -16,9 +16,9 @@
 #include <QListWidget>
 #include <QTableView>
 
-#include "app/LocaleNumberFormat.h"
 #include "app/AppContext.h"
 #include "app/DocumentArea.h"
+#include "app/LocaleNumberFormat.h"
 #include "app/Messages.h"
 #include "app/TextWindow.h"
 #include "common/NumberText.h"
@@ -228,8 +228,9 @@ void JournalWindow::analyse() {
     if (jrn::Status saved = jrn::saveAnalysedPeriod(*journal_, analysis); !saved)
         return tell(saved.message);
     if (DocumentArea* documents = app_.documents())
-        documents->publishReport([](int n) { return fromCore(an::analysedReportTitle(n)); },
-                                 an::writeAnalysedPeriodReport(layout, analysis.values.run.result, format));
+        documents->publishReport(
+            [](int n) { return fromCore(an::analysedReportTitle(n)); },
+            an::writeAnalysedPeriodReport(layout, analysis.values.run.result, format));
     mixChosen();
 }
 

@@ -78,7 +78,8 @@ std::optional<ImpossibleMix> impossibleMix(const MixValues& values, const FieldT
     ImpossibleMix impossible;
     for (const Quantity& q : quantities)
         if (!(q.value > 0))
-            impossible.quantities.push_back({q.name, formatFixed(q.value, q.decimals, format), q.unit});
+            impossible.quantities.push_back(
+                {q.name, formatFixed(q.value, q.decimals, format), q.unit});
     if (impossible.quantities.empty()) return std::nullopt;
 
     for (const InputRange& range : methodRanges(values.mix.workabilityKind == Workability::Slump)) {

@@ -133,7 +133,8 @@ void addResults(std::vector<std::string>& lines, const FieldTexts& technique,
     lines.push_back("Quantity of coarse aggregate, kg per cu m: " +
                     formatFixed(v.coarseAggregate, 0, format));
     lines.push_back("Amount of sand, kg per cu m: " + formatFixed(v.sand, 0, format));
-    lines.push_back("Amount of mixing water, kg per cu m: " + formatFixed(v.mix.waterContent, 0, format));
+    lines.push_back("Amount of mixing water, kg per cu m: " +
+                    formatFixed(v.mix.waterContent, 0, format));
     if (options.frost() && v.entrainedAir > 0)
         lines.push_back("Air content, litres per cu m: " + formatFixed(v.entrainedAir, 1, format));
 }

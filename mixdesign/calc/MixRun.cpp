@@ -187,8 +187,9 @@ void Run::waterTightnessStep() {
     DialogAnswer answer = dialogs_.waterTightnessPage(mix_);
     if (!answer) throw cancelled();
     report_.water = std::move(*answer);
-    double limit = dialogWork(
-        [&] { return maxWaterCementRatioFor(textToFloat(textOf(report_.water, k_.edW), format_)); });
+    double limit = dialogWork([&] {
+        return maxWaterCementRatioFor(textToFloat(textOf(report_.water, k_.edW), format_));
+    });
     values_.maxWaterCementRatio = limit;
     if (limit < mix_.waterCementRatio) mix_.waterCementRatio = limit;
 }
@@ -199,8 +200,10 @@ void Run::steamCuringStep() {
     report_.steam = std::move(*answer);
     // Every field is converted before the mix changes, so a bad entry leaves it as it was.
     SteamCuringInputs in;
-    in.steamingHours = dialogWork([&] { return textToFloat(textOf(report_.steam, k_.edT_prop), format_); });
-    in.afterHours = dialogWork([&] { return textToFloat(textOf(report_.steam, k_.edT_vuderz), format_); });
+    in.steamingHours =
+        dialogWork([&] { return textToFloat(textOf(report_.steam, k_.edT_prop), format_); });
+    in.afterHours =
+        dialogWork([&] { return textToFloat(textOf(report_.steam, k_.edT_vuderz), format_); });
     report_.accelerator = radioIndex(report_.steam, k_.rgYskoriteli);
     report_.cementType = radioIndex(report_.steam, k_.rgVid_Cem);
     in.accelerator = static_cast<Accelerator>(report_.accelerator);
@@ -241,7 +244,9 @@ EconomyResult Run::technique(Technique chosen, const EconomyStart& start) {
     DialogAnswer answer = dialogs_.techniquePage(chosen, prefilled, mix_);
     if (!answer) throw cancelled();
     report_.technique = std::move(*answer);
-    auto number = [&](const Field& field) { return textToFloat(textOf(report_.technique, field), format_); };
+    auto number = [&](const Field& field) {
+        return textToFloat(textOf(report_.technique, field), format_);
+    };
     if (chosen == Technique::StrongerCement)
         return dialogWork([&] { return strongerCement(start, number(k_.edMarka_C)); });
     if (chosen == Technique::FlyAsh)
@@ -251,8 +256,9 @@ EconomyResult Run::technique(Technique chosen, const EconomyStart& start) {
             [&] { return waterReducer(start, waterFactorFromEffect(number(k_.edPlast))); });
     const std::string& effect = textOf(report_.technique, k_.edSuperplast);
     if (effect != kAverageDataText)
-        return dialogWork(
-            [&] { return waterReducer(start, waterFactorFromEffect(textToFloat(effect, format_))); });
+        return dialogWork([&] {
+            return waterReducer(start, waterFactorFromEffect(textToFloat(effect, format_)));
+        });
     std::optional<double> k = averagedWaterFactor(mix_.workabilityKind == Workability::Slump,
                                                   mix_.workability, start.cementContent);
     if (!k) throw refused(kNoAveragedFactor);

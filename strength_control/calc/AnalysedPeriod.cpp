@@ -106,8 +106,8 @@ const AnalysedPeriodLayout& layoutForItem(int itemIndex) {
 }
 
 AnalysedPeriodOutcome computeAnalysedPeriod(const AnalysedPeriodLayout& layout,
-                                            const ExtractTexts& extracts,
-                                            const std::string& bText, NumberFormat format) {
+                                            const ExtractTexts& extracts, const std::string& bText,
+                                            NumberFormat format) {
     AnalysedPeriodOutcome outcome;
     AnalysedPeriodRun& run = outcome.values;
     AnalysedPeriodResult& result = run.result;

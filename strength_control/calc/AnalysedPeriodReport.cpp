@@ -72,17 +72,21 @@ void addResults(const AnalysedPeriodLayout& layout, const AnalysedPeriodResult& 
                    true, lines, format);
     const std::string& tail = layout.valueTail;
     lines.push_back("");
-    lines.push_back("Overall coefficient of variation: " + formatFixed(result.overallVariation, 2, format));
+    lines.push_back("Overall coefficient of variation: " +
+                    formatFixed(result.overallVariation, 2, format));
     lines.push_back("");
-    lines.push_back("Average level of strength, MPa: " + formatFixed(result.averageLevel, 1, format) +
+    lines.push_back(
+        "Average level of strength, MPa: " + formatFixed(result.averageLevel, 1, format) + tail);
+    lines.push_back("");
+    lines.push_back("Top limit of warning, MPa: " + formatFixed(result.warningTop, 1, format) +
                     tail);
+    lines.push_back(
+        "Bottom limit of warning, MPa: " + formatFixed(result.warningBottom, 1, format) + tail);
     lines.push_back("");
-    lines.push_back("Top limit of warning, MPa: " + formatFixed(result.warningTop, 1, format) + tail);
-    lines.push_back("Bottom limit of warning, MPa: " + formatFixed(result.warningBottom, 1, format) + tail);
-    lines.push_back("");
-    lines.push_back("Top limit of correcting, MPa: " + formatFixed(result.correctingTop, 1, format) + tail);
-    lines.push_back("Bottom limit of correcting, MPa: " + formatFixed(result.correctingBottom, 1, format) +
-                    tail);
+    lines.push_back(
+        "Top limit of correcting, MPa: " + formatFixed(result.correctingTop, 1, format) + tail);
+    lines.push_back("Bottom limit of correcting, MPa: " +
+                    formatFixed(result.correctingBottom, 1, format) + tail);
 }
 
 }  // namespace

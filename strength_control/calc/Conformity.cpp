@@ -109,7 +109,8 @@ std::string positions(const std::vector<int>& list) {
     return out;
 }
 
-std::vector<std::string> reportLines(const ConformityInputs& in, const ConformityResult& r, NumberFormat format) {
+std::vector<std::string> reportLines(const ConformityInputs& in, const ConformityResult& r,
+                                     NumberFormat format) {
     const bool aci = in.rule == ConformityRule::Aci318;
     std::vector<std::string> lines = {
         "",

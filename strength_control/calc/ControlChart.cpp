@@ -189,14 +189,16 @@ std::vector<std::string> chartLines(const ChartOutcome& chart, NumberFormat form
     std::vector<std::string> lines;
     lines.push_back(kChartTitle);
     if (chart.values.range)
-        lines.push_back(std::string(kAxisTitle) + ": " + formatGeneral15(chart.values.range->min, format) +
-                        " to " + formatGeneral15(chart.values.range->max, format));
+        lines.push_back(std::string(kAxisTitle) + ": " +
+                        formatGeneral15(chart.values.range->min, format) + " to " +
+                        formatGeneral15(chart.values.range->max, format));
     for (const auto& series : chart.values.series) {
         std::string line = series.name + " \"" + series.title + "\" legend " +
                            series.seriesColor.hex() + " line " + series.pointColor.hex() +
                            " width " + std::to_string(series.width) + ":";
         for (const auto& point : series.points)
-            line += " (" + formatGeneral15(point.x, format) + "; " + formatGeneral15(point.y, format) + ")";
+            line += " (" + formatGeneral15(point.x, format) + "; " +
+                    formatGeneral15(point.y, format) + ")";
         lines.push_back(line);
     }
     lines.push_back(kChartFooter);

@@ -105,8 +105,9 @@ std::vector<std::string> verdictReportLines(const ControlLimits& limits, const P
                     std::to_string(v.belowCorrecting));
     lines.push_back("");
     lines.push_back("Mean strength of the period, MPa: " + formatFixed(v.mean, 1, format));
-    lines.push_back("Standard deviation, MPa: " +
-                    (v.deviation ? formatFixed(*v.deviation, 2, format) : "not defined for one party"));
+    lines.push_back("Standard deviation, MPa: " + (v.deviation
+                                                       ? formatFixed(*v.deviation, 2, format)
+                                                       : "not defined for one party"));
     lines.push_back("Coefficient of variation, %: " +
                     (v.variation ? formatFixed(*v.variation, 2, format) : "not defined"));
     return lines;

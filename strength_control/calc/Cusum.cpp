@@ -39,10 +39,12 @@ std::string signalLine(const CusumSignal& s, const CusumResult& r, NumberFormat 
                ? "Party " + std::to_string(s.party) + ": the upper sum " +
                      formatFixed(r.upper[i], 2, format) + " exceeds H - the strength has drifted up"
                : "Party " + std::to_string(s.party) + ": the lower sum " +
-                     formatFixed(r.lower[i], 2, format) + " exceeds H - the strength has drifted down";
+                     formatFixed(r.lower[i], 2, format) +
+                     " exceeds H - the strength has drifted down";
 }
 
-std::vector<std::string> reportLines(const CusumInputs& in, const CusumResult& r, NumberFormat format) {
+std::vector<std::string> reportLines(const CusumInputs& in, const CusumResult& r,
+                                     NumberFormat format) {
     std::vector<std::string> lines = {
         "",
         "CUSUM OF THE STRENGTHS OF THE PARTIES",
@@ -57,8 +59,9 @@ std::vector<std::string> reportLines(const CusumInputs& in, const CusumResult& r
         "Party: strength, upper sum C+, lower sum C-, MPa",
     };
     for (std::size_t i = 0; i < in.strengths.size(); ++i)
-        lines.push_back(std::to_string(i + 1) + ": " + formatFixed(in.strengths[i], 1, format) + "; " +
-                        formatFixed(r.upper[i], 2, format) + "; " + formatFixed(r.lower[i], 2, format));
+        lines.push_back(std::to_string(i + 1) + ": " + formatFixed(in.strengths[i], 1, format) +
+                        "; " + formatFixed(r.upper[i], 2, format) + "; " +
+                        formatFixed(r.lower[i], 2, format));
     lines.push_back("");
     if (r.signalList.empty()) {
         lines.push_back("No signal: both sums stay within H");

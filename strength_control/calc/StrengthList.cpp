@@ -40,7 +40,8 @@ StrengthList parseStrengthList(const std::string& text, NumberFormat format) {
 
 std::string joinStrengths(const std::vector<double>& values, int decimals, NumberFormat format) {
     std::string out;
-    for (double value : values) out += (out.empty() ? "" : "; ") + formatFixed(value, decimals, format);
+    for (double value : values)
+        out += (out.empty() ? "" : "; ") + formatFixed(value, decimals, format);
     return out;
 }
 

@@ -165,7 +165,8 @@ TEST(AnalysedReportText, HalvesRoundAwayFromZero) {
 }
 
 TEST(AnalysedReportText, NoLinesForAnIncompleteResult) {
-    EXPECT_TRUE(an::writeAnalysedPeriodReport(an::tenByThreeLayout(), {}, orvan::NumberFormat{}).empty());
+    EXPECT_TRUE(
+        an::writeAnalysedPeriodReport(an::tenByThreeLayout(), {}, orvan::NumberFormat{}).empty());
 }
 
 TEST(AnalysedReportText, Title) {

@@ -151,7 +151,8 @@ TEST_F(NumberTextTest, General15Rows) {
         {1e15, "1E15"},   {123456789012345.0, "123456789012345"}, {0.1 + 0.2, "0.3"},
         {100, "100"},
     };
-    for (const auto& row : rows) EXPECT_EQ(formatGeneral15(row.value, point), row.text) << row.value;
+    for (const auto& row : rows)
+        EXPECT_EQ(formatGeneral15(row.value, point), row.text) << row.value;
 }
 
 TEST_F(NumberTextTest, GeneralFormReadsBack) {

@@ -163,7 +163,8 @@ INSTANTIATE_TEST_SUITE_P(
 // --- strength: the whole report ----------------------------------------------------------
 
 TEST_F(CorrectionLocale, CorrectionStrengthReportEchoesTextsAsTyped) {
-    auto outcome = runStrengthCorrection(strengthTexts(" 30", "2.00", "20.0", "1.6", "25", "180"), kPoint);
+    auto outcome =
+        runStrengthCorrection(strengthTexts(" 30", "2.00", "20.0", "1.6", "25", "180"), kPoint);
     ASSERT_TRUE(outcome.ok()) << outcome.message;
     const std::vector<std::string> expected{
         "Correction concrete mixture is possible if information about",
@@ -194,7 +195,8 @@ TEST_F(CorrectionLocale, CorrectionStrengthReportEchoesTextsAsTyped) {
 
 // The water is not part of the initial data: its text appears nowhere but in line 20.
 TEST_F(CorrectionLocale, CorrectionStrengthWaterOnlyInTheLastLine) {
-    auto outcome = runStrengthCorrection(strengthTexts("30", "2.0", "20", "1.6", "25", "180.4"), kPoint);
+    auto outcome =
+        runStrengthCorrection(strengthTexts("30", "2.0", "20", "1.6", "25", "180.4"), kPoint);
     ASSERT_TRUE(outcome.ok()) << outcome.message;
     for (std::size_t i = 0; i + 1 < outcome.lines.size(); ++i)
         EXPECT_EQ(outcome.lines[i].find("180"), std::string::npos) << i << ": " << outcome.lines[i];

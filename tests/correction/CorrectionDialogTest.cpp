@@ -276,8 +276,10 @@ private slots:
         orvan::FieldTexts texts;
         for (const auto& [name, text] : index == 0 ? kStrengthExample : kAggregateExample)
             texts[name.toStdString()] = text.toStdString();
-        const auto lines = index == 0 ? orvan::correction::runStrengthCorrection(texts, orvan::NumberFormat{}).lines
-                                      : orvan::correction::runAggregateCorrection(texts, orvan::NumberFormat{}).lines;
+        const auto lines =
+            index == 0
+                ? orvan::correction::runStrengthCorrection(texts, orvan::NumberFormat{}).lines
+                : orvan::correction::runAggregateCorrection(texts, orvan::NumberFormat{}).lines;
         QStringList expected;
         for (const auto& line : lines) expected << QString::fromStdString(line);
         QCOMPARE(report->logicalLines(), expected);

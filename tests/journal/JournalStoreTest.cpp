@@ -145,8 +145,8 @@ TEST_P(JournalStore, AnalysedPeriodFromLatestParties) {
     };
     for (const AnalysisCase& c : cases) {
         SCOPED_TRACE(std::string(c.mix) + " " + c.layout + " until " + c.until);
-        const jn::JournalAnalysis a =
-            jn::analyseFromJournal(*journal_, c.mix, c.layout, c.classText, c.until, orvan::NumberFormat{});
+        const jn::JournalAnalysis a = jn::analyseFromJournal(
+            *journal_, c.mix, c.layout, c.classText, c.until, orvan::NumberFormat{});
         EXPECT_EQ(a.values.end, c.end);
         EXPECT_EQ(a.message, c.message);
         if (!a.ok()) continue;
@@ -160,7 +160,8 @@ TEST_P(JournalStore, AnalysedPeriodFromLatestParties) {
 TEST_P(JournalStore, ControlledPeriodIsEveryLaterParty) {
     const auto mix = journal_->findMix("M");
     EXPECT_FALSE(jn::controlledPeriod(*journal_, mix->id).period);
-    const jn::JournalAnalysis a = jn::analyseFromJournal(*journal_, "M", "5x6", "10", "2026-01-05", orvan::NumberFormat{});
+    const jn::JournalAnalysis a =
+        jn::analyseFromJournal(*journal_, "M", "5x6", "10", "2026-01-05", orvan::NumberFormat{});
     ASSERT_TRUE(jn::saveAnalysedPeriod(*journal_, a));
     EXPECT_EQ(journal_->findMix("M")->classText, "10");
     const jn::ControlledPeriod period = jn::controlledPeriod(*journal_, mix->id);

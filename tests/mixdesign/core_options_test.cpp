@@ -37,9 +37,7 @@ protected:
         dir_ = pattern;
         path_ = (dir_ / kOptionsFileName).string();
     }
-    void TearDown() override {
-        fs::remove_all(dir_);
-    }
+    void TearDown() override { fs::remove_all(dir_); }
     void write(const std::string& bytes) { std::ofstream(path_, std::ios::binary) << bytes; }
     std::string read() const {
         std::ifstream in(path_, std::ios::binary);

@@ -220,8 +220,8 @@ private slots:
         answers.setTexts("economy", {{"rgEconomy", "4"}});
         answers.setTexts("Vubor_Econ", {{"edPlast", "12"}});
         const auto expected =
-            mix::runProportioning(w_->bns->fields().texts(), w_->options->currentOptions(),
-                                  answers, orvan::NumberFormat{});
+            mix::runProportioning(w_->bns->fields().texts(), w_->options->currentOptions(), answers,
+                                  orvan::NumberFormat{});
         QCOMPARE(expected.kind, orvan::OutcomeKind::Done);
         QStringList expectedLines;
         for (const auto& line : expected.lines) expectedLines << QString::fromStdString(line);

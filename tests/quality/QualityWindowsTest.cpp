@@ -279,18 +279,20 @@ private slots:
         window.run(Command::BatchWeights);
         QVERIFY(!watchdog.fired());
         QCOMPARE(correction->selectedPage(), 1);
-        QCOMPARE(filled,
-                 QStringList({QString::fromStdString(orvan::formatFixed(v.sand, 0, orvan::NumberFormat{})),
-                              QString::fromStdString(orvan::formatFixed(v.coarseAggregate, 0, orvan::NumberFormat{})),
-                              QString::fromStdString(orvan::formatFixed(v.mix.waterContent, 0, orvan::NumberFormat{}))}));
+        QCOMPARE(filled, QStringList({QString::fromStdString(
+                                          orvan::formatFixed(v.sand, 0, orvan::NumberFormat{})),
+                                      QString::fromStdString(orvan::formatFixed(
+                                          v.coarseAggregate, 0, orvan::NumberFormat{})),
+                                      QString::fromStdString(orvan::formatFixed(
+                                          v.mix.waterContent, 0, orvan::NumberFormat{}))}));
         const QStringList lines = window.documents()->activeDocument()->logicalLines();
         QCOMPARE(lines.size(), 21 + 7);
         QCOMPARE(lines[20], QString("Cement content is constant"));
         QCOMPARE(lines[24], QString("Mixer volume, cu m: 0.5"));
         // Both shares 0: half of S / 0.95.
-        QCOMPARE(lines[26], "Sand, kg: " + QString::fromStdString(orvan::formatFixed(
-                                               filled[0].toDouble() / 0.95 * 0.5, 1,
-                                               orvan::NumberFormat{})));
+        QCOMPARE(lines[26],
+                 "Sand, kg: " + QString::fromStdString(orvan::formatFixed(
+                                    filled[0].toDouble() / 0.95 * 0.5, 1, orvan::NumberFormat{})));
     }
 
 private:
