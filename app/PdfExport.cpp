@@ -30,52 +30,47 @@ QString text(const char* source) {
 }
 
 // Runs `paint` on a PDF writer over a temporary file and renames it over `path` on success.
+// A failure with an empty reason takes the file's error as its reason.
 template <class Paint>
-bool writePdf(const QString& path, QString* error, Paint paint) {
+WriteFailure writePdf(const QString& path, Paint paint) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = file.errorString();
-        return false;
-    }
-    bool ok;
+    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
+    WriteFailure failure;
     {
         QPdfWriter writer(&file);
         writer.setCreator(QStringLiteral("Orvan"));
-        ok = paint(writer);
+        failure = paint(writer);
     }  // the writer finishes the file when it goes
-    if (ok && file.error() == QFileDevice::NoError && file.commit()) return true;
-    if (error->isEmpty()) *error = file.errorString();
+    if (!failure && file.error() == QFileDevice::NoError && file.commit()) return std::nullopt;
+    if (!failure || failure->isEmpty()) failure = file.errorString();
     file.cancelWriting();
-    return false;
+    return failure;
 }
 
 }  // namespace
 
-bool writeTextPdf(const QString& path, const QString& title, const QStringList& rows,
-                  const QPageLayout& layout, QString* error) {
-    return writePdf(path, error, [&](QPdfWriter& writer) {
+WriteFailure writeTextPdf(const QString& path, const QString& title, const QStringList& rows,
+                          const QPageLayout& layout) {
+    return writePdf(path, [&](QPdfWriter& writer) {
         writer.setResolution(kTextDpi);
         writer.setPageLayout(layout);
         writer.setTitle(title);
-        return printText(writer, writer.pageLayout().paintRectPixels(kTextDpi), title, rows, error);
+        return printText(writer, writer.pageLayout().paintRectPixels(kTextDpi), title, rows);
     });
 }
 
-bool writeScenePdf(QGraphicsScene& scene, const QRectF& source, const QString& path,
-                   QString* error) {
-    return writePdf(path, error, [&](QPdfWriter& writer) {
+WriteFailure writeScenePdf(QGraphicsScene& scene, const QRectF& source, const QString& path) {
+    return writePdf(path, [&](QPdfWriter& writer) -> WriteFailure {
         const QSizeF points = source.size() * (kPointsPerInch / kScreenDpi);
         writer.setPageLayout(
             QPageLayout(QPageSize(points, QPageSize::Point), QPageLayout::Portrait, QMarginsF()));
         writer.setResolution(int(kScreenDpi));
         QPainter painter;
-        if (!painter.begin(&writer)) {
-            *error = text("The PDF could not be started.");
-            return false;
-        }
+        if (!painter.begin(&writer)) return text("The PDF could not be started.");
         painter.setRenderHint(QPainter::Antialiasing);
         scene.render(&painter, QRectF(0, 0, writer.width(), writer.height()), source);
-        return painter.end();
+        if (painter.end()) return std::nullopt;
+        return QString();  // the file's own error tells why
     });
 }
 
@@ -99,9 +94,8 @@ void exportActiveDocumentPdf(AppContext& app, QWidget* mainWindow, const QPageLa
     const QString path =
         choosePdfFile(mainWindow, TextFileCommands::proposedName(document->windowTitle()));
     if (path.isEmpty() || !document) return;
-    QString error;
-    if (!writeTextPdf(path, document->windowTitle(), displayedRows(document->memo()), layout,
-                      &error))
+    if (const WriteFailure failure =
+            writeTextPdf(path, document->windowTitle(), displayedRows(document->memo()), layout))
         showMessage(mainWindow,
-                    text("The PDF could not be written to \"%1\": %2").arg(path, error));
+                    text("The PDF could not be written to \"%1\": %2").arg(path, *failure));
 }

@@ -6,18 +6,20 @@
 #include <QString>
 #include <QStringList>
 
+#include "app/WriteFailure.h"
+
 class AppContext;
 class QGraphicsScene;
 class QWidget;
 
 // A text window's printout (its title, an empty line, its displayed rows) in the page layout
-// of Print, on pages of `layout`; false with `error` set when the file could not be written.
-bool writeTextPdf(const QString& path, const QString& title, const QStringList& rows,
-                  const QPageLayout& layout, QString* error);
+// of Print, on pages of `layout`; the reason when the file could not be written.
+[[nodiscard]] WriteFailure writeTextPdf(const QString& path, const QString& title,
+                                        const QStringList& rows, const QPageLayout& layout);
 
 // The part `source` of a scene (a chart) on one page of its own size, as vector drawing.
-bool writeScenePdf(QGraphicsScene& scene, const QRectF& source, const QString& path,
-                   QString* error);
+[[nodiscard]] WriteFailure writeScenePdf(QGraphicsScene& scene, const QRectF& source,
+                                         const QString& path);
 
 // Asks for a PDF file name (".pdf" added when none is typed; overwriting is confirmed);
 // empty when cancelled. The dialog is named "PdfDialog".

@@ -244,9 +244,9 @@ void TextFileCommands::print() {
 }
 
 bool TextFileCommands::printTo(TextWindow* document, QPrinter& printer) {
-    QString error;
-    if (!printText(printer, document->windowTitle(), displayedRows(document->memo()), &error)) {
-        showMessage(mainWindow_, error);
+    if (const WriteFailure failure =
+            printText(printer, document->windowTitle(), displayedRows(document->memo()))) {
+        showMessage(mainWindow_, *failure);
         return false;
     }
     return true;

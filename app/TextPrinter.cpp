@@ -71,17 +71,15 @@ std::vector<PrintedLine> layoutPrintout(const QString& title, const QStringList&
     return out;
 }
 
-bool printText(QPrinter& printer, const QString& title, const QStringList& rows, QString* error) {
-    return printText(printer, printer.pageRect(QPrinter::DevicePixel), title, rows, error);
+WriteFailure printText(QPrinter& printer, const QString& title, const QStringList& rows) {
+    return printText(printer, printer.pageRect(QPrinter::DevicePixel), title, rows);
 }
 
-bool printText(QPagedPaintDevice& device, const QRectF& page, const QString& title,
-               const QStringList& rows, QString* error) {
+WriteFailure printText(QPagedPaintDevice& device, const QRectF& page, const QString& title,
+                       const QStringList& rows) {
     QPainter painter;
-    if (!painter.begin(&device)) {
-        *error = QCoreApplication::translate("TForm1", "The print job could not be started.");
-        return false;
-    }
+    if (!painter.begin(&device))
+        return QCoreApplication::translate("TForm1", "The print job could not be started.");
     const QFont font = printFont();
     painter.setFont(font);
     const QFontMetricsF metrics(font, &device);
@@ -94,9 +92,7 @@ bool printText(QPagedPaintDevice& device, const QRectF& page, const QString& tit
     }
     // The job is closed even when writing failed.
     const bool finished = painter.end();
-    if (!ok || !finished) {
-        *error = QCoreApplication::translate("TForm1", "The print job could not be finished.");
-        return false;
-    }
-    return true;
+    if (!ok || !finished)
+        return QCoreApplication::translate("TForm1", "The print job could not be finished.");
+    return std::nullopt;
 }

@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <vector>
 
+#include "app/WriteFailure.h"
+
 class QFontMetricsF;
 class QPagedPaintDevice;
 class QPrinter;
@@ -36,9 +38,10 @@ struct PrintedLine {
 std::vector<PrintedLine> layoutPrintout(const QString& title, const QStringList& rows,
                                         const QFontMetricsF& metrics, QSizeF printable);
 
-// Prints; false with `error` set when the job could not be started, written or finished.
-bool printText(QPrinter& printer, const QString& title, const QStringList& rows, QString* error);
+// Prints; the reason when the job could not be started, written or finished.
+[[nodiscard]] WriteFailure printText(QPrinter& printer, const QString& title,
+                                     const QStringList& rows);
 // The same printout on any paged device (a PDF writer), over its printable area `page` in
 // device pixels.
-bool printText(QPagedPaintDevice& device, const QRectF& page, const QString& title,
-               const QStringList& rows, QString* error);
+[[nodiscard]] WriteFailure printText(QPagedPaintDevice& device, const QRectF& page,
+                                     const QString& title, const QStringList& rows);

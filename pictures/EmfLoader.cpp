@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 
 #include "pictures/MetafileChecks.h"
 #include "pictures/PictureLoader.h"
@@ -64,12 +65,12 @@ QImage loadEmfData(const QByteArray& data) {
     options.svgDelimiter = true;
     options.imgWidth = 0;  // the metafile's own size
     options.imgHeight = 0;
-    char* svg = nullptr;
+    char* written = nullptr;
     std::size_t svgLength = 0;
-    const int converted = emf2svg(records.data(), length, &svg, &svgLength, &options);
+    const int converted = emf2svg(records.data(), length, &written, &svgLength, &options);
+    const std::unique_ptr<char, decltype(&std::free)> svg(written, &std::free);  // emf2svg's malloc
     QByteArray text;
-    if (converted == 1 && svg) text = QByteArray(svg, qsizetype(svgLength));
-    std::free(svg);
+    if (converted == 1 && svg) text = QByteArray(svg.get(), qsizetype(svgLength));
     if (text.isEmpty()) return {};
     return renderSvgData(text);
 }

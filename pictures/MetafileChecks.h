@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 
 inline std::uint32_t readLe32(const unsigned char* p) {
     return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 |
@@ -42,9 +43,10 @@ private:
 std::size_t checkedEmfLength(const unsigned char* data, std::size_t size);
 std::size_t checkedWmfLength(const unsigned char* data, std::size_t size);
 
-// What the WMF check learns on the way: where the header stands (after a placeable header),
-// the largest record in words and how many records create objects.
+// What the WMF check learns on the way: the checked length, where the header stands (after a
+// placeable header), the largest record in words and how many records create objects.
 struct WmfFacts {
+    std::size_t length = 0;
     std::size_t headerOffset = 0;
     std::uint32_t largestRecordWords = 0;
     std::uint32_t objectsCreated = 0;
@@ -52,4 +54,5 @@ struct WmfFacts {
     bool placeable = false;
     std::int16_t left = 0, top = 0, right = 0, bottom = 0;
 };
-std::size_t checkedWmfLength(const unsigned char* data, std::size_t size, WmfFacts* facts);
+// Nothing when the metafile is refused.
+std::optional<WmfFacts> checkWmf(const unsigned char* data, std::size_t size);

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 #include "pictures/MetafileChecks.h"
 #include "pictures/PictureLoader.h"
@@ -145,14 +146,15 @@ bool parametersSound(std::uint16_t function, const unsigned char* p, std::size_t
 }  // namespace
 
 std::size_t checkedWmfLength(const unsigned char* data, std::size_t size) {
-    return checkedWmfLength(data, size, nullptr);
+    const std::optional<WmfFacts> facts = checkWmf(data, size);
+    return facts ? facts->length : 0;
 }
 
-std::size_t checkedWmfLength(const unsigned char* data, std::size_t size, WmfFacts* facts) {
+std::optional<WmfFacts> checkWmf(const unsigned char* data, std::size_t size) {
     WmfFacts found;
     std::size_t offset = 0;
     if (size >= 4 && readLe32(data) == kPlaceableKey) offset = kPlaceableSize;
-    if (size < offset + kHeaderSize) return 0;
+    if (size < offset + kHeaderSize) return std::nullopt;
     if (offset) {
         found.placeable = true;
         found.left = std::int16_t(readLe16(data + 6));
@@ -164,24 +166,25 @@ std::size_t checkedWmfLength(const unsigned char* data, std::size_t size, WmfFac
     const std::uint16_t type = readLe16(header), headerWords = readLe16(header + 2);
     const std::uint16_t version = readLe16(header + 4);
     if ((type != 1 && type != 2) || headerWords != 9 || (version != 0x0100 && version != 0x0300))
-        return 0;
+        return std::nullopt;
     found.headerOffset = offset;
     offset += kHeaderSize;
     for (std::size_t count = 0; count < kMaxRecords; ++count) {
-        if (size - offset < 6) return 0;
+        if (size - offset < 6) return std::nullopt;
         const std::uint64_t words = readLe32(data + offset);
         const std::uint16_t function = readLe16(data + offset + 4);
-        if (words < 3 || words * 2 > size - offset) return 0;
-        if (!parametersSound(function, data + offset + 6, std::size_t(words) - 3)) return 0;
+        if (words < 3 || words * 2 > size - offset) return std::nullopt;
+        if (!parametersSound(function, data + offset + 6, std::size_t(words) - 3))
+            return std::nullopt;
         offset += std::size_t(words) * 2;
         found.largestRecordWords = std::max(found.largestRecordWords, std::uint32_t(words));
         if (createsObject(function)) ++found.objectsCreated;
         if (function == kEof) {
-            if (facts) *facts = found;
-            return offset;
+            found.length = offset;
+            return found;
         }
     }
-    return 0;
+    return std::nullopt;
 }
 
 namespace {
@@ -203,59 +206,89 @@ void useFrame(const WmfFacts& facts, wmfD_Rect& box) {
     box.BR.y = facts.bottom;
 }
 
+// A stream into memory (open_memstream): its text is complete only once the stream is
+// closed, and the buffer is ours to free whatever happens.
+class MemoryStream {
+public:
+    MemoryStream() : file_(open_memstream(&text_, &length_)) {}
+    ~MemoryStream() {
+        closeFile();
+        std::free(text_);
+    }
+    MemoryStream(const MemoryStream&) = delete;
+    MemoryStream& operator=(const MemoryStream&) = delete;
+
+    FILE* file() const { return file_; }
+    // Closes the stream and returns everything written to it.
+    QByteArray close() {
+        closeFile();
+        return text_ ? QByteArray(text_, qsizetype(length_)) : QByteArray();
+    }
+
+private:
+    void closeFile() {
+        if (file_) std::fclose(file_);
+        file_ = nullptr;
+    }
+    char* text_ = nullptr;
+    std::size_t length_ = 0;
+    FILE* file_ = nullptr;
+};
+
+struct ApiDestroy {
+    void operator()(wmfAPI* api) const { wmf_api_destroy(api); }
+};
+using WmfApi = std::unique_ptr<wmfAPI, ApiDestroy>;
+
 // Runs libwmf's SVG device over the checked records; the SVG text or empty.
 QByteArray convertToSvg(QByteArray& records, const WmfFacts& facts) {
     wmfAPI_Options options{};
     options.function = wmf_svg_function;
     const unsigned long flags =
         WMF_OPT_FUNCTION | WMF_OPT_IGNORE_NONFATAL | WMF_OPT_NO_ERROR | WMF_OPT_NO_DEBUG;
-    wmfAPI* api = nullptr;
-    if (wmf_api_create(&api, flags, &options) != wmf_E_None || !api) {
-        if (api) wmf_api_destroy(api);
-        return {};
-    }
+    wmfAPI* created = nullptr;
+    const wmf_error_t status = wmf_api_create(&created, flags, &options);
+    WmfApi api(created);
+    if (status != wmf_E_None || !api) return {};
     PlayClock clock;
     clock.timer.start();
-    wmf_status_function(api, &clock, playStatus);
-    QByteArray svg;
-    char* text = nullptr;
-    std::size_t textLength = 0;
-    FILE* out = open_memstream(&text, &textLength);
+    wmf_status_function(api.get(), &clock, playStatus);
+    // The API, which comes to hold a stream over it, is destroyed before it is closed.
+    MemoryStream out;
     wmfD_Rect box{};
     unsigned int width = 0, height = 0;
     bool played = false;
-    const bool opened = out && wmf_mem_open(api, reinterpret_cast<unsigned char*>(records.data()),
-                                            long(records.size())) == wmf_E_None;
-    const bool scanned = opened && wmf_scan(api, 0, &box) == wmf_E_None;
+    const bool opened =
+        out.file() && wmf_mem_open(api.get(), reinterpret_cast<unsigned char*>(records.data()),
+                                   long(records.size())) == wmf_E_None;
+    const bool scanned = opened && wmf_scan(api.get(), 0, &box) == wmf_E_None;
     if (scanned) useFrame(facts, box);
-    if (scanned && wmf_display_size(api, &width, &height, 72, 72) == wmf_E_None &&
+    if (scanned && wmf_display_size(api.get(), &width, &height, 72, 72) == wmf_E_None &&
         pictureSizeAllowed(width, height)) {
-        wmf_svg_t* device = WMF_SVG_GetData(api);
-        device->out = wmf_stream_create(api, out);
+        wmf_svg_t* device = WMF_SVG_GetData(api.get());
+        device->out = wmf_stream_create(api.get(), out.file());
         device->Description = const_cast<char*>("Orvan");
         device->flags |= WMF_SVG_INLINE_IMAGES;  // bitmaps as data in the SVG, no files
         device->bbox = box;
         device->width = width;
         device->height = height;
-        played = device->out && wmf_play(api, 0, &box) == wmf_E_None;
+        played = device->out && wmf_play(api.get(), 0, &box) == wmf_E_None;
         // No wmf_stream_destroy: for a file stream it writes through a null pointer. The
         // stream's memory belongs to the API and goes with wmf_api_destroy.
         device->out = nullptr;
     }
-    wmf_api_destroy(api);
-    if (out) std::fclose(out);
-    if (played && text) svg = QByteArray(text, qsizetype(textLength));
-    std::free(text);
-    return svg;
+    api.reset();
+    QByteArray svg = out.close();
+    return played ? svg : QByteArray();
 }
 }  // namespace
 
 QImage loadWmfData(const QByteArray& data) {
     const auto* bytes = reinterpret_cast<const unsigned char*>(data.constData());
-    const std::size_t length = checkedWmfLength(bytes, std::size_t(data.size()));
-    if (length == 0) return {};
-    WmfFacts facts;
-    checkedWmfLength(bytes, length, &facts);
+    const std::optional<WmfFacts> checked = checkWmf(bytes, std::size_t(data.size()));
+    if (!checked) return {};
+    const WmfFacts& facts = *checked;
+    const std::size_t length = facts.length;
     QByteArray records(data.constData(), qsizetype(length));
     // libwmf sizes its buffers by the header's own figures (a record buffer of the largest
     // record's size, an object table): write the figures the records really have.

@@ -44,9 +44,8 @@ void addVerdictAndPdfButtons(AppContext& app, ControlChartWindow* window, QBoxLa
     QObject::connect(pdf, &QPushButton::clicked, window, [window] {
         const QString path = choosePdfFile(window, QStringLiteral("mychart.pdf"));
         if (path.isEmpty()) return;
-        QString error;
-        if (!window->savePdf(path, &error))
+        if (const WriteFailure failure = window->savePdf(path))
             showMessage(window,
-                        text("The PDF could not be written to \"%1\": %2").arg(path, error));
+                        text("The PDF could not be written to \"%1\": %2").arg(path, *failure));
     });
 }

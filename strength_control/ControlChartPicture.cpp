@@ -29,18 +29,17 @@ QImage renderImage(QGraphicsScene& scene, const QRectF& source) {
     return image;
 }
 
-bool writeRaster(QGraphicsScene& scene, const QRectF& source, const char* format, QIODevice& out,
-                 QString* error) {
+WriteFailure writeRaster(QGraphicsScene& scene, const QRectF& source, const char* format,
+                         QIODevice& out) {
     QImage image = renderImage(scene, source);
     if (qstrcmp(format, "ico") == 0 && (image.width() > kIconSide || image.height() > kIconSide))
         image = image.scaled(kIconSide, kIconSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     QImageWriter writer(&out, format);
-    if (writer.write(image)) return true;
-    *error = writer.errorString();
-    return false;
+    if (writer.write(image)) return std::nullopt;
+    return writer.errorString();
 }
 
-bool writeSvg(QGraphicsScene& scene, const QRectF& source, QIODevice& out, QString* error) {
+WriteFailure writeSvg(QGraphicsScene& scene, const QRectF& source, QIODevice& out) {
     QBuffer buffer;  // the generator reports no write errors: check the file's write after
     QSvgGenerator generator;
     generator.setOutputDevice(&buffer);
@@ -51,20 +50,32 @@ bool writeSvg(QGraphicsScene& scene, const QRectF& source, QIODevice& out, QStri
         QPainter painter(&generator);
         scene.render(&painter, QRectF(QPointF(0, 0), source.size()), source);
     }
-    if (out.write(buffer.data()) == buffer.data().size()) return true;
-    *error = out.errorString();
-    return false;
+    if (out.write(buffer.data()) == buffer.data().size()) return std::nullopt;
+    return out.errorString();
 }
 
-bool writeEmf(QGraphicsScene& scene, const QRectF& source, QIODevice& out, QString* error) {
+WriteFailure writeEmf(QGraphicsScene& scene, const QRectF& source, QIODevice& out) {
     const QByteArray data = renderChartEmf(scene, source);
-    if (data.isEmpty()) {
-        *error = QStringLiteral("the metafile could not be made");
-        return false;
+    if (data.isEmpty()) return QStringLiteral("the metafile could not be made");
+    if (out.write(data) == data.size()) return std::nullopt;
+    return out.errorString();
+}
+
+WriteFailure writeFormat(QGraphicsScene& scene, const QRectF& source, PictureFormat format,
+                         QIODevice& out) {
+    switch (format) {
+        case PictureFormat::Bmp:
+            return writeRaster(scene, source, "bmp", out);
+        case PictureFormat::Ico:
+            return writeRaster(scene, source, "ico", out);
+        case PictureFormat::Png:
+            return writeRaster(scene, source, "png", out);
+        case PictureFormat::Svg:
+            return writeSvg(scene, source, out);
+        case PictureFormat::Emf:
+            return writeEmf(scene, source, out);
     }
-    if (out.write(data) == data.size()) return true;
-    *error = out.errorString();
-    return false;
+    return QStringLiteral("unknown picture format");
 }
 
 }  // namespace
@@ -80,38 +91,15 @@ QByteArray renderChartEmf(QGraphicsScene& scene, const QRectF& source) {
     return device.data();
 }
 
-bool writeChartPicture(QGraphicsScene& scene, const QRectF& source, const QString& fileName,
-                       QString* error) {
+WriteFailure writeChartPicture(QGraphicsScene& scene, const QRectF& source,
+                               const QString& fileName) {
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = file.errorString();
-        return false;
-    }
-    bool written = false;
-    switch (orvan::control::pictureFormatForName(fileName.toStdString())) {
-        case PictureFormat::Bmp:
-            written = writeRaster(scene, source, "bmp", file, error);
-            break;
-        case PictureFormat::Ico:
-            written = writeRaster(scene, source, "ico", file, error);
-            break;
-        case PictureFormat::Png:
-            written = writeRaster(scene, source, "png", file, error);
-            break;
-        case PictureFormat::Svg:
-            written = writeSvg(scene, source, file, error);
-            break;
-        case PictureFormat::Emf:
-            written = writeEmf(scene, source, file, error);
-            break;
-    }
-    if (!written) {
+    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
+    const PictureFormat format = orvan::control::pictureFormatForName(fileName.toStdString());
+    if (WriteFailure failure = writeFormat(scene, source, format, file)) {
         file.cancelWriting();
-        return false;
+        return failure;
     }
-    if (!file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
+    if (!file.commit()) return file.errorString();
+    return std::nullopt;
 }

@@ -6,11 +6,13 @@
 #include <QRectF>
 #include <QString>
 
+#include "app/WriteFailure.h"
+
 class QGraphicsScene;
 
 // The scene's `source` rectangle as an Enhanced Metafile, one unit per pixel.
 QByteArray renderChartEmf(QGraphicsScene& scene, const QRectF& source);
 
-// Writes the picture; on failure returns false with the reason in `error`, the file untouched.
-bool writeChartPicture(QGraphicsScene& scene, const QRectF& source, const QString& fileName,
-                       QString* error);
+// Writes the picture; on failure the reason, the file untouched.
+[[nodiscard]] WriteFailure writeChartPicture(QGraphicsScene& scene, const QRectF& source,
+                                             const QString& fileName);

@@ -294,12 +294,12 @@ QRectF ControlChartWindow::chartRect() const {
     return QRectF(QPointF(0, 0), chart()->size());
 }
 
-bool ControlChartWindow::savePicture(const QString& fileName, QString* error) const {
-    return writeChartPicture(*Chart1->scene(), chartRect(), fileName, error);
+WriteFailure ControlChartWindow::savePicture(const QString& fileName) const {
+    return writeChartPicture(*Chart1->scene(), chartRect(), fileName);
 }
 
-bool ControlChartWindow::savePdf(const QString& fileName, QString* error) const {
-    return writeScenePdf(*Chart1->scene(), chartRect(), fileName, error);
+WriteFailure ControlChartWindow::savePdf(const QString& fileName) const {
+    return writeScenePdf(*Chart1->scene(), chartRect(), fileName);
 }
 
 void ControlChartWindow::savePicture() {
@@ -311,9 +311,8 @@ void ControlChartWindow::savePicture() {
     if (SavePictureDialog1->exec() != QDialog::Accepted) return;
     const QStringList files = SavePictureDialog1->selectedFiles();
     if (files.isEmpty()) return;
-    QString error;
-    if (!savePicture(files.front(), &error))
+    if (const WriteFailure failure = savePicture(files.front()))
         showErrorBox(this, QCoreApplication::translate(
                                kForm, "The picture could not be saved to \"%1\": %2", "BitBtn1")
-                               .arg(files.front(), error));
+                               .arg(files.front(), *failure));
 }

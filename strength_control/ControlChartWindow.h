@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "app/OrvanDialog.h"
+#include "app/WriteFailure.h"
 #include "strength_control/calc/ControlChart.h"
 
 class QChart;
@@ -39,10 +40,10 @@ public:
     // The next opening draws this chart (built from the strength journal) instead of asking.
     void setGivenChart(orvan::control::ChartOutcome chart) { givenChart_ = std::move(chart); }
 
-    // Writes the chart to `fileName` (format from its name); false with `error` on failure.
-    bool savePicture(const QString& fileName, QString* error) const;
-    // Writes the chart to `fileName` as a vector PDF; false with `error` on failure.
-    bool savePdf(const QString& fileName, QString* error) const;
+    // Writes the chart to `fileName` (format from its name); the reason on failure.
+    [[nodiscard]] WriteFailure savePicture(const QString& fileName) const;
+    // Writes the chart to `fileName` as a vector PDF; the reason on failure.
+    [[nodiscard]] WriteFailure savePdf(const QString& fileName) const;
     // The chart as last built (failed and empty when the building stopped).
     const orvan::control::ChartOutcome& lastChart() const { return lastChart_; }
 

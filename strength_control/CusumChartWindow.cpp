@@ -113,15 +113,14 @@ void CusumChartWindow::draw(const ctl::CusumResult& result) {
     axisY_->applyNiceNumbers();
 }
 
-bool CusumChartWindow::savePdf(const QString& path, QString* error) const {
+WriteFailure CusumChartWindow::savePdf(const QString& path) const {
     QChart* chart = view_->chart();
-    return writeScenePdf(*view_->scene(), QRectF(QPointF(0, 0), chart->size()), path, error);
+    return writeScenePdf(*view_->scene(), QRectF(QPointF(0, 0), chart->size()), path);
 }
 
 void CusumChartWindow::exportPdf() {
     const QString path = choosePdfFile(this, QStringLiteral("cusum.pdf"));
     if (path.isEmpty()) return;
-    QString error;
-    if (!savePdf(path, &error))
-        showMessage(this, text("The PDF could not be written to \"%1\": %2").arg(path, error));
+    if (const WriteFailure failure = savePdf(path))
+        showMessage(this, text("The PDF could not be written to \"%1\": %2").arg(path, *failure));
 }

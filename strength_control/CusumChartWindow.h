@@ -3,6 +3,7 @@
 // interval H as a line, each signal marked; "PDF..." writes the chart as a vector PDF.
 #include <QDialog>
 
+#include "app/WriteFailure.h"
 #include "strength_control/calc/Cusum.h"
 
 class QChartView;
@@ -16,8 +17,8 @@ public:
     explicit CusumChartWindow(QWidget* parent = nullptr);
 
     void draw(const orvan::control::CusumResult& result);
-    // Writes the chart to `path` as a PDF; false with `error` on failure.
-    bool savePdf(const QString& path, QString* error) const;
+    // Writes the chart to `path` as a PDF; the reason on failure.
+    [[nodiscard]] WriteFailure savePdf(const QString& path) const;
 
     QChartView* chartView() const { return view_; }
     QLineSeries* upperSeries() const { return upper_; }

@@ -128,8 +128,7 @@ private slots:
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
-        QString error;
-        QVERIFY(printText(printer, "Window №1. Title", rows, &error));
+        QVERIFY(!printText(printer, "Window №1. Title", rows));
 
         const QStringList pages = pdfText(pdf).split('\f', Qt::SkipEmptyParts);
         QVERIFY2(pages.size() >= 3, qPrintable(QString::number(pages.size())));
@@ -284,9 +283,8 @@ private slots:
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(dir_.filePath("missing/folder/out.pdf"));
-        QString error;
-        QVERIFY(!printText(printer, "title", {"row"}, &error));
-        QVERIFY(!error.isEmpty());
+        const WriteFailure failure = printText(printer, "title", {"row"});
+        QVERIFY(failure && !failure->isEmpty());
     }
 
 private:

@@ -147,11 +147,10 @@ private slots:
         ModalWatchdog watchdog(20000);
         ControlWindows w;
         QTemporaryDir dir;
-        QString error;
-        bool saved = false;
-        withDrawnChart(w, [&] { saved = w.chart->savePicture(dir.filePath("chart.emf"), &error); });
+        WriteFailure failure = QStringLiteral("the chart was not drawn");
+        withDrawnChart(w, [&] { failure = w.chart->savePicture(dir.filePath("chart.emf")); });
         QVERIFY(!watchdog.fired());
-        QVERIFY2(saved, qPrintable(error));
+        QVERIFY2(!failure, qPrintable(failure.value_or(QString())));
         const QByteArray data = readFile(dir.filePath("chart.emf"));
         QVERIFY(isEmf(data));
         const EmfReading reading = readEmf(data);
@@ -182,17 +181,16 @@ private slots:
         ModalWatchdog watchdog(20000);
         ControlWindows w;
         QTemporaryDir dir;
-        QString error;
-        bool saved = false;
+        WriteFailure failure = QStringLiteral("the chart was not drawn");
         QRectF plot;
         withDrawnChart(w,
                        [&] {
                            plot = w.chart->chart()->plotArea();
-                           saved = w.chart->savePicture(dir.filePath(name), &error);
+                           failure = w.chart->savePicture(dir.filePath(name));
                        },
                        {"12", "25", "38"});
         QVERIFY(!watchdog.fired());
-        QVERIFY2(saved, qPrintable(error));
+        QVERIFY2(!failure, qPrintable(failure.value_or(QString())));
         const QByteArray data = readFile(dir.filePath(name));
         QImage image;
         if (name.endsWith(".emf")) {
@@ -236,10 +234,9 @@ private slots:
         ModalWatchdog watchdog(20000);
         ControlWindows w;
         QTemporaryDir dir;
-        QString error;
-        bool saved = false;
-        withDrawnChart(w, [&] { saved = w.chart->savePicture(dir.filePath(name), &error); });
-        QVERIFY2(saved, qPrintable(error));
+        WriteFailure failure = QStringLiteral("the chart was not drawn");
+        withDrawnChart(w, [&] { failure = w.chart->savePicture(dir.filePath(name)); });
+        QVERIFY2(!failure, qPrintable(failure.value_or(QString())));
         const QByteArray data = readFile(dir.filePath(name));
         QVERIFY(data.startsWith(magic));
         if (magic.startsWith("\1")) QVERIFY(isEmf(data));

@@ -79,9 +79,9 @@ private slots:
             {answerPrompt(w, log, "24"), answerPrompt(w, log, "31"), inspectChart(w, [&] {
                  inspected = true;
                  w.chart->findChild<QPushButton*>("bbReport")->click();
-                 QString error;
                  const QString path = dir_.filePath("chart.pdf");
-                 QVERIFY2(w.chart->savePdf(path, &error), qPrintable(error));
+                 const WriteFailure failure = w.chart->savePdf(path);
+                 QVERIFY2(!failure, qPrintable(failure.value_or(QString())));
                  QVERIFY(isVectorPdf(fileBytes(path)));
              })});
         script.start();
@@ -160,9 +160,9 @@ private slots:
         QCOMPARE(chart->limitSeries()->points(), QList<QPointF>({{0, 8}, {5, 8}}));
         QCOMPARE(chart->signalSeries()->count(), signalCount);
         QCOMPARE(chart->signalSeries()->at(0), QPointF(5, 9));
-        QString error;
         const QString path = dir_.filePath("cusum.pdf");
-        QVERIFY2(chart->savePdf(path, &error), qPrintable(error));
+        const WriteFailure failure = chart->savePdf(path);
+        QVERIFY2(!failure, qPrintable(failure.value_or(QString())));
         QVERIFY(isVectorPdf(fileBytes(path)));
         delete chart;
         QVERIFY(!watchdog.fired());
@@ -239,13 +239,13 @@ private slots:
 
     void textPdfIsWholeOrNothing() {
         const QStringList rows = {"first row", "", "third row"};
-        QString error;
         const QString path = dir_.filePath("report.pdf");
-        QVERIFY2(writeTextPdf(path, "Window №1", rows, QPageLayout(), &error), qPrintable(error));
+        const WriteFailure failure = writeTextPdf(path, "Window №1", rows, QPageLayout());
+        QVERIFY2(!failure, qPrintable(failure.value_or(QString())));
         QVERIFY(isVectorPdf(fileBytes(path)));
         const QString nowhere = dir_.filePath("no/such/folder/report.pdf");
-        QVERIFY(!writeTextPdf(nowhere, "Window №1", rows, QPageLayout(), &error));
-        QVERIFY(!error.isEmpty());
+        const WriteFailure refused = writeTextPdf(nowhere, "Window №1", rows, QPageLayout());
+        QVERIFY(refused && !refused->isEmpty());
         QVERIFY(!QFile::exists(nowhere));
     }
 
