@@ -260,12 +260,14 @@ control::ChartOutcome chartFromJournal(const ControlledPeriod& period) {
     }
     texts["edCountParty"] = std::to_string(period.batchMeans.size());
     // Every text here is written with a point (round trip), which any format reads.
-    return control::buildControlChart(
+    control::ChartOutcome chart = control::buildControlChart(
         texts,
         [&](int batch, const std::string&) {
             return formatRoundTrip(period.batchMeans[batch - 1]);
         },
         NumberFormat{});
+    chart.values.series.back().labelDecimals = 2;
+    return chart;
 }
 
 }  // namespace orvan::journal

@@ -253,6 +253,13 @@ void MainWindow::chooseLanguage(orvan::InterfaceLanguage language) {
 
 void MainWindow::run(Command command) {
     if (auto it = handlers_.find(command); it != handlers_.end()) it->second();
+    // Back to the main window when a command's modal windows have closed. A run that ends
+    // with a message over a dialog that closes with it (an analysed period ending in "Data
+    // error") leaves a real window manager nothing to hand the focus back to, and the
+    // keyboard reached no window until the user clicked. The journal and the help viewer stay
+    // up beside the main window and keep the focus they took.
+    const bool leavesWindowUp = command == Command::Journal || command == Command::Help;
+    if (!leavesWindowUp && isVisible() && !QApplication::activeModalWidget()) activateWindow();
 }
 
 void MainWindow::fillMenu(QMenu* menu, const std::vector<MenuItem>& items, bool withShortcuts) {

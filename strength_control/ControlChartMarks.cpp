@@ -29,6 +29,7 @@ void BatchMarks::setSeries(const orvan::control::ChartSeries& series) {
         colors_ << QColor(p.color.r, p.color.g, p.color.b);
     }
     width_ = series.width;
+    labelDecimals_ = series.labelDecimals;
     refresh();
 }
 
@@ -41,7 +42,9 @@ void BatchMarks::clear() {
 QStringList BatchMarks::labels() const {
     QStringList out;
     for (const QPointF& p : points_)
-        out << QString::fromStdString(orvan::formatGeneral15(p.y(), numberFormat()));
+        out << QString::fromStdString(
+            labelDecimals_ < 0 ? orvan::formatGeneral15(p.y(), numberFormat())
+                               : orvan::formatFixed(p.y(), labelDecimals_, numberFormat()));
     return out;
 }
 

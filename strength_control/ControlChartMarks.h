@@ -51,6 +51,7 @@ private:
     QList<QPointF> points_;
     QList<QColor> colors_;
     int width_ = 1;
+    int labelDecimals_ = -1;  // ChartSeries::labelDecimals
     QFont font_;
     QRectF bounds_;
 };

@@ -59,12 +59,12 @@ std::string Rgb::hex() const {
 
 std::array<ChartSeries, kSeriesCount> emptySeries() {
     return {{
-        {"Series3", "Limit of correcting", kGreen, kGreen, 3, false, false, {}},
-        {"Series4", "Limit of correcting", kGreen, kGreen, 3, false, false, {}},
-        {"Series2", "Limit of warning", kRed, kRed, 3, false, false, {}},
-        {"Series1", "Limit of warning", kRed, kRed, 3, false, false, {}},
-        {"Series5", "Average level of strength", kAverageLegend, kBlue, 3, false, false, {}},
-        {"Series6", "Real strength of concrete", kStrengthLegend, kFuchsia, 2, true, true, {}},
+        {"Series3", "Limit of correcting", kGreen, kGreen, 3, false, false, -1, {}},
+        {"Series4", "Limit of correcting", kGreen, kGreen, 3, false, false, -1, {}},
+        {"Series2", "Limit of warning", kRed, kRed, 3, false, false, -1, {}},
+        {"Series1", "Limit of warning", kRed, kRed, 3, false, false, -1, {}},
+        {"Series5", "Average level of strength", kAverageLegend, kBlue, 3, false, false, -1, {}},
+        {"Series6", "Real strength of concrete", kStrengthLegend, kFuchsia, 2, true, true, -1, {}},
     }};
 }
 

@@ -38,6 +38,9 @@ struct ChartSeries {
     int width = 1;         // pixels
     bool markers = false;  // square marker at every point
     bool labels = false;   // every point labelled with its value
+    // The labels' decimals; -1: as the chart shows a typed strength (up to 15 significant
+    // digits). A party mean from the journal is labelled as its table shows it, 2 decimals.
+    int labelDecimals = -1;
     std::vector<ChartPoint> points;
 };
 

@@ -175,7 +175,8 @@ TEST_P(JournalStore, ControlledPeriodIsEveryLaterParty) {
     EXPECT_DOUBLE_EQ(chart.values.range->min, a.values.run.result.correctingBottom - 3);
     ASSERT_EQ(chart.values.series[5].points.size(), 3u);
     EXPECT_EQ(chart.values.series[5].points[2].y, 32);
-    EXPECT_EQ(chart.values.series[0].points[1].x, 3);  // the lines run to x = n
+    EXPECT_EQ(chart.values.series[5].labelDecimals, 2);  // means labelled as the table shows them
+    EXPECT_EQ(chart.values.series[0].points[1].x, 3);    // the lines run to x = n
     // Conformity takes the same means between two dates, both included; open ends for blanks.
     EXPECT_EQ(jn::partyMeansBetween(*journal_, mix->id, "2026-01-06", "2026-01-07"),
               (std::vector<double>{25, 25}));

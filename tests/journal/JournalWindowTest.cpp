@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -24,6 +25,7 @@
 #include "mixdesign/MixInputDialog.h"
 #include "mixdesign/ProportioningInputs.h"
 #include "mixdesign/calc/MixRun.h"
+#include "strength_control/ControlChartMarks.h"
 #include "strength_control/ControlChartWindow.h"
 #include "strength_control/ControlledPeriodDialog.h"
 #include "strength_control/ControlledPeriodInputs.h"
@@ -134,14 +136,20 @@ private slots:
         QCOMPARE(area_->documents()[0]->windowTitle(),
                  QString::fromUtf8("Statistical control. Analyzed period. Window №1"));
         int points = -1;
+        QStringList labels;
         answerNextModal([&](QWidget* w) {
             QTimer::singleShot(0, w, [&, w] {  // after the window has drawn its chart
                 points = chart_->namedSeries()[5]->count();
+                labels = chart_->batchMarks()->labels();
                 chart_->done(QDialog::Rejected);
             });
         });
         window_->showChart();
         QCOMPARE(points, 3);  // parties 6, 7 and 8
+        QCOMPARE(labels.size(), 3);
+        for (const QString& label : labels)  // means with the table's two decimals
+            QVERIFY2(QRegularExpression("^\\d+\\.\\d\\d$").match(label).hasMatch(),
+                     qPrintable(label));
         // The controlled-period dialog fills its five figures from the stored period.
         ControlledPeriodDialog control(*app_, inputs_);
         control.setStoredPeriodSource(
