@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QStyle>
@@ -33,6 +34,14 @@ QPushButton* OrvanDialog::makeActionButton(const QString& text, const QString& o
     actionButton_->setAutoDefault(true);
     connect(actionButton_, &QPushButton::clicked, this, &OrvanDialog::runActionAndClose);
     return actionButton_;
+}
+
+QHBoxLayout* OrvanDialog::makeButtonRow(const QString& actionText) {
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addWidget(makeActionButton(actionText, "BitBtn1"));
+    row->addWidget(makeCloseButton("BitBtn2"));
+    return row;
 }
 
 QPushButton* OrvanDialog::makeCloseButton(const QString& objectName) {

@@ -9,6 +9,7 @@
 #include <QDialog>
 
 class AppContext;
+class QHBoxLayout;
 class QPushButton;
 
 class OrvanDialog : public QDialog {
@@ -35,6 +36,9 @@ protected:
     QPushButton* makeActionButton(const QString& text, const QString& objectName);
     // Makes a "&Close" button that closes with the result Cancel.
     QPushButton* makeCloseButton(const QString& objectName);
+    // The usual row of buttons at the right: the action button `BitBtn1` with `actionText`,
+    // then "&Close" `BitBtn2`. A dialog puts its own buttons at the left with insertWidget(0).
+    QHBoxLayout* makeButtonRow(const QString& actionText);
     // The dialog's work on OK. Default: nothing.
     virtual void runAction() {}
     // Asked on OK before anything runs: false keeps the dialog open with nothing run (the

@@ -97,11 +97,8 @@ void AnalysedPeriodInputDialog::build() {
     connect(pasteAction, &QAction::triggered, this, [this] { pasteExtracts(); });
     addAction(pasteAction);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(paste);
-    buttons->addStretch(1);
-    buttons->addWidget(makeActionButton(translate("OK", "BitBtn1"), "BitBtn1"));
-    buttons->addWidget(makeCloseButton("BitBtn2"));
+    QHBoxLayout* buttons = makeButtonRow(translate("OK", "BitBtn1"));
+    buttons->insertWidget(0, paste);
     layout->addLayout(buttons);
 }
 

@@ -61,12 +61,7 @@ AnalysedPeriodSetupDialog::AnalysedPeriodSetupDialog(AppContext& app,
     form->addRow(label, edB);
     layout->addLayout(form);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(
-        makeActionButton(QCoreApplication::translate(kForm, "OK", "BitBtn1"), "BitBtn1"));
-    buttons->addWidget(makeCloseButton("BitBtn2"));
-    layout->addLayout(buttons);
+    layout->addLayout(makeButtonRow(QCoreApplication::translate(kForm, "OK", "BitBtn1")));
 
     loadSession();
     connect(edB, &QLineEdit::textChanged, this, [this] { storeSession(); });

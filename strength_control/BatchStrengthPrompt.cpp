@@ -30,12 +30,7 @@ BatchStrengthPrompt::BatchStrengthPrompt(AppContext& app, QWidget* parent)
     layout->addWidget(Label1);
     layout->addWidget(edRi);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(
-        makeActionButton(QCoreApplication::translate(kForm, "OK", "BitBtn1"), "BitBtn1"));
-    buttons->addWidget(makeCloseButton("BitBtn2"));
-    layout->addLayout(buttons);
+    layout->addLayout(makeButtonRow(QCoreApplication::translate(kForm, "OK", "BitBtn1")));
 }
 
 QString BatchStrengthPrompt::promptFor(int batch) {

@@ -122,7 +122,6 @@ ControlledPeriodDialog::ControlledPeriodDialog(AppContext& app, ControlledPeriod
              edRcor1, QCoreApplication::translate(kForm, "Bottom limit of correcting:", "edRcor2"),
              edRcor2);
 
-    auto* buttons = new QHBoxLayout;
     bbFromJournal_ = new QPushButton(
         QCoreApplication::translate(kForm, "From journal...", "bbFromJournal"), this);
     bbFromJournal_->setObjectName("bbFromJournal");
@@ -130,11 +129,8 @@ ControlledPeriodDialog::ControlledPeriodDialog(AppContext& app, ControlledPeriod
     bbFromJournal_->hide();
     connect(bbFromJournal_, &QPushButton::clicked, this,
             &ControlledPeriodDialog::fillFromStoredPeriod);
-    buttons->addWidget(bbFromJournal_);
-    buttons->addStretch(1);
-    buttons->addWidget(
-        makeActionButton(QCoreApplication::translate(kForm, "OK", "BitBtn1"), "BitBtn1"));
-    buttons->addWidget(makeCloseButton("BitBtn2"));
+    QHBoxLayout* buttons = makeButtonRow(QCoreApplication::translate(kForm, "OK", "BitBtn1"));
+    buttons->insertWidget(0, bbFromJournal_);
     layout->addLayout(buttons);
 
     loadInputs();

@@ -52,15 +52,6 @@ QPlainTextEdit* addList(QWidget* owner, QVBoxLayout* layout, const char* name,
     return edit;
 }
 
-void addButtons(OrvanDialog* dialog, QVBoxLayout* layout, QPushButton* ok, QPushButton* close) {
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(close);
-    layout->addLayout(buttons);
-    OrvanDialog::setHelpContext(dialog, kHelpContext);
-}
-
 // A field's number; empty (with the error box shown) when its text is none.
 std::optional<double> readNumber(QWidget* parent, const QLineEdit* field) {
     const std::string typed = toCore(field->text());
@@ -103,8 +94,8 @@ CusumDialog::CusumDialog(AppContext& app, const ControlledPeriodInputs& controll
     layout->addLayout(form);
     edStrengths = addList(this, layout, "edStrengths",
                           cusumText("Strengths of the parties in order, MPa (typed or pasted):"));
-    addButtons(this, layout, makeActionButton(cusumText("OK"), "BitBtn1"),
-               makeCloseButton("BitBtn2"));
+    layout->addLayout(makeButtonRow(cusumText("OK")));
+    setHelpContext(this, kHelpContext);
 }
 
 void CusumDialog::showEvent(QShowEvent* event) {
@@ -180,8 +171,8 @@ ConformityDialog::ConformityDialog(AppContext& app, QWidget* parent) : OrvanDial
     layout->addLayout(form);
     edResults = addList(this, layout, "edResults",
                         conformityText("Results in order, MPa (typed or pasted):"));
-    addButtons(this, layout, makeActionButton(conformityText("OK"), "BitBtn1"),
-               makeCloseButton("BitBtn2"));
+    layout->addLayout(makeButtonRow(conformityText("OK")));
+    setHelpContext(this, kHelpContext);
 }
 
 void ConformityDialog::runConformity() {
