@@ -2,15 +2,14 @@
 // The field texts of the proportioning dialogs for the whole run, owned by the main window,
 // one entry per dialog (by object name) in the order the dialogs were bound. Each bound dialog
 // writes its texts here as they change and loads them when shown; the journal saves a design
-// from here and loads one back, which the dialogs take up at once.
+// from here and loads one back, which the dialogs take up at once. Qt Core only: the journal
+// window reaches the proportioning dialogs through this model alone.
 #include <QObject>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "common/Form.h"
-
-class MixDialogBase;
 
 class ProportioningInputs : public QObject {
     Q_OBJECT
@@ -31,7 +30,3 @@ signals:
 private:
     std::vector<Entry> dialogs_;
 };
-
-// Keeps `dialog`'s texts in `inputs` as they change, loads them when it is shown and takes up
-// the texts loaded from outside.
-void bindToInputs(MixDialogBase* dialog, ProportioningInputs& inputs);

@@ -28,6 +28,7 @@
 #include "mixdesign/CementSavingTechniqueDialog.h"
 #include "mixdesign/DurabilityDialog.h"
 #include "mixdesign/MixInputDialog.h"
+#include "mixdesign/ProportioningInputsBinding.h"
 #include "mixdesign/ProportioningOptionsDialog.h"
 #include "mixdesign/SteamCuringDialog.h"
 #include "pictures/ui/PictureWindow.h"

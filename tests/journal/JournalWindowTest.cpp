@@ -24,6 +24,7 @@
 #include "journal/ui/PartyTableModel.h"
 #include "mixdesign/MixInputDialog.h"
 #include "mixdesign/ProportioningInputs.h"
+#include "mixdesign/ProportioningInputsBinding.h"
 #include "mixdesign/calc/MixRun.h"
 #include "strength_control/ControlChartMarks.h"
 #include "strength_control/ControlChartWindow.h"
