@@ -65,15 +65,27 @@ const std::map<std::string, std::map<std::string, bool>>& verbs() {
     return table;
 }
 
-std::string parse(const std::vector<std::string>& args, Request* request) {
+// The request the arguments make, or why they make none.
+struct ParsedRequest {
+    Request request;
+    std::string error;  // "" when the arguments are good
+};
+
+ParsedRequest parse(const std::vector<std::string>& args) {
+    ParsedRequest parsed;
+    Request& request = parsed.request;
+    auto fail = [&parsed](std::string error) {
+        parsed.error = std::move(error);
+        return parsed;
+    };
     for (std::size_t i = 2; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg.rfind("--", 0) != 0) {
-            if (request->verb.empty()) {
-                if (!verbs().count(arg)) return "unknown journal command '" + arg + "'";
-                request->verb = arg;
+            if (request.verb.empty()) {
+                if (!verbs().count(arg)) return fail("unknown journal command '" + arg + "'");
+                request.verb = arg;
             } else {
-                request->positional.push_back(arg);
+                request.positional.push_back(arg);
             }
             continue;
         }
@@ -82,33 +94,33 @@ std::string parse(const std::vector<std::string>& args, Request* request) {
         if (eq != std::string::npos) value = name.substr(eq + 1), name = name.substr(0, eq);
         bool takesValue = name == "db";
         if (name != "db") {
-            if (request->verb.empty()) return "--" + name + " comes after the journal command";
-            const auto& known = verbs().at(request->verb);
+            if (request.verb.empty()) return fail("--" + name + " comes after the journal command");
+            const auto& known = verbs().at(request.verb);
             auto it = known.find(name);
             if (it == known.end())
-                return "unknown option '--" + name + "' of journal " + request->verb;
+                return fail("unknown option '--" + name + "' of journal " + request.verb);
             takesValue = it->second;
         }
         if (takesValue && eq == std::string::npos) {
-            if (i + 1 >= args.size()) return "--" + name + " needs a value";
+            if (i + 1 >= args.size()) return fail("--" + name + " needs a value");
             value = args[++i];
         }
-        (name == "db" ? request->db : request->options[name]) = value;
+        (name == "db" ? request.db : request.options[name]) = value;
     }
-    if (request->verb.empty()) return "a journal command is needed";
-    const std::size_t wanted = request->verb == "import" || request->verb == "export" ? 1 : 0;
-    if (request->positional.size() != wanted)
-        return "journal " + request->verb + " takes " +
-               (wanted ? std::string("one file name") : std::string("no file name"));
+    if (request.verb.empty()) return fail("a journal command is needed");
+    const std::size_t wanted = request.verb == "import" || request.verb == "export" ? 1 : 0;
+    if (request.positional.size() != wanted)
+        return fail("journal " + request.verb + " takes " +
+                    (wanted ? std::string("one file name") : std::string("no file name")));
     for (const char* needed : {"mix", "layout"})
-        if ((request->verb == "analyse" || (request->verb == "chart" && needed[0] == 'm')) &&
-            !request->has(needed))
-            return "journal " + request->verb + " needs --" + needed;
-    if (request->has("layout") && !jn::layoutByName(request->get("layout")))
-        return "--layout is 5x6 or 10x3, not '" + request->get("layout") + "'";
-    if (request->has("until") && !jn::isIsoDate(request->get("until")))
-        return "--until is a day YYYY-MM-DD, not '" + request->get("until") + "'";
-    return {};
+        if ((request.verb == "analyse" || (request.verb == "chart" && needed[0] == 'm')) &&
+            !request.has(needed))
+            return fail("journal " + request.verb + " needs --" + needed);
+    if (request.has("layout") && !jn::layoutByName(request.get("layout")))
+        return fail("--layout is 5x6 or 10x3, not '" + request.get("layout") + "'");
+    if (request.has("until") && !jn::isIsoDate(request.get("until")))
+        return fail("--until is a day YYYY-MM-DD, not '" + request.get("until") + "'");
+    return parsed;
 }
 
 int runImport(jn::Journal& journal, const Request& request, std::ostream& out, std::ostream& err) {
@@ -204,8 +216,8 @@ int runJournalCli(const std::vector<std::string>& args, std::ostream& out, std::
         out << kUsageText;
         return 0;
     }
-    Request request;
-    if (const std::string error = parse(args, &request); !error.empty()) {
+    const auto [request, error] = parse(args);
+    if (!error.empty()) {
         err << "orvan-cli journal: " << error << "\n" << kUsageText;
         return kUsage;
     }
