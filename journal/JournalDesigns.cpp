@@ -4,16 +4,11 @@
 #include <QSqlQuery>
 #include <QVariant>
 
+#include "journal/JournalSql.h"
+
 namespace orvan::journal {
 
 namespace {
-
-QString q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-std::string s(const QVariant& v) {
-    return v.toString().toStdString();
-}
 
 constexpr const char* kField = "field";
 constexpr const char* kLine = "line";
@@ -44,8 +39,8 @@ Status saveDesign(Journal& journal, const std::string& mixName, const Design& de
             text.bindValue(0, designId);
             text.bindValue(1, QString::fromLatin1(kind));
             text.bindValue(2, position);
-            text.bindValue(3, q(name));
-            text.bindValue(4, q(value));
+            text.bindValue(3, sqlText(name));
+            text.bindValue(4, sqlText(value));
             return text.exec();
         };
         for (std::size_t i = 0; i < design.fields.size(); ++i)
@@ -65,7 +60,7 @@ std::optional<Design> latestDesign(const Journal& journal, const std::string& mi
     head.prepare("SELECT id, saved_at FROM mix_designs WHERE mix_id = ? ORDER BY id DESC LIMIT 1");
     head.addBindValue(mix->id);
     if (!head.exec() || !head.next()) return std::nullopt;
-    Design design{head.value(0).toLongLong(), s(head.value(1)), {}, {}};
+    Design design{head.value(0).toLongLong(), textOf(head.value(1)), {}, {}};
     QSqlQuery texts(journal.database());
     texts.setForwardOnly(true);
     texts.prepare(
@@ -73,10 +68,10 @@ std::optional<Design> latestDesign(const Journal& journal, const std::string& mi
     texts.addBindValue(design.id);
     if (!texts.exec()) return std::nullopt;
     while (texts.next()) {
-        if (s(texts.value(0)) == kField)
-            design.fields.push_back({s(texts.value(1)), s(texts.value(2))});
+        if (textOf(texts.value(0)) == kField)
+            design.fields.push_back({textOf(texts.value(1)), textOf(texts.value(2))});
         else
-            design.reportLines.push_back(s(texts.value(2)));
+            design.reportLines.push_back(textOf(texts.value(2)));
     }
     return design;
 }

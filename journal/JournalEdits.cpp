@@ -4,17 +4,11 @@
 
 #include "journal/Journal.h"
 #include "journal/JournalCsv.h"
+#include "journal/JournalSql.h"
 
 namespace orvan::journal {
 
 namespace {
-
-QString q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-std::string s(const QVariant& v) {
-    return v.toString().toStdString();
-}
 
 Status failedQuery(const QSqlQuery& query) {
     return Status::failed(sqlError(query));
@@ -46,7 +40,7 @@ Status insertExtracts(QSqlDatabase db, const Party& party) {
         query.bindValue(0, party.id);
         query.bindValue(1, static_cast<int>(i + 1));
         query.bindValue(2, value);
-        query.bindValue(3, q(party.strengthTexts[i]));
+        query.bindValue(3, sqlText(party.strengthTexts[i]));
         if (!query.exec()) return failedQuery(query);
     }
     return {};
@@ -56,7 +50,7 @@ bool numberTaken(QSqlDatabase db, const Party& party) {
     QSqlQuery query(db);
     query.prepare("SELECT id FROM parties WHERE mix_id = ? AND number = ?");
     query.addBindValue(party.mixId);
-    query.addBindValue(q(party.number));
+    query.addBindValue(sqlText(party.number));
     return query.exec() && query.next() && query.value(0).toLongLong() != party.id;
 }
 
@@ -71,8 +65,8 @@ std::vector<Mix> Journal::mixes() const {
                     "FROM mixes m ORDER BY m.name"))
         return out;
     while (query.next())
-        out.push_back({query.value(0).toLongLong(), s(query.value(1)), s(query.value(2)),
-                       s(query.value(3)), query.value(4).toLongLong()});
+        out.push_back({query.value(0).toLongLong(), textOf(query.value(1)), textOf(query.value(2)),
+                       textOf(query.value(3)), query.value(4).toLongLong()});
     return out;
 }
 
@@ -88,7 +82,7 @@ Result<long long> Journal::insertMix(const std::string& name) {
                                   " characters")};
     QSqlQuery query(database());
     query.prepare("INSERT INTO mixes (name) VALUES (?) RETURNING id");
-    query.addBindValue(q(name));
+    query.addBindValue(sqlText(name));
     if (!query.exec() || !query.next()) return {0, failedQuery(query)};
     return {query.value(0).toLongLong(), {}};
 }
@@ -102,9 +96,9 @@ Status Journal::updateMix(const Mix& mix) {
     return write([&]() -> Status {
         QSqlQuery query(database());
         query.prepare("UPDATE mixes SET name = ?, class_text = ?, layout = ? WHERE id = ?");
-        query.addBindValue(q(mix.name));
-        query.addBindValue(q(mix.classText));
-        query.addBindValue(q(mix.layout));
+        query.addBindValue(sqlText(mix.name));
+        query.addBindValue(sqlText(mix.classText));
+        query.addBindValue(sqlText(mix.layout));
         query.addBindValue(mix.id);
         if (!query.exec()) return failedQuery(query);
         return {};
@@ -128,8 +122,8 @@ Result<long long> Journal::insertParty(const Party& party) {
     QSqlQuery query(database());
     query.prepare("INSERT INTO parties (mix_id, party_date, number) VALUES (?, ?, ?) RETURNING id");
     query.addBindValue(party.mixId);
-    query.addBindValue(q(party.date));
-    query.addBindValue(q(party.number));
+    query.addBindValue(sqlText(party.date));
+    query.addBindValue(sqlText(party.number));
     if (!query.exec() || !query.next()) return {0, failedQuery(query)};
     Party stored = party;
     stored.id = query.value(0).toLongLong();
@@ -152,8 +146,8 @@ Status Journal::updateParty(const Party& party) {
             return Status::failed("The party '" + party.number + "' is in the journal already");
         QSqlQuery query(database());
         query.prepare("UPDATE parties SET party_date = ?, number = ? WHERE id = ?");
-        query.addBindValue(q(party.date));
-        query.addBindValue(q(party.number));
+        query.addBindValue(sqlText(party.date));
+        query.addBindValue(sqlText(party.number));
         query.addBindValue(party.id);
         if (!query.exec()) return failedQuery(query);
         QSqlQuery clear(database());
@@ -181,12 +175,13 @@ std::optional<Party> Journal::party(long long id) const {
     query.prepare("SELECT mix_id, party_date, number FROM parties WHERE id = ?");
     query.addBindValue(id);
     if (!query.exec() || !query.next()) return std::nullopt;
-    Party party{id, query.value(0).toLongLong(), s(query.value(1)), s(query.value(2)), {}};
+    Party party{
+        id, query.value(0).toLongLong(), textOf(query.value(1)), textOf(query.value(2)), {}};
     QSqlQuery extracts(database());
     extracts.prepare("SELECT strength_text FROM extracts WHERE party_id = ? ORDER BY position");
     extracts.addBindValue(id);
     if (!extracts.exec()) return std::nullopt;
-    while (extracts.next()) party.strengthTexts.push_back(s(extracts.value(0)));
+    while (extracts.next()) party.strengthTexts.push_back(textOf(extracts.value(0)));
     return party;
 }
 

@@ -9,14 +9,11 @@
 #include <set>
 
 #include "journal/JournalCsv.h"
+#include "journal/JournalSql.h"
 
 namespace orvan::journal {
 
 namespace {
-
-QString q(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 // The parties of the file in order of first appearance, extracts by index.
 struct FileParty {
@@ -75,8 +72,8 @@ Status insertAll(Journal& journal, const std::vector<CsvRow>& rows, ImportOutcom
             ++outcome.mixesAdded;
         }
         party.bindValue(0, it->second);
-        party.bindValue(1, q(p.first->date));
-        party.bindValue(2, q(p.first->party));
+        party.bindValue(1, sqlText(p.first->date));
+        party.bindValue(2, sqlText(p.first->party));
         if (!party.exec() || !party.next()) return Status::failed(sqlError(party));
         const long long partyId = party.value(0).toLongLong();
         party.finish();
@@ -85,7 +82,7 @@ Status insertAll(Journal& journal, const std::vector<CsvRow>& rows, ImportOutcom
             extract.bindValue(0, partyId);
             extract.bindValue(1, position);
             extract.bindValue(2, row->strength);
-            extract.bindValue(3, q(row->strengthText));
+            extract.bindValue(3, sqlText(row->strengthText));
             if (!extract.exec()) return Status::failed(sqlError(extract));
             ++outcome.extractsAdded;
         }
@@ -133,8 +130,8 @@ Result<std::vector<std::string>> exportCsvLines(const Journal& journal, const st
         "SELECT p.party_date, m.name, p.number, e.position, e.strength_text FROM extracts e "
         "JOIN parties p ON p.id = e.party_id JOIN mixes m ON m.id = p.mix_id "
         "WHERE ? = '' OR m.name = ? ORDER BY m.name, p.party_date, p.id, e.position");
-    query.addBindValue(q(mix));
-    query.addBindValue(q(mix));
+    query.addBindValue(sqlText(mix));
+    query.addBindValue(sqlText(mix));
     std::vector<std::string> lines{kCsvHeader};
     if (!query.exec()) return {{}, Status::failed(sqlError(query))};
     while (query.next())

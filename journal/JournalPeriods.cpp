@@ -5,19 +5,13 @@
 #include <QVariant>
 
 #include "common/NumberText.h"
+#include "journal/JournalSql.h"
 
 namespace orvan::journal {
 
 namespace {
 
 namespace an = orvan::analysed;
-
-QString q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-std::string s(const QVariant& v) {
-    return v.toString().toStdString();
-}
 
 // The latest `count` parties of the mix with exactly `extracts` extracts, dated on or before
 // `until`, oldest first.
@@ -31,15 +25,18 @@ std::vector<Party> latestParties(const Journal& journal, long long mixId, int co
         "AND (SELECT COUNT(*) FROM extracts e WHERE e.party_id = p.id) = ? "
         "ORDER BY p.party_date DESC, p.id DESC LIMIT ?");
     query.addBindValue(mixId);
-    query.addBindValue(q(until));
-    query.addBindValue(q(until));
+    query.addBindValue(sqlText(until));
+    query.addBindValue(sqlText(until));
     query.addBindValue(extracts);
     query.addBindValue(count);
     std::vector<Party> parties;
     if (!query.exec()) return parties;
     while (query.next())
-        parties.push_back(
-            {query.value(0).toLongLong(), mixId, s(query.value(1)), s(query.value(2)), {}});
+        parties.push_back({query.value(0).toLongLong(),
+                           mixId,
+                           textOf(query.value(1)),
+                           textOf(query.value(2)),
+                           {}});
     std::reverse(parties.begin(), parties.end());
     QSqlQuery texts(journal.database());
     texts.setForwardOnly(true);
@@ -47,7 +44,7 @@ std::vector<Party> latestParties(const Journal& journal, long long mixId, int co
     for (Party& party : parties) {
         texts.bindValue(0, party.id);
         if (!texts.exec()) continue;
-        while (texts.next()) party.strengthTexts.push_back(s(texts.value(0)));
+        while (texts.next()) party.strengthTexts.push_back(textOf(texts.value(0)));
     }
     return parties;
 }
@@ -126,9 +123,10 @@ Status saveAnalysedPeriod(Journal& journal, const JournalAnalysis& analysis) {
             "warning_bottom, correcting_top, correcting_bottom) "
             "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) RETURNING id");
         for (const QVariant& value :
-             {QVariant(analysis.values.mixId), QVariant(q(analysis.values.layoutName)),
-              QVariant(q(analysis.values.classText)), QVariant(q(analysis.values.untilDate)),
-              QVariant(q(analysis.values.parties.back().date)),
+             {QVariant(analysis.values.mixId), QVariant(sqlText(analysis.values.layoutName)),
+              QVariant(sqlText(analysis.values.classText)),
+              QVariant(sqlText(analysis.values.untilDate)),
+              QVariant(sqlText(analysis.values.parties.back().date)),
               QVariant(QDateTime::currentDateTimeUtc().toString(Qt::ISODate)),
               QVariant(r.overallVariation), QVariant(r.averageLevel), QVariant(r.warningTop),
               QVariant(r.warningBottom), QVariant(r.correctingTop), QVariant(r.correctingBottom)})
@@ -150,8 +148,8 @@ Status saveAnalysedPeriod(Journal& journal, const JournalAnalysis& analysis) {
         }
         QSqlQuery mix(journal.database());
         mix.prepare("UPDATE mixes SET class_text = ?, layout = ? WHERE id = ?");
-        mix.addBindValue(q(analysis.values.classText));
-        mix.addBindValue(q(analysis.values.layoutName));
+        mix.addBindValue(sqlText(analysis.values.classText));
+        mix.addBindValue(sqlText(analysis.values.layoutName));
         mix.addBindValue(analysis.values.mixId);
         if (!mix.exec()) return Status::failed(sqlError(mix));
         return {};
@@ -168,11 +166,11 @@ std::optional<StoredPeriod> latestAnalysedPeriod(const Journal& journal, long lo
     if (!query.exec() || !query.next()) return std::nullopt;
     auto d = [&](int column) { return query.value(column).toDouble(); };
     return StoredPeriod{query.value(0).toLongLong(),
-                        s(query.value(1)),
-                        s(query.value(2)),
-                        s(query.value(3)),
-                        s(query.value(4)),
-                        s(query.value(5)),
+                        textOf(query.value(1)),
+                        textOf(query.value(2)),
+                        textOf(query.value(3)),
+                        textOf(query.value(4)),
+                        textOf(query.value(5)),
                         d(6),
                         d(7),
                         d(8),
@@ -210,8 +208,8 @@ PartyMeans readPartyMeans(const Journal& journal, long long mixId, const std::st
                                  "AND p.party_date <= ? ORDER BY p.party_date, p.id, e.position")
                       .arg(fromIncluded ? QStringLiteral(">=") : QStringLiteral(">")));
     query.addBindValue(mixId);
-    query.addBindValue(q(from));
-    query.addBindValue(q(to));
+    query.addBindValue(sqlText(from));
+    query.addBindValue(sqlText(to));
     if (!query.exec()) return out;
     long long current = -1;
     double sum = 0;
@@ -224,7 +222,7 @@ PartyMeans readPartyMeans(const Journal& journal, long long mixId, const std::st
         if (id != current) {
             close();
             current = id, sum = 0, count = 0;
-            out.numbers.push_back(s(query.value(1)));
+            out.numbers.push_back(textOf(query.value(1)));
         }
         sum += query.value(2).toDouble();
         ++count;
