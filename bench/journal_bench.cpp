@@ -73,7 +73,7 @@ static void BM_JournalImport100kParties(benchmark::State& state) {
         auto journal = freshJournal("import.sqlite");
         state.ResumeTiming();
         const jrn::ImportOutcome outcome = jrn::importCsv(*journal, csv, "big.csv");
-        if (!outcome.ok) state.SkipWithError("import failed");
+        if (!outcome.ok()) state.SkipWithError("import failed");
     }
     state.SetItemsProcessed(state.iterations() * 600000);
 }

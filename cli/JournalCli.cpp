@@ -126,11 +126,12 @@ ParsedRequest parse(const std::vector<std::string>& args) {
 int runImport(jn::Journal& journal, const Request& request, std::ostream& out, std::ostream& err) {
     const jn::ImportOutcome outcome =
         jn::importCsvFile(journal, QString::fromStdString(request.positional[0]));
-    for (const auto& problem : outcome.problems) err << problem << "\n";
+    const jn::ImportValues& added = outcome.values;
+    for (const auto& problem : added.problems) err << problem << "\n";
     if (!outcome.message.empty()) err << outcome.message << "\n";
-    if (!outcome.ok) return kFailed;
-    out << "Added " << outcome.partiesAdded << " parties and " << outcome.extractsAdded
-        << " extracts (" << outcome.mixesAdded << " new mixes)\n";
+    if (!outcome.ok()) return kFailed;
+    out << "Added " << added.partiesAdded << " parties and " << added.extractsAdded << " extracts ("
+        << added.mixesAdded << " new mixes)\n";
     return 0;
 }
 

@@ -55,7 +55,7 @@ std::vector<std::string> clashes(const Journal& journal, const std::vector<CsvRo
     return out;
 }
 
-Status insertAll(Journal& journal, const std::vector<CsvRow>& rows, ImportOutcome& outcome) {
+Status insertAll(Journal& journal, const std::vector<CsvRow>& rows, ImportValues& counts) {
     std::map<std::string, long long> mixIds;
     for (const Mix& mix : journal.mixes()) mixIds[mix.name] = mix.id;
     QSqlDatabase db = journal.database();
@@ -66,10 +66,10 @@ Status insertAll(Journal& journal, const std::vector<CsvRow>& rows, ImportOutcom
     for (const FileParty& p : groupParties(rows)) {
         auto [it, fresh] = mixIds.try_emplace(p.first->mix, 0);
         if (fresh) {
-            const Result<long long> added = journal.insertMix(p.first->mix);
-            if (!added) return added.status;
-            it->second = added.value;
-            ++outcome.mixesAdded;
+            const Result<long long> mixId = journal.insertMix(p.first->mix);
+            if (!mixId) return mixId.status;
+            it->second = mixId.value;
+            ++counts.mixesAdded;
         }
         party.bindValue(0, it->second);
         party.bindValue(1, sqlText(p.first->date));
@@ -77,14 +77,14 @@ Status insertAll(Journal& journal, const std::vector<CsvRow>& rows, ImportOutcom
         if (!party.exec() || !party.next()) return Status::failed(sqlError(party));
         const long long partyId = party.value(0).toLongLong();
         party.finish();
-        ++outcome.partiesAdded;
+        ++counts.partiesAdded;
         for (const auto& [position, row] : p.extracts) {
             extract.bindValue(0, partyId);
             extract.bindValue(1, position);
             extract.bindValue(2, row->strength);
             extract.bindValue(3, sqlText(row->strengthText));
             if (!extract.exec()) return Status::failed(sqlError(extract));
-            ++outcome.extractsAdded;
+            ++counts.extractsAdded;
         }
     }
     return {};
@@ -93,29 +93,25 @@ Status insertAll(Journal& journal, const std::vector<CsvRow>& rows, ImportOutcom
 }  // namespace
 
 ImportOutcome importCsv(Journal& journal, std::string_view bytes, const std::string& fileName) {
-    ImportOutcome outcome;
+    ImportValues values;
     const CsvParse parse = parseJournalCsv(bytes);
     for (const CsvProblem& problem : parse.problems)
-        outcome.problems.push_back(problemText(fileName, problem));
-    if (outcome.problems.empty()) outcome.problems = clashes(journal, parse.rows, fileName);
-    if (!outcome.problems.empty()) return outcome;
-    Status status = journal.write([&] { return insertAll(journal, parse.rows, outcome); });
-    if (!status) {
-        outcome = {};
-        outcome.message = "Nothing was imported: " + status.message;
-        return outcome;
-    }
-    outcome.ok = true;
-    return outcome;
+        values.problems.push_back(problemText(fileName, problem));
+    if (values.problems.empty()) values.problems = clashes(journal, parse.rows, fileName);
+    if (!values.problems.empty())
+        return ImportOutcome::failed({}, MessageStyle::Message, std::move(values));
+    Status status = journal.write([&] { return insertAll(journal, parse.rows, values); });
+    if (!status)
+        return ImportOutcome::failed("Nothing was imported: " + status.message,
+                                     MessageStyle::Message);
+    return ImportOutcome::done(std::move(values));
 }
 
 ImportOutcome importCsvFile(Journal& journal, const QString& path) {
     QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-        ImportOutcome outcome;
-        outcome.message = "The file '" + path.toStdString() + "' cannot be read";
-        return outcome;
-    }
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return ImportOutcome::failed("The file '" + path.toStdString() + "' cannot be read",
+                                     MessageStyle::Message);
     const QByteArray bytes = file.readAll();
     return importCsv(journal, std::string_view(bytes.constData(), bytes.size()),
                      path.toStdString());

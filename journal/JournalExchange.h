@@ -5,16 +5,19 @@
 #include <string_view>
 #include <vector>
 
+#include "common/Outcome.h"
 #include "journal/Journal.h"
 
 namespace orvan::journal {
 
-struct ImportOutcome {
-    bool ok = false;
-    std::vector<std::string> problems;  // "FILE:LINE: reason", every bad row
-    std::string message;                // a failure that is not a row's (file, database)
+// What an import added; when it added nothing for bad rows, every one of them.
+struct ImportValues {
     long long mixesAdded = 0, partiesAdded = 0, extractsAdded = 0;
+    std::vector<std::string> problems;  // "FILE:LINE: reason", every bad row
 };
+// Done with the counts; failed with the bad rows (and no message), or with the message of a
+// failure that is not a row's (the file, the database).
+using ImportOutcome = Outcome<ImportValues>;
 
 // All or nothing: any bad row, and any party already in the journal, imports nothing.
 // `fileName` names the file in the problems.

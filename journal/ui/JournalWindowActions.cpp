@@ -179,20 +179,21 @@ void JournalWindow::chooseImport() {
 void JournalWindow::importFile(const QString& path) {
     if (!openJournal()) return;
     const jrn::ImportOutcome outcome = jrn::importCsvFile(*journal_, path);
-    if (!outcome.ok) {
+    if (!outcome.ok()) {
+        const std::vector<std::string>& problems = outcome.values.problems;
         std::string text =
             outcome.message.empty() ? toCore(jt("Nothing was imported.")) : outcome.message;
-        for (int i = 0; i < static_cast<int>(outcome.problems.size()) && i < kShownProblems; ++i)
-            text.append("\n").append(outcome.problems[i]);
-        if (outcome.problems.size() > kShownProblems)
+        for (int i = 0; i < static_cast<int>(problems.size()) && i < kShownProblems; ++i)
+            text.append("\n").append(problems[i]);
+        if (problems.size() > kShownProblems)
             text.append("\n").append(
-                toCore(jt("and %1 more").arg(outcome.problems.size() - kShownProblems)));
+                toCore(jt("and %1 more").arg(problems.size() - kShownProblems)));
         return tell(text);
     }
     reloadMixes();
     lbState->setText(jt("Added %1 parties and %2 extracts")
-                         .arg(outcome.partiesAdded)
-                         .arg(outcome.extractsAdded));
+                         .arg(outcome.values.partiesAdded)
+                         .arg(outcome.values.extractsAdded));
 }
 
 void JournalWindow::chooseExport() {

@@ -57,10 +57,10 @@ protected:
         journal_ = openJournal(freshLocation(GetParam()));
         ASSERT_TRUE(journal_);
         const jn::ImportOutcome imported = jn::importCsv(*journal_, sampleFile(), "sample.csv");
-        ASSERT_TRUE(imported.ok) << (imported.problems.empty() ? imported.message
-                                                               : imported.problems[0]);
-        EXPECT_EQ(imported.partiesAdded, 18);
-        EXPECT_EQ(imported.extractsAdded, 7 * 6 + 5 + 10 * 3);
+        ASSERT_TRUE(imported.ok())
+            << (imported.values.problems.empty() ? imported.message : imported.values.problems[0]);
+        EXPECT_EQ(imported.values.partiesAdded, 18);
+        EXPECT_EQ(imported.values.extractsAdded, 7 * 6 + 5 + 10 * 3);
     }
     std::unique_ptr<jn::Journal> journal_;
 };
@@ -68,7 +68,7 @@ protected:
 TEST_P(JournalStore, ExportImportsBackUnchanged) {
     EXPECT_EQ(exported(*journal_), sampleFile());
     auto other = openJournal(freshLocation(GetParam()));
-    ASSERT_TRUE(jn::importCsv(*other, sampleFile(), "again.csv").ok);
+    ASSERT_TRUE(jn::importCsv(*other, sampleFile(), "again.csv").ok());
     EXPECT_EQ(exported(*other), sampleFile());
 }
 
@@ -78,14 +78,15 @@ TEST_P(JournalStore, BadRowOrKnownPartyImportsNothing) {
                                      partyRows("2026-03-02", "M", "1", {"25"}),
                                      partyRows("2026-03-03", "New", "2", {"x"})});
     const jn::ImportOutcome rows = jn::importCsv(*journal_, bad, "bad.csv");
-    EXPECT_FALSE(rows.ok);
-    ASSERT_EQ(rows.problems.size(), 1u);  // row checks first: the known party is not reached
-    EXPECT_EQ(rows.problems[0],
+    EXPECT_FALSE(rows.ok());
+    ASSERT_EQ(rows.values.problems.size(), 1u);  // row checks first: the known party is not reached
+    EXPECT_EQ(rows.values.problems[0],
               "bad.csv:9: strength 'x' is not a number with a point as decimal separator");
     const jn::ImportOutcome known = jn::importCsv(
         *journal_, csvFile({partyRows("2026-03-02", "M", "1", {"25", "26"})}), "k.csv");
-    EXPECT_EQ(known.problems, (std::vector<std::string>{
-                                  "k.csv:2: party '1' of mix 'M' is in the journal already",
+    EXPECT_EQ(
+        known.values.problems,
+        (std::vector<std::string>{"k.csv:2: party '1' of mix 'M' is in the journal already",
                                   "k.csv:3: party '1' of mix 'M' is in the journal already"}));
     EXPECT_EQ(exported(*journal_), before);
     EXPECT_FALSE(journal_->findMix("New"));
@@ -248,7 +249,7 @@ TEST(JournalFile, SecondProgramSeesWhatTheFirstCommitted) {
     const std::string path = freshLocation("sqlite");
     auto first = openJournal(path), second = openJournal(path);
     ASSERT_TRUE(first && second);
-    ASSERT_TRUE(jn::importCsv(*first, sampleFile(), "s.csv").ok);
+    ASSERT_TRUE(jn::importCsv(*first, sampleFile(), "s.csv").ok());
     EXPECT_EQ(exported(*second), sampleFile());
 }
 
@@ -262,15 +263,15 @@ TEST(JournalFile, KilledImportLeavesNoPart) {
     const std::string path = freshLocation("sqlite"), fullPath = freshLocation("sqlite");
     const std::string before = [&] {
         auto journal = openJournal(path);
-        EXPECT_TRUE(jn::importCsv(*journal, sampleFile(), "s.csv").ok);
+        EXPECT_TRUE(jn::importCsv(*journal, sampleFile(), "s.csv").ok());
         return exported(*journal);
     }();
     // The whole import once, for its duration and its result.
     QElapsedTimer clock;
     clock.start();
     auto full = openJournal(fullPath);
-    ASSERT_TRUE(jn::importCsv(*full, sampleFile(), "s.csv").ok);
-    ASSERT_TRUE(jn::importCsvFile(*full, QString::fromStdString(big)).ok);
+    ASSERT_TRUE(jn::importCsv(*full, sampleFile(), "s.csv").ok());
+    ASSERT_TRUE(jn::importCsvFile(*full, QString::fromStdString(big)).ok());
     const qint64 span = clock.elapsed() + 100;  // ms, with the child's start-up
     const std::string after = exported(*full);
 

@@ -75,7 +75,7 @@ int main(int argc, char** argv) {
     QStandardPaths::setTestModeEnabled(true);  // never the user's own journal
     if (argc == 4 && std::string(argv[1]) == "--import-child") {
         auto journal = journal_test::openJournal(argv[2]);
-        return journal && orvan::journal::importCsvFile(*journal, argv[3]).ok ? 0 : 1;
+        return journal && orvan::journal::importCsvFile(*journal, argv[3]).ok() ? 0 : 1;
     }
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
