@@ -2,8 +2,8 @@
 
 #include "common/Checked.h"
 #include "common/NumberText.h"
+#include "mixdesign/calc/CementSaving.h"
 #include "mixdesign/calc/Durability.h"
-#include "mixdesign/calc/Economy.h"
 #include "mixdesign/calc/FieldKeys.h"
 #include "mixdesign/calc/MixCalc.h"
 #include "mixdesign/calc/MixForms.h"

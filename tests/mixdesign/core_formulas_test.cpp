@@ -5,8 +5,8 @@
 #include <ostream>
 
 #include "common/Fault.h"
+#include "mixdesign/calc/CementSaving.h"
 #include "mixdesign/calc/Durability.h"
-#include "mixdesign/calc/Economy.h"
 #include "mixdesign/calc/MixCalc.h"
 #include "tests/mixdesign/core_support.h"
 

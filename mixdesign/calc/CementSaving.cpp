@@ -1,4 +1,4 @@
-#include "mixdesign/calc/Economy.h"
+#include "mixdesign/calc/CementSaving.h"
 
 #include "common/Checked.h"
 
