@@ -47,20 +47,20 @@ CliResult runCusumCommand(const CliRequest& request) {
     if (!list.ok) return failedResult(list.message);
     const ctl::CusumInputs in{*target, *sigma, *numberOption(request, "k", 0.5),
                               *numberOption(request, "h", 5.0), list.values};
-    return resultOf(ctl::runCusum(in, request.format), [](JsonObject& json,
-                                                          const ctl::CusumResult& r) {
-        std::vector<std::string> signals;
-        for (const ctl::CusumSignal& s : r.signalList)
-            signals.push_back(JsonObject()
-                                  .integer("party", s.party)
-                                  .string("side", s.side == ctl::CusumSide::Up ? "up" : "down")
-                                  .str());
-        json.numbers("upper", r.upper)
-            .numbers("lower", r.lower)
-            .raw("signals", jsonArray(signals))
-            .number("decisionInterval", r.decisionInterval)
-            .number("referenceValue", r.referenceValue);
-    });
+    return resultOf(
+        ctl::runCusum(in, request.format), [](JsonObject& json, const ctl::CusumResult& r) {
+            std::vector<std::string> signals;
+            for (const ctl::CusumSignal& s : r.signalList)
+                signals.push_back(JsonObject()
+                                      .integer("party", s.party)
+                                      .string("side", s.side == ctl::CusumSide::Up ? "up" : "down")
+                                      .str());
+            json.numbers("upper", r.upper)
+                .numbers("lower", r.lower)
+                .raw("signals", jsonArray(signals))
+                .number("decisionInterval", r.decisionInterval)
+                .number("referenceValue", r.referenceValue);
+        });
 }
 
 CliResult runConformityCommand(const CliRequest& request) {

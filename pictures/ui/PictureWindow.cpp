@@ -9,8 +9,8 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-#include "pictures/ui/PictureOpenDialog.h"
 #include "pictures/PictureLoader.h"
+#include "pictures/ui/PictureOpenDialog.h"
 
 namespace {
 // The outer size of the window when it is first shown.
