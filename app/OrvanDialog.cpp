@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QStyle>
@@ -91,6 +92,15 @@ void OrvanDialog::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+void OrvanDialog::hideEvent(QHideEvent* event) {
+    if (!event->spontaneous()) focusAtClose_ = focusWidget();
+    QDialog::hideEvent(event);
+}
+
+QWidget* OrvanDialog::focusLeftByUser() const {
+    return focusAtClose_ ? focusAtClose_.data() : focusWidget();
 }
 
 void OrvanDialog::closeEvent(QCloseEvent* event) {

@@ -7,6 +7,7 @@
 // - F1 opens the help topic of the focused control or of its nearest enclosing widget that
 //   has a context number (the dynamic property "helpContext"); none: nothing happens.
 #include <QDialog>
+#include <QPointer>
 
 class AppContext;
 class QHBoxLayout;
@@ -49,7 +50,15 @@ protected:
     // A dialog is never narrower than its title (a translated title may be longer than the
     // contents are wide); a dialog of fixed size stays as it is.
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+
+    // Where the user left the focus: the widget that had it when the dialog last closed, else
+    // the focus widget. An activation that reaches the dialog after it has closed (platforms
+    // activate a window asynchronously, so a quick close outruns it) moves the focus of the
+    // hidden dialog on to the next field; a dialog that reopens with the focus where the user
+    // left it asks here rather than focusWidget().
+    QWidget* focusLeftByUser() const;
 
     AppContext& app() const { return app_; }
 
@@ -59,4 +68,5 @@ private:
     AppContext& app_;
     QPushButton* actionButton_ = nullptr;
     bool closingByAction_ = false;
+    QPointer<QWidget> focusAtClose_;
 };

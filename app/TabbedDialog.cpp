@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
-#include <QHideEvent>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTabWidget>
@@ -102,12 +101,7 @@ void TabbedDialog::showEvent(QShowEvent* event) {
     QWidget* current = pages_ ? pages_->currentWidget() : this;
     QWidget* first =
         firstFields_.empty() ? nullptr : firstFields_[static_cast<std::size_t>(selected_)];
-    QWidget* focus = focusAtClose_ ? focusAtClose_.data() : focusWidget();
+    QWidget* focus = focusLeftByUser();
     if (first && current && (!focus || !current->isAncestorOf(focus))) focus = first;
     if (focus && focus != focusWidget()) focus->setFocus();
-}
-
-void TabbedDialog::hideEvent(QHideEvent* event) {
-    if (!event->spontaneous()) focusAtClose_ = focusWidget();
-    OrvanDialog::hideEvent(event);
 }

@@ -4,7 +4,6 @@
 // default button while the page is shown, and its "&Close"; on show the page's first text field
 // takes the focus unless the user left it inside the page. A window says how its fields are laid
 // out on a page; everything else is here.
-#include <QPointer>
 #include <QString>
 #include <string>
 #include <vector>
@@ -45,7 +44,6 @@ protected:
     const orvan::FormPage& shownPage() const;
 
     void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
 
 private:
     QWidget* buildPage(std::size_t index);
@@ -59,9 +57,5 @@ private:
     std::vector<QPushButton*> okButtons_;
     std::vector<QWidget*> firstFields_;  // null for a page without a text field
     QHBoxLayout* firstButtonRow_ = nullptr;
-    // Where the focus stood when the dialog closed: an activation that reaches the dialog after
-    // it has closed (platforms activate a window asynchronously) moves the focus on to the
-    // next field, which is not where the user left it.
-    QPointer<QWidget> focusAtClose_;
     int selected_ = 0;
 };

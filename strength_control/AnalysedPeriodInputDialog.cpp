@@ -210,7 +210,10 @@ void AnalysedPeriodInputDialog::showEvent(QShowEvent* event) {
         return;
     }
     QWidget* current = page->currentWidget();
-    QWidget* focus = focusWidget();
-    if (current && (!focus || !current->isAncestorOf(focus)))
-        if (auto* first = current->findChild<QLineEdit*>()) first->setFocus();
+    QWidget* focus = focusLeftByUser();
+    if (current && focus && current->isAncestorOf(focus)) {
+        if (focus != focusWidget()) focus->setFocus();
+    } else if (auto* first = current ? current->findChild<QLineEdit*>() : nullptr) {
+        first->setFocus();
+    }
 }
