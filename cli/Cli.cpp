@@ -78,74 +78,203 @@ ResolvedField resolveField(const CliCommand& command, const std::string& name) {
     return {{}, error};
 }
 
-void printUsage(const std::vector<CliCommand>& table, std::ostream& out) {
+const CliOption* findOption(const std::vector<CliOption>& options, const std::string& name) {
+    for (const auto& option : options)
+        if (option.name == name) return &option;
+    return nullptr;
+}
+
+void printCommandList(const std::vector<CliCommand>& commands, std::ostream& out) {
+    for (const auto& command : commands)
+        out << "  " << command.name
+            << std::string(22 - std::min<std::size_t>(command.name.size(), 21), ' ')
+            << command.summary << "\n";
+}
+
+constexpr const char* kExitCodes =
+    "\nExit codes: 0 done, 1 the calculation failed, 2 usage error, 3 refused or cancelled.\n";
+
+void printUsage(const std::vector<CliCommand>& table, const std::vector<CliGroup>& groups,
+                std::ostream& out) {
     out << "Usage: orvan-cli COMMAND [NAME=TEXT ...] [--json] [--decimal-separator=C]\n"
            "       orvan-cli COMMAND --help\n\n"
            "NAME is a field's component name as in its dialog (qualify it as DIALOG.NAME\n"
            "where two dialogs share one); TEXT is what a user would type, a radio group's\n"
            "item index for a radio group. Fields not given keep their dialog's default.\n\n"
            "Commands:\n";
-    for (const auto& command : table)
-        out << "  " << command.name << std::string(22 - std::min<std::size_t>(command.name.size(), 21), ' ')
-            << command.summary << "\n";
-    out << "  journal               the strength journal: orvan-cli journal --help\n";
-    out << "\nExit codes: 0 done, 1 the calculation failed, 2 usage error, 3 refused or cancelled.\n";
+    printCommandList(table, out);
+    for (const auto& group : groups)
+        out << "  " << group.name
+            << std::string(22 - std::min<std::size_t>(group.name.size(), 21), ' ')
+            << group.summary << "\n";
+    out << kExitCodes;
 }
 
-void printCommandHelp(const CliCommand& command, std::ostream& out) {
-    out << "orvan-cli " << command.name << ": " << command.summary << "\n";
+std::string sharedUsage(const CliGroup& group) {
+    std::string out;
+    for (const auto& option : group.shared)
+        out += " [--" + option.name + (option.takesValue ? " " + option.valueName : "") + "]";
+    return out;
+}
+
+void printGroupUsage(const CliGroup& group, std::ostream& out) {
+    out << "Usage: orvan-cli " << group.name << sharedUsage(group)
+        << " COMMAND [--OPTION VALUE ...] [--json]\n"
+        << "       orvan-cli " << group.name << " COMMAND --help\n\nCommands:\n";
+    printCommandList(group.commands, out);
+    out << "\nOptions of every command:\n";
+    for (const auto& option : group.shared)
+        out << "  --" << option.name << (option.takesValue ? " " + option.valueName : "") << "  "
+            << option.help << "\n";
+    out << "  --json  print the values and the lines as one JSON object\n";
+    if (!group.notes.empty()) out << "\n" << group.notes;
+    out << kExitCodes;
+}
+
+void printCommandHelp(const CliCommand& command, const std::string& prefix, std::ostream& out) {
+    out << prefix << command.name << ": " << command.summary << "\n";
+    if (!command.operands.empty() || !command.required.empty()) {
+        out << "Usage: " << prefix << command.name;
+        for (const auto& operand : command.operands) out << " " << operand;
+        for (const auto& name : command.required)
+            if (const CliOption* option = findOption(command.options, name))
+                out << " --" << name << " " << option->valueName;
+        out << "\n";
+    }
     for (const auto& form : command.forms) {
         out << "\nDialog " << form.name << ":\n";
         for (const auto& field : form.fields())
             out << "  " << form.name << "." << field.name << "  \"" << field.listedCaption()
                 << "\"  default \"" << field.defaultText << "\"\n";
     }
-    out << "\nOptions:\n  --json  print the computed values and the lines as one JSON object\n"
-           "  --decimal-separator=C  the decimal separator of input and report (default '.')\n";
+    out << "\nOptions:\n  --json  print the computed values and the lines as one JSON object\n";
+    if (command.readsDecimalSeparator)
+        out << "  --decimal-separator=C  the decimal separator of input and report (default '.')\n";
     for (const auto& option : command.options)
-        out << "  --" << option.name << (option.takesValue ? " VALUE" : "") << "  " << option.help
-            << "\n";
+        out << "  --" << option.name << (option.takesValue ? " " + option.valueName : "") << "  "
+            << option.help << "\n";
 }
 
-const CliOption* findOption(const CliCommand& command, const std::string& name) {
-    for (const auto& option : command.options)
-        if (option.name == name) return &option;
-    return nullptr;
-}
+// The request the words after COMMAND make, or why they make none.
+struct ParsedArguments {
+    CliRequest request;
+    std::string error;  // "" when the words are good
+};
 
-// Parses the words after COMMAND into `request`; returns an error text or "".
-std::string parseArguments(const CliCommand& command, const std::vector<std::string>& args,
-                           CliRequest* request) {
-    for (std::size_t i = 2; i < args.size(); ++i) {
-        const std::string& arg = args[i];
+ParsedArguments parseArguments(const CliCommand& command, const std::vector<CliOption>& shared,
+                               const std::vector<std::string>& words) {
+    ParsedArguments parsed;
+    CliRequest& request = parsed.request;
+    auto fail = [&parsed](std::string error) {
+        parsed.error = std::move(error);
+        return parsed;
+    };
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::string& arg = words[i];
         if (arg == "--json") {
-            request->json = true;
-        } else if (arg.rfind("--decimal-separator=", 0) == 0) {
+            request.json = true;
+        } else if (command.readsDecimalSeparator && arg.rfind("--decimal-separator=", 0) == 0) {
             std::string value = arg.substr(20);
-            if (value.size() != 1) return "--decimal-separator takes one character";
-            request->format.decimal = value[0];
+            if (value.size() != 1) return fail("--decimal-separator takes one character");
+            request.format.decimal = value[0];
         } else if (arg.rfind("--", 0) == 0) {
             std::string name = arg.substr(2), value;
             bool inlineValue = false;
             if (auto eq = name.find('='); eq != std::string::npos) {
                 value = name.substr(eq + 1), name = name.substr(0, eq), inlineValue = true;
             }
-            const CliOption* option = findOption(command, name);
-            if (!option) return "unknown option '--" + name + "'";
+            const CliOption* option = findOption(command.options, name);
+            if (!option) option = findOption(shared, name);
+            if (!option) return fail("unknown option '--" + name + "'");
             if (option->takesValue && !inlineValue) {
-                if (i + 1 >= args.size()) return "--" + name + " needs a value";
-                value = args[++i];
+                if (i + 1 >= words.size()) return fail("--" + name + " needs a value");
+                value = words[++i];
             }
-            request->options[name] = value;
-        } else if (auto eq = arg.find('='); eq != std::string::npos && eq > 0) {
+            request.options[name] = value;
+        } else if (auto eq = arg.find('=');
+                   !command.forms.empty() && eq != std::string::npos && eq > 0) {
             const ResolvedField field = resolveField(command, arg.substr(0, eq));
-            if (field.qualified.empty()) return field.error;
-            request->fields[field.qualified] = arg.substr(eq + 1);
+            if (field.qualified.empty()) return fail(field.error);
+            request.fields[field.qualified] = arg.substr(eq + 1);
+        } else if (request.operands.size() < command.operands.size()) {
+            request.operands.push_back(arg);
+        } else if (command.operands.empty() && !command.forms.empty()) {
+            return fail("expected NAME=TEXT or an option, got '" + arg + "'");
         } else {
-            return "expected NAME=TEXT or an option, got '" + arg + "'";
+            return fail("takes " + std::to_string(command.operands.size()) + " word" +
+                        (command.operands.size() == 1 ? "" : "s") + " besides its options, got '" +
+                        arg + "'");
         }
     }
-    return {};
+    if (request.operands.size() < command.operands.size())
+        return fail("needs " + command.operands[request.operands.size()]);
+    for (const auto& option : command.required)
+        if (!request.has(option)) return fail("needs --" + option);
+    if (command.check)
+        if (std::string error = command.check(request); !error.empty()) return fail(error);
+    return parsed;
+}
+
+// One command over the words after its name; `prefix` names it in messages ("orvan-cli ").
+int runCommand(const CliCommand& command, const std::vector<CliOption>& shared,
+               const std::vector<std::string>& words, const std::string& prefix,
+               std::ostream& out, std::ostream& err) {
+    if (std::find(words.begin(), words.end(), "--help") != words.end()) {
+        printCommandHelp(command, prefix, out);
+        return 0;
+    }
+    const ParsedArguments parsed = parseArguments(command, shared, words);
+    if (!parsed.error.empty()) {
+        err << prefix << command.name << ": " << parsed.error << "\n";
+        return kExitUsage;
+    }
+    CliResult result;
+    try {
+        result = command.run(parsed.request);
+    } catch (const Fault& fault) {  // a fault the command did not catch itself
+        result = failedResult(fault.what());
+    }
+    return emitResult(result, parsed.request.json, out, err);
+}
+
+const CliCommand* findCommand(const std::vector<CliCommand>& table, const std::string& name) {
+    auto it = std::find_if(table.begin(), table.end(),
+                           [&](const CliCommand& c) { return c.name == name; });
+    return it == table.end() ? nullptr : &*it;
+}
+
+// orvan-cli GROUP [SHARED OPTIONS] COMMAND ...: the shared options may stand before the
+// command's name or among its own.
+int runGroup(const CliGroup& group, const std::vector<std::string>& args, std::ostream& out,
+             std::ostream& err) {
+    std::vector<std::string> words(args.begin() + 2, args.end());
+    std::size_t at = 0;
+    while (at < words.size() && words[at].rfind("--", 0) == 0) {
+        const std::string& word = words[at];
+        const std::size_t eq = word.find('=');
+        const CliOption* option = findOption(group.shared, word.substr(2, eq - 2));
+        at += option && option->takesValue && eq == std::string::npos ? 2 : 1;
+    }
+    const auto verb = words.begin() + static_cast<std::ptrdiff_t>(std::min(at, words.size()));
+    const bool help = std::find(words.begin(), words.end(), "--help") != words.end() ||
+                      std::find(words.begin(), words.end(), "-h") != words.end();
+    if (verb == words.end()) {
+        if (help) {
+            printGroupUsage(group, out);
+            return 0;
+        }
+        err << "orvan-cli " << group.name << ": a command is needed\n";
+        printGroupUsage(group, err);
+        return kExitUsage;
+    }
+    const CliCommand* command = findCommand(group.commands, *verb);
+    if (!command) {
+        err << "orvan-cli " << group.name << ": unknown command '" << *verb << "'\n";
+        printGroupUsage(group, err);
+        return kExitUsage;
+    }
+    words.erase(verb);
+    return runCommand(*command, group.shared, words, "orvan-cli " + group.name + " ", out, err);
 }
 
 }  // namespace
@@ -175,7 +304,8 @@ int emitResult(const CliResult& result, bool json, std::ostream& out, std::ostre
     }
     if (json) {
         JsonObject values = result.values;
-        values.strings("lines", result.lines);
+        // A listing (the journal's mixes, its history) is its values alone.
+        if (!result.lines.empty()) values.strings("lines", result.lines);
         out << values.str() << "\n";
     } else {
         for (const auto& line : result.lines) out << line << "\n";
@@ -183,39 +313,32 @@ int emitResult(const CliResult& result, bool json, std::ostream& out, std::ostre
     return 0;
 }
 
-int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    return runCli(commandTable(), args, out, err);
+std::string CliRequest::option(const std::string& name) const {
+    auto it = options.find(name);
+    return it == options.end() ? std::string() : it->second;
+}
+
+int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           const std::vector<CliGroup>& groups) {
+    return runCli(commandTable(), args, out, err, groups);
 }
 
 int runCli(const std::vector<CliCommand>& table, const std::vector<std::string>& args,
-           std::ostream& out, std::ostream& err) {
+           std::ostream& out, std::ostream& err, const std::vector<CliGroup>& groups) {
     if (args.size() < 2 || args[1] == "--help" || args[1] == "-h" || args[1] == "help") {
-        printUsage(table, args.size() < 2 ? err : out);
+        printUsage(table, groups, args.size() < 2 ? err : out);
         return args.size() < 2 ? kExitUsage : 0;
     }
-    auto command = std::find_if(table.begin(), table.end(),
-                                [&](const CliCommand& c) { return c.name == args[1]; });
-    if (command == table.end()) {
+    for (const CliGroup& group : groups)
+        if (group.name == args[1]) return runGroup(group, args, out, err);
+    const CliCommand* command = findCommand(table, args[1]);
+    if (!command) {
         err << "orvan-cli: unknown command '" << args[1] << "'\n";
-        printUsage(table, err);
+        printUsage(table, groups, err);
         return kExitUsage;
     }
-    if (std::find(args.begin() + 2, args.end(), "--help") != args.end()) {
-        printCommandHelp(*command, out);
-        return 0;
-    }
-    CliRequest request;
-    if (std::string error = parseArguments(*command, args, &request); !error.empty()) {
-        err << "orvan-cli " << command->name << ": " << error << "\n";
-        return kExitUsage;
-    }
-    CliResult result;
-    try {
-        result = command->run(request);
-    } catch (const Fault& fault) {  // a fault the command did not catch itself
-        result = failedResult(fault.what());
-    }
-    return emitResult(result, request.json, out, err);
+    return runCommand(*command, {}, std::vector<std::string>(args.begin() + 2, args.end()),
+                      "orvan-cli ", out, err);
 }
 
 }  // namespace orvan::cli

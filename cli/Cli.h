@@ -19,11 +19,14 @@ struct CliOption {
     std::string name;  // without the leading "--"
     std::string help;
     bool takesValue = true;
+    std::string valueName = "VALUE";  // how --help names the value
 };
 
 struct CliRequest {
     // Given field texts, keyed "form.field" (the dialog's and the field's component names).
     FieldTexts fields;
+    // The words that are neither a field nor an option, in order (file names).
+    std::vector<std::string> operands;
     // Given options, keyed by name without "--"; a flag without a value maps to "".
     std::map<std::string, std::string> options;
     bool json = false;
@@ -32,6 +35,8 @@ struct CliRequest {
     // The texts of one dialog: its defaults overlaid with what was given.
     FieldTexts formTexts(const Form& form) const;
     bool has(const std::string& option) const { return options.count(option) != 0; }
+    // The option's value, "" when not given.
+    std::string option(const std::string& name) const;
 };
 
 // A command's result: the core's outcome with the computed values for --json ("lines" is
@@ -64,15 +69,34 @@ struct CliCommand {
     std::vector<Form> forms;  // the dialogs whose fields the command takes
     std::vector<CliOption> options;
     std::function<CliResult(const CliRequest&)> run;
+    // The words it takes besides fields and options, by name ("FILE.csv"); exactly these many.
+    std::vector<std::string> operands = {};
+    // Options that must be given.
+    std::vector<std::string> required = {};
+    // Why the given words make no request ("" when they do): a usage error, exit 2.
+    std::function<std::string(const CliRequest&)> check = {};
+    bool readsDecimalSeparator = true;  // --decimal-separator
+};
+
+// Commands under one word (orvan-cli journal VERB ...), with options every one of them takes
+// (--db) and a few lines of notes for the group's --help.
+struct CliGroup {
+    std::string name;
+    std::string summary;
+    std::vector<CliOption> shared;
+    std::vector<CliCommand> commands;
+    std::string notes;
 };
 
 // The command table: the one place that lists every command (Commands.cpp).
 std::vector<CliCommand> commandTable();
 
-// The whole tool; returns the exit code (0 done, 1 failed, 2 usage, 3 refused or cancelled).
-int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// The whole tool over the command table and `groups` (orvan-cli journal); returns the exit code
+// (0 done, 1 failed, 2 usage, 3 refused or cancelled).
+int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           const std::vector<CliGroup>& groups = {});
 // The same over a given table (tests).
 int runCli(const std::vector<CliCommand>& table, const std::vector<std::string>& args,
-           std::ostream& out, std::ostream& err);
+           std::ostream& out, std::ostream& err, const std::vector<CliGroup>& groups = {});
 
 }  // namespace orvan::cli

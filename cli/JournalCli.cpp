@@ -1,16 +1,15 @@
 #include "cli/JournalCli.h"
 
 #include <QCoreApplication>
-#include <map>
 #include <memory>
-#include <ostream>
-#include <set>
 
 #include "cli/Commands.h"
 #include "common/NumberText.h"
 #include "journal/JournalCsv.h"
 #include "journal/JournalExchange.h"
+#include "journal/JournalHistory.h"
 #include "journal/JournalPeriods.h"
+#include "journal/JournalRoles.h"
 
 namespace orvan::cli {
 
@@ -18,187 +17,8 @@ namespace {
 
 namespace jn = orvan::journal;
 
-constexpr int kFailed = 1, kUsage = 2, kRefused = 3;
-
 // The journal's commands take no --decimal-separator: they read and write with a point.
 constexpr NumberFormat kJournalFormat{};
-
-constexpr const char* kUsageText =
-    "Usage: orvan-cli journal [--db PATH|URL] init\n"
-    "       orvan-cli journal [--db PATH|URL] import FILE.csv\n"
-    "       orvan-cli journal [--db PATH|URL] export FILE.csv [--mix NAME]\n"
-    "       orvan-cli journal [--db PATH|URL] mixes [--json]\n"
-    "       orvan-cli journal [--db PATH|URL] analyse --mix NAME --layout 5x6|10x3 [--class B]\n"
-    "                         [--until YYYY-MM-DD] [--save] [--json]\n"
-    "       orvan-cli journal [--db PATH|URL] chart --mix NAME [--json]\n\n"
-    "--db: an SQLite file or postgresql://user@host[:port]/dbname (the password from\n"
-    "~/.pgpass); by default the program's own journal (settings key journal/location).\n"
-    "CSV: the header date,mix,party,extract,strength, ISO dates, a point as decimal separator.\n";
-
-struct Request {
-    std::string db, verb;
-    std::vector<std::string> positional;
-    std::map<std::string, std::string> options;  // without "--"; flags map to ""
-    bool has(const std::string& name) const { return options.count(name) != 0; }
-    std::string get(const std::string& name) const {
-        auto it = options.find(name);
-        return it == options.end() ? std::string() : it->second;
-    }
-};
-
-// The options of each verb; true: takes a value.
-const std::map<std::string, std::map<std::string, bool>>& verbs() {
-    static const std::map<std::string, std::map<std::string, bool>> table = {
-        {"init", {}},
-        {"import", {}},
-        {"export", {{"mix", true}}},
-        {"mixes", {{"json", false}}},
-        {"analyse",
-         {{"mix", true},
-          {"layout", true},
-          {"class", true},
-          {"until", true},
-          {"save", false},
-          {"json", false}}},
-        {"chart", {{"mix", true}, {"json", false}}},
-    };
-    return table;
-}
-
-// The request the arguments make, or why they make none.
-struct ParsedRequest {
-    Request request;
-    std::string error;  // "" when the arguments are good
-};
-
-ParsedRequest parse(const std::vector<std::string>& args) {
-    ParsedRequest parsed;
-    Request& request = parsed.request;
-    auto fail = [&parsed](std::string error) {
-        parsed.error = std::move(error);
-        return parsed;
-    };
-    for (std::size_t i = 2; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg.rfind("--", 0) != 0) {
-            if (request.verb.empty()) {
-                if (!verbs().count(arg)) return fail("unknown journal command '" + arg + "'");
-                request.verb = arg;
-            } else {
-                request.positional.push_back(arg);
-            }
-            continue;
-        }
-        std::string name = arg.substr(2), value;
-        const auto eq = name.find('=');
-        if (eq != std::string::npos) value = name.substr(eq + 1), name = name.substr(0, eq);
-        bool takesValue = name == "db";
-        if (name != "db") {
-            if (request.verb.empty()) return fail("--" + name + " comes after the journal command");
-            const auto& known = verbs().at(request.verb);
-            auto it = known.find(name);
-            if (it == known.end())
-                return fail("unknown option '--" + name + "' of journal " + request.verb);
-            takesValue = it->second;
-        }
-        if (takesValue && eq == std::string::npos) {
-            if (i + 1 >= args.size()) return fail("--" + name + " needs a value");
-            value = args[++i];
-        }
-        (name == "db" ? request.db : request.options[name]) = value;
-    }
-    if (request.verb.empty()) return fail("a journal command is needed");
-    const std::size_t wanted = request.verb == "import" || request.verb == "export" ? 1 : 0;
-    if (request.positional.size() != wanted)
-        return fail("journal " + request.verb + " takes " +
-                    (wanted ? std::string("one file name") : std::string("no file name")));
-    for (const char* needed : {"mix", "layout"})
-        if ((request.verb == "analyse" || (request.verb == "chart" && needed[0] == 'm')) &&
-            !request.has(needed))
-            return fail("journal " + request.verb + " needs --" + needed);
-    if (request.has("layout") && !jn::layoutByName(request.get("layout")))
-        return fail("--layout is 5x6 or 10x3, not '" + request.get("layout") + "'");
-    if (request.has("until") && !jn::isIsoDate(request.get("until")))
-        return fail("--until is a day YYYY-MM-DD, not '" + request.get("until") + "'");
-    return parsed;
-}
-
-int runImport(jn::Journal& journal, const Request& request, std::ostream& out, std::ostream& err) {
-    const jn::ImportOutcome outcome =
-        jn::importCsvFile(journal, QString::fromStdString(request.positional[0]));
-    const jn::ImportValues& added = outcome.values;
-    for (const auto& problem : added.problems) err << problem << "\n";
-    if (!outcome.message.empty()) err << outcome.message << "\n";
-    if (!outcome.ok()) return kFailed;
-    out << "Added " << added.partiesAdded << " parties and " << added.extractsAdded << " extracts ("
-        << added.mixesAdded << " new mixes)\n";
-    return 0;
-}
-
-int runMixes(const jn::Journal& journal, const Request& request, std::ostream& out) {
-    std::vector<std::string> objects;
-    for (const jn::Mix& mix : journal.mixes()) {
-        if (!request.has("json")) {
-            out << mix.name << "\tB " << (mix.classText.empty() ? "-" : mix.classText) << "\t"
-                << (mix.layout.empty() ? "-" : mix.layout) << "\t" << mix.partyCount
-                << " parties\n";
-            continue;
-        }
-        JsonObject object;
-        object.string("name", mix.name)
-            .string("class", mix.classText)
-            .string("layout", mix.layout)
-            .integer("parties", mix.partyCount);
-        objects.push_back(object.str());
-    }
-    if (request.has("json")) out << JsonObject().raw("mixes", jsonArray(objects)).str() << "\n";
-    return 0;
-}
-
-int runAnalyse(jn::Journal& journal, const Request& request, std::ostream& out, std::ostream& err) {
-    const jn::JournalAnalysis analysis =
-        jn::analyseFromJournal(journal, request.get("mix"), request.get("layout"),
-                               request.get("class"), request.get("until"), kJournalFormat);
-    switch (analysis.values.end) {
-        case jn::AnalysisEnd::Done:
-            break;
-        case jn::AnalysisEnd::NoClass:
-            err << analysis.message << " (--class)\n";
-            return kUsage;
-        case jn::AnalysisEnd::TooFewParties:
-            err << analysis.message << "\n";
-            return kRefused;
-        default:
-            err << analysis.message << "\n";
-            return kFailed;
-    }
-    if (request.has("save")) {
-        if (jn::Status saved = jn::saveAnalysedPeriod(journal, analysis); !saved) {
-            err << saved.message << "\n";
-            return kFailed;
-        }
-    }
-    const auto& layout = *jn::layoutByName(analysis.values.layoutName);
-    return emitResult(analysedPeriodResult(layout, analysis.values.run.result, kJournalFormat),
-                      request.has("json"), out, err);
-}
-
-int runChart(const jn::Journal& journal, const Request& request, std::ostream& out,
-             std::ostream& err) {
-    const auto mix = journal.findMix(request.get("mix"));
-    if (!mix) {
-        err << "There is no mix '" << request.get("mix") << "' in the journal\n";
-        return kFailed;
-    }
-    const jn::ControlledPeriod period = jn::controlledPeriod(journal, mix->id);
-    if (!period.period) {
-        err << "The mix '" << mix->name
-            << "' has no stored analysed period: run journal analyse --save first\n";
-        return kRefused;
-    }
-    return emitResult(controlChartResult(jn::chartFromJournal(period), kJournalFormat),
-                      request.has("json"), out, err);
-}
 
 // Qt SQL loads its drivers as plugins, which needs an application object.
 void ensureApplication() {
@@ -210,41 +30,292 @@ void ensureApplication() {
     QCoreApplication::setApplicationName(jn::kProgramName);
 }
 
+QString locationOf(const CliRequest& request) {
+    return request.has("db") ? QString::fromStdString(request.option("db"))
+                             : jn::configuredJournalLocation();
+}
+
+// Opens the journal of --db (or the program's own) and runs `work` over it.
+CliResult withJournal(const CliRequest& request,
+                      const std::function<CliResult(jn::Journal&)>& work) {
+    ensureApplication();
+    auto opened = jn::Journal::open(locationOf(request));
+    if (!opened.ok()) return failedResult(opened.message);
+    return work(*opened.values);
+}
+
+// The mix of --mix, or the outcome that says there is none.
+Outcome<long long> mixOf(const jn::Journal& journal, const std::string& name) {
+    const auto mix = journal.findMix(name);
+    if (!mix.ok()) return Outcome<long long>::endedAs(mix);
+    if (!mix.values)
+        return Outcome<long long>::failed("There is no mix '" + jn::trimmedName(name) +
+                                          "' in the journal");
+    return Outcome<long long>::done(mix.values->id);
+}
+
+std::string checkLayoutAndDay(const CliRequest& request) {
+    if (request.has("layout") && !jn::layoutByName(request.option("layout")))
+        return "--layout is 5x6 or 10x3, not '" + request.option("layout") + "'";
+    for (const char* day : {"until", "from", "to"})
+        if (request.has(day) && !jn::isIsoDate(request.option(day)))
+            return std::string("--") + day + " is a day YYYY-MM-DD, not '" + request.option(day) +
+                   "'";
+    return {};
+}
+
+CliResult runInit(const CliRequest& request) {
+    return withJournal(request, [&](jn::Journal& journal) {
+        std::vector<std::string> lines{"Journal ready: " + jn::shownLocation(journal.location())};
+        if (!journal.isPostgres()) return doneResult(lines);
+        if (request.has("grant")) {
+            if (Outcome<> granted = jn::applyRoleGrants(journal); !granted.ok())
+                return failedResult(granted.message);
+            lines.push_back("Granted the journal's tables to the roles " +
+                            jn::joinedRoleNames());
+            return doneResult(lines);
+        }
+        lines.push_back("The grants of the journal's three roles (apply them with --grant):");
+        for (const std::string& statement : jn::roleGrants()) lines.push_back(statement + ";");
+        return doneResult(lines);
+    });
+}
+
+CliResult runImport(const CliRequest& request) {
+    return withJournal(request, [&](jn::Journal& journal) {
+        const jn::ImportOutcome outcome =
+            jn::importCsvFile(journal, QString::fromStdString(request.operands[0]));
+        const jn::ImportValues& added = outcome.values;
+        if (!outcome.ok()) {
+            std::string message;
+            for (const auto& problem : added.problems) message += problem + "\n";
+            message += outcome.message;
+            if (!message.empty() && message.back() == '\n') message.pop_back();
+            return failedResult(message);
+        }
+        std::vector<std::string> lines = added.notes;
+        lines.push_back("Added " + std::to_string(added.partiesAdded) + " parties and " +
+                        std::to_string(added.extractsAdded) + " extracts (" +
+                        std::to_string(added.mixesAdded) + " new mixes)");
+        return doneResult(lines);
+    });
+}
+
+CliResult runExport(const CliRequest& request) {
+    return withJournal(request, [&](jn::Journal& journal) {
+        const Outcome<> written = jn::exportCsvFile(
+            journal, QString::fromStdString(request.operands[0]), request.option("mix"));
+        return written.ok() ? doneResult({}) : failedResult(written.message);
+    });
+}
+
+CliResult runCopy(const CliRequest& request) {
+    return withJournal(request, [&](jn::Journal& journal) {
+        auto destination = jn::Journal::open(QString::fromStdString(request.operands[0]));
+        if (!destination.ok()) return failedResult(destination.message);
+        const auto copied = jn::copyJournal(journal, *destination.values);
+        if (!copied.ok())
+            return copied.kind == OutcomeKind::Refused ? refusedResult(copied.message)
+                                                       : failedResult(copied.message);
+        const jn::CopyValues& c = copied.values;
+        JsonObject values;
+        values.integer("mixes", c.mixes)
+            .integer("parties", c.parties)
+            .integer("extracts", c.extracts)
+            .integer("events", c.events);
+        return doneResult({"Copied " + std::to_string(c.mixes) + " mixes, " +
+                           std::to_string(c.parties) + " parties, " + std::to_string(c.extracts) +
+                           " extracts and " + std::to_string(c.events) + " events into " +
+                           jn::shownLocation(destination.values->location())},
+                          values);
+    });
+}
+
+CliResult runCheck(const CliRequest& request) {
+    return withJournal(request, [&](jn::Journal& journal) {
+        if (Outcome<> checked = journal.check(); !checked.ok())
+            return failedResult(checked.message);
+        return doneResult({"The journal is sound: " + jn::shownLocation(journal.location())});
+    });
+}
+
+CliResult runMixes(const CliRequest& request) {
+    return withJournal(request, [&](jn::Journal& journal) {
+        const auto mixes = journal.mixes();
+        if (!mixes.ok()) return failedResult(mixes.message);
+        std::vector<std::string> lines, objects;
+        for (const jn::Mix& mix : mixes.values) {
+            lines.push_back(mix.name + "\tB " + (mix.classText.empty() ? "-" : mix.classText) +
+                            "\t" + (mix.layout.empty() ? "-" : mix.layout) + "\t" +
+                            std::to_string(mix.partyCount) + " parties");
+            JsonObject object;
+            object.string("name", mix.name)
+                .string("class", mix.classText)
+                .string("layout", mix.layout)
+                .integer("parties", mix.partyCount);
+            objects.push_back(object.str());
+        }
+        JsonObject values;
+        values.raw("mixes", jsonArray(objects));
+        CliResult result = doneResult(lines, values);
+        // The listing's JSON is the mixes alone.
+        if (request.json) result.lines.clear();
+        return result;
+    });
+}
+
+std::string partiesJson(const std::vector<analysed::PartySource>& parties, bool extracts) {
+    std::vector<std::string> objects;
+    for (const auto& party : parties) {
+        JsonObject object;
+        object.string("party", party.number).string("date", party.date);
+        if (extracts) object.integer("extracts", party.extracts);
+        objects.push_back(object.str());
+    }
+    return jsonArray(objects);
+}
+
+CliResult runAnalyse(const CliRequest& request) {
+    return withJournal(request, [&](jn::Journal& journal) {
+        const Outcome<long long> mix = mixOf(journal, request.option("mix"));
+        if (!mix.ok()) return failedResult(mix.message);
+        const auto& layout = *jn::layoutByName(request.option("layout"));
+        const jn::JournalAnalysis analysis =
+            jn::analyseFromJournal(journal, mix.values, layout, request.option("class"),
+                                   request.option("until"), kJournalFormat);
+        if (!analysis.ok()) {
+            const std::string hint = analysis.values.end == jn::AnalysisEnd::NoClass ? " (--class)" : "";
+            return analysis.kind == OutcomeKind::Refused ? refusedResult(analysis.message + hint)
+                                                         : failedResult(analysis.message);
+        }
+        if (request.has("save"))
+            if (Outcome<> saved = jn::saveAnalysedPeriod(journal, analysis); !saved.ok())
+                return failedResult(saved.message);
+        CliResult result =
+            analysedPeriodResult(layout, analysis.values.run.result, kJournalFormat);
+        const analysed::PeriodSources sources = jn::periodSources(analysis);
+        std::vector<std::string> lines = analysed::periodSourceLines(sources);
+        lines.insert(lines.end(), result.lines.begin(), result.lines.end());
+        result.lines = std::move(lines);
+        result.values.raw("parties", partiesJson(sources.used, false))
+            .raw("skipped", partiesJson(sources.skipped, true));
+        return result;
+    });
+}
+
+CliResult runChart(const CliRequest& request) {
+    return withJournal(request, [&](jn::Journal& journal) {
+        const Outcome<long long> mix = mixOf(journal, request.option("mix"));
+        if (!mix.ok()) return failedResult(mix.message);
+        const auto period = jn::controlledPeriod(journal, mix.values);
+        if (!period.ok()) return failedResult(period.message);
+        if (!period.values.period)
+            return refusedResult("The mix '" + jn::trimmedName(request.option("mix")) +
+                                 "' has no stored analysed period: run journal analyse --save "
+                                 "first");
+        return controlChartResult(jn::chartFromJournal(period.values), kJournalFormat);
+    });
+}
+
+std::string eventJson(const jn::HistoryEvent& e) {
+    JsonObject object;
+    object.integer("id", e.id)
+        .string("time", e.time)
+        .string("user", e.role.empty() ? e.user : e.user + " (" + e.role + ")")
+        .string("action", e.action)
+        .string("mix", e.mix)
+        .string("parties", e.parties)
+        .string("before", e.before)
+        .string("after", e.after)
+        .string("reason", e.reason);
+    return object.str();
+}
+
+CliResult runHistory(const CliRequest& request) {
+    return withJournal(request, [&](jn::Journal& journal) {
+        const auto events = jn::readHistory(
+            journal, {request.option("mix"), request.option("from"), request.option("to")});
+        if (!events.ok()) return failedResult(events.message);
+        std::vector<std::string> lines, objects;
+        for (const jn::HistoryEvent& e : events.values) {
+            lines.push_back(std::to_string(e.id) + "\t" + e.time + "\t" + e.user +
+                            (e.role.empty() ? "" : " (" + e.role + ")") + "\t" + e.action + "\t" +
+                            e.mix + "\t" + e.parties + (e.reason.empty() ? "" : "\t" + e.reason));
+            objects.push_back(eventJson(e));
+        }
+        JsonObject values;
+        values.raw("events", jsonArray(objects));
+        CliResult result = doneResult(lines, values);
+        if (request.json) result.lines.clear();
+        return result;
+    });
+}
+
+CliResult runUndo(const CliRequest& request) {
+    long long id = 0;
+    const std::string& text = request.operands[0];
+    for (char c : text) id = c >= '0' && c <= '9' && id < 1'000'000'000'000 ? id * 10 + (c - '0') : -1;
+    if (id <= 0) return refusedResult("The event is given by its number, not '" + text + "'");
+    return withJournal(request, [&](jn::Journal& journal) {
+        const Outcome<> undone = jn::undoEvent(journal, id, request.option("reason"));
+        if (!undone.ok())
+            return undone.kind == OutcomeKind::Refused ? refusedResult(undone.message)
+                                                       : failedResult(undone.message);
+        return doneResult({"Undone: event " + text});
+    });
+}
+
+CliOption mixOption(const char* help = "the mix's name") {
+    return {"mix", help, true, "NAME"};
+}
+
 }  // namespace
 
-int runJournalCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (args.size() == 3 && (args[2] == "--help" || args[2] == "-h")) {
-        out << kUsageText;
-        return 0;
-    }
-    const auto [request, error] = parse(args);
-    if (!error.empty()) {
-        err << "orvan-cli journal: " << error << "\n" << kUsageText;
-        return kUsage;
-    }
-    ensureApplication();
-    const QString location =
-        request.db.empty() ? jn::configuredJournalLocation() : QString::fromStdString(request.db);
-    auto [journal, message] = jn::Journal::open(location);
-    if (!journal) {
-        err << message << "\n";
-        return kFailed;
-    }
-    if (request.verb == "init") {
-        out << "Journal ready: " << location.toStdString() << "\n";
-        return 0;
-    }
-    if (request.verb == "import") return runImport(*journal, request, out, err);
-    if (request.verb == "mixes") return runMixes(*journal, request, out);
-    if (request.verb == "analyse") return runAnalyse(*journal, request, out, err);
-    if (request.verb == "chart") return runChart(*journal, request, out, err);
-    const jn::Status status = jn::exportCsvFile(
-        *journal, QString::fromStdString(request.positional[0]), request.get("mix"));
-    if (!status) {
-        err << status.message << "\n";
-        return kFailed;
-    }
-    return 0;
+CliGroup journalGroup() {
+    const CliOption layout{"layout", "the sampling layout, 5x6 or 10x3", true, "5x6|10x3"};
+    const CliOption reason{"reason", "why (kept in the history)", true, "TEXT"};
+    CliGroup group;
+    group.name = "journal";
+    group.summary = "the strength journal: orvan-cli journal --help";
+    group.shared = {{"db",
+                     "an SQLite file or postgresql://user@host[:port]/dbname (the password from "
+                     "~/.pgpass); by default the program's own journal (settings key "
+                     "journal/location)",
+                     true, "PATH|URL"}};
+    group.notes =
+        "CSV: the header date,mix,party,extract,strength, ISO dates, a point as decimal separator\n"
+        "(or date;mix;party;extract;strength with decimal commas).\n";
+    auto command = [](std::string name, std::string summary, CliResult (*run)(const CliRequest&),
+                      std::vector<CliOption> options = {}, std::vector<std::string> operands = {},
+                      std::vector<std::string> required = {}) {
+        CliCommand c{std::move(name), std::move(summary), {}, std::move(options), run,
+                     std::move(operands), std::move(required), checkLayoutAndDay, false};
+        return c;
+    };
+    group.commands = {
+        command("init", "opens (and makes) the journal; on PostgreSQL prints the roles' grants",
+                runInit, {{"grant", "apply the grants of the three roles", false}}),
+        command("import", "adds the parties of a CSV file, all or nothing", runImport, {},
+                {"FILE.csv"}),
+        command("export", "writes the extracts as CSV", runExport,
+                {mixOption("only this mix")}, {"FILE.csv"}),
+        command("copy", "copies the whole journal into a new or empty one", runCopy, {},
+                {"DEST"}),
+        command("check", "checks the journal's pages and rows", runCheck),
+        command("mixes", "lists the mixes", runMixes),
+        command("analyse", "the analysed period from the latest parties", runAnalyse,
+                {mixOption(), layout, {"class", "the class B, MPa", true, "B"},
+                 {"until", "parties dated on or before the day", true, "YYYY-MM-DD"},
+                 {"save", "store it as the mix's analysed period", false}},
+                {}, {"mix", "layout"}),
+        command("chart", "the control chart of every party after the stored period", runChart,
+                {mixOption()}, {}, {"mix"}),
+        command("history", "every change, oldest first", runHistory,
+                {mixOption("only this mix"), {"from", "from the day", true, "YYYY-MM-DD"},
+                 {"to", "up to the day", true, "YYYY-MM-DD"}}),
+        command("undo", "undoes a change of the history", runUndo, {reason}, {"EVENT-ID"}),
+    };
+    return group;
 }
 
 }  // namespace orvan::cli

@@ -28,8 +28,9 @@ struct NoValues {};
 // failing field and party, the impossible mix's quantities, the chart's range). A template
 // parameter rather than one member per job keeps the core's jobs independent of each other:
 // common/ knows none of them.
+// [[nodiscard]]: a call that can fail is never left unread.
 template <class Values = NoValues>
-struct Outcome {
+struct [[nodiscard]] Outcome {
     OutcomeKind kind = OutcomeKind::Failed;
     std::string message;  // what to show when not Done ("" for Cancelled)
     MessageStyle style = MessageStyle::None;
@@ -43,6 +44,16 @@ struct Outcome {
     }
     static Outcome failed(std::string message, MessageStyle style, Values values = {}) {
         return {OutcomeKind::Failed, std::move(message), style, std::move(values), {}};
+    }
+    // A failure of storage or of a file: the one message the database or the file system gave,
+    // shown in a plain message box.
+    static Outcome failed(std::string message) {
+        return failed(std::move(message), MessageStyle::Message);
+    }
+    // Another job's outcome that did not end Done, passed on with its kind and message.
+    template <class Other>
+    static Outcome endedAs(const Outcome<Other>& other) {
+        return {other.kind, other.message, other.style, {}, {}};
     }
     static Outcome refused(std::string message, MessageStyle style, Values values = {}) {
         return {OutcomeKind::Refused, std::move(message), style, std::move(values), {}};

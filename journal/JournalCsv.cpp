@@ -54,7 +54,7 @@ struct SplitLine {
     std::string error;
 };
 
-SplitLine splitFields(std::string_view line) {
+SplitLine splitFields(std::string_view line, char separator) {
     std::vector<std::string> fields(1);
     bool quoted = false, wasQuoted = false;
     for (std::size_t i = 0; i < line.size(); ++i) {
@@ -66,7 +66,7 @@ SplitLine splitFields(std::string_view line) {
                 fields.back() += '"', ++i;
             else
                 quoted = false;
-        } else if (c == ',') {
+        } else if (c == separator) {
             fields.emplace_back(), wasQuoted = false;
         } else if (c == '"' && fields.back().empty() && !wasQuoted) {
             quoted = wasQuoted = true;
@@ -114,13 +114,16 @@ RowRead failedRow(std::string error) {
     return {{}, std::move(error)};
 }
 
-RowRead readRow(std::string_view line, int lineNumber) {
+RowRead readRow(std::string_view line, int lineNumber, bool semicolons) {
     if (!isValidUtf8(line)) return failedRow("not UTF-8 text");
     if (line.find('\0') != line.npos) return failedRow("a NUL byte");
-    SplitLine split = splitFields(line);
+    SplitLine split = splitFields(line, semicolons ? ';' : ',');
     if (!split.error.empty()) return failedRow(split.error);
     std::vector<std::string>& f = split.fields;
     if (f.size() != 5) return failedRow("expected 5 fields, found " + std::to_string(f.size()));
+    f[1] = trimmedName(f[1]), f[2] = trimmedName(f[2]);
+    // A spreadsheet with decimal commas wrote the strength; the journal keeps a point.
+    if (semicolons) std::replace(f[4].begin(), f[4].end(), ',', '.');
     if (!isIsoDate(f[0]))
         return failedRow("date " + shown(f[0]) + " is not a calendar day YYYY-MM-DD");
     if (auto e = checkName("mix name", f[1]); !e.empty()) return failedRow(e);
@@ -129,10 +132,8 @@ RowRead readRow(std::string_view line, int lineNumber) {
     if (!extract)
         return failedRow("extract " + shown(f[3]) + " is not a number from 1 to " +
                          std::to_string(kMaxExtractIndex));
+    if (std::string problem = strengthProblem(f[4]); !problem.empty()) return failedRow(problem);
     const std::optional<double> strength = parseStrength(f[4]);
-    if (!strength)
-        return failedRow("strength " + shown(f[4]) +
-                         " is not a number with a point as decimal separator");
     RowRead read;
     read.row.line = lineNumber;
     read.row.extract = *extract;
@@ -201,9 +202,63 @@ std::optional<double> parseStrength(std::string_view text) {
     return parsed;
 }
 
+std::string strengthProblem(std::string_view text) {
+    if (const std::optional<double> value = parseStrength(text)) {
+        if (*value <= 0) return "strength must be greater than zero";
+        if (*value > kMaxStrength)
+            return "strength " + shown(text) + " MPa is not plausible: it is above " +
+                   std::to_string(static_cast<int>(kMaxStrength)) + " MPa";
+        return {};
+    }
+    if (!text.empty() && text[0] == '-' && parseStrength(text.substr(1)))
+        return "strength must be greater than zero";
+    return "strength " + shown(text) + " is not a number with a point as decimal separator";
+}
+
+std::string trimmedName(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    const auto last = text.find_last_not_of(" \t");
+    return std::string(text.substr(first, last - first + 1));
+}
+
+std::string utf8FromWindows1251(std::string_view bytes) {
+    // The code points of bytes 0x80..0xBF; 0xC0..0xFF are U+0410..U+044F in order.
+    static constexpr char16_t kHigh[64] = {
+        0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021, 0x20AC, 0x2030, 0x0409,
+        0x2039, 0x040A, 0x040C, 0x040B, 0x040F, 0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0xFFFD, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F, 0x00A0,
+        0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6, 0x00A7, 0x0401, 0x00A9, 0x0404, 0x00AB,
+        0x00AC, 0x00AD, 0x00AE, 0x0407, 0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6,
+        0x00B7, 0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457};
+    std::string out;
+    out.reserve(bytes.size() * 2);
+    for (char byte : bytes) {
+        const auto c = static_cast<unsigned char>(byte);
+        const unsigned code = c < 0x80 ? c : c < 0xC0 ? kHigh[c - 0x80] : 0x0410 + (c - 0xC0);
+        if (code < 0x80) {
+            out += static_cast<char>(code);
+        } else if (code < 0x800) {
+            out += static_cast<char>(0xC0 | (code >> 6));
+            out += static_cast<char>(0x80 | (code & 0x3F));
+        } else {
+            out += static_cast<char>(0xE0 | (code >> 12));
+            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (code & 0x3F));
+        }
+    }
+    return out;
+}
+
 CsvParse parseJournalCsv(std::string_view bytes) {
     CsvParse out;
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+    std::string converted;
+    if (!isValidUtf8(bytes)) {
+        converted = utf8FromWindows1251(bytes);
+        bytes = converted;
+        out.windows1251 = true;
+    }
     std::map<std::pair<std::string, std::string>, PartySeen> parties;
     int lineNumber = 0;
     bool headerSeen = false;
@@ -217,13 +272,18 @@ CsvParse parseJournalCsv(std::string_view bytes) {
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         if (!headerSeen) {
             headerSeen = true;
-            if (line != kCsvHeader)
-                out.problems.push_back(
-                    {lineNumber, std::string("expected the header ") + kCsvHeader});
+            out.semicolons = line == kCsvHeaderSemicolons;
+            if (line != kCsvHeader && !out.semicolons) {
+                // A file of another shape: one message, not one per row.
+                out.problems.push_back({lineNumber, std::string("expected the header ") +
+                                                        kCsvHeader + " (or " +
+                                                        kCsvHeaderSemicolons + ")"});
+                return out;
+            }
             continue;
         }
         if (line.empty()) continue;
-        RowRead read = readRow(line, lineNumber);
+        RowRead read = readRow(line, lineNumber, out.semicolons);
         std::string reason = std::move(read.error);
         if (reason.empty()) reason = checkParty(parties, read.row);
         if (!reason.empty())
@@ -231,13 +291,24 @@ CsvParse parseJournalCsv(std::string_view bytes) {
         else if (out.problems.empty())
             out.rows.push_back(std::move(read.row));
     }
-    // Each party's extracts are numbered 1..n, so an export reads back as it was written.
-    for (const auto& [key, seen] : parties)
-        if (seen.extractLines.rbegin()->first != static_cast<int>(seen.extractLines.size()))
-            out.problems.push_back({seen.line, "the extracts of party " + shown(key.second) +
-                                                   " of mix " + shown(key.first) +
-                                                   " are not numbered 1 to " +
-                                                   std::to_string(seen.extractLines.size())});
+    // Each party's extracts are numbered 1..n, so an export reads back as it was written; a
+    // gap is told on the line of the first extract after it.
+    for (const auto& [key, seen] : parties) {
+        int expected = 1;
+        for (const auto& [extract, line] : seen.extractLines) {
+            if (extract != expected) {
+                out.problems.push_back(
+                    {line, "extract " + std::to_string(extract) + " of party " +
+                               shown(key.second) + " of mix " + shown(key.first) +
+                               (expected == 1 ? std::string(" comes without extract 1")
+                                              : " follows extract " + std::to_string(expected - 1)) +
+                               ": the extracts are not numbered 1 to " +
+                               std::to_string(seen.extractLines.size())});
+                break;
+            }
+            ++expected;
+        }
+    }
     std::stable_sort(out.problems.begin(), out.problems.end(),
                      [](const CsvProblem& a, const CsvProblem& b) { return a.line < b.line; });
     if (!out.problems.empty()) out.rows.clear();

@@ -2,7 +2,11 @@
 // The journal's exchange file: a header `date,mix,party,extract,strength`, then one extract a
 // row, ISO dates (YYYY-MM-DD), a point as the decimal separator. Fields may be quoted with
 // double quotes (a doubled quote inside stands for one), so a mix name may hold a comma.
-// Plain C++: the importer checks the whole file before the journal is touched.
+// A spreadsheet saved in a locale with decimal commas writes `date;mix;party;extract;strength`
+// with semicolons between fields: such a file is read with decimal commas (a point is read
+// too). A file that is not UTF-8 is read as Windows-1251. Mix names and party numbers lose
+// their leading and trailing blanks. Plain C++: the importer checks the whole file before the
+// journal is touched.
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,6 +15,7 @@
 namespace orvan::journal {
 
 inline constexpr const char* kCsvHeader = "date,mix,party,extract,strength";
+inline constexpr const char* kCsvHeaderSemicolons = "date;mix;party;extract;strength";
 
 // One extract as read from a row; `strengthText` is kept as written (the report echoes it).
 struct CsvRow {
@@ -31,6 +36,8 @@ struct CsvProblem {
 struct CsvParse {
     std::vector<CsvRow> rows;
     std::vector<CsvProblem> problems;  // every bad row; when not empty nothing is imported
+    bool semicolons = false;           // `;` between fields and decimal commas
+    bool windows1251 = false;          // the bytes were not UTF-8
     bool ok() const { return problems.empty(); }
 };
 
@@ -44,6 +51,13 @@ std::string problemText(const std::string& file, const CsvProblem& problem);
 // Helpers shared with the journal's own edits.
 bool isIsoDate(std::string_view text);                     // a real calendar day, YYYY-MM-DD
 std::optional<double> parseStrength(std::string_view text);  // [+]digits[.digits], finite
+// Why a strength text cannot be a result ("" when it can): not a number, not above zero, or
+// above kMaxStrength. Worded to follow "The " or a row's line.
+std::string strengthProblem(std::string_view text);
+// A name without its leading and trailing blanks (spaces and tabs).
+std::string trimmedName(std::string_view text);
+// Windows-1251 bytes as UTF-8.
+std::string utf8FromWindows1251(std::string_view bytes);
 std::string csvField(const std::string& text);             // quoted when it must be
 std::string csvLine(const std::string& date, const std::string& mix, const std::string& party,
                     int extract, const std::string& strengthText);
@@ -52,5 +66,7 @@ std::string csvLine(const std::string& date, const std::string& mix, const std::
 inline constexpr std::size_t kMaxNameLength = 200;  // mix names and party numbers, bytes
 inline constexpr std::size_t kMaxStrengthLength = 32;
 inline constexpr int kMaxExtractIndex = 100;
+// No concrete reaches it: a larger figure is a typing error (a missing point).
+inline constexpr double kMaxStrength = 200;  // MPa
 
 }  // namespace orvan::journal

@@ -1,14 +1,19 @@
-// Opening the journal, its schema and migrations, and the one-transaction rule.
+// Opening the journal, its schema and migrations, its checks and the one-transaction rule.
+#include <pwd.h>
+#include <unistd.h>
+
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
 #include <QSqlError>
-#include <QSqlQuery>
 #include <QStandardPaths>
 #include <QUrl>
+#include <QUrlQuery>
 #include <atomic>
 
-#include "journal/Journal.h"
+#include "journal/JournalSchema.h"
+#include "journal/Storage.h"
 
 namespace orvan::journal {
 
@@ -24,59 +29,70 @@ bool isBusy(const QSqlError& error) {
     return code == "5" || code == "6";
 }
 
+// PostgreSQL's class 42501: the connected role lacks the privilege.
+bool isDenied(const QSqlError& error) {
+    return error.nativeErrorCode() == "42501";
+}
+
 std::string errorText(const QSqlError& error) {
     if (isBusy(error))
         return "The journal is busy: another program is writing to it. Try again in a moment.";
+    if (isDenied(error))
+        return "The journal's server does not let this user change the journal: ask for the "
+               "role that may";
     return text(error.text().trimmed());
 }
 
-// Schema steps: migrations[v] brings a journal of version v to version v + 1. The table
-// names and columns are the same on SQLite and PostgreSQL but for the generated key.
-std::vector<QStringList> migrations(bool postgres) {
-    const QString id = postgres ? "id BIGSERIAL PRIMARY KEY" : "id INTEGER PRIMARY KEY";
-    const QString real = "DOUBLE PRECISION NOT NULL";
-    return {{
-        "CREATE TABLE journal_schema (version INTEGER NOT NULL)",
-        "CREATE TABLE mixes (" + id +
-            ", name TEXT NOT NULL UNIQUE, class_text TEXT NOT NULL DEFAULT '',"
-            " layout TEXT NOT NULL DEFAULT '')",
-        "CREATE TABLE parties (" + id +
-            ", mix_id BIGINT NOT NULL REFERENCES mixes(id) ON DELETE CASCADE,"
-            " party_date TEXT NOT NULL, number TEXT NOT NULL, UNIQUE (mix_id, number))",
-        "CREATE INDEX parties_by_date ON parties (mix_id, party_date, id)",
-        "CREATE TABLE extracts (party_id BIGINT NOT NULL REFERENCES parties(id) ON DELETE "
-        "CASCADE, position INTEGER NOT NULL, strength " +
-            real + ", strength_text TEXT NOT NULL, PRIMARY KEY (party_id, position))",
-        "CREATE TABLE analysed_periods (" + id +
-            ", mix_id BIGINT NOT NULL REFERENCES mixes(id) ON DELETE CASCADE,"
-            " layout TEXT NOT NULL, class_text TEXT NOT NULL, until_date TEXT NOT NULL,"
-            " last_party_date TEXT NOT NULL, saved_at TEXT NOT NULL, overall_variation " +
-            real + ", average_level " + real + ", warning_top " + real + ", warning_bottom " +
-            real + ", correcting_top " + real + ", correcting_bottom " + real + ")",
-        "CREATE TABLE analysed_period_parties (period_id BIGINT NOT NULL REFERENCES "
-        "analysed_periods(id) ON DELETE CASCADE, position INTEGER NOT NULL, party_id BIGINT "
-        "REFERENCES parties(id) ON DELETE SET NULL, party_mean " +
-            real + ", party_deviation " + real + ", party_variation " + real +
-            ", PRIMARY KEY (period_id, position))",
-        "CREATE TABLE mix_designs (" + id +
-            ", mix_id BIGINT NOT NULL REFERENCES mixes(id) ON DELETE CASCADE,"
-            " saved_at TEXT NOT NULL)",
-        "CREATE TABLE design_texts (design_id BIGINT NOT NULL REFERENCES mix_designs(id) ON "
-        "DELETE CASCADE, kind TEXT NOT NULL, position INTEGER NOT NULL, name TEXT NOT NULL,"
-        " text TEXT NOT NULL, PRIMARY KEY (design_id, kind, position))",
-    }};
+Outcome<> exec(QSqlDatabase& db, const QString& statement) {
+    QSqlQuery query(db);
+    if (!query.exec(statement)) return Storage::failed(query);
+    return Outcome<>::done({});
 }
 
-Status exec(QSqlDatabase& db, const QString& statement) {
-    QSqlQuery query(db);
-    if (!query.exec(statement)) return Status::failed(sqlError(query));
-    return {};
+// The program's one settings file, ~/.config/Orvan/Orvan.conf (the interface language's too).
+QSettings settings() {
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Orvan"),
+                     QStringLiteral("Orvan"));
+}
+
+// The user of this session, as the history names them.
+std::string systemUser() {
+    if (const passwd* entry = ::getpwuid(::geteuid()); entry && entry->pw_name)
+        return entry->pw_name;
+    const QString name = qEnvironmentVariable("USER");
+    return name.isEmpty() ? std::string("unknown") : text(name);
+}
+
+bool holdsPassword(const QUrl& url) {
+    if (!url.password().isEmpty()) return true;
+    for (const auto& [key, value] : QUrlQuery(url).queryItems())
+        if (key.compare("password", Qt::CaseInsensitive) == 0) return true;
+    return false;
+}
+
+using Opened = Outcome<std::unique_ptr<Journal>>;
+
+Opened refusedAddress(const std::string& why) {
+    return Opened::failed(why);
 }
 
 }  // namespace
 
-std::string sqlError(const QSqlQuery& query) {
-    return errorText(query.lastError());
+std::string Storage::errorText(const QSqlQuery& query) {
+    return orvan::journal::errorText(query.lastError());
+}
+
+QSqlDatabase Storage::db(const Journal& journal) {
+    return QSqlDatabase::database(journal.connection_, false);
+}
+
+QSqlQuery Storage::prepared(const Journal& journal, const QString& statement,
+                            std::initializer_list<QVariant> values) {
+    QSqlQuery query(db(journal));
+    query.setForwardOnly(true);
+    query.prepare(statement);
+    for (const QVariant& value : values) query.addBindValue(value);
+    return query;
 }
 
 QString defaultJournalLocation() {
@@ -84,7 +100,21 @@ QString defaultJournalLocation() {
 }
 
 QString configuredJournalLocation() {
-    return QSettings().value("journal/location", defaultJournalLocation()).toString();
+    return settings().value("journal/location", defaultJournalLocation()).toString();
+}
+
+void rememberJournalLocation(const QString& location) {
+    settings().setValue("journal/location", location);
+}
+
+std::string shownLocation(const QString& location) {
+    QUrl url(location);
+    if (!location.startsWith("postgres")) return text(location);
+    url.setPassword({});
+    QUrlQuery query(url);
+    query.removeAllQueryItems("password");
+    url.setQuery(query);
+    return text(url.toString());
 }
 
 Journal::Journal(QString connection, QString location, bool postgres)
@@ -95,29 +125,23 @@ Journal::~Journal() {
     QSqlDatabase::removeDatabase(connection_);
 }
 
-QSqlDatabase Journal::database() const {
-    return QSqlDatabase::database(connection_, false);
-}
-
-OpenedJournal Journal::open(const QString& location) {
+Opened Journal::open(const QString& location) {
     static std::atomic<int> counter{0};
     const QString connection = QStringLiteral("orvan-journal-%1").arg(++counter);
     const bool postgres =
         location.startsWith("postgresql://") || location.startsWith("postgres://");
-    const std::string where = text(location);
+    const std::string where = shownLocation(location);
     {
         QSqlDatabase db;
         if (postgres) {
             const QUrl url(location, QUrl::StrictMode);
-            if (!url.isValid() || url.host().isEmpty() || url.path().size() < 2) {
-                return {nullptr, "The journal address '" + where +
-                                     "' is not of the form postgresql://user@host/dbname"};
-            }
-            if (!url.password().isEmpty()) {
-                return {nullptr,
-                        "The journal address holds a password; it is not taken from there: "
-                        "give it in ~/.pgpass"};
-            }
+            if (holdsPassword(url))
+                return refusedAddress(
+                    "The journal address holds a password; it is not taken from there: "
+                    "give it in ~/.pgpass");
+            if (!url.isValid() || url.host().isEmpty() || url.path().size() < 2)
+                return refusedAddress("The journal address '" + where +
+                                      "' is not of the form postgresql://user@host/dbname");
             db = QSqlDatabase::addDatabase("QPSQL", connection);
             db.setHostName(url.host());
             if (url.port() > 0) db.setPort(url.port());
@@ -136,29 +160,27 @@ OpenedJournal Journal::open(const QString& location) {
                 "The journal '" + where + "' cannot be opened: " + errorText(db.lastError());
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(connection);
-            return {nullptr, std::move(message)};
+            return Opened::failed(std::move(message));
         }
     }
     std::unique_ptr<Journal> journal(new Journal(connection, location, postgres));
-    if (Status status = journal->migrate(); !status) {
-        return {nullptr, "The journal '" + where + "' cannot be used: " + status.message};
-    }
-    return {std::move(journal), {}};
+    journal->role_ = postgres ? text(QSqlDatabase::database(connection, false).userName()) : "";
+    if (Outcome<> migrated = journal->migrate(); !migrated.ok())
+        return Opened::failed("The journal '" + where + "' cannot be used: " + migrated.message);
+    if (Outcome<> read = journal->readPermissions(); !read.ok())
+        return Opened::failed("The journal '" + where + "' cannot be used: " + read.message);
+    return Opened::done(std::move(journal));
 }
 
 namespace {
 
-Result<int> failedVersion(std::string message) {
-    return {0, Status::failed(std::move(message))};
-}
-
 // The schema version of the journal: 0 for an empty database.
-Result<int> readVersion(QSqlDatabase& db, bool postgres) {
+Outcome<int> readVersion(QSqlDatabase& db, bool postgres) {
     QSqlQuery probe(db);
     if (!probe.exec(postgres ? "SELECT table_name FROM information_schema.tables WHERE "
                                "table_schema = current_schema()"
                              : "SELECT name FROM sqlite_master WHERE type = 'table'"))
-        return failedVersion(sqlError(probe));
+        return Storage::failed<int>(probe);
     bool hasSchema = false, hasOther = false;
     while (probe.next())
         (probe.value(0).toString() == "journal_schema" ? hasSchema : hasOther) = true;
@@ -166,80 +188,183 @@ Result<int> readVersion(QSqlDatabase& db, bool postgres) {
     if (hasSchema) {
         QSqlQuery query(db);
         if (!query.exec("SELECT version FROM journal_schema") || !query.next())
-            return failedVersion("its schema version cannot be read");
+            return Outcome<int>::failed("its schema version cannot be read");
         version = query.value(0).toInt();
     } else if (hasOther) {
-        return failedVersion("it is a database of another program");
+        return Outcome<int>::failed("it is a database of another program");
     }
     if (version > kSchemaVersion)
-        return failedVersion("it was written by a newer version of the program (schema " +
-                             std::to_string(version) + ", this program knows up to " +
-                             std::to_string(kSchemaVersion) + ")");
-    return {version, {}};
+        return Outcome<int>::failed("it was written by a newer version of the program (schema " +
+                                    std::to_string(version) + ", this program knows up to " +
+                                    std::to_string(kSchemaVersion) + ")");
+    return Outcome<int>::done(version);
+}
+
+// SQLite's own check of its pages: "" when sound, else what it found (the first few lines).
+std::string sqliteDamage(QSqlDatabase& db, const char* pragma) {
+    QSqlQuery query(db);
+    if (!query.exec(QString::fromLatin1(pragma))) return errorText(query.lastError());
+    std::string found;
+    int lines = 0;
+    while (query.next()) {
+        const QString line = query.value(0).toString();
+        if (line == "ok") continue;
+        if (++lines > 3) return found + "; ...";
+        found += (found.empty() ? "" : "; ") + text(line);
+    }
+    return found;
 }
 
 }  // namespace
 
-Status Journal::migrate() {
-    QSqlDatabase db = database();
+Outcome<> Journal::migrate() {
+    QSqlDatabase db = Storage::db(*this);
     if (!postgres_) {
-        if (Status s = exec(db, "PRAGMA foreign_keys = ON"); !s) return s;
+        if (Outcome<> s = exec(db, "PRAGMA foreign_keys = ON"); !s.ok()) return s;
+        damage_ = sqliteDamage(db, "PRAGMA quick_check");
+        if (!damage_.empty()) permissions_ = {true, false, false};
     }
     // Read before anything is written, so a journal this program cannot use stays untouched.
-    Result<int> read = readVersion(db, postgres_);
-    if (!read) return read.status;
-    int version = read.value;
-    if (version == kSchemaVersion) return {};
+    Outcome<int> read = readVersion(db, postgres_);
+    if (!read.ok()) return Outcome<>::endedAs(read);
+    int version = read.values;
+    if (version == kSchemaVersion) return Outcome<>::done({});
+    if (!damage_.empty())
+        return Outcome<>::failed("it is damaged (" + damage_ + ") and of an older schema");
     if (!postgres_) {
-        if (Status s = exec(db, "PRAGMA journal_mode = WAL"); !s) return s;
+        if (Outcome<> s = exec(db, "PRAGMA journal_mode = WAL"); !s.ok()) return s;
     }
-    const auto steps = migrations(postgres_);
+    const auto steps = schemaSteps(postgres_);
     while (version < kSchemaVersion) {
-        Status status = write([&]() -> Status {
+        Outcome<> stepped = Storage::inTransaction(*this, Storage::Need::Add, [&]() -> Outcome<> {
             // Read again under the write lock: another program may have just done this step.
             read = readVersion(db, postgres_);
-            version = read.value;
-            if (!read || version == kSchemaVersion) return read.status;
+            version = read.values;
+            if (!read.ok()) return Outcome<>::endedAs(read);
+            if (version == kSchemaVersion) return Outcome<>::done({});
             for (const QString& statement : steps[version])
-                if (Status s = exec(db, statement); !s) return s;
+                if (Outcome<> s = exec(db, statement); !s.ok()) return s;
             QSqlQuery stamp(db);
             stamp.prepare(version == 0 ? "INSERT INTO journal_schema (version) VALUES (?)"
                                        : "UPDATE journal_schema SET version = ?");
             stamp.addBindValue(++version);
-            if (!stamp.exec()) return Status::failed(sqlError(stamp));
-            return {};
+            if (!stamp.exec()) return Storage::failed(stamp);
+            return Outcome<>::done({});
         });
-        if (!status) return status;
+        if (!stepped.ok()) return stepped;
     }
-    return {};
+    return Outcome<>::done({});
 }
 
-Status Journal::write(const std::function<Status()>& work) {
-    QSqlDatabase db = database();
+Outcome<> Journal::readPermissions() {
+    if (!postgres_) return Outcome<>::done({});
+    QSqlQuery query = Storage::prepared(
+        *this,
+        "SELECT has_table_privilege(current_user, 'parties', 'SELECT'), "
+        "has_table_privilege(current_user, 'parties', 'INSERT'), "
+        "has_table_privilege(current_user, 'parties', 'DELETE'), current_user");
+    if (!query.exec() || !query.next()) return Storage::failed(query);
+    permissions_ = {query.value(0).toBool(), query.value(1).toBool(), query.value(2).toBool()};
+    role_ = textOf(query.value(3));
+    return Outcome<>::done({});
+}
+
+Outcome<> Journal::check() const {
+    if (!postgres_) {
+        QSqlDatabase db = Storage::db(*this);
+        const std::string found = sqliteDamage(db, "PRAGMA integrity_check");
+        if (!found.empty()) return Outcome<>::failed("The journal is damaged: " + found);
+        const std::string keys = sqliteDamage(db, "PRAGMA foreign_key_check");
+        if (!keys.empty()) return Outcome<>::failed("The journal's rows do not hold together");
+        return Outcome<>::done({});
+    }
+    // The journal's own rules, which a server cannot break unless its tables were changed by
+    // hand: every extract and party belongs to a row that is there.
+    QSqlQuery query = Storage::prepared(
+        *this,
+        "SELECT (SELECT COUNT(*) FROM extracts e LEFT JOIN parties p ON p.id = e.party_id "
+        "WHERE p.id IS NULL), (SELECT COUNT(*) FROM parties p LEFT JOIN mixes m ON m.id = "
+        "p.mix_id WHERE m.id IS NULL), (SELECT COUNT(*) FROM analysed_periods a LEFT JOIN mixes "
+        "m ON m.id = a.mix_id WHERE m.id IS NULL)");
+    if (!query.exec() || !query.next()) return Storage::failed(query);
+    const long long orphans =
+        query.value(0).toLongLong() + query.value(1).toLongLong() + query.value(2).toLongLong();
+    if (orphans > 0)
+        return Outcome<>::failed("The journal is damaged: " + std::to_string(orphans) +
+                                 " rows belong to no party or mix");
+    return Outcome<>::done({});
+}
+
+Outcome<> Journal::reconnectIfLost() {
+    if (!postgres_) return Outcome<>::done({});
+    QSqlDatabase db = Storage::db(*this);
+    {
+        QSqlQuery probe(db);
+        if (db.isOpen() && probe.exec("SELECT 1")) return Outcome<>::done({});
+    }
+    db.close();
+    if (!db.open())
+        return Outcome<>::failed("The journal's server cannot be reached: " +
+                                 errorText(db.lastError()));
+    return readPermissions();
+}
+
+Outcome<> Storage::inTransaction(Journal& journal, Need need,
+                                 const std::function<Outcome<>()>& work) {
+    if (!journal.damage_.empty())
+        return Outcome<>::refused("The journal is damaged (" + journal.damage_ +
+                                      "): it is open read-only",
+                                  MessageStyle::Message);
+    const Permissions& may = journal.permissions_;
+    if (!(need == Need::Add ? may.add : may.edit))
+        return Outcome<>::refused(
+            std::string("The journal's server does not let the role '") + journal.role_ +
+                (need == Need::Add ? "' add results" : "' edit, delete or undo"),
+            MessageStyle::Message);
+    QSqlDatabase db = Storage::db(journal);
     // SQLite: take the write lock at the start, where a busy journal is waited for; a
     // transaction that read first could not wait for it when it comes to write.
     auto run = [&](const char* statement) {
         QSqlQuery query(db);
         return query.exec(QString::fromLatin1(statement)) ? QSqlError() : query.lastError();
     };
+    const bool postgres = journal.postgres_;
     const QSqlError begun =
-        postgres_ ? (db.transaction() ? QSqlError() : db.lastError()) : run("BEGIN IMMEDIATE");
-    if (begun.isValid()) return Status::failed(errorText(begun));
-    auto rollback = [&] { postgres_ ? void(db.rollback()) : void(run("ROLLBACK")); };
-    Status status;
+        postgres ? (db.transaction() ? QSqlError() : db.lastError()) : run("BEGIN IMMEDIATE");
+    if (begun.isValid()) return Outcome<>::failed(orvan::journal::errorText(begun));
+    auto rollback = [&] { postgres ? void(db.rollback()) : void(run("ROLLBACK")); };
+    Outcome<> status;
     try {
         status = work();
     } catch (...) {
         rollback();
         throw;
     }
-    if (status) {
+    if (status.ok()) {
         const QSqlError committed =
-            postgres_ ? (db.commit() ? QSqlError() : db.lastError()) : run("COMMIT");
-        if (committed.isValid()) status = Status::failed(errorText(committed));
+            postgres ? (db.commit() ? QSqlError() : db.lastError()) : run("COMMIT");
+        if (committed.isValid()) status = Outcome<>::failed(orvan::journal::errorText(committed));
     }
-    if (!status) rollback();
+    if (!status.ok()) rollback();
     return status;
+}
+
+Outcome<> Storage::record(Journal& journal, const EventRecord& event) {
+    QSqlQuery query = prepared(
+        journal,
+        "INSERT INTO history (happened_at, user_name, db_role, action, mix_name, parties, "
+        "before_text, after_text, reason, undoes) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
+        {QDateTime::currentDateTimeUtc().toString(Qt::ISODate), sqlText(systemUser()),
+         sqlText(journal.role_), sqlText(event.action), sqlText(event.mix), sqlText(event.parties),
+         sqlText(event.before), sqlText(event.after), sqlText(event.reason), event.undoes});
+    if (!query.exec()) return failed(query);
+    return Outcome<>::done({});
+}
+
+std::string joinedNumbers(const std::vector<std::string>& numbers) {
+    std::string out;
+    for (const std::string& n : numbers) out += (out.empty() ? "" : ", ") + n;
+    return out;
 }
 
 }  // namespace orvan::journal

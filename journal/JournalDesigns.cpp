@@ -4,7 +4,7 @@
 #include <QSqlQuery>
 #include <QVariant>
 
-#include "journal/JournalSql.h"
+#include "journal/Storage.h"
 
 namespace orvan::journal {
 
@@ -15,23 +15,18 @@ constexpr const char* kLine = "line";
 
 }  // namespace
 
-Status saveDesign(Journal& journal, const std::string& mixName, const Design& design) {
-    return journal.write([&]() -> Status {
-        long long mixId = 0;
-        if (auto mix = journal.findMix(mixName))
-            mixId = mix->id;
-        else if (Result<long long> added = journal.insertMix(mixName); !added)
-            return added.status;
-        else
-            mixId = added.value;
-        QSqlQuery head(journal.database());
-        head.prepare("INSERT INTO mix_designs (mix_id, saved_at) VALUES (?, ?) RETURNING id");
-        head.addBindValue(mixId);
-        head.addBindValue(QDateTime::currentDateTimeUtc().toString(Qt::ISODate));
-        if (!head.exec() || !head.next()) return Status::failed(sqlError(head));
+Outcome<> saveDesign(Journal& journal, long long mixId, const Design& design) {
+    return Storage::inTransaction(journal, Storage::Need::Add, [&]() -> Outcome<> {
+        const auto mix = journal.mix(mixId);
+        if (!mix.ok()) return Outcome<>::endedAs(mix);
+        if (!mix.values) return Outcome<>::failed("The mix is no longer in the journal");
+        QSqlQuery head = Storage::prepared(
+            journal, "INSERT INTO mix_designs (mix_id, saved_at) VALUES (?, ?) RETURNING id",
+            {mixId, QDateTime::currentDateTimeUtc().toString(Qt::ISODate)});
+        if (!head.exec() || !head.next()) return Storage::failed(head);
         const long long designId = head.value(0).toLongLong();
-        QSqlQuery text(journal.database());
-        text.prepare(
+        QSqlQuery text = Storage::prepared(
+            journal,
             "INSERT INTO design_texts (design_id, kind, position, name, text) "
             "VALUES (?, ?, ?, ?, ?)");
         auto add = [&](const char* kind, int position, const std::string& name,
@@ -45,35 +40,34 @@ Status saveDesign(Journal& journal, const std::string& mixName, const Design& de
         };
         for (std::size_t i = 0; i < design.fields.size(); ++i)
             if (!add(kField, int(i), design.fields[i].name, design.fields[i].text))
-                return Status::failed(sqlError(text));
+                return Storage::failed(text);
         for (std::size_t i = 0; i < design.reportLines.size(); ++i)
-            if (!add(kLine, int(i), "", design.reportLines[i]))
-                return Status::failed(sqlError(text));
-        return {};
+            if (!add(kLine, int(i), "", design.reportLines[i])) return Storage::failed(text);
+        return Storage::record(journal, {"design saved", mix.values->name, "", "",
+                                         "{\"design\":" + std::to_string(designId) + "}", "", 0});
     });
 }
 
-std::optional<Design> latestDesign(const Journal& journal, const std::string& mixName) {
-    const auto mix = journal.findMix(mixName);
-    if (!mix) return std::nullopt;
-    QSqlQuery head(journal.database());
-    head.prepare("SELECT id, saved_at FROM mix_designs WHERE mix_id = ? ORDER BY id DESC LIMIT 1");
-    head.addBindValue(mix->id);
-    if (!head.exec() || !head.next()) return std::nullopt;
+Outcome<std::optional<Design>> latestDesign(const Journal& journal, long long mixId) {
+    using Found = Outcome<std::optional<Design>>;
+    QSqlQuery head = Storage::prepared(
+        journal, "SELECT id, saved_at FROM mix_designs WHERE mix_id = ? ORDER BY id DESC LIMIT 1",
+        {mixId});
+    if (!head.exec()) return Storage::failed<std::optional<Design>>(head);
+    if (!head.next()) return Found::done(std::nullopt);
     Design design{head.value(0).toLongLong(), textOf(head.value(1)), {}, {}};
-    QSqlQuery texts(journal.database());
-    texts.setForwardOnly(true);
-    texts.prepare(
-        "SELECT kind, name, text FROM design_texts WHERE design_id = ? ORDER BY kind, position");
-    texts.addBindValue(design.id);
-    if (!texts.exec()) return std::nullopt;
+    QSqlQuery texts = Storage::prepared(
+        journal,
+        "SELECT kind, name, text FROM design_texts WHERE design_id = ? ORDER BY kind, position",
+        {design.id});
+    if (!texts.exec()) return Storage::failed<std::optional<Design>>(texts);
     while (texts.next()) {
         if (textOf(texts.value(0)) == kField)
             design.fields.push_back({textOf(texts.value(1)), textOf(texts.value(2))});
         else
             design.reportLines.push_back(textOf(texts.value(2)));
     }
-    return design;
+    return Found::done(std::move(design));
 }
 
 }  // namespace orvan::journal

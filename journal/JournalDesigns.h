@@ -21,9 +21,9 @@ struct Design {
     std::vector<std::string> reportLines;
 };
 
-// Stores a design with the mix, creating the mix when it is not in the journal yet.
-Status saveDesign(Journal& journal, const std::string& mixName, const Design& design);
+// Stores a design with the mix.
+Outcome<> saveDesign(Journal& journal, long long mixId, const Design& design);
 // The mix's latest design, if any.
-std::optional<Design> latestDesign(const Journal& journal, const std::string& mixName);
+Outcome<std::optional<Design>> latestDesign(const Journal& journal, long long mixId);
 
 }  // namespace orvan::journal

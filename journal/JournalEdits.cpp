@@ -1,203 +1,286 @@
-// Mixes and parties: reading them and the single edits of the journal window.
+// Mixes and parties: reading them and the single edits of the journal window, each with its
+// event in the history.
 #include <QSqlQuery>
 #include <QVariant>
 
-#include "journal/Journal.h"
 #include "journal/JournalCsv.h"
-#include "journal/JournalSql.h"
+#include "journal/JournalSnapshot.h"
+#include "journal/Storage.h"
 
 namespace orvan::journal {
 
 namespace {
 
-Status failedQuery(const QSqlQuery& query) {
-    return Status::failed(sqlError(query));
-}
+using Need = Storage::Need;
 
-Status checkParty(const Party& party) {
+Outcome<> checkParty(const Party& party) {
     if (!isIsoDate(party.date))
-        return Status::failed("The date '" + party.date + "' is not a calendar day YYYY-MM-DD");
+        return Outcome<>::failed("The date '" + party.date + "' is not a calendar day YYYY-MM-DD");
     if (party.number.empty() || party.number.size() > kMaxNameLength)
-        return Status::failed("A party needs a number of 1 to " + std::to_string(kMaxNameLength) +
-                              " characters");
+        return Outcome<>::failed("A party needs a number of 1 to " +
+                                 std::to_string(kMaxNameLength) + " characters");
     if (party.strengthTexts.empty() ||
         party.strengthTexts.size() > static_cast<std::size_t>(kMaxExtractIndex))
-        return Status::failed("A party holds 1 to " + std::to_string(kMaxExtractIndex) +
-                              " extracts");
-    for (const auto& text : party.strengthTexts)
-        if (!parseStrength(text))
-            return Status::failed("The strength '" + text +
-                                  "' is not a number with a point as decimal separator");
-    return {};
-}
-
-Status insertExtracts(QSqlDatabase db, const Party& party) {
-    QSqlQuery query(db);
-    query.prepare(
-        "INSERT INTO extracts (party_id, position, strength, strength_text) VALUES (?, ?, ?, ?)");
-    for (std::size_t i = 0; i < party.strengthTexts.size(); ++i) {
-        const double value = parseStrength(party.strengthTexts[i]).value_or(0);
-        query.bindValue(0, party.id);
-        query.bindValue(1, static_cast<int>(i + 1));
-        query.bindValue(2, value);
-        query.bindValue(3, sqlText(party.strengthTexts[i]));
-        if (!query.exec()) return failedQuery(query);
+        return Outcome<>::failed("A party holds 1 to " + std::to_string(kMaxExtractIndex) +
+                                 " extracts");
+    for (const auto& text : party.strengthTexts) {
+        const std::string problem = strengthProblem(text);
+        if (!problem.empty()) return Outcome<>::failed("The " + problem);
     }
-    return {};
+    return Outcome<>::done({});
 }
 
-bool numberTaken(QSqlDatabase db, const Party& party) {
-    QSqlQuery query(db);
-    query.prepare("SELECT id FROM parties WHERE mix_id = ? AND number = ?");
-    query.addBindValue(party.mixId);
-    query.addBindValue(sqlText(party.number));
-    return query.exec() && query.next() && query.value(0).toLongLong() != party.id;
+// The party as the journal keeps it: names without leading and trailing blanks.
+Party trimmed(Party party) {
+    party.number = trimmedName(party.number);
+    party.date = trimmedName(party.date);
+    return party;
+}
+
+Outcome<bool> numberTaken(const Journal& journal, const Party& party) {
+    QSqlQuery query = Storage::prepared(journal,
+                                        "SELECT id FROM parties WHERE mix_id = ? AND number = ?",
+                                        {party.mixId, sqlText(party.number)});
+    if (!query.exec()) return Storage::failed<bool>(query);
+    return Outcome<bool>::done(query.next() && query.value(0).toLongLong() != party.id);
+}
+
+Outcome<std::string> mixName(const Journal& journal, long long mixId) {
+    const auto found = journal.mix(mixId);
+    if (!found.ok()) return Outcome<std::string>::endedAs(found);
+    if (!found.values) return Outcome<std::string>::failed("The mix is no longer in the journal");
+    return Outcome<std::string>::done(found.values->name);
+}
+
+const char* const kMixColumns =
+    "SELECT m.id, m.name, m.class_text, m.layout, "
+    "(SELECT COUNT(*) FROM parties p WHERE p.mix_id = m.id), "
+    "(SELECT COUNT(*) FROM extracts e JOIN parties p ON p.id = e.party_id WHERE p.mix_id = m.id) "
+    "FROM mixes m ";
+
+Mix mixOf(const QSqlQuery& query) {
+    return {query.value(0).toLongLong(), textOf(query.value(1)), textOf(query.value(2)),
+            textOf(query.value(3)),      query.value(4).toLongLong(), query.value(5).toLongLong()};
+}
+
+Outcome<std::optional<Mix>> oneMix(QSqlQuery query) {
+    if (!query.exec()) return Storage::failed<std::optional<Mix>>(query);
+    if (!query.next()) return Outcome<std::optional<Mix>>::done(std::nullopt);
+    return Outcome<std::optional<Mix>>::done(mixOf(query));
 }
 
 }  // namespace
 
-std::vector<Mix> Journal::mixes() const {
-    QSqlQuery query(database());
-    query.setForwardOnly(true);
-    std::vector<Mix> out;
-    if (!query.exec("SELECT m.id, m.name, m.class_text, m.layout, "
-                    "(SELECT COUNT(*) FROM parties p WHERE p.mix_id = m.id) "
-                    "FROM mixes m ORDER BY m.name"))
-        return out;
-    while (query.next())
-        out.push_back({query.value(0).toLongLong(), textOf(query.value(1)), textOf(query.value(2)),
-                       textOf(query.value(3)), query.value(4).toLongLong()});
-    return out;
-}
-
-std::optional<Mix> Journal::findMix(const std::string& name) const {
-    for (Mix& mix : mixes())
-        if (mix.name == name) return mix;
-    return std::nullopt;
-}
-
-Result<long long> Journal::insertMix(const std::string& name) {
+Outcome<long long> Storage::insertMix(Journal& journal, const std::string& untrimmed) {
+    const std::string name = trimmedName(untrimmed);
     if (name.empty() || name.size() > kMaxNameLength)
-        return {0, Status::failed("A mix needs a name of 1 to " + std::to_string(kMaxNameLength) +
-                                  " characters")};
-    QSqlQuery query(database());
-    query.prepare("INSERT INTO mixes (name) VALUES (?) RETURNING id");
-    query.addBindValue(sqlText(name));
-    if (!query.exec() || !query.next()) return {0, failedQuery(query)};
-    return {query.value(0).toLongLong(), {}};
+        return Outcome<long long>::failed("A mix needs a name of 1 to " +
+                                          std::to_string(kMaxNameLength) + " characters");
+    QSqlQuery query =
+        prepared(journal, "INSERT INTO mixes (name) VALUES (?) RETURNING id", {sqlText(name)});
+    if (!query.exec() || !query.next()) return failed<long long>(query);
+    return Outcome<long long>::done(query.value(0).toLongLong());
 }
 
-Status Journal::addMix(const std::string& name) {
-    if (findMix(name)) return Status::failed("The mix '" + name + "' is in the journal already");
-    return write([&] { return insertMix(name).status; });
+Outcome<> Storage::insertExtracts(Journal& journal, long long partyId,
+                                  const std::vector<std::string>& texts) {
+    QSqlQuery query = prepared(
+        journal,
+        "INSERT INTO extracts (party_id, position, strength, strength_text) VALUES (?, ?, ?, ?)");
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        query.bindValue(0, partyId);
+        query.bindValue(1, static_cast<int>(i + 1));
+        query.bindValue(2, parseStrength(texts[i]).value_or(0));
+        query.bindValue(3, sqlText(texts[i]));
+        if (!query.exec()) return failed(query);
+    }
+    return Outcome<>::done({});
 }
 
-Status Journal::updateMix(const Mix& mix) {
-    return write([&]() -> Status {
-        QSqlQuery query(database());
-        query.prepare("UPDATE mixes SET name = ?, class_text = ?, layout = ? WHERE id = ?");
-        query.addBindValue(sqlText(mix.name));
-        query.addBindValue(sqlText(mix.classText));
-        query.addBindValue(sqlText(mix.layout));
-        query.addBindValue(mix.id);
-        if (!query.exec()) return failedQuery(query);
-        return {};
+Outcome<long long> Storage::insertParty(Journal& journal, const Party& untrimmed) {
+    const Party party = trimmed(untrimmed);
+    if (Outcome<> checked = checkParty(party); !checked.ok())
+        return Outcome<long long>::endedAs(checked);
+    const Outcome<bool> taken = numberTaken(journal, party);
+    if (!taken.ok()) return Outcome<long long>::endedAs(taken);
+    if (taken.values)
+        return Outcome<long long>::failed("The party '" + party.number +
+                                          "' is in the journal already");
+    QSqlQuery query =
+        prepared(journal,
+                 "INSERT INTO parties (mix_id, party_date, number) VALUES (?, ?, ?) RETURNING id",
+                 {party.mixId, sqlText(party.date), sqlText(party.number)});
+    if (!query.exec() || !query.next()) return failed<long long>(query);
+    const long long id = query.value(0).toLongLong();
+    query.finish();
+    if (Outcome<> added = insertExtracts(journal, id, party.strengthTexts); !added.ok())
+        return Outcome<long long>::endedAs(added);
+    return Outcome<long long>::done(id);
+}
+
+Outcome<std::vector<Mix>> Journal::mixes() const {
+    QSqlQuery query = Storage::prepared(*this, QString(kMixColumns) + "ORDER BY m.name");
+    if (!query.exec()) return Storage::failed<std::vector<Mix>>(query);
+    std::vector<Mix> out;
+    while (query.next()) out.push_back(mixOf(query));
+    return Outcome<std::vector<Mix>>::done(std::move(out));
+}
+
+Outcome<std::optional<Mix>> Journal::findMix(const std::string& name) const {
+    return oneMix(Storage::prepared(*this, QString(kMixColumns) + "WHERE m.name = ?",
+                                    {sqlText(trimmedName(name))}));
+}
+
+Outcome<std::optional<Mix>> Journal::mix(long long id) const {
+    return oneMix(Storage::prepared(*this, QString(kMixColumns) + "WHERE m.id = ?", {id}));
+}
+
+Outcome<long long> Journal::addMix(const std::string& untrimmed) {
+    const std::string name = trimmedName(untrimmed);
+    const auto known = findMix(name);
+    if (!known.ok()) return Outcome<long long>::endedAs(known);
+    if (known.values)
+        return Outcome<long long>::failed("The mix '" + name + "' is in the journal already");
+    Outcome<long long> added;
+    const Outcome<> written = Storage::inTransaction(*this, Need::Add, [&]() -> Outcome<> {
+        added = Storage::insertMix(*this, name);
+        if (!added.ok()) return Outcome<>::endedAs(added);
+        return Storage::record(*this, {"add mix", name, "", "", mixIdJson(added.values), "", 0});
     });
-}
-
-Status Journal::deleteMix(long long id) {
-    return write([&]() -> Status {
-        QSqlQuery query(database());
-        query.prepare("DELETE FROM mixes WHERE id = ?");
-        query.addBindValue(id);
-        if (!query.exec()) return failedQuery(query);
-        return {};
-    });
-}
-
-Result<long long> Journal::insertParty(const Party& party) {
-    if (Status status = checkParty(party); !status) return {0, status};
-    if (numberTaken(database(), party))
-        return {0, Status::failed("The party '" + party.number + "' is in the journal already")};
-    QSqlQuery query(database());
-    query.prepare("INSERT INTO parties (mix_id, party_date, number) VALUES (?, ?, ?) RETURNING id");
-    query.addBindValue(party.mixId);
-    query.addBindValue(sqlText(party.date));
-    query.addBindValue(sqlText(party.number));
-    if (!query.exec() || !query.next()) return {0, failedQuery(query)};
-    Party stored = party;
-    stored.id = query.value(0).toLongLong();
-    return {stored.id, insertExtracts(database(), stored)};
-}
-
-Result<long long> Journal::addParty(const Party& party) {
-    Result<long long> added;
-    added.status = write([&] {
-        added = insertParty(party);
-        return added.status;
-    });
+    if (!written.ok()) return Outcome<long long>::endedAs(written);
     return added;
 }
 
-Status Journal::updateParty(const Party& party) {
-    if (Status status = checkParty(party); !status) return status;
-    return write([&]() -> Status {
-        if (numberTaken(database(), party))
-            return Status::failed("The party '" + party.number + "' is in the journal already");
-        QSqlQuery query(database());
-        query.prepare("UPDATE parties SET party_date = ?, number = ? WHERE id = ?");
-        query.addBindValue(sqlText(party.date));
-        query.addBindValue(sqlText(party.number));
-        query.addBindValue(party.id);
-        if (!query.exec()) return failedQuery(query);
-        QSqlQuery clear(database());
-        clear.prepare("DELETE FROM extracts WHERE party_id = ?");
-        clear.addBindValue(party.id);
-        if (!clear.exec()) return failedQuery(clear);
-        return insertExtracts(database(), party);
+Outcome<> Journal::updateMix(const Mix& changed) {
+    Mix mix = changed;
+    mix.name = trimmedName(mix.name);
+    return Storage::inTransaction(*this, Need::Edit, [&]() -> Outcome<> {
+        const auto before = this->mix(mix.id);
+        if (!before.ok()) return Outcome<>::endedAs(before);
+        if (!before.values) return Outcome<>::failed("The mix is no longer in the journal");
+        QSqlQuery query = Storage::prepared(
+            *this, "UPDATE mixes SET name = ?, class_text = ?, layout = ? WHERE id = ?",
+            {sqlText(mix.name), sqlText(mix.classText), sqlText(mix.layout), mix.id});
+        if (!query.exec()) return Storage::failed(query);
+        return Storage::record(*this, {"edit mix", mix.name, "", mixFieldsJson(*before.values),
+                                       mixFieldsJson(mix), "", 0});
     });
 }
 
-Status Journal::deleteParties(const std::vector<long long>& ids) {
-    return write([&]() -> Status {
-        QSqlQuery query(database());
-        query.prepare("DELETE FROM parties WHERE id = ?");
+Outcome<> Journal::deleteMix(long long id, const std::string& reason) {
+    return Storage::inTransaction(*this, Need::Edit, [&]() -> Outcome<> {
+        const Outcome<std::string> name = mixName(*this, id);
+        if (!name.ok()) return Outcome<>::endedAs(name);
+        const Outcome<std::string> snapshot = mixSnapshot(*this, id);
+        if (!snapshot.ok()) return Outcome<>::endedAs(snapshot);
+        QSqlQuery query = Storage::prepared(*this, "DELETE FROM mixes WHERE id = ?", {id});
+        if (!query.exec()) return Storage::failed(query);
+        return Storage::record(*this, {"delete mix", name.values, "", snapshot.values, "", reason, 0});
+    });
+}
+
+Outcome<long long> Journal::addParty(const Party& party) {
+    const auto added = addParties({party}, "add");
+    if (!added.ok()) return Outcome<long long>::endedAs(added);
+    return Outcome<long long>::done(added.values.front());
+}
+
+Outcome<std::vector<long long>> Journal::addParties(const std::vector<Party>& parties,
+                                                    const std::string& action) {
+    std::vector<long long> ids;
+    const Outcome<> written = Storage::inTransaction(*this, Need::Add, [&]() -> Outcome<> {
+        if (parties.empty()) return Outcome<>::failed("There is no party to add");
+        std::vector<std::string> numbers;
+        for (const Party& party : parties) {
+            const Outcome<long long> id = Storage::insertParty(*this, party);
+            if (!id.ok()) return Outcome<>::endedAs(id);
+            ids.push_back(id.values);
+            numbers.push_back(trimmedName(party.number));
+        }
+        const Outcome<std::string> name = mixName(*this, parties.front().mixId);
+        if (!name.ok()) return Outcome<>::endedAs(name);
+        const Outcome<std::string> after = partiesSnapshot(*this, ids);
+        if (!after.ok()) return Outcome<>::endedAs(after);
+        return Storage::record(*this,
+                               {action, name.values, joinedNumbers(numbers), "", after.values, "", 0});
+    });
+    if (!written.ok()) return Outcome<std::vector<long long>>::endedAs(written);
+    return Outcome<std::vector<long long>>::done(std::move(ids));
+}
+
+Outcome<> Journal::updateParty(const Party& untrimmed, const std::string& reason) {
+    const Party party = trimmed(untrimmed);
+    if (Outcome<> checked = checkParty(party); !checked.ok()) return checked;
+    return Storage::inTransaction(*this, Need::Edit, [&]() -> Outcome<> {
+        const Outcome<bool> taken = numberTaken(*this, party);
+        if (!taken.ok()) return Outcome<>::endedAs(taken);
+        if (taken.values)
+            return Outcome<>::failed("The party '" + party.number + "' is in the journal already");
+        const Outcome<std::string> before = partiesSnapshot(*this, {party.id});
+        if (!before.ok()) return Outcome<>::endedAs(before);
+        QSqlQuery query =
+            Storage::prepared(*this, "UPDATE parties SET party_date = ?, number = ? WHERE id = ?",
+                              {sqlText(party.date), sqlText(party.number), party.id});
+        if (!query.exec()) return Storage::failed(query);
+        QSqlQuery clear =
+            Storage::prepared(*this, "DELETE FROM extracts WHERE party_id = ?", {party.id});
+        if (!clear.exec()) return Storage::failed(clear);
+        if (Outcome<> added = Storage::insertExtracts(*this, party.id, party.strengthTexts);
+            !added.ok())
+            return added;
+        const Outcome<std::string> after = partiesSnapshot(*this, {party.id});
+        const Outcome<std::string> name = mixName(*this, party.mixId);
+        if (!after.ok()) return Outcome<>::endedAs(after);
+        if (!name.ok()) return Outcome<>::endedAs(name);
+        return Storage::record(*this, {"edit", name.values, party.number, before.values,
+                                       after.values, reason, 0});
+    });
+}
+
+Outcome<> Journal::deleteParties(const std::vector<long long>& ids, const std::string& reason) {
+    return Storage::inTransaction(*this, Need::Edit, [&]() -> Outcome<> {
+        if (ids.empty()) return Outcome<>::failed("There is no party to delete");
+        const Outcome<std::string> before = partiesSnapshot(*this, ids);
+        if (!before.ok()) return Outcome<>::endedAs(before);
+        const Outcome<PartyNames> names = partyNames(*this, ids);
+        if (!names.ok()) return Outcome<>::endedAs(names);
+        QSqlQuery query = Storage::prepared(*this, "DELETE FROM parties WHERE id = ?");
         for (long long id : ids) {
             query.bindValue(0, id);
-            if (!query.exec()) return failedQuery(query);
+            if (!query.exec()) return Storage::failed(query);
         }
-        return {};
+        return Storage::record(*this, {"delete", names.values.mix,
+                                       joinedNumbers(names.values.numbers), before.values, "",
+                                       reason, 0});
     });
 }
 
-std::optional<Party> Journal::party(long long id) const {
-    QSqlQuery query(database());
-    query.prepare("SELECT mix_id, party_date, number FROM parties WHERE id = ?");
-    query.addBindValue(id);
-    if (!query.exec() || !query.next()) return std::nullopt;
+Outcome<std::optional<Party>> Journal::party(long long id) const {
+    using Found = Outcome<std::optional<Party>>;
+    QSqlQuery query = Storage::prepared(
+        *this, "SELECT mix_id, party_date, number FROM parties WHERE id = ?", {id});
+    if (!query.exec()) return Storage::failed<std::optional<Party>>(query);
+    if (!query.next()) return Found::done(std::nullopt);
     Party party{
         id, query.value(0).toLongLong(), textOf(query.value(1)), textOf(query.value(2)), {}};
-    QSqlQuery extracts(database());
-    extracts.prepare("SELECT strength_text FROM extracts WHERE party_id = ? ORDER BY position");
-    extracts.addBindValue(id);
-    if (!extracts.exec()) return std::nullopt;
+    QSqlQuery extracts = Storage::prepared(
+        *this, "SELECT strength_text FROM extracts WHERE party_id = ? ORDER BY position", {id});
+    if (!extracts.exec()) return Storage::failed<std::optional<Party>>(extracts);
     while (extracts.next()) party.strengthTexts.push_back(textOf(extracts.value(0)));
-    return party;
+    return Found::done(std::move(party));
 }
 
-std::string Journal::nextPartyNumber(long long mixId) const {
-    QSqlQuery query(database());
-    query.setForwardOnly(true);
-    query.prepare("SELECT number FROM parties WHERE mix_id = ?");
-    query.addBindValue(mixId);
+Outcome<std::string> Journal::nextPartyNumber(long long mixId) const {
+    QSqlQuery query =
+        Storage::prepared(*this, "SELECT number FROM parties WHERE mix_id = ?", {mixId});
+    if (!query.exec()) return Storage::failed<std::string>(query);
     unsigned long long largest = 0;
-    if (query.exec())
-        while (query.next()) {
-            bool ok = false;
-            const unsigned long long n = query.value(0).toString().toULongLong(&ok);
-            if (ok && n > largest) largest = n;
-        }
-    return std::to_string(largest + 1);
+    while (query.next()) {
+        bool ok = false;
+        const unsigned long long n = query.value(0).toString().toULongLong(&ok);
+        if (ok && n > largest) largest = n;
+    }
+    return Outcome<std::string>::done(std::to_string(largest + 1));
 }
 
 }  // namespace orvan::journal

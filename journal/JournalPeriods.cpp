@@ -3,9 +3,11 @@
 #include <QDateTime>
 #include <QSqlQuery>
 #include <QVariant>
+#include <algorithm>
 
 #include "common/NumberText.h"
-#include "journal/JournalSql.h"
+#include "journal/JournalSnapshot.h"
+#include "journal/Storage.h"
 
 namespace orvan::journal {
 
@@ -15,22 +17,18 @@ namespace an = orvan::analysed;
 
 // The latest `count` parties of the mix with exactly `extracts` extracts, dated on or before
 // `until`, oldest first.
-std::vector<Party> latestParties(const Journal& journal, long long mixId, int count, int extracts,
-                                 const std::string& until) {
-    QSqlQuery query(journal.database());
-    query.setForwardOnly(true);
-    query.prepare(
+Outcome<std::vector<Party>> latestParties(const Journal& journal, long long mixId, int count,
+                                          int extracts, const std::string& until) {
+    using Parties = Outcome<std::vector<Party>>;
+    QSqlQuery query = Storage::prepared(
+        journal,
         "SELECT p.id, p.party_date, p.number FROM parties p WHERE p.mix_id = ? "
         "AND (? = '' OR p.party_date <= ?) "
         "AND (SELECT COUNT(*) FROM extracts e WHERE e.party_id = p.id) = ? "
-        "ORDER BY p.party_date DESC, p.id DESC LIMIT ?");
-    query.addBindValue(mixId);
-    query.addBindValue(sqlText(until));
-    query.addBindValue(sqlText(until));
-    query.addBindValue(extracts);
-    query.addBindValue(count);
+        "ORDER BY p.party_date DESC, p.id DESC LIMIT ?",
+        {mixId, sqlText(until), sqlText(until), extracts, count});
+    if (!query.exec()) return Storage::failed<std::vector<Party>>(query);
     std::vector<Party> parties;
-    if (!query.exec()) return parties;
     while (query.next())
         parties.push_back({query.value(0).toLongLong(),
                            mixId,
@@ -38,15 +36,35 @@ std::vector<Party> latestParties(const Journal& journal, long long mixId, int co
                            textOf(query.value(2)),
                            {}});
     std::reverse(parties.begin(), parties.end());
-    QSqlQuery texts(journal.database());
-    texts.setForwardOnly(true);
-    texts.prepare("SELECT strength_text FROM extracts WHERE party_id = ? ORDER BY position");
+    QSqlQuery texts = Storage::prepared(
+        journal, "SELECT strength_text FROM extracts WHERE party_id = ? ORDER BY position");
     for (Party& party : parties) {
         texts.bindValue(0, party.id);
-        if (!texts.exec()) continue;
+        if (!texts.exec()) return Storage::failed<std::vector<Party>>(texts);
         while (texts.next()) party.strengthTexts.push_back(textOf(texts.value(0)));
     }
-    return parties;
+    return Parties::done(std::move(parties));
+}
+
+// The parties dated from the oldest party used (or every party when none was found) up to
+// `until` whose count of extracts is not the layout's: those the period passed over.
+Outcome<std::vector<an::PartySource>> skippedParties(const Journal& journal, long long mixId,
+                                                     int extracts, const std::string& until,
+                                                     const std::vector<Party>& used) {
+    const std::string from = used.empty() ? std::string() : used.front().date;
+    QSqlQuery query = Storage::prepared(
+        journal,
+        "SELECT p.number, p.party_date, (SELECT COUNT(*) FROM extracts e WHERE e.party_id = "
+        "p.id) AS n FROM parties p WHERE p.mix_id = ? AND (? = '' OR p.party_date >= ?) "
+        "AND (? = '' OR p.party_date <= ?) ORDER BY p.party_date, p.id",
+        {mixId, sqlText(from), sqlText(from), sqlText(until), sqlText(until)});
+    if (!query.exec()) return Storage::failed<std::vector<an::PartySource>>(query);
+    std::vector<an::PartySource> skipped;
+    while (query.next())
+        if (query.value(2).toInt() != extracts)
+            skipped.push_back(
+                {textOf(query.value(0)), textOf(query.value(1)), query.value(2).toInt()});
+    return Outcome<std::vector<an::PartySource>>::done(std::move(skipped));
 }
 
 JournalAnalysis ended(JournalAnalysis analysis, AnalysisEnd end, std::string message) {
@@ -56,6 +74,18 @@ JournalAnalysis ended(JournalAnalysis analysis, AnalysisEnd end, std::string mes
     analysis.values.end = end;
     analysis.message = std::move(message);
     return analysis;
+}
+
+std::string tooFew(const JournalPeriodValues& v) {
+    const std::string skipped =
+        v.skipped.empty() ? std::string()
+                          : " (" + std::to_string(v.skipped.size()) + " parties of another " +
+                                "count of extracts are left out)";
+    return "Only " + std::to_string(v.parties.size()) + " parties of the mix '" + v.mixName +
+           "' with " + std::to_string(v.layout->extractCount) + " extracts" +
+           (v.untilDate.empty() ? std::string(" were found")
+                                : " dated on or before " + v.untilDate + " were found") +
+           "; the analysed period needs " + std::to_string(v.layout->partyCount) + skipped;
 }
 
 }  // namespace
@@ -70,40 +100,35 @@ std::string layoutName(const an::AnalysedPeriodLayout& layout) {
     return std::to_string(layout.partyCount) + "x" + std::to_string(layout.extractCount);
 }
 
-JournalAnalysis analyseFromJournal(const Journal& journal, const std::string& mixName,
-                                   const std::string& layoutText, const std::string& classText,
-                                   const std::string& untilDate, NumberFormat format) {
+JournalAnalysis analyseFromJournal(const Journal& journal, long long mixId,
+                                   const an::AnalysedPeriodLayout& layout,
+                                   const std::string& classText, const std::string& untilDate,
+                                   NumberFormat format) {
     JournalAnalysis analysis;
     JournalPeriodValues& v = analysis.values;
-    v.layoutName = layoutText;
+    v.layout = &layout;
     v.untilDate = untilDate;
-    const auto mix = journal.findMix(mixName);
-    if (!mix)
-        return ended(analysis, AnalysisEnd::NoMix,
-                     "There is no mix '" + mixName + "' in the journal");
-    v.mixId = mix->id;
-    const an::AnalysedPeriodLayout* layout = layoutByName(layoutText);
-    if (!layout)
-        return ended(analysis, AnalysisEnd::NoMix,
-                     "The layout is 5x6 or 10x3, not '" + layoutText + "'");
-    v.classText = classText.empty() ? mix->classText : classText;
+    v.mixId = mixId;
+    const auto mix = journal.mix(mixId);
+    if (!mix.ok()) return ended(analysis, AnalysisEnd::ReadFailed, mix.message);
+    if (!mix.values) return ended(analysis, AnalysisEnd::NoMix, "The mix is not in the journal");
+    v.mixName = mix.values->name;
+    v.classText = classText.empty() ? mix.values->classText : classText;
     if (v.classText.empty())
         return ended(analysis, AnalysisEnd::NoClass,
-                     "The mix '" + mixName + "' has no specified class B: give it");
-    v.parties =
-        latestParties(journal, mix->id, layout->partyCount, layout->extractCount, untilDate);
-    const int found = static_cast<int>(v.parties.size());
-    if (found < layout->partyCount)
-        return ended(analysis, AnalysisEnd::TooFewParties,
-                     "Only " + std::to_string(found) + " parties of the mix '" + mixName +
-                         "' with " + std::to_string(layout->extractCount) + " extracts" +
-                         (untilDate.empty() ? std::string(" were found")
-                                            : " dated on or before " + untilDate + " were found") +
-                         "; the analysed period needs " + std::to_string(layout->partyCount));
+                     "The mix '" + v.mixName + "' has no specified class B: give it");
+    auto parties = latestParties(journal, mixId, layout.partyCount, layout.extractCount, untilDate);
+    if (!parties.ok()) return ended(analysis, AnalysisEnd::ReadFailed, parties.message);
+    v.parties = std::move(parties.values);
+    auto skipped = skippedParties(journal, mixId, layout.extractCount, untilDate, v.parties);
+    if (!skipped.ok()) return ended(analysis, AnalysisEnd::ReadFailed, skipped.message);
+    v.skipped = std::move(skipped.values);
+    if (static_cast<int>(v.parties.size()) < layout.partyCount)
+        return ended(analysis, AnalysisEnd::TooFewParties, tooFew(v));
     an::ExtractTexts texts;
     for (const Party& party : v.parties) texts.push_back(party.strengthTexts);
     const an::AnalysedPeriodOutcome computed =
-        an::computeAnalysedPeriod(*layout, texts, v.classText, format);
+        an::computeAnalysedPeriod(layout, texts, v.classText, format);
     v.run = computed.values;
     if (!computed.ok())
         return ended(analysis, AnalysisEnd::DataError,
@@ -112,74 +137,87 @@ JournalAnalysis analyseFromJournal(const Journal& journal, const std::string& mi
     return analysis;
 }
 
-Status saveAnalysedPeriod(Journal& journal, const JournalAnalysis& analysis) {
-    if (!analysis.ok()) return Status::failed("Only a completed analysed period is saved");
+an::PeriodSources periodSources(const JournalAnalysis& analysis) {
+    const JournalPeriodValues& v = analysis.values;
+    an::PeriodSources sources{v.mixName, v.layout ? v.layout->extractCount : 0, {}, v.skipped};
+    for (const Party& party : v.parties)
+        sources.used.push_back(
+            {party.number, party.date, static_cast<int>(party.strengthTexts.size())});
+    return sources;
+}
+
+Outcome<> saveAnalysedPeriod(Journal& journal, const JournalAnalysis& analysis) {
+    if (!analysis.ok()) return Outcome<>::failed("Only a completed analysed period is saved");
     const an::AnalysedPeriodResult& r = analysis.values.run.result;
-    return journal.write([&]() -> Status {
-        QSqlQuery period(journal.database());
-        period.prepare(
+    const JournalPeriodValues& v = analysis.values;
+    const std::string layout = layoutName(*v.layout);
+    return Storage::inTransaction(journal, Storage::Need::Add, [&]() -> Outcome<> {
+        QSqlQuery period = Storage::prepared(
+            journal,
             "INSERT INTO analysed_periods (mix_id, layout, class_text, until_date, "
             "last_party_date, saved_at, overall_variation, average_level, warning_top, "
             "warning_bottom, correcting_top, correcting_bottom) "
-            "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) RETURNING id");
-        for (const QVariant& value :
-             {QVariant(analysis.values.mixId), QVariant(sqlText(analysis.values.layoutName)),
-              QVariant(sqlText(analysis.values.classText)),
-              QVariant(sqlText(analysis.values.untilDate)),
-              QVariant(sqlText(analysis.values.parties.back().date)),
-              QVariant(QDateTime::currentDateTimeUtc().toString(Qt::ISODate)),
-              QVariant(r.overallVariation), QVariant(r.averageLevel), QVariant(r.warningTop),
-              QVariant(r.warningBottom), QVariant(r.correctingTop), QVariant(r.correctingBottom)})
-            period.addBindValue(value);
-        if (!period.exec() || !period.next()) return Status::failed(sqlError(period));
+            "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) RETURNING id",
+            {v.mixId, sqlText(layout), sqlText(v.classText), sqlText(v.untilDate),
+             sqlText(v.parties.back().date),
+             QDateTime::currentDateTimeUtc().toString(Qt::ISODate), r.overallVariation,
+             r.averageLevel, r.warningTop, r.warningBottom, r.correctingTop, r.correctingBottom});
+        if (!period.exec() || !period.next()) return Storage::failed(period);
         const long long periodId = period.value(0).toLongLong();
-        QSqlQuery party(journal.database());
-        party.prepare(
+        QSqlQuery party = Storage::prepared(
+            journal,
             "INSERT INTO analysed_period_parties (period_id, position, party_id, party_mean, "
             "party_deviation, party_variation) VALUES (?, ?, ?, ?, ?, ?)");
-        for (std::size_t i = 0; i < analysis.values.parties.size(); ++i) {
+        std::vector<std::string> numbers;
+        for (std::size_t i = 0; i < v.parties.size(); ++i) {
             party.bindValue(0, periodId);
             party.bindValue(1, static_cast<int>(i + 1));
-            party.bindValue(2, analysis.values.parties[i].id);
+            party.bindValue(2, v.parties[i].id);
             party.bindValue(3, r.partyMean[i]);
             party.bindValue(4, r.partyDeviation[i]);
             party.bindValue(5, r.partyVariation[i]);
-            if (!party.exec()) return Status::failed(sqlError(party));
+            if (!party.exec()) return Storage::failed(party);
+            numbers.push_back(v.parties[i].number);
         }
-        QSqlQuery mix(journal.database());
-        mix.prepare("UPDATE mixes SET class_text = ?, layout = ? WHERE id = ?");
-        mix.addBindValue(sqlText(analysis.values.classText));
-        mix.addBindValue(sqlText(analysis.values.layoutName));
-        mix.addBindValue(analysis.values.mixId);
-        if (!mix.exec()) return Status::failed(sqlError(mix));
-        return {};
+        QSqlQuery mix = Storage::prepared(
+            journal, "UPDATE mixes SET class_text = ?, layout = ? WHERE id = ?",
+            {sqlText(v.classText), sqlText(layout), v.mixId});
+        if (!mix.exec()) return Storage::failed(mix);
+        return Storage::record(journal, {"analysed period saved", v.mixName, joinedNumbers(numbers),
+                                         "", "{\"period\":" + std::to_string(periodId) + "}", "",
+                                         0});
     });
 }
 
-std::optional<StoredPeriod> latestAnalysedPeriod(const Journal& journal, long long mixId) {
-    QSqlQuery query(journal.database());
-    query.prepare(
+Outcome<std::optional<StoredPeriod>> latestAnalysedPeriod(const Journal& journal,
+                                                          long long mixId) {
+    using Found = Outcome<std::optional<StoredPeriod>>;
+    QSqlQuery query = Storage::prepared(
+        journal,
         "SELECT id, layout, class_text, until_date, last_party_date, saved_at, "
         "overall_variation, average_level, warning_top, warning_bottom, correcting_top, "
-        "correcting_bottom FROM analysed_periods WHERE mix_id = ? ORDER BY id DESC LIMIT 1");
-    query.addBindValue(mixId);
-    if (!query.exec() || !query.next()) return std::nullopt;
+        "correcting_bottom FROM analysed_periods WHERE mix_id = ? ORDER BY id DESC LIMIT 1",
+        {mixId});
+    if (!query.exec()) return Storage::failed<std::optional<StoredPeriod>>(query);
+    if (!query.next()) return Found::done(std::nullopt);
     auto d = [&](int column) { return query.value(column).toDouble(); };
-    return StoredPeriod{query.value(0).toLongLong(),
-                        textOf(query.value(1)),
-                        textOf(query.value(2)),
-                        textOf(query.value(3)),
-                        textOf(query.value(4)),
-                        textOf(query.value(5)),
-                        d(6),
-                        d(7),
-                        d(8),
-                        d(9),
-                        d(10),
-                        d(11)};
+    return Found::done(StoredPeriod{query.value(0).toLongLong(), textOf(query.value(1)),
+                                    textOf(query.value(2)), textOf(query.value(3)),
+                                    textOf(query.value(4)), textOf(query.value(5)), d(6), d(7),
+                                    d(8), d(9), d(10), d(11)});
 }
 
 FieldTexts controlFieldTexts(const StoredPeriod& p) {
+    // The analysed-period report's one decimal, written with a point (any format reads it).
+    auto shown = [](double value) { return formatFixed(value, 1, NumberFormat{}); };
+    return {{"edRy", shown(p.averageLevel)},
+            {"edRpr1", shown(p.warningTop)},
+            {"edRpr2", shown(p.warningBottom)},
+            {"edRcor1", shown(p.correctingTop)},
+            {"edRcor2", shown(p.correctingBottom)}};
+}
+
+FieldTexts exactControlFieldTexts(const StoredPeriod& p) {
     return {{"edRy", formatRoundTrip(p.averageLevel)},
             {"edRpr1", formatRoundTrip(p.warningTop)},
             {"edRpr2", formatRoundTrip(p.warningBottom)},
@@ -190,27 +228,26 @@ FieldTexts controlFieldTexts(const StoredPeriod& p) {
 namespace {
 // The parties of a mix in a range of dates, each with the mean of its extracts, by date.
 struct PartyMeans {
-    std::vector<std::string> numbers;
+    std::vector<std::string> numbers, dates;
     std::vector<double> means;  // MPa
 };
 
 // The parties of `mixId` dated after `from` (or from it, when `fromIncluded`) up to `to`
 // (ISO dates, whose text order is their date order); each mean summed in extract order, as a
 // party mean is everywhere else.
-PartyMeans readPartyMeans(const Journal& journal, long long mixId, const std::string& from,
-                          bool fromIncluded, const std::string& to) {
-    PartyMeans out;
-    QSqlQuery query(journal.database());
-    query.setForwardOnly(true);
+Outcome<PartyMeans> readPartyMeans(const Journal& journal, long long mixId,
+                                   const std::string& from, bool fromIncluded,
+                                   const std::string& to) {
     // Only the comparison is chosen here, from two fixed texts; every value is bound.
-    query.prepare(QStringLiteral("SELECT p.id, p.number, e.strength FROM parties p JOIN extracts e "
-                                 "ON e.party_id = p.id WHERE p.mix_id = ? AND p.party_date %1 ? "
-                                 "AND p.party_date <= ? ORDER BY p.party_date, p.id, e.position")
-                      .arg(fromIncluded ? QStringLiteral(">=") : QStringLiteral(">")));
-    query.addBindValue(mixId);
-    query.addBindValue(sqlText(from));
-    query.addBindValue(sqlText(to));
-    if (!query.exec()) return out;
+    QSqlQuery query = Storage::prepared(
+        journal,
+        QStringLiteral("SELECT p.id, p.number, p.party_date, e.strength FROM parties p JOIN "
+                       "extracts e ON e.party_id = p.id WHERE p.mix_id = ? AND p.party_date %1 ? "
+                       "AND p.party_date <= ? ORDER BY p.party_date, p.id, e.position")
+            .arg(fromIncluded ? QStringLiteral(">=") : QStringLiteral(">")),
+        {mixId, sqlText(from), sqlText(to)});
+    if (!query.exec()) return Storage::failed<PartyMeans>(query);
+    PartyMeans out;
     long long current = -1;
     double sum = 0;
     int count = 0;
@@ -223,38 +260,44 @@ PartyMeans readPartyMeans(const Journal& journal, long long mixId, const std::st
             close();
             current = id, sum = 0, count = 0;
             out.numbers.push_back(textOf(query.value(1)));
+            out.dates.push_back(textOf(query.value(2)));
         }
-        sum += query.value(2).toDouble();
+        sum += query.value(3).toDouble();
         ++count;
     }
     close();
-    return out;
+    return Outcome<PartyMeans>::done(std::move(out));
 }
 
 // Later than any ISO date: an open end of a date range.
 constexpr const char* kAfterEveryDate = "9999-99-99";
 }  // namespace
 
-ControlledPeriod controlledPeriod(const Journal& journal, long long mixId) {
+Outcome<ControlledPeriod> controlledPeriod(const Journal& journal, long long mixId) {
     ControlledPeriod out;
-    out.period = latestAnalysedPeriod(journal, mixId);
-    if (!out.period) return out;
-    PartyMeans later =
-        readPartyMeans(journal, mixId, out.period->lastPartyDate, false, kAfterEveryDate);
-    out.partyNumbers = std::move(later.numbers);
-    out.batchMeans = std::move(later.means);
-    return out;
+    auto period = latestAnalysedPeriod(journal, mixId);
+    if (!period.ok()) return Outcome<ControlledPeriod>::endedAs(period);
+    out.period = period.values;
+    if (!out.period) return Outcome<ControlledPeriod>::done(std::move(out));
+    auto later = readPartyMeans(journal, mixId, out.period->lastPartyDate, false, kAfterEveryDate);
+    if (!later.ok()) return Outcome<ControlledPeriod>::endedAs(later);
+    out.partyNumbers = std::move(later.values.numbers);
+    out.partyDates = std::move(later.values.dates);
+    out.batchMeans = std::move(later.values.means);
+    return Outcome<ControlledPeriod>::done(std::move(out));
 }
 
-std::vector<double> partyMeansBetween(const Journal& journal, long long mixId,
-                                      const std::string& from, const std::string& to) {
-    return readPartyMeans(journal, mixId, from, true, to.empty() ? kAfterEveryDate : to).means;
+Outcome<std::vector<double>> partyMeansBetween(const Journal& journal, long long mixId,
+                                               const std::string& from, const std::string& to) {
+    auto means = readPartyMeans(journal, mixId, from, true, to.empty() ? kAfterEveryDate : to);
+    if (!means.ok()) return Outcome<std::vector<double>>::endedAs(means);
+    return Outcome<std::vector<double>>::done(std::move(means.values.means));
 }
 
 control::ChartOutcome chartFromJournal(const ControlledPeriod& period) {
     FieldTexts texts = defaultTexts(control::controlForm());
     if (period.period) {
-        for (auto& [name, text] : controlFieldTexts(*period.period)) texts[name] = text;
+        for (auto& [name, text] : exactControlFieldTexts(*period.period)) texts[name] = text;
     }
     texts["edCountParty"] = std::to_string(period.batchMeans.size());
     // Every text here is written with a point (round trip), which any format reads.
@@ -264,7 +307,7 @@ control::ChartOutcome chartFromJournal(const ControlledPeriod& period) {
             return formatRoundTrip(period.batchMeans[batch - 1]);
         },
         NumberFormat{});
-    chart.values.series.back().labelDecimals = 2;
+    if (chart.ok()) chart.values.series.back().labelDecimals = 2;
     return chart;
 }
 

@@ -9,6 +9,7 @@
 #include "journal/Journal.h"
 #include "strength_control/calc/AnalysedPeriod.h"
 #include "strength_control/calc/ControlChart.h"
+#include "strength_control/calc/PeriodParties.h"
 
 namespace orvan::journal {
 
@@ -18,21 +19,25 @@ enum class AnalysisEnd {
     NoClass,        // no class B given and none stored with the mix
     TooFewParties,  // fewer parties than the layout needs: nothing is published
     DataError,      // the core's "Data error"
+    ReadFailed,     // the journal could not be read
 };
 
 // What an analysis from the journal found and computed.
 struct JournalPeriodValues {
     AnalysisEnd end = AnalysisEnd::Done;
     long long mixId = 0;
-    std::string layoutName;  // "5x6" or "10x3"
+    std::string mixName;
+    const analysed::AnalysedPeriodLayout* layout = nullptr;
     std::string classText;
-    std::string untilDate;            // "" for no limit
-    std::vector<Party> parties;       // oldest first: party 1 of the report is the earliest
+    std::string untilDate;       // "" for no limit
+    std::vector<Party> parties;  // oldest first: party 1 of the report is the earliest
+    // The parties among and after those used (up to the day) that lack the layout's extracts.
+    std::vector<analysed::PartySource> skipped;
     analysed::AnalysedPeriodRun run;  // the statistics, or where they stopped
 };
 
-// Not Done: `message` is what the program shows, in a plain message box. No mix and a data
-// error fail; no class and too few parties are refused.
+// Not Done: `message` is what the program shows, in a plain message box. No mix, a read that
+// failed and a data error fail; no class and too few parties are refused.
 using JournalAnalysis = Outcome<JournalPeriodValues>;
 
 // "5x6" or "10x3" to its layout; nullptr for any other text.
@@ -41,12 +46,15 @@ std::string layoutName(const analysed::AnalysedPeriodLayout& layout);
 
 // `classText` empty: the mix's stored class. `untilDate` empty: every party. `format` reads the
 // class as typed (the stored strengths are written with a point).
-JournalAnalysis analyseFromJournal(const Journal& journal, const std::string& mixName,
-                                   const std::string& layoutName, const std::string& classText,
-                                   const std::string& untilDate, NumberFormat format);
+JournalAnalysis analyseFromJournal(const Journal& journal, long long mixId,
+                                   const analysed::AnalysedPeriodLayout& layout,
+                                   const std::string& classText, const std::string& untilDate,
+                                   NumberFormat format);
+// The parties used and skipped, as the report's lines before the analysed period's own.
+analysed::PeriodSources periodSources(const JournalAnalysis& analysis);
 // Stores a completed analysis as the mix's latest analysed period (and its class and layout
 // as the mix's own).
-Status saveAnalysedPeriod(Journal& journal, const JournalAnalysis& analysis);
+Outcome<> saveAnalysedPeriod(Journal& journal, const JournalAnalysis& analysis);
 
 struct StoredPeriod {
     long long id = 0;
@@ -54,23 +62,26 @@ struct StoredPeriod {
     double overallVariation = 0, averageLevel = 0;
     double warningTop = 0, warningBottom = 0, correctingTop = 0, correctingBottom = 0;
 };
-std::optional<StoredPeriod> latestAnalysedPeriod(const Journal& journal, long long mixId);
+Outcome<std::optional<StoredPeriod>> latestAnalysedPeriod(const Journal& journal, long long mixId);
 
 // The five figures as the controlled-period dialog's field texts (edRy, edRpr1, edRpr2,
-// edRcor1, edRcor2), each reading back to the stored double exactly.
+// edRcor1, edRcor2), as the analysed-period report shows them (its decimals).
 FieldTexts controlFieldTexts(const StoredPeriod& period);
+// The same, each reading back to the stored double exactly (what the chart is drawn from).
+FieldTexts exactControlFieldTexts(const StoredPeriod& period);
 
 struct ControlledPeriod {
     std::optional<StoredPeriod> period;  // empty: the mix has no stored analysed period
     std::vector<std::string> partyNumbers;
+    std::vector<std::string> partyDates;
     std::vector<double> batchMeans;  // MPa, the mean of each party's extracts, by date
 };
-ControlledPeriod controlledPeriod(const Journal& journal, long long mixId);
+Outcome<ControlledPeriod> controlledPeriod(const Journal& journal, long long mixId);
 
 // One result per party of the mix dated from `from` to `to` (ISO dates, inclusive; empty: no
 // bound): the mean of its extracts, MPa, by date. What a conformity check of a period takes.
-std::vector<double> partyMeansBetween(const Journal& journal, long long mixId,
-                                      const std::string& from, const std::string& to);
+Outcome<std::vector<double>> partyMeansBetween(const Journal& journal, long long mixId,
+                                               const std::string& from, const std::string& to);
 
 // The chart of a controlled period: one batch per party, no prompts, no limit of ten.
 control::ChartOutcome chartFromJournal(const ControlledPeriod& period);

@@ -2,12 +2,15 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTableView>
@@ -16,16 +19,12 @@
 #include "app/AppContext.h"
 #include "app/Messages.h"
 #include "journal/Journal.h"
+#include "journal/ui/JournalTexts.h"
 #include "journal/ui/PartyTableModel.h"
 
 namespace jrn = orvan::journal;
 
 namespace {
-
-// Every text of the window under its own translation context.
-QString jt(const char* text) {
-    return QCoreApplication::translate("JournalWindow", text);
-}
 
 QLineEdit* dayField(const char* name, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
@@ -35,6 +34,9 @@ QLineEdit* dayField(const char* name, QWidget* parent) {
     edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance("YYYY-MM-DD") + 16);
     return edit;
 }
+
+// Messages longer than this many lines open a window of their own.
+constexpr int kShownLines = 6;
 
 }  // namespace
 
@@ -51,17 +53,15 @@ JournalWindow::JournalWindow(AppContext& app, QWidget* parent, QString location)
     splitter->setStretchFactor(1, 1);
     lbState = new QLabel(this);
     lbState->setObjectName("lbState");
-    lbState->setWordWrap(true);
+    lbState->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(buildMenu());
     layout->addWidget(splitter, 1);
     layout->addWidget(buildAnalysis());
     layout->addWidget(lbState);
 }
 
-JournalWindow::~JournalWindow() {
-    delete model_;  // its query holds the connection, which the journal closes
-    model_ = nullptr;
-}
+JournalWindow::~JournalWindow() = default;
 
 QPushButton* JournalWindow::button(const char* name, const char* caption,
                                    void (JournalWindow::*action)()) {
@@ -70,6 +70,27 @@ QPushButton* JournalWindow::button(const char* name, const char* caption,
     b->setAutoDefault(false);
     connect(b, &QPushButton::clicked, this, action);
     return b;
+}
+
+QMenuBar* JournalWindow::buildMenu() {
+    auto* bar = new QMenuBar(this);
+    bar->setObjectName("mbJournal");
+    QMenu* menu = bar->addMenu(jt("&Journal"));
+    menu->setObjectName("mnJournal");
+    auto add = [&](const char* name, const char* caption, void (JournalWindow::*action)()) {
+        QAction* item = menu->addAction(jt(caption), this, action);
+        item->setObjectName(name);
+        return item;
+    };
+    add("acOpen", "Open journal...", &JournalWindow::chooseOpen);
+    add("acNew", "New journal...", &JournalWindow::chooseNew);
+    add("acConnect", "Connect to a server...", &JournalWindow::chooseServer);
+    menu->addSeparator();
+    add("acCopy", "Save a copy...", &JournalWindow::chooseCopy);
+    add("acCheck", "Check the journal", &JournalWindow::checkJournal);
+    add("acHistory", "History...", &JournalWindow::showHistory);
+    add("acRefresh", "Refresh", &JournalWindow::refresh)->setShortcut(QKeySequence::Refresh);
+    return bar;
 }
 
 QWidget* JournalWindow::buildMixes() {
@@ -102,7 +123,7 @@ QWidget* JournalWindow::buildParties() {
     filter->addWidget(new QLabel(jt("to"), box));
     filter->addWidget(edTo);
     filter->addStretch(1);
-    model_ = new PartyTableModel;
+    model_ = new PartyTableModel(this);
     tvParties = new QTableView(box);
     tvParties->setObjectName("tvParties");
     tvParties->setModel(model_);
@@ -112,6 +133,10 @@ QWidget* JournalWindow::buildParties() {
     tvParties->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tvParties->setWordWrap(false);
     tvParties->verticalHeader()->setDefaultSectionSize(tvParties->fontMetrics().height() + 6);
+    tvParties->hideColumn(PartyTableModel::Id);
+    QHeaderView* header = tvParties->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(PartyTableModel::Extracts, QHeaderView::Stretch);
 
     connect(tvParties, &QTableView::doubleClicked, this, &JournalWindow::editParty);
     auto* buttons = new QHBoxLayout;
@@ -166,34 +191,127 @@ void JournalWindow::showEvent(QShowEvent* event) {
     openJournal();
 }
 
+// Changes another program made to the same journal show when the user comes back.
+void JournalWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && journal_) refresh();
+}
+
 bool JournalWindow::openJournal() {
     if (journal_) return true;
-    QString location = location_;
-    if (location.isEmpty()) location = jrn::configuredJournalLocation();
-    jrn::OpenedJournal opened = jrn::Journal::open(location);
-    if (!opened.journal) {
-        tell(opened.message);
+    const QString location = location_.isEmpty() ? jrn::configuredJournalLocation() : location_;
+    auto opened = jrn::Journal::open(location);
+    if (!opened.ok()) {
+        setWindowTitle(jt("Journal"));
+        applyPermissions();
+        tell(opened.message + "\n" +
+             toCore(jt("Choose another journal in the Journal menu.")));
         return false;
     }
-    journal_ = std::move(opened.journal);
-    lbState->setText(jt("Journal: %1").arg(location));
-    reloadMixes();
+    journal_ = std::move(opened.values);
+    location_ = location;
+    journalOpened();
     return true;
 }
 
+bool JournalWindow::switchJournal(const QString& location) {
+    auto opened = jrn::Journal::open(location);
+    if (!opened.ok()) {
+        tell(opened.message);
+        return false;
+    }
+    model_->show(nullptr, 0, {}, {});  // no rows of the journal that goes
+    journal_ = std::move(opened.values);
+    location_ = location;
+    jrn::rememberJournalLocation(location);
+    journalOpened();
+    return true;
+}
+
+void JournalWindow::journalOpened() {
+    const QString where = fromCore(jrn::shownLocation(journal_->location()));
+    setWindowTitle(jt("Journal - %1").arg(where));
+    applyPermissions();
+    say(jt("Journal: %1").arg(where));
+    if (!journal_->damage().empty())
+        tell(toCore(jt("The journal is damaged and is open read-only: analysis and copy still "
+                       "work, nothing is written.")) +
+             "\n" + journal_->damage());
+    else if (!journal_->permissions().edit)
+        say(jt("Journal: %1 (the role %2 may not %3)")
+                .arg(where, fromCore(journal_->role()),
+                     journal_->permissions().add ? jt("edit, delete or undo")
+                                                 : jt("add, edit or delete")));
+    lbMixes->setCurrentRow(-1);
+    reloadMixes();
+}
+
+// The buttons of what the journal lets this user do.
+void JournalWindow::applyPermissions() {
+    const jrn::Permissions may =
+        journal_ ? journal_->permissions() : jrn::Permissions{false, false, false};
+    for (const char* name : {"bbAddMix", "bbAddParty", "bbPaste", "bbImport", "bbSaveDesign"})
+        if (auto* b = findChild<QPushButton*>(name)) b->setEnabled(may.add);
+    for (const char* name : {"bbDeleteMix", "bbEditParty", "bbDeleteParty"})
+        if (auto* b = findChild<QPushButton*>(name)) b->setEnabled(may.edit);
+}
+
+// A journal on a server whose connection was lost is opened again; while it cannot be reached,
+// the window says so and keeps what it showed.
+bool JournalWindow::reachable() {
+    if (!openJournal()) return false;
+    if (const orvan::Outcome<> reconnected = journal_->reconnectIfLost(); !reconnected.ok()) {
+        tell(reconnected.message);
+        return false;
+    }
+    return true;
+}
+
+void JournalWindow::say(const QString& text) {
+    lbState->setText(text);
+}
+
 void JournalWindow::tell(const std::string& message) {
-    lbState->setText(fromCore(message));
-    showMessage(this, fromCore(message));
+    const QString text = fromCore(message);
+    say(text.section('\n', 0, 0));
+    showMessage(this, text);
+}
+
+// A message with a list too long for a box's lines: the first lines, the rest in the box's
+// details, which the user opens and scrolls.
+void JournalWindow::tellList(const std::string& message,
+                             const std::vector<std::string>& details) {
+    if (static_cast<int>(details.size()) <= kShownLines) {
+        std::string text = message;
+        for (const auto& line : details) text.append(text.empty() ? "" : "\n").append(line);
+        return tell(text);
+    }
+    say(fromCore(details.front()));
+    QMessageBox box(QMessageBox::Warning, jt("Journal"), fromCore(message), QMessageBox::Ok, this);
+    box.setObjectName("JournalProblems");
+    box.setInformativeText(jt("%1 lines; the first: %2")
+                               .arg(details.size())
+                               .arg(fromCore(details.front())));
+    QString all;
+    for (const auto& line : details) all += fromCore(line) + "\n";
+    box.setDetailedText(all);
+    box.exec();
+}
+
+void JournalWindow::refresh() {
+    if (!reachable()) return;
+    reloadMixes();
 }
 
 void JournalWindow::reloadMixes() {
     const QString current = lbMixes->currentItem() ? lbMixes->currentItem()->text() : QString();
+    const auto mixes = journal_ ? journal_->mixes() : orvan::Outcome<std::vector<jrn::Mix>>::done({});
+    if (!mixes.ok()) return tell(mixes.message);  // the list shown stays
     QSignalBlocker block(lbMixes);
     lbMixes->clear();
-    if (journal_)
-        for (const jrn::Mix& mix : journal_->mixes()) lbMixes->addItem(fromCore(mix.name));
+    for (const jrn::Mix& mix : mixes.values) lbMixes->addItem(fromCore(mix.name));
     const auto found = lbMixes->findItems(current, Qt::MatchExactly);
-    lbMixes->setCurrentRow(found.isEmpty() ? (lbMixes->count() ? 0 : -1) : lbMixes->row(found[0]));
+    lbMixes->setCurrentRow(found.isEmpty() ? -1 : lbMixes->row(found[0]));
     block.unblock();
     mixChosen();
 }
@@ -203,9 +321,14 @@ void JournalWindow::selectMix(const QString& name) {
     if (!found.isEmpty()) lbMixes->setCurrentItem(found[0]);
 }
 
-std::optional<jrn::Mix> JournalWindow::currentMix() const {
+std::optional<jrn::Mix> JournalWindow::currentMix() {
     if (!journal_ || !lbMixes->currentItem()) return std::nullopt;
-    return journal_->findMix(toCore(lbMixes->currentItem()->text()));
+    const auto mix = journal_->findMix(toCore(lbMixes->currentItem()->text()));
+    if (!mix.ok()) {
+        tell(mix.message);
+        return std::nullopt;
+    }
+    return mix.values;
 }
 
 void JournalWindow::mixChosen() {
@@ -217,12 +340,7 @@ void JournalWindow::mixChosen() {
 
 void JournalWindow::applyFilter() {
     const auto mix = currentMix();
-    model_->show(mix ? journal_.get() : nullptr, mix ? mix->id : 0, edFrom->text().trimmed(),
-                 edTo->text().trimmed());
-    tvParties->hideColumn(PartyTableModel::Id);
-    if (model_->columnCount() == PartyTableModel::ColumnCount) {  // the query made the sections
-        QHeaderView* header = tvParties->horizontalHeader();
-        header->setSectionResizeMode(QHeaderView::ResizeToContents);
-        header->setSectionResizeMode(PartyTableModel::Extracts, QHeaderView::Stretch);
-    }
+    if (!model_->show(mix ? journal_.get() : nullptr, mix ? mix->id : 0, edFrom->text().trimmed(),
+                      edTo->text().trimmed()))
+        tell(model_->lastError());
 }

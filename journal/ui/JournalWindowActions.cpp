@@ -14,6 +14,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QTableView>
 
 #include "app/AppContext.h"
@@ -26,6 +29,7 @@
 #include "journal/JournalDesigns.h"
 #include "journal/JournalExchange.h"
 #include "journal/JournalPeriods.h"
+#include "journal/ui/JournalTexts.h"
 #include "journal/ui/JournalWindow.h"
 #include "journal/ui/PartyTableModel.h"
 #include "mixdesign/ProportioningInputs.h"
@@ -35,10 +39,6 @@ namespace jrn = orvan::journal;
 namespace an = orvan::analysed;
 
 namespace {
-
-QString jt(const char* text) {
-    return QCoreApplication::translate("JournalWindow", text);
-}
 
 // Strengths as one text, "20; 22.5; 24", and back.
 QString joinStrengths(const std::vector<std::string>& texts) {
@@ -61,9 +61,37 @@ std::string journalStrength(const std::string& text) {
     return out;
 }
 
-constexpr int kShownProblems = 20;
+
+// Counts as the user reads them: "1,500".
+QString counted(long long n) {
+    return QLocale(QLocale::English).toString(n);
+}
 
 }  // namespace
+
+std::optional<std::string> confirmWithReason(QWidget* parent, const QString& question,
+                                             const QString& action) {
+    QDialog dialog(parent);
+    dialog.setObjectName("ConfirmDialog");
+    dialog.setWindowTitle(jt("Journal"));
+    auto* reason = new QLineEdit(&dialog);
+    reason->setObjectName("edReason");
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, &dialog);
+    QPushButton* yes = buttons->addButton(action, QDialogButtonBox::AcceptRole);
+    yes->setObjectName("bbConfirm");
+    buttons->button(QDialogButtonBox::Cancel)->setDefault(true);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* form = new QFormLayout(&dialog);
+    auto* text = new QLabel(question, &dialog);
+    text->setWordWrap(true);
+    form->addRow(text);
+    form->addRow(jt("Reason (kept in the history)"), reason);
+    form->addRow(new QLabel(jt("It can be undone from the journal's history."), &dialog));
+    form->addRow(buttons);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return toCore(reason->text().trimmed());
+}
 
 bool JournalWindow::editPartyDialog(jrn::Party& party, const QString& caption) {
     QDialog dialog(this);
@@ -93,53 +121,90 @@ bool JournalWindow::editPartyDialog(jrn::Party& party, const QString& caption) {
 }
 
 void JournalWindow::addMix() {
-    if (!openJournal()) return;
+    if (!reachable()) return;
     bool ok = false;
     const QString name = QInputDialog::getText(this, jt("Journal"), jt("Name of the new mix"),
                                                QLineEdit::Normal, {}, &ok)
                              .trimmed();
     if (!ok || name.isEmpty()) return;
-    if (jrn::Status status = journal_->addMix(toCore(name)); !status) return tell(status.message);
+    if (const auto added = journal_->addMix(toCore(name)); !added.ok()) return tell(added.message);
     reloadMixes();
     selectMix(name);
+    say(jt("Added the mix %1").arg(name));
 }
 
 void JournalWindow::deleteMix() {
+    if (!reachable()) return;
     const auto mix = currentMix();
-    if (!mix) return;
-    if (jrn::Status status = journal_->deleteMix(mix->id); !status) return tell(status.message);
+    if (!mix) return tell(toCore(jt("Choose a mix first")));
+    const auto reason = confirmWithReason(
+        this,
+        jt("Delete mix %1 with %2 parties and %3 results?")
+            .arg(fromCore(mix->name), counted(mix->partyCount), counted(mix->extractCount)),
+        jt("Delete mix"));
+    if (!reason) return;
+    if (const auto deleted = journal_->deleteMix(mix->id, *reason); !deleted.ok())
+        return tell(deleted.message);
+    // No mix is chosen after a delete, so that a second click deletes nothing.
+    lbMixes->setCurrentRow(-1);
     reloadMixes();
+    say(jt("Deleted the mix %1; History... can undo it").arg(fromCore(mix->name)));
 }
 
 void JournalWindow::addParty() {
+    if (!reachable()) return;
     const auto mix = currentMix();
     if (!mix) return tell(toCore(jt("Choose a mix first")));
-    jrn::Party party{0,
-                     mix->id,
-                     toCore(QDate::currentDate().toString(Qt::ISODate)),
-                     journal_->nextPartyNumber(mix->id),
+    const auto next = journal_->nextPartyNumber(mix->id);
+    if (!next.ok()) return tell(next.message);
+    jrn::Party party{0, mix->id, toCore(QDate::currentDate().toString(Qt::ISODate)), next.values,
                      {}};
     if (!editPartyDialog(party, jt("New party"))) return;
-    if (const auto added = journal_->addParty(party); !added) return tell(added.status.message);
+    if (const auto added = journal_->addParty(party); !added.ok()) return tell(added.message);
     model_->refresh();
+    say(jt("Added the party %1").arg(fromCore(party.number)));
 }
 
 void JournalWindow::editParty() {
+    if (!reachable()) return;
     const QModelIndex current = tvParties->currentIndex();
     if (!current.isValid()) return;
     auto party = journal_->party(model_->partyId(current.row()));
-    if (!party || !editPartyDialog(*party, jt("Party"))) return;
-    if (jrn::Status status = journal_->updateParty(*party); !status) return tell(status.message);
+    if (!party.ok()) return tell(party.message);
+    if (!party.values || !editPartyDialog(*party.values, jt("Party"))) return;
+    if (const auto updated = journal_->updateParty(*party.values); !updated.ok())
+        return tell(updated.message);
     model_->refresh();
+    say(jt("Changed the party %1").arg(fromCore(party.values->number)));
 }
 
 void JournalWindow::deleteSelectedParties() {
+    if (!reachable()) return;
     std::vector<long long> ids;
-    for (const QModelIndex& row : tvParties->selectionModel()->selectedRows())
+    QStringList numbers;
+    long long results = 0;
+    for (const QModelIndex& row : tvParties->selectionModel()->selectedRows()) {
         ids.push_back(model_->partyId(row.row()));
-    if (ids.empty()) return;
-    if (jrn::Status status = journal_->deleteParties(ids); !status) return tell(status.message);
+        numbers << model_->index(row.row(), PartyTableModel::Number).data().toString();
+        results += model_->index(row.row(), PartyTableModel::Extracts)
+                       .data()
+                       .toString()
+                       .split(';', Qt::SkipEmptyParts)
+                       .size();
+    }
+    if (ids.empty()) return tell(toCore(jt("Choose the parties to delete first")));
+    const QString shown = numbers.size() > 10 ? numbers.mid(0, 10).join(", ") + ", ..."
+                                              : numbers.join(", ");
+    const auto reason = confirmWithReason(
+        this,
+        jt("Delete %1 parties (%2) with %3 results?")
+            .arg(counted(static_cast<long long>(ids.size())), shown, counted(results)),
+        jt("Delete"));
+    if (!reason) return;
+    if (const auto deleted = journal_->deleteParties(ids, *reason); !deleted.ok())
+        return tell(deleted.message);
     model_->refresh();
+    say(jt("Deleted %1 parties; History... can undo it").arg(ids.size()));
 }
 
 void JournalWindow::pasteClipboard() {
@@ -149,6 +214,7 @@ void JournalWindow::pasteClipboard() {
 // A block of the analysed-period paste rules: one party a line, as many as the chosen layout
 // holds, dated on the day in edUntil (or today) and numbered on from the mix's parties.
 void JournalWindow::pasteBlock(const QString& text) {
+    if (!reachable()) return;
     const auto mix = currentMix();
     if (!mix) return tell(toCore(jt("Choose a mix first")));
     const an::AnalysedPeriodLayout& layout = an::layoutForItem(cbLayout->currentIndex());
@@ -157,16 +223,19 @@ void JournalWindow::pasteBlock(const QString& text) {
     const QString day = jrn::isIsoDate(toCore(edUntil->text()))
                             ? edUntil->text()
                             : QDate::currentDate().toString(Qt::ISODate);
-    jrn::Status status = journal_->write([&]() -> jrn::Status {
-        for (const auto& texts : block.texts) {
-            jrn::Party party{0, mix->id, toCore(day), journal_->nextPartyNumber(mix->id), {}};
-            for (const auto& t : texts) party.strengthTexts.push_back(journalStrength(t));
-            if (const auto added = journal_->insertParty(party); !added) return added.status;
-        }
-        return {};
-    });
-    if (!status) return tell(toCore(jt("Nothing was pasted.")) + " " + status.message);
+    const auto next = journal_->nextPartyNumber(mix->id);
+    if (!next.ok()) return tell(next.message);
+    unsigned long long number = std::stoull(next.values);
+    std::vector<jrn::Party> parties;
+    for (const auto& texts : block.texts) {
+        jrn::Party party{0, mix->id, toCore(day), std::to_string(number++), {}};
+        for (const auto& t : texts) party.strengthTexts.push_back(journalStrength(t));
+        parties.push_back(std::move(party));
+    }
+    if (const auto added = journal_->addParties(parties, "paste"); !added.ok())
+        return tell(toCore(jt("Nothing was pasted.")) + " " + added.message);
     model_->refresh();
+    say(jt("Pasted %1 parties").arg(parties.size()));
 }
 
 void JournalWindow::chooseImport() {
@@ -177,23 +246,34 @@ void JournalWindow::chooseImport() {
 }
 
 void JournalWindow::importFile(const QString& path) {
-    if (!openJournal()) return;
-    const jrn::ImportOutcome outcome = jrn::importCsvFile(*journal_, path);
-    if (!outcome.ok()) {
-        const std::vector<std::string>& problems = outcome.values.problems;
-        std::string text =
-            outcome.message.empty() ? toCore(jt("Nothing was imported.")) : outcome.message;
-        for (int i = 0; i < static_cast<int>(problems.size()) && i < kShownProblems; ++i)
-            text.append("\n").append(problems[i]);
-        if (problems.size() > kShownProblems)
-            text.append("\n").append(
-                toCore(jt("and %1 more").arg(problems.size() - kShownProblems)));
-        return tell(text);
-    }
+    if (!reachable()) return;
+    // A long import keeps the window answering, with a bar and Cancel; Cancel leaves the
+    // journal as it was (the import is one transaction).
+    QProgressDialog progress(jt("Importing %1").arg(path), jt("Cancel"), 0, 100, this);
+    progress.setObjectName("ImportProgress");
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    const jrn::ImportOutcome outcome =
+        jrn::importCsvFile(*journal_, path, [&](long long written, long long total) {
+            progress.setMaximum(static_cast<int>(std::min<long long>(total, INT32_MAX)));
+            progress.setValue(static_cast<int>(std::min<long long>(written, INT32_MAX)));
+            QCoreApplication::processEvents();
+            return !progress.wasCanceled();
+        });
+    progress.reset();
+    if (outcome.kind == orvan::OutcomeKind::Cancelled)
+        return say(jt("The import was cancelled: nothing was imported"));
+    if (!outcome.ok())
+        return tellList(outcome.message.empty() ? toCore(jt("Nothing was imported."))
+                                                : outcome.message,
+                        outcome.values.problems);
     reloadMixes();
-    lbState->setText(jt("Added %1 parties and %2 extracts")
-                         .arg(outcome.values.partiesAdded)
-                         .arg(outcome.values.extractsAdded));
+    QString notes;
+    for (const std::string& note : outcome.values.notes) notes += " " + fromCore(note) + ".";
+    say(jt("Added %1 parties and %2 extracts")
+            .arg(outcome.values.partiesAdded)
+            .arg(outcome.values.extractsAdded) +
+        (notes.isEmpty() ? QString() : "." + notes));
 }
 
 void JournalWindow::chooseExport() {
@@ -204,15 +284,17 @@ void JournalWindow::chooseExport() {
 }
 
 void JournalWindow::exportFile(const QString& path) {
-    if (!openJournal()) return;
+    if (!reachable()) return;
     const auto mix = currentMix();
-    if (jrn::Status status = jrn::exportCsvFile(*journal_, path, mix ? mix->name : std::string());
-        !status)
-        return tell(status.message);
-    lbState->setText(jt("Exported to %1").arg(path));
+    if (const auto written =
+            jrn::exportCsvFile(*journal_, path, mix ? mix->name : std::string());
+        !written.ok())
+        return tell(written.message);
+    say(jt("Exported to %1").arg(path));
 }
 
 void JournalWindow::analyse() {
+    if (!reachable()) return;
     const auto mix = currentMix();
     if (!mix) return tell(toCore(jt("Choose a mix first")));
     const std::string until = toCore(edUntil->text().trimmed());
@@ -220,30 +302,43 @@ void JournalWindow::analyse() {
         return tell(toCore(jt("The day is written YYYY-MM-DD")));
     const an::AnalysedPeriodLayout& layout = an::layoutForItem(cbLayout->currentIndex());
     const orvan::NumberFormat format = numberFormat();
-    const jrn::JournalAnalysis analysis =
-        jrn::analyseFromJournal(*journal_, mix->name, jrn::layoutName(layout),
-                                toCore(edClass->text().trimmed()), until, format);
+    const jrn::JournalAnalysis analysis = jrn::analyseFromJournal(
+        *journal_, mix->id, layout, toCore(edClass->text().trimmed()), until, format);
     if (!analysis.ok())
         return tell(analysis.values.end == jrn::AnalysisEnd::DataError ? an::kDataError
                                                                        : analysis.message);
-    if (jrn::Status saved = jrn::saveAnalysedPeriod(*journal_, analysis); !saved)
+    if (const auto saved = jrn::saveAnalysedPeriod(*journal_, analysis); !saved.ok())
         return tell(saved.message);
+    std::vector<std::string> lines = an::periodSourceLines(jrn::periodSources(analysis));
+    const auto report = an::writeAnalysedPeriodReport(layout, analysis.values.run.result, format);
+    lines.insert(lines.end(), report.begin(), report.end());
     if (DocumentArea* documents = app_.documents())
-        documents->publishReport(
-            [](int n) { return fromCore(an::analysedReportTitle(n)); },
-            an::writeAnalysedPeriodReport(layout, analysis.values.run.result, format));
+        documents->publishReport([](int n) { return fromCore(an::analysedReportTitle(n)); },
+                                 lines);
     mixChosen();
+    say(jt("The analysed period of %1 is stored with the mix").arg(fromCore(mix->name)));
 }
 
 std::optional<orvan::FieldTexts> JournalWindow::chooseStoredPeriod(QWidget* parent) {
-    if (!openJournal()) return std::nullopt;
+    if (!reachable()) return std::nullopt;
+    const auto mixes = journal_->mixes();
+    if (!mixes.ok()) {
+        showMessage(parent, fromCore(mixes.message));
+        return std::nullopt;
+    }
     QStringList names;
     std::vector<jrn::StoredPeriod> periods;
-    for (const jrn::Mix& mix : journal_->mixes())
-        if (auto period = jrn::latestAnalysedPeriod(*journal_, mix.id)) {
-            names << fromCore(mix.name);
-            periods.push_back(*period);
+    for (const jrn::Mix& mix : mixes.values) {
+        const auto period = jrn::latestAnalysedPeriod(*journal_, mix.id);
+        if (!period.ok()) {
+            showMessage(parent, fromCore(period.message));
+            return std::nullopt;
         }
+        if (period.values) {
+            names << fromCore(mix.name);
+            periods.push_back(*period.values);
+        }
+    }
     if (names.isEmpty()) {
         showMessage(parent, jt("No mix of the journal has a stored analysed period"));
         return std::nullopt;
@@ -256,30 +351,35 @@ std::optional<orvan::FieldTexts> JournalWindow::chooseStoredPeriod(QWidget* pare
 }
 
 void JournalWindow::showChart() {
+    if (!reachable()) return;
     const auto mix = currentMix();
     if (!mix) return tell(toCore(jt("Choose a mix first")));
-    const jrn::ControlledPeriod period = jrn::controlledPeriod(*journal_, mix->id);
-    if (!period.period)
+    const auto period = jrn::controlledPeriod(*journal_, mix->id);
+    if (!period.ok()) return tell(period.message);
+    if (!period.values.period)
         return tell(toCore(jt("The mix has no stored analysed period: compute it first")));
-    if (period.batchMeans.empty())
+    if (period.values.batchMeans.empty())
         return tell(toCore(jt("No party of the mix is dated after its analysed period (%1)")
-                               .arg(fromCore(period.period->lastPartyDate))));
-    if (chartOpener_) chartOpener_(jrn::chartFromJournal(period));
+                               .arg(fromCore(period.values.period->lastPartyDate))));
+    if (chartOpener_) chartOpener_(jrn::chartFromJournal(period.values));
 }
 
 void JournalWindow::checkConformity() {
+    if (!reachable()) return;
     const auto mix = currentMix();
     if (!mix) return tell(toCore(jt("Choose a mix first")));
-    const std::vector<double> means = jrn::partyMeansBetween(
-        *journal_, mix->id, toCore(edFrom->text().trimmed()), toCore(edTo->text().trimmed()));
-    if (means.empty())
+    const auto means = jrn::partyMeansBetween(*journal_, mix->id, toCore(edFrom->text().trimmed()),
+                                              toCore(edTo->text().trimmed()));
+    if (!means.ok()) return tell(means.message);
+    if (means.values.empty())
         return tell(toCore(jt("No party of the mix is dated in the filter's range")));
     QStringList results;
-    for (double mean : means) results << fromCore(orvan::formatRoundTrip(mean));
+    for (double mean : means.values) results << fromCore(orvan::formatRoundTrip(mean));
     if (conformityOpener_) conformityOpener_(results.join(QLatin1Char('\n')));
 }
 
 void JournalWindow::saveDesign() {
+    if (!reachable()) return;
     const auto mix = currentMix();
     if (!mix) return tell(toCore(jt("Choose a mix first")));
     // The newest proportioning report: its title ends as the report's pattern does.
@@ -296,27 +396,28 @@ void JournalWindow::saveDesign() {
             for (const auto& [name, text] : texts)
                 design.fields.push_back({dialog + "." + name, text});
     for (const QString& line : report->logicalLines()) design.reportLines.push_back(toCore(line));
-    if (jrn::Status status = jrn::saveDesign(*journal_, mix->name, design); !status)
-        return tell(status.message);
-    lbState->setText(
-        jt("Saved the design of %1 from %2").arg(fromCore(mix->name), report->windowTitle()));
+    if (const auto saved = jrn::saveDesign(*journal_, mix->id, design); !saved.ok())
+        return tell(saved.message);
+    say(jt("Saved the design of %1 from %2").arg(fromCore(mix->name), report->windowTitle()));
 }
 
 void JournalWindow::loadDesign() {
+    if (!reachable()) return;
     const auto mix = currentMix();
     if (!mix) return tell(toCore(jt("Choose a mix first")));
-    const auto design = jrn::latestDesign(*journal_, mix->name);
-    if (!design) return tell(toCore(jt("The mix has no saved design")));
+    const auto design = jrn::latestDesign(*journal_, mix->id);
+    if (!design.ok()) return tell(design.message);
+    if (!design.values) return tell(toCore(jt("The mix has no saved design")));
     if (inputs_)
         for (const auto& entry : inputs_->dialogs()) {
             const std::string& dialog = entry.first;
             const std::string prefix = dialog + ".";
             orvan::FieldTexts texts;
-            for (const jrn::DesignField& field : design->fields)
+            for (const jrn::DesignField& field : design.values->fields)
                 if (field.name.rfind(prefix, 0) == 0)
                     texts[field.name.substr(prefix.size())] = field.text;
             inputs_->load(dialog, texts);
         }
-    lbState->setText(jt("Loaded the design saved %1 into the proportioning dialogs")
-                         .arg(fromCore(design->savedAt)));
+    say(jt("Loaded the design saved %1 into the proportioning dialogs")
+            .arg(fromCore(design.values->savedAt)));
 }

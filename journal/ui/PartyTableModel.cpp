@@ -1,71 +1,104 @@
 #include "journal/ui/PartyTableModel.h"
 
 #include <QCoreApplication>
-#include <QSqlQuery>
 
-#include "journal/Journal.h"
+namespace jrn = orvan::journal;
 
-void PartyTableModel::show(const orvan::journal::Journal* journal, long long mixId,
-                           const QString& from, const QString& to) {
-    journal_ = journal, mixId_ = mixId, from_ = from, to_ = to;
-    refresh();
+namespace {
+// Rows read at a time: a screenful or two, so that scrolling reads little at once.
+constexpr int kPage = 256;
+}  // namespace
+
+bool PartyTableModel::show(const jrn::Journal* journal, long long mixId, const QString& from,
+                           const QString& to) {
+    journal_ = journal;
+    filter_.mixId = mixId;
+    filter_.from = from.toStdString();
+    filter_.to = to.toStdString();
+    return refresh();
 }
 
-void PartyTableModel::refresh() {
+bool PartyTableModel::refresh() {
+    error_.clear();
     if (!journal_) {
-        clear();
-        return;
+        beginResetModel();
+        rows_.clear(), total_ = 0;
+        endResetModel();
+        return true;
     }
-    // The extracts in their order as one text; SQLite and PostgreSQL name the aggregate apart.
-    const QString extracts =
-        journal_->isPostgres()
-            ? "(SELECT string_agg(strength_text, '; ' ORDER BY position) FROM extracts "
-              "WHERE party_id = p.id)"
-            : "(SELECT group_concat(strength_text, '; ') FROM (SELECT strength_text FROM "
-              "extracts WHERE party_id = p.id ORDER BY position))";
-    // Party numbers in their natural order: "9" before "13".
-    static const char* const kOrder[] = {"p.id", "p.party_date", "LENGTH(p.number) %1, p.number",
-                                         "LENGTH(p.number) %1, p.number", "mean"};
-    const QString direction = order_ == Qt::AscendingOrder ? " ASC" : " DESC";
-    QSqlQuery query(journal_->database());
-    query.setForwardOnly(false);
-    query.prepare("SELECT p.id, p.party_date, p.number, " + extracts +
-                  ", (SELECT AVG(strength) FROM extracts WHERE party_id = p.id) AS mean "
-                  "FROM parties p WHERE p.mix_id = ? AND (? = '' OR p.party_date >= ?) "
-                  "AND (? = '' OR p.party_date <= ?) ORDER BY " +
-                  QString(kOrder[sortColumn_]).replace("%1", direction) + direction + ", p.id" +
-                  direction);
-    // An empty text, never a null one: NULL = '' would hide every party.
-    const QString from = from_.isEmpty() ? QString("") : from_;
-    const QString to = to_.isEmpty() ? QString("") : to_;
-    for (const QVariant& value :
-         {QVariant(mixId_), QVariant(from), QVariant(from), QVariant(to), QVariant(to)})
-        query.addBindValue(value);
-    query.exec();
-    setQuery(std::move(query));
+    const auto count = journal_->countParties(filter_);
+    if (!count.ok()) {
+        error_ = count.message;  // the rows shown stay as they were
+        return false;
+    }
+    const auto first = journal_->partyRows(filter_, 0, kPage);
+    if (!first.ok()) {
+        error_ = first.message;
+        return false;
+    }
+    beginResetModel();
+    total_ = count.values;
+    rows_ = first.values;
+    endResetModel();
+    return true;
 }
 
 long long PartyTableModel::partyId(int row) const {
-    return QSqlQueryModel::data(index(row, Id)).toLongLong();
+    return row >= 0 && row < static_cast<int>(rows_.size()) ? rows_[row].id : 0;
+}
+
+int PartyTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int PartyTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+bool PartyTableModel::canFetchMore(const QModelIndex& parent) const {
+    return !parent.isValid() && journal_ && static_cast<long long>(rows_.size()) < total_;
+}
+
+void PartyTableModel::fetchMore(const QModelIndex& parent) {
+    if (!canFetchMore(parent)) return;
+    const auto more =
+        journal_->partyRows(filter_, static_cast<long long>(rows_.size()), kPage);
+    if (!more.ok() || more.values.empty()) {
+        error_ = more.ok() ? std::string() : more.message;
+        total_ = static_cast<long long>(rows_.size());  // no endless asking
+        return;
+    }
+    const int first = static_cast<int>(rows_.size());
+    beginInsertRows({}, first, first + static_cast<int>(more.values.size()) - 1);
+    rows_.insert(rows_.end(), more.values.begin(), more.values.end());
+    endInsertRows();
 }
 
 void PartyTableModel::sort(int column, Qt::SortOrder order) {
     if (column <= Id || column >= ColumnCount) return;
-    sortColumn_ = column, order_ = order;
+    filter_.order = column == Date     ? jrn::PartyOrder::Date
+                    : column == Mean   ? jrn::PartyOrder::Mean
+                                       : jrn::PartyOrder::Number;
+    filter_.descending = order == Qt::DescendingOrder;
     refresh();
 }
 
 QVariant PartyTableModel::data(const QModelIndex& index, int role) const {
-    if (role == Qt::DisplayRole && index.column() == Mean) {
-        const QVariant mean = QSqlQueryModel::data(index, role);
-        return mean.isNull() ? QVariant() : QVariant(QString::number(mean.toDouble(), 'f', 2));
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount()) return {};
+    const jrn::PartyRow& row = rows_[index.row()];
+    switch (index.column()) {
+        case Id: return row.id;
+        case Date: return QString::fromStdString(row.date);
+        case Number: return QString::fromStdString(row.number);
+        case Extracts: return QString::fromStdString(row.extracts);
+        case Mean: return row.mean ? QVariant(QString::number(*row.mean, 'f', 2)) : QVariant();
     }
-    return QSqlQueryModel::data(index, role);
+    return {};
 }
 
 QVariant PartyTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
-        return QSqlQueryModel::headerData(section, orientation, role);
+        return QAbstractTableModel::headerData(section, orientation, role);
     static const char* const kCaptions[] = {"", "Date", "Party", "Extracts, MPa",
                                             "Mean strength, MPa"};
     return section >= 0 && section < ColumnCount

@@ -26,22 +26,27 @@ const CsvCase kCases[] = {
      "\xEF\xBB\xBF" + std::string("date,mix,party,extract,strength\r\n") +
          "2024-02-29,\"B25, \"\"P\"\"\",7,1,+30.50\r\n\r\n",
      1, ""},
-    {"empty_file", "", 0, "1: expected the header date,mix,party,extract,strength"},
-    {"semicolons", "date;mix;party;extract;strength\n", 0,
-     "1: expected the header date,mix,party,extract,strength"},
+    {"empty_file", "", 0, "1: expected the header date,mix,party,extract,strength (or date;mix;party;extract;strength)"},
+    {"other_shape_one_message", "a,b\n1,2\n3,4\n", 0, "1: expected the header date,mix,party,extract,strength (or date;mix;party;extract;strength)"},
+    {"semicolons_decimal_commas",
+     "date;mix;party;extract;strength\n2025-01-01; T1 ;1;1;20,5\n2025-01-01;T1;1;2;21\n", 2,
+     ""},
     {"field_count", kHeader + "2025-01-01,M,1,1\n", 0, "2: expected 5 fields, found 4"},
     {"not_a_day", kHeader + "2025-02-29,M,1,1,20\n", 0,
      "2: date '2025-02-29' is not a calendar day YYYY-MM-DD"},
     {"comma_decimal", kHeader + "2025-01-01,M,1,1,\"20,5\"\n", 0,
      "2: strength '20,5' is not a number with a point as decimal separator"},
     {"negative_and_exponent", kHeader + "2025-01-01,M,1,1,-2\n2025-01-01,M,1,2,1e3\n", 0,
-     "2: strength '-2' is not a number with a point as decimal separator|3: strength '1e3' is "
-     "not a number with a point as decimal separator"},
+     "2: strength must be greater than zero|3: strength '1e3' is not a number with a point as "
+     "decimal separator"},
+    {"zero_and_implausible", kHeader + "2025-01-01,M,1,1,0\n2025-01-01,M,1,2,250\n", 0,
+     "2: strength must be greater than zero|3: strength '250' MPa is not plausible: it is above "
+     "200 MPa"},
     {"extract_zero", kHeader + "2025-01-01,M,1,0,20\n", 0,
      "2: extract '0' is not a number from 1 to 100"},
     {"empty_mix", kHeader + "2025-01-01,,1,1,20\n", 0, "2: empty mix name"},
     {"open_quote", kHeader + "2025-01-01,\"M,1,1,20\n", 0, "2: a quote is not closed"},
-    {"windows_1251", kHeader + "2025-01-01,\xcc\xe8,1,1,20\n", 0, "2: not UTF-8 text"},
+    {"windows_1251", kHeader + "2025-01-01,\xcc\xe8,1,1,20\n", 1, ""},
     {"huge_field", kHeader + "2025-01-01," + std::string(300, 'x') + ",1,1,20\n", 0,
      "2: mix name longer than 200 bytes"},
     {"two_dates_one_party", kHeader + "2025-01-01,M,1,1,20\n2025-01-02,M,1,2,21\n", 0,
@@ -49,7 +54,8 @@ const CsvCase kCases[] = {
     {"repeated_extract", kHeader + "2025-01-01,M,1,1,20\n2025-01-01,M,1,1,21\n", 0,
      "3: extract 1 of party '1' of mix 'M' is on line 2 already"},
     {"gap_in_extracts", kHeader + "2025-01-01,M,1,1,20\n2025-01-01,M,1,3,21\n", 0,
-     "2: the extracts of party '1' of mix 'M' are not numbered 1 to 2"},
+     "3: extract 3 of party '1' of mix 'M' follows extract 1: the extracts are not numbered 1 "
+     "to 2"},
     {"same_party_other_mix", kHeader + "2025-01-01,M,1,1,20\n2025-01-02,N,1,1,21\n", 2, ""},
 };
 
@@ -80,6 +86,20 @@ TEST(JournalCsvRow, KeepsTextsAndQuotesOnlyWhereNeeded) {
     EXPECT_DOUBLE_EQ(row.strength, 30.5);
     EXPECT_EQ(jn::csvLine(row.date, row.mix, row.party, row.extract, row.strengthText),
               "2024-02-29,\"B25, \"\"P\"\"\",7,1,+30.50");
+}
+
+// Names are trimmed ("  T1" is the mix T1), a Windows-1251 file reads as its Cyrillic letters,
+// decimal commas become points.
+TEST(JournalCsvRow, TrimsNamesAndReadsOtherSavings) {
+    const jn::CsvParse semicolons = jn::parseJournalCsv(kCases[4].bytes);
+    ASSERT_EQ(semicolons.rows.size(), 2u);
+    EXPECT_TRUE(semicolons.semicolons);
+    EXPECT_EQ(semicolons.rows[0].mix, "T1");
+    EXPECT_EQ(semicolons.rows[0].strengthText, "20.5");
+    const jn::CsvParse cyrillic = jn::parseJournalCsv(kHeader + "2025-01-01,\xcc\xe8,1,1,20\n");
+    EXPECT_TRUE(cyrillic.windows1251);
+    ASSERT_EQ(cyrillic.rows.size(), 1u);
+    EXPECT_EQ(cyrillic.rows[0].mix, "\u041c\u0438");
 }
 
 }  // namespace

@@ -8,13 +8,16 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QThread>
+#include <functional>
 #include <random>
 
 #include "JournalTestKit.h"
 #include "journal/JournalDesigns.h"
 #include "journal/JournalExchange.h"
+#include "journal/JournalHistory.h"
 #include "journal/JournalPeriods.h"
 
 namespace {
@@ -46,9 +49,9 @@ std::string joined(const std::vector<std::string>& lines) {
 }
 
 std::string exported(const jn::Journal& journal) {
-    const auto [lines, status] = jn::exportCsvLines(journal, "");
-    EXPECT_TRUE(status) << status.message;
-    return joined(lines);
+    const auto lines = jn::exportCsvLines(journal, "");
+    EXPECT_TRUE(lines.ok()) << lines.message;
+    return joined(lines.values);
 }
 
 class JournalStore : public ::testing::TestWithParam<std::string> {
@@ -83,38 +86,46 @@ TEST_P(JournalStore, BadRowOrKnownPartyImportsNothing) {
     EXPECT_EQ(rows.values.problems[0],
               "bad.csv:9: strength 'x' is not a number with a point as decimal separator");
     const jn::ImportOutcome known = jn::importCsv(
-        *journal_, csvFile({partyRows("2026-03-02", "M", "1", {"25", "26"})}), "k.csv");
+        *journal_,
+        csvFile({partyRows("2026-03-02", "M", "1", {"25", "26"}),
+                 partyRows("2026-03-02", "M", "new", {"25"})}),
+        "k.csv");
     EXPECT_EQ(
         known.values.problems,
         (std::vector<std::string>{"k.csv:2: party '1' of mix 'M' is in the journal already",
                                   "k.csv:3: party '1' of mix 'M' is in the journal already"}));
+    // A file imported once already: one message, not one a row.
+    const jn::ImportOutcome again = jn::importCsv(*journal_, sampleFile(), "again.csv");
+    EXPECT_EQ(again.values.problems,
+              std::vector<std::string>{"again.csv: these 18 parties are already in the journal"});
     EXPECT_EQ(exported(*journal_), before);
-    EXPECT_FALSE(journal_->findMix("New"));
+    EXPECT_FALSE(journal_->findMix("New").values);
 }
 
 TEST_P(JournalStore, EditsAreSingleTransactions) {
-    const auto mix = journal_->findMix("M");
+    const auto mix = journal_->findMix("M").values;
     ASSERT_TRUE(mix);
-    jn::Party party{0, mix->id, "2026-01-09", "9", {"25.0", "26"}};
+    jn::Party party{0, mix->id, "2026-01-09", " 9 ", {"25.0", "26"}};
     const auto added = journal_->addParty(party);
-    ASSERT_TRUE(added);
-    party.id = added.value;
+    ASSERT_TRUE(added.ok()) << added.message;
+    EXPECT_EQ(journal_->party(added.values).values->number, "9");  // blanks trimmed
+    party.id = added.values;
     party.number = "1";  // taken
     EXPECT_EQ(journal_->updateParty(party).message, "The party '1' is in the journal already");
-    party.number = "9a", party.strengthTexts = {"27.5"};
-    ASSERT_TRUE(journal_->updateParty(party));
-    EXPECT_EQ(journal_->party(party.id)->strengthTexts, std::vector<std::string>{"27.5"});
-    // A write that fails half-way leaves nothing of its first half.
+    party.number = "9a", party.strengthTexts = {"0"};
+    EXPECT_EQ(journal_->updateParty(party).message, "The strength must be greater than zero");
+    party.strengthTexts = {"27.5"};
+    ASSERT_TRUE(journal_->updateParty(party).ok());
+    EXPECT_EQ(journal_->party(party.id).values->strengthTexts, std::vector<std::string>{"27.5"});
+    // Several parties in one action: a bad one leaves nothing of the others.
     const std::string before = exported(*journal_);
-    const jn::Status failed = journal_->write([&]() -> jn::Status {
-        jn::Party extra{0, mix->id, "2026-01-10", "10", {"20"}};
-        EXPECT_TRUE(journal_->insertParty(extra).status);
-        return jn::Status::failed("stop");
-    });
-    EXPECT_FALSE(failed);
+    const auto failed = journal_->addParties(
+        {{0, mix->id, "2026-01-10", "10", {"20"}}, {0, mix->id, "2026-01-10", "1", {"20"}}},
+        "paste");
+    EXPECT_FALSE(failed.ok());
     EXPECT_EQ(exported(*journal_), before);
-    ASSERT_TRUE(journal_->deleteParties({party.id}));
-    EXPECT_FALSE(journal_->party(party.id));
+    ASSERT_TRUE(journal_->deleteParties({party.id}).ok());
+    EXPECT_FALSE(journal_->party(party.id).values);
 }
 
 struct AnalysisCase {
@@ -136,18 +147,19 @@ TEST_P(JournalStore, AnalysedPeriodFromLatestParties) {
          "Only 4 parties of the mix 'M' with 6 extracts dated on or before 2026-01-04 were "
          "found; the analysed period needs 5"},
         {"M", "10x3", "10", "", jn::AnalysisEnd::TooFewParties, 0, 0, 0,
-         "Only 0 parties of the mix 'M' with 3 extracts were found; the analysed period needs 10"},
+         "Only 0 parties of the mix 'M' with 3 extracts were found; the analysed period needs 10 "
+         "(8 parties of another count of extracts are left out)"},
         {"M", "5x6", "", "", jn::AnalysisEnd::NoClass, 0, 0, 0,
          "The mix 'M' has no specified class B: give it"},
         {"M", "5x6", "ten", "", jn::AnalysisEnd::DataError, 0, 0, 0,
          "Data error ('ten' is not a valid floating point value)"},
-        {"Q", "5x6", "10", "", jn::AnalysisEnd::NoMix, 0, 0, 0,
-         "There is no mix 'Q' in the journal"},
     };
     for (const AnalysisCase& c : cases) {
         SCOPED_TRACE(std::string(c.mix) + " " + c.layout + " until " + c.until);
-        const jn::JournalAnalysis a = jn::analyseFromJournal(
-            *journal_, c.mix, c.layout, c.classText, c.until, orvan::NumberFormat{});
+        const jn::JournalAnalysis a =
+            jn::analyseFromJournal(*journal_, journal_->findMix(c.mix).values->id,
+                                   *jn::layoutByName(c.layout), c.classText, c.until,
+                                   orvan::NumberFormat{});
         EXPECT_EQ(a.values.end, c.end);
         EXPECT_EQ(a.message, c.message);
         if (!a.ok()) continue;
@@ -158,14 +170,33 @@ TEST_P(JournalStore, AnalysedPeriodFromLatestParties) {
     }
 }
 
+// A party without the layout's extracts is named, never skipped silently.
+TEST_P(JournalStore, AnalysedPeriodNamesThePartiesItUsedAndLeftOut) {
+    const auto mix = journal_->findMix("M").values;
+    const jn::JournalAnalysis a = jn::analyseFromJournal(
+        *journal_, mix->id, *jn::layoutByName("5x6"), "10", "", orvan::NumberFormat{});
+    ASSERT_TRUE(a.ok()) << a.message;
+    const orvan::analysed::PeriodSources sources = jn::periodSources(a);
+    ASSERT_EQ(sources.used.size(), 5u);
+    EXPECT_EQ(sources.used.front().number, "3");
+    EXPECT_EQ(sources.used.back().date, "2026-01-07");
+    ASSERT_EQ(sources.skipped.size(), 1u);
+    EXPECT_EQ(sources.skipped[0].number, "8");
+    EXPECT_EQ(sources.skipped[0].extracts, 5);
+    const auto lines = orvan::analysed::periodSourceLines(sources);
+    EXPECT_EQ(lines.front(), "Mix: M");
+    EXPECT_EQ(lines.back(), "  8  2026-01-08  5");
+}
+
 TEST_P(JournalStore, ControlledPeriodIsEveryLaterParty) {
-    const auto mix = journal_->findMix("M");
-    EXPECT_FALSE(jn::controlledPeriod(*journal_, mix->id).period);
+    const auto mix = journal_->findMix("M").values;
+    EXPECT_FALSE(jn::controlledPeriod(*journal_, mix->id).values.period);
     const jn::JournalAnalysis a =
-        jn::analyseFromJournal(*journal_, "M", "5x6", "10", "2026-01-05", orvan::NumberFormat{});
-    ASSERT_TRUE(jn::saveAnalysedPeriod(*journal_, a));
-    EXPECT_EQ(journal_->findMix("M")->classText, "10");
-    const jn::ControlledPeriod period = jn::controlledPeriod(*journal_, mix->id);
+        jn::analyseFromJournal(*journal_, mix->id, *jn::layoutByName("5x6"), "10", "2026-01-05",
+                               orvan::NumberFormat{});
+    ASSERT_TRUE(jn::saveAnalysedPeriod(*journal_, a).ok());
+    EXPECT_EQ(journal_->findMix("M").values->classText, "10");
+    const jn::ControlledPeriod period = jn::controlledPeriod(*journal_, mix->id).values;
     ASSERT_TRUE(period.period);
     EXPECT_EQ(period.period->lastPartyDate, "2026-01-05");
     EXPECT_EQ(period.partyNumbers, (std::vector<std::string>{"6", "7", "8"}));
@@ -179,23 +210,26 @@ TEST_P(JournalStore, ControlledPeriodIsEveryLaterParty) {
     EXPECT_EQ(chart.values.series[5].labelDecimals, 2);  // means labelled as the table shows them
     EXPECT_EQ(chart.values.series[0].points[1].x, 3);    // the lines run to x = n
     // Conformity takes the same means between two dates, both included; open ends for blanks.
-    EXPECT_EQ(jn::partyMeansBetween(*journal_, mix->id, "2026-01-06", "2026-01-07"),
+    EXPECT_EQ(jn::partyMeansBetween(*journal_, mix->id, "2026-01-06", "2026-01-07").values,
               (std::vector<double>{25, 25}));
-    EXPECT_EQ(jn::partyMeansBetween(*journal_, mix->id, "2026-01-07", ""),
+    EXPECT_EQ(jn::partyMeansBetween(*journal_, mix->id, "2026-01-07", "").values,
               (std::vector<double>{25, 32}));
-    EXPECT_EQ(jn::partyMeansBetween(*journal_, mix->id, "", "").size(), 8u);
+    EXPECT_EQ(jn::partyMeansBetween(*journal_, mix->id, "", "").values.size(), 8u);
+    // The controlled-period dialog gets the figures as the report shows them.
+    EXPECT_EQ(jn::controlFieldTexts(*period.period).at("edRy"), "16.6");
 }
 
 TEST_P(JournalStore, DesignKeepsEveryTextAndTheLatestIsLoaded) {
-    EXPECT_FALSE(jn::latestDesign(*journal_, "M"));
+    const long long mixId = journal_->findMix("M").values->id;
+    EXPECT_FALSE(jn::latestDesign(*journal_, mixId).values);
     const jn::Design first{0, "", {{"fmBNS.edClassBet", "B25"}}, {"old"}};
     const jn::Design second{0,
                             "",
                             {{"fmBNS.edClassBet", "30,5 "}, {"fmOptions.rgVid_Cem", "1"}},
                             {"line 1", "", "line 3"}};
-    ASSERT_TRUE(jn::saveDesign(*journal_, "New mix", first));
-    ASSERT_TRUE(jn::saveDesign(*journal_, "New mix", second));
-    const auto loaded = jn::latestDesign(*journal_, "New mix");
+    ASSERT_TRUE(jn::saveDesign(*journal_, mixId, first).ok());
+    ASSERT_TRUE(jn::saveDesign(*journal_, mixId, second).ok());
+    const auto loaded = jn::latestDesign(*journal_, mixId).values;
     ASSERT_TRUE(loaded);
     EXPECT_EQ(loaded->reportLines, second.reportLines);
     ASSERT_EQ(loaded->fields.size(), 2u);
@@ -203,8 +237,98 @@ TEST_P(JournalStore, DesignKeepsEveryTextAndTheLatestIsLoaded) {
     EXPECT_EQ(loaded->fields[1].name, "fmOptions.rgVid_Cem");
 }
 
+// The history, oldest first, without the times (two runs never share them).
+std::string historyText(const jn::Journal& journal) {
+    std::string out;
+    for (const jn::HistoryEvent& e : jn::readHistory(journal).values)
+        out += std::to_string(e.id) + " " + e.action + " " + e.mix + " " + e.parties + " " +
+               e.before + " " + e.after + " " + e.reason + "\n";
+    return out;
+}
+
+// Nothing is removed for good: every delete, edit and import is undone to exactly what was
+// there, class B and periods with it; the history is only added to.
+TEST_P(JournalStore, EveryChangeIsTracedAndUndone) {
+    const auto mix = journal_->findMix("M").values;
+    const jn::JournalAnalysis a = jn::analyseFromJournal(
+        *journal_, mix->id, *jn::layoutByName("5x6"), "10", "", orvan::NumberFormat{});
+    ASSERT_TRUE(jn::saveAnalysedPeriod(*journal_, a).ok());
+    const std::string before = exported(*journal_);
+    const auto period = jn::latestAnalysedPeriod(*journal_, mix->id).values;
+    auto lastEvent = [&] { return jn::readHistory(*journal_).values.back(); };
+    struct Step {
+        const char* name;
+        std::function<orvan::Outcome<>()> change;
+    };
+    const Step steps[] = {
+        {"delete parties", [&] { return journal_->deleteParties({a.values.parties[0].id}, "typo"); }},
+        {"edit", [&] {
+             auto party = journal_->party(a.values.parties[1].id).values;
+             party->strengthTexts = {"99"};
+             return journal_->updateParty(*party);
+         }},
+        {"delete mix", [&] { return journal_->deleteMix(mix->id); }},
+        {"import", [&] {
+             return orvan::Outcome<>::endedAs(jn::importCsv(
+                 *journal_, csvFile({partyRows("2026-04-01", "Fresh", "1", {"30"})}), "f.csv"));
+         }},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        const orvan::Outcome<> changed = step.change();
+        if (std::string(step.name) != "import") ASSERT_TRUE(changed.ok()) << changed.message;
+        EXPECT_NE(exported(*journal_), before);
+        const jn::HistoryEvent event = lastEvent();
+        ASSERT_TRUE(jn::undoEvent(*journal_, event.id, "mistake").ok());
+        EXPECT_EQ(exported(*journal_), before);
+        EXPECT_EQ(lastEvent().undoes, event.id);
+        EXPECT_EQ(jn::undoEvent(*journal_, event.id).kind, orvan::OutcomeKind::Refused);
+    }
+    // The mix came back with its class and its stored period, pointing at its parties again.
+    const auto back = journal_->findMix("M").values;
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->classText, "10");
+    const auto restored = jn::latestAnalysedPeriod(*journal_, back->id).values;
+    ASSERT_TRUE(restored);
+    EXPECT_EQ(restored->averageLevel, period->averageLevel);
+    EXPECT_EQ(jn::controlledPeriod(*journal_, back->id).values.partyNumbers,
+              std::vector<std::string>{"8"});
+    EXPECT_FALSE(journal_->findMix("Fresh").values);  // the undone import's new mix went too
+    EXPECT_EQ(jn::readHistory(*journal_, {"M", "", ""}).values.front().action,
+              "analysed period saved");
+}
+
+// A copy holds everything: its export and history are the original's, and a copy of the copy's
+// too (SQLite -> this backend -> SQLite).
+TEST_P(JournalStore, CopyOfACopyIsTheJournal) {
+    const jn::PartyFilter m{journal_->findMix("M").values->id};
+    ASSERT_TRUE(journal_->deleteParties({journal_->partyRows(m, 0, 1).values.at(0).id}).ok());
+    auto middle = openJournal(freshLocation(GetParam() == "sqlite" ? "sqlite" : GetParam()));
+    auto last = openJournal(freshLocation("sqlite"));
+    ASSERT_TRUE(middle && last);
+    ASSERT_TRUE(jn::copyJournal(*journal_, *middle).ok());
+    ASSERT_TRUE(jn::copyJournal(*middle, *last).ok());
+    EXPECT_EQ(exported(*last), exported(*journal_));
+    EXPECT_EQ(historyText(*last), historyText(*journal_));
+    EXPECT_EQ(jn::copyJournal(*journal_, *last).kind, orvan::OutcomeKind::Refused);  // not empty
+    // The copy goes on where the original stood: new ids do not clash with copied ones.
+    EXPECT_TRUE(last->addParty({0, last->findMix("M").values->id, "2026-06-01", "99", {"30"}}).ok());
+}
+
 INSTANTIATE_TEST_SUITE_P(Backends, JournalStore, ::testing::ValuesIn(backends()),
                          [](const auto& info) { return info.param; });
+
+// Statements on an SQLite journal through a connection of the test's own.
+void sqliteExec(const std::string& path, const std::vector<const char*>& statements) {
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "orvan-test-raw");
+        db.setDatabaseName(QString::fromStdString(path));
+        ASSERT_TRUE(db.open());
+        for (const char* statement : statements) QSqlQuery(db).exec(statement);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("orvan-test-raw");
+}
 
 QByteArray fileBytes(const std::string& path) {
     QFile file(QString::fromStdString(path));
@@ -221,7 +345,7 @@ TEST(JournalFile, RefusedAndLeftUntouched) {
     const RefusedCase cases[] = {
         {"newer_schema", nullptr,
          "it was written by a newer version of the program (schema 99, this program knows up to "
-         "1)"},
+         "2)"},
         {"damaged", "this is not a database, just some text of 64 bytes or so......",
          "file is not a database"},
     };
@@ -233,16 +357,45 @@ TEST(JournalFile, RefusedAndLeftUntouched) {
             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
             file.write(c.content);
         } else {
-            auto journal = openJournal(path);
-            QSqlQuery(journal->database()).exec("UPDATE journal_schema SET version = 99");
-            QSqlQuery(journal->database()).exec("PRAGMA journal_mode = DELETE");
+            openJournal(path).reset();
+            sqliteExec(path, {"UPDATE journal_schema SET version = 99",
+                              "PRAGMA journal_mode = DELETE"});
         }
         const QByteArray before = fileBytes(path);
-        const auto [journal, message] = jn::Journal::open(QString::fromStdString(path));
-        EXPECT_FALSE(journal);
-        EXPECT_NE(message.find(c.reason), std::string::npos) << message;
+        const auto opened = jn::Journal::open(QString::fromStdString(path));
+        EXPECT_FALSE(opened.ok());
+        EXPECT_NE(opened.message.find(c.reason), std::string::npos) << opened.message;
         EXPECT_EQ(fileBytes(path), before);
     }
+}
+
+// Zeroed inner pages: the journal says so, opens read-only, and still reads what it can.
+TEST(JournalFile, DamagedPagesOpenReadOnly) {
+    const std::string path = freshLocation("sqlite");
+    {
+        auto journal = openJournal(path);
+        std::vector<std::string> blocks;
+        for (int i = 0; i < 400; ++i)
+            blocks.push_back(partyRows("2026-05-01", "Big", std::to_string(i), kWide));
+        ASSERT_TRUE(jn::importCsv(*journal, csvFile(blocks), "b.csv").ok());
+    }
+    sqliteExec(path, {"PRAGMA wal_checkpoint(TRUNCATE)", "PRAGMA journal_mode = DELETE"});
+    {
+        QFile file(QString::fromStdString(path));
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_GT(file.size(), 4096 * 12);
+        file.seek(4096 * 8);
+        file.write(QByteArray(4096 * 3, '\0'));
+    }
+    auto opened = jn::Journal::open(QString::fromStdString(path));
+    ASSERT_TRUE(opened.ok()) << opened.message;
+    jn::Journal& journal = *opened.values;
+    EXPECT_FALSE(journal.damage().empty());
+    EXPECT_FALSE(journal.check().ok());
+    EXPECT_FALSE(journal.permissions().add);
+    const auto refused = journal.addMix("Another");
+    EXPECT_EQ(refused.kind, orvan::OutcomeKind::Refused);
+    EXPECT_NE(refused.message.find("read-only"), std::string::npos) << refused.message;
 }
 
 TEST(JournalFile, SecondProgramSeesWhatTheFirstCommitted) {

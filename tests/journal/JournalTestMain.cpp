@@ -4,7 +4,10 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
+#include <QUrl>
 #include <QStandardPaths>
 #include <cstdlib>
 #include <fstream>
@@ -30,21 +33,30 @@ std::string freshLocation(const std::string& backend) {
         return path;
     }
     const std::string url = std::getenv("ORVAN_TEST_PG_URL");
-    auto [journal, message] = orvan::journal::Journal::open(QString::fromStdString(url));
-    EXPECT_TRUE(journal) << message;
-    if (journal) {
-        QSqlQuery drop(journal->database());
+    {
+        // A connection of the test's own: the journal keeps its database handle to itself.
+        const QUrl parsed(QString::fromStdString(url));
+        QSqlDatabase db = QSqlDatabase::addDatabase("QPSQL", "orvan-test-drop");
+        db.setHostName(parsed.host());
+        if (parsed.port() > 0) db.setPort(parsed.port());
+        db.setUserName(parsed.userName());
+        db.setDatabaseName(parsed.path().mid(1));
+        EXPECT_TRUE(db.open()) << db.lastError().text().toStdString();
+        QSqlQuery drop(db);
         drop.exec(
-            "DROP TABLE IF EXISTS design_texts, mix_designs, analysed_period_parties, "
+            "DROP TABLE IF EXISTS history, design_texts, mix_designs, analysed_period_parties, "
             "analysed_periods, extracts, parties, mixes, journal_schema CASCADE");
+        drop.exec("DROP FUNCTION IF EXISTS orvan_history_kept() CASCADE");
+        db.close();
     }
+    QSqlDatabase::removeDatabase("orvan-test-drop");
     return url;
 }
 
 std::unique_ptr<orvan::journal::Journal> openJournal(const std::string& location) {
-    auto [journal, message] = orvan::journal::Journal::open(QString::fromStdString(location));
-    EXPECT_TRUE(journal) << message;
-    return std::move(journal);
+    auto opened = orvan::journal::Journal::open(QString::fromStdString(location));
+    EXPECT_TRUE(opened.ok()) << opened.message;
+    return std::move(opened.values);
 }
 
 std::string partyRows(const std::string& date, const std::string& mix, const std::string& party,

@@ -2,6 +2,7 @@
 // with its filter and sort, paste, delete, the analysed period published as the dialogs
 // publish theirs, and the control chart of the later parties in the chart window.
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QListWidget>
@@ -59,6 +60,20 @@ class JournalWindowTest : public QObject {
         while (model->canFetchMore()) model->fetchMore();
         return model->rowCount();
     }
+    template <class T>
+    T* child(const char* name) {
+        T* found = window_->findChild<T*>(name);
+        if (!found) qFatal("no widget %s", name);
+        return found;
+    }
+    // The question before a delete, agreed to with a reason.
+    void agreeToDelete() {
+        answerNextModal([this](QWidget* w) {
+            messages_ << w->findChild<QLabel*>(QString(), Qt::FindDirectChildrenOnly)->text();
+            w->findChild<QLineEdit*>("edReason")->setText("test");
+            w->findChild<QPushButton*>("bbConfirm")->click();
+        });
+    }
     void answerMessage() {
         answerNextModal([this](QWidget* w) {
             auto* box = qobject_cast<QMessageBox*>(w);
@@ -95,42 +110,52 @@ private slots:
     }
 
     void tableFiltersSortsPastesAndDeletes() {
-        QCOMPARE(window_->lbMixes->count(), 2);
+        QCOMPARE(child<QListWidget>("lbMixes")->count(), 2);
         QCOMPARE(rows(), 8);
-        window_->edFrom->setText("2026-01-05");
-        emit window_->edFrom->editingFinished();
+        child<QLineEdit>("edFrom")->setText("2026-01-05");
+        emit child<QLineEdit>("edFrom")->editingFinished();
         QCOMPARE(rows(), 4);
         window_->partyModel()->sort(PartyTableModel::Number, Qt::DescendingOrder);
         QCOMPARE(window_->partyModel()->index(0, PartyTableModel::Number).data().toString(), "8");
         QCOMPARE(window_->partyModel()->index(0, PartyTableModel::Mean).data().toString(), "25.00");
-        window_->edFrom->clear();
-        emit window_->edFrom->editingFinished();
-        window_->edUntil->setText("2026-03-01");
+        child<QLineEdit>("edFrom")->clear();
+        emit child<QLineEdit>("edFrom")->editingFinished();
+        child<QLineEdit>("edUntil")->setText("2026-03-01");
         window_->pasteBlock(
             "20,5\t22\t24\t26\t28\t30\n20\t22\t24\t26\t28\t30\n20\t22\t24\t26\t28\t30\n"
             "20\t22\t24\t26\t28\t30\n20\t22\t24\t26\t28\t30\n");
         QCOMPARE(rows(), 13);
         QCOMPARE(QString::fromStdString(
-                     window_->journal()->party(window_->partyModel()->partyId(0))->number),
+                     window_->journal()->party(window_->partyModel()->partyId(0)).values->number),
                  "13");
         QCOMPARE(window_->partyModel()->index(4, PartyTableModel::Extracts).data().toString(),
                  "20.5; 22; 24; 26; 28; 30");
-        window_->tvParties->selectRow(0);
+        child<QTableView>("tvParties")->selectRow(0);
+        ModalWatchdog watchdog(10000);
+        agreeToDelete();
         window_->deleteSelectedParties();
         QCOMPARE(rows(), 12);
+        QCOMPARE(messages_.last(), QString("Delete 1 parties (13) with 6 results?"));
+        // Deleting the mix asks, naming what goes, and leaves no mix chosen for a second click.
+        agreeToDelete();
+        window_->deleteMix();
+        QCOMPARE(messages_.last(), QString("Delete mix M with 12 parties and 72 results?"));
+        QCOMPARE(child<QListWidget>("lbMixes")->count(), 1);
+        QCOMPARE(child<QListWidget>("lbMixes")->currentRow(), -1);
+        QVERIFY(!watchdog.fired());
     }
 
     void analysedPeriodPublishesAndChartDrawsLaterParties() {
         ModalWatchdog watchdog(10000);
-        window_->edClass->setText("10");
-        window_->edUntil->setText("2026-01-04");
+        child<QLineEdit>("edClass")->setText("10");
+        child<QLineEdit>("edUntil")->setText("2026-01-04");
         answerMessage();
         window_->analyse();
         QCOMPARE(messages_, QStringList({"Only 4 parties of the mix 'M' with 6 extracts dated on "
                                          "or before 2026-01-04 were found; the analysed period "
                                          "needs 5"}));
         QCOMPARE(area_->windowNumber(), 0);
-        window_->edUntil->setText("2026-01-05");
+        child<QLineEdit>("edUntil")->setText("2026-01-05");
         window_->analyse();
         QCOMPARE(area_->windowNumber(), 1);
         QCOMPARE(area_->documents().size(), 1);
@@ -158,15 +183,17 @@ private slots:
         answerNextModal([](QWidget* w) { qobject_cast<QDialog*>(w)->accept(); });
         control.fillFromStoredPeriod();
         const auto period = orvan::journal::latestAnalysedPeriod(
-            *window_->journal(), window_->journal()->findMix("M")->id);
+                                *window_->journal(), window_->journal()->findMix("M").values->id)
+                                .values;
+        // The figures as the report shows them.
         QCOMPARE(control.edRcor2->text(),
-                 QString::fromStdString(orvan::formatRoundTrip(period->correctingBottom)));
-        QCOMPARE(control.edRy->text().toDouble(), period->averageLevel);
+                 QString::fromStdString(orvan::formatFixed(period->correctingBottom, 1, {})));
+        QCOMPARE(control.edRy->text(), QString("16.6"));
         // Conformity over the parties the date filter admits, one mean each.
         QString results;
         window_->setConformityOpener([&](const QString& r) { results = r; });
-        window_->edFrom->setText("2026-01-06");
-        window_->edTo->setText("2026-01-07");
+        child<QLineEdit>("edFrom")->setText("2026-01-06");
+        child<QLineEdit>("edTo")->setText("2026-01-07");
         window_->checkConformity();
         QCOMPARE(results, QString("25\n25"));  // both ends included
         QVERIFY(!watchdog.fired());
@@ -187,7 +214,9 @@ private slots:
         bns.fields().setTexts({{field.toStdString(), "changed"}});
         window_->loadDesign();
         QCOMPARE(bns.fields().texts(), before);
-        const auto design = orvan::journal::latestDesign(*window_->journal(), "M");
+        const auto design = orvan::journal::latestDesign(
+                                *window_->journal(), window_->journal()->findMix("M").values->id)
+                                .values;
         QVERIFY(design);
         QCOMPARE(design->reportLines, (std::vector<std::string>{"report line 1", "report line 2"}));
     }
