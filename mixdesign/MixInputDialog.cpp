@@ -52,7 +52,7 @@ private:
 MixInputDialog::MixInputDialog(AppContext& app, const mix::ProportioningOptions& options,
                                QWidget* parent)
     : MixDialogBase(app, parent), options_(options) {
-    buildFrom(mix::bnsDialog(), kForm);
+    buildFrom(mix::mixInputForm(), kForm);
 }
 
 void MixInputDialog::runProportioning() {

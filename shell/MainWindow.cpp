@@ -102,7 +102,7 @@ void MainWindow::createWindows() {
     };
     using Input = AnalysedPeriodInputDialog;
     auto* options = add(new ProportioningOptionsDialog(app_, proportioningOptions_, this));
-    auto* bns = add(new MixInputDialog(app_, proportioningOptions_, this));
+    auto* mixInput = add(new MixInputDialog(app_, proportioningOptions_, this));
     auto* durability = add(new DurabilityDialog(app_, this));
     auto* choice = add(new CementSavingChoiceDialog(app_, this));
     auto* technique = add(new CementSavingTechniqueDialog(app_, this));
@@ -124,13 +124,14 @@ void MainWindow::createWindows() {
     auto* tall = add(new Input(app_, analysedPeriod_, Input::tenByThree(), this));
     app_.registerWindow(AboutBox::staticMetaObject, [this] { return new AboutBox(app_, this); });
 
-    for (MixDialogBase* dialog :
-         std::initializer_list<MixDialogBase*>{options, bns, durability, choice, technique, steam})
+    for (MixDialogBase* dialog : std::initializer_list<MixDialogBase*>{
+             options, mixInput, durability, choice, technique, steam})
         bindToInputs(dialog, proportioningInputs_);
 
     // Who opens whom.
-    bns->setRunWindows({durability, steam, choice, technique,
-                        [options](const QString& name) { return options->shownCaption(name); }});
+    mixInput->setRunWindows({durability, steam, choice, technique, [options](const QString& name) {
+                                 return options->shownCaption(name);
+                             }});
     setup->setInputOpener(
         [wide, tall](int countPartyIndex) { (countPartyIndex == 0 ? wide : tall)->exec(); });
     control->setStoredPeriodSource(

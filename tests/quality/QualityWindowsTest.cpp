@@ -259,10 +259,10 @@ private slots:
         QCOMPARE(messageOf([&] { window.run(Command::BatchWeights); }),
                  QString("Make a proportioning report window active first: its design gives the "
                          "quantities."));
-        auto* bns = registeredWindow<MixInputDialog>(window.app(), "fmBNS");
-        bns->runProportioning();
-        QCOMPARE(bns->lastOutcome(), orvan::OutcomeKind::Done);
-        const auto& v = bns->lastValues();
+        auto* mixInput = registeredWindow<MixInputDialog>(window.app(), "fmBNS");
+        mixInput->runProportioning();
+        QCOMPARE(mixInput->lastOutcome(), orvan::OutcomeKind::Done);
+        const auto& v = mixInput->lastValues();
         QStringList filled;
         auto* correction = registeredWindow<CorrectionDialog>(window.app(), "correction");
         answerNextModal([&](QWidget* modal) {
