@@ -20,6 +20,7 @@
 #include "app/Messages.h"
 #include "app/PdfExport.h"
 #include "app/TextFileCommands.h"
+#include "app/TextWindow.h"
 #include "app/Translations.h"
 #include "correction/BatchWeights.h"
 #include "correction/CorrectionDialog.h"
@@ -129,9 +130,9 @@ void MainWindow::createWindows() {
         bindToInputs(dialog, proportioningInputs_);
 
     // Who opens whom.
-    mixInput->setRunWindows({durability, steam, choice, technique, [options](const QString& name) {
-                                 return options->shownCaption(name);
-                             }});
+    mixInput->setRunWindows({durability, steam, choice, technique,
+                             [options](const QString& name) { return options->shownCaption(name); },
+                             &proportioningInputs_});
     setup->setInputOpener(
         [wide, tall](int countPartyIndex) { (countPartyIndex == 0 ? wide : tall)->exec(); });
     control->setStoredPeriodSource(
@@ -240,7 +241,10 @@ void MainWindow::bindCommands() {
          }},
         {Command::Conformity, [this] { conformityDialog()->exec(); }},
         {Command::BatchWeights,
-         [this] { openBatchWeights(app_, this, app_.window<CorrectionDialog>()); }},
+         [this] {
+             openBatchWeights(this, proportioningInputs_.reportDesign(documents_->activeDocument()),
+                              app_.window<CorrectionDialog>());
+         }},
         {Command::EnglishInterface, [this] { chooseLanguage(orvan::InterfaceLanguage::English); }},
         {Command::RussianInterface, [this] { chooseLanguage(orvan::InterfaceLanguage::Russian); }},
     };

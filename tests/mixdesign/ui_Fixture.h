@@ -23,12 +23,14 @@
 #include "mixdesign/CementSavingTechniqueDialog.h"
 #include "mixdesign/DurabilityDialog.h"
 #include "mixdesign/MixInputDialog.h"
+#include "mixdesign/ProportioningInputs.h"
 #include "mixdesign/ProportioningOptionsDialog.h"
 #include "mixdesign/SteamCuringDialog.h"
 
 struct MixUiWindows {
     AppContext app;
     orvan::mix::ProportioningOptions optionsModel;  // the session's options
+    ProportioningInputs session;                    // and the reports' design quantities
     std::unique_ptr<DocumentArea> area;
     std::unique_ptr<ProportioningOptionsDialog> options;
     std::unique_ptr<MixInputDialog> mixInput;
@@ -50,7 +52,7 @@ struct MixUiWindows {
         // As the main window connects them.
         mixInput->setRunWindows(
             {fw.get(), steam.get(), economy.get(), technique.get(),
-             [this](const QString& name) { return options->shownCaption(name); }});
+             [this](const QString& name) { return options->shownCaption(name); }, &session});
     }
 
     template <class T>

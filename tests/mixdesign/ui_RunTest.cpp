@@ -164,6 +164,15 @@ private slots:
         QCOMPARE(w_->area->documents().front()->windowTitle(), QString(kTitle1));
         QCOMPARE(reportLines(), kDefaultReport);
         QCOMPARE(w_->mixInput->lastOutcome(), orvan::OutcomeKind::Done);
+        // The session keeps the quantities the report prints for that window, until it goes.
+        TextWindow* report = w_->area->documents().front();
+        const auto design = w_->session.reportDesign(report);
+        QVERIFY(design);
+        QCOMPARE((QStringList{design->water, design->sand, design->coarse}),
+                 (QStringList{"172", "756", "1280"}));
+        QVERIFY(!w_->session.reportDesign(w_->area.get()));
+        delete report;
+        QVERIFY(!w_->session.reportDesign(report));
     }
 
     void closeRunsNothing() {
