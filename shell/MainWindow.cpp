@@ -181,7 +181,7 @@ void MainWindow::connectJournal() {
     });
     journal_->setConformityOpener([this](const QString& results) {
         auto* conformity = conformityDialog();
-        conformity->edResults->setPlainText(results);
+        conformity->setResultsText(results);
         conformity->exec();
     });
 }
