@@ -15,11 +15,6 @@ class ConformityDialog : public OrvanDialog {
 public:
     explicit ConformityDialog(AppContext& app, QWidget* parent = nullptr);
 
-    QComboBox* cbRule = nullptr;  // the rules in the order of allRules()
-    QLineEdit* edSpecified = nullptr;
-    QLineEdit* edSigma = nullptr;
-    QPlainTextEdit* edResults = nullptr;
-
     // The results as the opener hands them on (one strength a line), in place of what was there.
     void setResultsText(const QString& results) { edResults->setPlainText(results); }
 
@@ -27,4 +22,10 @@ public:
 
 protected:
     void runAction() override { runConformity(); }
+
+private:
+    QComboBox* cbRule = nullptr;  // the rules in the order of allRules()
+    QLineEdit* edSpecified = nullptr;
+    QLineEdit* edSigma = nullptr;
+    QPlainTextEdit* edResults = nullptr;
 };

@@ -151,9 +151,9 @@ void makeFirstUseWindows(MainWindow& main) {
     // A CUSUM run opens its chart window beside the report.
     answerNextModal([](QWidget* modal) {
         if (auto* cusum = qobject_cast<CusumDialog*>(modal)) {
-            cusum->edTarget->setText("25");
-            cusum->edSigma->setText("2");
-            cusum->edStrengths->setPlainText("27 28 29 28 27");
+            cusum->findChild<QLineEdit*>("edTarget")->setText("25");
+            cusum->findChild<QLineEdit*>("edSigma")->setText("2");
+            cusum->findChild<QPlainTextEdit*>("edStrengths")->setPlainText("27 28 29 28 27");
             cusum->runCusum();
         }
         reject(modal);

@@ -159,9 +159,9 @@ private slots:
         control.fillFromStoredPeriod();
         const auto period = orvan::journal::latestAnalysedPeriod(
             *window_->journal(), window_->journal()->findMix("M")->id);
-        QCOMPARE(control.edRcor2->text(),
+        QCOMPARE(control.findChild<QLineEdit*>("edRcor2")->text(),
                  QString::fromStdString(orvan::formatRoundTrip(period->correctingBottom)));
-        QCOMPARE(control.edRy->text().toDouble(), period->averageLevel);
+        QCOMPARE(control.findChild<QLineEdit*>("edRy")->text().toDouble(), period->averageLevel);
         // Conformity over the parties the date filter admits, one mean each.
         QString results;
         window_->setConformityOpener([&](const QString& r) { results = r; });
