@@ -1,25 +1,11 @@
 #pragma once
-// The design quantities a proportioning report window carries (as its report prints them),
-// so that "Batch weights..." can fill the correction page from the active report.
-#include <QVariant>
-#include <QWidget>
-#include <optional>
+// The design quantities of a proportioning report, as the report prints them: what "Batch
+// weights..." fills the correction page with. The proportioning session
+// (mixdesign/ProportioningInputs.h) keeps them for each report window while it is open.
+#include <QString>
 
 struct DesignQuantities {
     QString water;   // kg per cu m
     QString sand;    // kg per cu m
     QString coarse;  // kg per cu m
 };
-
-inline void setDesignQuantities(QWidget* document, const DesignQuantities& q) {
-    document->setProperty("designWater", q.water);
-    document->setProperty("designSand", q.sand);
-    document->setProperty("designCoarse", q.coarse);
-}
-
-inline std::optional<DesignQuantities> designQuantities(const QWidget* document) {
-    if (!document || !document->property("designWater").isValid()) return std::nullopt;
-    return DesignQuantities{document->property("designWater").toString(),
-                            document->property("designSand").toString(),
-                            document->property("designCoarse").toString()};
-}

@@ -27,10 +27,10 @@ using RunFunction = MixOutcome (*)(const FieldTexts&, const ProportioningOptions
                                    orvan::NumberFormat);
 
 void runWith(benchmark::State& state, const ProportioningOptions& options, RunFunction run) {
-    const FieldTexts bns;  // every field at its default
+    const FieldTexts mixInputs;  // every field at its default
     ReadyAnswers dialogs;
     for (auto _ : state) {
-        MixOutcome outcome = run(bns, options, dialogs, orvan::NumberFormat{});
+        MixOutcome outcome = run(mixInputs, options, dialogs, orvan::NumberFormat{});
         benchmark::DoNotOptimize(outcome);
     }
     state.SetItemsProcessed(state.iterations());
@@ -38,7 +38,8 @@ void runWith(benchmark::State& state, const ProportioningOptions& options, RunFu
 
 ProportioningOptions everyOption() {
     ProportioningOptions options;
-    options.rgFrost = options.rgWaterproof = options.rgProparka = options.rgEconomy = kYes;
+    options.frostResistance = options.waterTightness = options.steaming = options.cementSaving =
+        kYes;
     return options;
 }
 

@@ -61,7 +61,7 @@ CliResult runMix(const CliRequest& request) {
     for (const char* form : {"F_W", "fmTVO", "economy", "Vubor_Econ"})
         dialogs.setTexts(form, givenTexts(request, form));
     return resultOf(
-        runProportioning(request.formTexts(bnsDialog()), options, dialogs, request.format),
+        runProportioning(request.formTexts(mixInputForm()), options, dialogs, request.format),
         [](JsonObject& json, const MixValues& values) { json = valuesJson(values); });
 }
 

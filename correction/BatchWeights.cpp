@@ -2,16 +2,11 @@
 
 #include <QCoreApplication>
 
-#include "app/AppContext.h"
-#include "app/DesignQuantities.h"
-#include "app/DocumentArea.h"
 #include "app/Messages.h"
-#include "app/TextWindow.h"
 #include "correction/CorrectionDialog.h"
 
-void openBatchWeights(AppContext& app, QWidget* mainWindow, CorrectionDialog* correction) {
-    TextWindow* document = app.documents() ? app.documents()->activeDocument() : nullptr;
-    const auto design = designQuantities(document);
+void openBatchWeights(QWidget* mainWindow, const std::optional<DesignQuantities>& design,
+                      CorrectionDialog* correction) {
     if (!design) {
         showMessage(mainWindow,
                     QCoreApplication::translate("correction",

@@ -1,10 +1,15 @@
 #pragma once
 // "Batch weights...": from the active proportioning report window, the correction dialog on
 // its aggregate page with the design's water, sand and coarse aggregate filled in.
-class AppContext;
+#include <optional>
+
+#include "app/DesignQuantities.h"
+
 class CorrectionDialog;
 class QWidget;
 
-// Without an active proportioning report a message says so and nothing opens; nor does
-// anything without a correction dialog.
-void openBatchWeights(AppContext& app, QWidget* mainWindow, CorrectionDialog* correction);
+// `design`: the quantities of the active proportioning report, as the main window's session
+// keeps them. Without one a message says so and nothing opens; nor does anything without a
+// correction dialog.
+void openBatchWeights(QWidget* mainWindow, const std::optional<DesignQuantities>& design,
+                      CorrectionDialog* correction);

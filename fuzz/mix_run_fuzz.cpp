@@ -9,7 +9,7 @@ using namespace orvan;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzz::FuzzInput in(data, size);
-    const FieldTexts bns = in.form(mix::bnsDialog());
+    const FieldTexts mixInputs = in.form(mix::mixInputForm());
     FieldTexts optionTexts =
         mix::optionsDialog().fields().empty() ? FieldTexts{} : in.form(mix::optionsDialog());
     const auto options = mix::ProportioningOptions::fromTexts(optionTexts);
@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                    {"economy", in.form(mix::economyDialog())},
                                    {"Vubor_Econ", in.form(mix::techniqueDialog())}});
     const mix::MixOutcome outcome =
-        mix::runProportioning(bns, options, dialogs, orvan::NumberFormat{});
+        mix::runProportioning(mixInputs, options, dialogs, orvan::NumberFormat{});
     if (outcome.kind == OutcomeKind::Done) {
         fuzz::checkReportLines(outcome.lines);
     } else if (outcome.kind != OutcomeKind::Cancelled) {

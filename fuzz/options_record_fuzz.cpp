@@ -16,8 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (orvan::mix::encodeOptionsRecord(*record) != bytes.substr(0, 48)) std::abort();
     const auto options = orvan::mix::applyOptionsRecord(orvan::mix::ProportioningOptions{}, *record,
                                                         orvan::NumberFormat{});
-    for (int index : {options.rgWaterproof, options.rgFrost, options.rgArmatyra, options.rgProparka,
-                      options.rgEconomy, options.rgZapolnitel})
+    for (int index : {options.waterTightness, options.frostResistance, options.reinforcement,
+                      options.steaming, options.cementSaving, options.aggregateKind})
         if (index < -1 || index > 1) std::abort();
     return 0;
 }

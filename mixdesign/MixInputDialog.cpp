@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 
 #include "app/AppContext.h"
-#include "app/DesignQuantities.h"
 #include "app/DocumentArea.h"
 #include "app/LocaleNumberFormat.h"
 #include "app/Messages.h"
@@ -12,6 +11,7 @@
 #include "mixdesign/CementSavingChoiceDialog.h"
 #include "mixdesign/CementSavingTechniqueDialog.h"
 #include "mixdesign/DurabilityDialog.h"
+#include "mixdesign/ProportioningInputs.h"
 #include "mixdesign/SteamCuringDialog.h"
 #include "mixdesign/calc/MixForms.h"
 
@@ -52,7 +52,7 @@ private:
 MixInputDialog::MixInputDialog(AppContext& app, const mix::ProportioningOptions& options,
                                QWidget* parent)
     : MixDialogBase(app, parent), options_(options) {
-    buildFrom(mix::bnsDialog(), kForm);
+    buildFrom(mix::mixInputForm(), kForm);
 }
 
 void MixInputDialog::runProportioning() {
@@ -68,10 +68,11 @@ void MixInputDialog::runProportioning() {
                 [](int n) { return fromCore(mix::mixReportTitle(n)); }, outcome.lines);
             // The figures the report prints, for "Batch weights..." from this window.
             const mix::MixValues& v = outcome.values;
-            setDesignQuantities(report,
-                                {fromCore(orvan::formatFixed(v.mix.waterContent, 0, format)),
-                                 fromCore(orvan::formatFixed(v.sand, 0, format)),
-                                 fromCore(orvan::formatFixed(v.coarseAggregate, 0, format))});
+            if (windows_.session)
+                windows_.session->setReportDesign(
+                    report, {fromCore(orvan::formatFixed(v.mix.waterContent, 0, format)),
+                             fromCore(orvan::formatFixed(v.sand, 0, format)),
+                             fromCore(orvan::formatFixed(v.coarseAggregate, 0, format))});
         }
         return;
     }

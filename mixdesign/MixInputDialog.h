@@ -13,17 +13,20 @@
 class CementSavingChoiceDialog;
 class CementSavingTechniqueDialog;
 class DurabilityDialog;
+class ProportioningInputs;
 class SteamCuringDialog;
 
 // What a proportioning run reaches besides its own fields, given by the main window that made
-// it all: the in-run dialogs (one not given counts as cancelled) and the caption of an options
-// field as the options dialog shows it.
+// it all: the in-run dialogs (one not given counts as cancelled), the caption of an options
+// field as the options dialog shows it, and the session that keeps each report's design
+// quantities.
 struct ProportioningRunWindows {
     DurabilityDialog* durability = nullptr;
     SteamCuringDialog* steamCuring = nullptr;
     CementSavingChoiceDialog* cementSavingChoice = nullptr;
     CementSavingTechniqueDialog* cementSavingTechnique = nullptr;
     std::function<QString(const QString& name)> optionCaption;
+    ProportioningInputs* session = nullptr;
 };
 
 class MixInputDialog : public MixDialogBase {

@@ -18,3 +18,22 @@ void ProportioningInputs::store(const std::string& dialog, const orvan::FieldTex
 void ProportioningInputs::load(const std::string& dialog, const orvan::FieldTexts& texts) {
     emit loaded(QString::fromStdString(dialog), texts);
 }
+
+void ProportioningInputs::setReportDesign(QObject* report, const DesignQuantities& design) {
+    for (auto& [window, kept] : reportDesigns_)
+        if (window == report) {
+            kept = design;
+            return;
+        }
+    reportDesigns_.emplace_back(report, design);
+    connect(report, &QObject::destroyed, this, [this, report] {
+        std::erase_if(reportDesigns_,
+                      [report](const auto& entry) { return entry.first == report; });
+    });
+}
+
+std::optional<DesignQuantities> ProportioningInputs::reportDesign(const QObject* report) const {
+    for (const auto& [window, design] : reportDesigns_)
+        if (report && window == report) return design;
+    return std::nullopt;
+}

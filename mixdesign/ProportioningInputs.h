@@ -3,12 +3,15 @@
 // one entry per dialog (by object name) in the order the dialogs were bound. Each bound dialog
 // writes its texts here as they change and loads them when shown; the journal saves a design
 // from here and loads one back, which the dialogs take up at once. Qt Core only: the journal
-// window reaches the proportioning dialogs through this model alone.
+// window reaches the proportioning dialogs through this model alone. It also keeps the design
+// quantities of each proportioning report window while the window is open.
 #include <QObject>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "app/DesignQuantities.h"
 #include "common/Form.h"
 
 class ProportioningInputs : public QObject {
@@ -24,9 +27,15 @@ public:
     // Texts put into a dialog from outside (unknown names are ignored by the dialog).
     void load(const std::string& dialog, const orvan::FieldTexts& texts);
 
+    // The quantities `report` (a report window) prints, kept until the window is destroyed.
+    void setReportDesign(QObject* report, const DesignQuantities& design);
+    // Those of `report`; none for a window that is not a proportioning report (or null).
+    std::optional<DesignQuantities> reportDesign(const QObject* report) const;
+
 signals:
     void loaded(const QString& dialog, const orvan::FieldTexts& texts);
 
 private:
     std::vector<Entry> dialogs_;
+    std::vector<std::pair<const QObject*, DesignQuantities>> reportDesigns_;
 };

@@ -37,16 +37,16 @@ mix::ProportioningOptions ProportioningOptionsDialog::currentOptions() const {
     mix::ProportioningOptions options;
     auto index = [this](const char* name) { return fields().group(name)->itemIndex(); };
     auto text = [this](const char* name) { return toCore(fields().edit(name)->text()); };
-    options.rgWaterproof = index("rgWaterproof");
-    options.rgFrost = index("rgFrost");
-    options.rgArmatyra = index("rgArmatyra");
-    options.rgProparka = index("rgProparka");
-    options.rgEconomy = index("rgEconomy");
-    options.rgZapolnitel = index("rgZapolnitel");
-    options.edPlotnostC = text("edPlotnostC");
-    options.edPlotnostP = text("edPlotnostP");
-    options.edPlotnostSC = text("edPlotnostSC");
-    options.edTemperatyr = text("edTemperatyr");
+    options.waterTightness = index("rgWaterproof");
+    options.frostResistance = index("rgFrost");
+    options.reinforcement = index("rgArmatyra");
+    options.steaming = index("rgProparka");
+    options.cementSaving = index("rgEconomy");
+    options.aggregateKind = index("rgZapolnitel");
+    options.cementDensity = text("edPlotnostC");
+    options.sandDensity = text("edPlotnostP");
+    options.coarseDensity = text("edPlotnostSC");
+    options.concreteTemperature = text("edTemperatyr");
     return options;
 }
 

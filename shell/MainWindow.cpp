@@ -20,6 +20,7 @@
 #include "app/Messages.h"
 #include "app/PdfExport.h"
 #include "app/TextFileCommands.h"
+#include "app/TextWindow.h"
 #include "app/Translations.h"
 #include "correction/BatchWeights.h"
 #include "correction/CorrectionDialog.h"
@@ -102,7 +103,7 @@ void MainWindow::createWindows() {
     };
     using Input = AnalysedPeriodInputDialog;
     auto* options = add(new ProportioningOptionsDialog(app_, proportioningOptions_, this));
-    auto* bns = add(new MixInputDialog(app_, proportioningOptions_, this));
+    auto* mixInput = add(new MixInputDialog(app_, proportioningOptions_, this));
     auto* durability = add(new DurabilityDialog(app_, this));
     auto* choice = add(new CementSavingChoiceDialog(app_, this));
     auto* technique = add(new CementSavingTechniqueDialog(app_, this));
@@ -124,13 +125,14 @@ void MainWindow::createWindows() {
     auto* tall = add(new Input(app_, analysedPeriod_, Input::tenByThree(), this));
     app_.registerWindow(AboutBox::staticMetaObject, [this] { return new AboutBox(app_, this); });
 
-    for (MixDialogBase* dialog :
-         std::initializer_list<MixDialogBase*>{options, bns, durability, choice, technique, steam})
+    for (MixDialogBase* dialog : std::initializer_list<MixDialogBase*>{
+             options, mixInput, durability, choice, technique, steam})
         bindToInputs(dialog, proportioningInputs_);
 
     // Who opens whom.
-    bns->setRunWindows({durability, steam, choice, technique,
-                        [options](const QString& name) { return options->shownCaption(name); }});
+    mixInput->setRunWindows({durability, steam, choice, technique,
+                             [options](const QString& name) { return options->shownCaption(name); },
+                             &proportioningInputs_});
     setup->setInputOpener(
         [wide, tall](int countPartyIndex) { (countPartyIndex == 0 ? wide : tall)->exec(); });
     control->setStoredPeriodSource(
@@ -179,7 +181,7 @@ void MainWindow::connectJournal() {
     });
     journal_->setConformityOpener([this](const QString& results) {
         auto* conformity = conformityDialog();
-        conformity->edResults->setPlainText(results);
+        conformity->setResultsText(results);
         conformity->exec();
     });
 }
@@ -239,7 +241,10 @@ void MainWindow::bindCommands() {
          }},
         {Command::Conformity, [this] { conformityDialog()->exec(); }},
         {Command::BatchWeights,
-         [this] { openBatchWeights(app_, this, app_.window<CorrectionDialog>()); }},
+         [this] {
+             openBatchWeights(this, proportioningInputs_.reportDesign(documents_->activeDocument()),
+                              app_.window<CorrectionDialog>());
+         }},
         {Command::EnglishInterface, [this] { chooseLanguage(orvan::InterfaceLanguage::English); }},
         {Command::RussianInterface, [this] { chooseLanguage(orvan::InterfaceLanguage::Russian); }},
     };

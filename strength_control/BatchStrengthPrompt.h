@@ -22,6 +22,7 @@ public:
     // The prompt for batch `batch` in the interface's language.
     static QString promptFor(int batch);
 
+private:
     QLabel* Label1 = nullptr;
     QLineEdit* edRi = nullptr;
 };

@@ -2,6 +2,8 @@
 // "Conformity...": a rule, the specified strength, the standard deviation (for continuous
 // production) and the results (typed or pasted). OK publishes the conformity report, or says
 // why the rule does not apply.
+#include <QPlainTextEdit>
+
 #include "app/OrvanDialog.h"
 
 class QComboBox;
@@ -13,13 +15,17 @@ class ConformityDialog : public OrvanDialog {
 public:
     explicit ConformityDialog(AppContext& app, QWidget* parent = nullptr);
 
-    QComboBox* cbRule = nullptr;  // the rules in the order of allRules()
-    QLineEdit* edSpecified = nullptr;
-    QLineEdit* edSigma = nullptr;
-    QPlainTextEdit* edResults = nullptr;
+    // The results as the opener hands them on (one strength a line), in place of what was there.
+    void setResultsText(const QString& results) { edResults->setPlainText(results); }
 
     void runConformity();
 
 protected:
     void runAction() override { runConformity(); }
+
+private:
+    QComboBox* cbRule = nullptr;  // the rules in the order of allRules()
+    QLineEdit* edSpecified = nullptr;
+    QLineEdit* edSigma = nullptr;
+    QPlainTextEdit* edResults = nullptr;
 };

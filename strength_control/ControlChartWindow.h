@@ -47,9 +47,6 @@ public:
     // The chart as last built (failed and empty when the building stopped).
     const orvan::control::ChartOutcome& lastChart() const { return lastChart_; }
 
-    QChartView* Chart1 = nullptr;
-    QFileDialog* SavePictureDialog1 = nullptr;  // made on the first Save
-
     QChart* chart() const;
     QValueAxis* verticalAxis() const { return axisY_; }
     QValueAxis* horizontalAxis() const { return axisX_; }
@@ -65,6 +62,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    QChartView* Chart1 = nullptr;
+    QFileDialog* SavePictureDialog1 = nullptr;  // made on the first Save
     void savePicture();
     void makeSavePictureDialog();
     void buildChart();

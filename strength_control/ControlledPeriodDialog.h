@@ -55,14 +55,6 @@ public:
     // Shows the chart window, modally.
     void setChartOpener(std::function<void()> opener) { openChart_ = std::move(opener); }
 
-    QLineEdit* edRy = nullptr;
-    QLineEdit* edCountParty = nullptr;
-    QLineEdit* edRpr1 = nullptr;
-    QLineEdit* edRpr2 = nullptr;
-    QLineEdit* edRcor1 = nullptr;
-    QLineEdit* edRcor2 = nullptr;
-    UpDown* UpDown1 = nullptr;
-
 protected:
     void runAction() override { showControlChart(); }
     void showEvent(QShowEvent* event) override;
@@ -77,4 +69,11 @@ private:
     std::function<void()> openChart_;
     StoredPeriodSource storedPeriod_;
     QPushButton* bbFromJournal_ = nullptr;
+    QLineEdit* edRy = nullptr;
+    QLineEdit* edCountParty = nullptr;
+    QLineEdit* edRpr1 = nullptr;
+    QLineEdit* edRpr2 = nullptr;
+    QLineEdit* edRcor1 = nullptr;
+    QLineEdit* edRcor2 = nullptr;
+    UpDown* UpDown1 = nullptr;
 };

@@ -18,12 +18,6 @@ public:
     CusumDialog(AppContext& app, const ControlledPeriodInputs& controlled,
                 const AnalysedPeriodSession& analysed, QWidget* parent = nullptr);
 
-    QLineEdit* edTarget = nullptr;
-    QLineEdit* edSigma = nullptr;
-    QLineEdit* edK = nullptr;
-    QLineEdit* edH = nullptr;
-    QPlainTextEdit* edStrengths = nullptr;
-
     void runCusum();
 
 protected:
@@ -31,6 +25,11 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    QLineEdit* edTarget = nullptr;
+    QLineEdit* edSigma = nullptr;
+    QLineEdit* edK = nullptr;
+    QLineEdit* edH = nullptr;
+    QPlainTextEdit* edStrengths = nullptr;
     std::optional<double> readOrAnalysed(const QLineEdit* field, bool target);
 
     const ControlledPeriodInputs& controlled_;

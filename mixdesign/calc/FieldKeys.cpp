@@ -5,7 +5,7 @@ namespace orvan::mix {
 namespace {
 
 MixFieldKeys makeKeys() {
-    const Form& b = bnsDialog();
+    const Form& b = mixInputForm();
     const Form& p = propertiesDialog();
     const Form& s = steamCuringDialog();
     const Form& t = techniqueDialog();

@@ -10,12 +10,14 @@
 namespace orvan::mix {
 
 struct MixFieldKeys {
-    // fmBNS
-    const Field &rgYdoboykl, &edYdoboykl, &edMkr_P, &edNPl_P, &edPr_P, &edMarkCem, &edNGCT,
-        &edNKr_Sc, &edNPl_Sc, &edPr_Sc, &edClassBet;
-    // F_W, fmTVO, economy, Vubor_Econ
-    const Field &edMarka_F, &edW, &edT_prop, &edT_vuderz, &rgYskoriteli, &rgVid_Cem, &rgEconomy,
-        &edMarka_C, &edAsh, &edSuperplast, &edPlast;
+    // The mix inputs (fmBNS).
+    const Field &workabilityKind, &workability, &sandFineness, &sandBulkDensity, &sandClay,
+        &cementStrength, &normalConsistency, &maxCoarseSize, &coarseBulkDensity, &coarseClay,
+        &concreteStrength;
+    // The in-run dialogs (F_W, fmTVO, economy, Vubor_Econ).
+    const Field &frostCycles, &waterPressure, &steamingHours, &afterSteamingHours, &accelerator,
+        &cementType, &technique, &strongerCementStrength, &flyAsh, &superplasticizerEffect,
+        &plasticizerEffect;
 };
 const MixFieldKeys& fieldKeys();
 

@@ -22,7 +22,7 @@ std::string cementCaption() {
     return std::string(kCyrillicEs) + "ompressive strength of cement, MPa";
 }
 
-Form makeBns() {
+Form makeMixInputForm() {
     return Form{
         "fmBNS",
         "Data for proportioning concrete mixture",
@@ -154,8 +154,8 @@ Form makeTechnique() {
 
 }  // namespace
 
-const Form& bnsDialog() {
-    static const Form dialog = makeBns();
+const Form& mixInputForm() {
+    static const Form dialog = makeMixInputForm();
     return dialog;
 }
 const Form& optionsDialog() {
@@ -180,7 +180,7 @@ const Form& techniqueDialog() {
 }
 
 std::vector<const Form*> allMixDialogs() {
-    return {&bnsDialog(),         &optionsDialog(), &propertiesDialog(),
+    return {&mixInputForm(),      &optionsDialog(), &propertiesDialog(),
             &steamCuringDialog(), &economyDialog(), &techniqueDialog()};
 }
 

@@ -21,7 +21,7 @@ inline constexpr const char* kCyrillicEs = "\xD0\xA1";
 // Fields: rgYdoboykl (0 "Slump, sm", 1 "Vebe, sec"), edYdoboykl, edMkr_P, edNPl_P, edPr_P,
 // edMarkCem, edNGCT, edNKr_Sc, edNPl_Sc, edPr_Sc, edClassBet. Buttons BitBtn1 "OK",
 // BitBtn2 "&Close".
-const Form& bnsDialog();
+const Form& mixInputForm();
 
 // ProportioningOptionsDialog, "Options for proportioning concrete mixture" (help 21): rgWaterproof,
 // rgFrost, rgArmatyra, rgProparka, rgEconomy ("Yes" 0, "No" 1), rgZapolnitel ("Crushed stones" 0,

@@ -9,18 +9,18 @@ namespace orvan::mix {
 namespace {
 
 // The text of a field as the run read it: given, or the dialog's default.
-std::string fieldText(const FieldTexts& bns, const ProportioningOptions& options,
+std::string fieldText(const FieldTexts& mixInputs, const ProportioningOptions& options,
                       const std::string& name) {
     const FieldTexts optionTexts = options.toTexts();
-    for (const FieldTexts* texts : {&bns, &optionTexts})
+    for (const FieldTexts* texts : {&mixInputs, &optionTexts})
         if (auto it = texts->find(name); it != texts->end()) return it->second;
-    for (const Form* dialog : {&bnsDialog(), &optionsDialog()})
+    for (const Form* dialog : {&mixInputForm(), &optionsDialog()})
         if (const Field* field = dialog->field(name)) return field->defaultText;
     return {};
 }
 
 std::string captionOf(const std::string& name) {
-    for (const Form* dialog : {&bnsDialog(), &optionsDialog()})
+    for (const Form* dialog : {&mixInputForm(), &optionsDialog()})
         if (const Field* field = dialog->field(name)) return field->caption();
     return name;
 }
@@ -59,7 +59,7 @@ std::vector<InputRange> methodRanges(bool slump) {
     };
 }
 
-std::optional<ImpossibleMix> impossibleMix(const MixValues& values, const FieldTexts& bns,
+std::optional<ImpossibleMix> impossibleMix(const MixValues& values, const FieldTexts& mixInputs,
                                            const ProportioningOptions& options,
                                            NumberFormat format) {
     struct Quantity {
@@ -83,7 +83,7 @@ std::optional<ImpossibleMix> impossibleMix(const MixValues& values, const FieldT
     if (impossible.quantities.empty()) return std::nullopt;
 
     for (const InputRange& range : methodRanges(values.mix.workabilityKind == Workability::Slump)) {
-        const std::string text = fieldText(bns, options, range.field);
+        const std::string text = fieldText(mixInputs, options, range.field);
         const std::optional<double> value = tryTextToFloat(text, format);
         if (value && *value >= range.min && *value <= range.max) continue;
         impossible.outside.push_back({range.field, text, formatGeneral15(range.min, format),

@@ -28,7 +28,7 @@ std::vector<InputRange> methodRanges(bool slump);
 // The figures of a finished run whose W/C, water, cement, coarse aggregate or volume left for
 // sand is at or below zero, and the inputs outside the method's range; nothing when the mix
 // can be made. The windows word it in the interface's language.
-std::optional<ImpossibleMix> impossibleMix(const MixValues& values, const FieldTexts& bns,
+std::optional<ImpossibleMix> impossibleMix(const MixValues& values, const FieldTexts& mixInputs,
                                            const ProportioningOptions& options,
                                            NumberFormat format);
 

@@ -22,9 +22,9 @@ const char* const kCementTypeLines[] = {
     "Portland-Blast-Furnace-Slag Cement (Type 10S) is used",
 };
 
-const std::string& bnsText(const ReportTexts& t, const Field& field) {
+const std::string& mixInputText(const ReportTexts& t, const Field& field) {
     static const FieldTexts empty;
-    return textOf(t.bns ? *t.bns : empty, field);
+    return textOf(t.mixInputs ? *t.mixInputs : empty, field);
 }
 
 std::string cementLine(const std::string& text) {
@@ -42,17 +42,18 @@ void addConditions(std::vector<std::string>& lines, const ReportTexts& t,
                    const ProportioningOptions& options, const MixValues& v, NumberFormat format) {
     if (options.waterproof()) {
         lines.push_back("The value of watertightness is given");
-        lines.push_back("Water pressure, kPa: " + textOf(t.water, fieldKeys().edW));
+        lines.push_back("Water pressure, kPa: " + textOf(t.water, fieldKeys().waterPressure));
     }
     if (options.frost()) {
         lines.push_back("Resistance to freezing and thawing is given");
-        lines.push_back("Number of freeze-thaw cycles: " + textOf(t.frost, fieldKeys().edMarka_F));
+        lines.push_back("Number of freeze-thaw cycles: " +
+                        textOf(t.frost, fieldKeys().frostCycles));
     }
     if (options.steamCuring()) {
         lines.push_back("Atmospheric steam curing is used");
-        lines.push_back("Steaming period, hours: " + textOf(t.steam, fieldKeys().edT_prop));
+        lines.push_back("Steaming period, hours: " + textOf(t.steam, fieldKeys().steamingHours));
         lines.push_back("Period after steam curing, hours: " +
-                        textOf(t.steam, fieldKeys().edT_vuderz));
+                        textOf(t.steam, fieldKeys().afterSteamingHours));
         lines.push_back(pick(kAcceleratorLines, t.accelerator));
         lines.push_back(pick(kCementTypeLines, t.cementType));
         lines.push_back(
@@ -61,33 +62,39 @@ void addConditions(std::vector<std::string>& lines, const ReportTexts& t,
     }
     if (t.workabilityIndex == 0) {
         lines.push_back("The Slump of concrete mix (sm) is given");
-        lines.push_back("Value of workability: " + bnsText(t, fieldKeys().edYdoboykl) + " sm");
+        lines.push_back("Value of workability: " + mixInputText(t, fieldKeys().workability) +
+                        " sm");
     } else {
         lines.push_back("The Vebe of concrete mix (sec) is given");
-        lines.push_back("Value of workability: " + bnsText(t, fieldKeys().edYdoboykl) + " sec.");
+        lines.push_back("Value of workability: " + mixInputText(t, fieldKeys().workability) +
+                        " sec.");
     }
-    lines.push_back("Temperature of concrete mix, degrees centigrade: " + options.edTemperatyr);
+    lines.push_back("Temperature of concrete mix, degrees centigrade: " +
+                    options.concreteTemperature);
 }
 
 void addMaterials(std::vector<std::string>& lines, const ReportTexts& t,
                   const ProportioningOptions& options) {
     lines.push_back("");
-    lines.push_back(cementLine(bnsText(t, fieldKeys().edMarkCem)));
-    lines.push_back("Normal consistency of cement paste, %: " + bnsText(t, fieldKeys().edNGCT));
+    lines.push_back(cementLine(mixInputText(t, fieldKeys().cementStrength)));
+    lines.push_back("Normal consistency of cement paste, %: " +
+                    mixInputText(t, fieldKeys().normalConsistency));
     lines.push_back("");
-    lines.push_back("Fineness modulus of sand: " + bnsText(t, fieldKeys().edMkr_P));
-    lines.push_back("Bulk density of sand, kg per cu m: " + bnsText(t, fieldKeys().edNPl_P));
+    lines.push_back("Fineness modulus of sand: " + mixInputText(t, fieldKeys().sandFineness));
+    lines.push_back("Bulk density of sand, kg per cu m: " +
+                    mixInputText(t, fieldKeys().sandBulkDensity));
     lines.push_back("Amount of clay lumps and friable particles in sand, %: " +
-                    bnsText(t, fieldKeys().edPr_P));
+                    mixInputText(t, fieldKeys().sandClay));
     lines.push_back("");
-    lines.push_back((options.rgZapolnitel & 0xFF) == 1
+    lines.push_back((options.aggregateKind & 0xFF) == 1
                         ? "The gravels are used as coarse aggregates"
                         : "The crushed stones are used as coarse aggregates");
-    lines.push_back("Max. coarse aggregate size, mm: " + bnsText(t, fieldKeys().edNKr_Sc));
+    lines.push_back("Max. coarse aggregate size, mm: " +
+                    mixInputText(t, fieldKeys().maxCoarseSize));
     lines.push_back("Bulk density of coarse aggregates, kg per cu m: " +
-                    bnsText(t, fieldKeys().edNPl_Sc));
+                    mixInputText(t, fieldKeys().coarseBulkDensity));
     lines.push_back("Amount of clay lumps and friable particles in coarse aggregates, %: " +
-                    bnsText(t, fieldKeys().edPr_Sc));
+                    mixInputText(t, fieldKeys().coarseClay));
 }
 
 void addTechnique(std::vector<std::string>& lines, const FieldTexts& technique,
@@ -102,20 +109,20 @@ void addTechnique(std::vector<std::string>& lines, const FieldTexts& technique,
             break;
         case Technique::StrongerCement:
             lines.push_back("Increasing of compressive strength of cement");
-            lines.push_back(cementLine(textOf(technique, fieldKeys().edMarka_C)));
+            lines.push_back(cementLine(textOf(technique, fieldKeys().strongerCementStrength)));
             break;
         case Technique::FlyAsh:
             lines.push_back("Using of fly ash");
             lines.push_back("Amount of fly ash, kg per cu m: " +
-                            textOf(technique, fieldKeys().edAsh));
+                            textOf(technique, fieldKeys().flyAsh));
             break;
         case Technique::Superplasticizer:
             lines.push_back("Adding of superplasticizer");
-            lines.push_back(effect + textOf(technique, fieldKeys().edSuperplast));
+            lines.push_back(effect + textOf(technique, fieldKeys().superplasticizerEffect));
             break;
         case Technique::Plasticizer:
             lines.push_back("Adding of plasticizer");
-            lines.push_back(effect + textOf(technique, fieldKeys().edPlast));
+            lines.push_back(effect + textOf(technique, fieldKeys().plasticizerEffect));
             break;
     }
 }
@@ -129,7 +136,7 @@ void addResults(std::vector<std::string>& lines, const FieldTexts& technique,
                     formatFixed(v.calculatedStrength, 1, format));
     lines.push_back("Cement content, kg per cu m: " + formatFixed(v.mix.cementContent, 0, format));
     if (options.economy() && v.technique == Technique::FlyAsh)
-        lines.push_back("Fly ash content, kg per cu m: " + textOf(technique, fieldKeys().edAsh));
+        lines.push_back("Fly ash content, kg per cu m: " + textOf(technique, fieldKeys().flyAsh));
     lines.push_back("Quantity of coarse aggregate, kg per cu m: " +
                     formatFixed(v.coarseAggregate, 0, format));
     lines.push_back("Amount of sand, kg per cu m: " + formatFixed(v.sand, 0, format));
@@ -149,7 +156,7 @@ std::vector<std::string> mixReportLines(const ReportTexts& texts,
     lines.push_back("1. INITIAL DATA FOR PROPORTIONING ");
     lines.push_back("");
     lines.push_back("Compressive strength of concrete at 28 days, MPa: " +
-                    bnsText(texts, fieldKeys().edClassBet));
+                    mixInputText(texts, fieldKeys().concreteStrength));
     addConditions(lines, texts, options, values, format);
     addMaterials(lines, texts, options);
     addTechnique(lines, texts.technique, options, values.technique);

@@ -15,7 +15,7 @@ namespace orvan::mix {
 
 // What the report prints besides the values: the texts of every dialog shown in the run.
 struct ReportTexts {
-    const FieldTexts* bns = nullptr;  // fmBNS as given; a field left out prints its default
+    const FieldTexts* mixInputs = nullptr;  // fmBNS as given; a field left out prints its default
     FieldTexts frost;                 // F_W page F (edMarka_F), when shown
     FieldTexts water;                 // F_W page W (edW), when shown
     FieldTexts steam;                 // fmTVO, when shown

@@ -59,21 +59,21 @@ int radioIndex(const FieldTexts& texts, const Field& field) {
 
 class Run {
 public:
-    Run(const FieldTexts& bns, const ProportioningOptions& options, MixRunDialogs& dialogs,
+    Run(const FieldTexts& mixInputs, const ProportioningOptions& options, MixRunDialogs& dialogs,
         NumberFormat format, bool withReport)
-        : bns_(bns),
+        : mixInputs_(mixInputs),
           options_(options),
           dialogs_(dialogs),
           format_(format),
           withReport_(withReport) {
-        report_.bns = &bns;
+        report_.mixInputs = &mixInputs;
     }
 
     MixOutcome operator()() {
         try {
             try {
                 calculate();
-                if (auto impossible = impossibleMix(values_, bns_, options_, format_)) {
+                if (auto impossible = impossibleMix(values_, mixInputs_, options_, format_)) {
                     values_.impossible = impossible;
                     throw refused(impossibleMixText(*impossible));
                 }
@@ -92,7 +92,9 @@ public:
     }
 
 private:
-    double bnsNumber(const Field& field) { return textToFloat(textOf(bns_, field), format_); }
+    double mixInputNumber(const Field& field) {
+        return textToFloat(textOf(mixInputs_, field), format_);
+    }
 
     void calculate();
     void readInputs();
@@ -103,7 +105,7 @@ private:
     EconomyResult technique(Technique chosen, const EconomyStart& start);
     void aggregates();
 
-    const FieldTexts& bns_;
+    const FieldTexts& mixInputs_;
     const ProportioningOptions& options_;
     MixRunDialogs& dialogs_;
     const NumberFormat format_;
@@ -121,25 +123,25 @@ private:
 };
 
 void Run::readInputs() {
-    rhoC_ = textToFloat(options_.edPlotnostC, format_);
-    rhoS_ = textToFloat(options_.edPlotnostP, format_);
-    rhoG_ = textToFloat(options_.edPlotnostSC, format_);
-    T_ = textToFloat(options_.edTemperatyr, format_);
-    kind_ = options_.rgZapolnitel & 0xFF;  // the low byte of the index, as always stored
+    rhoC_ = textToFloat(options_.cementDensity, format_);
+    rhoS_ = textToFloat(options_.sandDensity, format_);
+    rhoG_ = textToFloat(options_.coarseDensity, format_);
+    T_ = textToFloat(options_.concreteTemperature, format_);
+    kind_ = options_.aggregateKind & 0xFF;  // the low byte of the index, as always stored
     if (kind_ != kCrushedStone && kind_ != kGravel) throw refused(kUnknownAggregate);
 
-    report_.workabilityIndex = textToInt(textOf(bns_, k_.rgYdoboykl));
+    report_.workabilityIndex = textToInt(textOf(mixInputs_, k_.workabilityKind));
     mix_.workabilityKind = report_.workabilityIndex == 0 ? Workability::Slump : Workability::Vebe;
-    mix_.workability = bnsNumber(k_.edYdoboykl);
-    Mk_ = bnsNumber(k_.edMkr_P);
-    rhoBS_ = div(bnsNumber(k_.edNPl_P), 1000);
-    Cs_ = bnsNumber(k_.edPr_P);
-    mix_.cementStrength = bnsNumber(k_.edMarkCem);
-    NG_ = bnsNumber(k_.edNGCT);
-    D_ = bnsNumber(k_.edNKr_Sc);
-    rhoBG_ = div(bnsNumber(k_.edNPl_Sc), 1000);
-    Cg_ = bnsNumber(k_.edPr_Sc);
-    mix_.targetStrength = bnsNumber(k_.edClassBet);
+    mix_.workability = mixInputNumber(k_.workability);
+    Mk_ = mixInputNumber(k_.sandFineness);
+    rhoBS_ = div(mixInputNumber(k_.sandBulkDensity), 1000);
+    Cs_ = mixInputNumber(k_.sandClay);
+    mix_.cementStrength = mixInputNumber(k_.cementStrength);
+    NG_ = mixInputNumber(k_.normalConsistency);
+    D_ = mixInputNumber(k_.maxCoarseSize);
+    rhoBG_ = div(mixInputNumber(k_.coarseBulkDensity), 1000);
+    Cg_ = mixInputNumber(k_.coarseClay);
+    mix_.targetStrength = mixInputNumber(k_.concreteStrength);
     mix_.enteredStrength = mix_.targetStrength;
 }
 
@@ -173,7 +175,7 @@ void Run::frostStep() {
     if (!answer) throw cancelled();
     report_.frost = std::move(*answer);
     FrostResult frost = dialogWork([&] {
-        double cycles = textToFloat(textOf(report_.frost, k_.edMarka_F), format_);
+        double cycles = textToFloat(textOf(report_.frost, k_.frostCycles), format_);
         return frostRequirement(cycles, mix_.workabilityKind, mix_.workability, mix_.targetStrength,
                                 mix_.enteredStrength);
     });
@@ -188,7 +190,8 @@ void Run::waterTightnessStep() {
     if (!answer) throw cancelled();
     report_.water = std::move(*answer);
     double limit = dialogWork([&] {
-        return maxWaterCementRatioFor(textToFloat(textOf(report_.water, k_.edW), format_));
+        return maxWaterCementRatioFor(
+            textToFloat(textOf(report_.water, k_.waterPressure), format_));
     });
     values_.maxWaterCementRatio = limit;
     if (limit < mix_.waterCementRatio) mix_.waterCementRatio = limit;
@@ -201,11 +204,11 @@ void Run::steamCuringStep() {
     // Every field is converted before the mix changes, so a bad entry leaves it as it was.
     SteamCuringInputs in;
     in.steamingHours =
-        dialogWork([&] { return textToFloat(textOf(report_.steam, k_.edT_prop), format_); });
-    in.afterHours =
-        dialogWork([&] { return textToFloat(textOf(report_.steam, k_.edT_vuderz), format_); });
-    report_.accelerator = radioIndex(report_.steam, k_.rgYskoriteli);
-    report_.cementType = radioIndex(report_.steam, k_.rgVid_Cem);
+        dialogWork([&] { return textToFloat(textOf(report_.steam, k_.steamingHours), format_); });
+    in.afterHours = dialogWork(
+        [&] { return textToFloat(textOf(report_.steam, k_.afterSteamingHours), format_); });
+    report_.accelerator = radioIndex(report_.steam, k_.accelerator);
+    report_.cementType = radioIndex(report_.steam, k_.cementType);
     in.accelerator = static_cast<Accelerator>(report_.accelerator);
     in.cementType = static_cast<CementType>(report_.cementType);
     SteamCuringResult result =
@@ -220,7 +223,7 @@ void Run::steamCuringStep() {
 void Run::economyStep() {
     DialogAnswer answer = dialogs_.economyChoice(mix_);
     if (!answer) throw cancelled();
-    auto chosen = static_cast<Technique>(radioIndex(*answer, k_.rgEconomy));
+    auto chosen = static_cast<Technique>(radioIndex(*answer, k_.technique));
     values_.technique = chosen;
     EconomyStart start{mix_.waterCementRatio, mix_.cementContent,   mix_.targetStrength,
                        mix_.cementStrength,   mix_.aggregateFactor, mix_.waterContent};
@@ -240,7 +243,8 @@ EconomyResult Run::technique(Technique chosen, const EconomyStart& start) {
         static_cast<Accelerator>(report_.accelerator) == Accelerator::Superplasticizer)
         throw refused(kPlasticizerRefused);
     FieldTexts prefilled;
-    if (chosen == Technique::StrongerCement) prefilled["edMarka_C"] = textOf(bns_, k_.edMarkCem);
+    if (chosen == Technique::StrongerCement)
+        prefilled["edMarka_C"] = textOf(mixInputs_, k_.cementStrength);
     DialogAnswer answer = dialogs_.techniquePage(chosen, prefilled, mix_);
     if (!answer) throw cancelled();
     report_.technique = std::move(*answer);
@@ -248,13 +252,14 @@ EconomyResult Run::technique(Technique chosen, const EconomyStart& start) {
         return textToFloat(textOf(report_.technique, field), format_);
     };
     if (chosen == Technique::StrongerCement)
-        return dialogWork([&] { return strongerCement(start, number(k_.edMarka_C)); });
+        return dialogWork([&] { return strongerCement(start, number(k_.strongerCementStrength)); });
     if (chosen == Technique::FlyAsh)
-        return dialogWork([&] { return flyAsh(start, number(k_.edAsh), options_.steamCuring()); });
+        return dialogWork([&] { return flyAsh(start, number(k_.flyAsh), options_.steamCuring()); });
     if (chosen == Technique::Plasticizer)
-        return dialogWork(
-            [&] { return waterReducer(start, waterFactorFromEffect(number(k_.edPlast))); });
-    const std::string& effect = textOf(report_.technique, k_.edSuperplast);
+        return dialogWork([&] {
+            return waterReducer(start, waterFactorFromEffect(number(k_.plasticizerEffect)));
+        });
+    const std::string& effect = textOf(report_.technique, k_.superplasticizerEffect);
     if (effect != kAverageDataText)
         return dialogWork([&] {
             return waterReducer(start, waterFactorFromEffect(textToFloat(effect, format_)));
@@ -281,14 +286,14 @@ void Run::aggregates() {
 
 }  // namespace
 
-MixOutcome runProportioning(const FieldTexts& bns, const ProportioningOptions& options,
+MixOutcome runProportioning(const FieldTexts& mixInputs, const ProportioningOptions& options,
                             MixRunDialogs& dialogs, NumberFormat format) {
-    return Run(bns, options, dialogs, format, true)();
+    return Run(mixInputs, options, dialogs, format, true)();
 }
 
-MixOutcome runProportioningValues(const FieldTexts& bns, const ProportioningOptions& options,
+MixOutcome runProportioningValues(const FieldTexts& mixInputs, const ProportioningOptions& options,
                                   MixRunDialogs& dialogs, NumberFormat format) {
-    return Run(bns, options, dialogs, format, false)();
+    return Run(mixInputs, options, dialogs, format, false)();
 }
 
 std::string mixReportTitle(int windowNumber) {

@@ -138,12 +138,12 @@ inline constexpr const char* kPlasticizerRefused =
 // numbers read and reported in `format`.
 // No report window is needed before it returns: publish `lines` under mixReportTitle(n) only
 // when kind is Done.
-MixOutcome runProportioning(const FieldTexts& bns, const ProportioningOptions& options,
+MixOutcome runProportioning(const FieldTexts& mixInputs, const ProportioningOptions& options,
                             MixRunDialogs& dialogs, NumberFormat format);
 
 // The same run without building the report lines (`lines` stays empty): for callers that
 // need only the values, and to time the calculation by itself.
-MixOutcome runProportioningValues(const FieldTexts& bns, const ProportioningOptions& options,
+MixOutcome runProportioningValues(const FieldTexts& mixInputs, const ProportioningOptions& options,
                                   MixRunDialogs& dialogs, NumberFormat format);
 
 // "Window №" n ". Proportioning concrete mixture", the report window's title pattern

@@ -24,23 +24,23 @@ struct IndexSlot {
     int ProportioningOptions::*member;
 };
 constexpr IndexSlot kIndexSlots[6] = {
-    {"rgWaterproof", &ProportioningOptions::rgWaterproof},
-    {"rgFrost", &ProportioningOptions::rgFrost},
-    {"rgArmatyra", &ProportioningOptions::rgArmatyra},
-    {"rgProparka", &ProportioningOptions::rgProparka},
-    {"rgEconomy", &ProportioningOptions::rgEconomy},
-    {"rgZapolnitel", &ProportioningOptions::rgZapolnitel},
+    {"rgWaterproof", &ProportioningOptions::waterTightness},
+    {"rgFrost", &ProportioningOptions::frostResistance},
+    {"rgArmatyra", &ProportioningOptions::reinforcement},
+    {"rgProparka", &ProportioningOptions::steaming},
+    {"rgEconomy", &ProportioningOptions::cementSaving},
+    {"rgZapolnitel", &ProportioningOptions::aggregateKind},
 };
 struct TextSlot {
     const char* name;
     std::string ProportioningOptions::*member;
 };
 constexpr TextSlot kDensitySlots[3] = {
-    {"edPlotnostC", &ProportioningOptions::edPlotnostC},
-    {"edPlotnostP", &ProportioningOptions::edPlotnostP},
-    {"edPlotnostSC", &ProportioningOptions::edPlotnostSC},
+    {"edPlotnostC", &ProportioningOptions::cementDensity},
+    {"edPlotnostP", &ProportioningOptions::sandDensity},
+    {"edPlotnostSC", &ProportioningOptions::coarseDensity},
 };
-constexpr TextSlot kTemperatureSlot{"edTemperatyr", &ProportioningOptions::edTemperatyr};
+constexpr TextSlot kTemperatureSlot{"edTemperatyr", &ProportioningOptions::concreteTemperature};
 
 void putLittleEndian(std::string& out, std::uint64_t value, int bytes) {
     for (int i = 0; i < bytes; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);

@@ -33,22 +33,23 @@ inline constexpr int kNo = 1;
 struct ProportioningOptions {
     ProportioningOptions();
 
-    int rgWaterproof;          // kYes or kNo
-    int rgFrost;               // kYes or kNo
-    int rgArmatyra;            // kYes or kNo
-    int rgProparka;            // kYes or kNo
-    int rgEconomy;             // kYes or kNo
-    int rgZapolnitel;          // 0 crushed stone, 1 gravel; the run reads the low byte
-    std::string edPlotnostC;   // relative density of cement, kg per litre
-    std::string edPlotnostP;   // of sand
-    std::string edPlotnostSC;  // of coarse aggregate
-    std::string edTemperatyr;  // fresh concrete, degrees Celsius; never stored
+    // Each choice is its options field's radio-group index (field names in MixForms.h).
+    int waterTightness;               // kYes or kNo
+    int frostResistance;              // kYes or kNo
+    int reinforcement;                // kYes or kNo
+    int steaming;                     // kYes or kNo: atmospheric steam curing
+    int cementSaving;                 // kYes or kNo
+    int aggregateKind;                // 0 crushed stone, 1 gravel; the run reads the low byte
+    std::string cementDensity;        // relative density of cement, kg per litre
+    std::string sandDensity;          // of sand
+    std::string coarseDensity;        // of coarse aggregate
+    std::string concreteTemperature;  // fresh concrete, degrees Celsius; never stored
 
-    bool waterproof() const { return rgWaterproof == kYes; }
-    bool frost() const { return rgFrost == kYes; }
-    bool reinforced() const { return rgArmatyra == kYes; }
-    bool steamCuring() const { return rgProparka == kYes; }
-    bool economy() const { return rgEconomy == kYes; }
+    bool waterproof() const { return waterTightness == kYes; }
+    bool frost() const { return frostResistance == kYes; }
+    bool reinforced() const { return reinforcement == kYes; }
+    bool steamCuring() const { return steaming == kYes; }
+    bool economy() const { return cementSaving == kYes; }
 
     // From the texts of the form fmOptions (radio groups as decimal index texts; absent
     // fields keep the defaults). Throws orvan::Fault("'x' is not a valid integer value") for a

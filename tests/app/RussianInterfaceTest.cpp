@@ -151,9 +151,9 @@ void makeFirstUseWindows(MainWindow& main) {
     // A CUSUM run opens its chart window beside the report.
     answerNextModal([](QWidget* modal) {
         if (auto* cusum = qobject_cast<CusumDialog*>(modal)) {
-            cusum->edTarget->setText("25");
-            cusum->edSigma->setText("2");
-            cusum->edStrengths->setPlainText("27 28 29 28 27");
+            cusum->findChild<QLineEdit*>("edTarget")->setText("25");
+            cusum->findChild<QLineEdit*>("edSigma")->setText("2");
+            cusum->findChild<QPlainTextEdit*>("edStrengths")->setPlainText("27 28 29 28 27");
             cusum->runCusum();
         }
         reject(modal);
@@ -361,9 +361,9 @@ private slots:
     void maskedFieldProblem() {
         QFETCH(QString, field);
         QFETCH(QString, typed);
-        auto* bns = main_->findChild<MixDialogBase*>("fmBNS");
-        QVERIFY(bns);
-        QLineEdit* edit = bns->findChild<QLineEdit*>(field);
+        auto* mixInput = main_->findChild<MixDialogBase*>("fmBNS");
+        QVERIFY(mixInput);
+        QLineEdit* edit = mixInput->findChild<QLineEdit*>(field);
         QVERIFY(edit);
         const QString before = edit->text();
         edit->setText(typed);
@@ -373,7 +373,7 @@ private slots:
             if (auto* box = qobject_cast<QMessageBox*>(modal)) told = box->text();
             reject(modal);
         });
-        bns->actionButton()->click();
+        mixInput->actionButton()->click();
         edit->setText(before);
         QVERIFY(!told.isEmpty());
         QVERIFY2(englishIn(told).isEmpty(), qPrintable(told));
@@ -381,9 +381,9 @@ private slots:
 
     // A mix the method cannot make: the refusal, each input by its caption, in Russian.
     void impossibleMixRefusal() {
-        auto* bns = main_->findChild<MixDialogBase*>("fmBNS");
-        QVERIFY(bns);
-        QLineEdit* workability = bns->findChild<QLineEdit*>("edYdoboykl");
+        auto* mixInput = main_->findChild<MixDialogBase*>("fmBNS");
+        QVERIFY(mixInput);
+        QLineEdit* workability = mixInput->findChild<QLineEdit*>("edYdoboykl");
         QVERIFY(workability);
         const QString before = workability->text();
         workability->setText("200");
@@ -400,7 +400,7 @@ private slots:
             }
         };
         answerNextModal(answer);
-        bns->actionButton()->click();
+        mixInput->actionButton()->click();
         workability->setText(before);
         QVERIFY2(told.contains("200"), qPrintable(told));
         QVERIFY2(englishIn(told).isEmpty(), qPrintable(told));

@@ -44,12 +44,12 @@ struct ControlWindows {
 
     void setFigures(const QString& ry, const QString& count, const QString& warnTop,
                     const QString& warnBottom, const QString& corrTop, const QString& corrBottom) {
-        input->edRy->setText(ry);
-        input->edCountParty->setText(count);
-        input->edRpr1->setText(warnTop);
-        input->edRpr2->setText(warnBottom);
-        input->edRcor1->setText(corrTop);
-        input->edRcor2->setText(corrBottom);
+        input->findChild<QLineEdit*>("edRy")->setText(ry);
+        input->findChild<QLineEdit*>("edCountParty")->setText(count);
+        input->findChild<QLineEdit*>("edRpr1")->setText(warnTop);
+        input->findChild<QLineEdit*>("edRpr2")->setText(warnBottom);
+        input->findChild<QLineEdit*>("edRcor1")->setText(corrTop);
+        input->findChild<QLineEdit*>("edRcor2")->setText(corrBottom);
     }
 };
 
@@ -68,13 +68,13 @@ inline ModalScript::Step answerPrompt(ControlWindows& w, PromptLog& log, const Q
             modal->close();
             return;
         }
-        log.labels << w.prompt->Label1->text();
-        log.emptied << w.prompt->edRi->text().isEmpty();
-        QTest::keyClicks(w.prompt->edRi, text);
+        log.labels << w.prompt->findChild<QLabel*>("Label1")->text();
+        log.emptied << w.prompt->findChild<QLineEdit*>("edRi")->text().isEmpty();
+        QTest::keyClicks(w.prompt->findChild<QLineEdit*>("edRi"), text);
         if (how == "close")
             w.prompt->findChild<QPushButton*>("BitBtn2")->click();
         else if (how == "escape")
-            QTest::keyClick(w.prompt->edRi, Qt::Key_Escape);
+            QTest::keyClick(w.prompt->findChild<QLineEdit*>("edRi"), Qt::Key_Escape);
         else
             w.prompt->findChild<QPushButton*>("BitBtn1")->click();
     };

@@ -305,7 +305,7 @@ private slots:
         QCOMPARE(suffix, QString("emf"));
         QCOMPARE(initialName, QString("mychart.wmf"));
         QVERIFY(asksOverwrite);
-        QCOMPARE(w.chart->SavePictureDialog1->nameFilters(),
+        QCOMPARE(w.chart->findChild<QFileDialog*>("SavePictureDialog1")->nameFilters(),
                  QStringList({"All (*.bmp *.ico *.emf *.wmf)", "Bitmaps (*.bmp)", "Icons (*.ico)",
                               "Enhanced Metafiles (*.emf)", "Metafiles (*.wmf)"}));
         if (exists) QVERIFY(question.contains("picture.wmf"));

@@ -94,21 +94,25 @@ private slots:
         QFETCH(QString, step);
         QFETCH(QString, shown);
         ControlWindows w;
-        QCOMPARE(w.input->edCountParty->text(), QString("3"));
-        QCOMPARE(w.input->UpDown1->position(), 3);
-        w.input->edCountParty->setText(typed);
-        if (step == "up") w.input->UpDown1->findChild<QToolButton*>("up")->click();
-        if (step == "down") w.input->UpDown1->findChild<QToolButton*>("down")->click();
-        if (step == "key-up") QTest::keyClick(w.input->edCountParty, Qt::Key_Up);
-        if (step == "key-down") QTest::keyClick(w.input->edCountParty, Qt::Key_Down);
-        QCOMPARE(w.input->edCountParty->text(), shown);
+        QCOMPARE(w.input->findChild<QLineEdit*>("edCountParty")->text(), QString("3"));
+        QCOMPARE(w.input->findChild<UpDown*>("UpDown1")->position(), 3);
+        w.input->findChild<QLineEdit*>("edCountParty")->setText(typed);
+        if (step == "up")
+            w.input->findChild<UpDown*>("UpDown1")->findChild<QToolButton*>("up")->click();
+        if (step == "down")
+            w.input->findChild<UpDown*>("UpDown1")->findChild<QToolButton*>("down")->click();
+        if (step == "key-up")
+            QTest::keyClick(w.input->findChild<QLineEdit*>("edCountParty"), Qt::Key_Up);
+        if (step == "key-down")
+            QTest::keyClick(w.input->findChild<QLineEdit*>("edCountParty"), Qt::Key_Down);
+        QCOMPARE(w.input->findChild<QLineEdit*>("edCountParty")->text(), shown);
     }
 
     void typingIsNotLimited() {
         ControlWindows w;
-        w.input->edCountParty->clear();
-        QTest::keyClicks(w.input->edCountParty, "25");
-        QCOMPARE(w.input->edCountParty->text(), QString("25"));
+        w.input->findChild<QLineEdit*>("edCountParty")->clear();
+        QTest::keyClicks(w.input->findChild<QLineEdit*>("edCountParty"), "25");
+        QCOMPARE(w.input->findChild<QLineEdit*>("edCountParty")->text(), QString("25"));
     }
 
     void fieldsAndCaptions() {
@@ -121,7 +125,7 @@ private slots:
         QVERIFY(w.chart->isSizeGripEnabled());
         for (const char* name : {"edRy", "edCountParty", "edRpr1", "edRpr2", "edRcor1", "edRcor2"})
             QVERIFY2(w.input->findChild<QLineEdit*>(name), name);
-        QCOMPARE(w.input->edRy->text(), QString());
+        QCOMPARE(w.input->findChild<QLineEdit*>("edRy")->text(), QString());
         QCOMPARE(w.chart->findChild<QPushButton*>("BitBtn1")->text(), QString("Save..."));
         QCOMPARE(w.chart->findChild<QPushButton*>("BitBtn2")->text(), QString("Close"));
         for (QWidget* window :
@@ -139,7 +143,7 @@ private slots:
         std::vector<ModalScript::Step> steps;
         steps.push_back([&](QWidget* modal) {
             QCOMPARE(modal, static_cast<QWidget*>(w.input.get()));
-            QTest::keyClick(w.input->edRy, Qt::Key_Return);
+            QTest::keyClick(w.input->findChild<QLineEdit*>("edRy"), Qt::Key_Return);
         });
         steps.push_back(answerPrompt(w, run.prompts, "25"));
         steps.push_back(answerPrompt(w, run.prompts, "26", "close"));
@@ -288,7 +292,7 @@ private slots:
             }};
         if (saveOffered)
             steps.push_back([&](QWidget* modal) {
-                offered = modal == w.chart->SavePictureDialog1;
+                offered = modal == w.chart->findChild<QFileDialog*>("SavePictureDialog1");
                 static_cast<QDialog*>(modal)->reject();
             });
         ModalScript script(std::move(steps));

@@ -186,9 +186,9 @@ private slots:
                                 *window_->journal(), window_->journal()->findMix("M").values->id)
                                 .values;
         // The figures as the report shows them.
-        QCOMPARE(control.edRcor2->text(),
+        QCOMPARE(control.findChild<QLineEdit*>("edRcor2")->text(),
                  QString::fromStdString(orvan::formatFixed(period->correctingBottom, 1, {})));
-        QCOMPARE(control.edRy->text(), QString("16.6"));
+        QCOMPARE(control.findChild<QLineEdit*>("edRy")->text(), QString("16.6"));
         // Conformity over the parties the date filter admits, one mean each.
         QString results;
         window_->setConformityOpener([&](const QString& r) { results = r; });

@@ -58,21 +58,21 @@ TEST_F(MixCoreOptionsFile, SavingTheDefaultsWritesTheirFortyEightBytes) {
 
 TEST_F(MixCoreOptionsFile, SavedChoicesAndDensitiesLoadBack) {
     ProportioningOptions options;
-    options.rgFrost = 0;
-    options.rgZapolnitel = 1;
-    options.edPlotnostC = "3.1";
-    options.edPlotnostSC = "2,7";  // the comma of a comma locale is accepted...
+    options.frostResistance = 0;
+    options.aggregateKind = 1;
+    options.cementDensity = "3.1";
+    options.coarseDensity = "2,7";  // the comma of a comma locale is accepted...
     ASSERT_TRUE(saveOptionsFile(path_, options, mixtest::kComma).ok());
     ProportioningOptions current;
-    current.edTemperatyr = "25";
+    current.concreteTemperature = "25";
     auto loaded = loadOptionsFile(path_, current, mixtest::kPoint);
     ASSERT_TRUE(loaded);
-    EXPECT_EQ(loaded->rgFrost, 0);
-    EXPECT_EQ(loaded->rgWaterproof, 1);
-    EXPECT_EQ(loaded->rgZapolnitel, 1);
-    EXPECT_EQ(loaded->edPlotnostC, "3.1");
-    EXPECT_EQ(loaded->edPlotnostSC, "2.7");  // ...and written back in the current one
-    EXPECT_EQ(loaded->edTemperatyr, "25");   // never stored
+    EXPECT_EQ(loaded->frostResistance, 0);
+    EXPECT_EQ(loaded->waterTightness, 1);
+    EXPECT_EQ(loaded->aggregateKind, 1);
+    EXPECT_EQ(loaded->cementDensity, "3.1");
+    EXPECT_EQ(loaded->coarseDensity, "2.7");       // ...and written back in the current one
+    EXPECT_EQ(loaded->concreteTemperature, "25");  // never stored
 }
 
 struct ShortRow {
@@ -90,12 +90,12 @@ TEST_P(MixCoreOptionsLength, OnlyAWholeRecordLoads) {
     bytes[0] = 0;  // waterproofing Yes, so a load is visible
     write(bytes.substr(0, GetParam().size));
     ProportioningOptions current;
-    current.edPlotnostC = "3.0";
+    current.cementDensity = "3.0";
     auto loaded = loadOptionsFile(path_, current, mixtest::kPoint);
     EXPECT_EQ(loaded.has_value(), GetParam().loads);
     if (loaded) {
-        EXPECT_EQ(loaded->rgWaterproof, 0);
-        EXPECT_EQ(loaded->edPlotnostC, "3.15");
+        EXPECT_EQ(loaded->waterTightness, 0);
+        EXPECT_EQ(loaded->cementDensity, "3.15");
     }
 }
 INSTANTIATE_TEST_SUITE_P(Sizes, MixCoreOptionsLength,
@@ -113,7 +113,7 @@ TEST_F(MixCoreOptionsFile, MissingOrUnreadableFileIsIgnored) {
 TEST_F(MixCoreOptionsFile, BadDensityLeavesTheFileUntouched) {
     write("old contents");
     ProportioningOptions options;
-    options.edPlotnostP = "2.6x5";  // "2.6x5" stops at x: not a number
+    options.sandDensity = "2.6x5";  // "2.6x5" stops at x: not a number
     auto saved = saveOptionsFile(path_, options, mixtest::kPoint);
     EXPECT_FALSE(saved.ok());
     EXPECT_EQ(saved.message, "'2.6x5' is not a valid floating point value");
@@ -142,8 +142,8 @@ TEST_P(MixCoreStoredIndex, ClampedToTheTwoItems) {
     OptionsFileRecord record;
     record.indices.fill(GetParam().stored);
     ProportioningOptions loaded = applyOptionsRecord({}, record, mixtest::kPoint);
-    EXPECT_EQ(loaded.rgWaterproof, GetParam().shown);
-    EXPECT_EQ(loaded.rgZapolnitel, GetParam().shown);
+    EXPECT_EQ(loaded.waterTightness, GetParam().shown);
+    EXPECT_EQ(loaded.aggregateKind, GetParam().shown);
 }
 INSTANTIATE_TEST_SUITE_P(Rows, MixCoreStoredIndex,
                          ::testing::Values(IndexRow{0, 0}, IndexRow{1, 1}, IndexRow{2, 1},
@@ -161,7 +161,7 @@ class MixCoreStoredDensity : public ::testing::TestWithParam<DensityRow> {};
 TEST_P(MixCoreStoredDensity, ShortestGeneralForm) {
     OptionsFileRecord record;
     record.densities = {GetParam().stored, 2.65, 2.68};
-    EXPECT_EQ(applyOptionsRecord({}, record, mixtest::kPoint).edPlotnostC, GetParam().text);
+    EXPECT_EQ(applyOptionsRecord({}, record, mixtest::kPoint).cementDensity, GetParam().text);
     EXPECT_EQ(decodeOptionsRecord(encodeOptionsRecord(record)), record);
 }
 INSTANTIATE_TEST_SUITE_P(Rows, MixCoreStoredDensity,
@@ -179,14 +179,14 @@ TEST(MixCoreOptionsRun, NothingSelectedReadsAsNoAndRefusesAsAggregateKind) {
     AnsweringDialogs dialogs;
     EXPECT_EQ(runProportioning({}, options, dialogs, mixtest::kPoint).kind, OutcomeKind::Done);
     EXPECT_TRUE(dialogs.asked().empty());
-    options.rgZapolnitel = -1;
+    options.aggregateKind = -1;
     EXPECT_EQ(runProportioning({}, options, dialogs, mixtest::kPoint).kind, OutcomeKind::Refused);
 }
 
 TEST(MixCoreOptionsTexts, RoundTripThroughTheFormTexts) {
     ProportioningOptions options;
-    options.rgProparka = 0;
-    options.edTemperatyr = "18";
+    options.steaming = 0;
+    options.concreteTemperature = "18";
     EXPECT_EQ(ProportioningOptions::fromTexts(options.toTexts()), options);
     EXPECT_EQ(ProportioningOptions::fromTexts({}), ProportioningOptions{});
 }

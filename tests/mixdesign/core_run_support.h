@@ -13,7 +13,7 @@ namespace mixtest {
 // Field overrides of every dialog, by form name ("fmBNS", "fmOptions", "F_W", "fmTVO",
 // "economy", "Vubor_Econ"), then by field name.
 struct Given {
-    orvan::FieldTexts bns;
+    orvan::FieldTexts mixInputs;
     orvan::FieldTexts options;
     std::vector<std::pair<std::string, orvan::FieldTexts>> inRun;
 };
@@ -29,7 +29,7 @@ inline Ran runGiven(const Given& given,
     orvan::mix::AnsweringDialogs dialogs(given.inRun);
     if (cancelAt) dialogs.cancelAt(*cancelAt);
     auto options = orvan::mix::ProportioningOptions::fromTexts(given.options);
-    Ran ran{orvan::mix::runProportioning(given.bns, options, dialogs, format), {}};
+    Ran ran{orvan::mix::runProportioning(given.mixInputs, options, dialogs, format), {}};
     ran.asked = dialogs.asked();
     return ran;
 }

@@ -187,7 +187,7 @@ TEST(MixCoreDialogs, StrongerCementPageIsPrefilledWithTheCementStrength) {
     } dialogs;
     dialogs.setTexts("economy", {{"rgEconomy", "1"}});
     ProportioningOptions options;
-    options.rgEconomy = kYes;
+    options.cementSaving = kYes;
     auto outcome = runProportioning({{"edMarkCem", "45"}}, options, dialogs, mixtest::kPoint);
     ASSERT_EQ(outcome.kind, OutcomeKind::Done);
     EXPECT_EQ(dialogs.prefilled, (FieldTexts{{"edMarka_C", "45"}}));
@@ -413,7 +413,7 @@ INSTANTIATE_TEST_SUITE_P(
                       EntryRow{"free_takes_anything", EntryFormat::Free, "", true}));
 
 TEST(MixCoreEntryProblem, FirstFieldInTableOrderWithCaptionAndPattern) {
-    const FormPage& page = bnsDialog().pages.front();
+    const FormPage& page = mixInputForm().pages.front();
     const auto problem = firstEntryProblem(page, {{"edNGCT", "5"}, {"edNPl_P", "12"}});
     ASSERT_TRUE(problem);
     EXPECT_EQ(problem->field, "edNPl_P");

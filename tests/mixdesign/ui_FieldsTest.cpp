@@ -390,7 +390,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, typed);
         QFETCH(QString, kept);
-        QLineEdit* edit = editOf(w_->bns.get(), name);
+        QLineEdit* edit = editOf(w_->mixInput.get(), name);
         edit->selectAll();
         edit->del();
         edit->home(false);

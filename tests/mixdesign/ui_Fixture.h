@@ -23,15 +23,17 @@
 #include "mixdesign/CementSavingTechniqueDialog.h"
 #include "mixdesign/DurabilityDialog.h"
 #include "mixdesign/MixInputDialog.h"
+#include "mixdesign/ProportioningInputs.h"
 #include "mixdesign/ProportioningOptionsDialog.h"
 #include "mixdesign/SteamCuringDialog.h"
 
 struct MixUiWindows {
     AppContext app;
     orvan::mix::ProportioningOptions optionsModel;  // the session's options
+    ProportioningInputs session;                    // and the reports' design quantities
     std::unique_ptr<DocumentArea> area;
     std::unique_ptr<ProportioningOptionsDialog> options;
-    std::unique_ptr<MixInputDialog> bns;
+    std::unique_ptr<MixInputDialog> mixInput;
     std::unique_ptr<DurabilityDialog> fw;
     std::unique_ptr<CementSavingChoiceDialog> economy;
     std::unique_ptr<CementSavingTechniqueDialog> technique;
@@ -42,14 +44,15 @@ struct MixUiWindows {
         area->resize(800, 600);
         app.setDocuments(area.get());
         options = add(std::make_unique<ProportioningOptionsDialog>(app, optionsModel));
-        bns = add(std::make_unique<MixInputDialog>(app, optionsModel));
+        mixInput = add(std::make_unique<MixInputDialog>(app, optionsModel));
         fw = add(std::make_unique<DurabilityDialog>(app));
         economy = add(std::make_unique<CementSavingChoiceDialog>(app));
         technique = add(std::make_unique<CementSavingTechniqueDialog>(app));
         steam = add(std::make_unique<SteamCuringDialog>(app));
         // As the main window connects them.
-        bns->setRunWindows({fw.get(), steam.get(), economy.get(), technique.get(),
-                            [this](const QString& name) { return options->shownCaption(name); }});
+        mixInput->setRunWindows(
+            {fw.get(), steam.get(), economy.get(), technique.get(),
+             [this](const QString& name) { return options->shownCaption(name); }, &session});
     }
 
     template <class T>
@@ -59,7 +62,8 @@ struct MixUiWindows {
     }
 
     std::vector<QWidget*> all() const {
-        return {options.get(), bns.get(), fw.get(), economy.get(), technique.get(), steam.get()};
+        return {options.get(), mixInput.get(),  fw.get(),
+                economy.get(), technique.get(), steam.get()};
     }
 };
 

@@ -143,8 +143,8 @@ private slots:
         QCOMPARE(coarse, QString("1E-5"));
         QCOMPARE(text("edTemperatyr"), QString("25"));  // the temperature is not in the file
         const auto options = dialog()->currentOptions();
-        QCOMPARE(options.rgFrost, shown[1]);
-        QCOMPARE(options.rgZapolnitel, shown[5]);
+        QCOMPARE(options.frostResistance, shown[1]);
+        QCOMPARE(options.aggregateKind, shown[5]);
     }
 
     // A file that is missing, short or not a file changes nothing and shows nothing.
@@ -177,7 +177,8 @@ private slots:
         ModalWatchdog watchdog(5000);
         open([&] { buttonOf(dialog(), "BitBtn3")->click(); });
         open([&] { chooseItem(dialog(), "rgFrost", 0); });
-        QCOMPARE(dialog()->currentOptions().rgFrost, 0);  // closed without saving: still used
+        QCOMPARE(dialog()->currentOptions().frostResistance,
+                 0);  // closed without saving: still used
         int shown = -1;
         open([&] { shown = index("rgFrost"); });
         QVERIFY(!watchdog.fired());
@@ -270,7 +271,7 @@ private slots:
         QVERIFY(!watchdog.fired());
         QCOMPARE(code, int(QDialog::Accepted));
         QVERIFY(!QFile::exists("options.slv"));  // OK saves nothing
-        QCOMPARE(dialog()->currentOptions().rgProparka, 0);
+        QCOMPARE(dialog()->currentOptions().steaming, 0);
     }
 };
 

@@ -110,7 +110,7 @@ class MixUiRunTest : public QObject {
     // stays up under them. Each step schedules the next before it acts.
     void script(QList<Step> steps, int at = 0) {
         if (at >= steps.size()) return;
-        QWidget* except = at == 0 ? nullptr : w_->bns.get();
+        QWidget* except = at == 0 ? nullptr : w_->mixInput.get();
         answer(except, [this, steps, at](QWidget* modal) {
             seen_ << describe(modal);
             if (auto* box = qobject_cast<QMessageBox*>(modal))
@@ -124,7 +124,7 @@ class MixUiRunTest : public QObject {
         seen_.clear();
         messages_.clear();
         script(steps);
-        return w_->bns->exec();
+        return w_->mixInput->exec();
     }
     void setOptions(const Options& choices) {
         for (const auto& [name, index] : choices) chooseItem(w_->options.get(), name, index);
@@ -163,7 +163,16 @@ private slots:
         QCOMPARE(w_->area->documents().size(), 1);
         QCOMPARE(w_->area->documents().front()->windowTitle(), QString(kTitle1));
         QCOMPARE(reportLines(), kDefaultReport);
-        QCOMPARE(w_->bns->lastOutcome(), orvan::OutcomeKind::Done);
+        QCOMPARE(w_->mixInput->lastOutcome(), orvan::OutcomeKind::Done);
+        // The session keeps the quantities the report prints for that window, until it goes.
+        TextWindow* report = w_->area->documents().front();
+        const auto design = w_->session.reportDesign(report);
+        QVERIFY(design);
+        QCOMPARE((QStringList{design->water, design->sand, design->coarse}),
+                 (QStringList{"172", "756", "1280"}));
+        QVERIFY(!w_->session.reportDesign(w_->area.get()));
+        delete report;
+        QVERIFY(!w_->session.reportDesign(report));
     }
 
     void closeRunsNothing() {
@@ -220,8 +229,8 @@ private slots:
         answers.setTexts("economy", {{"rgEconomy", "4"}});
         answers.setTexts("Vubor_Econ", {{"edPlast", "12"}});
         const auto expected =
-            mix::runProportioning(w_->bns->fields().texts(), w_->options->currentOptions(), answers,
-                                  orvan::NumberFormat{});
+            mix::runProportioning(w_->mixInput->fields().texts(), w_->options->currentOptions(),
+                                  answers, orvan::NumberFormat{});
         QCOMPARE(expected.kind, orvan::OutcomeKind::Done);
         QStringList expectedLines;
         for (const auto& line : expected.lines) expectedLines << QString::fromStdString(line);
@@ -257,7 +266,7 @@ private slots:
         QCOMPARE(seen_, expected);
         QCOMPARE(messages_, QStringList{});
         QCOMPARE(w_->area->windowNumber(), 0);
-        QCOMPARE(w_->bns->lastOutcome(), orvan::OutcomeKind::Cancelled);
+        QCOMPARE(w_->mixInput->lastOutcome(), orvan::OutcomeKind::Cancelled);
 
         // The next run takes number 1: the cancelled one used none.
         setOptions({{"rgFrost", 1}, {"rgWaterproof", 1}, {"rgProparka", 1}, {"rgEconomy", 1}});
@@ -387,24 +396,24 @@ private slots:
         QString shown;
         bool stillUp = false;
         QWidget* focused = nullptr;
-        answer(nullptr, [&](QWidget* bns) {
-            answer(bns, [&](QWidget* box) {
+        answer(nullptr, [&](QWidget* mixInput) {
+            answer(mixInput, [&](QWidget* box) {
                 shown = static_cast<QMessageBox*>(box)->text();
                 answer(box, [&](QWidget* again) {
-                    stillUp = again == w_->bns.get();
-                    focused = w_->bns->focusWidget();
+                    stillUp = again == w_->mixInput.get();
+                    focused = w_->mixInput->focusWidget();
                     act(again, "close");
                 });
                 box->close();
             });
-            editOf(bns, field)->setText(typed);
-            act(bns, "ok");
+            editOf(mixInput, field)->setText(typed);
+            act(mixInput, "ok");
         });
-        const int code = w_->bns->exec();
+        const int code = w_->mixInput->exec();
         QVERIFY(!watchdog.fired());
         QCOMPARE(shown, message);
         QVERIFY(stillUp);
-        QCOMPARE(focused, static_cast<QWidget*>(editOf(w_->bns.get(), field)));
+        QCOMPARE(focused, static_cast<QWidget*>(editOf(w_->mixInput.get(), field)));
         QCOMPARE(code, int(QDialog::Rejected));
         QCOMPARE(w_->area->windowNumber(), 0);
     }
@@ -428,9 +437,9 @@ private slots:
         setOptions({{"rgFrost", 1}});
         seen_.clear();
         answer(nullptr, [&](QWidget*) {
-            answer(w_->bns.get(), [&](QWidget* modal) {
+            answer(w_->mixInput.get(), [&](QWidget* modal) {
                 seen_ << describe(modal);
-                answer(w_->bns.get(), [&](QWidget* page) {
+                answer(w_->mixInput.get(), [&](QWidget* page) {
                     seen_ << describe(page);
                     strengthPageText = editOf(page, "edMarka_C")->text();
                     editOf(page, "edMarka_C")->setText("60");
@@ -438,15 +447,15 @@ private slots:
                 });
                 act(modal, "ok");  // the choice kept from the last run: item 1
             });
-            act(w_->bns.get(), "ok");
+            act(w_->mixInput.get(), "ok");
         });
-        w_->bns->exec();
+        w_->mixInput->exec();
         QVERIFY(!watchdog.fired());
         QCOMPARE(seen_, (QStringList{"economy", "Vubor_Econ/marka_cem"}));
         QCOMPARE(strengthPageText, QString("45"));
-        QCOMPARE(editOf(w_->bns.get(), "edClassBet")->text(), QString("020"));
-        QCOMPARE(editOf(w_->bns.get(), "edNKr_Sc")->text(), QString("40"));
-        QCOMPARE(groupOf(w_->bns.get(), "rgYdoboykl")->itemIndex(), 1);
+        QCOMPARE(editOf(w_->mixInput.get(), "edClassBet")->text(), QString("020"));
+        QCOMPARE(editOf(w_->mixInput.get(), "edNKr_Sc")->text(), QString("40"));
+        QCOMPARE(groupOf(w_->mixInput.get(), "rgYdoboykl")->itemIndex(), 1);
         QCOMPARE(editOf(w_->fw.get(), "edMarka_F")->text(), QString("75"));
         QCOMPARE(editOf(w_->technique.get(), "edAsh")->text(), QString("90"));
         QCOMPARE(w_->area->windowNumber(), 1);

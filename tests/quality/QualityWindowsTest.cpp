@@ -140,13 +140,13 @@ private slots:
         QFETCH(int, signalCount);
         ModalWatchdog watchdog(20000);
         ControlWindows w;
-        w.input->edRy->setText("25");
+        w.input->findChild<QLineEdit*>("edRy")->setText("25");
         CusumDialog dialog(w.app, w.inputs, w.analysed);
         dialog.show();  // shown: the target is taken from the controlled period
-        QCOMPARE(dialog.edTarget->text(), QString("25"));
-        dialog.edSigma->setText(sigma);
-        dialog.edH->setText(h);
-        dialog.edStrengths->setPlainText(strengths);
+        QCOMPARE(dialog.findChild<QLineEdit*>("edTarget")->text(), QString("25"));
+        dialog.findChild<QLineEdit*>("edSigma")->setText(sigma);
+        dialog.findChild<QLineEdit*>("edH")->setText(h);
+        dialog.findChild<QPlainTextEdit*>("edStrengths")->setPlainText(strengths);
         const QString shown = messageOf([&] { dialog.runCusum(); });
         QCOMPARE(shown, message);
         CusumChartWindow* chart = lastCusumChart();
@@ -181,9 +181,9 @@ private slots:
                 period.extractField(party, extract)->setText(QString::number(18 + 2 * extract));
         period.runAnalysis();
         CusumDialog dialog(w.app, w.inputs, w.analysed);
-        dialog.edTarget->clear();
-        dialog.edSigma->clear();
-        dialog.edStrengths->setPlainText("25");
+        dialog.findChild<QLineEdit*>("edTarget")->clear();
+        dialog.findChild<QLineEdit*>("edSigma")->clear();
+        dialog.findChild<QPlainTextEdit*>("edStrengths")->setPlainText("25");
         QCOMPARE(messageOf([&] { dialog.runCusum(); }), QString());
         const QList<TextWindow*> reports = w.area.documents();
         QCOMPARE(reports.size(), 2);
@@ -220,10 +220,10 @@ private slots:
         ModalWatchdog watchdog(20000);
         ControlWindows w;
         ConformityDialog dialog(w.app);
-        dialog.cbRule->setCurrentIndex(rule);
-        dialog.edSpecified->setText("30");
-        dialog.edSigma->setText(sigma);
-        dialog.edResults->setPlainText(results);
+        dialog.findChild<QComboBox*>("cbRule")->setCurrentIndex(rule);
+        dialog.findChild<QLineEdit*>("edSpecified")->setText("30");
+        dialog.findChild<QLineEdit*>("edSigma")->setText(sigma);
+        dialog.findChild<QPlainTextEdit*>("edResults")->setPlainText(results);
         const QString shown = messageOf([&] { dialog.runConformity(); });
         const QList<TextWindow*> reports = w.area.documents();
         if (reports.isEmpty()) {
@@ -259,10 +259,10 @@ private slots:
         QCOMPARE(messageOf([&] { window.run(Command::BatchWeights); }),
                  QString("Make a proportioning report window active first: its design gives the "
                          "quantities."));
-        auto* bns = registeredWindow<MixInputDialog>(window.app(), "fmBNS");
-        bns->runProportioning();
-        QCOMPARE(bns->lastOutcome(), orvan::OutcomeKind::Done);
-        const auto& v = bns->lastValues();
+        auto* mixInput = registeredWindow<MixInputDialog>(window.app(), "fmBNS");
+        mixInput->runProportioning();
+        QCOMPARE(mixInput->lastOutcome(), orvan::OutcomeKind::Done);
+        const auto& v = mixInput->lastValues();
         QStringList filled;
         auto* correction = registeredWindow<CorrectionDialog>(window.app(), "correction");
         answerNextModal([&](QWidget* modal) {
