@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTemporaryDir>
@@ -346,6 +347,14 @@ private slots:
         QTest::newRow("Alt with a letter") << QStringList{"Alt+X"} << -1;
         QTest::newRow("Alt alone, side column, Right")
             << QStringList{"column", "Alt", "Right"} << 1;
+        // "report": a report window has the focus; its text must stay as it was.
+        QTest::newRow("Alt alone in a report") << QStringList{"report", "Alt"} << 0;
+        QTest::newRow("Alt+P in a report") << QStringList{"report", "Alt+P"} << 2;
+        QTest::newRow("Alt+W in a report") << QStringList{"report", "Alt+W"} << 1;
+        QTest::newRow("Alt+H: the blanks before Help aside") << QStringList{"Alt+H"} << 5;
+        QTest::newRow("Alt+S, then Alt+C from the open menu")
+            << QStringList{"report", "Alt+S", "Alt+C"} << 3;
+        QTest::newRow("Alt+C, side column") << QStringList{"column", "Alt+C"} << 3;
     }
     void menuKeysOpenTheMenus() {
         QFETCH(QStringList, keys);
@@ -355,16 +364,23 @@ private slots:
         QStringList captions;
         const auto menus = window_->mainMenuBar()->actions();
         for (QAction* a : menus) captions << a->text();
+        QPlainTextEdit* report = nullptr;
         for (const QString& key : keys) {
-            if (key == "column") {
+            if (key == "report") {
+                TextWindow* document = window_->documents()->publishReport(reportTitle, {"line"});
+                report = document->findChild<QPlainTextEdit*>();
+                report->setFocus();
+                QCOMPARE(QApplication::focusWidget(), report);
+            } else if (key == "column") {
                 window_->addDockWidget(Qt::LeftDockWidgetArea, window_->menuDock());
                 QVERIFY(window_->menuColumn()->isVisible());
             } else if (key == "Alt") {
                 QTest::keyPress(static_cast<QWidget*>(nullptr), Qt::Key_Alt, Qt::AltModifier);
                 QTest::keyRelease(static_cast<QWidget*>(nullptr), Qt::Key_Alt, Qt::AltModifier);
-            } else if (key == "Alt+X") {
+            } else if (key.startsWith("Alt+")) {
+                const auto letter = Qt::Key(key.back().unicode());
                 QTest::keyPress(static_cast<QWidget*>(nullptr), Qt::Key_Alt, Qt::AltModifier);
-                QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_X, Qt::AltModifier);
+                QTest::keyClick(static_cast<QWidget*>(nullptr), letter, Qt::AltModifier);
                 QTest::keyRelease(static_cast<QWidget*>(nullptr), Qt::Key_Alt, Qt::AltModifier);
             } else {
                 QTest::keySequence(static_cast<QWidget*>(nullptr), QKeySequence(key));
@@ -376,6 +392,7 @@ private slots:
         QStringList after;
         for (QAction* a : menus) after << a->text();
         QCOMPARE(after, captions);
+        if (report) QCOMPARE(report->toPlainText(), QString("line"));
     }
 
     // Each bar at each edge and floating: a column at the sides, a row elsewhere, never a tab,
