@@ -2,9 +2,12 @@
 #include <QDialog>
 #include <QDockWidget>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTemporaryDir>
@@ -14,6 +17,7 @@
 
 #include "ModalDriver.h"
 #include "app/DocumentArea.h"
+#include "app/OrvanDialog.h"
 #include "app/TextWindow.h"
 #include "app/Translations.h"
 #include "shell/CommandTable.h"
@@ -454,6 +458,52 @@ private slots:
         QVERIFY(!watchdog.fired());
         QCOMPARE(window_->windowNumber(), 0);
         QCOMPARE(window_->documents()->subWindowList().size(), 0);
+    }
+
+    // A mix the method cannot make: after the refusal the input dialog is still up, with the
+    // focus on the input the refusal names; the next OK runs again.
+    void impossibleMixStaysOpenAtTheInput() {
+        auto* bns = window_->findChild<OrvanDialog*>("fmBNS");
+        QVERIFY(bns);
+        auto* workability = bns->findChild<QLineEdit*>("edYdoboykl");
+        QVERIFY(workability);
+        const QString before = workability->text();
+        workability->setText("200");
+        ModalWatchdog watchdog(10000);
+        int refusals = 0;
+        QWidget* focusAfter = nullptr;
+        bool upAfter = false;
+        // The run's own dialogs are answered with OK; after the second refusal, Close.
+        std::function<void(QWidget*)> answer = [&](QWidget* modal) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                ++refusals;
+                answerNextModal(answer, box);
+                box->close();
+            } else if (modal == bns && refusals > 0) {
+                upAfter = bns->isVisible();
+                focusAfter = bns->focusWidget();
+                if (refusals == 1) {
+                    answerNextModal(answer, bns);
+                    bns->actionButton()->click();
+                } else {
+                    bns->findChild<QPushButton*>("BitBtn2")->click();
+                }
+            } else if (auto* dialog = qobject_cast<OrvanDialog*>(modal); dialog && dialog != bns) {
+                answerNextModal(answer, modal);
+                dialog->actionButton()->click();
+            } else {
+                answerNextModal(answer, modal);
+                bns->actionButton()->click();
+            }
+        };
+        answerNextModal(answer);
+        window_->run(Command::NewMixture);
+        workability->setText(before);
+        QVERIFY(!watchdog.fired());
+        QCOMPARE(refusals, 2);
+        QVERIFY(upAfter);
+        QCOMPARE(focusAfter, workability);
+        QCOMPARE(window_->windowNumber(), 0);
     }
 
     void correctionCommandsOpenTheirDialog() {
