@@ -81,7 +81,7 @@ QList<int> HelpViewer::contextNumbers() {
     using namespace orvan;
     return {kHelpProportioningOptions, kHelpProportioning,  kHelpStrengthCorrection,
             kHelpAggregateCorrection,  kHelpAnalysedPeriod, kHelpControlledPeriod,
-            kHelpQualityControl};
+            kHelpQualityControl,       kHelpJournal};
 }
 
 QString HelpViewer::pageFor(int contextNumber) {

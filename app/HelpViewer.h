@@ -1,6 +1,6 @@
 #pragma once
 // The help viewer: HTML pages built into the program, opened at the contents page or at the
-// page of a context number (21, 22, 31, 32, 41, 42, 43).
+// page of a context number (21, 22, 31, 32, 41, 42, 43, 44).
 #include <QDialog>
 #include <QPointer>
 

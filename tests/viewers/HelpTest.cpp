@@ -47,7 +47,7 @@ private slots:
     void pageForNumber_data() {
         QTest::addColumn<int>("number");
         QTest::addColumn<QString>("page");
-        for (int n : {21, 22, 31, 32, 41, 42})
+        for (int n : {21, 22, 31, 32, 41, 42, 43, 44})
             QTest::newRow(qPrintable(QString::number(n)))
                 << n << QStringLiteral("qrc:/help/%1.html").arg(n);
         QTest::newRow("0: contents") << 0 << "qrc:/help/index.html";
