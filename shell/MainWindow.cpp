@@ -353,6 +353,9 @@ void MainWindow::fitBars() {
         // Floating, the grip is a title bar with the caption (the frame is the dock's own).
         features.setFlag(QDockWidget::DockWidgetVerticalTitleBar, !column && !dock->isFloating());
         dock->setFeatures(features);
+        // Across a column the caption would be cut to its first letter: the grip shows none.
+        if (!dock->property("caption").isValid()) dock->setProperty("caption", dock->windowTitle());
+        dock->setWindowTitle(column ? QString() : dock->property("caption").toString());
         // The sizes below are of the bar as it is shown now.
         if (QLayout* layout = dock->widget()->layout()) layout->activate();
         // Requests below the dock's minimum (its grip) are raised to it.
