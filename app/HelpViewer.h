@@ -1,6 +1,6 @@
 #pragma once
 // The help viewer: HTML pages built into the program, opened at the contents page or at the
-// page of a context number (21, 22, 31, 32, 41, 42, 43).
+// page of a context number (21, 22, 31, 32, 41, 42, 43, 44).
 #include <QDialog>
 #include <QPointer>
 
@@ -27,10 +27,13 @@ public:
     QTextBrowser* browser() const { return browser_; }
 
     // Where the viewer's outer frame goes beside a dialog's outer frame on a screen: right of
-    // it, else left of it, else narrowed to the wider side (down to `minWidth`); level with
-    // its top as far as the screen allows.
+    // it, else left of it, else narrowed to the wider side (down to `minWidth`), level with its
+    // top as far as the screen allows; else above or below it, where there is more room.
     static QRect besideRect(const QRect& dialog, const QSize& wanted, const QRect& screen,
                             int minWidth);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void open(const QString& page);

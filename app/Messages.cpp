@@ -1,11 +1,13 @@
 #include "app/Messages.h"
 
 #include <QCoreApplication>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <optional>
 
 #include "app/AppContext.h"
+#include "app/OrvanDialog.h"
 
 namespace {
 // The core's messages that carry values, as patterns: "%1", "%2" stand for the values (the
@@ -44,18 +46,28 @@ QString translatedMessage(const QString& text) {
     return QCoreApplication::translate("Shared", source.constData());
 }
 
-void showMessage(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, applicationTitle(), translatedMessage(text),
-                    QMessageBox::Ok, parent);
-    box.setObjectName("messageBox");
+namespace {
+// A box with a short text ("Data error") sizes itself to the text, and the window manager then
+// cuts its caption short: a row of the caption's width under the button keeps the box wider.
+void showBox(QMessageBox::Icon icon, const char* name, QWidget* parent, const QString& text) {
+    QMessageBox box(icon, applicationTitle(), translatedMessage(text), QMessageBox::Ok, parent);
+    box.setObjectName(name);
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        const QMargins margins = grid->contentsMargins();
+        const int wanted = OrvanDialog::widthForTitle(&box) - margins.left() - margins.right();
+        grid->addItem(new QSpacerItem(wanted, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
     box.exec();
+}
+}  // namespace
+
+void showMessage(QWidget* parent, const QString& text) {
+    showBox(QMessageBox::NoIcon, "messageBox", parent, text);
 }
 
 void showErrorBox(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::Critical, applicationTitle(), translatedMessage(text),
-                    QMessageBox::Ok, parent);
-    box.setObjectName("errorBox");
-    box.exec();
+    showBox(QMessageBox::Critical, "errorBox", parent, text);
 }
 
 void showOutcome(QWidget* parent, orvan::OutcomeKind kind, orvan::MessageStyle style,

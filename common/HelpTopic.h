@@ -11,6 +11,7 @@ enum HelpTopic : int {
     kHelpAnalysedPeriod = 41,        // statistical control: the analysed period
     kHelpControlledPeriod = 42,      // statistical control: the controllable period
     kHelpQualityControl = 43,        // verdicts, CUSUM, conformity
+    kHelpJournal = 44,               // the strength journal
 };
 
 }  // namespace orvan

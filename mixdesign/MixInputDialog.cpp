@@ -1,6 +1,7 @@
 #include "mixdesign/MixInputDialog.h"
 
 #include <QCoreApplication>
+#include <QLineEdit>
 
 #include "app/AppContext.h"
 #include "app/DocumentArea.h"
@@ -80,6 +81,22 @@ void MixInputDialog::runProportioning() {
                 outcome.values.impossible
                     ? impossibleMixShown(*outcome.values.impossible, outcome.message)
                     : fromCore(outcome.message.empty() ? mix::kRunError : outcome.message));
+    if (!outcome.values.impossible || !isVisible()) return;
+    // Open again at the first input of this dialog the refusal names as out of range.
+    keepOpen_ = true;
+    for (const auto& input : outcome.values.impossible->outside) {
+        if (QLineEdit* edit = fields().edit(fromCore(input.field))) {
+            edit->setFocus(Qt::OtherFocusReason);
+            edit->selectAll();
+            break;
+        }
+    }
+}
+
+void MixInputDialog::done(int result) {
+    const bool stay = keepOpen_ && result == QDialog::Accepted;
+    keepOpen_ = false;
+    if (!stay) MixDialogBase::done(result);
 }
 
 QString MixInputDialog::impossibleMixShown(const mix::ImpossibleMix& impossible,

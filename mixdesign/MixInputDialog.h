@@ -47,6 +47,8 @@ public:
     // The proportioning run: a report window on success, a message on a fault or a refusal,
     // nothing at all when an in-run dialog is cancelled.
     void runProportioning();
+    // A mix refused as one that cannot be made keeps the dialog open instead of closing it.
+    void done(int result) override;
 
 protected:
     void runAction() override { runProportioning(); }
@@ -61,4 +63,5 @@ private:
     ProportioningRunWindows windows_;
     orvan::mix::MixValues values_;
     orvan::OutcomeKind outcome_ = orvan::OutcomeKind::Cancelled;
+    bool keepOpen_ = false;  // the last run was refused: stay up for the input to be corrected
 };

@@ -358,6 +358,9 @@ void MainWindow::fitBars() {
         // Floating, the grip is a title bar with the caption (the frame is the dock's own).
         features.setFlag(QDockWidget::DockWidgetVerticalTitleBar, !column && !dock->isFloating());
         dock->setFeatures(features);
+        // Across a column the caption would be cut to its first letter: the grip shows none.
+        if (!dock->property("caption").isValid()) dock->setProperty("caption", dock->windowTitle());
+        dock->setWindowTitle(column ? QString() : dock->property("caption").toString());
         // The sizes below are of the bar as it is shown now.
         if (QLayout* layout = dock->widget()->layout()) layout->activate();
         // Requests below the dock's minimum (its grip) are raised to it.
@@ -412,12 +415,51 @@ void MainWindow::addKeyboardCommands() {
 }
 
 void MainWindow::openFirstMenu() {
+    if (QApplication::activePopupWidget()) return;
+    openMenu(0);
+}
+
+void MainWindow::openMenu(int index) {
     const QList<QAction*> menus = menuBar_->actions();
-    if (menus.isEmpty() || QApplication::activePopupWidget()) return;
+    if (index < 0 || index >= menus.size()) return;
     if (menuColumn_->isVisible())
-        menuColumn_->popUp(0);
+        menuColumn_->popUp(index);
     else
-        menuBar_->setActiveAction(menus.first());
+        menuBar_->setActiveAction(menus[index]);
+}
+
+int MainWindow::menuForLetter(QChar letter, int after) const {
+    const QList<QAction*> menus = menuBar_->actions();
+    const auto count = static_cast<int>(menus.size());
+    for (int step = 1; step <= count; ++step) {
+        const int index = (after + step) % count;
+        const QString caption = menus[index]->text().trimmed();
+        if (!caption.isEmpty() && caption.front().toUpper() == letter.toUpper()) return index;
+    }
+    return -1;
+}
+
+// Alt with the first letter of a menu's caption opens that menu (the captions carry no
+// mnemonic, so without this the letter was typed into the report); the same letter again
+// goes on to the next menu that starts with it.
+bool MainWindow::openMenuByLetter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->modifiers() != Qt::AltModifier || key->text().size() != 1 ||
+        !key->text().front().isLetter())
+        return false;
+    const QList<QAction*> menus = menuBar_->actions();
+    auto* shownMenu = qobject_cast<QMenu*>(watched);
+    const int open = shownMenu ? static_cast<int>(menus.indexOf(shownMenu->menuAction())) : -1;
+    if ((open < 0 && !isOwnWindow(static_cast<QWidget*>(watched))) ||
+        QApplication::activeModalWidget())
+        return false;
+    const int index = menuForLetter(key->text().front(), open);
+    if (index < 0) return false;
+    altAlone_ = false;
+    if (shownMenu) shownMenu->close();
+    openMenu(index);
+    return true;
 }
 
 bool MainWindow::isOwnWindow(const QWidget* widget) const {
@@ -430,7 +472,10 @@ bool MainWindow::isOwnWindow(const QWidget* widget) const {
 void MainWindow::watchAltAlone(QObject* watched, QEvent* event) {
     if (!watched->isWidgetType()) return;  // the same key reaches the widget next
     const QEvent::Type type = event->type();
-    if (type == QEvent::MouseButtonPress || type == QEvent::FocusOut) {
+    // The menu bar takes the focus itself when Alt goes down: that is no other key.
+    const bool focusToMenu = type == QEvent::FocusOut &&
+                             static_cast<QFocusEvent*>(event)->reason() == Qt::MenuBarFocusReason;
+    if (type == QEvent::MouseButtonPress || (type == QEvent::FocusOut && !focusToMenu)) {
         altAlone_ = false;
         return;
     }
@@ -461,6 +506,7 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (openMenuByLetter(watched, event)) return true;
     watchAltAlone(watched, event);
     // The status bar shows the long hint of the control under the mouse and is cleared over
     // a control without one (Qt shows status tips itself, but never clears them).

@@ -74,6 +74,11 @@ private:
     void addKeyboardCommands();
     // Opens the first menu of the main menu, as F10 and Alt alone do.
     void openFirstMenu();
+    void openMenu(int index);
+    // The first menu after `after` (-1: from the start) whose caption begins with `letter`,
+    // blanks aside, in any letter case; -1 when none does.
+    int menuForLetter(QChar letter, int after) const;
+    bool openMenuByLetter(QObject* watched, QEvent* event);
     bool isOwnWindow(const QWidget* widget) const;
     void watchAltAlone(QObject* watched, QEvent* event);
     // The Help menu's language choice: kept for the next start, said so.

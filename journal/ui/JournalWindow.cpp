@@ -1,5 +1,6 @@
 #include "journal/ui/JournalWindow.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
@@ -18,6 +19,7 @@
 
 #include "app/AppContext.h"
 #include "app/Messages.h"
+#include "common/HelpTopic.h"
 #include "journal/Journal.h"
 #include "journal/ui/JournalTexts.h"
 #include "journal/ui/PartyTableModel.h"
@@ -59,6 +61,13 @@ JournalWindow::JournalWindow(AppContext& app, QWidget* parent, QString location)
     layout->addWidget(splitter, 1);
     layout->addWidget(buildAnalysis());
     layout->addWidget(lbState);
+    // F1: the journal's help page (the main window's F1 does not reach this window).
+    auto* help = new QAction(this);
+    help->setShortcut(Qt::Key_F1);
+    connect(help, &QAction::triggered, this, [this] {
+        if (app_.help()) app_.help()->showContext(orvan::kHelpJournal);
+    });
+    addAction(help);
 }
 
 JournalWindow::~JournalWindow() = default;

@@ -118,11 +118,16 @@ ExtractBlock parseExtractBlock(const AnalysedPeriodLayout& layout, const std::st
                     "; the period needs " + count(parties, "party", "parties") + ", one per line.";
         return out;
     }
-    // Tabs or semicolons, where present, leave commas to the numbers (decimal commas).
-    const std::string separators =
-        block.find_first_of("\t;") != std::string::npos ? std::string("\t;") : std::string(",");
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        std::vector<std::string> texts = splitTexts(lines[i], separators);
+        // Each line on its own: tabs or semicolons, where the line has them, leave its commas to
+        // the numbers (decimal commas), unless only every separator together gives the line
+        // its party's count of extracts.
+        const bool tabbed = lines[i].find_first_of("\t;") != std::string::npos;
+        std::vector<std::string> texts = splitTexts(lines[i], tabbed ? "\t;" : ",");
+        if (tabbed && texts.size() != extracts) {
+            std::vector<std::string> every = splitTexts(lines[i], "\t;,");
+            if (every.size() == extracts) texts = std::move(every);
+        }
         if (texts.size() != extracts) {
             out.badLine = i + 1;
             out.found = texts.size();

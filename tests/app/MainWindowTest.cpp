@@ -2,8 +2,12 @@
 #include <QDialog>
 #include <QDockWidget>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTemporaryDir>
@@ -13,6 +17,7 @@
 
 #include "ModalDriver.h"
 #include "app/DocumentArea.h"
+#include "app/OrvanDialog.h"
 #include "app/TextWindow.h"
 #include "app/Translations.h"
 #include "shell/CommandTable.h"
@@ -346,6 +351,14 @@ private slots:
         QTest::newRow("Alt with a letter") << QStringList{"Alt+X"} << -1;
         QTest::newRow("Alt alone, side column, Right")
             << QStringList{"column", "Alt", "Right"} << 1;
+        // "report": a report window has the focus; its text must stay as it was.
+        QTest::newRow("Alt alone in a report") << QStringList{"report", "Alt"} << 0;
+        QTest::newRow("Alt+P in a report") << QStringList{"report", "Alt+P"} << 2;
+        QTest::newRow("Alt+W in a report") << QStringList{"report", "Alt+W"} << 1;
+        QTest::newRow("Alt+H: the blanks before Help aside") << QStringList{"Alt+H"} << 5;
+        QTest::newRow("Alt+S, then Alt+C from the open menu")
+            << QStringList{"report", "Alt+S", "Alt+C"} << 3;
+        QTest::newRow("Alt+C, side column") << QStringList{"column", "Alt+C"} << 3;
     }
     void menuKeysOpenTheMenus() {
         QFETCH(QStringList, keys);
@@ -355,16 +368,23 @@ private slots:
         QStringList captions;
         const auto menus = window_->mainMenuBar()->actions();
         for (QAction* a : menus) captions << a->text();
+        QPlainTextEdit* report = nullptr;
         for (const QString& key : keys) {
-            if (key == "column") {
+            if (key == "report") {
+                TextWindow* document = window_->documents()->publishReport(reportTitle, {"line"});
+                report = document->findChild<QPlainTextEdit*>();
+                report->setFocus();
+                QCOMPARE(QApplication::focusWidget(), report);
+            } else if (key == "column") {
                 window_->addDockWidget(Qt::LeftDockWidgetArea, window_->menuDock());
                 QVERIFY(window_->menuColumn()->isVisible());
             } else if (key == "Alt") {
                 QTest::keyPress(static_cast<QWidget*>(nullptr), Qt::Key_Alt, Qt::AltModifier);
                 QTest::keyRelease(static_cast<QWidget*>(nullptr), Qt::Key_Alt, Qt::AltModifier);
-            } else if (key == "Alt+X") {
+            } else if (key.startsWith("Alt+")) {
+                const auto letter = Qt::Key(key.back().unicode());
                 QTest::keyPress(static_cast<QWidget*>(nullptr), Qt::Key_Alt, Qt::AltModifier);
-                QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_X, Qt::AltModifier);
+                QTest::keyClick(static_cast<QWidget*>(nullptr), letter, Qt::AltModifier);
                 QTest::keyRelease(static_cast<QWidget*>(nullptr), Qt::Key_Alt, Qt::AltModifier);
             } else {
                 QTest::keySequence(static_cast<QWidget*>(nullptr), QKeySequence(key));
@@ -376,6 +396,7 @@ private slots:
         QStringList after;
         for (QAction* a : menus) after << a->text();
         QCOMPARE(after, captions);
+        if (report) QCOMPARE(report->toPlainText(), QString("line"));
     }
 
     // Each bar at each edge and floating: a column at the sides, a row elsewhere, never a tab,
@@ -437,6 +458,52 @@ private slots:
         QVERIFY(!watchdog.fired());
         QCOMPARE(window_->windowNumber(), 0);
         QCOMPARE(window_->documents()->subWindowList().size(), 0);
+    }
+
+    // A mix the method cannot make: after the refusal the input dialog is still up, with the
+    // focus on the input the refusal names; the next OK runs again.
+    void impossibleMixStaysOpenAtTheInput() {
+        auto* bns = window_->findChild<OrvanDialog*>("fmBNS");
+        QVERIFY(bns);
+        auto* workability = bns->findChild<QLineEdit*>("edYdoboykl");
+        QVERIFY(workability);
+        const QString before = workability->text();
+        workability->setText("200");
+        ModalWatchdog watchdog(10000);
+        int refusals = 0;
+        QWidget* focusAfter = nullptr;
+        bool upAfter = false;
+        // The run's own dialogs are answered with OK; after the second refusal, Close.
+        std::function<void(QWidget*)> answer = [&](QWidget* modal) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                ++refusals;
+                answerNextModal(answer, box);
+                box->close();
+            } else if (modal == bns && refusals > 0) {
+                upAfter = bns->isVisible();
+                focusAfter = bns->focusWidget();
+                if (refusals == 1) {
+                    answerNextModal(answer, bns);
+                    bns->actionButton()->click();
+                } else {
+                    bns->findChild<QPushButton*>("BitBtn2")->click();
+                }
+            } else if (auto* dialog = qobject_cast<OrvanDialog*>(modal); dialog && dialog != bns) {
+                answerNextModal(answer, modal);
+                dialog->actionButton()->click();
+            } else {
+                answerNextModal(answer, modal);
+                bns->actionButton()->click();
+            }
+        };
+        answerNextModal(answer);
+        window_->run(Command::NewMixture);
+        workability->setText(before);
+        QVERIFY(!watchdog.fired());
+        QCOMPARE(refusals, 2);
+        QVERIFY(upAfter);
+        QCOMPARE(focusAfter, workability);
+        QCOMPARE(window_->windowNumber(), 0);
     }
 
     void correctionCommandsOpenTheirDialog() {

@@ -11,6 +11,7 @@
 #include "ModalDriver.h"
 #include "app/AppContext.h"
 #include "app/DocumentArea.h"
+#include "app/Messages.h"
 #include "app/OrvanDialog.h"
 #include "app/TabbedDialog.h"
 #include "correction/calc/CorrectionCalc.h"
@@ -178,6 +179,26 @@ private slots:
         QCOMPARE(code, int(QDialog::Rejected));
         QCOMPARE(during, index);
         QCOMPARE(dialog.selectedPage(), index);
+    }
+
+    // A box of a short text is still as wide as its caption needs.
+    void messageBoxShowsItsWholeCaption_data() {
+        QTest::addColumn<bool>("errorBox");
+        QTest::newRow("message: Data error") << false;
+        QTest::newRow("error box") << true;
+    }
+    void messageBoxShowsItsWholeCaption() {
+        QFETCH(bool, errorBox);
+        ModalWatchdog watchdog(5000);
+        int width = 0, wanted = -1;
+        answerNextModal([&](QWidget* modal) {
+            width = modal->width();
+            wanted = OrvanDialog::widthForTitle(modal);
+            modal->close();
+        });
+        (errorBox ? showErrorBox : showMessage)(nullptr, "Data error");
+        QVERIFY(!watchdog.fired());
+        QVERIFY2(width >= wanted, qPrintable(QString("%1 < %2").arg(width).arg(wanted)));
     }
 };
 

@@ -47,7 +47,7 @@ private slots:
     void pageForNumber_data() {
         QTest::addColumn<int>("number");
         QTest::addColumn<QString>("page");
-        for (int n : {21, 22, 31, 32, 41, 42})
+        for (int n : {21, 22, 31, 32, 41, 42, 43, 44})
             QTest::newRow(qPrintable(QString::number(n)))
                 << n << QStringLiteral("qrc:/help/%1.html").arg(n);
         QTest::newRow("0: contents") << 0 << "qrc:/help/index.html";
@@ -70,8 +70,16 @@ private slots:
             << QRect(800, 100, 400, 300) << QRect(80, 100, 720, 560);
         QTest::newRow("narrowed to the wider side")
             << QRect(300, 50, 500, 300) << QRect(800, 50, 480, 560);
-        QTest::newRow("no room: least overlap at the minimum width")
-            << QRect(100, 0, 1000, 300) << QRect(920, 0, 360, 560);
+        QTest::newRow("no room beside: below")
+            << QRect(100, 0, 1000, 300) << QRect(100, 300, 720, 560);
+        QTest::newRow("no room beside, more above: above, lower")
+            << QRect(100, 600, 1000, 300) << QRect(100, 40, 720, 560);
+        QTest::newRow("wide dialog low down: above, as high as the room")
+            << QRect(300, 500, 900, 500) << QRect(300, 0, 720, 500);
+        QTest::newRow("dialog at the centre: the wider side, narrower")
+            << QRect(400, 100, 560, 400) << QRect(0, 100, 400, 560);
+        QTest::newRow("no room anywhere: least overlap at the minimum width")
+            << QRect(100, 100, 1100, 850) << QRect(0, 100, 360, 560);
         QTest::newRow("kept on the screen at the bottom")
             << QRect(100, 700, 400, 300) << QRect(500, 464, 720, 560);
     }
