@@ -192,6 +192,7 @@ namespace {
 struct PartyMeans {
     std::vector<std::string> numbers;
     std::vector<double> means;  // MPa
+    std::vector<std::string> dates;
 };
 
 // The parties of `mixId` dated after `from` (or from it, when `fromIncluded`) up to `to`
@@ -203,7 +204,7 @@ PartyMeans readPartyMeans(const Journal& journal, long long mixId, const std::st
     QSqlQuery query(journal.database());
     query.setForwardOnly(true);
     // Only the comparison is chosen here, from two fixed texts; every value is bound.
-    query.prepare(QStringLiteral("SELECT p.id, p.number, e.strength FROM parties p JOIN extracts e "
+    query.prepare(QStringLiteral("SELECT p.id, p.number, e.strength, p.party_date FROM parties p JOIN extracts e "
                                  "ON e.party_id = p.id WHERE p.mix_id = ? AND p.party_date %1 ? "
                                  "AND p.party_date <= ? ORDER BY p.party_date, p.id, e.position")
                       .arg(fromIncluded ? QStringLiteral(">=") : QStringLiteral(">")));
@@ -223,6 +224,7 @@ PartyMeans readPartyMeans(const Journal& journal, long long mixId, const std::st
             close();
             current = id, sum = 0, count = 0;
             out.numbers.push_back(textOf(query.value(1)));
+            out.dates.push_back(textOf(query.value(3)));
         }
         sum += query.value(2).toDouble();
         ++count;
@@ -243,6 +245,7 @@ ControlledPeriod controlledPeriod(const Journal& journal, long long mixId) {
         readPartyMeans(journal, mixId, out.period->lastPartyDate, false, kAfterEveryDate);
     out.partyNumbers = std::move(later.numbers);
     out.batchMeans = std::move(later.means);
+    out.partyDates = std::move(later.dates);
     return out;
 }
 
@@ -251,7 +254,7 @@ std::vector<double> partyMeansBetween(const Journal& journal, long long mixId,
     return readPartyMeans(journal, mixId, from, true, to.empty() ? kAfterEveryDate : to).means;
 }
 
-control::ChartOutcome chartFromJournal(const ControlledPeriod& period) {
+control::ChartOutcome chartFromJournal(const ControlledPeriod& period, const std::string& mix) {
     FieldTexts texts = defaultTexts(control::controlForm());
     if (period.period) {
         for (auto& [name, text] : controlFieldTexts(*period.period)) texts[name] = text;
@@ -265,6 +268,9 @@ control::ChartOutcome chartFromJournal(const ControlledPeriod& period) {
         },
         NumberFormat{});
     chart.values.series.back().labelDecimals = 2;
+    chart.values.mix = mix;
+    for (std::size_t i = 0; i < period.partyNumbers.size() && i < period.partyDates.size(); ++i)
+        chart.values.parties.push_back({period.partyNumbers[i], period.partyDates[i]});
     return chart;
 }
 

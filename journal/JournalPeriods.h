@@ -64,6 +64,7 @@ struct ControlledPeriod {
     std::optional<StoredPeriod> period;  // empty: the mix has no stored analysed period
     std::vector<std::string> partyNumbers;
     std::vector<double> batchMeans;  // MPa, the mean of each party's extracts, by date
+    std::vector<std::string> partyDates;  // ISO, beside partyNumbers
 };
 ControlledPeriod controlledPeriod(const Journal& journal, long long mixId);
 
@@ -73,6 +74,7 @@ std::vector<double> partyMeansBetween(const Journal& journal, long long mixId,
                                       const std::string& from, const std::string& to);
 
 // The chart of a controlled period: one batch per party, no prompts, no limit of ten.
-control::ChartOutcome chartFromJournal(const ControlledPeriod& period);
+// `mix`: the mix's name, for the chart's page.
+control::ChartOutcome chartFromJournal(const ControlledPeriod& period, const std::string& mix = {});
 
 }  // namespace orvan::journal

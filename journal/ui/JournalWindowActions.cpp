@@ -264,7 +264,7 @@ void JournalWindow::showChart() {
     if (period.batchMeans.empty())
         return tell(toCore(jt("No party of the mix is dated after its analysed period (%1)")
                                .arg(fromCore(period.period->lastPartyDate))));
-    if (chartOpener_) chartOpener_(jrn::chartFromJournal(period));
+    if (chartOpener_) chartOpener_(jrn::chartFromJournal(period, mix->name));
 }
 
 void JournalWindow::checkConformity() {
