@@ -1,6 +1,7 @@
 #include "strength_control/ControlChartAxis.h"
 
 #include <QChart>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QValueAxis>
@@ -12,6 +13,14 @@ namespace {
 
 constexpr double kLabelGap = 12;  // pixels between neighbouring tick labels
 constexpr double kLabelDrop = 6;  // from the plot's bottom to the labels' top (tick marks)
+
+// The axis's label font in pixels: a font in points would grow with the resolution of a PDF
+// or a printer the chart is rendered on.
+QFont pixelFont(const QValueAxis* axis) {
+    QFont font = axis->labelsFont();
+    if (font.pixelSize() <= 0) font.setPixelSize(QFontInfo(font).pixelSize());
+    return font;
+}
 
 }  // namespace
 
@@ -62,7 +71,7 @@ void PartyAxisLabels::refresh() {
     prepareGeometryChange();
     bounds_ = QRectF();
     if (!active_) return;
-    const QFontMetricsF metrics(axis_->labelsFont());
+    const QFontMetricsF metrics(pixelFont(axis_));
     // The widest label of the parties shown decides the spacing.
     double widest = metrics.horizontalAdvance(QStringLiteral("0000"));
     const int first = std::max(1, int(std::ceil(axis_->min())));
@@ -87,9 +96,9 @@ void PartyAxisLabels::paint(QPainter* painter, const QStyleOptionGraphicsItem*, 
     const double span = axis_->max() - axis_->min();
     if (!(span > 0)) return;
     painter->save();
-    painter->setFont(axis_->labelsFont());
+    painter->setFont(pixelFont(axis_));
     painter->setPen(ownLabels_.color());
-    const QFontMetricsF metrics(axis_->labelsFont());
+    const QFontMetricsF metrics(pixelFont(axis_));
     for (double party = std::ceil(axis_->min() / step_) * step_; party <= axis_->max();
          party += step_) {
         const QString text = labelAt(int(std::lround(party)));

@@ -375,7 +375,12 @@ WriteFailure ControlChartWindow::savePicture(const QString& fileName) const {
 }
 
 WriteFailure ControlChartWindow::savePdf(const QString& fileName) const {
-    return writeScenePdf(*Chart1->scene(), chartRect(), fileName);
+    QStringList block;
+    for (const std::string& line :
+         ctl::chartTitleBlock(lastChart_.values, toCore(QDate::currentDate().toString(Qt::ISODate)),
+                              numberFormat()))
+        block << fromCore(line);
+    return writeChartPage(*Chart1->scene(), chartRect(), block, fileName);
 }
 
 void ControlChartWindow::savePicture() {

@@ -238,7 +238,7 @@ std::vector<std::string> chartTitleBlock(const ChartValues& chart, const std::st
     if (!chart.mix.empty()) lines.push_back("Mix: " + chart.mix);
     const ChartLevels l = chartLevels(chart);
     auto text = [&](double v) { return formatGeneral15(v, format); };
-    lines.push_back("Average level of strength " + text(l.averageLevel) +
+    if (chart.range) lines.push_back("Average level of strength " + text(l.averageLevel) +
                     " MPa; limits of warning " + text(l.warningBottom) + " to " +
                     text(l.warningTop) + " MPa; limits of correcting " +
                     text(l.correctingBottom) + " to " + text(l.correctingTop) + " MPa");
@@ -248,7 +248,7 @@ std::vector<std::string> chartTitleBlock(const ChartValues& chart, const std::st
         const PartyText& p = chart.parties[static_cast<std::size_t>(batch - 1)];
         return p.number + (p.date.empty() ? "" : " of " + p.date);
     };
-    if (n > 0) lines.push_back("Parties " + party(1) + " to " + party(n) + " (" +
+    if (chart.range && n > 0) lines.push_back("Parties " + party(1) + " to " + party(n) + " (" +
                                std::to_string(n) + ")");
     lines.push_back("Printed " + printed);
     return lines;
