@@ -254,6 +254,17 @@ std::vector<std::string> chartTitleBlock(const ChartValues& chart, const std::st
     return lines;
 }
 
+std::vector<std::string> cusumTitleBlock(double target, double sigma, double k, double h,
+                                         int parties, const std::string& printed,
+                                         NumberFormat format) {
+    auto text = [&](double v) { return formatGeneral15(v, format); };
+    return {"CUSUM of the strengths of the parties",
+            "Target mean T " + text(target) + " MPa; standard deviation s " + text(sigma) +
+                " MPa; k " + text(k) + "; h " + text(h),
+            "Parties 1 to " + std::to_string(parties) + " (" + std::to_string(parties) + ")",
+            "Printed " + printed};
+}
+
 PictureFormat pictureFormatForName(const std::string& fileName) {
     const std::size_t dot = fileName.find_last_of('.');
     const std::size_t slash = fileName.find_last_of("/\\");

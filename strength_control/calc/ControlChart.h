@@ -156,6 +156,11 @@ double partyTickStep(double visibleParties, double axisPixels, double labelPixel
 std::vector<std::string> chartTitleBlock(const ChartValues& chart, const std::string& printed,
                                          NumberFormat format);
 
+// The title block of the CUSUM chart's page: T and s (MPa), k and h as given, the parties.
+std::vector<std::string> cusumTitleBlock(double target, double sigma, double k, double h,
+                                         int parties, const std::string& printed,
+                                         NumberFormat format);
+
 // Saving the chart as a picture: the save dialog's filter entries (caption, patterns) with the
 // Enhanced Metafile entry selected, its initial name and default extension.
 struct PictureFilter {
