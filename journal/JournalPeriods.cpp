@@ -204,10 +204,12 @@ PartyMeans readPartyMeans(const Journal& journal, long long mixId, const std::st
     QSqlQuery query(journal.database());
     query.setForwardOnly(true);
     // Only the comparison is chosen here, from two fixed texts; every value is bound.
-    query.prepare(QStringLiteral("SELECT p.id, p.number, e.strength, p.party_date FROM parties p JOIN extracts e "
-                                 "ON e.party_id = p.id WHERE p.mix_id = ? AND p.party_date %1 ? "
-                                 "AND p.party_date <= ? ORDER BY p.party_date, p.id, e.position")
-                      .arg(fromIncluded ? QStringLiteral(">=") : QStringLiteral(">")));
+    query.prepare(
+        QStringLiteral(
+            "SELECT p.id, p.number, e.strength, p.party_date FROM parties p JOIN extracts e "
+            "ON e.party_id = p.id WHERE p.mix_id = ? AND p.party_date %1 ? "
+            "AND p.party_date <= ? ORDER BY p.party_date, p.id, e.position")
+            .arg(fromIncluded ? QStringLiteral(">=") : QStringLiteral(">")));
     query.addBindValue(mixId);
     query.addBindValue(sqlText(from));
     query.addBindValue(sqlText(to));

@@ -25,8 +25,8 @@ QFont pixelFont(const QValueAxis* axis) {
 }  // namespace
 
 void fitPartyTicks(QValueAxis* axis, double axisPixels, double labelPixels) {
-    const double step =
-        orvan::control::partyTickStep(axis->max() - axis->min(), axisPixels, labelPixels + kLabelGap);
+    const double step = orvan::control::partyTickStep(axis->max() - axis->min(), axisPixels,
+                                                      labelPixels + kLabelGap);
     if (axis->tickType() != QValueAxis::TicksDynamic) axis->setTickType(QValueAxis::TicksDynamic);
     if (axis->tickAnchor() != 0) axis->setTickAnchor(0);
     if (axis->tickInterval() != step) axis->setTickInterval(step);

@@ -153,8 +153,9 @@ void BatchMarks::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidg
     if (long_) painter->setClipRect(plot);
     // Off to one side of the plot area: nothing of it shows (a long series zoomed in).
     auto outside = [&](const QPointF& a, const QPointF& b) {
-        return long_ && ((a.x() < plot.left() - kMarkerPixels && b.x() < plot.left() - kMarkerPixels) ||
-                         (a.x() > plot.right() + kMarkerPixels && b.x() > plot.right() + kMarkerPixels));
+        return long_ &&
+               ((a.x() < plot.left() - kMarkerPixels && b.x() < plot.left() - kMarkerPixels) ||
+                (a.x() > plot.right() + kMarkerPixels && b.x() > plot.right() + kMarkerPixels));
     };
     for (int i = 1; i < points_.size(); ++i) {
         const QPointF from = position(i - 1), to = position(i);

@@ -1,10 +1,10 @@
 #include "strength_control/ControlChartPicture.h"
 
 #include <QBuffer>
+#include <QFontMetricsF>
 #include <QGraphicsScene>
 #include <QImage>
 #include <QImageWriter>
-#include <QFontMetricsF>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
@@ -120,10 +120,10 @@ WriteFailure writeChartPage(QGraphicsScene& scene, const QRectF& source,
     if (!file.open(QIODevice::WriteOnly)) return file.errorString();
     {
         QPdfWriter writer(&file);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
-                                         QMarginsF(kPageMarginMm, kPageMarginMm, kPageMarginMm,
-                                                   kPageMarginMm),
-                                         QPageLayout::Millimeter));
+        writer.setPageLayout(
+            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                        QMarginsF(kPageMarginMm, kPageMarginMm, kPageMarginMm, kPageMarginMm),
+                        QPageLayout::Millimeter));
         writer.setTitle(titleBlock.value(0));
         writer.setCreator(QStringLiteral("Orvan-6.4"));
         QPainter painter;
@@ -131,7 +131,8 @@ WriteFailure writeChartPage(QGraphicsScene& scene, const QRectF& source,
             file.cancelWriting();
             return QStringLiteral("the PDF could not be started");
         }
-        const QRectF page(QPointF(0, 0), writer.pageLayout().paintRectPixels(writer.resolution()).size());
+        const QRectF page(QPointF(0, 0),
+                          writer.pageLayout().paintRectPixels(writer.resolution()).size());
         double y = 0;
         for (int i = 0; i < titleBlock.size(); ++i) {
             QFont font(QStringLiteral("Arial"));

@@ -3,8 +3,8 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
-#include <QDate>
 #include <QCoreApplication>
+#include <QDate>
 #include <QDir>
 #include <QFileDialog>
 #include <QGraphicsLayout>
@@ -376,9 +376,8 @@ WriteFailure ControlChartWindow::savePicture(const QString& fileName) const {
 
 WriteFailure ControlChartWindow::savePdf(const QString& fileName) const {
     QStringList block;
-    for (const std::string& line :
-         ctl::chartTitleBlock(lastChart_.values, toCore(QDate::currentDate().toString(Qt::ISODate)),
-                              numberFormat()))
+    for (const std::string& line : ctl::chartTitleBlock(
+             lastChart_.values, toCore(QDate::currentDate().toString(Qt::ISODate)), numberFormat()))
         block << fromCore(line);
     return writeChartPage(*Chart1->scene(), chartRect(), block, fileName);
 }

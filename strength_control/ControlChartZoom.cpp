@@ -61,8 +61,8 @@ void ChartZoom::showWhole() {
 
 void ChartZoom::zoomAt(double xValue, double factor) {
     const double whole = xMax_ - xMin_;
-    const double span = std::clamp((x_->max() - x_->min()) * factor,
-                                   std::min(kFewestParties, whole), whole);
+    const double span =
+        std::clamp((x_->max() - x_->min()) * factor, std::min(kFewestParties, whole), whole);
     const double share = (xValue - x_->min()) / (x_->max() - x_->min());
     scrollTo(xValue - share * span, span);
 }
@@ -107,7 +107,8 @@ bool ChartZoom::eventFilter(QObject* watched, QEvent* event) {
     if (notches == 0) return true;
     const QRectF plot = view_->chart()->plotArea();
     const QPointF at = view_->chart()->mapFromScene(view_->mapToScene(wheel->position().toPoint()));
-    const double share = plot.width() > 0 ? std::clamp((at.x() - plot.left()) / plot.width(), 0.0, 1.0) : 0.5;
+    const double share =
+        plot.width() > 0 ? std::clamp((at.x() - plot.left()) / plot.width(), 0.0, 1.0) : 0.5;
     zoomAt(x_->min() + share * (x_->max() - x_->min()), std::pow(kWheelFactor, notches));
     return true;
 }

@@ -3,21 +3,21 @@
 #include <QChart>
 #include <QChartView>
 #include <QCoreApplication>
+#include <QDate>
 #include <QHBoxLayout>
 #include <QLineSeries>
-#include <QDate>
 #include <QPushButton>
+#include <QScatterSeries>
 #include <QScrollBar>
 #include <QToolTip>
-#include <QScatterSeries>
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
 
+#include "app/LocaleNumberFormat.h"
 #include "app/Messages.h"
 #include "app/PdfExport.h"
-#include "app/LocaleNumberFormat.h"
 #include "common/NumberText.h"
 #include "strength_control/ControlChartAxis.h"
 #include "strength_control/ControlChartPicture.h"
@@ -94,7 +94,8 @@ CusumChartWindow::CusumChartWindow(QWidget* parent) : QDialog(parent) {
     }
     for (QLineSeries* series : {upper_, lower_})
         connect(series, &QLineSeries::hovered, this, [this](const QPointF& point, bool state) {
-            if (state) QToolTip::showText(QCursor::pos(), partyToolTip(int(std::lround(point.x()))));
+            if (state)
+                QToolTip::showText(QCursor::pos(), partyToolTip(int(std::lround(point.x()))));
         });
     zoom_ = new ChartZoom(view_, axisX_, axisY_, bar);
     connect(zoom_, &ChartZoom::viewChanged, this, &CusumChartWindow::fitTicks);
@@ -178,9 +179,9 @@ void CusumChartWindow::showEvent(QShowEvent* event) {
 WriteFailure CusumChartWindow::savePdf(const QString& path) const {
     QChart* chart = view_->chart();
     QStringList block;
-    for (const std::string& line : ctl::cusumTitleBlock(
-             inputs_.target, inputs_.sigma, inputs_.k, inputs_.h, parties_,
-             toCore(QDate::currentDate().toString(Qt::ISODate)), numberFormat()))
+    for (const std::string& line :
+         ctl::cusumTitleBlock(inputs_.target, inputs_.sigma, inputs_.k, inputs_.h, parties_,
+                              toCore(QDate::currentDate().toString(Qt::ISODate)), numberFormat()))
         block << fromCore(line);
     return writeChartPage(*view_->scene(), QRectF(QPointF(0, 0), chart->size()), block, path);
 }

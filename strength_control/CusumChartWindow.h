@@ -21,7 +21,9 @@ public:
     void setInputs(const orvan::control::CusumInputs& inputs) { inputs_ = inputs; }
     // The tooltip of party `party` (1-based).
     QString partyToolTip(int party) const;
-    class ChartZoom* zoom() const { return zoom_; }
+    class ChartZoom* zoom() const {
+        return zoom_;
+    }
     // Writes the chart to `path` as a PDF; the reason on failure.
     [[nodiscard]] WriteFailure savePdf(const QString& path) const;
 

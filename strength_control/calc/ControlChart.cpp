@@ -189,10 +189,10 @@ ChartLevels chartLevels(const ChartValues& chart) {
 std::optional<AxisRange> rangeCoveringPoints(const ChartValues& chart) {
     if (!chart.range) return std::nullopt;
     const ChartLevels l = chartLevels(chart);
-    double lowest = std::min({l.correctingTop, l.correctingBottom, l.warningTop, l.warningBottom,
-                              l.averageLevel});
-    double highest = std::max({l.correctingTop, l.correctingBottom, l.warningTop,
-                               l.warningBottom, l.averageLevel});
+    double lowest = std::min(
+        {l.correctingTop, l.correctingBottom, l.warningTop, l.warningBottom, l.averageLevel});
+    double highest = std::max(
+        {l.correctingTop, l.correctingBottom, l.warningTop, l.warningBottom, l.averageLevel});
     for (const ChartPoint& p : chart.series.back().points) {
         lowest = std::min(lowest, p.y);
         highest = std::max(highest, p.y);
@@ -238,18 +238,19 @@ std::vector<std::string> chartTitleBlock(const ChartValues& chart, const std::st
     if (!chart.mix.empty()) lines.push_back("Mix: " + chart.mix);
     const ChartLevels l = chartLevels(chart);
     auto text = [&](double v) { return formatGeneral15(v, format); };
-    if (chart.range) lines.push_back("Average level of strength " + text(l.averageLevel) +
-                    " MPa; limits of warning " + text(l.warningBottom) + " to " +
-                    text(l.warningTop) + " MPa; limits of correcting " +
-                    text(l.correctingBottom) + " to " + text(l.correctingTop) + " MPa");
+    if (chart.range)
+        lines.push_back("Average level of strength " + text(l.averageLevel) +
+                        " MPa; limits of warning " + text(l.warningBottom) + " to " +
+                        text(l.warningTop) + " MPa; limits of correcting " +
+                        text(l.correctingBottom) + " to " + text(l.correctingTop) + " MPa");
     const int n = chart.batchesAsked;
     auto party = [&](int batch) {
         if (static_cast<std::size_t>(batch) > chart.parties.size()) return std::to_string(batch);
         const PartyText& p = chart.parties[static_cast<std::size_t>(batch - 1)];
         return p.number + (p.date.empty() ? "" : " of " + p.date);
     };
-    if (chart.range && n > 0) lines.push_back("Parties " + party(1) + " to " + party(n) + " (" +
-                               std::to_string(n) + ")");
+    if (chart.range && n > 0)
+        lines.push_back("Parties " + party(1) + " to " + party(n) + " (" + std::to_string(n) + ")");
     lines.push_back("Printed " + printed);
     return lines;
 }

@@ -385,10 +385,13 @@ TEST_P(ControlChartLongRange, CoversEveryPointAndLevelThreeBeyond) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, ControlChartLongRange,
-    ::testing::Values(
-        LongRangeRow{"withinLimits", std::vector<std::string>(12, "25"), 17, 33},
-        LongRangeRow{"highAndLowPoints", {"25", "44", "25", "25", "25", "25", "25", "25", "25", "25", "8"}, 5, 47},
-        LongRangeRow{"tenBatches", std::vector<std::string>(10, "25"), 17, 33}),
+    ::testing::Values(LongRangeRow{"withinLimits", std::vector<std::string>(12, "25"), 17, 33},
+                      LongRangeRow{
+                          "highAndLowPoints",
+                          {"25", "44", "25", "25", "25", "25", "25", "25", "25", "25", "8"},
+                          5,
+                          47},
+                      LongRangeRow{"tenBatches", std::vector<std::string>(10, "25"), 17, 33}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ControlChartLongFailure, NoRangeWithoutADrawnChart) {
@@ -415,7 +418,8 @@ INSTANTIATE_TEST_SUITE_P(
         ThinRow{"beyondLimitsWins",
                 {{0, 0, 10, 5, false}, {5, 0, 15, 5, true}, {12, 0, 22, 5, false}},
                 {false, true, false}},
-        ThinRow{"beyondLimitsAlwaysShown", {{0, 0, 10, 5, true}, {1, 0, 11, 5, true}}, {true, true}},
+        ThinRow{
+            "beyondLimitsAlwaysShown", {{0, 0, 10, 5, true}, {1, 0, 11, 5, true}}, {true, true}},
         ThinRow{"differentHeights", {{0, 0, 10, 5, false}, {5, 6, 15, 11, false}}, {true, true}}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QTemporaryDir>
 #include <QToolButton>
 #include <QValueAxis>
 
@@ -14,7 +15,6 @@
 #include "strength_control/ControlChartAxis.h"
 #include "strength_control/ControlChartMarks.h"
 #include "strength_control/ControlChartZoom.h"
-#include <QTemporaryDir>
 
 namespace {
 
@@ -422,15 +422,18 @@ private:
     // and its PDF one A4 page, landscape.
     void longSeriesFromTheJournal() {
         ControlWindows w;
-        const orvan::FieldTexts texts{{"edRy", "25"},    {"edCountParty", "132"}, {"edRpr1", "27"},
-                                      {"edRpr2", "23"},  {"edRcor1", "30"},       {"edRcor2", "20"}};
-        auto strength = [](int batch) { return batch == 40 ? 41.5 : batch == 90 ? 12.0 : 24 + batch % 3; };
+        const orvan::FieldTexts texts{{"edRy", "25"},   {"edCountParty", "132"}, {"edRpr1", "27"},
+                                      {"edRpr2", "23"}, {"edRcor1", "30"},       {"edRcor2", "20"}};
+        auto strength = [](int batch) {
+            return batch == 40 ? 41.5 : batch == 90 ? 12.0 : 24 + batch % 3;
+        };
         auto chart = orvan::control::buildControlChart(
             texts, [&](int b, const std::string&) { return orvan::formatRoundTrip(strength(b)); },
             orvan::NumberFormat{});
         chart.values.series.back().labelDecimals = 2;
         for (int i = 1; i <= 132; ++i)
-            chart.values.parties.push_back({"P-" + std::to_string(i), "2026-05-" + std::to_string(10 + i % 20)});
+            chart.values.parties.push_back(
+                {"P-" + std::to_string(i), "2026-05-" + std::to_string(10 + i % 20)});
         w.chart->setGivenChart(chart);
         w.chart->resize(797, 429);
         w.chart->show();
