@@ -13,7 +13,10 @@
 #include <QScatterSeries>
 #include <QValueAxis>
 
+#include "app/AppContext.h"
 #include "strength_control/ControlChartPicture.h"
+#include "strength_control/ControlChartWindow.h"
+#include "strength_control/ControlledPeriodInputs.h"
 #include "strength_control/calc/ControlChart.h"
 
 namespace ctl = orvan::control;
@@ -90,3 +93,26 @@ static void BM_ChartToPng(benchmark::State& state) {
     delete view;
 }
 BENCHMARK(BM_ChartToPng)->Arg(10)->Unit(benchmark::kMillisecond);
+
+// The chart window given a chart of `parties` parties (as the journal gives it), drawn and
+// painted at its initial size.
+static void BM_ChartWindowDrawn(benchmark::State& state) {
+    const int parties = static_cast<int>(state.range(0));
+    const orvan::FieldTexts texts{{"edRy", "25"},    {"edCountParty", std::to_string(parties)},
+                                  {"edRpr1", "27"},  {"edRpr2", "23"},
+                                  {"edRcor1", "30"}, {"edRcor2", "20"}};
+    auto prompt = [](int batch, const std::string&) {
+        return std::to_string(15 + (batch * 7) % 23) + ".25";
+    };
+    const ctl::ChartOutcome chart = ctl::buildControlChart(texts, prompt, orvan::NumberFormat{});
+    AppContext app;
+    const ControlledPeriodInputs inputs;
+    ControlChartWindow window(app, inputs);
+    window.resize(797, 429);
+    for (auto _ : state) {
+        window.setGivenChart(chart);
+        window.drawChart();
+        benchmark::DoNotOptimize(window.grab());
+    }
+}
+BENCHMARK(BM_ChartWindowDrawn)->Arg(10)->Arg(1000)->Unit(benchmark::kMillisecond);

@@ -230,6 +230,7 @@ namespace {
 struct PartyMeans {
     std::vector<std::string> numbers, dates;
     std::vector<double> means;  // MPa
+    std::vector<std::string> dates;
 };
 
 // The parties of `mixId` dated after `from` (or from it, when `fromIncluded`) up to `to`
@@ -294,7 +295,7 @@ Outcome<std::vector<double>> partyMeansBetween(const Journal& journal, long long
     return Outcome<std::vector<double>>::done(std::move(means.values.means));
 }
 
-control::ChartOutcome chartFromJournal(const ControlledPeriod& period) {
+control::ChartOutcome chartFromJournal(const ControlledPeriod& period, const std::string& mix) {
     FieldTexts texts = defaultTexts(control::controlForm());
     if (period.period) {
         for (auto& [name, text] : exactControlFieldTexts(*period.period)) texts[name] = text;
@@ -308,6 +309,9 @@ control::ChartOutcome chartFromJournal(const ControlledPeriod& period) {
         },
         NumberFormat{});
     if (chart.ok()) chart.values.series.back().labelDecimals = 2;
+    chart.values.mix = mix;
+    for (std::size_t i = 0; i < period.partyNumbers.size() && i < period.partyDates.size(); ++i)
+        chart.values.parties.push_back({period.partyNumbers[i], period.partyDates[i]});
     return chart;
 }
 

@@ -84,6 +84,7 @@ Outcome<std::vector<double>> partyMeansBetween(const Journal& journal, long long
                                                const std::string& from, const std::string& to);
 
 // The chart of a controlled period: one batch per party, no prompts, no limit of ten.
-control::ChartOutcome chartFromJournal(const ControlledPeriod& period);
+// `mix`: the mix's name, for the chart's page.
+control::ChartOutcome chartFromJournal(const ControlledPeriod& period, const std::string& mix = {});
 
 }  // namespace orvan::journal

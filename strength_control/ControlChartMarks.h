@@ -10,6 +10,7 @@
 #include <QGraphicsItem>
 #include <QList>
 #include <QPointF>
+#include <functional>
 
 class QChart;
 class QAbstractSeries;
@@ -24,6 +25,14 @@ public:
     BatchMarks(QChart* chart, QAbstractSeries* mapping);
 
     void setSeries(const orvan::control::ChartSeries& series);
+    // Drawn as a long series: within the plot area only, labels where they overlap no other
+    // (those in `mustShow` always), every point's tooltip from `toolTip`. clear() ends it.
+    void setLongSeries(const QList<bool>& mustShow, std::function<QString(int)> toolTip);
+    bool isLongSeries() const { return long_; }
+    bool labelShown(int index) const { return !long_ || shown_.value(index); }
+    // The tooltip of the point whose marker is nearest `at` (chart coordinates, within a few
+    // pixels); empty elsewhere.
+    QString toolTipAt(const QPointF& at) const;
     void clear();
     // Moves the marks to where the points stand now (after a change of the plot area).
     void refresh();
@@ -43,15 +52,22 @@ public:
     QRectF boundingRect() const override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) override;
 
+protected:
+    void hoverMoveEvent(QGraphicsSceneHoverEvent* event) override;
+
 private:
     QPointF position(int index) const;
+    void thinLabels();
 
     QChart* chart_;
     QAbstractSeries* mapping_;
     QList<QPointF> points_;
     QList<QColor> colors_;
     int width_ = 1;
-    int labelDecimals_ = -1;  // ChartSeries::labelDecimals
+    QStringList texts_;  // the value labels, made once per series
+    bool long_ = false;
+    QList<bool> mustShow_, shown_;
+    std::function<QString(int)> toolTip_;
     QFont font_;
     QRectF bounds_;
 };

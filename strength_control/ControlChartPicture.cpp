@@ -1,10 +1,12 @@
 #include "strength_control/ControlChartPicture.h"
 
 #include <QBuffer>
+#include <QFontMetricsF>
 #include <QGraphicsScene>
 #include <QImage>
 #include <QImageWriter>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QSaveFile>
 #include <QSvgGenerator>
 
@@ -99,6 +101,57 @@ WriteFailure writeChartPicture(QGraphicsScene& scene, const QRectF& source,
     if (WriteFailure failure = writeFormat(scene, source, format, file)) {
         file.cancelWriting();
         return failure;
+    }
+    if (!file.commit()) return file.errorString();
+    return std::nullopt;
+}
+
+namespace {
+
+constexpr double kPageMarginMm = 12;
+constexpr int kTitlePoints = 12;  // the first line of the title block
+constexpr int kBlockPoints = 9;   // its other lines
+
+}  // namespace
+
+WriteFailure writeChartPage(QGraphicsScene& scene, const QRectF& source,
+                            const QStringList& titleBlock, const QString& fileName) {
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
+    {
+        QPdfWriter writer(&file);
+        writer.setPageLayout(
+            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                        QMarginsF(kPageMarginMm, kPageMarginMm, kPageMarginMm, kPageMarginMm),
+                        QPageLayout::Millimeter));
+        writer.setTitle(titleBlock.value(0));
+        writer.setCreator(QStringLiteral("Orvan-6.4"));
+        QPainter painter;
+        if (!painter.begin(&writer)) {
+            file.cancelWriting();
+            return QStringLiteral("the PDF could not be started");
+        }
+        const QRectF page(QPointF(0, 0),
+                          writer.pageLayout().paintRectPixels(writer.resolution()).size());
+        double y = 0;
+        for (int i = 0; i < titleBlock.size(); ++i) {
+            QFont font(QStringLiteral("Arial"));
+            font.setPointSizeF(i == 0 ? kTitlePoints : kBlockPoints);
+            font.setBold(i == 0);
+            painter.setFont(font);
+            const QFontMetricsF metrics(font, &writer);
+            painter.drawText(QRectF(0, y, page.width(), metrics.height()), Qt::AlignLeft,
+                             titleBlock[i]);
+            y += metrics.height() * (i == 0 ? 1.4 : 1.15);
+        }
+        y += page.height() * 0.02;
+        QRectF target(0, y, page.width(), page.height() - y);
+        // The chart keeps its proportions, centred in the room left.
+        const QSizeF fitted = source.size().scaled(target.size(), Qt::KeepAspectRatio);
+        target = QRectF(target.left() + (target.width() - fitted.width()) / 2, target.top(),
+                        fitted.width(), fitted.height());
+        scene.render(&painter, target, source);
+        painter.end();
     }
     if (!file.commit()) return file.errorString();
     return std::nullopt;

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 
 #include "app/WriteFailure.h"
 
@@ -16,3 +17,8 @@ QByteArray renderChartEmf(QGraphicsScene& scene, const QRectF& source);
 // Writes the picture; on failure the reason, the file untouched.
 [[nodiscard]] WriteFailure writeChartPicture(QGraphicsScene& scene, const QRectF& source,
                                              const QString& fileName);
+
+// The chart as a document: one A4 page, landscape, the title block's lines over the chart
+// scaled to the rest of the page (vector drawing); the reason on failure, the file untouched.
+[[nodiscard]] WriteFailure writeChartPage(QGraphicsScene& scene, const QRectF& source,
+                                          const QStringList& titleBlock, const QString& fileName);

@@ -2,7 +2,9 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QDate>
 #include <QDir>
 #include <QFileDialog>
 #include <QGraphicsLayout>
@@ -10,6 +12,7 @@
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <utility>
@@ -20,9 +23,11 @@
 #include "app/Messages.h"
 #include "app/PdfExport.h"
 #include "common/HelpTopic.h"
+#include "strength_control/ControlChartAxis.h"
 #include "strength_control/ControlChartButtons.h"
 #include "strength_control/ControlChartMarks.h"
 #include "strength_control/ControlChartPicture.h"
+#include "strength_control/ControlChartZoom.h"
 #include "strength_control/ControlledPeriodInputs.h"
 #include "strength_control/PartyAxis.h"
 
@@ -91,6 +96,9 @@ ControlChartWindow::ControlChartWindow(AppContext& app, const ControlledPeriodIn
     Chart1->setObjectName("Chart1");
     Chart1->setRenderHint(QPainter::Antialiasing);
     layout->addWidget(Chart1, 1);
+    bar_ = new QScrollBar(Qt::Horizontal, this);
+    bar_->setObjectName("sbParties");
+    layout->addWidget(bar_);
     buildChart();
 
     auto* buttons = new QHBoxLayout;
@@ -103,7 +111,26 @@ ControlChartWindow::ControlChartWindow(AppContext& app, const ControlledPeriodIn
     buttons->addWidget(
         makeActionButton(QCoreApplication::translate(kForm, "Save...", "BitBtn1"), "BitBtn1"));
     addVerdictAndPdfButtons(app, this, buttons);
+    addLongSeriesControls(buttons);
     layout->addLayout(buttons);
+}
+
+// Left of the other buttons, shown only for a long series.
+void ControlChartWindow::addLongSeriesControls(QBoxLayout* buttons) {
+    whole_ = new QPushButton(QCoreApplication::translate(kForm, "Whole period", "bbWhole"), this);
+    whole_->setObjectName("bbWhole");
+    whole_->setAutoDefault(false);
+    whole_->hide();
+    connect(whole_, &QPushButton::clicked, zoom_, &ChartZoom::showWhole);
+    axisChoice_ = new QComboBox(this);
+    axisChoice_->setObjectName("cbPartyAxis");
+    axisChoice_->addItems({QCoreApplication::translate(kForm, "Party numbers", "cbPartyAxis"),
+                           QCoreApplication::translate(kForm, "Dates", "cbPartyAxis")});
+    axisChoice_->hide();
+    connect(axisChoice_, &QComboBox::currentIndexChanged, this,
+            [this](int index) { partyLabels_->setDates(index == 1); });
+    buttons->insertWidget(0, whole_);
+    buttons->insertWidget(1, axisChoice_);
 }
 
 // Made on the first Save (a file dialog costs much of the start-up), then kept; it opens first
@@ -167,8 +194,14 @@ void ControlChartWindow::buildChart() {
 
     // Over the named series, which give the legend its entry and map the positions.
     marks_ = new BatchMarks(c, named_.back());
+    partyLabels_ = new PartyAxisLabels(c, axisX_);
     baseMargins_ = c->margins();
     connect(c, &QChart::plotAreaChanged, this, [this] { fitMarks(); });
+    zoom_ = new ChartZoom(Chart1, axisX_, axisY_, bar_);
+    connect(zoom_, &ChartZoom::viewChanged, this, [this] {
+        marks_->refresh();
+        partyLabels_->refresh();
+    });
 }
 
 void ControlChartWindow::showEvent(QShowEvent* event) {
@@ -197,7 +230,47 @@ void ControlChartWindow::clearSeries() {
     segments_.clear();
     for (QLineSeries* series : named_) series->clear();
     marks_->clear();
+    endLongSeries();
     fitMarks();
+}
+
+void ControlChartWindow::endLongSeries() {
+    zoom_->setEnabled(false);
+    partyLabels_->setActive(false);
+    whole_->hide();
+    axisChoice_->hide();
+}
+
+void ControlChartWindow::showLongSeries(const ctl::ChartValues& chart) {
+    if (!ctl::isLongSeries(chart)) return;
+    const ctl::ChartLevels levels = ctl::chartLevels(chart);
+    const auto& points = chart.series.back().points;
+    QList<bool> mustShow;
+    for (const ctl::ChartPoint& p : points) mustShow << ctl::beyondLimits(levels, p.y);
+    marks_->setLongSeries(mustShow, [this, chart](int i) { return pointToolTip(chart, i); });
+    QStringList numbers, dates;
+    for (const ctl::PartyText& party : chart.parties)
+        numbers << fromCore(party.number), dates << fromCore(party.date);
+    partyLabels_->setParties(numbers, dates);
+    partyLabels_->setDates(axisChoice_->currentIndex() == 1 && !chart.parties.empty());
+    partyLabels_->setActive(true);
+    whole_->show();
+    axisChoice_->setVisible(!chart.parties.empty());
+    zoom_->setEnabled(true);
+    const ctl::AxisRange range = *ctl::rangeCoveringPoints(chart);
+    zoom_->setWhole(0, std::max(chart.batchesAsked, 1), range.min, range.max);
+}
+
+QString ControlChartWindow::pointToolTip(const ctl::ChartValues& chart, int index) const {
+    const QString value = marks_->labels().value(index);
+    if (std::size_t(index) < chart.parties.size()) {
+        const ctl::PartyText& party = chart.parties[std::size_t(index)];
+        return QCoreApplication::translate(kForm, "Party %1 of %2: %3 MPa", "Chart1")
+            .arg(fromCore(party.number), fromCore(party.date), value);
+    }
+    return QCoreApplication::translate(kForm, "Party %1: %2 MPa", "Chart1")
+        .arg(index + 1)
+        .arg(value);
 }
 
 void ControlChartWindow::drawChart() {
@@ -214,6 +287,7 @@ void ControlChartWindow::drawChart() {
     axisY_->setRange(chart.range->min, chart.range->max);
     setHorizontalRange(chart.batchesAsked);
     for (int i = 0; i < ctl::kSeriesCount; ++i) drawSeries(i, chart.series[i]);
+    showLongSeries(chart);
     fitMarks();
 }
 
@@ -227,7 +301,8 @@ void ControlChartWindow::fitMarks() {
     const double extraBottom = now.bottom() - baseMargins_.bottom();
     QMargins wanted = baseMargins_;
     const QList<QPointF> points = marks_->points();
-    if (!points.isEmpty() && plot.height() > 0) {
+    // A long series' range holds every mark; zoomed in, the marks outside are not drawn.
+    if (!points.isEmpty() && plot.height() > 0 && !marks_->isLongSeries()) {
         double lowest = points.front().y(), highest = lowest;
         for (const QPointF& p : points) {
             lowest = std::min(lowest, p.y());
@@ -246,6 +321,7 @@ void ControlChartWindow::fitMarks() {
         if (QGraphicsLayout* layout = c->layout()) layout->activate();
     }
     marks_->refresh();
+    partyLabels_->refresh();
     fitting_ = false;
 }
 
@@ -299,7 +375,11 @@ WriteFailure ControlChartWindow::savePicture(const QString& fileName) const {
 }
 
 WriteFailure ControlChartWindow::savePdf(const QString& fileName) const {
-    return writeScenePdf(*Chart1->scene(), chartRect(), fileName);
+    QStringList block;
+    for (const std::string& line : ctl::chartTitleBlock(
+             lastChart_.values, toCore(QDate::currentDate().toString(Qt::ISODate)), numberFormat()))
+        block << fromCore(line);
+    return writeChartPage(*Chart1->scene(), chartRect(), block, fileName);
 }
 
 void ControlChartWindow::savePicture() {

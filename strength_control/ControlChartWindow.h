@@ -9,12 +9,18 @@
 #include "app/WriteFailure.h"
 #include "strength_control/calc/ControlChart.h"
 
+class QBoxLayout;
 class QChart;
 class QChartView;
 class QFileDialog;
 class QLineSeries;
 class QValueAxis;
 class BatchMarks;
+class ChartZoom;
+class PartyAxisLabels;
+class QComboBox;
+class QPushButton;
+class QScrollBar;
 struct ControlledPeriodInputs;
 
 // The control chart window. Each time it opens it builds the chart over the controlled
@@ -54,6 +60,13 @@ public:
     QList<QLineSeries*> namedSeries() const { return named_; }
     // The batch strengths as drawn: their line, square markers and value labels.
     BatchMarks* batchMarks() const { return marks_; }
+    // A long series (more batches than the prompt asks): zoom and scroll, the journal's party
+    // numbers or dates under the party axis.
+    ChartZoom* zoom() const { return zoom_; }
+    PartyAxisLabels* partyLabels() const { return partyLabels_; }
+    QPushButton* wholePeriodButton() const { return whole_; }
+    QComboBox* partyAxisChoice() const { return axisChoice_; }
+    QScrollBar* partyScrollBar() const { return bar_; }
 
     void done(int result) override;
 
@@ -71,6 +84,10 @@ private:
     void drawSeries(int index, const orvan::control::ChartSeries& series);
     QLineSeries* addSegment(const orvan::control::ChartSeries& series, int first, int last);
     void setHorizontalRange(int batches);
+    void addLongSeriesControls(QBoxLayout* buttons);
+    void endLongSeries();
+    void showLongSeries(const orvan::control::ChartValues& chart);
+    QString pointToolTip(const orvan::control::ChartValues& chart, int index) const;
     // Gives the marks of strengths beyond the vertical range room inside the chart.
     void fitMarks();
     QRectF chartRect() const;
@@ -80,6 +97,11 @@ private:
     QList<QLineSeries*> named_;
     QList<QLineSeries*> segments_;
     BatchMarks* marks_ = nullptr;
+    ChartZoom* zoom_ = nullptr;
+    PartyAxisLabels* partyLabels_ = nullptr;
+    QPushButton* whole_ = nullptr;
+    QComboBox* axisChoice_ = nullptr;
+    QScrollBar* bar_ = nullptr;
     QMargins baseMargins_;
     bool fitting_ = false;
     bool activated_ = false;

@@ -3,18 +3,27 @@
 #include <QChart>
 #include <QChartView>
 #include <QCoreApplication>
+#include <QDate>
 #include <QHBoxLayout>
 #include <QLineSeries>
 #include <QPushButton>
 #include <QScatterSeries>
+#include <QScrollBar>
+#include <QToolTip>
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
 
+#include "app/LocaleNumberFormat.h"
 #include "app/Messages.h"
 #include "app/PdfExport.h"
+#include "common/NumberText.h"
+#include "strength_control/ControlChartAxis.h"
+#include "strength_control/ControlChartPicture.h"
+#include "strength_control/ControlChartZoom.h"
 #include "strength_control/PartyAxis.h"
+#include "strength_control/calc/ControlChart.h"
 
 namespace ctl = orvan::control;
 
@@ -28,6 +37,8 @@ constexpr QSize kInitialSize(797, 429);
 constexpr int kMarkerPixels = 11;
 // Head room above the highest sum or H, as a share of it.
 constexpr double kHeadRoom = 0.1;
+// Parties of room after the last party.
+constexpr double kEndRoom = 0.5;
 
 QLineSeries* addLine(QChart* chart, const char* name, const QString& title, const QPen& pen) {
     auto* series = new QLineSeries(chart);
@@ -55,6 +66,9 @@ CusumChartWindow::CusumChartWindow(QWidget* parent) : QDialog(parent) {
     view_->setObjectName("Chart1");
     view_->setRenderHint(QPainter::Antialiasing);
     layout->addWidget(view_, 1);
+    auto* bar = new QScrollBar(Qt::Horizontal, this);
+    bar->setObjectName("sbParties");
+    layout->addWidget(bar);
 
     axisX_ = new QValueAxis(chart);
     axisX_->setTitleText(text("Parties of concrete"));
@@ -78,8 +92,20 @@ CusumChartWindow::CusumChartWindow(QWidget* parent) : QDialog(parent) {
         series->attachAxis(axisX_);
         series->attachAxis(axisY_);
     }
+    for (QLineSeries* series : {upper_, lower_})
+        connect(series, &QLineSeries::hovered, this, [this](const QPointF& point, bool state) {
+            if (state)
+                QToolTip::showText(QCursor::pos(), partyToolTip(int(std::lround(point.x()))));
+        });
+    zoom_ = new ChartZoom(view_, axisX_, axisY_, bar);
+    connect(zoom_, &ChartZoom::viewChanged, this, &CusumChartWindow::fitTicks);
 
     auto* buttons = new QHBoxLayout;
+    auto* whole = new QPushButton(text("Whole period"), this);
+    whole->setObjectName("bbWhole");
+    whole->setAutoDefault(false);
+    connect(whole, &QPushButton::clicked, zoom_, &ChartZoom::showWhole);
+    buttons->addWidget(whole);
     buttons->addStretch(1);
     auto* pdf = new QPushButton(text("PDF..."), this);
     pdf->setObjectName("bbPdf");
@@ -108,14 +134,56 @@ void CusumChartWindow::draw(const ctl::CusumResult& result) {
         const std::size_t i = static_cast<std::size_t>(s.party - 1);
         signals_->append(s.party, s.side == ctl::CusumSide::Up ? result.upper[i] : result.lower[i]);
     }
+    result_ = result;
+    parties_ = n;
     setPartyAxisRange(axisX_, n);
     axisY_->setRange(0, top > 0 ? top * (1 + kHeadRoom) : 1);
     axisY_->applyNiceNumbers();
+    // Half a party beyond the last, so that its marker stands whole inside the plot.
+    zoom_->setEnabled(true);
+    zoom_->setWhole(0, std::max(n, 1) + kEndRoom, axisY_->min(), axisY_->max());
+}
+
+void CusumChartWindow::fitTicks() {
+    const QFontMetricsF metrics(axisX_->labelsFont());
+    fitPartyTicks(axisX_, view_->chart()->plotArea().width(),
+                  metrics.horizontalAdvance(QString::number(std::max(parties_, 1))));
+}
+
+QString CusumChartWindow::partyToolTip(int party) const {
+    if (party < 1 || party > parties_) return {};
+    const auto i = std::size_t(party - 1);
+    auto number = [](double v) {
+        return QString::fromStdString(orvan::formatGeneral15(v, numberFormat()));
+    };
+    const QString strength =
+        i < inputs_.strengths.size() ? number(inputs_.strengths[i]) : QStringLiteral("-");
+    return text("Party %1: strength %2 MPa, C+ %3, C- %4")
+        .arg(party)
+        .arg(strength, number(result_.upper[i]), number(result_.lower[i]));
+}
+
+// Shown after the dialog that asked for it closes and the main window takes the focus back:
+// brought to the front once it stands.
+void CusumChartWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            raise();
+            activateWindow();
+        },
+        Qt::QueuedConnection);
 }
 
 WriteFailure CusumChartWindow::savePdf(const QString& path) const {
     QChart* chart = view_->chart();
-    return writeScenePdf(*view_->scene(), QRectF(QPointF(0, 0), chart->size()), path);
+    QStringList block;
+    for (const std::string& line :
+         ctl::cusumTitleBlock(inputs_.target, inputs_.sigma, inputs_.k, inputs_.h, parties_,
+                              toCore(QDate::currentDate().toString(Qt::ISODate)), numberFormat()))
+        block << fromCore(line);
+    return writeChartPage(*view_->scene(), QRectF(QPointF(0, 0), chart->size()), block, path);
 }
 
 void CusumChartWindow::exportPdf() {

@@ -17,6 +17,13 @@ public:
     explicit CusumChartWindow(QWidget* parent = nullptr);
 
     void draw(const orvan::control::CusumResult& result);
+    // The inputs of the drawn result: the strengths in the tooltips, T, s, k, h on the page.
+    void setInputs(const orvan::control::CusumInputs& inputs) { inputs_ = inputs; }
+    // The tooltip of party `party` (1-based).
+    QString partyToolTip(int party) const;
+    class ChartZoom* zoom() const {
+        return zoom_;
+    }
     // Writes the chart to `path` as a PDF; the reason on failure.
     [[nodiscard]] WriteFailure savePdf(const QString& path) const;
 
@@ -26,8 +33,12 @@ public:
     QLineSeries* limitSeries() const { return limit_; }
     QScatterSeries* signalSeries() const { return signals_; }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void exportPdf();
+    void fitTicks();
 
     QChartView* view_ = nullptr;
     QValueAxis* axisX_ = nullptr;
@@ -36,4 +47,8 @@ private:
     QLineSeries* lower_ = nullptr;
     QLineSeries* limit_ = nullptr;
     QScatterSeries* signals_ = nullptr;
+    class ChartZoom* zoom_ = nullptr;
+    orvan::control::CusumInputs inputs_;
+    orvan::control::CusumResult result_;
+    int parties_ = 0;
 };

@@ -43,6 +43,7 @@ TextWindow* publishCusum(AppContext& app, QWidget* parent, const ctl::CusumInput
     TextWindow* report = publish(app, ctl::cusumReportTitle, outcome.lines);
     auto* chart = new CusumChartWindow(parent);
     chart->setAttribute(Qt::WA_DeleteOnClose);
+    chart->setInputs(inputs);
     chart->draw(outcome.values);
     chart->show();
     return report;

@@ -3,6 +3,8 @@ add_library(orvan_ui_control STATIC
     ControlledPeriodDialog.cpp
     ControlChartWindow.cpp
     ControlChartMarks.cpp
+    ControlChartAxis.cpp
+    ControlChartZoom.cpp
     ControlChartPicture.cpp
     BatchStrengthPrompt.cpp
 )

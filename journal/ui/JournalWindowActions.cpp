@@ -361,7 +361,7 @@ void JournalWindow::showChart() {
     if (period.values.batchMeans.empty())
         return tell(toCore(jt("No party of the mix is dated after its analysed period (%1)")
                                .arg(fromCore(period.values.period->lastPartyDate))));
-    if (chartOpener_) chartOpener_(jrn::chartFromJournal(period.values));
+    if (chartOpener_) chartOpener_(jrn::chartFromJournal(period.values, mix->name));
 }
 
 void JournalWindow::checkConformity() {

@@ -1701,6 +1701,31 @@ workability</source>
 <context>
     <name>TfmPeriod_Control2</name>
     <message>
+        <source>Whole period</source>
+        <comment>bbWhole</comment>
+        <translation>Весь период</translation>
+    </message>
+    <message>
+        <source>Party numbers</source>
+        <comment>cbPartyAxis</comment>
+        <translation>Номера партий</translation>
+    </message>
+    <message>
+        <source>Dates</source>
+        <comment>cbPartyAxis</comment>
+        <translation>Даты</translation>
+    </message>
+    <message>
+        <source>Party %1 of %2: %3 MPa</source>
+        <comment>Chart1</comment>
+        <translation>Партия %1 от %2: %3 МПа</translation>
+    </message>
+    <message>
+        <source>Party %1: %2 MPa</source>
+        <comment>Chart1</comment>
+        <translation>Партия %1: %2 МПа</translation>
+    </message>
+    <message>
         <source>All (*.bmp;*.ico;*.emf;*.wmf)</source>
         <comment>SavePictureDialog1</comment>
         <translation>Все (*.bmp;*.ico;*.emf;*.wmf)</translation>
@@ -2684,6 +2709,14 @@ workability</source>
 </context>
 <context>
     <name>fmCusumChart</name>
+    <message>
+        <source>Whole period</source>
+        <translation>Весь период</translation>
+    </message>
+    <message>
+        <source>Party %1: strength %2 MPa, C+ %3, C- %4</source>
+        <translation>Партия %1: прочность %2 МПа, C+ %3, C- %4</translation>
+    </message>
     <message>
         <source>CUSUM of the strengths of the parties</source>
         <translation>Кумулятивные суммы (CUSUM) прочности партий</translation>

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstdio>
 
 #include "common/Checked.h"
@@ -45,8 +46,10 @@ void drawLevel(ChartSeries& series, double value, int n) {
 }
 
 ChartOutcome stopped(const ChartOutcome& outcome, const std::string& message) {
-    return ChartOutcome::failed(message, MessageStyle::ErrorBox,
-                                {outcome.values.batchesAsked, std::nullopt, emptySeries()});
+    ChartValues values;
+    values.batchesAsked = outcome.values.batchesAsked;
+    values.series = emptySeries();
+    return ChartOutcome::failed(message, MessageStyle::ErrorBox, std::move(values));
 }
 
 }  // namespace
@@ -169,6 +172,98 @@ MarkMargins marginsForMarks(const AxisRange& range, double lowest, double highes
         m.bottom *= scale;
     }
     return m;
+}
+
+bool isLongSeries(const ChartValues& chart) {
+    return chart.batchesAsked > kMaxTypedBatches;
+}
+
+ChartLevels chartLevels(const ChartValues& chart) {
+    auto level = [&](int index) {
+        const auto& points = chart.series[static_cast<std::size_t>(index)].points;
+        return points.empty() ? 0.0 : points.front().y;
+    };
+    return {level(0), level(1), level(2), level(3), level(4)};
+}
+
+std::optional<AxisRange> rangeCoveringPoints(const ChartValues& chart) {
+    if (!chart.range) return std::nullopt;
+    const ChartLevels l = chartLevels(chart);
+    double lowest = std::min(
+        {l.correctingTop, l.correctingBottom, l.warningTop, l.warningBottom, l.averageLevel});
+    double highest = std::max(
+        {l.correctingTop, l.correctingBottom, l.warningTop, l.warningBottom, l.averageLevel});
+    for (const ChartPoint& p : chart.series.back().points) {
+        lowest = std::min(lowest, p.y);
+        highest = std::max(highest, p.y);
+    }
+    return AxisRange{lowest - kRangeMargin, highest + kRangeMargin};
+}
+
+bool beyondLimits(const ChartLevels& l, double strength) {
+    const double top = std::min(std::max(l.warningTop, l.warningBottom),
+                                std::max(l.correctingTop, l.correctingBottom));
+    const double bottom = std::max(std::min(l.warningTop, l.warningBottom),
+                                   std::min(l.correctingTop, l.correctingBottom));
+    return strength > top || strength < bottom;
+}
+
+std::vector<bool> thinLabels(const std::vector<LabelBox>& boxes) {
+    std::vector<bool> shown(boxes.size(), false);
+    std::vector<const LabelBox*> kept;
+    auto overlaps = [&](const LabelBox& b) {
+        for (const LabelBox* k : kept)
+            if (b.left < k->right && k->left < b.right && b.top < k->bottom && k->top < b.bottom)
+                return true;
+        return false;
+    };
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        if (boxes[i].mustShow) shown[i] = true, kept.push_back(&boxes[i]);
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        if (!boxes[i].mustShow && !overlaps(boxes[i])) shown[i] = true, kept.push_back(&boxes[i]);
+    return shown;
+}
+
+double partyTickStep(double visibleParties, double axisPixels, double labelPixels) {
+    if (!(axisPixels > 0) || !(visibleParties > 0)) return 1;
+    const double least = visibleParties * labelPixels / axisPixels;
+    for (double power = 1;; power *= 10)
+        for (double factor : {1.0, 2.0, 5.0})
+            if (factor * power >= least || power > 1e9) return factor * power;
+}
+
+std::vector<std::string> chartTitleBlock(const ChartValues& chart, const std::string& printed,
+                                         NumberFormat format) {
+    std::vector<std::string> lines{kChartTitle};
+    if (!chart.mix.empty()) lines.push_back("Mix: " + chart.mix);
+    const ChartLevels l = chartLevels(chart);
+    auto text = [&](double v) { return formatGeneral15(v, format); };
+    if (chart.range)
+        lines.push_back("Average level of strength " + text(l.averageLevel) +
+                        " MPa; limits of warning " + text(l.warningBottom) + " to " +
+                        text(l.warningTop) + " MPa; limits of correcting " +
+                        text(l.correctingBottom) + " to " + text(l.correctingTop) + " MPa");
+    const int n = chart.batchesAsked;
+    auto party = [&](int batch) {
+        if (static_cast<std::size_t>(batch) > chart.parties.size()) return std::to_string(batch);
+        const PartyText& p = chart.parties[static_cast<std::size_t>(batch - 1)];
+        return p.number + (p.date.empty() ? "" : " of " + p.date);
+    };
+    if (chart.range && n > 0)
+        lines.push_back("Parties " + party(1) + " to " + party(n) + " (" + std::to_string(n) + ")");
+    lines.push_back("Printed " + printed);
+    return lines;
+}
+
+std::vector<std::string> cusumTitleBlock(double target, double sigma, double k, double h,
+                                         int parties, const std::string& printed,
+                                         NumberFormat format) {
+    auto text = [&](double v) { return formatGeneral15(v, format); };
+    return {"CUSUM of the strengths of the parties",
+            "Target mean T " + text(target) + " MPa; standard deviation s " + text(sigma) +
+                " MPa; k " + text(k) + "; h " + text(h),
+            "Parties 1 to " + std::to_string(parties) + " (" + std::to_string(parties) + ")",
+            "Printed " + printed};
 }
 
 PictureFormat pictureFormatForName(const std::string& fileName) {

@@ -71,9 +71,19 @@ std::string batchPromptText(int batch);
 // as it stood when the prompt closed, whichever button closed it.
 using BatchPrompt = std::function<std::string(int batch, const std::string& promptText)>;
 
+// A party of a chart taken from the journal, as the journal shows it.
+struct PartyText {
+    std::string number;  // the journal's party number
+    std::string date;    // ISO date
+    bool operator==(const PartyText&) const = default;
+};
+
 // What the building drew.
 struct ChartValues {
     int batchesAsked = 0;
+    // Batch i (1-based) is party i - 1 here; empty for batches typed at the prompt.
+    std::vector<PartyText> parties;
+    std::string mix;  // the journal's mix, "" for typed batches
     // The vertical range to set; empty when the building stopped, so the previous range stays.
     std::optional<AxisRange> range;
     // Always six series; their points are empty when the building stopped.
@@ -107,6 +117,49 @@ struct MarkMargins {
 inline constexpr double kMinPlotShare = 0.25;
 MarkMargins marginsForMarks(const AxisRange& range, double lowest, double highest,
                             const PlotRoom& room);
+
+// Long series (the journal's year of parties). The prompt asks at most this many batches; a
+// chart of more is drawn for reading a long series: a range over every point, labels thinned,
+// the rest in tooltips, zoom and scroll.
+inline constexpr int kMaxTypedBatches = 10;
+bool isLongSeries(const ChartValues& chart);
+
+// The five levels as drawn (from the first point of each line); all zero without them.
+struct ChartLevels {
+    double correctingTop = 0, correctingBottom = 0, warningTop = 0, warningBottom = 0,
+           averageLevel = 0;
+};
+ChartLevels chartLevels(const ChartValues& chart);
+
+// Every batch strength and every level, kRangeMargin (the ten-batch chart's margin) beyond the
+// lowest and the highest. Empty without a drawn chart.
+std::optional<AxisRange> rangeCoveringPoints(const ChartValues& chart);
+
+// A strength beyond a warning or a correcting limit (limits in any order, as drawn).
+bool beyondLimits(const ChartLevels& levels, double strength);
+
+// A value label's place (pixels) and whether it must stand whatever it overlaps.
+struct LabelBox {
+    double left = 0, top = 0, right = 0, bottom = 0;
+    bool mustShow = false;
+};
+// Which labels to draw: every one that must, then the others in order where they overlap none
+// already kept.
+std::vector<bool> thinLabels(const std::vector<LabelBox>& boxes);
+
+// The step between party ticks: 1, 2 or 5 times a power of ten parties, the smallest that puts
+// ticks at least `labelPixels` apart over `axisPixels` showing `visibleParties`.
+double partyTickStep(double visibleParties, double axisPixels, double labelPixels);
+
+// The title block of the chart's page: what was charted and when it was printed. `printed` is
+// the date as the page shows it.
+std::vector<std::string> chartTitleBlock(const ChartValues& chart, const std::string& printed,
+                                         NumberFormat format);
+
+// The title block of the CUSUM chart's page: T and s (MPa), k and h as given, the parties.
+std::vector<std::string> cusumTitleBlock(double target, double sigma, double k, double h,
+                                         int parties, const std::string& printed,
+                                         NumberFormat format);
 
 // Saving the chart as a picture: the save dialog's filter entries (caption, patterns) with the
 // Enhanced Metafile entry selected, its initial name and default extension.

@@ -359,3 +359,108 @@ INSTANTIATE_TEST_SUITE_P(
                                 false},
                       MarginRow{"far_beyond_keeps_a_quarter", 12, 1000, 40, true, false, true}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Long series: the range over every point and level, labels thinned, ticks spaced.
+struct LongRangeRow {
+    const char* name;
+    std::vector<std::string> strengths;
+    double min, max;
+};
+
+class ControlChartLongRange : public ::testing::TestWithParam<LongRangeRow> {};
+
+TEST_P(ControlChartLongRange, CoversEveryPointAndLevelThreeBeyond) {
+    const LongRangeRow& row = GetParam();
+    Figures f;
+    f.count = std::to_string(row.strengths.size());
+    ScriptedPrompts prompts{row.strengths, {}};
+    const ChartOutcome chart = buildControlChart(f.texts(), prompts.prompt(), kPoint);
+    ASSERT_TRUE(chart.ok()) << chart.message;
+    const auto range = rangeCoveringPoints(chart.values);
+    ASSERT_TRUE(range);
+    EXPECT_DOUBLE_EQ(range->min, row.min);
+    EXPECT_DOUBLE_EQ(range->max, row.max);
+    EXPECT_EQ(isLongSeries(chart.values), row.strengths.size() > 10);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ControlChartLongRange,
+    ::testing::Values(LongRangeRow{"withinLimits", std::vector<std::string>(12, "25"), 17, 33},
+                      LongRangeRow{
+                          "highAndLowPoints",
+                          {"25", "44", "25", "25", "25", "25", "25", "25", "25", "25", "8"},
+                          5,
+                          47},
+                      LongRangeRow{"tenBatches", std::vector<std::string>(10, "25"), 17, 33}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ControlChartLongFailure, NoRangeWithoutADrawnChart) {
+    EXPECT_FALSE(rangeCoveringPoints(ChartValues{}));
+}
+
+struct ThinRow {
+    const char* name;
+    std::vector<LabelBox> boxes;
+    std::vector<bool> shown;
+};
+
+class ControlChartThinLabels : public ::testing::TestWithParam<ThinRow> {};
+
+TEST_P(ControlChartThinLabels, KeepsTheLimitsOnesAndNoOverlap) {
+    EXPECT_EQ(thinLabels(GetParam().boxes), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ControlChartThinLabels,
+    ::testing::Values(
+        ThinRow{"apart", {{0, 0, 10, 5, false}, {20, 0, 30, 5, false}}, {true, true}},
+        ThinRow{"overlapKeepsFirst", {{0, 0, 10, 5, false}, {5, 0, 15, 5, false}}, {true, false}},
+        ThinRow{"beyondLimitsWins",
+                {{0, 0, 10, 5, false}, {5, 0, 15, 5, true}, {12, 0, 22, 5, false}},
+                {false, true, false}},
+        ThinRow{
+            "beyondLimitsAlwaysShown", {{0, 0, 10, 5, true}, {1, 0, 11, 5, true}}, {true, true}},
+        ThinRow{"differentHeights", {{0, 0, 10, 5, false}, {5, 6, 15, 11, false}}, {true, true}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ControlChartBeyondLimits, WarningOrCorrectingInAnyOrder) {
+    const ChartLevels levels{30, 20, 27, 23, 25};
+    EXPECT_TRUE(beyondLimits(levels, 27.5));
+    EXPECT_TRUE(beyondLimits(levels, 19));
+    EXPECT_FALSE(beyondLimits(levels, 26.9));
+    EXPECT_TRUE(beyondLimits({20, 30, 23, 27, 25}, 22.5));  // limits typed the other way round
+}
+
+struct TickRow {
+    const char* name;
+    double parties, pixels, labelPixels, step;
+};
+
+class ControlChartTicks : public ::testing::TestWithParam<TickRow> {};
+
+TEST_P(ControlChartTicks, StepIsOneTwoOrFiveTimesAPowerOfTen) {
+    const TickRow& row = GetParam();
+    EXPECT_DOUBLE_EQ(partyTickStep(row.parties, row.pixels, row.labelPixels), row.step);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, ControlChartTicks,
+                         ::testing::Values(TickRow{"fewParties", 10, 500, 30, 1},
+                                           TickRow{"yearOfParties", 132, 460, 40, 20},
+                                           TickRow{"thousand", 1000, 460, 40, 100},
+                                           TickRow{"dates", 132, 460, 72, 50},
+                                           TickRow{"noWidth", 132, 0, 40, 1}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ControlChartTitleBlock, NamesMixLimitsPartiesAndDate) {
+    Figures f;
+    ScriptedPrompts prompts{{"25", "26", "24"}, {}};
+    ChartOutcome chart = buildControlChart(f.texts(), prompts.prompt(), kPoint);
+    chart.values.mix = "B25 W6";
+    chart.values.parties = {{"P-7", "2026-04-01"}, {"P-8", "2026-04-02"}, {"P-9", "2026-04-03"}};
+    EXPECT_EQ(chartTitleBlock(chart.values, "2026-12-09", kPoint),
+              (std::vector<std::string>{
+                  kChartTitle, "Mix: B25 W6",
+                  "Average level of strength 25 MPa; limits of warning 23 to 27 MPa; limits of "
+                  "correcting 20 to 30 MPa",
+                  "Parties P-7 of 2026-04-01 to P-9 of 2026-04-03 (3)", "Printed 2026-12-09"}));
+}

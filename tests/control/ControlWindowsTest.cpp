@@ -5,13 +5,16 @@
 #include <QFileDialog>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QTemporaryDir>
 #include <QToolButton>
 #include <QValueAxis>
 
 #include "ControlFixture.h"
 #include "NumberLocale.h"
 #include "common/NumberText.h"
+#include "strength_control/ControlChartAxis.h"
 #include "strength_control/ControlChartMarks.h"
+#include "strength_control/ControlChartZoom.h"
 
 namespace {
 
@@ -416,6 +419,55 @@ private:
         QCOMPARE(legend, QStringList({"Limit of correcting", "Limit of correcting",
                                       "Limit of warning", "Limit of warning",
                                       "Average level of strength", "Real strength of concrete"}));
+    }
+
+    // A chart of the journal's 132 parties: every point inside the range, the labels of points
+    // beyond the limits kept, tooltips, party numbers under the axis, zoom and "Whole period",
+    // and its PDF one A4 page, landscape.
+    void longSeriesFromTheJournal() {
+        ControlWindows w;
+        const orvan::FieldTexts texts{{"edRy", "25"},   {"edCountParty", "132"}, {"edRpr1", "27"},
+                                      {"edRpr2", "23"}, {"edRcor1", "30"},       {"edRcor2", "20"}};
+        auto strength = [](int batch) {
+            return batch == 40 ? 41.5 : batch == 90 ? 12.0 : 24 + batch % 3;
+        };
+        auto chart = orvan::control::buildControlChart(
+            texts, [&](int b, const std::string&) { return orvan::formatRoundTrip(strength(b)); },
+            orvan::NumberFormat{});
+        chart.values.series.back().labelDecimals = 2;
+        for (int i = 1; i <= 132; ++i)
+            chart.values.parties.push_back(
+                {"P-" + std::to_string(i), "2026-05-" + std::to_string(10 + i % 20)});
+        w.chart->setGivenChart(chart);
+        w.chart->resize(797, 429);
+        w.chart->show();
+        w.chart->drawChart();
+        QCOMPARE(w.chart->verticalAxis()->min(), 9.0);
+        QCOMPARE(w.chart->verticalAxis()->max(), 44.5);
+        BatchMarks* marks = w.chart->batchMarks();
+        QVERIFY(marks->labelShown(39));
+        QVERIFY(marks->labelShown(89));
+        int shown = 0;
+        for (int i = 0; i < marks->count(); ++i) shown += marks->labelShown(i);
+        QVERIFY2(shown > 2 && shown < 132, qPrintable(QString::number(shown)));
+        QCOMPARE(marks->toolTipAt(marks->markerRect(39).center()),
+                 QStringLiteral("Party P-40 of 2026-05-10: 41.50 MPa"));
+        QVERIFY(w.chart->partyLabels()->tickStep() >= 10);
+        QCOMPARE(w.chart->partyLabels()->labelAt(int(w.chart->partyLabels()->tickStep())),
+                 QStringLiteral("P-%1").arg(int(w.chart->partyLabels()->tickStep())));
+        w.chart->zoom()->zoomAt(66, 0.25);
+        QVERIFY(w.chart->horizontalAxis()->max() - w.chart->horizontalAxis()->min() < 40);
+        w.chart->wholePeriodButton()->click();
+        QCOMPARE(w.chart->horizontalAxis()->min(), 0.0);
+        QCOMPARE(w.chart->horizontalAxis()->max(), 132.0);
+        QTemporaryDir dir;
+        QVERIFY(!w.chart->savePdf(dir.filePath("chart.pdf")));
+        QFile pdf(dir.filePath("chart.pdf"));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        const QByteArray data = pdf.readAll();
+        QCOMPARE(data.count("/MediaBox"), 1);
+        QVERIFY(data.contains("/MediaBox [0 0 842.000000 595.000000]"));
+        w.chart->hide();
     }
 };
 
