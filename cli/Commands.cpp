@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "cli/JournalLoopJson.h"
 
 namespace orvan::cli {
 
@@ -12,6 +13,7 @@ std::vector<CliCommand> commandTable() {
         controlVerdictsCommand(),
         cusumCommand(),
         conformityCommand(),
+        correctDesignsCommand(),
     };
 }
 

@@ -1,0 +1,76 @@
+#include "strength_control/calc/SeriesCusum.h"
+
+#include "strength_control/calc/IsoDate.h"
+
+namespace orvan::control {
+
+namespace {
+
+using SeriesOutcome = Outcome<SeriesCusum>;
+
+std::optional<PredictedSignal> firstPredicted(const SeriesCusumInputs& in, const CusumResult& r) {
+    for (const CusumSignal& s : r.signalList) {
+        const SeriesParty& p = in.parties[static_cast<std::size_t>(s.party - 1)];
+        if (!p.predicted) continue;
+        PredictedSignal out{s.party, s.side, p.party, p.date, p.due, std::nullopt};
+        const auto signalDay = isoDayNumber(p.earlyDate.empty() ? p.date : p.earlyDate);
+        const auto dueDay = isoDayNumber(p.due);
+        if (signalDay && dueDay) out.daysBefore = *dueDay - *signalDay;
+        return out;
+    }
+    return std::nullopt;
+}
+
+// The CUSUM's row of party i begins "i: "; the party's number and date follow it.
+void nameRows(const SeriesCusumInputs& in, std::vector<std::string>& lines) {
+    std::size_t next = 0;
+    for (std::string& line : lines) {
+        if (next == in.parties.size()) break;
+        const std::string prefix = std::to_string(next + 1) + ": ";
+        if (line.compare(0, prefix.size(), prefix) != 0) continue;
+        const SeriesParty& p = in.parties[next++];
+        line += " - party " + p.party + ", " + p.date + (p.predicted ? " (predicted)" : "");
+    }
+}
+
+std::string signalLine(const PredictedSignal& s) {
+    const std::string head = "First signal on a predicted strength: party " + s.party + ", " +
+                             s.date + " (" + std::to_string(s.index) + "), the " +
+                             (s.side == CusumSide::Up ? "upper" : "lower") + " sum";
+    if (!s.daysBefore) return head + "; its 28-day result is due " + s.due;
+    const long days = *s.daysBefore;
+    const std::string count = std::to_string(days < 0 ? -days : days);
+    return head + ", " + count + (days < 0 ? " days after" : " days before") +
+           " its 28-day result due " + s.due;
+}
+
+}  // namespace
+
+SeriesOutcome runSeriesCusum(const SeriesCusumInputs& in, NumberFormat format) {
+    CusumInputs cusumIn{in.target, in.sigma, in.k, in.h, {}};
+    cusumIn.strengths.reserve(in.parties.size());
+    for (const SeriesParty& p : in.parties) cusumIn.strengths.push_back(p.strength);
+    CusumOutcome cusum = runCusum(cusumIn, format);
+    if (!cusum.ok()) return {cusum.kind, cusum.message, cusum.style, {}, {}};
+    SeriesCusum v;
+    v.cusum = std::move(cusum.values);
+    v.parties.reserve(in.parties.size());
+    std::size_t predicted = 0;
+    for (const SeriesParty& p : in.parties) {
+        v.parties.push_back({p.party, p.date, p.predicted});
+        predicted += p.predicted;
+    }
+    v.firstPredictedSignal = firstPredicted(in, v.cusum);
+    std::vector<std::string> lines = std::move(cusum.lines);
+    nameRows(in, lines);
+    lines.push_back("");
+    lines.push_back("Parties: " + std::to_string(in.parties.size()) +
+                    ", of them with a predicted strength: " + std::to_string(predicted));
+    if (v.firstPredictedSignal)
+        lines.push_back(signalLine(*v.firstPredictedSignal));
+    else if (predicted)
+        lines.push_back("No signal falls on a predicted strength");
+    return SeriesOutcome::done(std::move(v), std::move(lines));
+}
+
+}  // namespace orvan::control
