@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+
 #include "cli/JournalLoopJson.h"
 
 namespace orvan::cli {

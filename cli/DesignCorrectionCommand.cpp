@@ -33,8 +33,9 @@ std::optional<correction::DesignSample> readPoint(const std::string& text, Numbe
 
 CliResult runCorrectDesigns(const CliRequest& request) {
     if (!request.has("points") || !request.has("required"))
-        return refusedResult("The designs (--points) and the required strength (--required) are "
-                             "needed.");
+        return refusedResult(
+            "The designs (--points) and the required strength (--required) are "
+            "needed.");
     correction::DesignCorrectionInputs in;
     try {
         in.required = textToFloat(request.options.at("required"), request.format);

@@ -6,7 +6,9 @@ namespace {
 
 namespace ctl = orvan::control;
 
-std::string sideName(ctl::CusumSide side) { return side == ctl::CusumSide::Up ? "up" : "down"; }
+std::string sideName(ctl::CusumSide side) {
+    return side == ctl::CusumSide::Up ? "up" : "down";
+}
 
 template <class Item, class Write>
 std::string arrayOf(const std::vector<Item>& items, Write write) {

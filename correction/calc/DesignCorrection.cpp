@@ -92,10 +92,9 @@ StrengthCorrection correctOnLine(const DesignLine& line, double required, double
 }
 
 std::vector<std::string> designLines(const DesignCorrection& v, NumberFormat format) {
-    std::vector<std::string> lines = {
-        "CORRECTION CONCRETE MIXTURE FROM THE PARTIES OF " + std::to_string(v.points.size()) +
-            " DESIGNS",
-        ""};
+    std::vector<std::string> lines = {"CORRECTION CONCRETE MIXTURE FROM THE PARTIES OF " +
+                                          std::to_string(v.points.size()) + " DESIGNS",
+                                      ""};
     for (const DesignPoint& p : v.points)
         lines.push_back("Design " + p.design + ": parties: " + std::to_string(p.parties) +
                         "; mean strength, MPa: " + formatFixed(p.strength, 2, format) +
@@ -159,8 +158,8 @@ DesignOutcome correctFromDesigns(const DesignCorrectionInputs& in, NumberFormat 
     }
     if (const std::string why = refusal(in, groups); !why.empty()) return refused(why);
     for (std::size_t i = 0; i < groups.size(); ++i)
-        v.points.push_back({in.designs[i].design, static_cast<int>(groups[i].n), groups[i].mean,
-                            groups[i].ratio});
+        v.points.push_back(
+            {in.designs[i].design, static_cast<int>(groups[i].n), groups[i].mean, groups[i].ratio});
     v.water = in.designs.back().water;
     if (groups.size() == 2) return twoDesigns(std::move(v), format);
     try {

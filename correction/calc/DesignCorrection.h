@@ -24,7 +24,7 @@ inline constexpr int kMinLineParties = 5;
 struct DesignSample {
     std::string design;
     double cementWaterRatio = 0;
-    double water = 0;                // kg per cubic metre
+    double water = 0;               // kg per cubic metre
     std::vector<double> strengths;  // MPa, each party's strength, when known
     int parties = 0;                // when `strengths` is empty
     double strength = 0;            // MPa, mean of the parties, when `strengths` is empty
@@ -44,16 +44,16 @@ struct DesignPoint {
 
 // The line over three designs or more.
 struct DesignLine {
-    int parties = 0;     // n
-    double slope = 0;    // b, MPa per unit of C/W
-    double intercept = 0;  // a, MPa
+    int parties = 0;                    // n
+    double slope = 0;                   // b, MPa per unit of C/W
+    double intercept = 0;               // a, MPa
     std::optional<double> correlation;  // r; none when every strength is the same
 };
 
 struct DesignCorrection {
     std::vector<DesignPoint> points;
-    double required = 0;  // MPa
-    double water = 0;     // kg per cubic metre, the newer design's
+    double required = 0;             // MPa
+    double water = 0;                // kg per cubic metre, the newer design's
     std::optional<DesignLine> line;  // three designs or more
     // The corrected mix: with two designs exactly what the correction by two points gives.
     StrengthCorrection correction;

@@ -24,7 +24,9 @@ std::vector<Pair> pairsWithBoth(const std::vector<EarlyAgeParty>& parties) {
     return pairs;
 }
 
-std::string ageText(int age) { return std::to_string(age) + "-day"; }
+std::string ageText(int age) {
+    return std::to_string(age) + "-day";
+}
 
 // Why the relation cannot be fitted, or "" when it can.
 std::string refusal(const std::vector<Pair>& pairs, int age) {
@@ -76,8 +78,8 @@ std::vector<PredictedParty> predict(const std::vector<EarlyAgeParty>& parties,
     std::vector<PredictedParty> out;
     for (const EarlyAgeParty& p : parties)
         if (p.early && !p.strength28)
-            out.push_back({p.party, p.date, *p.early,
-                           ck::add(r.intercept, ck::mul(r.slope, *p.early))});
+            out.push_back(
+                {p.party, p.date, *p.early, ck::add(r.intercept, ck::mul(r.slope, *p.early))});
     return out;
 }
 
@@ -87,12 +89,12 @@ std::vector<std::string> reportLines(const EarlyAgePrediction& v, NumberFormat f
     const std::string age = ageText(v.earlyAge);
     std::vector<std::string> lines = {
         "",
-        "PREDICTION OF THE 28-DAY STRENGTH FROM THE " + std::to_string(v.earlyAge) + "-DAY STRENGTH",
+        "PREDICTION OF THE 28-DAY STRENGTH FROM THE " + std::to_string(v.earlyAge) +
+            "-DAY STRENGTH",
         "",
         "Parties with " + age + " and 28-day results: " + std::to_string(r.parties),
         "Relation R28 = a + b * " + re + ", MPa: R28 = " + formatFixed(r.intercept, 2, format) +
-            (r.slope < 0 ? " - " : " + ") + formatFixed(std::fabs(r.slope), 3, format) + " * " +
-            re,
+            (r.slope < 0 ? " - " : " + ") + formatFixed(std::fabs(r.slope), 3, format) + " * " + re,
         "Intercept a, MPa: " + formatFixed(r.intercept, 2, format),
         "Slope b: " + formatFixed(r.slope, 3, format),
         "Residual standard deviation, MPa: " + formatFixed(r.residualSd, 2, format),

@@ -18,23 +18,23 @@ inline constexpr int kDefaultEarlyAge = 7;  // days
 inline constexpr int kMinRelationParties = 5;
 
 struct EarlyAgeParty {
-    std::string party;                  // the party's number as the journal writes it
-    std::string date;                   // YYYY-MM-DD
-    std::optional<double> early;        // RE: mean of its E-day extracts, MPa
-    std::optional<double> strength28;   // R28: mean of its 28-day extracts, MPa
+    std::string party;                 // the party's number as the journal writes it
+    std::string date;                  // YYYY-MM-DD
+    std::optional<double> early;       // RE: mean of its E-day extracts, MPa
+    std::optional<double> strength28;  // R28: mean of its 28-day extracts, MPa
 };
 
 struct EarlyAgeInputs {
-    int earlyAge = kDefaultEarlyAge;  // E, days, 1 to 27
+    int earlyAge = kDefaultEarlyAge;     // E, days, 1 to 27
     std::vector<EarlyAgeParty> parties;  // one mix, in date order
 };
 
 struct EarlyAgeRelation {
-    double intercept = 0;   // a, MPa
-    double slope = 0;       // b, MPa of R28 per MPa of RE
-    double residualSd = 0;  // sqrt(sum of squared residuals / (n - 2)), MPa
+    double intercept = 0;               // a, MPa
+    double slope = 0;                   // b, MPa of R28 per MPa of RE
+    double residualSd = 0;              // sqrt(sum of squared residuals / (n - 2)), MPa
     std::optional<double> correlation;  // r; none when every R28 is the same
-    int parties = 0;        // n, parties with both results
+    int parties = 0;                    // n, parties with both results
 };
 
 struct PredictedParty {

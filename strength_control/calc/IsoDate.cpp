@@ -6,7 +6,9 @@ namespace orvan::control {
 
 namespace {
 
-bool isLeap(long y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+bool isLeap(long y) {
+    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
 
 int daysInMonth(long y, int m) {
     static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};

@@ -14,19 +14,19 @@
 namespace orvan::control {
 
 struct SeriesParty {
-    std::string party;      // the party's number
-    std::string date;       // YYYY-MM-DD, the party's date
-    double strength = 0;    // MPa: its 28-day result, or the one predicted from its early result
+    std::string party;    // the party's number
+    std::string date;     // YYYY-MM-DD, the party's date
+    double strength = 0;  // MPa: its 28-day result, or the one predicted from its early result
     bool predicted = false;
     std::string due;        // predicted only: YYYY-MM-DD its 28-day result is due
     std::string earlyDate;  // predicted only: YYYY-MM-DD of its early result ("": the party's date)
 };
 
 struct SeriesCusumInputs {
-    double target = 0;  // T, MPa
-    double sigma = 0;   // s, MPa
-    double k = 0.5;     // K = k * s
-    double h = 5.0;     // H = h * s
+    double target = 0;                 // T, MPa
+    double sigma = 0;                  // s, MPa
+    double k = 0.5;                    // K = k * s
+    double h = 5.0;                    // H = h * s
     std::vector<SeriesParty> parties;  // in date order
 };
 
