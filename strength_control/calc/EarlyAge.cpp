@@ -106,11 +106,17 @@ std::vector<std::string> reportLines(const EarlyAgePrediction& v, NumberFormat f
         lines.push_back("No party has a " + age + " result without its 28-day result");
         return lines;
     }
+    lines.reserve(lines.size() + v.predicted.size() + 2);
     lines.push_back("Predicted parties: " + std::to_string(v.predicted.size()));
     lines.push_back("Party, date: " + age + " strength; 28-day strength, MPa");
-    for (const PredictedParty& p : v.predicted)
-        lines.push_back(p.party + ", " + p.date + ": " + formatFixed(p.early, 1, format) + "; " +
-                        formatFixed(p.strength, 1, format) + " (predicted)");
+    for (const PredictedParty& p : v.predicted) {
+        // Appended into one buffer: a year of parties makes 100,000 of these lines.
+        std::string& line = lines.emplace_back();
+        line.reserve(p.party.size() + p.date.size() + 40);
+        line.append(p.party).append(", ").append(p.date).append(": ");
+        line.append(formatFixed(p.early, 1, format)).append("; ");
+        line.append(formatFixed(p.strength, 1, format)).append(" (predicted)");
+    }
     return lines;
 }
 

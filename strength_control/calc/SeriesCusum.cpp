@@ -29,7 +29,9 @@ void nameRows(const SeriesCusumInputs& in, std::vector<std::string>& lines) {
         const std::string prefix = std::to_string(next + 1) + ": ";
         if (line.compare(0, prefix.size(), prefix) != 0) continue;
         const SeriesParty& p = in.parties[next++];
-        line += " - party " + p.party + ", " + p.date + (p.predicted ? " (predicted)" : "");
+        line.reserve(line.size() + p.party.size() + p.date.size() + 24);
+        line.append(" - party ").append(p.party).append(", ").append(p.date);
+        if (p.predicted) line.append(" (predicted)");
     }
 }
 
