@@ -48,6 +48,22 @@ std::string signalLine(const PredictedSignal& s) {
 
 }  // namespace
 
+std::vector<SeriesParty> seriesOf(const EarlyAgeInputs& in, const EarlyAgePrediction& prediction) {
+    std::vector<SeriesParty> out;
+    out.reserve(in.parties.size());
+    auto predicted = prediction.predicted.begin();
+    for (const EarlyAgeParty& p : in.parties) {
+        if (p.strength28) {
+            out.push_back({p.party, p.date, *p.strength28, false, "", ""});
+        } else if (p.early && predicted != prediction.predicted.end()) {
+            out.push_back({p.party, p.date, predicted->strength, true, isoDateAfter(p.date, 28),
+                           isoDateAfter(p.date, prediction.earlyAge)});
+            ++predicted;
+        }
+    }
+    return out;
+}
+
 SeriesOutcome runSeriesCusum(const SeriesCusumInputs& in, NumberFormat format) {
     CusumInputs cusumIn{in.target, in.sigma, in.k, in.h, {}};
     cusumIn.strengths.reserve(in.parties.size());

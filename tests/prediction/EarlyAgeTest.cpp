@@ -63,6 +63,15 @@ TEST(EarlyAge, FitsTheLineAndPredictsThePartiesWithoutTheir28DayResult) {
         "8, 2026-02-11: 15.0; 27.4 (predicted)",
     };
     EXPECT_EQ(out.lines, expected);
+    // The series for the CUSUM: party 7, without a result, is left out.
+    const std::vector<SeriesParty> series = seriesOf({7, yearOfParties()}, out.values);
+    ASSERT_EQ(series.size(), 7u);
+    EXPECT_FALSE(series[4].predicted);
+    EXPECT_EQ(series[4].strength, 31);
+    EXPECT_TRUE(series[5].predicted);
+    EXPECT_EQ(series[5].due, "2026-03-09");
+    EXPECT_EQ(series[5].earlyDate, "2026-02-16");
+    EXPECT_EQ(series[6].party, "8");
     const std::string json = cli::earlyAgeResult(out).values.str();
     EXPECT_EQ(json.rfind("{\"relation\":{\"intercept\":", 0), 0u) << json;
     EXPECT_NE(json.find("\"parties\":5},\"predicted\":[{\"party\":\"6\",\"date\":"
