@@ -41,9 +41,9 @@ std::string signalLine(const PredictedSignal& s) {
                              (s.side == CusumSide::Up ? "upper" : "lower") + " sum";
     if (!s.daysBefore) return head + "; its 28-day result is due " + s.due;
     const long days = *s.daysBefore;
-    const std::string count = std::to_string(days < 0 ? -days : days);
-    return head + ", " + count + (days < 0 ? " days after" : " days before") +
-           " its 28-day result due " + s.due;
+    const long count = days < 0 ? -days : days;
+    return head + ", " + std::to_string(count) + (count == 1 ? " day" : " days") +
+           (days < 0 ? " after" : " before") + " its 28-day result due " + s.due;
 }
 
 }  // namespace
