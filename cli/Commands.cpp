@@ -1,5 +1,7 @@
 #include "cli/Commands.h"
 
+#include "cli/JournalLoopJson.h"
+
 namespace orvan::cli {
 
 std::vector<CliCommand> commandTable() {
@@ -12,6 +14,7 @@ std::vector<CliCommand> commandTable() {
         controlVerdictsCommand(),
         cusumCommand(),
         conformityCommand(),
+        correctDesignsCommand(),
     };
 }
 
