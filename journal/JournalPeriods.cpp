@@ -230,7 +230,6 @@ namespace {
 struct PartyMeans {
     std::vector<std::string> numbers, dates;
     std::vector<double> means;  // MPa
-    std::vector<std::string> dates;
 };
 
 // The parties of `mixId` dated after `from` (or from it, when `fromIncluded`) up to `to`
