@@ -1,7 +1,7 @@
 #pragma once
-// "Conformity...": a rule, the specified strength, the standard deviation (for continuous
-// production) and the results (typed or pasted). OK publishes the conformity report, or says
-// why the rule does not apply.
+// "Conformity...": a rule, the specified strength and what it was measured on, the standard
+// deviation (for continuous production) and the results (typed or pasted). OK publishes the
+// conformity report, or says why the rule does not apply.
 #include "app/OrvanDialog.h"
 
 class QComboBox;
@@ -15,6 +15,7 @@ public:
 
     QComboBox* cbRule = nullptr;  // the rules in the order of allRules()
     QLineEdit* edSpecified = nullptr;
+    QComboBox* cbSpecimen = nullptr;  // cylinder, cube
     QLineEdit* edSigma = nullptr;
     QPlainTextEdit* edResults = nullptr;
 

@@ -146,7 +146,7 @@ QString conformityText(const char* source) {
 }
 // The rule captions come from the core; listed here so that the translation tools find them.
 [[maybe_unused]] const char* const kRuleCaptions[] = {
-    QT_TRANSLATE_NOOP("fmConformity", "EN 206, initial production (3 results)"),
+    QT_TRANSLATE_NOOP("fmConformity", "EN 206, initial production (groups of 3 results)"),
     QT_TRANSLATE_NOOP("fmConformity", "EN 206, continuous production (15 results or more)"),
     QT_TRANSLATE_NOOP("fmConformity", "ACI 318 (averages of three consecutive results)"),
 };
@@ -166,6 +166,11 @@ ConformityDialog::ConformityDialog(AppContext& app, QWidget* parent) : OrvanDial
     form->addRow(conformityText("Rule:"), cbRule);
     edSpecified =
         addField(this, form, "edSpecified", conformityText("Specified strength fck or f'c, MPa:"));
+    cbSpecimen = new QComboBox(this);
+    cbSpecimen->setObjectName("cbSpecimen");
+    cbSpecimen->addItem(conformityText("Cylinder"), QStringLiteral("cylinder"));
+    cbSpecimen->addItem(conformityText("Cube"), QStringLiteral("cube"));
+    form->addRow(conformityText("Specified strength measured on:"), cbSpecimen);
     edSigma = addField(this, form, "edSigma",
                        conformityText("Standard deviation s, MPa (continuous production):"));
     layout->addLayout(form);
@@ -181,6 +186,8 @@ void ConformityDialog::runConformity() {
     const auto specified = readNumber(this, edSpecified);
     if (!specified) return;
     in.specified = *specified;
+    in.specimen = ctl::specimenFromName(toCore(cbSpecimen->currentData().toString()))
+                      .value_or(ctl::Specimen::Cylinder);
     // s is read only where the rule uses it, and an empty field means "not given".
     if (in.rule == ctl::ConformityRule::En206Continuous && !edSigma->text().trimmed().isEmpty()) {
         const auto sigma = readNumber(this, edSigma);

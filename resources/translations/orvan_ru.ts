@@ -2623,8 +2623,20 @@ workability</source>
         <translation>EN 206, непрерывное производство (15 результатов и более)</translation>
     </message>
     <message>
-        <source>EN 206, initial production (3 results)</source>
-        <translation>EN 206, начальное производство (3 результата)</translation>
+        <source>EN 206, initial production (groups of 3 results)</source>
+        <translation>EN 206, начальное производство (группы по 3 результата)</translation>
+    </message>
+    <message>
+        <source>Cylinder</source>
+        <translation>Цилиндр</translation>
+    </message>
+    <message>
+        <source>Cube</source>
+        <translation>Куб</translation>
+    </message>
+    <message>
+        <source>Specified strength measured on:</source>
+        <translation>Заданная прочность определена на:</translation>
     </message>
     <message>
         <source>OK</source>

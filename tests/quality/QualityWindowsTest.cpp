@@ -207,7 +207,9 @@ private slots:
                                    << "The results do not conform to the rule";
         QTest::newRow("continuous without s")
             << 1 << " " << QString("35 ").repeated(15)
-            << "The rule en206-continuous needs the standard deviation s.";
+            << "The rule EN 206, continuous production needs the standard deviation s.";
+        QTest::newRow("negative s") << 1 << "-2" << QString("27 ").repeated(15)
+                                    << "The standard deviation s must be greater than zero.";
         QTest::newRow("bad s") << 1 << "s"
                                << "35"
                                << "'s' is not a valid floating point value";
