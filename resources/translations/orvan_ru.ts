@@ -2674,8 +2674,8 @@ workability</source>
         <translation>Допуск K = k*s, k:</translation>
     </message>
     <message>
-        <source>Standard deviation s, MPa (blank: the analyzed period's):</source>
-        <translation>Стандартное отклонение s, МПа (пусто: из анализируемого периода):</translation>
+        <source>Standard deviation s of a party mean, MPa (blank: the analyzed period's):</source>
+        <translation>Стандартное отклонение s среднего партии, МПа (пусто: из анализируемого периода):</translation>
     </message>
     <message>
         <source>Statistical control of concrete strength. CUSUM.</source>

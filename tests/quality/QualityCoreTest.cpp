@@ -193,7 +193,7 @@ INSTANTIATE_TEST_SUITE_P(
     named);
 
 TEST(CusumReport, ListsTheSumsAndTheSignals) {
-    const CusumOutcome out = runCusum({25, 2, 0.5, 2, {22, 20}}, kPoint);
+    const CusumOutcome out = runCusum({25, 2, 0.5, 2, {22, 19.45}}, kPoint);
     const std::vector<std::string> expected = {
         "",
         "CUSUM OF THE STRENGTHS OF THE PARTIES",
@@ -202,15 +202,49 @@ TEST(CusumReport, ListsTheSumsAndTheSignals) {
         "Standard deviation s, MPa: 2.00",
         "Reference value K = 0.5 * s, MPa: 1.00",
         "Decision interval H = 2 * s, MPa: 4.00",
+        "T: typed",
+        "s: typed",
         "",
         "Party: strength, upper sum C+, lower sum C-, MPa",
         "1: 22.0; 0.00; 2.00",
-        "2: 20.0; 0.00; 6.00",
+        "2: 19.45; 0.00; 6.55",
         "",
         "Signals: 1",
-        "Party 2: the lower sum 6.00 exceeds H - the strength has drifted down"};
+        "Party 2: the lower sum 6.55 exceeds H - the strength has drifted down"};
     EXPECT_EQ(out.lines, expected);
 }
+
+struct PartyMeanRow {
+    const char* name;
+    double variation;
+    std::vector<double> partyMeans;
+    int extracts;
+    std::optional<double> sigma;
+};
+void PrintTo(const PartyMeanRow& row, std::ostream* os) {
+    *os << row.name;
+}
+
+class PartyMeanDeviations : public ::testing::TestWithParam<PartyMeanRow> {};
+
+// V = 10 % of the mean 25 gives single results spread by 2.5 MPa; a party mean of n extracts
+// spreads by 2.5 / sqrt(n).
+TEST_P(PartyMeanDeviations, DivideTheSingleResultsSpreadByTheRootOfTheExtracts) {
+    const PartyMeanRow& row = GetParam();
+    const auto s = partyMeanDeviation(row.variation, row.partyMeans, row.extracts, kPoint);
+    ASSERT_EQ(s.has_value(), row.sigma.has_value());
+    if (s) {
+        EXPECT_NEAR(s->sigma, *row.sigma, 1e-12);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, PartyMeanDeviations,
+    ::testing::Values(PartyMeanRow{"sixExtracts", 10, {24, 26}, 6, 2.5 / std::sqrt(6.0)},
+                      PartyMeanRow{"threeExtracts", 10, {24, 26}, 3, 2.5 / std::sqrt(3.0)},
+                      PartyMeanRow{"noParties", 10, {}, 6, std::nullopt},
+                      PartyMeanRow{"noExtracts", 10, {24, 26}, 0, std::nullopt}),
+    named);
 
 struct ConformityRow {
     const char* name;

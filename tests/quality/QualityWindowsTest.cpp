@@ -169,7 +169,8 @@ private slots:
     }
 
     // Blank, T and s come from the analysed period: every party 20 ... 30 and B = 10 give the
-    // average level 16.6 and V = 16.00 % of the party mean 25, so s = 4.00.
+    // average level 16.6 and V = 16.00 % of the party mean 25: single results spread by 4.00,
+    // a party mean of 6 extracts by 4.00 / sqrt(6) = 1.63.
     void cusumTakesTargetAndDeviationFromTheAnalysedPeriod() {
         ModalWatchdog watchdog(20000);
         ControlWindows w;
@@ -189,7 +190,12 @@ private slots:
         QCOMPARE(reports.size(), 2);
         const QStringList lines = reports[1]->logicalLines();
         QVERIFY(lines.contains("Target mean T, MPa: 16.6"));
-        QVERIFY(lines.contains("Standard deviation s, MPa: 4.00"));
+        QVERIFY(lines.contains("Standard deviation s, MPa: 1.63"));
+        QVERIFY(lines.contains("T: the average level of strength of the newest analysed period"));
+        QVERIFY(lines.contains(
+            "s: the standard deviation of a party mean from the newest analysed period: its "
+            "coefficient of variation 16.00 % times its mean strength 25.00 MPa, divided by the "
+            "square root of its 6 extracts per party"));
         delete lastCusumChart();
         QVERIFY(!watchdog.fired());
     }
