@@ -87,8 +87,9 @@ CusumDialog::CusumDialog(AppContext& app, const ControlledPeriodInputs& controll
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     edTarget = addField(this, form, "edTarget", cusumText("Target mean T, MPa:"));
-    edSigma = addField(this, form, "edSigma",
-                       cusumText("Standard deviation s of a party mean, MPa (blank: the analyzed period's):"));
+    edSigma = addField(
+        this, form, "edSigma",
+        cusumText("Standard deviation s of a party mean, MPa (blank: the analyzed period's):"));
     edK = addField(this, form, "edK", cusumText("Reference value K = k*s, k:"), "0.5");
     edH = addField(this, form, "edH", cusumText("Decision interval H = h*s, h:"), "5");
     layout->addLayout(form);
