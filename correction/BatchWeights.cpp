@@ -24,5 +24,7 @@ void openBatchWeights(AppContext& app, QWidget* mainWindow, CorrectionDialog* co
     correction->setFieldText(QStringLiteral("edP"), design->sand);
     correction->setFieldText(QStringLiteral("edSC"), design->coarse);
     correction->setFieldText(QStringLiteral("edVoda"), design->water);
+    correction->setFieldText(QStringLiteral("edCement"), design->cement);
+    correction->setFieldText(QStringLiteral("edFlyAsh"), design->flyAsh);
     correction->exec();
 }

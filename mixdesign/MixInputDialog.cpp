@@ -68,10 +68,14 @@ void MixInputDialog::runProportioning() {
                 [](int n) { return fromCore(mix::mixReportTitle(n)); }, outcome.lines);
             // The figures the report prints, for "Batch weights..." from this window.
             const mix::MixValues& v = outcome.values;
-            setDesignQuantities(report,
-                                {fromCore(orvan::formatFixed(v.mix.waterContent, 0, format)),
-                                 fromCore(orvan::formatFixed(v.sand, 0, format)),
-                                 fromCore(orvan::formatFixed(v.coarseAggregate, 0, format))});
+            setDesignQuantities(
+                report,
+                {fromCore(orvan::formatFixed(v.mix.waterContent, 0, format)),
+                 fromCore(orvan::formatFixed(v.sand, 0, format)),
+                 fromCore(orvan::formatFixed(v.coarseAggregate, 0, format)),
+                 fromCore(orvan::formatFixed(v.mix.cementContent, 0, format)),
+                 v.flyAshContent > 0 ? fromCore(orvan::formatGeneral15(v.flyAshContent, format))
+                                     : QString()});
         }
         return;
     }

@@ -1003,6 +1003,27 @@ in coarse aggregates:</source>
         <translation>Объём смесителя, куб. м
 (пусто: без дозировки на замес):</translation>
     </message>
+    <message>
+        <source>Amount of cement, kg per cu m
+(blank: none):</source>
+        <comment>edCement</comment>
+        <translation>Расход цемента, кг на куб. м
+(пусто: нет):</translation>
+    </message>
+    <message>
+        <source>Amount of fly ash, kg per cu m
+(blank: none):</source>
+        <comment>edFlyAsh</comment>
+        <translation>Расход золы-уноса, кг на куб. м
+(пусто: нет):</translation>
+    </message>
+    <message>
+        <source>Amount of admixture, kg per cu m
+(blank: none):</source>
+        <comment>edAdmixture</comment>
+        <translation>Расход добавки, кг на куб. м
+(пусто: нет):</translation>
+    </message>
 </context>
 <context>
     <name>Teconomy</name>

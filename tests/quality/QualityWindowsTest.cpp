@@ -274,7 +274,7 @@ private slots:
         QStringList filled;
         auto* correction = registeredWindow<CorrectionDialog>(window.app(), "correction");
         answerNextModal([&](QWidget* modal) {
-            for (const char* name : {"edP", "edSC", "edVoda"})
+            for (const char* name : {"edP", "edSC", "edVoda", "edCement", "edFlyAsh"})
                 filled << modal->findChild<QLineEdit*>(name)->text();
             for (auto [name, text] : {std::pair{"edWp", "5"},
                                       {"edWsc", "2"},
@@ -292,9 +292,15 @@ private slots:
                                       QString::fromStdString(orvan::formatFixed(
                                           v.coarseAggregate, 0, orvan::NumberFormat{})),
                                       QString::fromStdString(orvan::formatFixed(
-                                          v.mix.waterContent, 0, orvan::NumberFormat{}))}));
+                                          v.mix.waterContent, 0, orvan::NumberFormat{})),
+                                      QString::fromStdString(orvan::formatFixed(
+                                          v.mix.cementContent, 0, orvan::NumberFormat{})),
+                                      QString()}));
         const QStringList lines = window.documents()->activeDocument()->logicalLines();
-        QCOMPARE(lines.size(), 21 + 7);
+        QCOMPARE(lines.size(), 21 + 8);
+        QCOMPARE(lines[28],
+                 "Cement, kg: " + QString::fromStdString(orvan::formatFixed(
+                                      filled[3].toDouble() * 0.5, 1, orvan::NumberFormat{})));
         QCOMPARE(lines[20], QString("Cement content is constant"));
         QCOMPARE(lines[24], QString("Mixer volume, cu m: 0.5"));
         // Both shares 0: half of S / 0.95.
