@@ -251,6 +251,12 @@ private slots:
         const WriteFailure failure = writeTextPdf(path, "Window №1", rows, QPageLayout());
         QVERIFY2(!failure, qPrintable(failure.value_or(QString())));
         QVERIFY(isVectorPdf(fileBytes(path)));
+        // 200 rows take three A4 pages within margins of 15 mm, each numbered "page N of 3".
+        QStringList many;
+        for (int i = 1; i <= 200; ++i) many << QString("row %1").arg(i);
+        const QString long3 = dir_.filePath("long.pdf");
+        QVERIFY(!writeTextPdf(long3, "Window №2", many, QPageLayout()));
+        QCOMPARE(fileBytes(long3).count("/Type /Page\n"), 3);
         const QString nowhere = dir_.filePath("no/such/folder/report.pdf");
         const WriteFailure refused = writeTextPdf(nowhere, "Window №1", rows, QPageLayout());
         QVERIFY(refused && !refused->isEmpty());
