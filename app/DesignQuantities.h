@@ -8,4 +8,6 @@ struct DesignQuantities {
     QString water;   // kg per cu m
     QString sand;    // kg per cu m
     QString coarse;  // kg per cu m
+    QString cement;  // kg per cu m
+    QString flyAsh;  // kg per cu m; empty without fly ash
 };

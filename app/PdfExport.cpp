@@ -2,11 +2,13 @@
 
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QFontMetricsF>
 #include <QGraphicsScene>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPointer>
 #include <QSaveFile>
+#include <algorithm>
 
 #include "app/AppContext.h"
 #include "app/DisplayRows.h"
@@ -24,6 +26,8 @@ constexpr int kTextDpi = 1200;
 // Screen pixels per inch, and PDF points per inch, for a chart's page.
 constexpr qreal kScreenDpi = 96.0;
 constexpr qreal kPointsPerInch = 72.0;
+// The least margin of a text page, mm: room for a binder's holes and a printer's grip.
+constexpr qreal kLeastMarginMm = 15.0;
 
 QString text(const char* source) {
     return QCoreApplication::translate("PdfDialog", source);
@@ -47,15 +51,60 @@ WriteFailure writePdf(const QString& path, Paint paint) {
     return failure;
 }
 
+// The writer's margins, each at least kLeastMarginMm.
+void setLeastMargins(QPdfWriter& writer) {
+    const QMarginsF m = writer.pageLayout().margins(QPageLayout::Millimeter);
+    writer.setPageMargins(
+        QMarginsF(std::max(m.left(), kLeastMarginMm), std::max(m.top(), kLeastMarginMm),
+                  std::max(m.right(), kLeastMarginMm), std::max(m.bottom(), kLeastMarginMm)),
+        QPageLayout::Millimeter);
+}
+
+// The printout's lines laid out as Print lays them, above a footer of two lines that carries
+// "page N of M" at the right.
+WriteFailure paintTextPages(QPdfWriter& writer, const QString& title, const QStringList& rows) {
+    const QRectF area = writer.pageLayout().paintRectPixels(kTextDpi);
+    QPainter painter;
+    if (!painter.begin(&writer)) return text("The PDF could not be started.");
+    const QFont font = printFont();
+    painter.setFont(font);
+    const QFontMetricsF metrics(font, &writer);
+    const qreal footer = 2 * metrics.height();
+    const std::vector<PrintedLine> lines = layoutPrintout(
+        title, rows, metrics, QSizeF(area.width(), std::max(area.height() - footer, footer)));
+    const int pages = lines.empty() ? 1 : lines.back().page + 1;
+    bool ok = true;
+    auto number = [&](int page) {
+        const QString label = QStringLiteral("page %1 of %2").arg(page + 1).arg(pages);
+        painter.drawText(QPointF(area.width() - metrics.horizontalAdvance(label),
+                                 area.height() - metrics.descent()),
+                         label);
+    };
+    int current = 0;
+    for (const PrintedLine& line : lines) {
+        for (; current < line.page && ok; ++current) {
+            number(current);
+            ok = writer.newPage();
+        }
+        if (!ok) break;
+        painter.drawText(QPointF(0, line.top + metrics.ascent()), line.text);
+    }
+    if (ok) number(current);
+    const bool finished = painter.end();
+    if (!ok || !finished) return QString();  // the file's own error tells why
+    return std::nullopt;
+}
+
 }  // namespace
 
 WriteFailure writeTextPdf(const QString& path, const QString& title, const QStringList& rows,
                           const QPageLayout& layout) {
     return writePdf(path, [&](QPdfWriter& writer) {
         writer.setResolution(kTextDpi);
-        writer.setPageLayout(layout);
+        if (layout.isValid()) writer.setPageLayout(layout);  // else the writer's own, A4
+        setLeastMargins(writer);
         writer.setTitle(title);
-        return printText(writer, writer.pageLayout().paintRectPixels(kTextDpi), title, rows);
+        return paintTextPages(writer, title, rows);
     });
 }
 
@@ -82,7 +131,11 @@ QString choosePdfFile(QWidget* parent, const QString& proposedName) {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters({text("PDF documents (*.pdf)"), text("All files (*)")});
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    dialog.selectFile(proposedName);
+    // A title holds points ("Window №1. Proportioning ..."): without ".pdf" the dialog takes
+    // what follows the last one for the name's suffix and adds none.
+    dialog.selectFile(proposedName.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)
+                          ? proposedName
+                          : proposedName + QStringLiteral(".pdf"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().constFirst();
 }

@@ -13,7 +13,8 @@ class QGraphicsScene;
 class QWidget;
 
 // A text window's printout (its title, an empty line, its displayed rows) in the page layout
-// of Print, on pages of `layout`; the reason when the file could not be written.
+// of Print, on pages of `layout` with margins of at least 15 mm and "page N of M" at the foot
+// of each; the reason when the file could not be written.
 [[nodiscard]] WriteFailure writeTextPdf(const QString& path, const QString& title,
                                         const QStringList& rows, const QPageLayout& layout);
 
@@ -21,7 +22,8 @@ class QWidget;
 [[nodiscard]] WriteFailure writeScenePdf(QGraphicsScene& scene, const QRectF& source,
                                          const QString& path);
 
-// Asks for a PDF file name (".pdf" added when none is typed; overwriting is confirmed);
+// Asks for a PDF file name, proposing `proposedName` with ".pdf" (".pdf" added when none is
+// typed; overwriting is confirmed);
 // empty when cancelled. The dialog is named "PdfDialog".
 QString choosePdfFile(QWidget* parent, const QString& proposedName);
 

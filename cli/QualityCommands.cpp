@@ -63,30 +63,65 @@ CliResult runCusumCommand(const CliRequest& request) {
         });
 }
 
+std::string criteriaJson(const std::vector<ctl::Criterion>& list) {
+    std::vector<std::string> criteria;
+    for (const ctl::Criterion& c : list)
+        criteria.push_back(JsonObject()
+                               .string("name", c.name)
+                               .boolean("passed", c.passed)
+                               .number("value", c.value)
+                               .number("limit", c.limit)
+                               .str());
+    return jsonArray(criteria);
+}
+
+void conformityJson(JsonObject& json, const ctl::ConformityResult& r, ctl::ConformityRule rule) {
+    json.boolean("conforms", r.conforms)
+        .raw("criteria", criteriaJson(r.criteria))
+        .raw("failingResults", integersJson(r.failingResults));
+    if (!r.groups.empty()) {
+        std::vector<std::string> groups;
+        for (const ctl::ResultGroup& g : r.groups)
+            groups.push_back(JsonObject()
+                                 .integer("first", g.first)
+                                 .boolean("conforms", g.conforms)
+                                 .raw("criteria", criteriaJson(g.criteria))
+                                 .str());
+        json.raw("groups", jsonArray(groups));
+    }
+    if (const auto& c = r.sigmaCheck)
+        json.raw("sigmaCheck", JsonObject()
+                                   .number("s15", c->s15)
+                                   .number("low", c->low)
+                                   .number("high", c->high)
+                                   .boolean("valid", c->valid)
+                                   .str());
+    if (rule == ctl::ConformityRule::Aci318)
+        json.boolean("averagesAssessable", r.averagesAssessable)
+            .raw("failingAverages", integersJson(r.failingAverages));
+}
+
 CliResult runConformityCommand(const CliRequest& request) {
     const auto rule = ctl::ruleFromName(option(request, "rule"));
     if (!rule)
         return refusedResult("Unknown rule '" + option(request, "rule") +
                              "': write en206-initial, en206-continuous or aci318.");
+    const auto specimen = request.has("specimen")
+                              ? ctl::specimenFromName(option(request, "specimen"))
+                              : std::optional<ctl::Specimen>(ctl::Specimen::Cylinder);
+    if (!specimen)
+        return refusedResult("Unknown specimen '" + option(request, "specimen") +
+                             "': write cylinder or cube.");
     const auto specified = numberOption(request, "specified");
     if (!specified) return refusedResult("The specified strength is needed (--specified).");
     const ctl::StrengthList list =
         ctl::parseStrengthList(option(request, "strengths"), request.format);
     if (!list.ok) return failedResult(list.message);
     const ctl::ConformityOutcome out = ctl::checkConformity(
-        {*rule, *specified, numberOption(request, "sigma"), list.values}, request.format);
-    return resultOf(out, [](JsonObject& json, const ctl::ConformityResult& r) {
-        std::vector<std::string> criteria;
-        for (const ctl::Criterion& c : r.criteria)
-            criteria.push_back(JsonObject()
-                                   .string("name", c.name)
-                                   .boolean("passed", c.passed)
-                                   .number("value", c.value)
-                                   .number("limit", c.limit)
-                                   .str());
-        json.boolean("conforms", r.conforms)
-            .raw("criteria", jsonArray(criteria))
-            .raw("failingResults", integersJson(r.failingResults));
+        {*rule, *specified, numberOption(request, "sigma"), list.values, *specimen},
+        request.format);
+    return resultOf(out, [&](JsonObject& json, const ctl::ConformityResult& r) {
+        conformityJson(json, r, *rule);
     });
 }
 
@@ -144,6 +179,7 @@ CliCommand conformityCommand() {
             {{"rule", "en206-initial, en206-continuous or aci318", true},
              {"specified", "specified strength fck or f'c, MPa", true},
              {"sigma", "standard deviation s, MPa (en206-continuous)", true},
+             {"specimen", "what fck or f'c was measured on: cylinder (default) or cube", true},
              kStrengths},
             runConformityCommand};
 }

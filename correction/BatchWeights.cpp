@@ -19,5 +19,7 @@ void openBatchWeights(QWidget* mainWindow, const std::optional<DesignQuantities>
     correction->setFieldText(QStringLiteral("edP"), design->sand);
     correction->setFieldText(QStringLiteral("edSC"), design->coarse);
     correction->setFieldText(QStringLiteral("edVoda"), design->water);
+    correction->setFieldText(QStringLiteral("edCement"), design->cement);
+    correction->setFieldText(QStringLiteral("edFlyAsh"), design->flyAsh);
     correction->exec();
 }

@@ -1,6 +1,7 @@
 #pragma once
 // "Batch weights...": from the active proportioning report window, the correction dialog on
-// its aggregate page with the design's water, sand and coarse aggregate filled in.
+// its aggregate page with the design's water, sand, coarse aggregate, cement and fly ash filled
+// in, so that a mixer load lists every material of the design.
 #include <optional>
 
 #include "app/DesignQuantities.h"

@@ -71,9 +71,13 @@ void MixInputDialog::runProportioning() {
             const mix::MixValues& v = outcome.values;
             if (windows_.session)
                 windows_.session->setReportDesign(
-                    report, {fromCore(orvan::formatFixed(v.mix.waterContent, 0, format)),
-                             fromCore(orvan::formatFixed(v.sand, 0, format)),
-                             fromCore(orvan::formatFixed(v.coarseAggregate, 0, format))});
+                    report,
+                    {fromCore(orvan::formatFixed(v.mix.waterContent, 0, format)),
+                     fromCore(orvan::formatFixed(v.sand, 0, format)),
+                     fromCore(orvan::formatFixed(v.coarseAggregate, 0, format)),
+                     fromCore(orvan::formatFixed(v.mix.cementContent, 0, format)),
+                     v.flyAshContent > 0 ? fromCore(orvan::formatGeneral15(v.flyAshContent, format))
+                                         : QString()});
         }
         return;
     }

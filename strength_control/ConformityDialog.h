@@ -1,7 +1,7 @@
 #pragma once
-// "Conformity...": a rule, the specified strength, the standard deviation (for continuous
-// production) and the results (typed or pasted). OK publishes the conformity report, or says
-// why the rule does not apply.
+// "Conformity...": a rule, the specified strength and what it was measured on, the standard
+// deviation (for continuous production) and the results (typed or pasted). OK publishes the
+// conformity report, or says why the rule does not apply.
 #include <QPlainTextEdit>
 
 #include "app/OrvanDialog.h"
@@ -26,6 +26,7 @@ protected:
 private:
     QComboBox* cbRule = nullptr;  // the rules in the order of allRules()
     QLineEdit* edSpecified = nullptr;
+    QComboBox* cbSpecimen = nullptr;  // cylinder, cube
     QLineEdit* edSigma = nullptr;
     QPlainTextEdit* edResults = nullptr;
 };

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "app/OrvanDialog.h"
+#include "strength_control/calc/Cusum.h"
 
 class QLineEdit;
 class QPlainTextEdit;
@@ -11,7 +12,8 @@ struct AnalysedPeriodSession;
 struct ControlledPeriodInputs;
 
 // A blank target starts from the controlled period's average level of strength; a blank
-// target or standard deviation on OK is taken from the session's newest analysed period.
+// target or standard deviation on OK is taken from the session's newest analysed period (s as
+// the standard deviation of a party mean, since the CUSUM runs on party strengths).
 class CusumDialog : public OrvanDialog {
     Q_OBJECT
 public:
@@ -30,7 +32,9 @@ private:
     QLineEdit* edK = nullptr;
     QLineEdit* edH = nullptr;
     QPlainTextEdit* edStrengths = nullptr;
-    std::optional<double> readOrAnalysed(const QLineEdit* field, bool target);
+    // T (target) or s into `in` with its source; false when neither typed nor computable (a
+    // message says so).
+    bool readOrAnalysed(const QLineEdit* field, bool target, orvan::control::CusumInputs& in);
 
     const ControlledPeriodInputs& controlled_;
     const AnalysedPeriodSession& analysed_;

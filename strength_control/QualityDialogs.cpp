@@ -87,8 +87,9 @@ CusumDialog::CusumDialog(AppContext& app, const ControlledPeriodInputs& controll
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     edTarget = addField(this, form, "edTarget", cusumText("Target mean T, MPa:"));
-    edSigma = addField(this, form, "edSigma",
-                       cusumText("Standard deviation s, MPa (blank: the analyzed period's):"));
+    edSigma = addField(
+        this, form, "edSigma",
+        cusumText("Standard deviation s of a party mean, MPa (blank: the analyzed period's):"));
     edK = addField(this, form, "edK", cusumText("Reference value K = k*s, k:"), "0.5");
     edH = addField(this, form, "edH", cusumText("Decision interval H = h*s, h:"), "5");
     layout->addLayout(form);
@@ -107,26 +108,38 @@ void CusumDialog::showEvent(QShowEvent* event) {
 }
 
 // A blank target or standard deviation is taken from the newest analysed period: its average
-// level of strength, and its coefficient of variation times its mean strength.
-std::optional<double> CusumDialog::readOrAnalysed(const QLineEdit* field, bool target) {
-    if (!field->text().trimmed().isEmpty()) return readNumber(this, field);
+// level of strength, and the standard deviation of its party means.
+bool CusumDialog::readOrAnalysed(const QLineEdit* field, bool target, ctl::CusumInputs& in) {
+    double& value = target ? in.target : in.sigma;
+    std::string& source = target ? in.targetSource : in.sigmaSource;
+    if (!field->text().trimmed().isEmpty()) {
+        const auto typed = readNumber(this, field);
+        if (typed) value = *typed;
+        return typed.has_value();
+    }
     if (const auto& period = analysed_.latestResult) {
-        if (target) return period->averageLevel;
-        return ctl::periodDeviation(period->overallVariation, period->partyMean);
+        const int extracts =
+            period->extractText.empty() ? 0 : static_cast<int>(period->extractText.front().size());
+        if (target) {
+            value = period->averageLevel;
+            source = ctl::kAnalysedTargetSource;
+            return true;
+        }
+        if (const auto s = ctl::partyMeanDeviation(period->overallVariation, period->partyMean,
+                                                   extracts, numberFormat())) {
+            value = s->sigma;
+            source = s->source;
+            return true;
+        }
     }
     showMessage(this, cusumText("Type the target mean and the standard deviation, or compute an "
                                 "analyzed period first."));
-    return std::nullopt;
+    return false;
 }
 
 void CusumDialog::runCusum() {
     ctl::CusumInputs in;
-    const auto target = readOrAnalysed(edTarget, true);
-    if (!target) return;
-    const auto sigma = readOrAnalysed(edSigma, false);
-    if (!sigma) return;
-    in.target = *target;
-    in.sigma = *sigma;
+    if (!readOrAnalysed(edTarget, true, in) || !readOrAnalysed(edSigma, false, in)) return;
     for (auto [field, value] : {std::pair{edK, &in.k}, {edH, &in.h}}) {
         const auto number = readNumber(this, field);
         if (!number) return;
@@ -146,7 +159,7 @@ QString conformityText(const char* source) {
 }
 // The rule captions come from the core; listed here so that the translation tools find them.
 [[maybe_unused]] const char* const kRuleCaptions[] = {
-    QT_TRANSLATE_NOOP("fmConformity", "EN 206, initial production (3 results)"),
+    QT_TRANSLATE_NOOP("fmConformity", "EN 206, initial production (groups of 3 results)"),
     QT_TRANSLATE_NOOP("fmConformity", "EN 206, continuous production (15 results or more)"),
     QT_TRANSLATE_NOOP("fmConformity", "ACI 318 (averages of three consecutive results)"),
 };
@@ -166,6 +179,11 @@ ConformityDialog::ConformityDialog(AppContext& app, QWidget* parent) : OrvanDial
     form->addRow(conformityText("Rule:"), cbRule);
     edSpecified =
         addField(this, form, "edSpecified", conformityText("Specified strength fck or f'c, MPa:"));
+    cbSpecimen = new QComboBox(this);
+    cbSpecimen->setObjectName("cbSpecimen");
+    cbSpecimen->addItem(conformityText("Cylinder"), QStringLiteral("cylinder"));
+    cbSpecimen->addItem(conformityText("Cube"), QStringLiteral("cube"));
+    form->addRow(conformityText("Specified strength measured on:"), cbSpecimen);
     edSigma = addField(this, form, "edSigma",
                        conformityText("Standard deviation s, MPa (continuous production):"));
     layout->addLayout(form);
@@ -181,6 +199,8 @@ void ConformityDialog::runConformity() {
     const auto specified = readNumber(this, edSpecified);
     if (!specified) return;
     in.specified = *specified;
+    in.specimen = ctl::specimenFromName(toCore(cbSpecimen->currentData().toString()))
+                      .value_or(ctl::Specimen::Cylinder);
     // s is read only where the rule uses it, and an empty field means "not given".
     if (in.rule == ctl::ConformityRule::En206Continuous && !edSigma->text().trimmed().isEmpty()) {
         const auto sigma = readNumber(this, edSigma);

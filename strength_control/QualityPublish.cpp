@@ -51,7 +51,8 @@ TextWindow* publishCusum(AppContext& app, QWidget* parent, const ctl::CusumInput
 
 TextWindow* publishConformity(AppContext& app, QWidget* parent,
                               const ctl::ConformityInputs& inputs) {
-    const ctl::ConformityOutcome outcome = ctl::checkConformity(inputs, numberFormat());
+    const ctl::ConformityOutcome outcome =
+        ctl::checkConformity(inputs, numberFormat(), ctl::RuleNaming::Caption);
     if (!outcome.ok()) {
         showOutcome(parent, outcome);
         return nullptr;

@@ -70,7 +70,11 @@ FormPage aggregatePage() {
               "and share of coarse aggregates in sand, %"},
              {{"edXp_sc", {"Share of sand", "in coarse aggregates:"}},
               {"edYsc_p", {"Share of coarse aggregates", "in sand:"}}}},
-            {{}, {{"edMixerVolume", {"Mixer volume, cu m", "(blank: no mixer load):"}}}},
+            {{},
+             {{"edMixerVolume", {"Mixer volume, cu m", "(blank: no mixer load):"}},
+              {"edCement", {"Amount of cement, kg per cu m", "(blank: none):"}},
+              {"edFlyAsh", {"Amount of fly ash, kg per cu m", "(blank: none):"}},
+              {"edAdmixture", {"Amount of admixture, kg per cu m", "(blank: none):"}}}},
         });
 }
 
@@ -265,7 +269,7 @@ Outcome<AggregateCorrection> runAggregateCorrection(const FieldTexts& texts, Num
     if (!outcome.ok()) return outcome;
     const std::string volume = fieldText(texts, aggregateForm(), "edMixerVolume");
     try {
-        outcome.values.load = mixerLoad(volume, outcome.values, format);
+        outcome.values.load = mixerLoad(texts, outcome.values, format);
     } catch (const Fault& fault) {
         return Outcome<AggregateCorrection>::failed(fault.what(), MessageStyle::ErrorBox);
     }

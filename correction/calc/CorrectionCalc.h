@@ -62,10 +62,12 @@ struct AggregateInputs {
     double sandInCoarse = 0, coarseInSand = 0;
 };
 
-// The batch weights of one load of a mixer of `volume` cubic metres, kg.
+// The batch weights of one load of a mixer of `volume` cubic metres, kg: every material of
+// the design, water, sand and coarse aggregate as corrected for moisture.
 struct MixerLoad {
     double volume = 0;  // cu m
     double water = 0, sand = 0, coarse = 0;
+    std::optional<double> cement, flyAsh, admixture;  // when the design holds them
 };
 
 // Batch weights of the materials as delivered, kg per cubic metre.
@@ -89,9 +91,10 @@ std::string aggregateReportTitle(int windowNumber);
 // of one mixer load follow the report's lines, which stay as they are.
 Outcome<AggregateCorrection> runAggregateCorrection(const FieldTexts& texts, NumberFormat format);
 
-// The mixer load of a finished correction: `volumeText` blank gives none; a volume that is no
-// number, or not above zero, throws Fault. MixerLoad.cpp.
-std::optional<MixerLoad> mixerLoad(const std::string& volumeText, const AggregateCorrection& c,
+// The mixer load of a finished correction: a blank edMixerVolume gives none; a volume that is
+// no number, or not above zero, throws Fault. edCement, edFlyAsh and edAdmixture (kg per cu m,
+// blank: not in the design) are read after the volume. MixerLoad.cpp.
+std::optional<MixerLoad> mixerLoad(const FieldTexts& texts, const AggregateCorrection& c,
                                    NumberFormat format);
 std::vector<std::string> mixerLoadLines(const std::string& volumeText, const MixerLoad& load,
                                         NumberFormat format);

@@ -1,23 +1,47 @@
-// The batch weights of one mixer load: the corrected quantities per cubic metre times the
-// mixer's volume.
+// The batch weights of one mixer load: the corrected quantities per cubic metre and the
+// design's cement, fly ash and admixture, times the mixer's volume.
 #include "common/Checked.h"
 #include "common/NumberText.h"
 #include "correction/calc/CorrectionCalc.h"
 
 namespace orvan::correction {
 
-std::optional<MixerLoad> mixerLoad(const std::string& volumeText, const AggregateCorrection& c,
+namespace {
+
+bool blank(const std::string& text) {
+    return text.find_first_not_of(" \t") == std::string::npos;
+}
+
+// A material per cubic metre times the volume; none for a blank field.
+std::optional<double> perLoad(const FieldTexts& texts, const char* name, double volume,
+                              NumberFormat format) {
+    const std::string text = fieldText(texts, aggregateForm(), name);
+    if (blank(text)) return std::nullopt;
+    return checked::mul(textToFloat(text, format), volume);
+}
+
+}  // namespace
+
+std::optional<MixerLoad> mixerLoad(const FieldTexts& texts, const AggregateCorrection& c,
                                    NumberFormat format) {
-    if (volumeText.find_first_not_of(" \t") == std::string::npos) return std::nullopt;
+    const std::string volumeText = fieldText(texts, aggregateForm(), "edMixerVolume");
+    if (blank(volumeText)) return std::nullopt;
     const double volume = textToFloat(volumeText, format);
     if (!(volume > 0)) throw Fault("The mixer volume must be greater than zero.");
-    return MixerLoad{volume, checked::mul(c.water, volume), checked::mul(c.sand, volume),
-                     checked::mul(c.coarse, volume)};
+    MixerLoad load;
+    load.volume = volume;
+    load.water = checked::mul(c.water, volume);
+    load.sand = checked::mul(c.sand, volume);
+    load.coarse = checked::mul(c.coarse, volume);
+    load.cement = perLoad(texts, "edCement", volume, format);
+    load.flyAsh = perLoad(texts, "edFlyAsh", volume, format);
+    load.admixture = perLoad(texts, "edAdmixture", volume, format);
+    return load;
 }
 
 std::vector<std::string> mixerLoadLines(const std::string& volumeText, const MixerLoad& load,
                                         NumberFormat format) {
-    return {
+    std::vector<std::string> lines = {
         "",
         "BATCH WEIGHTS OF ONE MIXER LOAD",
         "",
@@ -26,6 +50,11 @@ std::vector<std::string> mixerLoadLines(const std::string& volumeText, const Mix
         "Sand, kg: " + formatFixed(load.sand, 1, format),
         "Coarse aggregate, kg: " + formatFixed(load.coarse, 1, format),
     };
+    for (auto [name, mass] : {std::pair{"Cement, kg: ", load.cement},
+                              {"Fly ash, kg: ", load.flyAsh},
+                              {"Admixture, kg: ", load.admixture}})
+        if (mass) lines.push_back(name + formatFixed(*mass, 1, format));
+    return lines;
 }
 
 }  // namespace orvan::correction

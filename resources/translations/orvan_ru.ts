@@ -1003,6 +1003,27 @@ in coarse aggregates:</source>
         <translation>Объём смесителя, куб. м
 (пусто: без дозировки на замес):</translation>
     </message>
+    <message>
+        <source>Amount of cement, kg per cu m
+(blank: none):</source>
+        <comment>edCement</comment>
+        <translation>Расход цемента, кг на куб. м
+(пусто: нет):</translation>
+    </message>
+    <message>
+        <source>Amount of fly ash, kg per cu m
+(blank: none):</source>
+        <comment>edFlyAsh</comment>
+        <translation>Расход золы-уноса, кг на куб. м
+(пусто: нет):</translation>
+    </message>
+    <message>
+        <source>Amount of admixture, kg per cu m
+(blank: none):</source>
+        <comment>edAdmixture</comment>
+        <translation>Расход добавки, кг на куб. м
+(пусто: нет):</translation>
+    </message>
 </context>
 <context>
     <name>Teconomy</name>
@@ -2648,8 +2669,20 @@ workability</source>
         <translation>EN 206, непрерывное производство (15 результатов и более)</translation>
     </message>
     <message>
-        <source>EN 206, initial production (3 results)</source>
-        <translation>EN 206, начальное производство (3 результата)</translation>
+        <source>EN 206, initial production (groups of 3 results)</source>
+        <translation>EN 206, начальное производство (группы по 3 результата)</translation>
+    </message>
+    <message>
+        <source>Cylinder</source>
+        <translation>Цилиндр</translation>
+    </message>
+    <message>
+        <source>Cube</source>
+        <translation>Куб</translation>
+    </message>
+    <message>
+        <source>Specified strength measured on:</source>
+        <translation>Заданная прочность определена на:</translation>
     </message>
     <message>
         <source>OK</source>
@@ -2687,8 +2720,8 @@ workability</source>
         <translation>Допуск K = k*s, k:</translation>
     </message>
     <message>
-        <source>Standard deviation s, MPa (blank: the analyzed period's):</source>
-        <translation>Стандартное отклонение s, МПа (пусто: из анализируемого периода):</translation>
+        <source>Standard deviation s of a party mean, MPa (blank: the analyzed period's):</source>
+        <translation>Стандартное отклонение s среднего партии, МПа (пусто: из анализируемого периода):</translation>
     </message>
     <message>
         <source>Statistical control of concrete strength. CUSUM.</source>

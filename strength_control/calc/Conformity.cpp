@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "common/NumberText.h"
+#include "strength_control/calc/ShownNumbers.h"
 
 namespace orvan::control {
 
@@ -13,13 +14,18 @@ namespace {
 constexpr double kEnInitialMargin = 4.0;
 constexpr double kEnSingleMargin = 4.0;
 constexpr double kEnContinuousFactor = 1.48;
-constexpr std::size_t kEnInitialCount = 3;
+constexpr std::size_t kEnGroup = 3;
 constexpr std::size_t kEnContinuousCount = 15;
+// EN 206 continuous production: s holds while s15 lies within these shares of it.
+constexpr double kSigmaLowShare = 0.63;
+constexpr double kSigmaHighShare = 1.37;
 // ACI 318 single-result limits: f'c - 3.5 MPa up to f'c = 35 MPa, 0.90 f'c above.
 constexpr double kAciSplit = 35.0;
 constexpr double kAciMargin = 3.5;
 constexpr double kAciShare = 0.90;
 constexpr std::size_t kAciRun = 3;
+// The decimals of the numbers on a verdict line, unless more are needed to tell them apart.
+constexpr int kVerdictDecimals = 2;
 
 // Results typed in decimals are not exact in binary: a mean that equals its limit on paper
 // (34.44 against 30 + 1.48 * 3) may fall a few units in the last place short of it.
@@ -27,7 +33,7 @@ bool atLeast(double value, double limit) {
     return value >= limit - 1e-9 * std::max(1.0, std::fabs(limit));
 }
 
-Criterion criterion(const char* name, double value, double limit) {
+Criterion criterion(const std::string& name, double value, double limit) {
     return {name, atLeast(value, limit), value, limit};
 }
 
@@ -35,6 +41,19 @@ double mean(const std::vector<double>& xs) {
     double sum = 0;
     for (double x : xs) sum += x;
     return sum / static_cast<double>(xs.size());
+}
+
+// The sample standard deviation (n - 1) of the last `count` values, MPa.
+double lastDeviation(const std::vector<double>& xs, std::size_t count) {
+    const std::vector<double> last(xs.end() - static_cast<std::ptrdiff_t>(count), xs.end());
+    const double m = mean(last);
+    double squares = 0;
+    for (double x : last) squares += (x - m) * (x - m);
+    return std::sqrt(squares / static_cast<double>(count - 1));
+}
+
+std::string span(std::size_t first, std::size_t last) {
+    return "results " + std::to_string(first) + " to " + std::to_string(last);
 }
 
 // The single-result criterion and the positions that fail it.
@@ -45,29 +64,69 @@ void addSingleResults(ConformityResult& r, const std::vector<double>& xs, double
         if (!atLeast(xs[i], limit)) r.failingResults.push_back(static_cast<int>(i + 1));
 }
 
-double lowestRunningAverage(const std::vector<double>& xs) {
+// Initial production: the groups of three in order; one group is the whole assessment.
+void addGroups(ConformityResult& r, const std::vector<double>& xs, double f) {
+    if (xs.size() == kEnGroup) {
+        r.criteria.push_back(criterion("mean", mean(xs), f + kEnInitialMargin));
+        addSingleResults(r, xs, f - kEnSingleMargin);
+        return;
+    }
+    for (std::size_t i = 0; i < xs.size(); i += kEnGroup) {
+        const std::vector<double> group(xs.begin() + i, xs.begin() + i + kEnGroup);
+        const std::string which = span(i + 1, i + kEnGroup);
+        ResultGroup g{
+            static_cast<int>(i + 1),
+            false,
+            {criterion("mean of " + which, mean(group), f + kEnInitialMargin),
+             criterion("lowest of " + which, *std::min_element(group.begin(), group.end()),
+                       f - kEnSingleMargin)}};
+        g.conforms = g.criteria[0].passed && g.criteria[1].passed;
+        r.criteria.insert(r.criteria.end(), g.criteria.begin(), g.criteria.end());
+        r.groups.push_back(std::move(g));
+    }
+    for (std::size_t i = 0; i < xs.size(); ++i)
+        if (!atLeast(xs[i], f - kEnSingleMargin)) r.failingResults.push_back(int(i + 1));
+}
+
+SigmaCheck checkSigma(const std::vector<double>& xs, double sigma) {
+    SigmaCheck c;
+    c.s15 = lastDeviation(xs, kEnContinuousCount);
+    c.low = kSigmaLowShare * sigma;
+    c.high = kSigmaHighShare * sigma;
+    c.valid = atLeast(c.s15, c.low) && atLeast(c.high, c.s15);
+    return c;
+}
+
+void addAverages(ConformityResult& r, const std::vector<double>& xs, double f) {
+    r.averagesAssessable = xs.size() >= kAciRun;
+    if (!r.averagesAssessable) return;
     double lowest = 0;
     for (std::size_t i = 0; i + kAciRun <= xs.size(); ++i) {
         const double average = (xs[i] + xs[i + 1] + xs[i + 2]) / 3.0;
         if (i == 0 || average < lowest) lowest = average;
+        if (!atLeast(average, f)) r.failingAverages.push_back(static_cast<int>(i + 1));
     }
-    return lowest;
+    r.criteria.push_back(criterion("lowest average of three consecutive", lowest, f));
 }
 
-std::string refusal(const ConformityInputs& in) {
+std::string refusal(const ConformityInputs& in, RuleNaming naming) {
+    if (!(in.specified > 0)) return "The specified strength must be greater than zero.";
+    if (in.sigma && !(*in.sigma > 0)) return "The standard deviation s must be greater than zero.";
     const std::size_t n = in.results.size();
+    const std::string rule =
+        "The rule " + (naming == RuleNaming::Word ? ruleName(in.rule) : ruleShortCaption(in.rule));
     const std::string given = "; " + std::to_string(n) + (n == 1 ? " was given." : " were given.");
     switch (in.rule) {
         case ConformityRule::En206Initial:
-            return n == kEnInitialCount ? ""
-                                        : "The rule en206-initial needs exactly 3 results" + given;
+            return n > 0 && n % kEnGroup == 0
+                       ? ""
+                       : rule + " needs 3, 6, 9, ... results (groups of three)" + given;
         case ConformityRule::En206Continuous:
-            if (n < kEnContinuousCount)
-                return "The rule en206-continuous needs at least 15 results" + given;
-            if (!in.sigma) return "The rule en206-continuous needs the standard deviation s.";
+            if (n < kEnContinuousCount) return rule + " needs at least 15 results" + given;
+            if (!in.sigma) return rule + " needs the standard deviation s.";
             return "";
         case ConformityRule::Aci318:
-            return n >= kAciRun ? "" : "The rule aci318 needs at least 3 results" + given;
+            return n > 0 ? "" : rule + " needs at least 1 result" + given;
     }
     return "";
 }
@@ -77,17 +136,16 @@ ConformityResult evaluate(const ConformityInputs& in) {
     const double f = in.specified;
     switch (in.rule) {
         case ConformityRule::En206Initial:
-            r.criteria.push_back(criterion("mean", mean(in.results), f + kEnInitialMargin));
-            addSingleResults(r, in.results, f - kEnSingleMargin);
+            addGroups(r, in.results, f);
             break;
         case ConformityRule::En206Continuous:
             r.criteria.push_back(
                 criterion("mean", mean(in.results), f + kEnContinuousFactor * *in.sigma));
             addSingleResults(r, in.results, f - kEnSingleMargin);
+            r.sigmaCheck = checkSigma(in.results, *in.sigma);
             break;
         case ConformityRule::Aci318:
-            r.criteria.push_back(criterion("lowest average of three consecutive",
-                                           lowestRunningAverage(in.results), f));
+            addAverages(r, in.results, f);
             addSingleResults(r, in.results, f <= kAciSplit ? f - kAciMargin : kAciShare * f);
             break;
     }
@@ -96,11 +154,30 @@ ConformityResult evaluate(const ConformityInputs& in) {
     return r;
 }
 
+std::string capitalised(std::string text) {
+    text[0] = static_cast<char>(text[0] - 'a' + 'A');
+    return text;
+}
+
+// A failed criterion shows as many decimals as tell its value from its limit.
 std::string criterionLine(const Criterion& c, NumberFormat format) {
-    std::string name = c.name;
-    name[0] = static_cast<char>(name[0] - 'a' + 'A');
-    return name + ", MPa: " + formatFixed(c.value, 2, format) + ", required at least " +
-           formatFixed(c.limit, 2, format) + " - " + (c.passed ? "passed" : "not passed");
+    const int d = c.passed ? kVerdictDecimals
+                           : decimalsTellingApart({{c.value, c.limit}}, kVerdictDecimals, format);
+    return capitalised(c.name) + ", MPa: " + shownNumber(c.value, d, format) +
+           ", required at least " + shownNumber(c.limit, d, format) + " - " +
+           (c.passed ? "passed" : "not passed");
+}
+
+std::vector<std::string> sigmaCheckLines(const SigmaCheck& c, NumberFormat format) {
+    const int d =
+        c.valid ? kVerdictDecimals
+                : decimalsTellingApart({{c.s15, c.low}, {c.s15, c.high}}, kVerdictDecimals, format);
+    std::vector<std::string> lines = {
+        "Standard deviation of the latest 15 results s15, MPa: " + shownNumber(c.s15, d, format) +
+        ", required from " + shownNumber(c.low, d, format) + " to " +
+        shownNumber(c.high, d, format) + " - " + (c.valid ? "passed" : "not passed")};
+    if (!c.valid) lines.push_back("The standard deviation s must be estimated anew");
+    return lines;
 }
 
 std::string positions(const std::vector<int>& list) {
@@ -109,25 +186,59 @@ std::string positions(const std::vector<int>& list) {
     return out;
 }
 
-std::vector<std::string> reportLines(const ConformityInputs& in, const ConformityResult& r,
-                                     NumberFormat format) {
+std::string averagesLine(const ConformityResult& r) {
+    if (!r.averagesAssessable)
+        return "Average of three consecutive results: not yet assessable (fewer than three "
+               "consecutive results)";
+    if (r.failingAverages.empty()) return "No average of three consecutive results is below f'c";
+    std::string out;
+    for (int p : r.failingAverages)
+        out += (out.empty() ? "" : ", ") + span(std::size_t(p), std::size_t(p) + kAciRun - 1);
+    return "Averages of three consecutive results below f'c: " + out;
+}
+
+std::vector<std::string> headLines(const ConformityInputs& in, NumberFormat format) {
     const bool aci = in.rule == ConformityRule::Aci318;
     std::vector<std::string> lines = {
         "",
         "CONFORMITY OF COMPRESSIVE STRENGTH",
         "",
         "Rule: " + ruleCaption(in.rule),
+        "Edition: " + ruleEdition(in.rule),
         std::string(aci ? "Specified compressive strength f'c" : "Characteristic strength fck") +
             ", MPa: " + formatFixed(in.specified, 1, format),
+        "The specified strength is a " + specimenName(in.specimen) + " strength",
     };
-    if (in.rule == ConformityRule::En206Continuous)
+    if (in.rule == ConformityRule::En206Continuous) {
         lines.push_back("Standard deviation s, MPa: " + formatFixed(*in.sigma, 2, format));
+        lines.push_back(
+            "The standard deviation s must come from at least 35 consecutive results taken over "
+            "more than three months");
+    }
     lines.push_back("Number of results: " + std::to_string(in.results.size()));
     for (std::size_t i = 0; i < in.results.size(); ++i)
         lines.push_back("Result " + std::to_string(i + 1) +
                         ", MPa: " + formatFixed(in.results[i], 1, format));
     lines.push_back("");
-    for (const Criterion& c : r.criteria) lines.push_back(criterionLine(c, format));
+    return lines;
+}
+
+std::vector<std::string> reportLines(const ConformityInputs& in, const ConformityResult& r,
+                                     NumberFormat format) {
+    std::vector<std::string> lines = headLines(in, format);
+    if (r.groups.empty()) {
+        for (const Criterion& c : r.criteria) lines.push_back(criterionLine(c, format));
+    } else {
+        for (const ResultGroup& g : r.groups) {
+            for (const Criterion& c : g.criteria) lines.push_back(criterionLine(c, format));
+            const std::string which = capitalised(span(g.first, g.first + kEnGroup - 1));
+            lines.push_back(which + (g.conforms ? " conform" : " do not conform"));
+        }
+    }
+    if (r.sigmaCheck)
+        for (std::string& line : sigmaCheckLines(*r.sigmaCheck, format))
+            lines.push_back(std::move(line));
+    if (in.rule == ConformityRule::Aci318) lines.push_back(averagesLine(r));
     lines.push_back("");
     lines.push_back(r.failingResults.empty()
                         ? std::string("No result is below the limit for single results")
@@ -167,7 +278,7 @@ std::string ruleName(ConformityRule rule) {
 std::string ruleCaption(ConformityRule rule) {
     switch (rule) {
         case ConformityRule::En206Initial:
-            return "EN 206, initial production (3 results)";
+            return "EN 206, initial production (groups of 3 results)";
         case ConformityRule::En206Continuous:
             return "EN 206, continuous production (15 results or more)";
         case ConformityRule::Aci318:
@@ -176,8 +287,36 @@ std::string ruleCaption(ConformityRule rule) {
     return {};
 }
 
-ConformityOutcome checkConformity(const ConformityInputs& in, NumberFormat format) {
-    if (std::string why = refusal(in); !why.empty())
+std::string ruleShortCaption(ConformityRule rule) {
+    switch (rule) {
+        case ConformityRule::En206Initial:
+            return "EN 206, initial production";
+        case ConformityRule::En206Continuous:
+            return "EN 206, continuous production";
+        case ConformityRule::Aci318:
+            return "ACI 318";
+    }
+    return {};
+}
+
+std::string ruleEdition(ConformityRule rule) {
+    return rule == ConformityRule::Aci318 ? "ACI 318-19, 26.12.3.1"
+                                          : "EN 206:2013+A2:2021, 8.2.1.3";
+}
+
+std::optional<Specimen> specimenFromName(const std::string& name) {
+    for (Specimen s : {Specimen::Cylinder, Specimen::Cube})
+        if (specimenName(s) == name) return s;
+    return std::nullopt;
+}
+
+std::string specimenName(Specimen specimen) {
+    return specimen == Specimen::Cube ? "cube" : "cylinder";
+}
+
+ConformityOutcome checkConformity(const ConformityInputs& in, NumberFormat format,
+                                  RuleNaming naming) {
+    if (std::string why = refusal(in, naming); !why.empty())
         return ConformityOutcome::refused(why, MessageStyle::Message);
     ConformityResult result = evaluate(in);
     std::vector<std::string> lines = reportLines(in, result, format);

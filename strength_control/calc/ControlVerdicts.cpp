@@ -4,6 +4,7 @@
 
 #include "common/NumberText.h"
 #include "strength_control/calc/ControlChart.h"
+#include "strength_control/calc/ShownNumbers.h"
 
 namespace orvan::control {
 
@@ -32,9 +33,22 @@ void addStatistics(PeriodVerdicts& out) {
     if (out.mean != 0) out.variation = deviation / out.mean * 100.0;
 }
 
-std::string partyLine(int party, double strength, Verdict verdict, NumberFormat format) {
-    return "Party " + std::to_string(party) + ": " + formatFixed(strength, 1, format) + " MPa - " +
-           verdictText(verdict);
+std::string partyLine(int party, double strength, Verdict verdict, int decimals,
+                      NumberFormat format) {
+    return "Party " + std::to_string(party) + ": " + shownNumber(strength, decimals, format) +
+           " MPa - " + verdictText(verdict);
+}
+
+// One decimal, or as many more as tell every strength from every limit it differs from, so
+// that a party beyond a limit never shows the limit's own figure.
+int limitDecimals(const ControlLimits& limits, const std::vector<double>& strengths,
+                  NumberFormat format) {
+    std::vector<std::pair<double, double>> pairs;
+    for (double x : strengths)
+        for (double limit : {limits.warningTop, limits.warningBottom, limits.correctingTop,
+                             limits.correctingBottom})
+            pairs.emplace_back(x, limit);
+    return decimalsTellingApart(pairs, 1, format);
 }
 
 }  // namespace
@@ -82,19 +96,21 @@ std::optional<ChartFigures> chartFigures(const ChartOutcome& chart) {
 
 std::vector<std::string> verdictReportLines(const ControlLimits& limits, const PeriodVerdicts& v,
                                             NumberFormat format) {
+    const int d = limitDecimals(limits, v.strengths, format);
     std::vector<std::string> lines = {
         "",
         "VERDICTS OF THE CONTROLLABLE PERIOD",
         "",
         "Average level of strength, MPa: " + formatFixed(limits.averageLevel, 1, format),
-        "Top limit of warning, MPa: " + formatFixed(limits.warningTop, 1, format),
-        "Bottom limit of warning, MPa: " + formatFixed(limits.warningBottom, 1, format),
-        "Top limit of correcting, MPa: " + formatFixed(limits.correctingTop, 1, format),
-        "Bottom limit of correcting, MPa: " + formatFixed(limits.correctingBottom, 1, format),
+        "Top limit of warning, MPa: " + shownNumber(limits.warningTop, d, format),
+        "Bottom limit of warning, MPa: " + shownNumber(limits.warningBottom, d, format),
+        "Top limit of correcting, MPa: " + shownNumber(limits.correctingTop, d, format),
+        "Bottom limit of correcting, MPa: " + shownNumber(limits.correctingBottom, d, format),
         "",
     };
     for (std::size_t i = 0; i < v.strengths.size(); ++i)
-        lines.push_back(partyLine(static_cast<int>(i + 1), v.strengths[i], v.verdicts[i], format));
+        lines.push_back(
+            partyLine(static_cast<int>(i + 1), v.strengths[i], v.verdicts[i], d, format));
     lines.push_back("");
     lines.push_back("Parties beyond the top limit of warning: " + std::to_string(v.aboveWarning));
     lines.push_back("Parties beyond the bottom limit of warning: " +

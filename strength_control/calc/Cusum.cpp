@@ -1,9 +1,11 @@
 #include "strength_control/calc/Cusum.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "common/Checked.h"
 #include "common/NumberText.h"
+#include "strength_control/calc/ShownNumbers.h"
 
 namespace orvan::control {
 
@@ -55,11 +57,13 @@ std::vector<std::string> reportLines(const CusumInputs& in, const CusumResult& r
             " * s, MPa: " + formatFixed(r.referenceValue, 2, format),
         "Decision interval H = " + formatGeneral15(in.h, format) +
             " * s, MPa: " + formatFixed(r.decisionInterval, 2, format),
+        "T: " + in.targetSource,
+        "s: " + in.sigmaSource,
         "",
         "Party: strength, upper sum C+, lower sum C-, MPa",
     };
     for (std::size_t i = 0; i < in.strengths.size(); ++i)
-        lines.push_back(std::to_string(i + 1) + ": " + formatFixed(in.strengths[i], 1, format) +
+        lines.push_back(std::to_string(i + 1) + ": " + shownAsGiven(in.strengths[i], 1, format) +
                         "; " + formatFixed(r.upper[i], 2, format) + "; " +
                         formatFixed(r.lower[i], 2, format));
     lines.push_back("");
@@ -90,12 +94,21 @@ CusumOutcome runCusum(const CusumInputs& in, NumberFormat format) {
     return CusumOutcome::done(std::move(result), std::move(lines));
 }
 
-std::optional<double> periodDeviation(double overallVariation,
-                                      const std::vector<double>& partyMeans) {
-    if (partyMeans.empty()) return std::nullopt;
+std::optional<PartyMeanDeviation> partyMeanDeviation(double overallVariation,
+                                                     const std::vector<double>& partyMeans,
+                                                     int extractsPerParty, NumberFormat format) {
+    if (partyMeans.empty() || extractsPerParty < 1) return std::nullopt;
     double sum = 0;
     for (double mean : partyMeans) sum += mean;
-    return overallVariation / 100.0 * sum / static_cast<double>(partyMeans.size());
+    const double mean = sum / static_cast<double>(partyMeans.size());
+    const double single = overallVariation / 100.0 * mean;
+    return PartyMeanDeviation{
+        single / std::sqrt(static_cast<double>(extractsPerParty)),
+        "the standard deviation of a party mean from the newest analysed period: its coefficient "
+        "of variation " +
+            formatFixed(overallVariation, 2, format) + " % times its mean strength " +
+            formatFixed(mean, 2, format) + " MPa, divided by the square root of its " +
+            std::to_string(extractsPerParty) + " extracts per party"};
 }
 
 std::string cusumReportTitle(int windowNumber) {

@@ -23,6 +23,9 @@ struct CusumInputs {
     double k = 0.5;                 // K = k * s
     double h = 5.0;                 // H = h * s
     std::vector<double> strengths;  // x(1..n), MPa
+    // Where T and s came from, for the report: "typed", or how an analysed period gave them.
+    std::string targetSource = "typed";
+    std::string sigmaSource = "typed";
 };
 
 enum class CusumSide { Up, Down };
@@ -48,10 +51,21 @@ using CusumOutcome = Outcome<CusumResult>;
 // Refuses no strengths, s <= 0, k < 0 and h <= 0; a sum that overflows fails. Never throws.
 CusumOutcome runCusum(const CusumInputs& inputs, NumberFormat format);
 
-// The standard deviation of an analysed period: its overall coefficient of variation (%)
-// times the mean of its party means, MPa. Empty without parties.
-std::optional<double> periodDeviation(double overallVariation,
-                                      const std::vector<double>& partyMeans);
+// s of a party mean from an analysed period, which the CUSUM of party strengths runs on: the
+// standard deviation of single results, its overall coefficient of variation (%) times the
+// mean of its party means, divided by the square root of the extracts per party (as the
+// control chart's limits take it). `source` says so for the report. Empty without parties or
+// extracts.
+struct PartyMeanDeviation {
+    double sigma = 0;  // MPa
+    std::string source;
+};
+std::optional<PartyMeanDeviation> partyMeanDeviation(double overallVariation,
+                                                     const std::vector<double>& partyMeans,
+                                                     int extractsPerParty, NumberFormat format);
+// The source of a T taken as an analysed period's average level of strength.
+inline constexpr const char* kAnalysedTargetSource =
+    "the average level of strength of the newest analysed period";
 
 // "Statistical control. CUSUM. Window №" n
 std::string cusumReportTitle(int windowNumber);

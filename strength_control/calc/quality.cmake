@@ -2,8 +2,10 @@
 # strengths and the conformity rules.
 orvan_core_library(orvan_quality_core
     StrengthList.cpp
+    ShownNumbers.cpp
     ControlVerdicts.cpp
     Cusum.cpp
     Conformity.cpp
+    ConformitySigma.cpp
 )
 target_link_libraries(orvan_quality_core PUBLIC orvan_control_core)

@@ -106,6 +106,13 @@ INSTANTIATE_TEST_SUITE_P(
                "Cement content is constant\n\nBATCH WEIGHTS OF ONE MIXER LOAD\n\n"
                "Mixer volume, cu m: 0.5\nMixing water, kg: 62.0\nSand, kg: 262.3\n"
                "Coarse aggregate, kg: 665.7\n"},
+        // 313 and 40 kg per cu m of cement and fly ash, 1.5 cu m: 469.5 and 60 kg.
+        CliRow{"aggregates_mixer_load_holds_the_binders",
+               with(kAggregates, {"edMixerVolume=1.5", "edCement=313", "edFlyAsh=40"}), 0,
+               "Coarse aggregate, kg: 1997.1\nCement, kg: 469.5\nFly ash, kg: 60.0\n"},
+        CliRow{"aggregates_mixer_load_bad_cement",
+               with(kAggregates, {"edMixerVolume=1.5", "edCement=x"}), 1,
+               "'x' is not a valid floating point value\n"},
         CliRow{"aggregates_mixer_volume_zero", with(kAggregates, {"edMixerVolume=0"}), 1,
                "The mixer volume must be greater than zero.\n"}),
     [](const auto& info) { return std::string(info.param.name); });

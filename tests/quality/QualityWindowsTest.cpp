@@ -169,7 +169,8 @@ private slots:
     }
 
     // Blank, T and s come from the analysed period: every party 20 ... 30 and B = 10 give the
-    // average level 16.6 and V = 16.00 % of the party mean 25, so s = 4.00.
+    // average level 16.6 and V = 16.00 % of the party mean 25: single results spread by 4.00,
+    // a party mean of 6 extracts by 4.00 / sqrt(6) = 1.63.
     void cusumTakesTargetAndDeviationFromTheAnalysedPeriod() {
         ModalWatchdog watchdog(20000);
         ControlWindows w;
@@ -189,7 +190,12 @@ private slots:
         QCOMPARE(reports.size(), 2);
         const QStringList lines = reports[1]->logicalLines();
         QVERIFY(lines.contains("Target mean T, MPa: 16.6"));
-        QVERIFY(lines.contains("Standard deviation s, MPa: 4.00"));
+        QVERIFY(lines.contains("Standard deviation s, MPa: 1.63"));
+        QVERIFY(lines.contains("T: the average level of strength of the newest analysed period"));
+        QVERIFY(lines.contains(
+            "s: the standard deviation of a party mean from the newest analysed period: its "
+            "coefficient of variation 16.00 % times its mean strength 25.00 MPa, divided by the "
+            "square root of its 6 extracts per party"));
         delete lastCusumChart();
         QVERIFY(!watchdog.fired());
     }
@@ -207,7 +213,9 @@ private slots:
                                    << "The results do not conform to the rule";
         QTest::newRow("continuous without s")
             << 1 << " " << QString("35 ").repeated(15)
-            << "The rule en206-continuous needs the standard deviation s.";
+            << "The rule EN 206, continuous production needs the standard deviation s.";
+        QTest::newRow("negative s") << 1 << "-2" << QString("27 ").repeated(15)
+                                    << "The standard deviation s must be greater than zero.";
         QTest::newRow("bad s") << 1 << "s"
                                << "35"
                                << "'s' is not a valid floating point value";
@@ -243,6 +251,12 @@ private slots:
         const WriteFailure failure = writeTextPdf(path, "Window №1", rows, QPageLayout());
         QVERIFY2(!failure, qPrintable(failure.value_or(QString())));
         QVERIFY(isVectorPdf(fileBytes(path)));
+        // 200 rows take three A4 pages within margins of 15 mm, each numbered "page N of 3".
+        QStringList many;
+        for (int i = 1; i <= 200; ++i) many << QString("row %1").arg(i);
+        const QString long3 = dir_.filePath("long.pdf");
+        QVERIFY(!writeTextPdf(long3, "Window №2", many, QPageLayout()));
+        QCOMPARE(fileBytes(long3).count("/Type /Page\n"), 3);
         const QString nowhere = dir_.filePath("no/such/folder/report.pdf");
         const WriteFailure refused = writeTextPdf(nowhere, "Window №1", rows, QPageLayout());
         QVERIFY(refused && !refused->isEmpty());
@@ -266,7 +280,7 @@ private slots:
         QStringList filled;
         auto* correction = registeredWindow<CorrectionDialog>(window.app(), "correction");
         answerNextModal([&](QWidget* modal) {
-            for (const char* name : {"edP", "edSC", "edVoda"})
+            for (const char* name : {"edP", "edSC", "edVoda", "edCement", "edFlyAsh"})
                 filled << modal->findChild<QLineEdit*>(name)->text();
             for (auto [name, text] : {std::pair{"edWp", "5"},
                                       {"edWsc", "2"},
@@ -284,9 +298,15 @@ private slots:
                                       QString::fromStdString(orvan::formatFixed(
                                           v.coarseAggregate, 0, orvan::NumberFormat{})),
                                       QString::fromStdString(orvan::formatFixed(
-                                          v.mix.waterContent, 0, orvan::NumberFormat{}))}));
+                                          v.mix.waterContent, 0, orvan::NumberFormat{})),
+                                      QString::fromStdString(orvan::formatFixed(
+                                          v.mix.cementContent, 0, orvan::NumberFormat{})),
+                                      QString()}));
         const QStringList lines = window.documents()->activeDocument()->logicalLines();
-        QCOMPARE(lines.size(), 21 + 7);
+        QCOMPARE(lines.size(), 21 + 8);
+        QCOMPARE(lines[28],
+                 "Cement, kg: " + QString::fromStdString(orvan::formatFixed(
+                                      filled[3].toDouble() * 0.5, 1, orvan::NumberFormat{})));
         QCOMPARE(lines[20], QString("Cement content is constant"));
         QCOMPARE(lines[24], QString("Mixer volume, cu m: 0.5"));
         // Both shares 0: half of S / 0.95.
