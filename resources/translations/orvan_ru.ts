@@ -2622,6 +2622,246 @@ workability</source>
         <source>Mean strength, MPa</source>
         <translation>Средняя прочность, МПа</translation>
     </message>
+    <message>
+        <source>%1 lines; the first: %2</source>
+        <translation>Строк: %1; первая: %2</translation>
+    </message>
+    <message>
+        <source>&amp;Journal</source>
+        <translation>&amp;Журнал</translation>
+    </message>
+    <message>
+        <source>Added the mix %1</source>
+        <translation>Добавлен состав %1</translation>
+    </message>
+    <message>
+        <source>Added the party %1</source>
+        <translation>Добавлена партия %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Changed the party %1</source>
+        <translation>Изменена партия %1</translation>
+    </message>
+    <message>
+        <source>Choose another journal in the Journal menu.</source>
+        <translation>Выберите другой журнал в меню «Журнал».</translation>
+    </message>
+    <message>
+        <source>Choose the event to undo first</source>
+        <translation>Сначала выберите событие для отмены</translation>
+    </message>
+    <message>
+        <source>Choose the parties to delete first</source>
+        <translation>Сначала выберите партии для удаления</translation>
+    </message>
+    <message>
+        <source>Connect to a server</source>
+        <translation>Подключение к серверу</translation>
+    </message>
+    <message>
+        <source>Database</source>
+        <translation>База данных</translation>
+    </message>
+    <message>
+        <source>Delete %1 parties (%2) with %3 results?</source>
+        <translation>Удалить партии (%1: %2) с результатами (%3)?</translation>
+    </message>
+    <message>
+        <source>Delete mix %1 with %2 parties and %3 results?</source>
+        <translation>Удалить состав %1 с партиями (%2) и результатами (%3)?</translation>
+    </message>
+    <message>
+        <source>Deleted %1 parties; History... can undo it</source>
+        <translation>Удалено партий: %1; отменить можно в «Истории...»</translation>
+    </message>
+    <message>
+        <source>Deleted the mix %1; History... can undo it</source>
+        <translation>Удалён состав %1; отменить можно в «Истории...»</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Событие</translation>
+    </message>
+    <message>
+        <source>History of the journal</source>
+        <translation>История журнала</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>Сервер</translation>
+    </message>
+    <message>
+        <source>Importing %1</source>
+        <translation>Импорт %1</translation>
+    </message>
+    <message>
+        <source>It can be undone from the journal's history.</source>
+        <translation>Это можно отменить в истории журнала.</translation>
+    </message>
+    <message>
+        <source>Journal - %1</source>
+        <translation>Журнал - %1</translation>
+    </message>
+    <message>
+        <source>Journal: %1 (the role %2 may not %3)</source>
+        <translation>Журнал: %1 (роли %2 нельзя %3)</translation>
+    </message>
+    <message>
+        <source>Mix</source>
+        <translation>Состав</translation>
+    </message>
+    <message>
+        <source>New journal</source>
+        <translation>Новый журнал</translation>
+    </message>
+    <message>
+        <source>No party of the mix is dated in the filter's range</source>
+        <translation>Нет партий состава с датами в пределах фильтра</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted.</source>
+        <translation>Ничего не вставлено.</translation>
+    </message>
+    <message>
+        <source>Open journal</source>
+        <translation>Открыть журнал</translation>
+    </message>
+    <message>
+        <source>Parties</source>
+        <translation>Партии</translation>
+    </message>
+    <message>
+        <source>Pasted %1 parties</source>
+        <translation>Вставлено партий: %1</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Порт</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Причина</translation>
+    </message>
+    <message>
+        <source>Reason (kept in the history)</source>
+        <translation>Причина (сохраняется в истории)</translation>
+    </message>
+    <message>
+        <source>Save a copy of the journal</source>
+        <translation>Сохранить копию журнала</translation>
+    </message>
+    <message>
+        <source>Saved a copy: %1 mixes, %2 parties, %3 events in %4</source>
+        <translation>Копия сохранена: составов %1, партий %2, событий %3 в %4</translation>
+    </message>
+    <message>
+        <source>The analysed period of %1 is stored with the mix</source>
+        <translation>Анализируемый период состава %1 сохранён</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be replaced</source>
+        <translation>Файл %1 нельзя заменить</translation>
+    </message>
+    <message>
+        <source>The file %1 is there already: open it, or choose a new name</source>
+        <translation>Файл %1 уже есть: откройте его или выберите новое имя</translation>
+    </message>
+    <message>
+        <source>The import was cancelled: nothing was imported</source>
+        <translation>Импорт отменён: ничего не импортировано</translation>
+    </message>
+    <message>
+        <source>The journal is damaged and is open read-only: analysis and copy still work, nothing is written.</source>
+        <translation>Журнал повреждён и открыт только для чтения: анализ и копирование доступны, записи нет.</translation>
+    </message>
+    <message>
+        <source>The journal is sound</source>
+        <translation>Журнал исправен</translation>
+    </message>
+    <message>
+        <source>The password is taken from ~/.pgpass or PGPASSWORD; the program never stores it.</source>
+        <translation>Пароль берётся из ~/.pgpass или PGPASSWORD; программа его не хранит.</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>Undo event %1 (%2 %3)?</source>
+        <translation>Отменить событие %1 (%2 %3)?</translation>
+    </message>
+    <message>
+        <source>Undo...</source>
+        <translation>Отменить...</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Пользователь</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>Что</translation>
+    </message>
+    <message>
+        <source>Who</source>
+        <translation>Кто</translation>
+    </message>
+    <message>
+        <source>add, edit or delete</source>
+        <translation>добавлять, изменять и удалять</translation>
+    </message>
+    <message>
+        <source>edit, delete or undo</source>
+        <translation>изменять, удалять и отменять</translation>
+    </message>
+    <message>
+        <source>Check the journal</source>
+        <translation>Проверить журнал</translation>
+    </message>
+    <message>
+        <source>Connect to a server...</source>
+        <translation>Подключиться к серверу...</translation>
+    </message>
+    <message>
+        <source>History...</source>
+        <translation>История...</translation>
+    </message>
+    <message>
+        <source>New journal...</source>
+        <translation>Новый журнал...</translation>
+    </message>
+    <message>
+        <source>Open journal...</source>
+        <translation>Открыть журнал...</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>Save a copy...</source>
+        <translation>Сохранить копию...</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>С</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>По</translation>
+    </message>
+    <message>
+        <source>Journals (*.sqlite);;All files (*)</source>
+        <translation>Журналы (*.sqlite);;Все файлы (*)</translation>
+    </message>
 </context>
 <context>
     <name>QMdiSubWindow</name>

@@ -78,7 +78,9 @@ private:
             if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->done(QDialog::Rejected);
             return;
         }
-        const bool shownAgain = afterMessage_ && modal == lastDialog_;
+        // Up again after a message, even when other dialogs of the run came between (an
+        // impossible mix after the durability page): the user gives up with "&Close".
+        const bool shownAgain = afterMessage_ && answered_.contains(modal);
         afterMessage_ = false;
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             seen_->messages << box->text();
@@ -98,7 +100,7 @@ private:
             ++seen_->charts;
             qobject_cast<QDialog*>(modal)->done(QDialog::Rejected);
         } else {
-            lastDialog_ = modal;
+            answered_.insert(modal);
             QWidget* focus = modal->focusWidget() ? modal->focusWidget() : modal;
             QTest::keyClick(focus, Qt::Key_Return);
         }
@@ -107,7 +109,7 @@ private:
     QTimer timer_;
     bool pending_ = false;
     bool afterMessage_ = false;
-    QPointer<QWidget> lastDialog_;
+    QSet<QWidget*> answered_;
     QString prompt_;
     Seen* seen_;
 };

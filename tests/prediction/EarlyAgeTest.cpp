@@ -153,8 +153,8 @@ TEST(SeriesCusum, NamesThePartiesAndCountsTheDaysGainedByThePrediction) {
     EXPECT_EQ(out.values.firstPredictedSignal->party, "P3");
     EXPECT_EQ(out.values.firstPredictedSignal->daysBefore, 21);
     EXPECT_EQ(out.values.cusum.upper, (std::vector<double>{0, 5, 10, 15}));
-    EXPECT_EQ(out.lines.at(11), "3: 30.0; 10.00; 0.00 - party P3, 2026-03-01 (predicted)");
-    EXPECT_EQ(out.lines.at(10), "2: 30.0; 5.00; 0.00 - party P2, 2026-02-28");
+    EXPECT_EQ(out.lines.at(13), "3: 30.0; 10.00; 0.00 - party P3, 2026-03-01 (predicted)");
+    EXPECT_EQ(out.lines.at(12), "2: 30.0; 5.00; 0.00 - party P2, 2026-02-28");
     EXPECT_EQ(out.lines.back(),
               "First signal on a predicted strength: party P3, 2026-03-01 (3), the upper sum, 21 "
               "days before its 28-day result due 2026-03-29");
