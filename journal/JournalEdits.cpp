@@ -173,9 +173,14 @@ Outcome<> Journal::deleteMix(long long id, const std::string& reason) {
         if (!name.ok()) return Outcome<>::endedAs(name);
         const Outcome<std::string> snapshot = mixSnapshot(*this, id);
         if (!snapshot.ok()) return Outcome<>::endedAs(snapshot);
+        const auto mix = this->mix(id);
+        if (!mix.ok()) return Outcome<>::endedAs(mix);
+        const std::string parties =
+            mix.values ? std::to_string(mix.values->partyCount) + " parties" : std::string();
         QSqlQuery query = Storage::prepared(*this, "DELETE FROM mixes WHERE id = ?", {id});
         if (!query.exec()) return Storage::failed(query);
-        return Storage::record(*this, {"delete mix", name.values, "", snapshot.values, "", reason, 0});
+        return Storage::record(*this,
+                               {"delete mix", name.values, parties, snapshot.values, "", reason, 0});
     });
 }
 

@@ -139,6 +139,7 @@ public:
         table_->setSelectionBehavior(QAbstractItemView::SelectRows);
         table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
         table_->horizontalHeader()->setStretchLastSection(true);
+        table_->verticalHeader()->hide();  // the event's number is its first column
         auto* filter = new QHBoxLayout;
         for (auto [caption, edit] : {std::pair{"Mix", mix_}, {"From", from_}, {"To", to_}}) {
             filter->addWidget(new QLabel(jt(caption), this));
@@ -192,7 +193,7 @@ private:
             jt("Undo event %1 (%2 %3)?")
                 .arg(id)
                 .arg(table_->item(row, 3)->text(), table_->item(row, 5)->text()),
-            jt("Undo"));
+            jt("Undo"), false);
         if (!reason) return;
         if (const auto undone = jrn::undoEvent(journal_, id, *reason); !undone.ok())
             return showMessage(this, fromCore(undone.message));
@@ -214,4 +215,5 @@ void JournalWindow::showHistory() {
     HistoryDialog dialog(*journal_, mix ? fromCore(mix->name) : QString(), this);
     dialog.exec();
     reloadMixes();
+    say(jt("Journal: %1").arg(fromCore(jrn::shownLocation(journal_->location()))));
 }

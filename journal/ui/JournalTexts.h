@@ -14,5 +14,6 @@ inline QString jt(const char* text) {
 
 // Asks `question` with a field for an optional reason; the reason (maybe "") when the user
 // agrees, nothing when not.
+// `undoable`: say that the history can undo it.
 std::optional<std::string> confirmWithReason(QWidget* parent, const QString& question,
-                                             const QString& action);
+                                             const QString& action, bool undoable = true);

@@ -48,7 +48,7 @@ JournalWindow::JournalWindow(AppContext& app, QWidget* parent, QString location)
     // Closing the main window still ends the program at once, with this window open.
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(jt("Journal"));
-    resize(900, 560);
+    resize(900, 600);
     auto* splitter = new QSplitter(this);
     splitter->addWidget(buildMixes());
     splitter->addWidget(buildParties());

@@ -70,7 +70,7 @@ QString counted(long long n) {
 }  // namespace
 
 std::optional<std::string> confirmWithReason(QWidget* parent, const QString& question,
-                                             const QString& action) {
+                                             const QString& action, bool undoable) {
     QDialog dialog(parent);
     dialog.setObjectName("ConfirmDialog");
     dialog.setWindowTitle(jt("Journal"));
@@ -87,7 +87,8 @@ std::optional<std::string> confirmWithReason(QWidget* parent, const QString& que
     text->setWordWrap(true);
     form->addRow(text);
     form->addRow(jt("Reason (kept in the history)"), reason);
-    form->addRow(new QLabel(jt("It can be undone from the journal's history."), &dialog));
+    if (undoable)
+        form->addRow(new QLabel(jt("It can be undone from the journal's history."), &dialog));
     form->addRow(buttons);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return toCore(reason->text().trimmed());

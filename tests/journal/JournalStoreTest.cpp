@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QUrl>
 #include <QThread>
 #include <functional>
 #include <random>
@@ -18,6 +19,7 @@
 #include "journal/JournalDesigns.h"
 #include "journal/JournalExchange.h"
 #include "journal/JournalHistory.h"
+#include "journal/JournalRoles.h"
 #include "journal/JournalPeriods.h"
 
 namespace {
@@ -372,6 +374,73 @@ TEST(JournalFile, RefusedAndLeftUntouched) {
         EXPECT_NE(opened.message.find(c.reason), std::string::npos) << opened.message;
         EXPECT_EQ(fileBytes(path), before);
     }
+}
+
+// On a server, three roles: the reader may not add, the recorder may add but not delete, the
+// editor may delete and undo; nobody may change the history.
+TEST(JournalRoles, EachRoleDoesWhatItMayAndTheHistoryStays) {
+    const char* url = std::getenv("ORVAN_TEST_PG_URL");
+    if (!url || !*url) GTEST_SKIP() << "no PostgreSQL server (ORVAN_TEST_PG_URL)";
+    auto owner = openJournal(freshLocation("postgresql"));
+    ASSERT_TRUE(owner);
+    ASSERT_TRUE(jn::importCsv(*owner, sampleFile(), "s.csv").ok());
+    ASSERT_TRUE(jn::applyRoleGrants(*owner).ok());
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QPSQL", "orvan-test-roles");
+        const QUrl server(QString::fromLatin1(url));
+        db.setHostName(server.host());
+        db.setPort(server.port());
+        db.setUserName(server.userName());
+        db.setDatabaseName(server.path().mid(1));
+        ASSERT_TRUE(db.open());
+        for (const char* role : {"reader", "recorder", "editor"})
+            QSqlQuery(db).exec(QString("DO $$ BEGIN CREATE ROLE lab_%1 LOGIN IN ROLE orvan_%1; "
+                                       "EXCEPTION WHEN duplicate_object THEN NULL; END $$")
+                                   .arg(role));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("orvan-test-roles");
+    auto as = [&](const char* role) {
+        QUrl server(QString::fromLatin1(url));
+        server.setUserName(QString("lab_") + role);
+        return openJournal(server.toString().toStdString());
+    };
+    const struct {
+        const char* role;
+        bool add, edit;
+    } rows[] = {{"reader", false, false}, {"recorder", true, false}, {"editor", true, true}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.role);
+        auto journal = as(row.role);
+        ASSERT_TRUE(journal);
+        EXPECT_EQ(journal->permissions().add, row.add);
+        EXPECT_EQ(journal->permissions().edit, row.edit);
+        const long long mix = journal->findMix("M").values->id;
+        const auto added = journal->addParty({0, mix, "2026-07-01", row.role, {"30"}});
+        EXPECT_EQ(added.ok(), row.add) << added.message;
+        if (!row.add) EXPECT_NE(added.message.find("does not let the role"), std::string::npos);
+        if (added.ok()) {
+            const auto deleted = journal->deleteParties({added.values});
+            EXPECT_EQ(deleted.ok(), row.edit) << deleted.message;
+            if (row.edit) EXPECT_TRUE(jn::undoEvent(*journal, jn::readHistory(*journal).values.back().id).ok());
+        }
+    }
+    // The history is only added to, even for the server's superuser.
+    const auto before = jn::readHistory(*owner).values.size();
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QPSQL", "orvan-test-history");
+        const QUrl server(QString::fromLatin1(url));
+        db.setHostName(server.host());
+        db.setPort(server.port());
+        db.setUserName(server.userName());
+        db.setDatabaseName(server.path().mid(1));
+        ASSERT_TRUE(db.open());
+        EXPECT_FALSE(QSqlQuery(db).exec("DELETE FROM history"));
+        EXPECT_FALSE(QSqlQuery(db).exec("UPDATE history SET reason = 'changed'"));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("orvan-test-history");
+    EXPECT_EQ(jn::readHistory(*owner).values.size(), before);
 }
 
 // Zeroed inner pages: the journal says so, opens read-only, and still reads what it can.
