@@ -10,6 +10,9 @@
 #include "journal/JournalHistory.h"
 #include "journal/JournalPeriods.h"
 #include "journal/JournalRoles.h"
+#include "cli/JournalLoopJson.h"
+#include "strength_control/calc/SeriesCusum.h"
+#include <cmath>
 
 namespace orvan::cli {
 
@@ -265,6 +268,63 @@ CliResult runUndo(const CliRequest& request) {
     });
 }
 
+// A figure of --target, --sigma, --k or --h, or `fallback` when not given.
+Outcome<double> figure(const CliRequest& request, const char* name, std::optional<double> fallback) {
+    if (!request.has(name) || request.option(name).empty()) {
+        if (fallback) return Outcome<double>::done(*fallback);
+        return Outcome<double>::refused(std::string("--") + name +
+                                            " is needed: the mix has no stored analysed period",
+                                        MessageStyle::None);
+    }
+    const std::optional<double> value = jn::parseStrength(request.option(name));
+    if (!value)
+        return Outcome<double>::refused(std::string("--") + name + " is a number, not '" +
+                                            request.option(name) + "'",
+                                        MessageStyle::None);
+    return Outcome<double>::done(*value);
+}
+
+// The CUSUM of the mix's parties in date order (from --from on), one party mean each. A blank
+// T is the newest stored analysed period's average level, a blank s the standard deviation of
+// a party mean there: its coefficient of variation times its level, over the root of the
+// extracts per party.
+CliResult runCusum(const CliRequest& request) {
+    return withJournal(request, [&](jn::Journal& journal) {
+        const Outcome<long long> mix = mixOf(journal, request.option("mix"));
+        if (!mix.ok()) return failedResult(mix.message);
+        const auto stored = jn::latestAnalysedPeriod(journal, mix.values);
+        if (!stored.ok()) return failedResult(stored.message);
+        std::optional<double> level, spread;
+        if (const auto& p = stored.values) {
+            const auto* layout = jn::layoutByName(p->layoutName);
+            level = p->averageLevel;
+            if (layout)
+                spread = p->overallVariation / 100 * p->averageLevel /
+                         std::sqrt(static_cast<double>(layout->extractCount));
+        }
+        control::SeriesCusumInputs in;
+        const auto target = figure(request, "target", level);
+        const auto sigma = figure(request, "sigma", spread);
+        const auto k = figure(request, "k", 0.5), h = figure(request, "h", 5.0);
+        for (const auto* given : {&target, &sigma, &k, &h})
+            if (!given->ok()) return refusedResult(given->message);
+        in.target = target.values, in.sigma = sigma.values, in.k = k.values, in.h = h.values;
+        const std::string period =
+            stored.values ? "the analysed period stored " + stored.values->savedAt : "";
+        if (!request.has("target")) in.targetSource = "its average level, from " + period;
+        if (!request.has("sigma"))
+            in.sigmaSource = "the standard deviation of a party mean, from " + period;
+        const auto series = jn::partySeries(journal, mix.values, request.option("from"));
+        if (!series.ok()) return failedResult(series.message);
+        for (std::size_t i = 0; i < series.values.means.size(); ++i)
+            // The means as the journal's table shows them (two decimals), so that the report's
+            // strengths are the figures the user sees.
+            in.parties.push_back({series.values.numbers[i], series.values.dates[i],
+                                  std::round(series.values.means[i] * 100) / 100, false, {}, {}});
+        return seriesCusumResult(control::runSeriesCusum(in, kJournalFormat));
+    });
+}
+
 CliOption mixOption(const char* help = "the mix's name") {
     return {"mix", help, true, "NAME"};
 }
@@ -310,6 +370,13 @@ CliGroup journalGroup() {
                 {}, {"mix", "layout"}),
         command("chart", "the control chart of every party after the stored period", runChart,
                 {mixOption()}, {}, {"mix"}),
+        command("cusum", "the CUSUM of the mix's parties in date order", runCusum,
+                {mixOption(), {"target", "T, MPa (blank: the stored period's level)", true, "T"},
+                 {"sigma", "s, MPa (blank: the stored period's s of a party mean)", true, "S"},
+                 {"k", "k (default 0.5)", true, "K"},
+                 {"h", "h (default 5)", true, "H"},
+                 {"from", "parties dated on or after the day", true, "YYYY-MM-DD"}},
+                {}, {"mix"}),
         command("history", "every change, oldest first", runHistory,
                 {mixOption("only this mix"), {"from", "from the day", true, "YYYY-MM-DD"},
                  {"to", "up to the day", true, "YYYY-MM-DD"}}),

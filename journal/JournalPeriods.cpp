@@ -294,6 +294,15 @@ Outcome<std::vector<double>> partyMeansBetween(const Journal& journal, long long
     return Outcome<std::vector<double>>::done(std::move(means.values.means));
 }
 
+Outcome<PartySeries> partySeries(const Journal& journal, long long mixId,
+                                 const std::string& from) {
+    auto read = readPartyMeans(journal, mixId, from, true, kAfterEveryDate);
+    if (!read.ok()) return Outcome<PartySeries>::endedAs(read);
+    return Outcome<PartySeries>::done(PartySeries{std::move(read.values.numbers),
+                                                  std::move(read.values.dates),
+                                                  std::move(read.values.means)});
+}
+
 control::ChartOutcome chartFromJournal(const ControlledPeriod& period, const std::string& mix) {
     FieldTexts texts = defaultTexts(control::controlForm());
     if (period.period) {

@@ -83,6 +83,14 @@ Outcome<ControlledPeriod> controlledPeriod(const Journal& journal, long long mix
 Outcome<std::vector<double>> partyMeansBetween(const Journal& journal, long long mixId,
                                                const std::string& from, const std::string& to);
 
+// Every party of the mix dated on or after `from` ("" for every party), by date, with the mean
+// of its extracts: the series a CUSUM from the journal runs on.
+struct PartySeries {
+    std::vector<std::string> numbers, dates;
+    std::vector<double> means;  // MPa
+};
+Outcome<PartySeries> partySeries(const Journal& journal, long long mixId, const std::string& from);
+
 // The chart of a controlled period: one batch per party, no prompts, no limit of ten.
 // `mix`: the mix's name, for the chart's page.
 control::ChartOutcome chartFromJournal(const ControlledPeriod& period, const std::string& mix = {});

@@ -65,7 +65,7 @@ std::vector<SeriesParty> seriesOf(const EarlyAgeInputs& in, const EarlyAgePredic
 }
 
 SeriesOutcome runSeriesCusum(const SeriesCusumInputs& in, NumberFormat format) {
-    CusumInputs cusumIn{in.target, in.sigma, in.k, in.h, {}};
+    CusumInputs cusumIn{in.target, in.sigma, in.k, in.h, {}, in.targetSource, in.sigmaSource};
     cusumIn.strengths.reserve(in.parties.size());
     for (const SeriesParty& p : in.parties) cusumIn.strengths.push_back(p.strength);
     CusumOutcome cusum = runCusum(cusumIn, format);

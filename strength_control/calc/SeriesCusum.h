@@ -29,6 +29,9 @@ struct SeriesCusumInputs {
     double k = 0.5;                    // K = k * s
     double h = 5.0;                    // H = h * s
     std::vector<SeriesParty> parties;  // in date order
+    // Where T and s came from, for the report (as CusumInputs says it).
+    std::string targetSource = "typed";
+    std::string sigmaSource = "typed";
 };
 
 struct PredictedSignal {
