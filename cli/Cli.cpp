@@ -105,8 +105,8 @@ void printUsage(const std::vector<CliCommand>& table, const std::vector<CliGroup
     printCommandList(table, out);
     for (const auto& group : groups)
         out << "  " << group.name
-            << std::string(22 - std::min<std::size_t>(group.name.size(), 21), ' ')
-            << group.summary << "\n";
+            << std::string(22 - std::min<std::size_t>(group.name.size(), 21), ' ') << group.summary
+            << "\n";
     out << kExitCodes;
 }
 
@@ -217,8 +217,8 @@ ParsedArguments parseArguments(const CliCommand& command, const std::vector<CliO
 
 // One command over the words after its name; `prefix` names it in messages ("orvan-cli ").
 int runCommand(const CliCommand& command, const std::vector<CliOption>& shared,
-               const std::vector<std::string>& words, const std::string& prefix,
-               std::ostream& out, std::ostream& err) {
+               const std::vector<std::string>& words, const std::string& prefix, std::ostream& out,
+               std::ostream& err) {
     if (std::find(words.begin(), words.end(), "--help") != words.end()) {
         printCommandHelp(command, prefix, out);
         return 0;

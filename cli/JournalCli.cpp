@@ -1,18 +1,18 @@
 #include "cli/JournalCli.h"
 
 #include <QCoreApplication>
+#include <cmath>
 #include <memory>
 
 #include "cli/Commands.h"
+#include "cli/JournalLoopJson.h"
 #include "common/NumberText.h"
 #include "journal/JournalCsv.h"
 #include "journal/JournalExchange.h"
 #include "journal/JournalHistory.h"
 #include "journal/JournalPeriods.h"
 #include "journal/JournalRoles.h"
-#include "cli/JournalLoopJson.h"
 #include "strength_control/calc/SeriesCusum.h"
-#include <cmath>
 
 namespace orvan::cli {
 
@@ -74,8 +74,7 @@ CliResult runInit(const CliRequest& request) {
         if (request.has("grant")) {
             if (Outcome<> granted = jn::applyRoleGrants(journal); !granted.ok())
                 return failedResult(granted.message);
-            lines.push_back("Granted the journal's tables to the roles " +
-                            jn::joinedRoleNames());
+            lines.push_back("Granted the journal's tables to the roles " + jn::joinedRoleNames());
             return doneResult(lines);
         }
         lines.push_back("The grants of the journal's three roles (apply them with --grant):");
@@ -187,15 +186,15 @@ CliResult runAnalyse(const CliRequest& request) {
             jn::analyseFromJournal(journal, mix.values, layout, request.option("class"),
                                    request.option("until"), kJournalFormat);
         if (!analysis.ok()) {
-            const std::string hint = analysis.values.end == jn::AnalysisEnd::NoClass ? " (--class)" : "";
+            const std::string hint =
+                analysis.values.end == jn::AnalysisEnd::NoClass ? " (--class)" : "";
             return analysis.kind == OutcomeKind::Refused ? refusedResult(analysis.message + hint)
                                                          : failedResult(analysis.message);
         }
         if (request.has("save"))
             if (Outcome<> saved = jn::saveAnalysedPeriod(journal, analysis); !saved.ok())
                 return failedResult(saved.message);
-        CliResult result =
-            analysedPeriodResult(layout, analysis.values.run.result, kJournalFormat);
+        CliResult result = analysedPeriodResult(layout, analysis.values.run.result, kJournalFormat);
         const analysed::PeriodSources sources = jn::periodSources(analysis);
         std::vector<std::string> lines = analysed::periodSourceLines(sources);
         lines.insert(lines.end(), result.lines.begin(), result.lines.end());
@@ -257,7 +256,8 @@ CliResult runHistory(const CliRequest& request) {
 CliResult runUndo(const CliRequest& request) {
     long long id = 0;
     const std::string& text = request.operands[0];
-    for (char c : text) id = c >= '0' && c <= '9' && id < 1'000'000'000'000 ? id * 10 + (c - '0') : -1;
+    for (char c : text)
+        id = c >= '0' && c <= '9' && id < 1'000'000'000'000 ? id * 10 + (c - '0') : -1;
     if (id <= 0) return refusedResult("The event is given by its number, not '" + text + "'");
     return withJournal(request, [&](jn::Journal& journal) {
         const Outcome<> undone = jn::undoEvent(journal, id, request.option("reason"));
@@ -269,18 +269,19 @@ CliResult runUndo(const CliRequest& request) {
 }
 
 // A figure of --target, --sigma, --k or --h, or `fallback` when not given.
-Outcome<double> figure(const CliRequest& request, const char* name, std::optional<double> fallback) {
+Outcome<double> figure(const CliRequest& request, const char* name,
+                       std::optional<double> fallback) {
     if (!request.has(name) || request.option(name).empty()) {
         if (fallback) return Outcome<double>::done(*fallback);
-        return Outcome<double>::refused(std::string("--") + name +
-                                            " is needed: the mix has no stored analysed period",
-                                        MessageStyle::None);
+        return Outcome<double>::refused(
+            std::string("--") + name + " is needed: the mix has no stored analysed period",
+            MessageStyle::None);
     }
     const std::optional<double> value = jn::parseStrength(request.option(name));
     if (!value)
-        return Outcome<double>::refused(std::string("--") + name + " is a number, not '" +
-                                            request.option(name) + "'",
-                                        MessageStyle::None);
+        return Outcome<double>::refused(
+            std::string("--") + name + " is a number, not '" + request.option(name) + "'",
+            MessageStyle::None);
     return Outcome<double>::done(*value);
 }
 
@@ -319,8 +320,12 @@ CliResult runCusum(const CliRequest& request) {
         for (std::size_t i = 0; i < series.values.means.size(); ++i)
             // The means as the journal's table shows them (two decimals), so that the report's
             // strengths are the figures the user sees.
-            in.parties.push_back({series.values.numbers[i], series.values.dates[i],
-                                  std::round(series.values.means[i] * 100) / 100, false, {}, {}});
+            in.parties.push_back({series.values.numbers[i],
+                                  series.values.dates[i],
+                                  std::round(series.values.means[i] * 100) / 100,
+                                  false,
+                                  {},
+                                  {}});
         return seriesCusumResult(control::runSeriesCusum(in, kJournalFormat));
     });
 }
@@ -348,8 +353,15 @@ CliGroup journalGroup() {
     auto command = [](std::string name, std::string summary, CliResult (*run)(const CliRequest&),
                       std::vector<CliOption> options = {}, std::vector<std::string> operands = {},
                       std::vector<std::string> required = {}) {
-        CliCommand c{std::move(name), std::move(summary), {}, std::move(options), run,
-                     std::move(operands), std::move(required), checkLayoutAndDay, false};
+        CliCommand c{std::move(name),
+                     std::move(summary),
+                     {},
+                     std::move(options),
+                     run,
+                     std::move(operands),
+                     std::move(required),
+                     checkLayoutAndDay,
+                     false};
         return c;
     };
     group.commands = {
@@ -357,28 +369,31 @@ CliGroup journalGroup() {
                 runInit, {{"grant", "apply the grants of the three roles", false}}),
         command("import", "adds the parties of a CSV file, all or nothing", runImport, {},
                 {"FILE.csv"}),
-        command("export", "writes the extracts as CSV", runExport,
-                {mixOption("only this mix")}, {"FILE.csv"}),
-        command("copy", "copies the whole journal into a new or empty one", runCopy, {},
-                {"DEST"}),
+        command("export", "writes the extracts as CSV", runExport, {mixOption("only this mix")},
+                {"FILE.csv"}),
+        command("copy", "copies the whole journal into a new or empty one", runCopy, {}, {"DEST"}),
         command("check", "checks the journal's pages and rows", runCheck),
         command("mixes", "lists the mixes", runMixes),
         command("analyse", "the analysed period from the latest parties", runAnalyse,
-                {mixOption(), layout, {"class", "the class B, MPa", true, "B"},
+                {mixOption(),
+                 layout,
+                 {"class", "the class B, MPa", true, "B"},
                  {"until", "parties dated on or before the day", true, "YYYY-MM-DD"},
                  {"save", "store it as the mix's analysed period", false}},
                 {}, {"mix", "layout"}),
         command("chart", "the control chart of every party after the stored period", runChart,
                 {mixOption()}, {}, {"mix"}),
         command("cusum", "the CUSUM of the mix's parties in date order", runCusum,
-                {mixOption(), {"target", "T, MPa (blank: the stored period's level)", true, "T"},
+                {mixOption(),
+                 {"target", "T, MPa (blank: the stored period's level)", true, "T"},
                  {"sigma", "s, MPa (blank: the stored period's s of a party mean)", true, "S"},
                  {"k", "k (default 0.5)", true, "K"},
                  {"h", "h (default 5)", true, "H"},
                  {"from", "parties dated on or after the day", true, "YYYY-MM-DD"}},
                 {}, {"mix"}),
         command("history", "every change, oldest first", runHistory,
-                {mixOption("only this mix"), {"from", "from the day", true, "YYYY-MM-DD"},
+                {mixOption("only this mix"),
+                 {"from", "from the day", true, "YYYY-MM-DD"},
                  {"to", "up to the day", true, "YYYY-MM-DD"}}),
         command("undo", "undoes a change of the history", runUndo, {reason}, {"EVENT-ID"}),
     };

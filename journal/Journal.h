@@ -46,8 +46,8 @@ struct Party {
 struct PartyRow {
     long long id = 0;
     std::string date, number;
-    std::string extracts;       // the strengths in extract order, "24; 25; 27"
-    std::optional<double> mean; // MPa; none for a party without extracts
+    std::string extracts;        // the strengths in extract order, "24; 25; 27"
+    std::optional<double> mean;  // MPa; none for a party without extracts
 };
 
 enum class PartyOrder { Date, Number, Mean };
@@ -104,7 +104,7 @@ public:
     Outcome<std::optional<Mix>> findMix(const std::string& name) const;
     Outcome<std::optional<Mix>> mix(long long id) const;
     Outcome<long long> addMix(const std::string& name);  // the new mix's id
-    Outcome<> updateMix(const Mix& mix);                  // name, class and layout
+    Outcome<> updateMix(const Mix& mix);                 // name, class and layout
     // With its parties, periods and designs; kept in the history, so that undo brings it back.
     Outcome<> deleteMix(long long id, const std::string& reason = {});
 

@@ -27,9 +27,9 @@ Outcome<long long> copyTable(const Journal& source, Journal& destination, const 
     const QSqlRecord record = rows.record();
     QStringList columns, marks;
     for (int c = 0; c < record.count(); ++c) columns << record.fieldName(c), marks << "?";
-    QSqlQuery insert = Storage::prepared(destination, "INSERT INTO " + table + " (" +
-                                                          columns.join(", ") + ") VALUES (" +
-                                                          marks.join(", ") + ")");
+    QSqlQuery insert =
+        Storage::prepared(destination, "INSERT INTO " + table + " (" + columns.join(", ") +
+                                           ") VALUES (" + marks.join(", ") + ")");
     long long copied = 0;
     while (rows.next()) {
         for (int c = 0; c < record.count(); ++c) insert.bindValue(c, rows.value(c));
@@ -44,7 +44,8 @@ Outcome<> advanceSequences(Journal& destination) {
     for (const char* table : {"mixes", "parties", "analysed_periods", "mix_designs", "history"}) {
         QSqlQuery query = Storage::prepared(
             destination, "SELECT setval(pg_get_serial_sequence('" + QString(table) +
-                             "', 'id'), COALESCE((SELECT MAX(id) FROM " + table + "), 0) + 1, false)");
+                             "', 'id'), COALESCE((SELECT MAX(id) FROM " + table +
+                             "), 0) + 1, false)");
         if (!query.exec()) return Storage::failed(query);
     }
     return Outcome<>::done({});
@@ -73,8 +74,7 @@ Outcome<CopyValues> copyJournal(const Journal& source, Journal& destination) {
                 if (table == "extracts") copied.extracts = count.values;
                 if (table == "history") copied.events = count.values;
             }
-            return destination.isPostgres() ? advanceSequences(destination)
-                                            : Outcome<>::done({});
+            return destination.isPostgres() ? advanceSequences(destination) : Outcome<>::done({});
         });
     if (!written.ok()) return Outcome<CopyValues>::endedAs(written);
     return Outcome<CopyValues>::done(copied);

@@ -298,12 +298,13 @@ CsvParse parseJournalCsv(std::string_view bytes) {
         for (const auto& [extract, line] : seen.extractLines) {
             if (extract != expected) {
                 out.problems.push_back(
-                    {line, "extract " + std::to_string(extract) + " of party " +
-                               shown(key.second) + " of mix " + shown(key.first) +
-                               (expected == 1 ? std::string(" comes without extract 1")
-                                              : " follows extract " + std::to_string(expected - 1)) +
-                               ": the extracts are not numbered 1 to " +
-                               std::to_string(seen.extractLines.size())});
+                    {line,
+                     "extract " + std::to_string(extract) + " of party " + shown(key.second) +
+                         " of mix " + shown(key.first) +
+                         (expected == 1 ? std::string(" comes without extract 1")
+                                        : " follows extract " + std::to_string(expected - 1)) +
+                         ": the extracts are not numbered 1 to " +
+                         std::to_string(seen.extractLines.size())});
                 break;
             }
             ++expected;

@@ -258,11 +258,11 @@ Outcome<> Journal::migrate() {
 
 Outcome<> Journal::readPermissions() {
     if (!postgres_) return Outcome<>::done({});
-    QSqlQuery query = Storage::prepared(
-        *this,
-        "SELECT has_table_privilege(current_user, 'parties', 'SELECT'), "
-        "has_table_privilege(current_user, 'parties', 'INSERT'), "
-        "has_table_privilege(current_user, 'parties', 'DELETE'), current_user");
+    QSqlQuery query =
+        Storage::prepared(*this,
+                          "SELECT has_table_privilege(current_user, 'parties', 'SELECT'), "
+                          "has_table_privilege(current_user, 'parties', 'INSERT'), "
+                          "has_table_privilege(current_user, 'parties', 'DELETE'), current_user");
     if (!query.exec() || !query.next()) return Storage::failed(query);
     permissions_ = {query.value(0).toBool(), query.value(1).toBool(), query.value(2).toBool()};
     role_ = textOf(query.value(3));
@@ -312,9 +312,9 @@ Outcome<> Journal::reconnectIfLost() {
 Outcome<> Storage::inTransaction(Journal& journal, Need need,
                                  const std::function<Outcome<>()>& work) {
     if (!journal.damage_.empty())
-        return Outcome<>::refused("The journal is damaged (" + journal.damage_ +
-                                      "): it is open read-only",
-                                  MessageStyle::Message);
+        return Outcome<>::refused(
+            "The journal is damaged (" + journal.damage_ + "): it is open read-only",
+            MessageStyle::Message);
     const Permissions& may = journal.permissions_;
     if (!(need == Need::Add ? may.add : may.edit))
         return Outcome<>::refused(

@@ -25,10 +25,10 @@ Outcome<> saveDesign(Journal& journal, long long mixId, const Design& design) {
             {mixId, QDateTime::currentDateTimeUtc().toString(Qt::ISODate)});
         if (!head.exec() || !head.next()) return Storage::failed(head);
         const long long designId = head.value(0).toLongLong();
-        QSqlQuery text = Storage::prepared(
-            journal,
-            "INSERT INTO design_texts (design_id, kind, position, name, text) "
-            "VALUES (?, ?, ?, ?, ?)");
+        QSqlQuery text =
+            Storage::prepared(journal,
+                              "INSERT INTO design_texts (design_id, kind, position, name, text) "
+                              "VALUES (?, ?, ?, ?, ?)");
         auto add = [&](const char* kind, int position, const std::string& name,
                        const std::string& value) {
             text.bindValue(0, designId);

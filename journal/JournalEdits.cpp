@@ -38,9 +38,9 @@ Party trimmed(Party party) {
 }
 
 Outcome<bool> numberTaken(const Journal& journal, const Party& party) {
-    QSqlQuery query = Storage::prepared(journal,
-                                        "SELECT id FROM parties WHERE mix_id = ? AND number = ?",
-                                        {party.mixId, sqlText(party.number)});
+    QSqlQuery query =
+        Storage::prepared(journal, "SELECT id FROM parties WHERE mix_id = ? AND number = ?",
+                          {party.mixId, sqlText(party.number)});
     if (!query.exec()) return Storage::failed<bool>(query);
     return Outcome<bool>::done(query.next() && query.value(0).toLongLong() != party.id);
 }
@@ -59,7 +59,7 @@ const char* const kMixColumns =
     "FROM mixes m ";
 
 Mix mixOf(const QSqlQuery& query) {
-    return {query.value(0).toLongLong(), textOf(query.value(1)), textOf(query.value(2)),
+    return {query.value(0).toLongLong(), textOf(query.value(1)),      textOf(query.value(2)),
             textOf(query.value(3)),      query.value(4).toLongLong(), query.value(5).toLongLong()};
 }
 
@@ -106,10 +106,9 @@ Outcome<long long> Storage::insertParty(Journal& journal, const Party& untrimmed
     if (taken.values)
         return Outcome<long long>::failed("The party '" + party.number +
                                           "' is in the journal already");
-    QSqlQuery query =
-        prepared(journal,
-                 "INSERT INTO parties (mix_id, party_date, number) VALUES (?, ?, ?) RETURNING id",
-                 {party.mixId, sqlText(party.date), sqlText(party.number)});
+    QSqlQuery query = prepared(
+        journal, "INSERT INTO parties (mix_id, party_date, number) VALUES (?, ?, ?) RETURNING id",
+        {party.mixId, sqlText(party.date), sqlText(party.number)});
     if (!query.exec() || !query.next()) return failed<long long>(query);
     const long long id = query.value(0).toLongLong();
     query.finish();
@@ -179,8 +178,8 @@ Outcome<> Journal::deleteMix(long long id, const std::string& reason) {
             mix.values ? std::to_string(mix.values->partyCount) + " parties" : std::string();
         QSqlQuery query = Storage::prepared(*this, "DELETE FROM mixes WHERE id = ?", {id});
         if (!query.exec()) return Storage::failed(query);
-        return Storage::record(*this,
-                               {"delete mix", name.values, parties, snapshot.values, "", reason, 0});
+        return Storage::record(
+            *this, {"delete mix", name.values, parties, snapshot.values, "", reason, 0});
     });
 }
 
@@ -206,8 +205,8 @@ Outcome<std::vector<long long>> Journal::addParties(const std::vector<Party>& pa
         if (!name.ok()) return Outcome<>::endedAs(name);
         const Outcome<std::string> after = partiesSnapshot(*this, ids);
         if (!after.ok()) return Outcome<>::endedAs(after);
-        return Storage::record(*this,
-                               {action, name.values, joinedNumbers(numbers), "", after.values, "", 0});
+        return Storage::record(
+            *this, {action, name.values, joinedNumbers(numbers), "", after.values, "", 0});
     });
     if (!written.ok()) return Outcome<std::vector<long long>>::endedAs(written);
     return Outcome<std::vector<long long>>::done(std::move(ids));
@@ -237,8 +236,8 @@ Outcome<> Journal::updateParty(const Party& untrimmed, const std::string& reason
         const Outcome<std::string> name = mixName(*this, party.mixId);
         if (!after.ok()) return Outcome<>::endedAs(after);
         if (!name.ok()) return Outcome<>::endedAs(name);
-        return Storage::record(*this, {"edit", name.values, party.number, before.values,
-                                       after.values, reason, 0});
+        return Storage::record(
+            *this, {"edit", name.values, party.number, before.values, after.values, reason, 0});
     });
 }
 
@@ -254,9 +253,9 @@ Outcome<> Journal::deleteParties(const std::vector<long long>& ids, const std::s
             query.bindValue(0, id);
             if (!query.exec()) return Storage::failed(query);
         }
-        return Storage::record(*this, {"delete", names.values.mix,
-                                       joinedNumbers(names.values.numbers), before.values, "",
-                                       reason, 0});
+        return Storage::record(
+            *this, {"delete", names.values.mix, joinedNumbers(names.values.numbers), before.values,
+                    "", reason, 0});
     });
 }
 

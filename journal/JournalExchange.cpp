@@ -169,15 +169,14 @@ ImportOutcome importCsv(Journal& journal, std::string_view bytes, const std::str
     return ImportOutcome::done(std::move(values));
 }
 
-ImportOutcome importCsvFile(Journal& journal, const QString& path,
-                            const ImportProgress& progress) {
+ImportOutcome importCsvFile(Journal& journal, const QString& path, const ImportProgress& progress) {
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return ImportOutcome::failed("The file '" + path.toStdString() + "' cannot be read",
                                      MessageStyle::Message);
     const QByteArray bytes = file.readAll();
-    return importCsv(journal, std::string_view(bytes.constData(), bytes.size()),
-                     path.toStdString(), progress);
+    return importCsv(journal, std::string_view(bytes.constData(), bytes.size()), path.toStdString(),
+                     progress);
 }
 
 Outcome<std::vector<std::string>> exportCsvLines(const Journal& journal, const std::string& mix) {

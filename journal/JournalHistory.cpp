@@ -15,9 +15,10 @@ constexpr const char* kColumns =
     "after_text, reason, undoes FROM history ";
 
 HistoryEvent eventOf(const QSqlQuery& q) {
-    return {q.value(0).toLongLong(), textOf(q.value(1)), textOf(q.value(2)), textOf(q.value(3)),
-            textOf(q.value(4)),      textOf(q.value(5)), textOf(q.value(6)), textOf(q.value(7)),
-            textOf(q.value(8)),      textOf(q.value(9)), q.value(10).toLongLong()};
+    return {q.value(0).toLongLong(), textOf(q.value(1)),      textOf(q.value(2)),
+            textOf(q.value(3)),      textOf(q.value(4)),      textOf(q.value(5)),
+            textOf(q.value(6)),      textOf(q.value(7)),      textOf(q.value(8)),
+            textOf(q.value(9)),      q.value(10).toLongLong()};
 }
 
 Outcome<HistoryEvent> oneEvent(const Journal& journal, long long id) {
@@ -70,9 +71,9 @@ Outcome<> reverse(Journal& journal, const HistoryEvent& event, EventRecord& undo
         undo.after = mixIdJson(restored.values);
         return Outcome<>::done({});
     }
-    return Outcome<>::refused("The event " + std::to_string(event.id) + " (" + action +
-                                  ") cannot be undone",
-                              MessageStyle::Message);
+    return Outcome<>::refused(
+        "The event " + std::to_string(event.id) + " (" + action + ") cannot be undone",
+        MessageStyle::Message);
 }
 
 }  // namespace
@@ -100,8 +101,7 @@ Outcome<> undoEvent(Journal& journal, long long eventId, const std::string& reas
         const Outcome<bool> undone = alreadyUndone(journal, eventId);
         if (!undone.ok()) return Outcome<>::endedAs(undone);
         if (undone.values)
-            return Outcome<>::refused("The event " + std::to_string(eventId) +
-                                          " is undone already",
+            return Outcome<>::refused("The event " + std::to_string(eventId) + " is undone already",
                                       MessageStyle::Message);
         EventRecord undo{"undo", event.values.mix, event.values.parties, "", "", reason, eventId};
         if (Outcome<> reversed = reverse(journal, event.values, undo); !reversed.ok())

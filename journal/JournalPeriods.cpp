@@ -20,13 +20,13 @@ namespace an = orvan::analysed;
 Outcome<std::vector<Party>> latestParties(const Journal& journal, long long mixId, int count,
                                           int extracts, const std::string& until) {
     using Parties = Outcome<std::vector<Party>>;
-    QSqlQuery query = Storage::prepared(
-        journal,
-        "SELECT p.id, p.party_date, p.number FROM parties p WHERE p.mix_id = ? "
-        "AND (? = '' OR p.party_date <= ?) "
-        "AND (SELECT COUNT(*) FROM extracts e WHERE e.party_id = p.id) = ? "
-        "ORDER BY p.party_date DESC, p.id DESC LIMIT ?",
-        {mixId, sqlText(until), sqlText(until), extracts, count});
+    QSqlQuery query =
+        Storage::prepared(journal,
+                          "SELECT p.id, p.party_date, p.number FROM parties p WHERE p.mix_id = ? "
+                          "AND (? = '' OR p.party_date <= ?) "
+                          "AND (SELECT COUNT(*) FROM extracts e WHERE e.party_id = p.id) = ? "
+                          "ORDER BY p.party_date DESC, p.id DESC LIMIT ?",
+                          {mixId, sqlText(until), sqlText(until), extracts, count});
     if (!query.exec()) return Storage::failed<std::vector<Party>>(query);
     std::vector<Party> parties;
     while (query.next())
@@ -77,10 +77,10 @@ JournalAnalysis ended(JournalAnalysis analysis, AnalysisEnd end, std::string mes
 }
 
 std::string tooFew(const JournalPeriodValues& v) {
-    const std::string skipped =
-        v.skipped.empty() ? std::string()
-                          : " (" + std::to_string(v.skipped.size()) + " parties of another " +
-                                "count of extracts are left out)";
+    const std::string skipped = v.skipped.empty() ? std::string()
+                                                  : " (" + std::to_string(v.skipped.size()) +
+                                                        " parties of another " +
+                                                        "count of extracts are left out)";
     return "Only " + std::to_string(v.parties.size()) + " parties of the mix '" + v.mixName +
            "' with " + std::to_string(v.layout->extractCount) + " extracts" +
            (v.untilDate.empty() ? std::string(" were found")
@@ -159,9 +159,9 @@ Outcome<> saveAnalysedPeriod(Journal& journal, const JournalAnalysis& analysis) 
             "warning_bottom, correcting_top, correcting_bottom) "
             "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) RETURNING id",
             {v.mixId, sqlText(layout), sqlText(v.classText), sqlText(v.untilDate),
-             sqlText(v.parties.back().date),
-             QDateTime::currentDateTimeUtc().toString(Qt::ISODate), r.overallVariation,
-             r.averageLevel, r.warningTop, r.warningBottom, r.correctingTop, r.correctingBottom});
+             sqlText(v.parties.back().date), QDateTime::currentDateTimeUtc().toString(Qt::ISODate),
+             r.overallVariation, r.averageLevel, r.warningTop, r.warningBottom, r.correctingTop,
+             r.correctingBottom});
         if (!period.exec() || !period.next()) return Storage::failed(period);
         const long long periodId = period.value(0).toLongLong();
         QSqlQuery party = Storage::prepared(
@@ -179,18 +179,17 @@ Outcome<> saveAnalysedPeriod(Journal& journal, const JournalAnalysis& analysis) 
             if (!party.exec()) return Storage::failed(party);
             numbers.push_back(v.parties[i].number);
         }
-        QSqlQuery mix = Storage::prepared(
-            journal, "UPDATE mixes SET class_text = ?, layout = ? WHERE id = ?",
-            {sqlText(v.classText), sqlText(layout), v.mixId});
+        QSqlQuery mix =
+            Storage::prepared(journal, "UPDATE mixes SET class_text = ?, layout = ? WHERE id = ?",
+                              {sqlText(v.classText), sqlText(layout), v.mixId});
         if (!mix.exec()) return Storage::failed(mix);
-        return Storage::record(journal, {"analysed period saved", v.mixName, joinedNumbers(numbers),
-                                         "", "{\"period\":" + std::to_string(periodId) + "}", "",
-                                         0});
+        return Storage::record(journal,
+                               {"analysed period saved", v.mixName, joinedNumbers(numbers), "",
+                                "{\"period\":" + std::to_string(periodId) + "}", "", 0});
     });
 }
 
-Outcome<std::optional<StoredPeriod>> latestAnalysedPeriod(const Journal& journal,
-                                                          long long mixId) {
+Outcome<std::optional<StoredPeriod>> latestAnalysedPeriod(const Journal& journal, long long mixId) {
     using Found = Outcome<std::optional<StoredPeriod>>;
     QSqlQuery query = Storage::prepared(
         journal,
@@ -235,9 +234,8 @@ struct PartyMeans {
 // The parties of `mixId` dated after `from` (or from it, when `fromIncluded`) up to `to`
 // (ISO dates, whose text order is their date order); each mean summed in extract order, as a
 // party mean is everywhere else.
-Outcome<PartyMeans> readPartyMeans(const Journal& journal, long long mixId,
-                                   const std::string& from, bool fromIncluded,
-                                   const std::string& to) {
+Outcome<PartyMeans> readPartyMeans(const Journal& journal, long long mixId, const std::string& from,
+                                   bool fromIncluded, const std::string& to) {
     // Only the comparison is chosen here, from two fixed texts; every value is bound.
     QSqlQuery query = Storage::prepared(
         journal,
@@ -294,8 +292,7 @@ Outcome<std::vector<double>> partyMeansBetween(const Journal& journal, long long
     return Outcome<std::vector<double>>::done(std::move(means.values.means));
 }
 
-Outcome<PartySeries> partySeries(const Journal& journal, long long mixId,
-                                 const std::string& from) {
+Outcome<PartySeries> partySeries(const Journal& journal, long long mixId, const std::string& from) {
     auto read = readPartyMeans(journal, mixId, from, true, kAfterEveryDate);
     if (!read.ok()) return Outcome<PartySeries>::endedAs(read);
     return Outcome<PartySeries>::done(PartySeries{std::move(read.values.numbers),

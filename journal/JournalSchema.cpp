@@ -72,10 +72,9 @@ std::vector<QStringList> schemaSteps(bool postgres) {
 }
 
 const QStringList& journalTables() {
-    static const QStringList tables = {"mixes",          "parties",
-                                       "extracts",       "analysed_periods",
-                                       "analysed_period_parties", "mix_designs",
-                                       "design_texts",   "history"};
+    static const QStringList tables = {
+        "mixes",       "parties",      "extracts", "analysed_periods", "analysed_period_parties",
+        "mix_designs", "design_texts", "history"};
     return tables;
 }
 

@@ -46,17 +46,17 @@ Outcome<QJsonObject> partyObject(const Journal& journal, long long id) {
                       {"mix", head.value(0).toLongLong()},
                       {"date", q(head.value(1))},
                       {"number", q(head.value(2))}};
-    const auto strengths = rows(
-        Storage::prepared(journal,
-                          "SELECT strength_text FROM extracts WHERE party_id = ? ORDER BY position",
-                          {id}),
-        1);
-    const auto periods = rows(
-        Storage::prepared(journal,
-                          "SELECT period_id, position FROM analysed_period_parties WHERE "
-                          "party_id = ? ORDER BY period_id, position",
-                          {id}),
-        2);
+    const auto strengths =
+        rows(Storage::prepared(
+                 journal, "SELECT strength_text FROM extracts WHERE party_id = ? ORDER BY position",
+                 {id}),
+             1);
+    const auto periods =
+        rows(Storage::prepared(journal,
+                               "SELECT period_id, position FROM analysed_period_parties WHERE "
+                               "party_id = ? ORDER BY period_id, position",
+                               {id}),
+             2);
     if (!strengths.ok()) return Outcome<QJsonObject>::endedAs(strengths);
     if (!periods.ok()) return Outcome<QJsonObject>::endedAs(periods);
     QJsonArray texts;
@@ -115,8 +115,8 @@ Outcome<QJsonArray> periodsOf(const Journal& journal, long long mixId) {
 
 Outcome<QJsonArray> designsOf(const Journal& journal, long long mixId) {
     const auto heads = rows(
-        Storage::prepared(journal, "SELECT id, saved_at FROM mix_designs WHERE mix_id = ? ORDER BY id",
-                          {mixId}),
+        Storage::prepared(
+            journal, "SELECT id, saved_at FROM mix_designs WHERE mix_id = ? ORDER BY id", {mixId}),
         2);
     if (!heads.ok()) return heads;
     QJsonArray out;
@@ -141,14 +141,18 @@ Outcome<> execOrFail(QSqlQuery& query) {
 // A deleted party put back; `periodIds` maps the periods' ids of the snapshot to today's.
 Outcome<long long> restoreParty(Journal& journal, const QJsonObject& party, long long mixId,
                                 const std::map<long long, long long>& periodIds) {
-    Party row{0, mixId, party["date"].toString().toStdString(),
-              party["number"].toString().toStdString(), {}};
+    Party row{0,
+              mixId,
+              party["date"].toString().toStdString(),
+              party["number"].toString().toStdString(),
+              {}};
     for (const QJsonValue& text : party["strengths"].toArray())
         row.strengthTexts.push_back(text.toString().toStdString());
     const Outcome<long long> id = Storage::insertParty(journal, row);
     if (!id.ok()) return id;
     QSqlQuery link = Storage::prepared(
-        journal, "UPDATE analysed_period_parties SET party_id = ? WHERE period_id = ? AND position = ?");
+        journal,
+        "UPDATE analysed_period_parties SET party_id = ? WHERE period_id = ? AND position = ?");
     for (const QJsonValue& value : party["periods"].toArray()) {
         long long period = value.toArray().at(0).toVariant().toLongLong();
         if (auto it = periodIds.find(period); it != periodIds.end()) period = it->second;
@@ -197,9 +201,9 @@ Outcome<> restoreDesigns(Journal& journal, long long mixId, const QJsonArray& de
             {mixId, value.toObject()["saved"].toVariant()});
         if (!head.exec() || !head.next()) return Storage::failed(head);
         const long long id = head.value(0).toLongLong();
-        QSqlQuery text = Storage::prepared(
-            journal,
-            "INSERT INTO design_texts (design_id, kind, position, name, text) VALUES (?, ?, ?, ?, ?)");
+        QSqlQuery text = Storage::prepared(journal,
+                                           "INSERT INTO design_texts (design_id, kind, position, "
+                                           "name, text) VALUES (?, ?, ?, ?, ?)");
         for (const QJsonValue& row : value.toObject()["texts"].toArray()) {
             const QJsonArray r = row.toArray();
             text.bindValue(0, id);
@@ -330,7 +334,8 @@ Outcome<> restoreMixFields(Journal& journal, long long mixId, const std::string&
     const QJsonObject fields = parsed(text);
     QSqlQuery query = Storage::prepared(
         journal, "UPDATE mixes SET name = ?, class_text = ?, layout = ? WHERE id = ?",
-        {fields["name"].toString(), fields["class"].toString(), fields["layout"].toString(), mixId});
+        {fields["name"].toString(), fields["class"].toString(), fields["layout"].toString(),
+         mixId});
     return execOrFail(query);
 }
 

@@ -12,8 +12,8 @@ namespace orvan::journal {
 Outcome<std::string> partiesSnapshot(const Journal& journal, const std::vector<long long>& ids);
 // The mix with everything that goes with it: class B, layout, parties, periods and designs.
 Outcome<std::string> mixSnapshot(const Journal& journal, long long mixId);
-std::string mixIdJson(long long mixId);            // {"mix": id}
-std::string mixFieldsJson(const Mix& mix);         // {"name","class","layout"}
+std::string mixIdJson(long long mixId);     // {"mix": id}
+std::string mixFieldsJson(const Mix& mix);  // {"name","class","layout"}
 
 struct PartyNames {
     std::string mix;

@@ -27,9 +27,15 @@ QString orderBy(const PartyFilter& filter) {
     const QString direction = filter.descending ? " DESC" : " ASC";
     QString key;
     switch (filter.order) {
-        case PartyOrder::Date: key = "p.party_date" + direction; break;
-        case PartyOrder::Number: key = "LENGTH(p.number)" + direction + ", p.number" + direction; break;
-        case PartyOrder::Mean: key = "mean" + direction; break;
+        case PartyOrder::Date:
+            key = "p.party_date" + direction;
+            break;
+        case PartyOrder::Number:
+            key = "LENGTH(p.number)" + direction + ", p.number" + direction;
+            break;
+        case PartyOrder::Mean:
+            key = "mean" + direction;
+            break;
     }
     return " ORDER BY " + key + ", p.id" + direction;
 }
@@ -50,11 +56,11 @@ Outcome<std::vector<PartyRow>> Journal::partyRows(const PartyFilter& filter, lon
                     "WHERE party_id = p.id)"
                   : "(SELECT group_concat(strength_text, '; ') FROM (SELECT strength_text FROM "
                     "extracts WHERE party_id = p.id ORDER BY position))";
-    QSqlQuery query = filtered(
-        *this,
-        "SELECT p.id, p.party_date, p.number, " + extracts +
-            ", (SELECT AVG(strength) FROM extracts WHERE party_id = p.id) AS mean",
-        orderBy(filter) + " LIMIT ? OFFSET ?", filter);
+    QSqlQuery query =
+        filtered(*this,
+                 "SELECT p.id, p.party_date, p.number, " + extracts +
+                     ", (SELECT AVG(strength) FROM extracts WHERE party_id = p.id) AS mean",
+                 orderBy(filter) + " LIMIT ? OFFSET ?", filter);
     query.addBindValue(limit);
     query.addBindValue(offset);
     if (!query.exec()) return Storage::failed<std::vector<PartyRow>>(query);

@@ -28,9 +28,9 @@ inline std::string textOf(const QVariant& value) {
 // One change as the history keeps it. `before` and `after` are JSON texts of what the change
 // removed and what it added, enough to undo it.
 struct EventRecord {
-    std::string action;  // import, add, edit, delete, delete mix, undo, ...
-    std::string mix;     // the mix's name
-    std::string parties; // party numbers, "1, 2, 5"
+    std::string action;   // import, add, edit, delete, delete mix, undo, ...
+    std::string mix;      // the mix's name
+    std::string parties;  // party numbers, "1, 2, 5"
     std::string before, after;
     std::string reason;
     long long undoes = 0;  // for an undo: the event it undid

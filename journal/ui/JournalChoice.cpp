@@ -54,8 +54,8 @@ void JournalWindow::chooseNew() {
                                      nullptr, QFileDialog::DontUseNativeDialog);
     if (path.isEmpty()) return;
     if (QFileInfo::exists(path))
-        return tell(toCore(jt("The file %1 is there already: open it, or choose a new name")
-                               .arg(path)));
+        return tell(
+            toCore(jt("The file %1 is there already: open it, or choose a new name").arg(path)));
     switchJournal(path);
 }
 
@@ -99,8 +99,7 @@ void JournalWindow::chooseCopy() {
 
 void JournalWindow::copyTo(const QString& location) {
     if (!reachable()) return;
-    if (!location.startsWith("postgres") && QFileInfo::exists(location) &&
-        !QFile::remove(location))
+    if (!location.startsWith("postgres") && QFileInfo::exists(location) && !QFile::remove(location))
         return tell(toCore(jt("The file %1 cannot be replaced").arg(location)));
     auto destination = jrn::Journal::open(location);
     if (!destination.ok()) return tell(destination.message);
@@ -174,9 +173,13 @@ private:
         int row = 0;
         for (const jrn::HistoryEvent& e : events.values) {
             const QStringList cells = {
-                QString::number(e.id), fromCore(e.time),
+                QString::number(e.id),
+                fromCore(e.time),
                 fromCore(e.role.empty() ? e.user : e.user + " (" + e.role + ")"),
-                fromCore(e.action), fromCore(e.mix), fromCore(e.parties), fromCore(e.reason)};
+                fromCore(e.action),
+                fromCore(e.mix),
+                fromCore(e.parties),
+                fromCore(e.reason)};
             for (int c = 0; c < cells.size(); ++c)
                 table_->setItem(row, c, new QTableWidgetItem(cells[c]));
             ++row;
@@ -188,12 +191,12 @@ private:
         const int row = table_->currentRow();
         if (row < 0) return showMessage(this, jt("Choose the event to undo first"));
         const long long id = table_->item(row, 0)->text().toLongLong();
-        const auto reason = confirmWithReason(
-            this,
-            jt("Undo event %1 (%2 %3)?")
-                .arg(id)
-                .arg(table_->item(row, 3)->text(), table_->item(row, 5)->text()),
-            jt("Undo"), false);
+        const auto reason =
+            confirmWithReason(this,
+                              jt("Undo event %1 (%2 %3)?")
+                                  .arg(id)
+                                  .arg(table_->item(row, 3)->text(), table_->item(row, 5)->text()),
+                              jt("Undo"), false);
         if (!reason) return;
         if (const auto undone = jrn::undoEvent(journal_, id, *reason); !undone.ok())
             return showMessage(this, fromCore(undone.message));

@@ -213,8 +213,7 @@ bool JournalWindow::openJournal() {
     if (!opened.ok()) {
         setWindowTitle(jt("Journal"));
         applyPermissions();
-        tell(opened.message + "\n" +
-             toCore(jt("Choose another journal in the Journal menu.")));
+        tell(opened.message + "\n" + toCore(jt("Choose another journal in the Journal menu.")));
         return false;
     }
     journal_ = std::move(opened.values);
@@ -288,8 +287,7 @@ void JournalWindow::tell(const std::string& message) {
 
 // A message with a list too long for a box's lines: the first lines, the rest in the box's
 // details, which the user opens and scrolls.
-void JournalWindow::tellList(const std::string& message,
-                             const std::vector<std::string>& details) {
+void JournalWindow::tellList(const std::string& message, const std::vector<std::string>& details) {
     if (static_cast<int>(details.size()) <= kShownLines) {
         std::string text = message;
         for (const auto& line : details) text.append(text.empty() ? "" : "\n").append(line);
@@ -298,9 +296,8 @@ void JournalWindow::tellList(const std::string& message,
     say(fromCore(details.front()));
     QMessageBox box(QMessageBox::Warning, jt("Journal"), fromCore(message), QMessageBox::Ok, this);
     box.setObjectName("JournalProblems");
-    box.setInformativeText(jt("%1 lines; the first: %2")
-                               .arg(details.size())
-                               .arg(fromCore(details.front())));
+    box.setInformativeText(
+        jt("%1 lines; the first: %2").arg(details.size()).arg(fromCore(details.front())));
     QString all;
     for (const auto& line : details) all += fromCore(line) + "\n";
     box.setDetailedText(all);
@@ -314,7 +311,8 @@ void JournalWindow::refresh() {
 
 void JournalWindow::reloadMixes() {
     const QString current = lbMixes->currentItem() ? lbMixes->currentItem()->text() : QString();
-    const auto mixes = journal_ ? journal_->mixes() : orvan::Outcome<std::vector<jrn::Mix>>::done({});
+    const auto mixes =
+        journal_ ? journal_->mixes() : orvan::Outcome<std::vector<jrn::Mix>>::done({});
     if (!mixes.ok()) return tell(mixes.message);  // the list shown stays
     QSignalBlocker block(lbMixes);
     lbMixes->clear();

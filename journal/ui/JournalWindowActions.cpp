@@ -61,7 +61,6 @@ std::string journalStrength(const std::string& text) {
     return out;
 }
 
-
 // Counts as the user reads them: "1,500".
 QString counted(long long n) {
     return QLocale(QLocale::English).toString(n);
@@ -158,8 +157,8 @@ void JournalWindow::addParty() {
     if (!mix) return tell(toCore(jt("Choose a mix first")));
     const auto next = journal_->nextPartyNumber(mix->id);
     if (!next.ok()) return tell(next.message);
-    jrn::Party party{0, mix->id, toCore(QDate::currentDate().toString(Qt::ISODate)), next.values,
-                     {}};
+    jrn::Party party{
+        0, mix->id, toCore(QDate::currentDate().toString(Qt::ISODate)), next.values, {}};
     if (!editPartyDialog(party, jt("New party"))) return;
     if (const auto added = journal_->addParty(party); !added.ok()) return tell(added.message);
     model_->refresh();
@@ -194,8 +193,8 @@ void JournalWindow::deleteSelectedParties() {
                        .size();
     }
     if (ids.empty()) return tell(toCore(jt("Choose the parties to delete first")));
-    const QString shown = numbers.size() > 10 ? numbers.mid(0, 10).join(", ") + ", ..."
-                                              : numbers.join(", ");
+    const QString shown =
+        numbers.size() > 10 ? numbers.mid(0, 10).join(", ") + ", ..." : numbers.join(", ");
     const auto reason = confirmWithReason(
         this,
         jt("Delete %1 parties (%2) with %3 results?")
@@ -265,9 +264,9 @@ void JournalWindow::importFile(const QString& path) {
     if (outcome.kind == orvan::OutcomeKind::Cancelled)
         return say(jt("The import was cancelled: nothing was imported"));
     if (!outcome.ok())
-        return tellList(outcome.message.empty() ? toCore(jt("Nothing was imported."))
-                                                : outcome.message,
-                        outcome.values.problems);
+        return tellList(
+            outcome.message.empty() ? toCore(jt("Nothing was imported.")) : outcome.message,
+            outcome.values.problems);
     reloadMixes();
     QString notes;
     for (const std::string& note : outcome.values.notes) notes += " " + fromCore(note) + ".";
@@ -287,8 +286,7 @@ void JournalWindow::chooseExport() {
 void JournalWindow::exportFile(const QString& path) {
     if (!reachable()) return;
     const auto mix = currentMix();
-    if (const auto written =
-            jrn::exportCsvFile(*journal_, path, mix ? mix->name : std::string());
+    if (const auto written = jrn::exportCsvFile(*journal_, path, mix ? mix->name : std::string());
         !written.ok())
         return tell(written.message);
     say(jt("Exported to %1").arg(path));
@@ -314,8 +312,7 @@ void JournalWindow::analyse() {
     const auto report = an::writeAnalysedPeriodReport(layout, analysis.values.run.result, format);
     lines.insert(lines.end(), report.begin(), report.end());
     if (DocumentArea* documents = app_.documents())
-        documents->publishReport([](int n) { return fromCore(an::analysedReportTitle(n)); },
-                                 lines);
+        documents->publishReport([](int n) { return fromCore(an::analysedReportTitle(n)); }, lines);
     mixChosen();
     say(jt("The analysed period of %1 is stored with the mix").arg(fromCore(mix->name)));
 }

@@ -61,8 +61,7 @@ bool PartyTableModel::canFetchMore(const QModelIndex& parent) const {
 
 void PartyTableModel::fetchMore(const QModelIndex& parent) {
     if (!canFetchMore(parent)) return;
-    const auto more =
-        journal_->partyRows(filter_, static_cast<long long>(rows_.size()), kPage);
+    const auto more = journal_->partyRows(filter_, static_cast<long long>(rows_.size()), kPage);
     if (!more.ok() || more.values.empty()) {
         error_ = more.ok() ? std::string() : more.message;
         total_ = static_cast<long long>(rows_.size());  // no endless asking
@@ -76,9 +75,9 @@ void PartyTableModel::fetchMore(const QModelIndex& parent) {
 
 void PartyTableModel::sort(int column, Qt::SortOrder order) {
     if (column <= Id || column >= ColumnCount) return;
-    filter_.order = column == Date     ? jrn::PartyOrder::Date
-                    : column == Mean   ? jrn::PartyOrder::Mean
-                                       : jrn::PartyOrder::Number;
+    filter_.order = column == Date   ? jrn::PartyOrder::Date
+                    : column == Mean ? jrn::PartyOrder::Mean
+                                     : jrn::PartyOrder::Number;
     filter_.descending = order == Qt::DescendingOrder;
     refresh();
 }
@@ -87,11 +86,16 @@ QVariant PartyTableModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount()) return {};
     const jrn::PartyRow& row = rows_[index.row()];
     switch (index.column()) {
-        case Id: return row.id;
-        case Date: return QString::fromStdString(row.date);
-        case Number: return QString::fromStdString(row.number);
-        case Extracts: return QString::fromStdString(row.extracts);
-        case Mean: return row.mean ? QVariant(QString::number(*row.mean, 'f', 2)) : QVariant();
+        case Id:
+            return row.id;
+        case Date:
+            return QString::fromStdString(row.date);
+        case Number:
+            return QString::fromStdString(row.number);
+        case Extracts:
+            return QString::fromStdString(row.extracts);
+        case Mean:
+            return row.mean ? QVariant(QString::number(*row.mean, 'f', 2)) : QVariant();
     }
     return {};
 }

@@ -14,7 +14,7 @@ struct PartySource {
 
 struct PeriodSources {
     std::string mix;
-    int extractsNeeded = 0;  // the layout's extracts per party
+    int extractsNeeded = 0;            // the layout's extracts per party
     std::vector<PartySource> used;     // oldest first
     std::vector<PartySource> skipped;  // oldest first
 };

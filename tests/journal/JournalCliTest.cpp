@@ -135,15 +135,14 @@ TEST(JournalCli, SameOutputAsThePlainCommands) {
     ASSERT_EQ(plain.code, 0) << plain.err;
     // The same values, and which parties were used and left out.
     std::string expected = plain.out;
-    expected.insert(expected.find(",\"lines\":"),
-                    ",\"parties\":[" + [] {
-                        std::string used;
-                        for (int i = 1; i <= 10; ++i)
-                            used += std::string(i > 1 ? "," : "") + "{\"party\":\"" +
-                                    std::to_string(i) + "\",\"date\":\"2026-03-" +
-                                    (i < 10 ? "0" : "") + std::to_string(i) + "\"}";
-                        return used;
-                    }() + "],\"skipped\":[]");
+    expected.insert(
+        expected.find(",\"lines\":"), ",\"parties\":[" + [] {
+            std::string used;
+            for (int i = 1; i <= 10; ++i)
+                used += std::string(i > 1 ? "," : "") + "{\"party\":\"" + std::to_string(i) +
+                        "\",\"date\":\"2026-03-" + (i < 10 ? "0" : "") + std::to_string(i) + "\"}";
+            return used;
+        }() + "],\"skipped\":[]");
     const std::string lines = fromJournal.out.substr(fromJournal.out.find(",\"lines\":"));
     EXPECT_EQ(fromJournal.out.substr(0, fromJournal.out.find(",\"lines\":")),
               expected.substr(0, expected.find(",\"lines\":")));

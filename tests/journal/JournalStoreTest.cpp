@@ -10,8 +10,8 @@
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QUrl>
 #include <QThread>
+#include <QUrl>
 #include <functional>
 #include <random>
 
@@ -19,8 +19,8 @@
 #include "journal/JournalDesigns.h"
 #include "journal/JournalExchange.h"
 #include "journal/JournalHistory.h"
-#include "journal/JournalRoles.h"
 #include "journal/JournalPeriods.h"
+#include "journal/JournalRoles.h"
 
 namespace {
 
@@ -87,11 +87,11 @@ TEST_P(JournalStore, BadRowOrKnownPartyImportsNothing) {
     ASSERT_EQ(rows.values.problems.size(), 1u);  // row checks first: the known party is not reached
     EXPECT_EQ(rows.values.problems[0],
               "bad.csv:9: strength 'x' is not a number with a point as decimal separator");
-    const jn::ImportOutcome known = jn::importCsv(
-        *journal_,
-        csvFile({partyRows("2026-03-02", "M", "1", {"25", "26"}),
-                 partyRows("2026-03-02", "M", "new", {"25"})}),
-        "k.csv");
+    const jn::ImportOutcome known =
+        jn::importCsv(*journal_,
+                      csvFile({partyRows("2026-03-02", "M", "1", {"25", "26"}),
+                               partyRows("2026-03-02", "M", "new", {"25"})}),
+                      "k.csv");
     EXPECT_EQ(
         known.values.problems,
         (std::vector<std::string>{"k.csv:2: party '1' of mix 'M' is in the journal already",
@@ -158,10 +158,9 @@ TEST_P(JournalStore, AnalysedPeriodFromLatestParties) {
     };
     for (const AnalysisCase& c : cases) {
         SCOPED_TRACE(std::string(c.mix) + " " + c.layout + " until " + c.until);
-        const jn::JournalAnalysis a =
-            jn::analyseFromJournal(*journal_, journal_->findMix(c.mix).values->id,
-                                   *jn::layoutByName(c.layout), c.classText, c.until,
-                                   orvan::NumberFormat{});
+        const jn::JournalAnalysis a = jn::analyseFromJournal(
+            *journal_, journal_->findMix(c.mix).values->id, *jn::layoutByName(c.layout),
+            c.classText, c.until, orvan::NumberFormat{});
         EXPECT_EQ(a.values.end, c.end);
         EXPECT_EQ(a.message, c.message);
         if (!a.ok()) continue;
@@ -193,9 +192,8 @@ TEST_P(JournalStore, AnalysedPeriodNamesThePartiesItUsedAndLeftOut) {
 TEST_P(JournalStore, ControlledPeriodIsEveryLaterParty) {
     const auto mix = journal_->findMix("M").values;
     EXPECT_FALSE(jn::controlledPeriod(*journal_, mix->id).values.period);
-    const jn::JournalAnalysis a =
-        jn::analyseFromJournal(*journal_, mix->id, *jn::layoutByName("5x6"), "10", "2026-01-05",
-                               orvan::NumberFormat{});
+    const jn::JournalAnalysis a = jn::analyseFromJournal(
+        *journal_, mix->id, *jn::layoutByName("5x6"), "10", "2026-01-05", orvan::NumberFormat{});
     ASSERT_TRUE(jn::saveAnalysedPeriod(*journal_, a).ok());
     EXPECT_EQ(journal_->findMix("M").values->classText, "10");
     const jn::ControlledPeriod period = jn::controlledPeriod(*journal_, mix->id).values;
@@ -263,14 +261,17 @@ TEST_P(JournalStore, EveryChangeIsTracedAndUndone) {
         std::function<orvan::Outcome<>()> change;
     };
     const Step steps[] = {
-        {"delete parties", [&] { return journal_->deleteParties({a.values.parties[0].id}, "typo"); }},
-        {"edit", [&] {
+        {"delete parties",
+         [&] { return journal_->deleteParties({a.values.parties[0].id}, "typo"); }},
+        {"edit",
+         [&] {
              auto party = journal_->party(a.values.parties[1].id).values;
              party->strengthTexts = {"99"};
              return journal_->updateParty(*party);
          }},
         {"delete mix", [&] { return journal_->deleteMix(mix->id); }},
-        {"import", [&] {
+        {"import",
+         [&] {
              return orvan::Outcome<>::endedAs(jn::importCsv(
                  *journal_, csvFile({partyRows("2026-04-01", "Fresh", "1", {"30"})}), "f.csv"));
          }},
@@ -278,7 +279,9 @@ TEST_P(JournalStore, EveryChangeIsTracedAndUndone) {
     for (const Step& step : steps) {
         SCOPED_TRACE(step.name);
         const orvan::Outcome<> changed = step.change();
-        if (std::string(step.name) != "import") ASSERT_TRUE(changed.ok()) << changed.message;
+        if (std::string(step.name) != "import") {
+            ASSERT_TRUE(changed.ok()) << changed.message;
+        }
         EXPECT_NE(exported(*journal_), before);
         const jn::HistoryEvent event = lastEvent();
         ASSERT_TRUE(jn::undoEvent(*journal_, event.id, "mistake").ok());
@@ -306,7 +309,8 @@ TEST_P(JournalStore, CopyOfACopyIsTheJournal) {
     journal_.reset();  // on PostgreSQL the middle journal takes its database
     auto first = openJournal(freshLocation("sqlite"));
     ASSERT_TRUE(jn::importCsv(*first, sampleFile(), "s.csv").ok());
-    const jn::PartyFilter m{first->findMix("M").values->id};
+    jn::PartyFilter m;
+    m.mixId = first->findMix("M").values->id;
     ASSERT_TRUE(first->deleteParties({first->partyRows(m, 0, 1).values.at(0).id}).ok());
     auto middle = openJournal(freshLocation(GetParam()));
     auto last = openJournal(freshLocation("sqlite"));
@@ -365,8 +369,8 @@ TEST(JournalFile, RefusedAndLeftUntouched) {
             file.write(c.content);
         } else {
             openJournal(path).reset();
-            sqliteExec(path, {"UPDATE journal_schema SET version = 99",
-                              "PRAGMA journal_mode = DELETE"});
+            sqliteExec(path,
+                       {"UPDATE journal_schema SET version = 99", "PRAGMA journal_mode = DELETE"});
         }
         const QByteArray before = fileBytes(path);
         const auto opened = jn::Journal::open(QString::fromStdString(path));
@@ -386,12 +390,7 @@ TEST(JournalRoles, EachRoleDoesWhatItMayAndTheHistoryStays) {
     ASSERT_TRUE(jn::importCsv(*owner, sampleFile(), "s.csv").ok());
     ASSERT_TRUE(jn::applyRoleGrants(*owner).ok());
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QPSQL", "orvan-test-roles");
-        const QUrl server(QString::fromLatin1(url));
-        db.setHostName(server.host());
-        db.setPort(server.port());
-        db.setUserName(server.userName());
-        db.setDatabaseName(server.path().mid(1));
+        QSqlDatabase db = serverConnection(url, "orvan-test-roles");
         ASSERT_TRUE(db.open());
         for (const char* role : {"reader", "recorder", "editor"})
             QSqlQuery(db).exec(QString("DO $$ BEGIN CREATE ROLE lab_%1 LOGIN IN ROLE orvan_%1; "
@@ -418,22 +417,22 @@ TEST(JournalRoles, EachRoleDoesWhatItMayAndTheHistoryStays) {
         const long long mix = journal->findMix("M").values->id;
         const auto added = journal->addParty({0, mix, "2026-07-01", row.role, {"30"}});
         EXPECT_EQ(added.ok(), row.add) << added.message;
-        if (!row.add) EXPECT_NE(added.message.find("does not let the role"), std::string::npos);
+        if (!row.add) {
+            EXPECT_NE(added.message.find("does not let the role"), std::string::npos);
+        }
         if (added.ok()) {
             const auto deleted = journal->deleteParties({added.values});
             EXPECT_EQ(deleted.ok(), row.edit) << deleted.message;
-            if (row.edit) EXPECT_TRUE(jn::undoEvent(*journal, jn::readHistory(*journal).values.back().id).ok());
+            if (row.edit) {
+                EXPECT_TRUE(
+                    jn::undoEvent(*journal, jn::readHistory(*journal).values.back().id).ok());
+            }
         }
     }
     // The history is only added to, even for the server's superuser.
     const auto before = jn::readHistory(*owner).values.size();
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QPSQL", "orvan-test-history");
-        const QUrl server(QString::fromLatin1(url));
-        db.setHostName(server.host());
-        db.setPort(server.port());
-        db.setUserName(server.userName());
-        db.setDatabaseName(server.path().mid(1));
+        QSqlDatabase db = serverConnection(url, "orvan-test-history");
         ASSERT_TRUE(db.open());
         EXPECT_FALSE(QSqlQuery(db).exec("DELETE FROM history"));
         EXPECT_FALSE(QSqlQuery(db).exec("UPDATE history SET reason = 'changed'"));

@@ -1,6 +1,7 @@
 #pragma once
 // Helpers of the journal tests: journals in the test's temporary folder, or on the
 // PostgreSQL server of ORVAN_TEST_PG_URL, emptied first.
+#include <QSqlDatabase>
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,6 +15,10 @@ std::vector<std::string> backends();
 // A fresh, empty journal's location on the backend.
 std::string freshLocation(const std::string& backend);
 std::unique_ptr<orvan::journal::Journal> openJournal(const std::string& location);
+
+// A connection of the test's own to the server of `url` (the journal keeps its handle to
+// itself), named `name`; remove it with QSqlDatabase::removeDatabase(name) when done.
+QSqlDatabase serverConnection(const std::string& url, const QString& name);
 
 // CSV rows of one party: one row per strength, extracts numbered from 1.
 std::string partyRows(const std::string& date, const std::string& mix, const std::string& party,

@@ -7,8 +7,8 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QUrl>
 #include <QStandardPaths>
+#include <QUrl>
 #include <cstdlib>
 #include <fstream>
 
@@ -35,12 +35,7 @@ std::string freshLocation(const std::string& backend) {
     const std::string url = std::getenv("ORVAN_TEST_PG_URL");
     {
         // A connection of the test's own: the journal keeps its database handle to itself.
-        const QUrl parsed(QString::fromStdString(url));
-        QSqlDatabase db = QSqlDatabase::addDatabase("QPSQL", "orvan-test-drop");
-        db.setHostName(parsed.host());
-        if (parsed.port() > 0) db.setPort(parsed.port());
-        db.setUserName(parsed.userName());
-        db.setDatabaseName(parsed.path().mid(1));
+        QSqlDatabase db = serverConnection(url, "orvan-test-drop");
         EXPECT_TRUE(db.open()) << db.lastError().text().toStdString();
         QSqlQuery drop(db);
         drop.exec(
@@ -51,6 +46,16 @@ std::string freshLocation(const std::string& backend) {
     }
     QSqlDatabase::removeDatabase("orvan-test-drop");
     return url;
+}
+
+QSqlDatabase serverConnection(const std::string& url, const QString& name) {
+    const QUrl parsed(QString::fromStdString(url));
+    QSqlDatabase db = QSqlDatabase::addDatabase("QPSQL", name);
+    db.setHostName(parsed.host());
+    if (parsed.port() > 0) db.setPort(parsed.port());
+    db.setUserName(parsed.userName());
+    db.setDatabaseName(parsed.path().mid(1));
+    return db;
 }
 
 std::unique_ptr<orvan::journal::Journal> openJournal(const std::string& location) {
