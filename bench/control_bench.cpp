@@ -13,7 +13,7 @@
 #include <QScatterSeries>
 #include <QValueAxis>
 
-#include "app/AppContext.h"
+#include "kit/AppContext.h"
 #include "strength_control/ControlChartPicture.h"
 #include "strength_control/ControlChartWindow.h"
 #include "strength_control/ControlledPeriodInputs.h"

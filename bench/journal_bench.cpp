@@ -10,7 +10,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "app/AppContext.h"
+#include "kit/AppContext.h"
 #include "journal/JournalCsv.h"
 #include "journal/JournalExchange.h"
 #include "journal/JournalPeriods.h"

@@ -10,10 +10,10 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "app/AppContext.h"
-#include "app/DocumentArea.h"
-#include "app/TextFileCommands.h"
-#include "app/TextWindow.h"
+#include "kit/AppContext.h"
+#include "kit/DocumentArea.h"
+#include "kit/TextFileCommands.h"
+#include "kit/TextWindow.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 // How every job of the core ends: one type for the proportioning run, the corrections, the
 // analysed period, the control chart, the quality checks and the options file. The desktop
-// program shows it with showOutcome (app/Messages.h), orvan-cli prints it with emitResult
+// program shows it with showOutcome (kit/Messages.h), orvan-cli prints it with emitResult
 // (cli/Cli.h).
 #include <string>
 #include <utility>

@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 
-#include "app/Messages.h"
+#include "kit/Messages.h"
 #include "correction/CorrectionDialog.h"
 
 void openBatchWeights(QWidget* mainWindow, const std::optional<DesignQuantities>& design,

@@ -4,7 +4,7 @@
 // in, so that a mixer load lists every material of the design.
 #include <optional>
 
-#include "app/DesignQuantities.h"
+#include "kit/DesignQuantities.h"
 
 class CorrectionDialog;
 class QWidget;

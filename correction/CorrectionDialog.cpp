@@ -6,15 +6,15 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "app/AppContext.h"
-#include "app/DocumentArea.h"
-#include "app/LocaleNumberFormat.h"
-#include "app/Messages.h"
+#include "kit/AppContext.h"
+#include "kit/DocumentArea.h"
+#include "kit/LocaleNumberFormat.h"
+#include "kit/Messages.h"
 #include "correction/calc/CorrectionCalc.h"
 
 namespace corr = orvan::correction;
 
-CorrectionDialog::CorrectionDialog(AppContext& app, QWidget* parent) : TabbedDialog(app, parent) {
+CorrectionDialog::CorrectionDialog(AppContext& app, QWidget* parent) : FormPagesDialog(app, parent) {
     buildFrom(corr::correctionDialog(), kForm);
 }
 

@@ -5,11 +5,11 @@
 #include <QHash>
 #include <QString>
 
-#include "app/TabbedDialog.h"
+#include "kit/FormPagesDialog.h"
 
 class QLineEdit;
 
-class CorrectionDialog : public TabbedDialog {
+class CorrectionDialog : public FormPagesDialog {
     Q_OBJECT
 public:
     // Translated under the form's class name, whatever this class is called.

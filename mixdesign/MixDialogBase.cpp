@@ -4,9 +4,9 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "app/Messages.h"
+#include "kit/Messages.h"
 
-MixDialogBase::MixDialogBase(AppContext& app, QWidget* parent) : TabbedDialog(app, parent) {}
+MixDialogBase::MixDialogBase(AppContext& app, QWidget* parent) : FormPagesDialog(app, parent) {}
 
 void MixDialogBase::buildFields(QWidget* widget, QVBoxLayout*, const orvan::FormPage& page) {
     fields_.build(widget, page,

@@ -4,10 +4,10 @@
 // shown that does not hold its whole pattern stops OK.
 #include <optional>
 
-#include "app/TabbedDialog.h"
+#include "kit/FormPagesDialog.h"
 #include "mixdesign/MixFields.h"
 
-class MixDialogBase : public TabbedDialog {
+class MixDialogBase : public FormPagesDialog {
     Q_OBJECT
 public:
     MixDialogBase(AppContext& app, QWidget* parent);

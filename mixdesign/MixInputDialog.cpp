@@ -3,11 +3,11 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 
-#include "app/AppContext.h"
-#include "app/DocumentArea.h"
-#include "app/LocaleNumberFormat.h"
-#include "app/Messages.h"
-#include "app/TextWindow.h"
+#include "kit/AppContext.h"
+#include "kit/DocumentArea.h"
+#include "kit/LocaleNumberFormat.h"
+#include "kit/Messages.h"
+#include "kit/TextWindow.h"
 #include "common/NumberText.h"
 #include "mixdesign/CementSavingChoiceDialog.h"
 #include "mixdesign/CementSavingTechniqueDialog.h"

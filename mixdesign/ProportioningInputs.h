@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/DesignQuantities.h"
+#include "kit/DesignQuantities.h"
 #include "common/Form.h"
 
 class ProportioningInputs : public QObject {

@@ -5,8 +5,8 @@
 #include <QRadioButton>
 #include <QShowEvent>
 
-#include "app/LocaleNumberFormat.h"
-#include "app/Messages.h"
+#include "kit/LocaleNumberFormat.h"
+#include "kit/Messages.h"
 #include "mixdesign/calc/MixForms.h"
 
 namespace mix = orvan::mix;

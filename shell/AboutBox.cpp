@@ -80,7 +80,7 @@ void TurningLabel::paintEvent(QPaintEvent*) {
     painter.drawText(origin, word);
 }
 
-AboutBox::AboutBox(AppContext& app, QWidget* parent) : OrvanDialog(app, parent) {
+AboutBox::AboutBox(AppContext& app, QWidget* parent) : DialogBase(app, parent) {
     setObjectName("fmAbout");
     setWindowTitle(QCoreApplication::translate(kForm, "About program"));
     setFixedSize(kClientSize);

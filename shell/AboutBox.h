@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "app/OrvanDialog.h"
+#include "kit/DialogBase.h"
 
 // A text line drawn twice, black over white, the black copy `shift` pixels up and left,
 // which gives a shadow.
@@ -43,7 +43,7 @@ private:
     int angle_ = 0;
 };
 
-class AboutBox : public OrvanDialog {
+class AboutBox : public DialogBase {
     Q_OBJECT
 public:
     // Translated under the form's class name, whatever this class is called.

@@ -15,13 +15,13 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/DocumentArea.h"
-#include "app/HelpViewer.h"
-#include "app/Messages.h"
-#include "app/PdfExport.h"
-#include "app/TextFileCommands.h"
-#include "app/TextWindow.h"
-#include "app/Translations.h"
+#include "kit/DocumentArea.h"
+#include "kit/HelpViewer.h"
+#include "kit/Messages.h"
+#include "kit/PdfExport.h"
+#include "kit/TextFileCommands.h"
+#include "kit/TextWindow.h"
+#include "kit/Translations.h"
 #include "correction/BatchWeights.h"
 #include "correction/CorrectionDialog.h"
 #include "journal/ui/JournalWindow.h"

@@ -7,7 +7,7 @@
 #include <functional>
 #include <map>
 
-#include "app/AppContext.h"
+#include "kit/AppContext.h"
 #include "common/InterfaceLanguage.h"
 #include "mixdesign/ProportioningInputs.h"
 #include "mixdesign/calc/OptionsFile.h"

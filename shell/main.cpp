@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QPointer>
 
-#include "app/Translations.h"
+#include "kit/Translations.h"
 #include "shell/MainWindow.h"
 #include "shell/Splash.h"
 

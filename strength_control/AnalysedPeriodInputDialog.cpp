@@ -14,10 +14,10 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "app/AppContext.h"
-#include "app/DocumentArea.h"
-#include "app/LocaleNumberFormat.h"
-#include "app/Messages.h"
+#include "kit/AppContext.h"
+#include "kit/DocumentArea.h"
+#include "kit/LocaleNumberFormat.h"
+#include "kit/Messages.h"
 #include "common/HelpTopic.h"
 #include "strength_control/AnalysedPeriodSession.h"
 
@@ -49,7 +49,7 @@ AnalysedPeriodInputDialog::AnalysedPeriodInputDialog(AppContext& app,
                                                      AnalysedPeriodSession& session,
                                                      const Configuration& configuration,
                                                      QWidget* parent)
-    : OrvanDialog(app, parent),
+    : DialogBase(app, parent),
       session_(session),
       configuration_(configuration),
       layout_(configuration.layout) {
@@ -196,11 +196,11 @@ bool AnalysedPeriodInputDialog::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
-    return OrvanDialog::eventFilter(watched, event);
+    return DialogBase::eventFilter(watched, event);
 }
 
 void AnalysedPeriodInputDialog::showEvent(QShowEvent* event) {
-    OrvanDialog::showEvent(event);
+    DialogBase::showEvent(event);
     // After "Data error" the field that failed, on its party's tab, ready to be typed over.
     if (QLineEdit* failed =
             failedField_.isEmpty() ? nullptr : findChild<QLineEdit*>(failedField_)) {

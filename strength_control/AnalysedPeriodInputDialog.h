@@ -5,7 +5,7 @@
 // extracts and the session's edB text, the report, and pasting a block of extract texts.
 #include <vector>
 
-#include "app/OrvanDialog.h"
+#include "kit/DialogBase.h"
 #include "strength_control/calc/AnalysedPeriod.h"
 
 class QLineEdit;
@@ -14,7 +14,7 @@ class QTabWidget;
 
 struct AnalysedPeriodSession;
 
-class AnalysedPeriodInputDialog : public OrvanDialog {
+class AnalysedPeriodInputDialog : public DialogBase {
     Q_OBJECT
 public:
     // One of the two configurations: the layout, the object name and the translation context

@@ -12,8 +12,8 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "app/AppContext.h"
-#include "app/Messages.h"
+#include "kit/AppContext.h"
+#include "kit/Messages.h"
 #include "common/HelpTopic.h"
 #include "strength_control/AnalysedPeriodSession.h"
 
@@ -26,7 +26,7 @@ constexpr int kHelpContext = orvan::kHelpAnalysedPeriod;
 AnalysedPeriodSetupDialog::AnalysedPeriodSetupDialog(AppContext& app,
                                                      AnalysedPeriodSession& session,
                                                      QWidget* parent)
-    : OrvanDialog(app, parent), session_(session) {
+    : DialogBase(app, parent), session_(session) {
     setObjectName("fmPeriod_Analiz1");
     setWindowTitle(QCoreApplication::translate(
         kForm, "Statistical control of concrete strength. Analyzed period."));
@@ -83,7 +83,7 @@ void AnalysedPeriodSetupDialog::storeSession() {
 
 void AnalysedPeriodSetupDialog::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) loadSession();
-    OrvanDialog::showEvent(event);
+    DialogBase::showEvent(event);
 }
 
 int AnalysedPeriodSetupDialog::countPartyIndex() const {

@@ -7,14 +7,14 @@
 #include <QString>
 #include <functional>
 
-#include "app/OrvanDialog.h"
+#include "kit/DialogBase.h"
 
 class QButtonGroup;
 class QGroupBox;
 class QLineEdit;
 struct AnalysedPeriodSession;
 
-class AnalysedPeriodSetupDialog : public OrvanDialog {
+class AnalysedPeriodSetupDialog : public DialogBase {
     Q_OBJECT
 public:
     // Translated under the form's class name, whatever this class is called.

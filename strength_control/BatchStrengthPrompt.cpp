@@ -15,7 +15,7 @@ constexpr int kHelpContext = orvan::kHelpControlledPeriod;
 }
 
 BatchStrengthPrompt::BatchStrengthPrompt(AppContext& app, QWidget* parent)
-    : OrvanDialog(app, parent) {
+    : DialogBase(app, parent) {
     setObjectName("fmPeriod_Control3");
     setWindowTitle(QCoreApplication::translate(kForm, "Statistical control "));
     setHelpContext(this, kHelpContext);

@@ -1,14 +1,14 @@
 #pragma once
 #include <QCoreApplication>
 
-#include "app/OrvanDialog.h"
+#include "kit/DialogBase.h"
 
 class QLabel;
 class QLineEdit;
 
 // The batch prompt of the controlled period: asks the strength of one batch. Both buttons
 // only close it; the caller reads edRi whichever button was pressed.
-class BatchStrengthPrompt : public OrvanDialog {
+class BatchStrengthPrompt : public DialogBase {
     Q_OBJECT
 public:
     // Translated under the form's class name, whatever this class is called.

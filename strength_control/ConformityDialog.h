@@ -4,13 +4,13 @@
 // conformity report, or says why the rule does not apply.
 #include <QPlainTextEdit>
 
-#include "app/OrvanDialog.h"
+#include "kit/DialogBase.h"
 
 class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
 
-class ConformityDialog : public OrvanDialog {
+class ConformityDialog : public DialogBase {
     Q_OBJECT
 public:
     explicit ConformityDialog(AppContext& app, QWidget* parent = nullptr);

@@ -6,8 +6,8 @@
 #include <QCoreApplication>
 #include <QPushButton>
 
-#include "app/Messages.h"
-#include "app/PdfExport.h"
+#include "kit/Messages.h"
+#include "kit/PdfExport.h"
 #include "strength_control/ControlChartWindow.h"
 #include "strength_control/QualityPublish.h"
 

@@ -5,7 +5,7 @@
 #include <QGraphicsSceneHoverEvent>
 #include <QPainter>
 
-#include "app/LocaleNumberFormat.h"
+#include "kit/LocaleNumberFormat.h"
 #include "common/NumberText.h"
 #include "strength_control/calc/ControlChart.h"
 

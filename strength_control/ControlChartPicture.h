@@ -7,7 +7,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "app/WriteFailure.h"
+#include "kit/WriteFailure.h"
 
 class QGraphicsScene;
 

@@ -17,11 +17,11 @@
 #include <QValueAxis>
 #include <utility>
 
-#include "app/AppContext.h"
-#include "app/FileDialogClosing.h"
-#include "app/LocaleNumberFormat.h"
-#include "app/Messages.h"
-#include "app/PdfExport.h"
+#include "kit/AppContext.h"
+#include "kit/FileDialogClosing.h"
+#include "kit/LocaleNumberFormat.h"
+#include "kit/Messages.h"
+#include "kit/PdfExport.h"
 #include "common/HelpTopic.h"
 #include "strength_control/ControlChartAxis.h"
 #include "strength_control/ControlChartButtons.h"
@@ -81,7 +81,7 @@ void hideFromLegend(QChart* chart, QAbstractSeries* series) {
 
 ControlChartWindow::ControlChartWindow(AppContext& app, const ControlledPeriodInputs& inputs,
                                        QWidget* parent)
-    : OrvanDialog(app, parent), startFolder_(QDir::currentPath()), inputs_(inputs) {
+    : DialogBase(app, parent), startFolder_(QDir::currentPath()), inputs_(inputs) {
     setObjectName("fmPeriod_Control2");
     setWindowTitle(QCoreApplication::translate(
         kForm, "Statistical control of concrete strength. Controllable period."));
@@ -205,7 +205,7 @@ void ControlChartWindow::buildChart() {
 }
 
 void ControlChartWindow::showEvent(QShowEvent* event) {
-    OrvanDialog::showEvent(event);
+    DialogBase::showEvent(event);
     if (activated_) return;
     activated_ = true;
     // Once the window stands on the screen, so that the prompts open over it.
@@ -219,7 +219,7 @@ void ControlChartWindow::showEvent(QShowEvent* event) {
 
 void ControlChartWindow::done(int result) {
     activated_ = false;
-    OrvanDialog::done(result);
+    DialogBase::done(result);
 }
 
 void ControlChartWindow::clearSeries() {

@@ -5,8 +5,8 @@
 #include <functional>
 #include <optional>
 
-#include "app/OrvanDialog.h"
-#include "app/WriteFailure.h"
+#include "kit/DialogBase.h"
+#include "kit/WriteFailure.h"
 #include "strength_control/calc/ControlChart.h"
 
 class QBoxLayout;
@@ -26,7 +26,7 @@ struct ControlledPeriodInputs;
 // The control chart window. Each time it opens it builds the chart over the controlled
 // period's inputs, asking the strength of every batch through the batch prompt the main window
 // gives, and draws it; "Save..." writes the chart to a picture file.
-class ControlChartWindow : public OrvanDialog {
+class ControlChartWindow : public DialogBase {
     Q_OBJECT
 public:
     // Translated under the form's class name, whatever this class is called.

@@ -12,7 +12,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/AppContext.h"
+#include "kit/AppContext.h"
 #include "common/HelpTopic.h"
 #include "common/NumberText.h"
 #include "strength_control/ControlledPeriodInputs.h"
@@ -72,7 +72,7 @@ bool UpDown::eventFilter(QObject* watched, QEvent* event) {
 
 ControlledPeriodDialog::ControlledPeriodDialog(AppContext& app, ControlledPeriodInputs& inputs,
                                                QWidget* parent)
-    : OrvanDialog(app, parent), inputs_(inputs) {
+    : DialogBase(app, parent), inputs_(inputs) {
     setObjectName("fmPeriod_Control1");
     setWindowTitle(QCoreApplication::translate(
         kForm, "Statistical control of concrete strength. Controllable period."));
@@ -163,7 +163,7 @@ void ControlledPeriodDialog::loadInputs() {
 
 void ControlledPeriodDialog::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) loadInputs();
-    OrvanDialog::showEvent(event);
+    DialogBase::showEvent(event);
 }
 
 void ControlledPeriodDialog::setStoredPeriodSource(StoredPeriodSource source) {

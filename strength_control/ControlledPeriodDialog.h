@@ -3,7 +3,7 @@
 #include <functional>
 #include <optional>
 
-#include "app/OrvanDialog.h"
+#include "kit/DialogBase.h"
 #include "common/Form.h"
 
 class QLineEdit;
@@ -36,7 +36,7 @@ private:
 // The controlled period's input dialog: the five figures of the analysed-period report and
 // the number of controlled batches, kept in the session's inputs as they change. OK shows the
 // chart window through the opener the main window gives.
-class ControlledPeriodDialog : public OrvanDialog {
+class ControlledPeriodDialog : public DialogBase {
     Q_OBJECT
 public:
     // Translated under the form's class name, whatever this class is called.

@@ -15,9 +15,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/LocaleNumberFormat.h"
-#include "app/Messages.h"
-#include "app/PdfExport.h"
+#include "kit/LocaleNumberFormat.h"
+#include "kit/Messages.h"
+#include "kit/PdfExport.h"
 #include "common/NumberText.h"
 #include "strength_control/ControlChartAxis.h"
 #include "strength_control/ControlChartPicture.h"

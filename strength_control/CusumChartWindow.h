@@ -3,7 +3,7 @@
 // interval H as a line, each signal marked; "PDF..." writes the chart as a vector PDF.
 #include <QDialog>
 
-#include "app/WriteFailure.h"
+#include "kit/WriteFailure.h"
 #include "strength_control/calc/Cusum.h"
 
 class QChartView;

@@ -3,7 +3,7 @@
 // strengths (typed or pasted). OK publishes the CUSUM report and opens its chart window.
 #include <optional>
 
-#include "app/OrvanDialog.h"
+#include "kit/DialogBase.h"
 #include "strength_control/calc/Cusum.h"
 
 class QLineEdit;
@@ -14,7 +14,7 @@ struct ControlledPeriodInputs;
 // A blank target starts from the controlled period's average level of strength; a blank
 // target or standard deviation on OK is taken from the session's newest analysed period (s as
 // the standard deviation of a party mean, since the CUSUM runs on party strengths).
-class CusumDialog : public OrvanDialog {
+class CusumDialog : public DialogBase {
     Q_OBJECT
 public:
     CusumDialog(AppContext& app, const ControlledPeriodInputs& controlled,

@@ -9,9 +9,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/AppContext.h"
-#include "app/LocaleNumberFormat.h"
-#include "app/Messages.h"
+#include "kit/AppContext.h"
+#include "kit/LocaleNumberFormat.h"
+#include "kit/Messages.h"
 #include "common/Fault.h"
 #include "common/HelpTopic.h"
 #include "common/NumberText.h"
@@ -80,7 +80,7 @@ QString cusumText(const char* source) {
 
 CusumDialog::CusumDialog(AppContext& app, const ControlledPeriodInputs& controlled,
                          const AnalysedPeriodSession& analysed, QWidget* parent)
-    : OrvanDialog(app, parent), controlled_(controlled), analysed_(analysed) {
+    : DialogBase(app, parent), controlled_(controlled), analysed_(analysed) {
     setObjectName("fmCusum");
     setWindowTitle(cusumText("Statistical control of concrete strength. CUSUM."));
     setMinimumWidth(kMinimumWidth);
@@ -100,7 +100,7 @@ CusumDialog::CusumDialog(AppContext& app, const ControlledPeriodInputs& controll
 }
 
 void CusumDialog::showEvent(QShowEvent* event) {
-    OrvanDialog::showEvent(event);
+    DialogBase::showEvent(event);
     // The target defaults to the average level of strength in use for the controlled period.
     if (edTarget->text().isEmpty())
         if (auto it = controlled_.texts.find("edRy"); it != controlled_.texts.end())
@@ -165,7 +165,7 @@ QString conformityText(const char* source) {
 };
 }  // namespace
 
-ConformityDialog::ConformityDialog(AppContext& app, QWidget* parent) : OrvanDialog(app, parent) {
+ConformityDialog::ConformityDialog(AppContext& app, QWidget* parent) : DialogBase(app, parent) {
     setObjectName("fmConformity");
     setWindowTitle(conformityText("Conformity of compressive strength"));
     setMinimumWidth(kMinimumWidth);

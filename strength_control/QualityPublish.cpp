@@ -2,10 +2,10 @@
 
 #include <QCoreApplication>
 
-#include "app/AppContext.h"
-#include "app/DocumentArea.h"
-#include "app/LocaleNumberFormat.h"
-#include "app/Messages.h"
+#include "kit/AppContext.h"
+#include "kit/DocumentArea.h"
+#include "kit/LocaleNumberFormat.h"
+#include "kit/Messages.h"
 #include "strength_control/CusumChartWindow.h"
 
 namespace ctl = orvan::control;

@@ -15,7 +15,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "app/Messages.h"
+#include "kit/Messages.h"
 #include "journal/JournalExchange.h"
 #include "journal/JournalHistory.h"
 #include "journal/ui/JournalTexts.h"

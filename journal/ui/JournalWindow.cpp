@@ -17,8 +17,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "app/AppContext.h"
-#include "app/Messages.h"
+#include "kit/AppContext.h"
+#include "kit/Messages.h"
 #include "common/HelpTopic.h"
 #include "journal/Journal.h"
 #include "journal/ui/JournalTexts.h"

@@ -19,11 +19,11 @@
 #include <QPushButton>
 #include <QTableView>
 
-#include "app/AppContext.h"
-#include "app/DocumentArea.h"
-#include "app/LocaleNumberFormat.h"
-#include "app/Messages.h"
-#include "app/TextWindow.h"
+#include "kit/AppContext.h"
+#include "kit/DocumentArea.h"
+#include "kit/LocaleNumberFormat.h"
+#include "kit/Messages.h"
+#include "kit/TextWindow.h"
 #include "common/NumberText.h"
 #include "journal/JournalCsv.h"
 #include "journal/JournalDesigns.h"

@@ -16,7 +16,7 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
-#include "app/FileDialogClosing.h"
+#include "kit/FileDialogClosing.h"
 #include "pictures/PictureLoader.h"
 
 namespace {

@@ -37,7 +37,7 @@ void PictureArea::paintEvent(QPaintEvent*) {
 }
 
 PictureWindow::PictureWindow(AppContext& app, QWidget* parent)
-    : OrvanDialog(app, parent), startFolder_(QDir::currentPath()) {
+    : DialogBase(app, parent), startFolder_(QDir::currentPath()) {
     setObjectName("fmShowPicture");
     setWindowTitle(QCoreApplication::translate(kForm, "Viewing of pictures"));
     setSizeGripEnabled(true);
@@ -87,7 +87,7 @@ void PictureWindow::loadPicture() {
 }
 
 void PictureWindow::showEvent(QShowEvent* event) {
-    OrvanDialog::showEvent(event);
+    DialogBase::showEvent(event);
     placeFirstTime();
     // Load at once: activation may come later (or, on some platforms, not at all for a
     // window shown while the application is inactive).
@@ -108,7 +108,7 @@ bool PictureWindow::event(QEvent* event) {
     } else if (event->type() == QEvent::WindowDeactivate || event->type() == QEvent::Hide) {
         loadOnActivate_ = true;  // the next activation reloads the file
     }
-    return OrvanDialog::event(event);
+    return DialogBase::event(event);
 }
 
 void PictureWindow::placeFirstTime() {

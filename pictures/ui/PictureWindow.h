@@ -7,7 +7,7 @@
 #include <QImage>
 #include <QWidget>
 
-#include "app/OrvanDialog.h"
+#include "kit/DialogBase.h"
 
 class PictureOpenDialog;
 class QScrollArea;
@@ -29,7 +29,7 @@ private:
     QImage picture_;
 };
 
-class PictureWindow : public OrvanDialog {
+class PictureWindow : public DialogBase {
     Q_OBJECT
 public:
     // Translated under the form's class name, whatever this class is called.

@@ -65,7 +65,7 @@
     </message>
 </context>
 <context>
-    <name>OrvanDialog</name>
+    <name>DialogBase</name>
     <message>
         <source>&amp;Close</source>
         <comment>BitBtn2</comment>

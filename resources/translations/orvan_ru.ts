@@ -24,7 +24,7 @@
     </message>
 </context>
 <context>
-    <name>OrvanDialog</name>
+    <name>DialogBase</name>
     <message>
         <source>&amp;Close</source>
         <comment>BitBtn10</comment>

@@ -15,9 +15,9 @@
 
 #include "ModalDriver.h"
 #include "NumberLocale.h"
-#include "app/AppContext.h"
-#include "app/DocumentArea.h"
-#include "app/TextWindow.h"
+#include "kit/AppContext.h"
+#include "kit/DocumentArea.h"
+#include "kit/TextWindow.h"
 #include "common/NumberText.h"
 #include "strength_control/AnalysedPeriodInputDialog.h"
 #include "strength_control/AnalysedPeriodSession.h"
@@ -148,7 +148,7 @@ private slots:
         auto* edB = setup_->findChild<QLineEdit*>("edB");
         QCOMPARE(qobject_cast<QLabel*>(setup_->findChild<QLabel*>("Label1"))->text(),
                  QString("Strength of concrete, MPa"));
-        QCOMPARE(OrvanDialog::helpContextFor(edB), 41);
+        QCOMPARE(DialogBase::helpContextFor(edB), 41);
         QCOMPARE(setup_->findChild<QPushButton*>("BitBtn1")->text(), QString("OK"));
         QCOMPARE(setup_->findChild<QPushButton*>("BitBtn2")->text(), QString("&Close"));
     }
@@ -193,7 +193,7 @@ private slots:
                 QCOMPARE(label->text(),
                          QString("Enter average strength in %1 extract, MPa").arg(ordinals[j - 1]));
                 QCOMPARE(label->buddy(), edit);
-                QCOMPARE(OrvanDialog::helpContextFor(edit), 41);
+                QCOMPARE(DialogBase::helpContextFor(edit), 41);
             }
         }
         QCOMPARE(dialog->findChild<QPushButton*>("BitBtn1")->text(), QString("OK"));

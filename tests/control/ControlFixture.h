@@ -9,8 +9,8 @@
 #include <memory>
 
 #include "ControlScript.h"
-#include "app/AppContext.h"
-#include "app/DocumentArea.h"
+#include "kit/AppContext.h"
+#include "kit/DocumentArea.h"
 #include "strength_control/AnalysedPeriodSession.h"
 #include "strength_control/BatchStrengthPrompt.h"
 #include "strength_control/ControlChartWindow.h"

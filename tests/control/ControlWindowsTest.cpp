@@ -134,7 +134,7 @@ private slots:
         for (QWidget* window :
              {static_cast<QWidget*>(w.input.get()), static_cast<QWidget*>(w.chart.get()),
               static_cast<QWidget*>(w.prompt.get())})
-            QCOMPARE(OrvanDialog::helpContextFor(window), 42);
+            QCOMPARE(DialogBase::helpContextFor(window), 42);
     }
 
     // The whole road: OK on the input dialog, three prompts, the chart, then both close.

@@ -10,9 +10,9 @@
 
 #include "ModalDriver.h"
 #include "NumberLocale.h"
-#include "app/AppContext.h"
-#include "app/DocumentArea.h"
-#include "app/TextWindow.h"
+#include "kit/AppContext.h"
+#include "kit/DocumentArea.h"
+#include "kit/TextWindow.h"
 #include "common/NumberText.h"
 #include "correction/CorrectionDialog.h"
 #include "correction/calc/CorrectionCalc.h"
@@ -127,7 +127,7 @@ private slots:
             if (l->buddy() == edit) label = l;
         QVERIFY(label);
         QCOMPARE(label->text(), caption);
-        QCOMPARE(OrvanDialog::helpContextFor(edit), pageIndex == 0 ? 31 : 32);
+        QCOMPARE(DialogBase::helpContextFor(edit), pageIndex == 0 ? 31 : 32);
     }
 
     void pagesAndButtons() {

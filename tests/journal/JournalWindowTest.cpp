@@ -15,9 +15,9 @@
 #include <QTimer>
 #include <fstream>
 
-#include "app/AppContext.h"
-#include "app/DocumentArea.h"
-#include "app/TextWindow.h"
+#include "kit/AppContext.h"
+#include "kit/DocumentArea.h"
+#include "kit/TextWindow.h"
 #include "common/NumberText.h"
 #include "journal/JournalDesigns.h"
 #include "journal/JournalPeriods.h"

@@ -169,12 +169,12 @@ private slots:
         QWidget* d = dialog(name);
         QVERIFY2(d, qPrintable(name));
         QCOMPARE(d->windowTitle(), title);
-        QCOMPARE(OrvanDialog::helpContextFor(d), help);
+        QCOMPARE(DialogBase::helpContextFor(d), help);
         // F1 from any field of the dialog reaches the same topic.
         for (QLineEdit* edit : d->findChildren<QLineEdit*>())
-            QCOMPARE(OrvanDialog::helpContextFor(edit), help);
+            QCOMPARE(DialogBase::helpContextFor(edit), help);
         // The OK of the (first) page is the default button.
-        auto* ok = qobject_cast<OrvanDialog*>(d)->actionButton();
+        auto* ok = qobject_cast<DialogBase*>(d)->actionButton();
         QVERIFY(ok);
         QVERIFY(ok->isDefault() || name == "F_W" || name == "Vubor_Econ");
     }

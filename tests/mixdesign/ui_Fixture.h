@@ -15,9 +15,9 @@
 
 #include "ModalDriver.h"
 #include "NumberLocale.h"
-#include "app/AppContext.h"
-#include "app/DocumentArea.h"
-#include "app/TextWindow.h"
+#include "kit/AppContext.h"
+#include "kit/DocumentArea.h"
+#include "kit/TextWindow.h"
 #include "common/NumberText.h"
 #include "mixdesign/CementSavingChoiceDialog.h"
 #include "mixdesign/CementSavingTechniqueDialog.h"

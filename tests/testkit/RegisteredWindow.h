@@ -4,7 +4,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "app/AppContext.h"
+#include "kit/AppContext.h"
 
 template <class Window = QWidget>
 Window* registeredWindow(const AppContext& app, const QString& objectName) {

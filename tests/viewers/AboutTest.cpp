@@ -4,7 +4,7 @@
 #include <QtTest>
 
 #include "ModalDriver.h"
-#include "app/AppContext.h"
+#include "kit/AppContext.h"
 #include "shell/AboutBox.h"
 
 class ViewersAboutTest : public QObject {

@@ -10,15 +10,15 @@
 #include <QtTest>
 
 #include "ModalDriver.h"
-#include "app/AppContext.h"
-#include "app/HelpViewer.h"
-#include "app/OrvanDialog.h"
+#include "kit/AppContext.h"
+#include "kit/HelpViewer.h"
+#include "kit/DialogBase.h"
 
 namespace {
 // A dialog shaped like the program's: a page control whose pages hold fields.
-class PagedDialog : public OrvanDialog {
+class PagedDialog : public DialogBase {
 public:
-    PagedDialog(AppContext& app, QWidget* parent) : OrvanDialog(app, parent) {
+    PagedDialog(AppContext& app, QWidget* parent) : DialogBase(app, parent) {
         auto* layout = new QVBoxLayout(this);
         pages = new QTabWidget(this);
         for (int i = 0; i < 2; ++i) {
@@ -135,9 +135,9 @@ private slots:
         HelpViewer& help = *helpWindow;
         app.setHelp(helpWindow);
         PagedDialog dialog(app, &owner);
-        if (dialogNumber) OrvanDialog::setHelpContext(&dialog, dialogNumber);
-        if (page0Number) OrvanDialog::setHelpContext(dialog.pages->widget(0), page0Number);
-        if (page1Number) OrvanDialog::setHelpContext(dialog.pages->widget(1), page1Number);
+        if (dialogNumber) DialogBase::setHelpContext(&dialog, dialogNumber);
+        if (page0Number) DialogBase::setHelpContext(dialog.pages->widget(0), page0Number);
+        if (page1Number) DialogBase::setHelpContext(dialog.pages->widget(1), page1Number);
         dialog.pages->setCurrentIndex(page);
         ModalWatchdog watchdog(5000);
         QUrl opened;

@@ -13,7 +13,7 @@
 
 #include "ModalDriver.h"
 #include "SampleFiles.h"
-#include "app/AppContext.h"
+#include "kit/AppContext.h"
 #include "pictures/ui/PictureOpenDialog.h"
 #include "pictures/ui/PictureWindow.h"
 

@@ -7,9 +7,9 @@
 #include <QTabWidget>
 #include <QtTest>
 
-#include "app/HelpViewer.h"
-#include "app/OrvanDialog.h"
-#include "app/Translations.h"
+#include "kit/HelpViewer.h"
+#include "kit/DialogBase.h"
+#include "kit/Translations.h"
 #include "shell/MainWindow.h"
 
 class ViewersShellTest : public QObject {
@@ -61,8 +61,8 @@ private slots:
         }
         QLineEdit* field = scope->findChild<QLineEdit*>();
         QWidget* from = field ? static_cast<QWidget*>(field) : scope;
-        QCOMPARE(OrvanDialog::helpContextFor(from), number);
-        QCOMPARE(HelpViewer::pageFor(OrvanDialog::helpContextFor(from)),
+        QCOMPARE(DialogBase::helpContextFor(from), number);
+        QCOMPARE(HelpViewer::pageFor(DialogBase::helpContextFor(from)),
                  QStringLiteral("qrc:/help/%1.html").arg(number));
     }
 };

@@ -4,10 +4,10 @@
 #include <QMdiSubWindow>
 #include <QtTest>
 
-#include "app/AppContext.h"
-#include "app/DocumentArea.h"
-#include "app/Messages.h"
-#include "app/Translations.h"
+#include "kit/AppContext.h"
+#include "kit/DocumentArea.h"
+#include "kit/Messages.h"
+#include "kit/Translations.h"
 
 class ViewersTranslationTest : public QObject {
     Q_OBJECT

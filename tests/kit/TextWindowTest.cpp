@@ -15,11 +15,11 @@
 #include <QtTest>
 
 #include "ModalDriver.h"
-#include "app/AppContext.h"
-#include "app/DisplayRows.h"
-#include "app/DocumentArea.h"
-#include "app/TextFileCommands.h"
-#include "app/TextWindow.h"
+#include "kit/AppContext.h"
+#include "kit/DisplayRows.h"
+#include "kit/DocumentArea.h"
+#include "kit/TextFileCommands.h"
+#include "kit/TextWindow.h"
 
 namespace {
 

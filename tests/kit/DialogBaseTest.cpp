@@ -9,19 +9,19 @@
 #include <QtTest>
 
 #include "ModalDriver.h"
-#include "app/AppContext.h"
-#include "app/DocumentArea.h"
-#include "app/Messages.h"
-#include "app/OrvanDialog.h"
-#include "app/TabbedDialog.h"
+#include "kit/AppContext.h"
+#include "kit/DocumentArea.h"
+#include "kit/Messages.h"
+#include "kit/DialogBase.h"
+#include "kit/FormPagesDialog.h"
 #include "correction/calc/CorrectionCalc.h"
 #include "mixdesign/calc/MixForms.h"
 
 namespace {
 
-class SampleDialog : public OrvanDialog {
+class SampleDialog : public DialogBase {
 public:
-    explicit SampleDialog(AppContext& app) : OrvanDialog(app, nullptr) {
+    explicit SampleDialog(AppContext& app) : DialogBase(app, nullptr) {
         auto* layout = new QVBoxLayout(this);
         page = new QWidget(this);
         auto* pageLayout = new QVBoxLayout(page);
@@ -47,9 +47,9 @@ protected:
 };
 
 // A dialog of a real field table, each field a line edit.
-class SampleTabbedDialog : public TabbedDialog {
+class SampleFormPagesDialog : public FormPagesDialog {
 public:
-    SampleTabbedDialog(AppContext& app, const orvan::Form& form) : TabbedDialog(app, nullptr) {
+    SampleFormPagesDialog(AppContext& app, const orvan::Form& form) : FormPagesDialog(app, nullptr) {
         buildFrom(form, "Sample");
     }
 
@@ -77,7 +77,7 @@ public:
 
 }  // namespace
 
-class OrvanDialogTest : public QObject {
+class DialogBaseTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -124,13 +124,13 @@ private slots:
         dialog.field->setFocus();
         QTest::keyClick(&dialog, Qt::Key_F1);
         QCOMPARE(help.shown, QList<int>());
-        OrvanDialog::setHelpContext(&dialog, 22);
-        OrvanDialog::setHelpContext(dialog.page, 31);
+        DialogBase::setHelpContext(&dialog, 22);
+        DialogBase::setHelpContext(dialog.page, 31);
         QTest::keyClick(&dialog, Qt::Key_F1);  // focus inside the page
         dialog.plain->setFocus();
         QTest::keyClick(&dialog, Qt::Key_F1);  // focus outside: the dialog's own number
         QCOMPARE(help.shown, QList<int>({31, 22}));
-        QCOMPARE(OrvanDialog::helpContextFor(dialog.field), 31);
+        QCOMPARE(DialogBase::helpContextFor(dialog.field), 31);
     }
 
     // Whatever the user does to the tab bar, the page the opening code selected stays: the
@@ -151,7 +151,7 @@ private slots:
         QFETCH(int, index);
         QFETCH(QString, how);
         AppContext app;
-        SampleTabbedDialog dialog(app, tableNamed(form));
+        SampleFormPagesDialog dialog(app, tableNamed(form));
         QTabWidget* tabs = dialog.pageControl();
         QVERIFY(tabs);
         const bool last = index == tabs->count() - 1;
@@ -193,7 +193,7 @@ private slots:
         int width = 0, wanted = -1;
         answerNextModal([&](QWidget* modal) {
             width = modal->width();
-            wanted = OrvanDialog::widthForTitle(modal);
+            wanted = DialogBase::widthForTitle(modal);
             modal->close();
         });
         (errorBox ? showErrorBox : showMessage)(nullptr, "Data error");
@@ -202,5 +202,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(OrvanDialogTest)
-#include "OrvanDialogTest.moc"
+QTEST_MAIN(DialogBaseTest)
+#include "DialogBaseTest.moc"

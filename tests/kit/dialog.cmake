@@ -1,3 +1,3 @@
-orvan_qtest(app_dialog_tests orvan_uikit ${CMAKE_CURRENT_LIST_DIR}/OrvanDialogTest.cpp)
+orvan_qtest(app_dialog_tests orvan_uikit ${CMAKE_CURRENT_LIST_DIR}/DialogBaseTest.cpp)
 # The tabbed dialog over two real field tables.
 target_link_libraries(app_dialog_tests PRIVATE orvan_mix_core orvan_correction_core)

@@ -30,11 +30,11 @@
 #include "ModalDriver.h"
 #include "RecordingTranslator.h"
 #include "RegisteredWindow.h"
-#include "app/HelpViewer.h"
-#include "app/Messages.h"
-#include "app/OrvanDialog.h"
-#include "app/TextFileCommands.h"
-#include "app/Translations.h"
+#include "kit/HelpViewer.h"
+#include "kit/Messages.h"
+#include "kit/DialogBase.h"
+#include "kit/TextFileCommands.h"
+#include "kit/Translations.h"
 #include "common/Fault.h"
 #include "common/TextLines.h"
 #include "mixdesign/MixDialogBase.h"
@@ -106,12 +106,12 @@ QStringList interfaceTexts(QWidget* window) {
 // The labels and buttons narrower than their text, after the window has laid itself out.
 QStringList cutTexts(QWidget* window) {
     QStringList cut;
-    if (qobject_cast<OrvanDialog*>(window) && window->minimumWidth() != window->maximumWidth() &&
-        window->width() < OrvanDialog::widthForTitle(window))
+    if (qobject_cast<DialogBase*>(window) && window->minimumWidth() != window->maximumWidth() &&
+        window->width() < DialogBase::widthForTitle(window))
         cut << QStringLiteral("title \"%1\": %2 < %3")
                    .arg(window->windowTitle())
                    .arg(window->width())
-                   .arg(OrvanDialog::widthForTitle(window));
+                   .arg(DialogBase::widthForTitle(window));
     for (QWidget* w : window->findChildren<QWidget*>()) {
         if (!w->isVisible() || w->window() != window) continue;
         QString text;
@@ -394,7 +394,7 @@ private slots:
             if (auto* box = qobject_cast<QMessageBox*>(modal)) {
                 told = box->text();
                 box->close();
-            } else if (auto* dialog = qobject_cast<OrvanDialog*>(modal)) {
+            } else if (auto* dialog = qobject_cast<DialogBase*>(modal)) {
                 answerNextModal(answer, modal);
                 dialog->actionButton()->click();
             }

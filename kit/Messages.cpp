@@ -1,4 +1,4 @@
-#include "app/Messages.h"
+#include "kit/Messages.h"
 
 #include <QCoreApplication>
 #include <QGridLayout>
@@ -6,8 +6,8 @@
 #include <QRegularExpression>
 #include <optional>
 
-#include "app/AppContext.h"
-#include "app/OrvanDialog.h"
+#include "kit/AppContext.h"
+#include "kit/DialogBase.h"
 
 namespace {
 // The core's messages that carry values, as patterns: "%1", "%2" stand for the values (the
@@ -54,7 +54,7 @@ void showBox(QMessageBox::Icon icon, const char* name, QWidget* parent, const QS
     box.setObjectName(name);
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
         const QMargins margins = grid->contentsMargins();
-        const int wanted = OrvanDialog::widthForTitle(&box) - margins.left() - margins.right();
+        const int wanted = DialogBase::widthForTitle(&box) - margins.left() - margins.right();
         grid->addItem(new QSpacerItem(wanted, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
                       grid->rowCount(), 0, 1, grid->columnCount());
     }

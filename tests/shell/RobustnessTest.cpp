@@ -15,8 +15,8 @@
 
 #include "ModalDriver.h"
 #include "RegisteredWindow.h"
-#include "app/DocumentArea.h"
-#include "app/TextWindow.h"
+#include "kit/DocumentArea.h"
+#include "kit/TextWindow.h"
 #include "mixdesign/MixFields.h"
 #include "shell/MainWindow.h"
 #include "strength_control/AnalysedPeriodSetupDialog.h"

@@ -13,10 +13,10 @@ class AppContext;
 class QHBoxLayout;
 class QPushButton;
 
-class OrvanDialog : public QDialog {
+class DialogBase : public QDialog {
     Q_OBJECT
 public:
-    OrvanDialog(AppContext& app, QWidget* parent);
+    DialogBase(AppContext& app, QWidget* parent);
 
     // Sets the help context number of a widget (the dialog itself, a page, a control).
     static void setHelpContext(QWidget* widget, int contextNumber);

@@ -1,11 +1,11 @@
-#include "app/Translations.h"
+#include "kit/Translations.h"
 
 #include <QApplication>
 #include <QLocale>
 #include <QSettings>
 #include <QTranslator>
 
-#include "app/HelpViewer.h"
+#include "kit/HelpViewer.h"
 
 namespace {
 QTranslator* installed = nullptr;

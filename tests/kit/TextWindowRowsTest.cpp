@@ -11,10 +11,10 @@
 #include <QtTest>
 
 #include "ModalDriver.h"
-#include "app/AppContext.h"
-#include "app/DisplayRows.h"
-#include "app/TextPrinter.h"
-#include "app/TextWindow.h"
+#include "kit/AppContext.h"
+#include "kit/DisplayRows.h"
+#include "kit/TextPrinter.h"
+#include "kit/TextWindow.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/PdfExport.h"
+#include "kit/PdfExport.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -10,13 +10,13 @@
 #include <QSaveFile>
 #include <algorithm>
 
-#include "app/AppContext.h"
-#include "app/DisplayRows.h"
-#include "app/DocumentArea.h"
-#include "app/Messages.h"
-#include "app/TextFileCommands.h"
-#include "app/TextPrinter.h"
-#include "app/TextWindow.h"
+#include "kit/AppContext.h"
+#include "kit/DisplayRows.h"
+#include "kit/DocumentArea.h"
+#include "kit/Messages.h"
+#include "kit/TextFileCommands.h"
+#include "kit/TextPrinter.h"
+#include "kit/TextWindow.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <QPointer>
 
-#include "app/AppContext.h"
+#include "kit/AppContext.h"
 
 class QTextBrowser;
 

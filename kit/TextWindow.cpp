@@ -1,11 +1,11 @@
-#include "app/TextWindow.h"
+#include "kit/TextWindow.h"
 
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QVBoxLayout>
 
-#include "app/AppContext.h"
+#include "kit/AppContext.h"
 
 namespace {
 // Inside a logical line, an LF read from a file is kept as a line separator (U+2028), which

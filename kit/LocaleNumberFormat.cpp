@@ -1,4 +1,4 @@
-#include "app/LocaleNumberFormat.h"
+#include "kit/LocaleNumberFormat.h"
 
 #include <QLocale>
 

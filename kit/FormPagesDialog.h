@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/OrvanDialog.h"
+#include "kit/DialogBase.h"
 #include "common/Form.h"
 
 class QHBoxLayout;
@@ -16,10 +16,10 @@ class QPushButton;
 class QTabWidget;
 class QVBoxLayout;
 
-class TabbedDialog : public OrvanDialog {
+class FormPagesDialog : public DialogBase {
     Q_OBJECT
 public:
-    TabbedDialog(AppContext& app, QWidget* parent);
+    FormPagesDialog(AppContext& app, QWidget* parent);
 
     // The page control (null for a single-page dialog) and the page shown.
     QTabWidget* pageControl() const { return pages_; }

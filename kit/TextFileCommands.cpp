@@ -1,4 +1,4 @@
-#include "app/TextFileCommands.h"
+#include "kit/TextFileCommands.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -15,13 +15,13 @@
 #include <QTextBlock>
 #include <memory>
 
-#include "app/AppContext.h"
-#include "app/DisplayRows.h"
-#include "app/DocumentArea.h"
-#include "app/FileDialogClosing.h"
-#include "app/Messages.h"
-#include "app/TextPrinter.h"
-#include "app/TextWindow.h"
+#include "kit/AppContext.h"
+#include "kit/DisplayRows.h"
+#include "kit/DocumentArea.h"
+#include "kit/FileDialogClosing.h"
+#include "kit/Messages.h"
+#include "kit/TextPrinter.h"
+#include "kit/TextWindow.h"
 #include "common/TextLines.h"
 
 namespace {

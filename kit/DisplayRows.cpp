@@ -1,4 +1,4 @@
-#include "app/DisplayRows.h"
+#include "kit/DisplayRows.h"
 
 #include <QFontMetricsF>
 #include <QPlainTextEdit>

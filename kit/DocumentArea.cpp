@@ -1,4 +1,4 @@
-#include "app/DocumentArea.h"
+#include "kit/DocumentArea.h"
 
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -9,8 +9,8 @@
 #include <QStyleOptionTitleBar>
 #include <algorithm>
 
-#include "app/AppContext.h"
-#include "app/TextWindow.h"
+#include "kit/AppContext.h"
+#include "kit/TextWindow.h"
 
 DocumentArea::DocumentArea(AppContext& app, QWidget* parent) : QMdiArea(parent), app_(app) {
     setObjectName("ClientArea");

@@ -1,4 +1,4 @@
-#include "app/TextPrinter.h"
+#include "kit/TextPrinter.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>

@@ -1,4 +1,4 @@
-#include "app/OrvanDialog.h"
+#include "kit/DialogBase.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -8,17 +8,17 @@
 #include <QPushButton>
 #include <QStyle>
 
-#include "app/AppContext.h"
+#include "kit/AppContext.h"
 
-OrvanDialog::OrvanDialog(AppContext& app, QWidget* parent) : QDialog(parent), app_(app) {
+DialogBase::DialogBase(AppContext& app, QWidget* parent) : QDialog(parent), app_(app) {
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 }
 
-void OrvanDialog::setHelpContext(QWidget* widget, int contextNumber) {
+void DialogBase::setHelpContext(QWidget* widget, int contextNumber) {
     widget->setProperty("helpContext", contextNumber);
 }
 
-int OrvanDialog::helpContextFor(const QWidget* widget) {
+int DialogBase::helpContextFor(const QWidget* widget) {
     for (const QWidget* w = widget; w; w = w->parentWidget()) {
         bool ok = false;
         int number = w->property("helpContext").toInt(&ok);
@@ -28,16 +28,16 @@ int OrvanDialog::helpContextFor(const QWidget* widget) {
     return 0;
 }
 
-QPushButton* OrvanDialog::makeActionButton(const QString& text, const QString& objectName) {
+QPushButton* DialogBase::makeActionButton(const QString& text, const QString& objectName) {
     actionButton_ = new QPushButton(text, this);
     actionButton_->setObjectName(objectName);
     actionButton_->setDefault(true);
     actionButton_->setAutoDefault(true);
-    connect(actionButton_, &QPushButton::clicked, this, &OrvanDialog::runActionAndClose);
+    connect(actionButton_, &QPushButton::clicked, this, &DialogBase::runActionAndClose);
     return actionButton_;
 }
 
-QHBoxLayout* OrvanDialog::makeButtonRow(const QString& actionText) {
+QHBoxLayout* DialogBase::makeButtonRow(const QString& actionText) {
     auto* row = new QHBoxLayout;
     row->addStretch(1);
     row->addWidget(makeActionButton(actionText, "BitBtn1"));
@@ -45,7 +45,7 @@ QHBoxLayout* OrvanDialog::makeButtonRow(const QString& actionText) {
     return row;
 }
 
-QPushButton* OrvanDialog::makeCloseButton(const QString& objectName) {
+QPushButton* DialogBase::makeCloseButton(const QString& objectName) {
     auto* button = new QPushButton(tr("&Close", objectName.toUtf8().constData()), this);
     button->setObjectName(objectName);
     button->setAutoDefault(false);
@@ -53,7 +53,7 @@ QPushButton* OrvanDialog::makeCloseButton(const QString& objectName) {
     return button;
 }
 
-int OrvanDialog::widthForTitle(const QWidget* window) {
+int DialogBase::widthForTitle(const QWidget* window) {
     QFont bold = window->font();
     bold.setBold(true);
     const int titleBar = window->style()->pixelMetric(QStyle::PM_TitleBarHeight);
@@ -62,20 +62,20 @@ int OrvanDialog::widthForTitle(const QWidget* window) {
     return QFontMetrics(bold).horizontalAdvance(window->windowTitle()) * 5 / 4 + 6 * titleBar;
 }
 
-void OrvanDialog::showEvent(QShowEvent* event) {
+void DialogBase::showEvent(QShowEvent* event) {
     const int wanted = widthForTitle(this);
     if (width() < wanted && minimumWidth() != maximumWidth()) resize(wanted, height());
     QDialog::showEvent(event);
 }
 
-void OrvanDialog::runActionAndClose() {
+void DialogBase::runActionAndClose() {
     if (!acceptsInput()) return;
     setResult(QDialog::Accepted);
     runAction();
     done(QDialog::Accepted);
 }
 
-void OrvanDialog::reject() {
+void DialogBase::reject() {
     if (actionButton_ && !closingByAction_) {
         runActionAndClose();
         return;
@@ -83,7 +83,7 @@ void OrvanDialog::reject() {
     done(QDialog::Rejected);
 }
 
-void OrvanDialog::keyPressEvent(QKeyEvent* event) {
+void DialogBase::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
         int number =
             helpContextFor(QApplication::focusWidget() ? QApplication::focusWidget() : this);
@@ -94,16 +94,16 @@ void OrvanDialog::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-void OrvanDialog::hideEvent(QHideEvent* event) {
+void DialogBase::hideEvent(QHideEvent* event) {
     if (!event->spontaneous()) focusAtClose_ = focusWidget();
     QDialog::hideEvent(event);
 }
 
-QWidget* OrvanDialog::focusLeftByUser() const {
+QWidget* DialogBase::focusLeftByUser() const {
     return focusAtClose_ ? focusAtClose_.data() : focusWidget();
 }
 
-void OrvanDialog::closeEvent(QCloseEvent* event) {
+void DialogBase::closeEvent(QCloseEvent* event) {
     // The title-bar close button: result Cancel, no action.
     closingByAction_ = true;
     QDialog::closeEvent(event);

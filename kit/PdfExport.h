@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "app/WriteFailure.h"
+#include "kit/WriteFailure.h"
 
 class AppContext;
 class QGraphicsScene;

@@ -1,4 +1,4 @@
-#include "app/HelpViewer.h"
+#include "kit/HelpViewer.h"
 
 #include <QApplication>
 #include <QFile>

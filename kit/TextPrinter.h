@@ -7,7 +7,7 @@
 #include <QStringList>
 #include <vector>
 
-#include "app/WriteFailure.h"
+#include "kit/WriteFailure.h"
 
 class QFontMetricsF;
 class QPagedPaintDevice;

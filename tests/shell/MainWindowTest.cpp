@@ -16,10 +16,10 @@
 #include <QtTest>
 
 #include "ModalDriver.h"
-#include "app/DocumentArea.h"
-#include "app/OrvanDialog.h"
-#include "app/TextWindow.h"
-#include "app/Translations.h"
+#include "kit/DocumentArea.h"
+#include "kit/DialogBase.h"
+#include "kit/TextWindow.h"
+#include "kit/Translations.h"
 #include "shell/CommandTable.h"
 #include "shell/MainWindow.h"
 #include "shell/MenuColumn.h"
@@ -463,7 +463,7 @@ private slots:
     // A mix the method cannot make: after the refusal the input dialog is still up, with the
     // focus on the input the refusal names; the next OK runs again.
     void impossibleMixStaysOpenAtTheInput() {
-        auto* bns = window_->findChild<OrvanDialog*>("fmBNS");
+        auto* bns = window_->findChild<DialogBase*>("fmBNS");
         QVERIFY(bns);
         auto* workability = bns->findChild<QLineEdit*>("edYdoboykl");
         QVERIFY(workability);
@@ -488,7 +488,7 @@ private slots:
                 } else {
                     bns->findChild<QPushButton*>("BitBtn2")->click();
                 }
-            } else if (auto* dialog = qobject_cast<OrvanDialog*>(modal); dialog && dialog != bns) {
+            } else if (auto* dialog = qobject_cast<DialogBase*>(modal); dialog && dialog != bns) {
                 answerNextModal(answer, modal);
                 dialog->actionButton()->click();
             } else {

@@ -1,4 +1,4 @@
-#include "app/TabbedDialog.h"
+#include "kit/FormPagesDialog.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -7,15 +7,15 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "app/Messages.h"
+#include "kit/Messages.h"
 
-TabbedDialog::TabbedDialog(AppContext& app, QWidget* parent) : OrvanDialog(app, parent) {}
+FormPagesDialog::FormPagesDialog(AppContext& app, QWidget* parent) : DialogBase(app, parent) {}
 
-QString TabbedDialog::translated(const std::string& text, const std::string& componentName) const {
+QString FormPagesDialog::translated(const std::string& text, const std::string& componentName) const {
     return QCoreApplication::translate(context_, text.c_str(), componentName.c_str());
 }
 
-void TabbedDialog::buildFrom(const orvan::Form& form, const char* context) {
+void FormPagesDialog::buildFrom(const orvan::Form& form, const char* context) {
     form_ = &form;
     context_ = context;
     setObjectName(fromCore(form.name));
@@ -35,11 +35,11 @@ void TabbedDialog::buildFrom(const orvan::Form& form, const char* context) {
     layout->addWidget(pages_);
     for (std::size_t i = 0; i < form.pages.size(); ++i)
         pages_->addTab(buildPage(i), translated(form.pages[i].caption, form.pages[i].name));
-    connect(pages_, &QTabWidget::currentChanged, this, &TabbedDialog::keepSelectedPage);
+    connect(pages_, &QTabWidget::currentChanged, this, &FormPagesDialog::keepSelectedPage);
     selectPage(0);
 }
 
-QWidget* TabbedDialog::buildPage(std::size_t index) {
+QWidget* FormPagesDialog::buildPage(std::size_t index) {
     const orvan::FormPage& page = form_->pages[index];
     auto* widget = new QWidget(this);
     if (!page.name.empty()) widget->setObjectName(fromCore(page.name));
@@ -68,16 +68,16 @@ QWidget* TabbedDialog::buildPage(std::size_t index) {
     return widget;
 }
 
-void TabbedDialog::addButton(QPushButton* button) {
+void FormPagesDialog::addButton(QPushButton* button) {
     button->setAutoDefault(false);
     if (firstButtonRow_) firstButtonRow_->addWidget(button);
 }
 
-const orvan::FormPage& TabbedDialog::shownPage() const {
+const orvan::FormPage& FormPagesDialog::shownPage() const {
     return form_->pages[static_cast<std::size_t>(selected_)];
 }
 
-void TabbedDialog::selectPage(int index) {
+void FormPagesDialog::selectPage(int index) {
     if (index < 0 || index >= static_cast<int>(okButtons_.size())) return;
     selected_ = index;
     if (pages_) {
@@ -90,14 +90,14 @@ void TabbedDialog::selectPage(int index) {
     setHelpContext(this, form_->pageHelpTopic(static_cast<std::size_t>(index)));
 }
 
-void TabbedDialog::keepSelectedPage(int index) {
+void FormPagesDialog::keepSelectedPage(int index) {
     if (index == selected_) return;
     const QSignalBlocker blocker(pages_);
     pages_->setCurrentIndex(selected_);
 }
 
-void TabbedDialog::showEvent(QShowEvent* event) {
-    OrvanDialog::showEvent(event);
+void FormPagesDialog::showEvent(QShowEvent* event) {
+    DialogBase::showEvent(event);
     QWidget* current = pages_ ? pages_->currentWidget() : this;
     QWidget* first =
         firstFields_.empty() ? nullptr : firstFields_[static_cast<std::size_t>(selected_)];

@@ -1,4 +1,4 @@
-#include "app/FileDialogClosing.h"
+#include "kit/FileDialogClosing.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>
