@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -203,7 +204,11 @@ void JournalWindow::showEvent(QShowEvent* event) {
 // Changes another program made to the same journal show when the user comes back.
 void JournalWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && journal_) refresh();
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow() || !journal_) return;
+    // Quietly: a box about a failed read would activate the window again when it closes, and
+    // so ask again for as long as the server is down. The status line says it instead.
+    const QScopedValueRollback<bool> quiet(quiet_, true);
+    refresh();
 }
 
 bool JournalWindow::openJournal() {
@@ -282,7 +287,7 @@ void JournalWindow::say(const QString& text) {
 void JournalWindow::tell(const std::string& message) {
     const QString text = fromCore(message);
     say(text.section('\n', 0, 0));
-    showMessage(this, text);
+    if (!quiet_) showMessage(this, text);
 }
 
 // A message with a list too long for a box's lines: the first lines, the rest in the box's

@@ -113,6 +113,7 @@ private:
     ConformityOpener conformityOpener_;
     ChartOpener chartOpener_;
     ProportioningInputs* inputs_ = nullptr;
+    bool quiet_ = false;  // tell() writes the status line only (a refresh on activation)
 
     QListWidget* lbMixes = nullptr;
     QTableView* tvParties = nullptr;

@@ -9,6 +9,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -196,6 +198,28 @@ private slots:
         child<QLineEdit>("edTo")->setText("2026-01-07");
         window_->checkConformity();
         QCOMPARE(results, QString("25\n25"));  // both ends included
+        QVERIFY(!watchdog.fired());
+    }
+
+    // A read that fails while the window comes back to the front is said on the status line;
+    // a box would activate the window again when it closes, and ask again without end.
+    void activationRefreshTellsAFailedReadQuietly() {
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "orvan-test-raw");
+            db.setDatabaseName(dir_.filePath("journal.sqlite"));
+            QVERIFY(db.open());
+            QSqlQuery(db).exec("DROP TABLE extracts");
+            db.close();
+        }
+        QSqlDatabase::removeDatabase("orvan-test-raw");
+        ModalWatchdog watchdog(3000);
+        QEvent activation(QEvent::ActivationChange);
+        window_->show();
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_));
+        QCoreApplication::sendEvent(window_, &activation);
+        const QString said = child<QLabel>("lbState")->text();  // the database's own words
+        QVERIFY2(!said.isEmpty() && !said.startsWith("Journal:"), qPrintable(said));
         QVERIFY(!watchdog.fired());
     }
 
