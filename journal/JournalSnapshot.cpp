@@ -24,9 +24,9 @@ QString q(const QVariant& value) {
     return value.toString();
 }
 
-// Every row a statement gives, each as an array of its columns (numbers as doubles, texts as
-// texts), or the failure.
-Outcome<QJsonArray> rows(QSqlQuery query, int columns) {
+// Every row a prepared and bound statement gives, each as an array of its columns (numbers as
+// doubles, texts as texts), or the failure.
+Outcome<QJsonArray> rows(QSqlQuery& query, int columns) {
     if (!query.exec()) return Storage::failed<QJsonArray>(query);
     QJsonArray out;
     while (query.next()) {
@@ -37,39 +37,54 @@ Outcome<QJsonArray> rows(QSqlQuery query, int columns) {
     return Outcome<QJsonArray>::done(out);
 }
 
-Outcome<QJsonObject> partyObject(const Journal& journal, long long id) {
-    QSqlQuery head = Storage::prepared(
-        journal, "SELECT mix_id, party_date, number FROM parties WHERE id = ?", {id});
-    if (!head.exec()) return Storage::failed<QJsonObject>(head);
-    if (!head.next()) return Outcome<QJsonObject>::failed("The party is no longer in the journal");
-    QJsonObject party{{"id", id},
-                      {"mix", head.value(0).toLongLong()},
-                      {"date", q(head.value(1))},
-                      {"number", q(head.value(2))}};
-    const auto strengths =
-        rows(Storage::prepared(
-                 journal, "SELECT strength_text FROM extracts WHERE party_id = ? ORDER BY position",
-                 {id}),
-             1);
-    const auto periods =
-        rows(Storage::prepared(journal,
-                               "SELECT period_id, position FROM analysed_period_parties WHERE "
-                               "party_id = ? ORDER BY period_id, position",
-                               {id}),
-             2);
-    if (!strengths.ok()) return Outcome<QJsonObject>::endedAs(strengths);
-    if (!periods.ok()) return Outcome<QJsonObject>::endedAs(periods);
-    QJsonArray texts;
-    for (const QJsonValue& row : strengths.values) texts.append(row.toArray().at(0));
-    party["strengths"] = texts;
-    party["periods"] = periods.values;
-    return Outcome<QJsonObject>::done(party);
+Outcome<QJsonArray> rows(QSqlQuery&& query, int columns) {
+    return rows(query, columns);
 }
 
+// The three statements of a party's snapshot, prepared once for all the parties of a snapshot
+// (a mix of 100,000 parties reads 300,000 times).
+class PartyReader {
+public:
+    explicit PartyReader(const Journal& journal)
+        : head_(Storage::prepared(journal,
+                                  "SELECT mix_id, party_date, number FROM parties WHERE id = ?")),
+          strengths_(Storage::prepared(
+              journal, "SELECT strength_text FROM extracts WHERE party_id = ? ORDER BY position")),
+          periods_(Storage::prepared(journal,
+                                     "SELECT period_id, position FROM analysed_period_parties "
+                                     "WHERE party_id = ? ORDER BY period_id, position")) {}
+
+    Outcome<QJsonObject> read(long long id) {
+        head_.bindValue(0, id);
+        if (!head_.exec()) return Storage::failed<QJsonObject>(head_);
+        if (!head_.next())
+            return Outcome<QJsonObject>::failed("The party is no longer in the journal");
+        QJsonObject party{{"id", id},
+                          {"mix", head_.value(0).toLongLong()},
+                          {"date", q(head_.value(1))},
+                          {"number", q(head_.value(2))}};
+        strengths_.bindValue(0, id);
+        periods_.bindValue(0, id);
+        const auto strengths = rows(strengths_, 1);
+        const auto periods = rows(periods_, 2);
+        if (!strengths.ok()) return Outcome<QJsonObject>::endedAs(strengths);
+        if (!periods.ok()) return Outcome<QJsonObject>::endedAs(periods);
+        QJsonArray texts;
+        for (const QJsonValue& row : strengths.values) texts.append(row.toArray().at(0));
+        party["strengths"] = texts;
+        party["periods"] = periods.values;
+        return Outcome<QJsonObject>::done(party);
+    }
+
+private:
+    QSqlQuery head_, strengths_, periods_;
+};
+
 Outcome<QJsonArray> partyArray(const Journal& journal, const std::vector<long long>& ids) {
+    PartyReader reader(journal);
     QJsonArray parties;
     for (long long id : ids) {
-        const auto party = partyObject(journal, id);
+        const auto party = reader.read(id);
         if (!party.ok()) return Outcome<QJsonArray>::endedAs(party);
         parties.append(party.values);
     }
