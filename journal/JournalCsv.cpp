@@ -115,7 +115,6 @@ RowRead failedRow(std::string error) {
 }
 
 RowRead readRow(std::string_view line, int lineNumber, bool semicolons) {
-    if (!isValidUtf8(line)) return failedRow("not UTF-8 text");
     if (line.find('\0') != line.npos) return failedRow("a NUL byte");
     SplitLine split = splitFields(line, semicolons ? ';' : ',');
     if (!split.error.empty()) return failedRow(split.error);

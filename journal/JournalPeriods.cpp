@@ -225,16 +225,11 @@ FieldTexts exactControlFieldTexts(const StoredPeriod& p) {
 }
 
 namespace {
-// The parties of a mix in a range of dates, each with the mean of its extracts, by date.
-struct PartyMeans {
-    std::vector<std::string> numbers, dates;
-    std::vector<double> means;  // MPa
-};
 
 // The parties of `mixId` dated after `from` (or from it, when `fromIncluded`) up to `to`
 // (ISO dates, whose text order is their date order); each mean summed in extract order, as a
 // party mean is everywhere else.
-Outcome<PartyMeans> readPartyMeans(const Journal& journal, long long mixId, const std::string& from,
+Outcome<PartySeries> readPartyMeans(const Journal& journal, long long mixId, const std::string& from,
                                    bool fromIncluded, const std::string& to) {
     // Only the comparison is chosen here, from two fixed texts; every value is bound.
     QSqlQuery query = Storage::prepared(
@@ -244,8 +239,8 @@ Outcome<PartyMeans> readPartyMeans(const Journal& journal, long long mixId, cons
                        "AND p.party_date <= ? ORDER BY p.party_date, p.id, e.position")
             .arg(fromIncluded ? QStringLiteral(">=") : QStringLiteral(">")),
         {mixId, sqlText(from), sqlText(to)});
-    if (!query.exec()) return Storage::failed<PartyMeans>(query);
-    PartyMeans out;
+    if (!query.exec()) return Storage::failed<PartySeries>(query);
+    PartySeries out;
     long long current = -1;
     double sum = 0;
     int count = 0;
@@ -264,7 +259,7 @@ Outcome<PartyMeans> readPartyMeans(const Journal& journal, long long mixId, cons
         ++count;
     }
     close();
-    return Outcome<PartyMeans>::done(std::move(out));
+    return Outcome<PartySeries>::done(std::move(out));
 }
 
 // Later than any ISO date: an open end of a date range.
@@ -293,11 +288,7 @@ Outcome<std::vector<double>> partyMeansBetween(const Journal& journal, long long
 }
 
 Outcome<PartySeries> partySeries(const Journal& journal, long long mixId, const std::string& from) {
-    auto read = readPartyMeans(journal, mixId, from, true, kAfterEveryDate);
-    if (!read.ok()) return Outcome<PartySeries>::endedAs(read);
-    return Outcome<PartySeries>::done(PartySeries{std::move(read.values.numbers),
-                                                  std::move(read.values.dates),
-                                                  std::move(read.values.means)});
+    return readPartyMeans(journal, mixId, from, true, kAfterEveryDate);
 }
 
 control::ChartOutcome chartFromJournal(const ControlledPeriod& period, const std::string& mix) {
