@@ -58,6 +58,13 @@ CliResult resultOf(const Outcome<Values>& outcome, Fill fill) {
     return result;
 }
 
+// An outcome that did not end Done, as the command's result with its kind kept (failed exits
+// 1, refused 3).
+template <class Values>
+CliResult endedResult(const Outcome<Values>& outcome) {
+    return resultOf(outcome, [](JsonObject&, const Values&) {});
+}
+
 // The one way a result leaves the tool: when Done its lines on `out` (or, with `json`, its
 // values and lines as one JSON object), otherwise its message on `err`. Returns the exit code:
 // 0 done, 1 failed, 3 refused or cancelled.

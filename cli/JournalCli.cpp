@@ -43,7 +43,7 @@ CliResult withJournal(const CliRequest& request,
                       const std::function<CliResult(jn::Journal&)>& work) {
     ensureApplication();
     auto opened = jn::Journal::open(locationOf(request));
-    if (!opened.ok()) return failedResult(opened.message);
+    if (!opened.ok()) return endedResult(opened);
     return work(*opened.values);
 }
 
@@ -73,7 +73,7 @@ CliResult runInit(const CliRequest& request) {
         if (!journal.isPostgres()) return doneResult(lines);
         if (request.has("grant")) {
             if (Outcome<> granted = jn::applyRoleGrants(journal); !granted.ok())
-                return failedResult(granted.message);
+                return endedResult(granted);
             lines.push_back("Granted the journal's tables to the roles " + jn::joinedRoleNames());
             return doneResult(lines);
         }
@@ -107,18 +107,16 @@ CliResult runExport(const CliRequest& request) {
     return withJournal(request, [&](jn::Journal& journal) {
         const Outcome<> written = jn::exportCsvFile(
             journal, QString::fromStdString(request.operands[0]), request.option("mix"));
-        return written.ok() ? doneResult({}) : failedResult(written.message);
+        return written.ok() ? doneResult({}) : endedResult(written);
     });
 }
 
 CliResult runCopy(const CliRequest& request) {
     return withJournal(request, [&](jn::Journal& journal) {
         auto destination = jn::Journal::open(QString::fromStdString(request.operands[0]));
-        if (!destination.ok()) return failedResult(destination.message);
+        if (!destination.ok()) return endedResult(destination);
         const auto copied = jn::copyJournal(journal, *destination.values);
-        if (!copied.ok())
-            return copied.kind == OutcomeKind::Refused ? refusedResult(copied.message)
-                                                       : failedResult(copied.message);
+        if (!copied.ok()) return endedResult(copied);
         const jn::CopyValues& c = copied.values;
         JsonObject values;
         values.integer("mixes", c.mixes)
@@ -135,8 +133,7 @@ CliResult runCopy(const CliRequest& request) {
 
 CliResult runCheck(const CliRequest& request) {
     return withJournal(request, [&](jn::Journal& journal) {
-        if (Outcome<> checked = journal.check(); !checked.ok())
-            return failedResult(checked.message);
+        if (Outcome<> checked = journal.check(); !checked.ok()) return endedResult(checked);
         return doneResult({"The journal is sound: " + jn::shownLocation(journal.location())});
     });
 }
@@ -144,7 +141,7 @@ CliResult runCheck(const CliRequest& request) {
 CliResult runMixes(const CliRequest& request) {
     return withJournal(request, [&](jn::Journal& journal) {
         const auto mixes = journal.mixes();
-        if (!mixes.ok()) return failedResult(mixes.message);
+        if (!mixes.ok()) return endedResult(mixes);
         std::vector<std::string> lines, objects;
         for (const jn::Mix& mix : mixes.values) {
             lines.push_back(mix.name + "\tB " + (mix.classText.empty() ? "-" : mix.classText) +
@@ -180,20 +177,19 @@ std::string partiesJson(const std::vector<analysed::PartySource>& parties, bool 
 CliResult runAnalyse(const CliRequest& request) {
     return withJournal(request, [&](jn::Journal& journal) {
         const Outcome<long long> mix = mixOf(journal, request.option("mix"));
-        if (!mix.ok()) return failedResult(mix.message);
+        if (!mix.ok()) return endedResult(mix);
         const auto& layout = *jn::layoutByName(request.option("layout"));
         const jn::JournalAnalysis analysis =
             jn::analyseFromJournal(journal, mix.values, layout, request.option("class"),
                                    request.option("until"), kJournalFormat);
         if (!analysis.ok()) {
-            const std::string hint =
-                analysis.values.end == jn::AnalysisEnd::NoClass ? " (--class)" : "";
-            return analysis.kind == OutcomeKind::Refused ? refusedResult(analysis.message + hint)
-                                                         : failedResult(analysis.message);
+            CliResult ended = endedResult(analysis);
+            if (analysis.values.end == jn::AnalysisEnd::NoClass) ended.message += " (--class)";
+            return ended;
         }
         if (request.has("save"))
             if (Outcome<> saved = jn::saveAnalysedPeriod(journal, analysis); !saved.ok())
-                return failedResult(saved.message);
+                return endedResult(saved);
         CliResult result = analysedPeriodResult(layout, analysis.values.run.result, kJournalFormat);
         const analysed::PeriodSources sources = jn::periodSources(analysis);
         std::vector<std::string> lines = analysed::periodSourceLines(sources);
@@ -208,9 +204,9 @@ CliResult runAnalyse(const CliRequest& request) {
 CliResult runChart(const CliRequest& request) {
     return withJournal(request, [&](jn::Journal& journal) {
         const Outcome<long long> mix = mixOf(journal, request.option("mix"));
-        if (!mix.ok()) return failedResult(mix.message);
+        if (!mix.ok()) return endedResult(mix);
         const auto period = jn::controlledPeriod(journal, mix.values);
-        if (!period.ok()) return failedResult(period.message);
+        if (!period.ok()) return endedResult(period);
         if (!period.values.period)
             return refusedResult("The mix '" + jn::trimmedName(request.option("mix")) +
                                  "' has no stored analysed period: run journal analyse --save "
@@ -237,7 +233,7 @@ CliResult runHistory(const CliRequest& request) {
     return withJournal(request, [&](jn::Journal& journal) {
         const auto events = jn::readHistory(
             journal, {request.option("mix"), request.option("from"), request.option("to")});
-        if (!events.ok()) return failedResult(events.message);
+        if (!events.ok()) return endedResult(events);
         std::vector<std::string> lines, objects;
         for (const jn::HistoryEvent& e : events.values) {
             lines.push_back(std::to_string(e.id) + "\t" + e.time + "\t" + e.user +
@@ -261,9 +257,7 @@ CliResult runUndo(const CliRequest& request) {
     if (id <= 0) return refusedResult("The event is given by its number, not '" + text + "'");
     return withJournal(request, [&](jn::Journal& journal) {
         const Outcome<> undone = jn::undoEvent(journal, id, request.option("reason"));
-        if (!undone.ok())
-            return undone.kind == OutcomeKind::Refused ? refusedResult(undone.message)
-                                                       : failedResult(undone.message);
+        if (!undone.ok()) return endedResult(undone);
         return doneResult({"Undone: event " + text});
     });
 }
@@ -292,9 +286,9 @@ Outcome<double> figure(const CliRequest& request, const char* name,
 CliResult runCusum(const CliRequest& request) {
     return withJournal(request, [&](jn::Journal& journal) {
         const Outcome<long long> mix = mixOf(journal, request.option("mix"));
-        if (!mix.ok()) return failedResult(mix.message);
+        if (!mix.ok()) return endedResult(mix);
         const auto stored = jn::latestAnalysedPeriod(journal, mix.values);
-        if (!stored.ok()) return failedResult(stored.message);
+        if (!stored.ok()) return endedResult(stored);
         std::optional<double> level, spread;
         if (const auto& p = stored.values) {
             const auto* layout = jn::layoutByName(p->layoutName);
@@ -308,7 +302,7 @@ CliResult runCusum(const CliRequest& request) {
         const auto sigma = figure(request, "sigma", spread);
         const auto k = figure(request, "k", 0.5), h = figure(request, "h", 5.0);
         for (const auto* given : {&target, &sigma, &k, &h})
-            if (!given->ok()) return refusedResult(given->message);
+            if (!given->ok()) return endedResult(*given);
         in.target = target.values, in.sigma = sigma.values, in.k = k.values, in.h = h.values;
         const std::string period =
             stored.values ? "the analysed period stored " + stored.values->savedAt : "";
@@ -316,7 +310,7 @@ CliResult runCusum(const CliRequest& request) {
         if (!request.has("sigma"))
             in.sigmaSource = "the standard deviation of a party mean, from " + period;
         const auto series = jn::partySeries(journal, mix.values, request.option("from"));
-        if (!series.ok()) return failedResult(series.message);
+        if (!series.ok()) return endedResult(series);
         for (std::size_t i = 0; i < series.values.means.size(); ++i)
             // The means as the journal's table shows them (two decimals), so that the report's
             // strengths are the figures the user sees.

@@ -19,16 +19,11 @@ const CliOption kStrengths{"strengths",
                            "separator: 25,5;26;24)",
                            true};
 
-std::string option(const CliRequest& request, const std::string& name) {
-    auto it = request.options.find(name);
-    return it == request.options.end() ? std::string() : it->second;
-}
-
 // A number option, or `fallback` when not given; throws Fault for a text that is no number.
 std::optional<double> numberOption(const CliRequest& request, const std::string& name,
                                    std::optional<double> fallback = std::nullopt) {
     if (!request.has(name)) return fallback;
-    return textToFloat(option(request, name), request.format);
+    return textToFloat(request.option(name), request.format);
 }
 
 std::string integersJson(const std::vector<int>& values) {
@@ -43,7 +38,7 @@ CliResult runCusumCommand(const CliRequest& request) {
     if (!target) return refusedResult("The target mean T is needed (--target).");
     if (!sigma) return refusedResult("The standard deviation s is needed (--sigma).");
     const ctl::StrengthList list =
-        ctl::parseStrengthList(option(request, "strengths"), request.format);
+        ctl::parseStrengthList(request.option("strengths"), request.format);
     if (!list.ok) return failedResult(list.message);
     const ctl::CusumInputs in{*target, *sigma, *numberOption(request, "k", 0.5),
                               *numberOption(request, "h", 5.0), list.values};
@@ -102,20 +97,20 @@ void conformityJson(JsonObject& json, const ctl::ConformityResult& r, ctl::Confo
 }
 
 CliResult runConformityCommand(const CliRequest& request) {
-    const auto rule = ctl::ruleFromName(option(request, "rule"));
+    const auto rule = ctl::ruleFromName(request.option("rule"));
     if (!rule)
-        return refusedResult("Unknown rule '" + option(request, "rule") +
+        return refusedResult("Unknown rule '" + request.option("rule") +
                              "': write en206-initial, en206-continuous or aci318.");
     const auto specimen = request.has("specimen")
-                              ? ctl::specimenFromName(option(request, "specimen"))
+                              ? ctl::specimenFromName(request.option("specimen"))
                               : std::optional<ctl::Specimen>(ctl::Specimen::Cylinder);
     if (!specimen)
-        return refusedResult("Unknown specimen '" + option(request, "specimen") +
+        return refusedResult("Unknown specimen '" + request.option("specimen") +
                              "': write cylinder or cube.");
     const auto specified = numberOption(request, "specified");
     if (!specified) return refusedResult("The specified strength is needed (--specified).");
     const ctl::StrengthList list =
-        ctl::parseStrengthList(option(request, "strengths"), request.format);
+        ctl::parseStrengthList(request.option("strengths"), request.format);
     if (!list.ok) return failedResult(list.message);
     const ctl::ConformityOutcome out = ctl::checkConformity(
         {*rule, *specified, numberOption(request, "sigma"), list.values, *specimen},
@@ -127,7 +122,7 @@ CliResult runConformityCommand(const CliRequest& request) {
 
 CliResult runVerdictsCommand(const CliRequest& request) {
     const ctl::StrengthList list =
-        ctl::parseStrengthList(option(request, "strengths"), request.format);
+        ctl::parseStrengthList(request.option("strengths"), request.format);
     if (!list.ok) return failedResult(list.message);
     FieldTexts texts = request.formTexts(ctl::controlForm());
     // The number of parties is the number of strengths given.
