@@ -72,10 +72,6 @@ bool holdsPassword(const QUrl& url) {
 
 using Opened = Outcome<std::unique_ptr<Journal>>;
 
-Opened refusedAddress(const std::string& why) {
-    return Opened::failed(why);
-}
-
 }  // namespace
 
 std::string Storage::errorText(const QSqlQuery& query) {
@@ -108,8 +104,8 @@ void rememberJournalLocation(const QString& location) {
 }
 
 std::string shownLocation(const QString& location) {
-    QUrl url(location);
     if (!location.startsWith("postgres")) return text(location);
+    QUrl url(location);
     url.setPassword({});
     QUrlQuery query(url);
     query.removeAllQueryItems("password");
@@ -136,11 +132,11 @@ Opened Journal::open(const QString& location) {
         if (postgres) {
             const QUrl url(location, QUrl::StrictMode);
             if (holdsPassword(url))
-                return refusedAddress(
+                return Opened::failed(
                     "The journal address holds a password; it is not taken from there: "
                     "give it in ~/.pgpass");
             if (!url.isValid() || url.host().isEmpty() || url.path().size() < 2)
-                return refusedAddress("The journal address '" + where +
+                return Opened::failed("The journal address '" + where +
                                       "' is not of the form postgresql://user@host/dbname");
             db = QSqlDatabase::addDatabase("QPSQL", connection);
             db.setHostName(url.host());
