@@ -33,22 +33,29 @@ QString text(const char* source) {
     return QCoreApplication::translate("PdfDialog", source);
 }
 
+using Written = orvan::Outcome<>;
+
+Written failedWith(const QString& reason) {
+    return Written::failed(toCore(reason));
+}
+
 // Runs `paint` on a PDF writer over a temporary file and renames it over `path` on success.
 // A failure with an empty reason takes the file's error as its reason.
 template <class Paint>
-WriteFailure writePdf(const QString& path, Paint paint) {
+Written writePdf(const QString& path, Paint paint) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-    WriteFailure failure;
+    if (!file.open(QIODevice::WriteOnly)) return failedWith(file.errorString());
+    Written painted = Written::done({});
     {
         QPdfWriter writer(&file);
         writer.setCreator(QStringLiteral("Orvan"));
-        failure = paint(writer);
+        painted = paint(writer);
     }  // the writer finishes the file when it goes
-    if (!failure && file.error() == QFileDevice::NoError && file.commit()) return std::nullopt;
-    if (!failure || failure->isEmpty()) failure = file.errorString();
+    if (painted.ok() && file.error() == QFileDevice::NoError && file.commit()) return painted;
+    const QString reason =
+        painted.ok() || painted.message.empty() ? file.errorString() : fromCore(painted.message);
     file.cancelWriting();
-    return failure;
+    return failedWith(reason);
 }
 
 // The writer's margins, each at least kLeastMarginMm.
@@ -62,10 +69,10 @@ void setLeastMargins(QPdfWriter& writer) {
 
 // The printout's lines laid out as Print lays them, above a footer of two lines that carries
 // "page N of M" at the right.
-WriteFailure paintTextPages(QPdfWriter& writer, const QString& title, const QStringList& rows) {
+Written paintTextPages(QPdfWriter& writer, const QString& title, const QStringList& rows) {
     const QRectF area = writer.pageLayout().paintRectPixels(kTextDpi);
     QPainter painter;
-    if (!painter.begin(&writer)) return text("The PDF could not be started.");
+    if (!painter.begin(&writer)) return failedWith(text("The PDF could not be started."));
     const QFont font = printFont();
     painter.setFont(font);
     const QFontMetricsF metrics(font, &writer);
@@ -91,14 +98,14 @@ WriteFailure paintTextPages(QPdfWriter& writer, const QString& title, const QStr
     }
     if (ok) number(current);
     const bool finished = painter.end();
-    if (!ok || !finished) return QString();  // the file's own error tells why
-    return std::nullopt;
+    if (!ok || !finished) return failedWith(QString());  // the file's own error tells why
+    return Written::done({});
 }
 
 }  // namespace
 
-WriteFailure writeTextPdf(const QString& path, const QString& title, const QStringList& rows,
-                          const QPageLayout& layout) {
+orvan::Outcome<> writeTextPdf(const QString& path, const QString& title, const QStringList& rows,
+                              const QPageLayout& layout) {
     return writePdf(path, [&](QPdfWriter& writer) {
         writer.setResolution(kTextDpi);
         if (layout.isValid()) writer.setPageLayout(layout);  // else the writer's own, A4
@@ -108,18 +115,18 @@ WriteFailure writeTextPdf(const QString& path, const QString& title, const QStri
     });
 }
 
-WriteFailure writeScenePdf(QGraphicsScene& scene, const QRectF& source, const QString& path) {
-    return writePdf(path, [&](QPdfWriter& writer) -> WriteFailure {
+orvan::Outcome<> writeScenePdf(QGraphicsScene& scene, const QRectF& source, const QString& path) {
+    return writePdf(path, [&](QPdfWriter& writer) -> Written {
         const QSizeF points = source.size() * (kPointsPerInch / kScreenDpi);
         writer.setPageLayout(
             QPageLayout(QPageSize(points, QPageSize::Point), QPageLayout::Portrait, QMarginsF()));
         writer.setResolution(int(kScreenDpi));
         QPainter painter;
-        if (!painter.begin(&writer)) return text("The PDF could not be started.");
+        if (!painter.begin(&writer)) return failedWith(text("The PDF could not be started."));
         painter.setRenderHint(QPainter::Antialiasing);
         scene.render(&painter, QRectF(0, 0, writer.width(), writer.height()), source);
-        if (painter.end()) return std::nullopt;
-        return QString();  // the file's own error tells why
+        if (painter.end()) return Written::done({});
+        return failedWith(QString());  // the file's own error tells why
     });
 }
 
@@ -147,8 +154,9 @@ void exportActiveDocumentPdf(AppContext& app, QWidget* mainWindow, const QPageLa
     const QString path =
         choosePdfFile(mainWindow, TextFileCommands::proposedName(document->windowTitle()));
     if (path.isEmpty() || !document) return;
-    if (const WriteFailure failure =
-            writeTextPdf(path, document->windowTitle(), displayedRows(document->memo()), layout))
-        showMessage(mainWindow,
-                    text("The PDF could not be written to \"%1\": %2").arg(path, *failure));
+    const orvan::Outcome<> written =
+        writeTextPdf(path, document->windowTitle(), displayedRows(document->memo()), layout);
+    if (!written.ok())
+        showMessage(mainWindow, text("The PDF could not be written to \"%1\": %2")
+                                    .arg(path, fromCore(written.message)));
 }

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "kit/WriteFailure.h"
+#include "common/Outcome.h"
 
 class AppContext;
 class QGraphicsScene;
@@ -14,13 +14,12 @@ class QWidget;
 
 // A text window's printout (its title, an empty line, its displayed rows) in the page layout
 // of Print, on pages of `layout` with margins of at least 15 mm and "page N of M" at the foot
-// of each; the reason when the file could not be written.
-[[nodiscard]] WriteFailure writeTextPdf(const QString& path, const QString& title,
-                                        const QStringList& rows, const QPageLayout& layout);
+// of each; failed with the reason when the file could not be written.
+orvan::Outcome<> writeTextPdf(const QString& path, const QString& title, const QStringList& rows,
+                              const QPageLayout& layout);
 
 // The part `source` of a scene (a chart) on one page of its own size, as vector drawing.
-[[nodiscard]] WriteFailure writeScenePdf(QGraphicsScene& scene, const QRectF& source,
-                                         const QString& path);
+orvan::Outcome<> writeScenePdf(QGraphicsScene& scene, const QRectF& source, const QString& path);
 
 // Asks for a PDF file name, proposing `proposedName` with ".pdf" (".pdf" added when none is
 // typed; overwriting is confirmed);

@@ -15,6 +15,7 @@
 #include <QTextBlock>
 #include <memory>
 
+#include "common/TextLines.h"
 #include "kit/AppContext.h"
 #include "kit/DisplayRows.h"
 #include "kit/DocumentArea.h"
@@ -22,7 +23,6 @@
 #include "kit/Messages.h"
 #include "kit/TextPrinter.h"
 #include "kit/TextWindow.h"
-#include "common/TextLines.h"
 
 namespace {
 
@@ -244,10 +244,8 @@ void TextFileCommands::print() {
 }
 
 bool TextFileCommands::printTo(TextWindow* document, QPrinter& printer) {
-    if (const WriteFailure failure =
-            printText(printer, document->windowTitle(), displayedRows(document->memo()))) {
-        showMessage(mainWindow_, *failure);
-        return false;
-    }
-    return true;
+    const orvan::Outcome<> printed =
+        printText(printer, document->windowTitle(), displayedRows(document->memo()));
+    if (!printed.ok()) showMessage(mainWindow_, fromCore(printed.message));
+    return printed.ok();
 }

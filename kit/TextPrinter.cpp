@@ -6,6 +6,8 @@
 #include <QPrinter>
 #include <QTextBoundaryFinder>
 
+#include "kit/Messages.h"
+
 QFont printFont() {
     QFont font;
     font.setFamilies({"MS Sans Serif", "Liberation Sans", "DejaVu Sans"});
@@ -71,15 +73,16 @@ std::vector<PrintedLine> layoutPrintout(const QString& title, const QStringList&
     return out;
 }
 
-WriteFailure printText(QPrinter& printer, const QString& title, const QStringList& rows) {
+orvan::Outcome<> printText(QPrinter& printer, const QString& title, const QStringList& rows) {
     return printText(printer, printer.pageRect(QPrinter::DevicePixel), title, rows);
 }
 
-WriteFailure printText(QPagedPaintDevice& device, const QRectF& page, const QString& title,
-                       const QStringList& rows) {
+orvan::Outcome<> printText(QPagedPaintDevice& device, const QRectF& page, const QString& title,
+                           const QStringList& rows) {
     QPainter painter;
     if (!painter.begin(&device))
-        return QCoreApplication::translate("TForm1", "The print job could not be started.");
+        return orvan::Outcome<>::failed(
+            toCore(QCoreApplication::translate("TForm1", "The print job could not be started.")));
     const QFont font = printFont();
     painter.setFont(font);
     const QFontMetricsF metrics(font, &device);
@@ -93,6 +96,7 @@ WriteFailure printText(QPagedPaintDevice& device, const QRectF& page, const QStr
     // The job is closed even when writing failed.
     const bool finished = painter.end();
     if (!ok || !finished)
-        return QCoreApplication::translate("TForm1", "The print job could not be finished.");
-    return std::nullopt;
+        return orvan::Outcome<>::failed(
+            toCore(QCoreApplication::translate("TForm1", "The print job could not be finished.")));
+    return orvan::Outcome<>::done({});
 }

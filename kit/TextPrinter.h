@@ -7,7 +7,7 @@
 #include <QStringList>
 #include <vector>
 
-#include "kit/WriteFailure.h"
+#include "common/Outcome.h"
 
 class QFontMetricsF;
 class QPagedPaintDevice;
@@ -38,10 +38,9 @@ struct PrintedLine {
 std::vector<PrintedLine> layoutPrintout(const QString& title, const QStringList& rows,
                                         const QFontMetricsF& metrics, QSizeF printable);
 
-// Prints; the reason when the job could not be started, written or finished.
-[[nodiscard]] WriteFailure printText(QPrinter& printer, const QString& title,
-                                     const QStringList& rows);
+// Prints; failed with the reason when the job could not be started, written or finished.
+orvan::Outcome<> printText(QPrinter& printer, const QString& title, const QStringList& rows);
 // The same printout on any paged device (a PDF writer), over its printable area `page` in
 // device pixels.
-[[nodiscard]] WriteFailure printText(QPagedPaintDevice& device, const QRectF& page,
-                                     const QString& title, const QStringList& rows);
+orvan::Outcome<> printText(QPagedPaintDevice& device, const QRectF& page, const QString& title,
+                           const QStringList& rows);

@@ -44,8 +44,9 @@ void addVerdictAndPdfButtons(AppContext& app, ControlChartWindow* window, QBoxLa
     QObject::connect(pdf, &QPushButton::clicked, window, [window] {
         const QString path = choosePdfFile(window, QStringLiteral("mychart.pdf"));
         if (path.isEmpty()) return;
-        if (const WriteFailure failure = window->savePdf(path))
-            showMessage(window,
-                        text("The PDF could not be written to \"%1\": %2").arg(path, *failure));
+        const orvan::Outcome<> written = window->savePdf(path);
+        if (!written.ok())
+            showMessage(window, text("The PDF could not be written to \"%1\": %2")
+                                    .arg(path, fromCore(written.message)));
     });
 }

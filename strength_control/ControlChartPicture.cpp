@@ -10,12 +10,18 @@
 #include <QSaveFile>
 #include <QSvgGenerator>
 
+#include "kit/Messages.h"
 #include "pictures/EmfPaintDevice.h"
 #include "strength_control/calc/ControlChart.h"
 
 namespace {
 
 using orvan::control::PictureFormat;
+using Written = orvan::Outcome<>;
+
+Written failedWith(const QString& reason) {
+    return Written::failed(toCore(reason));
+}
 
 // An icon holds at most 256 by 256 pixels.
 constexpr int kIconSide = 256;
@@ -31,17 +37,17 @@ QImage renderImage(QGraphicsScene& scene, const QRectF& source) {
     return image;
 }
 
-WriteFailure writeRaster(QGraphicsScene& scene, const QRectF& source, const char* format,
-                         QIODevice& out) {
+Written writeRaster(QGraphicsScene& scene, const QRectF& source, const char* format,
+                    QIODevice& out) {
     QImage image = renderImage(scene, source);
     if (qstrcmp(format, "ico") == 0 && (image.width() > kIconSide || image.height() > kIconSide))
         image = image.scaled(kIconSide, kIconSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     QImageWriter writer(&out, format);
-    if (writer.write(image)) return std::nullopt;
-    return writer.errorString();
+    if (writer.write(image)) return Written::done({});
+    return failedWith(writer.errorString());
 }
 
-WriteFailure writeSvg(QGraphicsScene& scene, const QRectF& source, QIODevice& out) {
+Written writeSvg(QGraphicsScene& scene, const QRectF& source, QIODevice& out) {
     QBuffer buffer;  // the generator reports no write errors: check the file's write after
     QSvgGenerator generator;
     generator.setOutputDevice(&buffer);
@@ -52,19 +58,19 @@ WriteFailure writeSvg(QGraphicsScene& scene, const QRectF& source, QIODevice& ou
         QPainter painter(&generator);
         scene.render(&painter, QRectF(QPointF(0, 0), source.size()), source);
     }
-    if (out.write(buffer.data()) == buffer.data().size()) return std::nullopt;
-    return out.errorString();
+    if (out.write(buffer.data()) == buffer.data().size()) return Written::done({});
+    return failedWith(out.errorString());
 }
 
-WriteFailure writeEmf(QGraphicsScene& scene, const QRectF& source, QIODevice& out) {
+Written writeEmf(QGraphicsScene& scene, const QRectF& source, QIODevice& out) {
     const QByteArray data = renderChartEmf(scene, source);
-    if (data.isEmpty()) return QStringLiteral("the metafile could not be made");
-    if (out.write(data) == data.size()) return std::nullopt;
-    return out.errorString();
+    if (data.isEmpty()) return failedWith(QStringLiteral("the metafile could not be made"));
+    if (out.write(data) == data.size()) return Written::done({});
+    return failedWith(out.errorString());
 }
 
-WriteFailure writeFormat(QGraphicsScene& scene, const QRectF& source, PictureFormat format,
-                         QIODevice& out) {
+Written writeFormat(QGraphicsScene& scene, const QRectF& source, PictureFormat format,
+                    QIODevice& out) {
     switch (format) {
         case PictureFormat::Bmp:
             return writeRaster(scene, source, "bmp", out);
@@ -77,7 +83,7 @@ WriteFailure writeFormat(QGraphicsScene& scene, const QRectF& source, PictureFor
         case PictureFormat::Emf:
             return writeEmf(scene, source, out);
     }
-    return QStringLiteral("unknown picture format");
+    return failedWith(QStringLiteral("unknown picture format"));
 }
 
 }  // namespace
@@ -93,17 +99,17 @@ QByteArray renderChartEmf(QGraphicsScene& scene, const QRectF& source) {
     return device.data();
 }
 
-WriteFailure writeChartPicture(QGraphicsScene& scene, const QRectF& source,
-                               const QString& fileName) {
+orvan::Outcome<> writeChartPicture(QGraphicsScene& scene, const QRectF& source,
+                                   const QString& fileName) {
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
+    if (!file.open(QIODevice::WriteOnly)) return failedWith(file.errorString());
     const PictureFormat format = orvan::control::pictureFormatForName(fileName.toStdString());
-    if (WriteFailure failure = writeFormat(scene, source, format, file)) {
+    if (Written written = writeFormat(scene, source, format, file); !written.ok()) {
         file.cancelWriting();
-        return failure;
+        return written;
     }
-    if (!file.commit()) return file.errorString();
-    return std::nullopt;
+    if (!file.commit()) return failedWith(file.errorString());
+    return Written::done({});
 }
 
 namespace {
@@ -114,10 +120,10 @@ constexpr int kBlockPoints = 9;   // its other lines
 
 }  // namespace
 
-WriteFailure writeChartPage(QGraphicsScene& scene, const QRectF& source,
-                            const QStringList& titleBlock, const QString& fileName) {
+orvan::Outcome<> writeChartPage(QGraphicsScene& scene, const QRectF& source,
+                                const QStringList& titleBlock, const QString& fileName) {
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
+    if (!file.open(QIODevice::WriteOnly)) return failedWith(file.errorString());
     {
         QPdfWriter writer(&file);
         writer.setPageLayout(
@@ -129,7 +135,7 @@ WriteFailure writeChartPage(QGraphicsScene& scene, const QRectF& source,
         QPainter painter;
         if (!painter.begin(&writer)) {
             file.cancelWriting();
-            return QStringLiteral("the PDF could not be started");
+            return failedWith(QStringLiteral("the PDF could not be started"));
         }
         const QRectF page(QPointF(0, 0),
                           writer.pageLayout().paintRectPixels(writer.resolution()).size());
@@ -153,6 +159,6 @@ WriteFailure writeChartPage(QGraphicsScene& scene, const QRectF& source,
         scene.render(&painter, target, source);
         painter.end();
     }
-    if (!file.commit()) return file.errorString();
-    return std::nullopt;
+    if (!file.commit()) return failedWith(file.errorString());
+    return Written::done({});
 }

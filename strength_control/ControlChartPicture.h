@@ -7,18 +7,19 @@
 #include <QString>
 #include <QStringList>
 
-#include "kit/WriteFailure.h"
+#include "common/Outcome.h"
 
 class QGraphicsScene;
 
 // The scene's `source` rectangle as an Enhanced Metafile, one unit per pixel.
 QByteArray renderChartEmf(QGraphicsScene& scene, const QRectF& source);
 
-// Writes the picture; on failure the reason, the file untouched.
-[[nodiscard]] WriteFailure writeChartPicture(QGraphicsScene& scene, const QRectF& source,
-                                             const QString& fileName);
+// Writes the picture; failed with the reason, the file untouched, when it could not.
+orvan::Outcome<> writeChartPicture(QGraphicsScene& scene, const QRectF& source,
+                                   const QString& fileName);
 
 // The chart as a document: one A4 page, landscape, the title block's lines over the chart
-// scaled to the rest of the page (vector drawing); the reason on failure, the file untouched.
-[[nodiscard]] WriteFailure writeChartPage(QGraphicsScene& scene, const QRectF& source,
-                                          const QStringList& titleBlock, const QString& fileName);
+// scaled to the rest of the page (vector drawing); failed with the reason, the file
+// untouched, when it could not be written.
+orvan::Outcome<> writeChartPage(QGraphicsScene& scene, const QRectF& source,
+                                const QStringList& titleBlock, const QString& fileName);

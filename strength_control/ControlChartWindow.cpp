@@ -17,12 +17,12 @@
 #include <QValueAxis>
 #include <utility>
 
+#include "common/HelpTopic.h"
 #include "kit/AppContext.h"
 #include "kit/FileDialogClosing.h"
 #include "kit/LocaleNumberFormat.h"
 #include "kit/Messages.h"
 #include "kit/PdfExport.h"
-#include "common/HelpTopic.h"
 #include "strength_control/ControlChartAxis.h"
 #include "strength_control/ControlChartButtons.h"
 #include "strength_control/ControlChartMarks.h"
@@ -370,11 +370,11 @@ QRectF ControlChartWindow::chartRect() const {
     return QRectF(QPointF(0, 0), chart()->size());
 }
 
-WriteFailure ControlChartWindow::savePicture(const QString& fileName) const {
+orvan::Outcome<> ControlChartWindow::savePicture(const QString& fileName) const {
     return writeChartPicture(*Chart1->scene(), chartRect(), fileName);
 }
 
-WriteFailure ControlChartWindow::savePdf(const QString& fileName) const {
+orvan::Outcome<> ControlChartWindow::savePdf(const QString& fileName) const {
     QStringList block;
     for (const std::string& line : ctl::chartTitleBlock(
              lastChart_.values, toCore(QDate::currentDate().toString(Qt::ISODate)), numberFormat()))
@@ -391,8 +391,9 @@ void ControlChartWindow::savePicture() {
     if (SavePictureDialog1->exec() != QDialog::Accepted) return;
     const QStringList files = SavePictureDialog1->selectedFiles();
     if (files.isEmpty()) return;
-    if (const WriteFailure failure = savePicture(files.front()))
+    const orvan::Outcome<> saved = savePicture(files.front());
+    if (!saved.ok())
         showErrorBox(this, QCoreApplication::translate(
                                kForm, "The picture could not be saved to \"%1\": %2", "BitBtn1")
-                               .arg(files.front(), *failure));
+                               .arg(files.front(), fromCore(saved.message)));
 }

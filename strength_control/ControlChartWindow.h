@@ -5,8 +5,8 @@
 #include <functional>
 #include <optional>
 
+#include "common/Outcome.h"
 #include "kit/DialogBase.h"
-#include "kit/WriteFailure.h"
 #include "strength_control/calc/ControlChart.h"
 
 class QBoxLayout;
@@ -46,10 +46,10 @@ public:
     // The next opening draws this chart (built from the strength journal) instead of asking.
     void setGivenChart(orvan::control::ChartOutcome chart) { givenChart_ = std::move(chart); }
 
-    // Writes the chart to `fileName` (format from its name); the reason on failure.
-    [[nodiscard]] WriteFailure savePicture(const QString& fileName) const;
-    // Writes the chart to `fileName` as a vector PDF; the reason on failure.
-    [[nodiscard]] WriteFailure savePdf(const QString& fileName) const;
+    // Writes the chart to `fileName` (format from its name); failed with the reason.
+    orvan::Outcome<> savePicture(const QString& fileName) const;
+    // Writes the chart to `fileName` as a vector PDF; failed with the reason.
+    orvan::Outcome<> savePdf(const QString& fileName) const;
     // The chart as last built (failed and empty when the building stopped).
     const orvan::control::ChartOutcome& lastChart() const { return lastChart_; }
 

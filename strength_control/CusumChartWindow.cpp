@@ -15,10 +15,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/NumberText.h"
 #include "kit/LocaleNumberFormat.h"
 #include "kit/Messages.h"
 #include "kit/PdfExport.h"
-#include "common/NumberText.h"
 #include "strength_control/ControlChartAxis.h"
 #include "strength_control/ControlChartPicture.h"
 #include "strength_control/ControlChartZoom.h"
@@ -176,7 +176,7 @@ void CusumChartWindow::showEvent(QShowEvent* event) {
         Qt::QueuedConnection);
 }
 
-WriteFailure CusumChartWindow::savePdf(const QString& path) const {
+orvan::Outcome<> CusumChartWindow::savePdf(const QString& path) const {
     QChart* chart = view_->chart();
     QStringList block;
     for (const std::string& line :
@@ -189,6 +189,8 @@ WriteFailure CusumChartWindow::savePdf(const QString& path) const {
 void CusumChartWindow::exportPdf() {
     const QString path = choosePdfFile(this, QStringLiteral("cusum.pdf"));
     if (path.isEmpty()) return;
-    if (const WriteFailure failure = savePdf(path))
-        showMessage(this, text("The PDF could not be written to \"%1\": %2").arg(path, *failure));
+    const orvan::Outcome<> written = savePdf(path);
+    if (!written.ok())
+        showMessage(this, text("The PDF could not be written to \"%1\": %2")
+                              .arg(path, fromCore(written.message)));
 }

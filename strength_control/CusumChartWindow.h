@@ -3,7 +3,7 @@
 // interval H as a line, each signal marked; "PDF..." writes the chart as a vector PDF.
 #include <QDialog>
 
-#include "kit/WriteFailure.h"
+#include "common/Outcome.h"
 #include "strength_control/calc/Cusum.h"
 
 class QChartView;
@@ -24,8 +24,8 @@ public:
     class ChartZoom* zoom() const {
         return zoom_;
     }
-    // Writes the chart to `path` as a PDF; the reason on failure.
-    [[nodiscard]] WriteFailure savePdf(const QString& path) const;
+    // Writes the chart to `path` as a PDF; failed with the reason.
+    orvan::Outcome<> savePdf(const QString& path) const;
 
     QChartView* chartView() const { return view_; }
     QLineSeries* upperSeries() const { return upper_; }

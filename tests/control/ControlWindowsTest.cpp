@@ -461,7 +461,7 @@ private:
         QCOMPARE(w.chart->horizontalAxis()->min(), 0.0);
         QCOMPARE(w.chart->horizontalAxis()->max(), 132.0);
         QTemporaryDir dir;
-        QVERIFY(!w.chart->savePdf(dir.filePath("chart.pdf")));
+        QVERIFY(w.chart->savePdf(dir.filePath("chart.pdf")).ok());
         QFile pdf(dir.filePath("chart.pdf"));
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         const QByteArray data = pdf.readAll();

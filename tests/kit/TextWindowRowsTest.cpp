@@ -13,6 +13,7 @@
 #include "ModalDriver.h"
 #include "kit/AppContext.h"
 #include "kit/DisplayRows.h"
+#include "kit/Messages.h"
 #include "kit/TextPrinter.h"
 #include "kit/TextWindow.h"
 
@@ -128,7 +129,7 @@ private slots:
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
-        QVERIFY(!printText(printer, "Window №1. Title", rows));
+        QVERIFY(printText(printer, "Window №1. Title", rows).ok());
 
         const QStringList pages = pdfText(pdf).split('\f', Qt::SkipEmptyParts);
         QVERIFY2(pages.size() >= 3, qPrintable(QString::number(pages.size())));
@@ -283,8 +284,10 @@ private slots:
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(dir_.filePath("missing/folder/out.pdf"));
-        const WriteFailure failure = printText(printer, "title", {"row"});
-        QVERIFY(failure && !failure->isEmpty());
+        const orvan::Outcome<> printed = printText(printer, "title", {"row"});
+        QCOMPARE(printed.kind, orvan::OutcomeKind::Failed);
+        QCOMPARE(fromCore(printed.message),
+                 QCoreApplication::translate("TForm1", "The print job could not be started."));
     }
 
 private:

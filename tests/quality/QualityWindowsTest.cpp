@@ -11,10 +11,10 @@
 #include "../control/ControlFixture.h"
 #include "NumberLocale.h"
 #include "RegisteredWindow.h"
-#include "kit/PdfExport.h"
-#include "kit/TextWindow.h"
 #include "common/NumberText.h"
 #include "correction/CorrectionDialog.h"
+#include "kit/PdfExport.h"
+#include "kit/TextWindow.h"
 #include "mixdesign/MixInputDialog.h"
 #include "shell/MainWindow.h"
 #include "strength_control/AnalysedPeriodInputDialog.h"
@@ -80,8 +80,8 @@ private slots:
                  inspected = true;
                  w.chart->findChild<QPushButton*>("bbReport")->click();
                  const QString path = dir_.filePath("chart.pdf");
-                 const WriteFailure failure = w.chart->savePdf(path);
-                 QVERIFY2(!failure, qPrintable(failure.value_or(QString())));
+                 const orvan::Outcome<> written = w.chart->savePdf(path);
+                 QVERIFY2(written.ok(), written.message.c_str());
                  QVERIFY(isVectorPdf(fileBytes(path)));
              })});
         script.start();
@@ -161,8 +161,8 @@ private slots:
         QCOMPARE(chart->signalSeries()->count(), signalCount);
         QCOMPARE(chart->signalSeries()->at(0), QPointF(5, 9));
         const QString path = dir_.filePath("cusum.pdf");
-        const WriteFailure failure = chart->savePdf(path);
-        QVERIFY2(!failure, qPrintable(failure.value_or(QString())));
+        const orvan::Outcome<> written = chart->savePdf(path);
+        QVERIFY2(written.ok(), written.message.c_str());
         QVERIFY(isVectorPdf(fileBytes(path)));
         delete chart;
         QVERIFY(!watchdog.fired());
@@ -248,18 +248,20 @@ private slots:
     void textPdfIsWholeOrNothing() {
         const QStringList rows = {"first row", "", "third row"};
         const QString path = dir_.filePath("report.pdf");
-        const WriteFailure failure = writeTextPdf(path, "Window №1", rows, QPageLayout());
-        QVERIFY2(!failure, qPrintable(failure.value_or(QString())));
+        const orvan::Outcome<> written = writeTextPdf(path, "Window №1", rows, QPageLayout());
+        QVERIFY2(written.ok(), written.message.c_str());
         QVERIFY(isVectorPdf(fileBytes(path)));
         // 200 rows take three A4 pages within margins of 15 mm, each numbered "page N of 3".
         QStringList many;
         for (int i = 1; i <= 200; ++i) many << QString("row %1").arg(i);
         const QString long3 = dir_.filePath("long.pdf");
-        QVERIFY(!writeTextPdf(long3, "Window №2", many, QPageLayout()));
+        QVERIFY(writeTextPdf(long3, "Window №2", many, QPageLayout()).ok());
         QCOMPARE(fileBytes(long3).count("/Type /Page\n"), 3);
         const QString nowhere = dir_.filePath("no/such/folder/report.pdf");
-        const WriteFailure refused = writeTextPdf(nowhere, "Window №1", rows, QPageLayout());
-        QVERIFY(refused && !refused->isEmpty());
+        const orvan::Outcome<> refused = writeTextPdf(nowhere, "Window №1", rows, QPageLayout());
+        QCOMPARE(refused.kind, orvan::OutcomeKind::Failed);
+        QCOMPARE(refused.style, orvan::MessageStyle::Message);
+        QVERIFY(!refused.message.empty());
         QVERIFY(!QFile::exists(nowhere));
     }
 
