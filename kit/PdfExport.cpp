@@ -13,6 +13,7 @@
 #include "kit/AppContext.h"
 #include "kit/DisplayRows.h"
 #include "kit/DocumentArea.h"
+#include "kit/FileDialogColumns.h"
 #include "kit/Messages.h"
 #include "kit/TextFileCommands.h"
 #include "kit/TextPrinter.h"
@@ -138,6 +139,8 @@ QString choosePdfFile(QWidget* parent, const QString& proposedName) {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters({text("PDF documents (*.pdf)"), text("All files (*)")});
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    fitDetailColumns(&dialog, QStringLiteral("Window №12. Proportioning concrete mixture.pdf"),
+                     QStringLiteral("pdf File"));
     // A title holds points ("Window №1. Proportioning ..."): without ".pdf" the dialog takes
     // what follows the last one for the name's suffix and adds none.
     dialog.selectFile(proposedName.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)

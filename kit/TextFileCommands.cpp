@@ -20,6 +20,7 @@
 #include "kit/DisplayRows.h"
 #include "kit/DocumentArea.h"
 #include "kit/FileDialogClosing.h"
+#include "kit/FileDialogColumns.h"
 #include "kit/Messages.h"
 #include "kit/TextPrinter.h"
 #include "kit/TextWindow.h"
@@ -39,6 +40,8 @@ QFileDialog* makeFileDialog(QWidget* parent, const char* name, QFileDialog::Acce
     if (mode == QFileDialog::AcceptSave) dialog->setOption(QFileDialog::DontConfirmOverwrite);
     dialog->setDefaultSuffix(QString());
     keepCompletionWithDialog(dialog);
+    fitDetailColumns(dialog, QStringLiteral("Window №12. Proportioning concrete mixture.txt"),
+                     QStringLiteral("txt File"));
     return dialog;
 }
 
@@ -52,17 +55,17 @@ TextFileCommands::TextFileCommands(AppContext& app, QWidget* mainWindow)
     : QObject(mainWindow), app_(app), mainWindow_(mainWindow), startFolder_(QDir::currentPath()) {}
 
 QFileDialog* TextFileCommands::openDialog() {
-    if (!OpenDialog1)
-        OpenDialog1 =
+    if (!openDialog_)
+        openDialog_ =
             makeFileDialog(mainWindow_, "OpenDialog1", QFileDialog::AcceptOpen, startFolder_);
-    return OpenDialog1;
+    return openDialog_;
 }
 
 QFileDialog* TextFileCommands::saveDialog() {
-    if (!SaveDialog1)
-        SaveDialog1 =
+    if (!saveDialog_)
+        saveDialog_ =
             makeFileDialog(mainWindow_, "SaveDialog1", QFileDialog::AcceptSave, startFolder_);
-    return SaveDialog1;
+    return saveDialog_;
 }
 
 QPrinter* TextFileCommands::printer() {
@@ -71,18 +74,18 @@ QPrinter* TextFileCommands::printer() {
 }
 
 QPrintDialog* TextFileCommands::printDialog() {
-    if (!PrintDialog1) {
-        PrintDialog1 = new QPrintDialog(printer(), mainWindow_);
-        PrintDialog1->setObjectName("PrintDialog1");
+    if (!printDialog_) {
+        printDialog_ = new QPrintDialog(printer(), mainWindow_);
+        printDialog_->setObjectName("PrintDialog1");
         // The choice of printer and printing to a file; no page range, no selection.
-        PrintDialog1->setOptions(QAbstractPrintDialog::PrintToFile);
+        printDialog_->setOptions(QAbstractPrintDialog::PrintToFile);
     }
-    return PrintDialog1;
+    return printDialog_;
 }
 
 TextFileCommands::~TextFileCommands() {
     // The dialog refers to the printer: it goes first.
-    delete PrintDialog1;
+    delete printDialog_;
     printer_.reset();
 }
 

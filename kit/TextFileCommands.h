@@ -62,8 +62,8 @@ private:
     AppContext& app_;
     QWidget* mainWindow_;
     const QString startFolder_;
-    QFileDialog* OpenDialog1 = nullptr;
-    QFileDialog* SaveDialog1 = nullptr;
+    QFileDialog* openDialog_ = nullptr;
+    QFileDialog* saveDialog_ = nullptr;
     std::unique_ptr<QPrinter> printer_;
-    QPointer<QPrintDialog> PrintDialog1;  // a child of the main window, made on first use
+    QPointer<QPrintDialog> printDialog_;  // a child of the main window, made on first use
 };

@@ -111,10 +111,10 @@ AboutBox::AboutBox(AppContext& app, QWidget* parent) : DialogBase(app, parent) {
     ok->setParent(panel);
     ok->setGeometry((panel->width() - 90) / 2, panel->height() - 40, 90, 28);
 
-    Timer1.setObjectName("Timer1");
-    Timer1.setInterval(kTickMs);
-    connect(&Timer1, &QTimer::timeout, this, &AboutBox::turnLabels);
-    Timer1.start();  // runs for as long as the box exists, shown or not
+    turnTimer_.setObjectName("Timer1");
+    turnTimer_.setInterval(kTickMs);
+    connect(&turnTimer_, &QTimer::timeout, this, &AboutBox::turnLabels);
+    turnTimer_.start();  // runs for as long as the box exists, shown or not
 }
 
 void AboutBox::buildTexts(QWidget* panel) {

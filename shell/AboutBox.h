@@ -54,7 +54,7 @@ public:
     // The timer's tick: turns both labels.
     void turnLabels();
     TurningLabel* turningLabel(int index) const { return index == 0 ? left_ : right_; }
-    QTimer* timer() { return &Timer1; }
+    QTimer* timer() { return &turnTimer_; }
 
     // The picture in the top right corner, drawn here (98 x 72).
     static QPixmap skylinePicture();
@@ -62,7 +62,7 @@ public:
 private:
     void buildTexts(QWidget* panel);
 
-    QTimer Timer1;
+    QTimer turnTimer_;
     TurningLabel* left_;
     TurningLabel* right_;
 };

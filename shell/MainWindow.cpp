@@ -15,6 +15,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "correction/BatchWeights.h"
+#include "correction/CorrectionDialog.h"
+#include "journal/ui/JournalWindow.h"
 #include "kit/DocumentArea.h"
 #include "kit/HelpViewer.h"
 #include "kit/Messages.h"
@@ -22,9 +25,6 @@
 #include "kit/TextFileCommands.h"
 #include "kit/TextWindow.h"
 #include "kit/Translations.h"
-#include "correction/BatchWeights.h"
-#include "correction/CorrectionDialog.h"
-#include "journal/ui/JournalWindow.h"
 #include "mixdesign/CementSavingChoiceDialog.h"
 #include "mixdesign/CementSavingTechniqueDialog.h"
 #include "mixdesign/DurabilityDialog.h"
@@ -333,8 +333,15 @@ QDockWidget* MainWindow::makeDock(const QString& caption, const QString& name, Q
                       QDockWidget::DockWidgetVerticalTitleBar);
     dock->setAllowedAreas(Qt::AllDockWidgetAreas);
     dock->toggleViewAction()->setVisible(false);  // neither bar can be closed
-    connect(dock, &QDockWidget::dockLocationChanged, this, &MainWindow::fitBars);
-    connect(dock, &QDockWidget::topLevelChanged, this, &MainWindow::fitBars);
+    // Fitted at once, and again once the main window has laid its docks out anew: while the
+    // signal is delivered a floated bar still holds its place in the dock area, which then
+    // kept the floated bar's height as an empty band.
+    auto fitNowAndLater = [this] {
+        fitBars();
+        QMetaObject::invokeMethod(this, &MainWindow::fitBars, Qt::QueuedConnection);
+    };
+    connect(dock, &QDockWidget::dockLocationChanged, this, fitNowAndLater);
+    connect(dock, &QDockWidget::topLevelChanged, this, fitNowAndLater);
     return dock;
 }
 
@@ -372,6 +379,30 @@ void MainWindow::fitBars() {
         else
             resizeDocks({dock}, {bar.height()}, Qt::Vertical);
     }
+    shareRow();
+}
+
+// Two bars side by side in one row or column: each is given the length it needs, as far as
+// the edge allows, so that neither hides its commands behind its extension button while the
+// other has room to spare.
+void MainWindow::shareRow() {
+    if (!menuDock_ || !toolDock_ || menuDock_->isFloating() || toolDock_->isFloating()) return;
+    const Qt::DockWidgetArea area = dockWidgetArea(menuDock_);
+    if (area != dockWidgetArea(toolDock_)) return;
+    const bool row = area == Qt::TopDockWidgetArea || area == Qt::BottomDockWidgetArea;
+    const QRect menu = menuDock_->geometry(), tool = toolDock_->geometry();
+    const bool sideBySide = row ? menu.top() == tool.top() : menu.left() == tool.left();
+    if (!sideBySide) return;
+    auto length = [row](QDockWidget* dock) {
+        const QSize hint = dock->sizeHint();
+        return row ? hint.width() : hint.height();
+    };
+    const int menuLength = length(menuDock_), toolLength = length(toolDock_);
+    const int room = row ? menu.width() + tool.width() : menu.height() + tool.height();
+    // What is left over goes to the menu bar, whose last menu it keeps in view.
+    const int spare = std::max(0, room - menuLength - toolLength);
+    resizeDocks({menuDock_, toolDock_}, {menuLength + spare, toolLength},
+                row ? Qt::Horizontal : Qt::Vertical);
 }
 
 void MainWindow::buildToolBar() {
@@ -507,6 +538,13 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (openMenuByLetter(watched, event)) return true;
+    // A bar dragged off its edge floats while the mouse is still down, the dock area holding
+    // a gap for it until the drag ends: fitted again when the button comes up.
+    if (event->type() == QEvent::MouseButtonRelease && watched->isWidgetType()) {
+        const QWidget* window = static_cast<QWidget*>(watched)->window();
+        if (window && (window == menuDock_ || window == toolDock_))
+            QMetaObject::invokeMethod(this, &MainWindow::fitBars, Qt::QueuedConnection);
+    }
     watchAltAlone(watched, event);
     // The status bar shows the long hint of the control under the mouse and is cleared over
     // a control without one (Qt shows status tips itself, but never clears them).

@@ -7,8 +7,8 @@
 #include <functional>
 #include <map>
 
-#include "kit/AppContext.h"
 #include "common/InterfaceLanguage.h"
+#include "kit/AppContext.h"
 #include "mixdesign/ProportioningInputs.h"
 #include "mixdesign/calc/OptionsFile.h"
 #include "shell/CommandTable.h"
@@ -69,6 +69,7 @@ private:
     void buildToolBar();
     QDockWidget* makeDock(const QString& caption, const QString& name, QWidget* bar);
     void fitBars();
+    void shareRow();
     void fillMenu(QMenu* menu, const std::vector<MenuItem>& items, bool withShortcuts);
     void bindCommands();
     void addKeyboardCommands();

@@ -20,6 +20,7 @@
 #include "common/HelpTopic.h"
 #include "kit/AppContext.h"
 #include "kit/FileDialogClosing.h"
+#include "kit/FileDialogColumns.h"
 #include "kit/LocaleNumberFormat.h"
 #include "kit/Messages.h"
 #include "kit/PdfExport.h"
@@ -92,10 +93,10 @@ ControlChartWindow::ControlChartWindow(AppContext& app, const ControlledPeriodIn
 
     auto* chart = new QChart;
     chart->setObjectName("Chart1");
-    Chart1 = new QChartView(chart, this);
-    Chart1->setObjectName("Chart1");
-    Chart1->setRenderHint(QPainter::Antialiasing);
-    layout->addWidget(Chart1, 1);
+    chartView_ = new QChartView(chart, this);
+    chartView_->setObjectName("Chart1");
+    chartView_->setRenderHint(QPainter::Antialiasing);
+    layout->addWidget(chartView_, 1);
     bar_ = new QScrollBar(Qt::Horizontal, this);
     bar_->setObjectName("sbParties");
     layout->addWidget(bar_);
@@ -136,19 +137,21 @@ void ControlChartWindow::addLongSeriesControls(QBoxLayout* buttons) {
 // Made on the first Save (a file dialog costs much of the start-up), then kept; it opens first
 // in the folder the program started in.
 void ControlChartWindow::makeSavePictureDialog() {
-    SavePictureDialog1 = new QFileDialog(this, QString(), startFolder_);
-    SavePictureDialog1->setObjectName("SavePictureDialog1");
-    SavePictureDialog1->setAcceptMode(QFileDialog::AcceptSave);
-    SavePictureDialog1->setFileMode(QFileDialog::AnyFile);
+    savePictureDialog_ = new QFileDialog(this, QString(), startFolder_);
+    savePictureDialog_->setObjectName("SavePictureDialog1");
+    savePictureDialog_->setAcceptMode(QFileDialog::AcceptSave);
+    savePictureDialog_->setFileMode(QFileDialog::AnyFile);
     // The same dialog on every desktop (and under test).
-    SavePictureDialog1->setOption(QFileDialog::DontUseNativeDialog);
-    SavePictureDialog1->setNameFilters(nameFilters());
-    SavePictureDialog1->setDefaultSuffix(QString::fromLatin1(ctl::kDefaultPictureExtension));
-    keepCompletionWithDialog(SavePictureDialog1);
+    savePictureDialog_->setOption(QFileDialog::DontUseNativeDialog);
+    savePictureDialog_->setNameFilters(nameFilters());
+    savePictureDialog_->setDefaultSuffix(QString::fromLatin1(ctl::kDefaultPictureExtension));
+    keepCompletionWithDialog(savePictureDialog_);
+    fitDetailColumns(savePictureDialog_, QStringLiteral("a chart of a long name.wmf"),
+                     QStringLiteral("Windows BMP image"));
 }
 
 QChart* ControlChartWindow::chart() const {
-    return Chart1->chart();
+    return chartView_->chart();
 }
 
 void ControlChartWindow::buildChart() {
@@ -197,7 +200,7 @@ void ControlChartWindow::buildChart() {
     partyLabels_ = new PartyAxisLabels(c, axisX_);
     baseMargins_ = c->margins();
     connect(c, &QChart::plotAreaChanged, this, [this] { fitMarks(); });
-    zoom_ = new ChartZoom(Chart1, axisX_, axisY_, bar_);
+    zoom_ = new ChartZoom(chartView_, axisX_, axisY_, bar_);
     connect(zoom_, &ChartZoom::viewChanged, this, [this] {
         marks_->refresh();
         partyLabels_->refresh();
@@ -371,7 +374,7 @@ QRectF ControlChartWindow::chartRect() const {
 }
 
 orvan::Outcome<> ControlChartWindow::savePicture(const QString& fileName) const {
-    return writeChartPicture(*Chart1->scene(), chartRect(), fileName);
+    return writeChartPicture(*chartView_->scene(), chartRect(), fileName);
 }
 
 orvan::Outcome<> ControlChartWindow::savePdf(const QString& fileName) const {
@@ -379,17 +382,17 @@ orvan::Outcome<> ControlChartWindow::savePdf(const QString& fileName) const {
     for (const std::string& line : ctl::chartTitleBlock(
              lastChart_.values, toCore(QDate::currentDate().toString(Qt::ISODate)), numberFormat()))
         block << fromCore(line);
-    return writeChartPage(*Chart1->scene(), chartRect(), block, fileName);
+    return writeChartPage(*chartView_->scene(), chartRect(), block, fileName);
 }
 
 void ControlChartWindow::savePicture() {
-    if (!SavePictureDialog1) makeSavePictureDialog();
+    if (!savePictureDialog_) makeSavePictureDialog();
     // The filter first: choosing a filter would change the extension of a name already there.
-    const QStringList filters = SavePictureDialog1->nameFilters();
-    SavePictureDialog1->selectNameFilter(filters.value(ctl::kSelectedPictureFilter));
-    SavePictureDialog1->selectFile(QString::fromLatin1(ctl::kInitialPictureName));
-    if (SavePictureDialog1->exec() != QDialog::Accepted) return;
-    const QStringList files = SavePictureDialog1->selectedFiles();
+    const QStringList filters = savePictureDialog_->nameFilters();
+    savePictureDialog_->selectNameFilter(filters.value(ctl::kSelectedPictureFilter));
+    savePictureDialog_->selectFile(QString::fromLatin1(ctl::kInitialPictureName));
+    if (savePictureDialog_->exec() != QDialog::Accepted) return;
+    const QStringList files = savePictureDialog_->selectedFiles();
     if (files.isEmpty()) return;
     const orvan::Outcome<> saved = savePicture(files.front());
     if (!saved.ok())

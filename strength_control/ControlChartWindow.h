@@ -75,8 +75,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    QChartView* Chart1 = nullptr;
-    QFileDialog* SavePictureDialog1 = nullptr;  // made on the first Save
+    QChartView* chartView_ = nullptr;
+    QFileDialog* savePictureDialog_ = nullptr;  // made on the first Save
     void savePicture();
     void makeSavePictureDialog();
     void buildChart();

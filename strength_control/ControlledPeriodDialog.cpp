@@ -12,9 +12,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "kit/AppContext.h"
 #include "common/HelpTopic.h"
 #include "common/NumberText.h"
+#include "kit/AppContext.h"
 #include "strength_control/ControlledPeriodInputs.h"
 
 namespace {
@@ -86,11 +86,11 @@ ControlledPeriodDialog::ControlledPeriodDialog(AppContext& app, ControlledPeriod
                            this),
                 edRy);
     edCountParty = makeField("edCountParty");
-    UpDown1 = new UpDown(edCountParty, kCountMin, kCountMax, kCountStart, this);
-    UpDown1->setObjectName("UpDown1");
+    partyCountSpinner_ = new UpDown(edCountParty, kCountMin, kCountMax, kCountStart, this);
+    partyCountSpinner_->setObjectName("UpDown1");
     auto* count = new QHBoxLayout;
     count->addWidget(edCountParty);
-    count->addWidget(UpDown1);
+    count->addWidget(partyCountSpinner_);
     auto* countCaption = new QLabel(
         QCoreApplication::translate(kForm, "Enter quantity of controllable ", "edCountParty") +
             '\n' +

@@ -3,8 +3,8 @@
 #include <functional>
 #include <optional>
 
-#include "kit/DialogBase.h"
 #include "common/Form.h"
+#include "kit/DialogBase.h"
 
 class QLineEdit;
 class QPushButton;
@@ -75,5 +75,5 @@ private:
     QLineEdit* edRpr2 = nullptr;
     QLineEdit* edRcor1 = nullptr;
     QLineEdit* edRcor2 = nullptr;
-    UpDown* UpDown1 = nullptr;
+    UpDown* partyCountSpinner_ = nullptr;
 };

@@ -3,26 +3,20 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QGridLayout>
-#include <QHeaderView>
 #include <QLabel>
-#include <QLocale>
 #include <QRegularExpression>
 #include <QScreen>
-#include <QStyle>
-#include <QTreeView>
 #include <QVBoxLayout>
 
 #include "kit/FileDialogClosing.h"
+#include "kit/FileDialogColumns.h"
 #include "pictures/PictureLoader.h"
 
 namespace {
 constexpr int kPreviewSide = 160;
-// Pixels around a cell's text in the file list (its icon, margins).
-constexpr int kCellPadding = 32;
 
 // The size label of the preview; its text is one of the shared interface texts (a printf
 // pattern with two integers).
@@ -75,35 +69,18 @@ PictureOpenDialog::PictureOpenDialog(QWidget* parent) : QFileDialog(parent) {
 
 void PictureOpenDialog::setVisible(bool visible) {
     // Placed before it is shown, so that it appears where it stays.
-    if (visible && !isVisible()) placeOverMainWindow();
+    const bool opening = visible && !isVisible();
+    if (opening) placeOverMainWindow();
     QFileDialog::setVisible(visible);
+    // The file chosen last time is selected again without a change of the current file: the
+    // preview shows it from the start rather than staying empty until another is clicked.
+    if (opening) showPreview(selectedFiles().value(0));
 }
 
-// The name, size and type columns of the detailed list as wide as their widest entries here,
-// the date column the rest; the dialog is made wide enough (within the screen) for them all
-// beside the preview.
+// The dialog made wide enough for every column of its detailed list beside the preview.
 void PictureOpenDialog::fitColumns() {
-    auto* list = findChild<QTreeView*>();
-    if (!list) return;
-    QHeaderView* header = list->header();
-    const QFontMetrics metrics(list->font());
-    const QString date =
-        QLocale().toString(QDateTime(QDate(2028, 12, 28), QTime(23, 59, 59)), QLocale::ShortFormat);
-    const QString widest[] = {QStringLiteral("a picture of a long name.bmp"),
-                              QStringLiteral("1023.99 KiB"), QStringLiteral("Windows BMP image"),
-                              date};
-    int columns = 0;
-    for (int i = 0; i < header->count() && i < int(std::size(widest)); ++i) {
-        const int section = std::max(metrics.horizontalAdvance(widest[i]) + kCellPadding,
-                                     header->sectionSizeHint(i));
-        header->resizeSection(i, section);
-        columns += section;
-    }
-    // The rest of the dialog (folder panel, preview, margins) as its layout asks for it.
-    const int rest = sizeHint().width() - list->sizeHint().width();
-    int wanted = rest + columns + list->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    if (QScreen* where = screen()) wanted = std::min(wanted, where->availableGeometry().width());
-    if (wanted > width()) resize(wanted, height());
+    fitDetailColumns(this, QStringLiteral("a picture of a long name.bmp"),
+                     QStringLiteral("Windows BMP image"));
 }
 
 // Centred over the nearest shown window above the dialog (its own parent, the picture

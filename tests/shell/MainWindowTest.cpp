@@ -16,8 +16,8 @@
 #include <QtTest>
 
 #include "ModalDriver.h"
-#include "kit/DocumentArea.h"
 #include "kit/DialogBase.h"
+#include "kit/DocumentArea.h"
 #include "kit/TextWindow.h"
 #include "kit/Translations.h"
 #include "shell/CommandTable.h"
@@ -428,6 +428,27 @@ private slots:
         if (area == 0)
             for (QDockWidget* dock : {window_->toolDock(), window_->menuDock()})
                 QCOMPARE(dock->size(), dock->sizeHint());
+    }
+
+    // A floated bar leaves no band behind it; two bars in one row both show every command
+    // when the row is wide enough for the two.
+    void barsGiveBackTheRoomTheyLeave() {
+        window_->resize(1200, 600);
+        QDockWidget* menu = window_->menuDock();
+        QDockWidget* tool = window_->toolDock();
+        window_->splitDockWidget(menu, tool, Qt::Horizontal);
+        QTRY_COMPARE(tool->geometry().top(), menu->geometry().top());
+        for (const char* extension : {"qt_menubar_ext_button", "qt_toolbar_ext_button"}) {
+            auto* button = window_->findChild<QWidget*>(extension);
+            QVERIFY(button);
+            QTRY_VERIFY2(!button->isVisible(), extension);
+        }
+        tool->setFloating(true);
+        const int separator = window_->style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent);
+        QTRY_VERIFY(window_->centralWidget()->geometry().top() <=
+                    menu->geometry().bottom() + 1 + separator);
+        QTRY_COMPARE(menu->height(), std::max(menu->widget()->sizeHint().height(),
+                                              menu->minimumSizeHint().height()));
     }
 
     void ctrlF4ClosesTheActiveWindow() {
