@@ -140,7 +140,7 @@ QString choosePdfFile(QWidget* parent, const QString& proposedName) {
     dialog.setNameFilters({text("PDF documents (*.pdf)"), text("All files (*)")});
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     fitDetailColumns(&dialog, QStringLiteral("Window №12. Proportioning concrete mixture.pdf"),
-                     QStringLiteral("pdf File"));
+                     QStringLiteral("PDF document"));
     // A title holds points ("Window №1. Proportioning ..."): without ".pdf" the dialog takes
     // what follows the last one for the name's suffix and adds none.
     dialog.selectFile(proposedName.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)

@@ -41,7 +41,7 @@ QFileDialog* makeFileDialog(QWidget* parent, const char* name, QFileDialog::Acce
     dialog->setDefaultSuffix(QString());
     keepCompletionWithDialog(dialog);
     fitDetailColumns(dialog, QStringLiteral("Window №12. Proportioning concrete mixture.txt"),
-                     QStringLiteral("txt File"));
+                     QStringLiteral("plain text document"));
     return dialog;
 }
 

@@ -157,6 +157,11 @@ private slots:
         emit dialog.currentChanged(file("notes.txt"));
         QVERIFY(dialog.preview()->pixmap().isNull());
         QCOMPARE(dialog.previewSize()->text(), QString());
+        // Opened with the file of last time selected: shown from the start.
+        dialog.selectFile(file("small.bmp"));
+        dialog.show();
+        QCOMPARE(dialog.previewSize()->text(), QString(" (40x30)"));
+        dialog.hide();
     }
 
     void eachFormatShows_data() {
