@@ -83,16 +83,6 @@ int MainWindow::windowNumber() const {
     return documents_->windowNumber();
 }
 
-namespace {
-// A window made on first use (not one of the start-up windows); it lives, keeping its
-// texts, until the program ends.
-template <class Window, class Make>
-Window* madeOnFirstUse(QWidget* mainWindow, Make make) {
-    auto* window = mainWindow->findChild<Window*>(QString(), Qt::FindDirectChildrenOnly);
-    return window ? window : make();
-}
-}  // namespace
-
 void MainWindow::createWindows() {
     // The start-up order; each window lives, hidden, until the program ends. The chart and
     // the About box are made when first asked for: nothing reads them before they are shown,
@@ -137,7 +127,35 @@ void MainWindow::createWindows() {
         [wide, tall](int countPartyIndex) { (countPartyIndex == 0 ? wide : tall)->exec(); });
     control->setStoredPeriodSource(
         [this](QWidget* parent) { return journal()->chooseStoredPeriod(parent); });
-    control->setChartOpener([this] { showModal<ControlChartWindow>(); });
+    control->setChartOpener([this] { openChart(std::nullopt); });
+}
+
+// The openers: the one way each window is shown, whoever asks for it (a command, another
+// window). What one window hands another is an opener's argument; no window reaches into
+// another's widgets.
+void MainWindow::openCorrection(int page) {
+    if (auto* correction = app_.window<CorrectionDialog>()) {
+        correction->selectPage(page);
+        correction->exec();
+    }
+}
+
+void MainWindow::openChart(std::optional<orvan::control::ChartOutcome> given) {
+    if (auto* chart = app_.window<ControlChartWindow>()) {
+        if (given) chart->setGivenChart(std::move(*given));
+        chart->exec();
+    }
+}
+
+void MainWindow::openConformity(const std::optional<QString>& results) {
+    if (!conformity_) conformity_ = new ConformityDialog(app_, this);
+    if (results) conformity_->setResultsText(*results);
+    conformity_->exec();
+}
+
+void MainWindow::openCusum() {
+    if (!cusum_) cusum_ = new CusumDialog(app_, controlledPeriod_, analysedPeriod_, this);
+    cusum_->exec();
 }
 
 // The journal window is made when first asked for (its tables and splitter cost start-up
@@ -173,22 +191,9 @@ void MainWindow::showJournal() {
 
 void MainWindow::connectJournal() {
     journal_->setProportioningInputs(&proportioningInputs_);
-    journal_->setChartOpener([this](orvan::control::ChartOutcome given) {
-        if (auto* chart = app_.window<ControlChartWindow>()) {
-            chart->setGivenChart(std::move(given));
-            chart->exec();
-        }
-    });
-    journal_->setConformityOpener([this](const QString& results) {
-        auto* conformity = conformityDialog();
-        conformity->setResultsText(results);
-        conformity->exec();
-    });
-}
-
-ConformityDialog* MainWindow::conformityDialog() {
-    return madeOnFirstUse<ConformityDialog>(this,
-                                            [this] { return new ConformityDialog(app_, this); });
+    journal_->setChartOpener(
+        [this](orvan::control::ChartOutcome given) { openChart(std::move(given)); });
+    journal_->setConformityOpener([this](const QString& results) { openConformity(results); });
 }
 
 template <class Window>
@@ -212,20 +217,8 @@ void MainWindow::bindCommands() {
         {Command::Previous, [this] { documents_->previousDocument(); }},
         {Command::NewMixture, [this] { showModal<MixInputDialog>(); }},
         {Command::Options, [this] { showModal<ProportioningOptionsDialog>(); }},
-        {Command::CorrectStrength,
-         [this] {
-             if (auto* correction = app_.window<CorrectionDialog>()) {
-                 correction->selectPage(0);
-                 correction->exec();
-             }
-         }},
-        {Command::CorrectAggregates,
-         [this] {
-             if (auto* correction = app_.window<CorrectionDialog>()) {
-                 correction->selectPage(1);
-                 correction->exec();
-             }
-         }},
+        {Command::CorrectStrength, [this] { openCorrection(0); }},
+        {Command::CorrectAggregates, [this] { openCorrection(1); }},
         {Command::AnalysedPeriod, [this] { showModal<AnalysedPeriodSetupDialog>(); }},
         {Command::ControlledPeriod, [this] { showModal<ControlledPeriodDialog>(); }},
         {Command::Journal, [this] { showJournal(); }},
@@ -233,13 +226,8 @@ void MainWindow::bindCommands() {
         {Command::About, [this] { showModal<AboutBox>(); }},
         {Command::ExportPdf,
          [this] { exportActiveDocumentPdf(app_, this, textFiles_->printer()->pageLayout()); }},
-        {Command::Cusum,
-         [this] {
-             madeOnFirstUse<CusumDialog>(this, [this] {
-                 return new CusumDialog(app_, controlledPeriod_, analysedPeriod_, this);
-             })->exec();
-         }},
-        {Command::Conformity, [this] { conformityDialog()->exec(); }},
+        {Command::Cusum, [this] { openCusum(); }},
+        {Command::Conformity, [this] { openConformity(std::nullopt); }},
         {Command::BatchWeights,
          [this] {
              openBatchWeights(this, proportioningInputs_.reportDesign(documents_->activeDocument()),

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <functional>
 #include <map>
+#include <optional>
 
 #include "common/InterfaceLanguage.h"
 #include "kit/AppContext.h"
@@ -14,8 +15,10 @@
 #include "shell/CommandTable.h"
 #include "strength_control/AnalysedPeriodSession.h"
 #include "strength_control/ControlledPeriodInputs.h"
+#include "strength_control/calc/ControlChart.h"
 
 class ConformityDialog;
+class CusumDialog;
 class DocumentArea;
 class HelpViewer;
 class MenuColumn;
@@ -89,7 +92,13 @@ private:
     void showJournal();  // the "Journal" command
     // The journal window's openers of the chart and the conformity dialog.
     void connectJournal();
-    ConformityDialog* conformityDialog();
+    // One opener per window made on demand or shown with something handed to it.
+    void openCorrection(int page);
+    // `given`: a chart built from the journal, drawn instead of asking the batch strengths.
+    void openChart(std::optional<orvan::control::ChartOutcome> given);
+    // `results`: test results the journal hands on, put in the dialog before it shows.
+    void openConformity(const std::optional<QString>& results);
+    void openCusum();
 
     AppContext app_;
     // The session: what the windows keep between showings and hand on to each other.
@@ -108,4 +117,7 @@ private:
     std::map<Command, std::function<void()>> handlers_;
     bool altAlone_ = false;  // Alt is down and nothing else was pressed since
     JournalWindow* journal_ = nullptr;
+    // Made on first use (not start-up windows); they live, keeping their texts, to the end.
+    ConformityDialog* conformity_ = nullptr;
+    CusumDialog* cusum_ = nullptr;
 };
