@@ -3,9 +3,12 @@
 target_sources(orvan_ui_control PRIVATE
     ControlChartButtons.cpp
     QualityPublish.cpp
-    QualityDialogs.cpp
+    QualityFields.cpp
+    CusumDialog.cpp
+    ConformityDialog.cpp
     CusumChartWindow.cpp
     CusumDialog.h
     ConformityDialog.h
+    QualityFields.h
 )
 target_link_libraries(orvan_ui_control PUBLIC orvan_quality_core orvan_ui_analysed)
