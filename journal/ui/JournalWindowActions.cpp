@@ -158,7 +158,7 @@ void JournalWindow::addParty() {
     const auto next = journal_->nextPartyNumber(mix->id);
     if (!next.ok()) return tell(next.message);
     jrn::Party party{
-        0, mix->id, toCore(QDate::currentDate().toString(Qt::ISODate)), next.values, {}};
+        0, mix->id, toCore(QDate::currentDate().toString(Qt::ISODate)), next.values, {}, {}, {}};
     if (!editPartyDialog(party, jt("New party"))) return;
     if (const auto added = journal_->addParty(party); !added.ok()) return tell(added.message);
     model_->refresh();
@@ -228,7 +228,7 @@ void JournalWindow::pasteBlock(const QString& text) {
     unsigned long long number = std::stoull(next.values);
     std::vector<jrn::Party> parties;
     for (const auto& texts : block.texts) {
-        jrn::Party party{0, mix->id, toCore(day), std::to_string(number++), {}};
+        jrn::Party party{0, mix->id, toCore(day), std::to_string(number++), {}, {}, {}};
         for (const auto& t : texts) party.strengthTexts.push_back(journalStrength(t));
         parties.push_back(std::move(party));
     }

@@ -107,7 +107,7 @@ TEST_P(JournalStore, BadRowOrKnownPartyImportsNothing) {
 TEST_P(JournalStore, EditsAreSingleTransactions) {
     const auto mix = journal_->findMix("M").values;
     ASSERT_TRUE(mix);
-    jn::Party party{0, mix->id, "2026-01-09", " 9 ", {"25.0", "26"}};
+    jn::Party party{0, mix->id, "2026-01-09", " 9 ", {"25.0", "26"}, {}, {}};
     const auto added = journal_->addParty(party);
     ASSERT_TRUE(added.ok()) << added.message;
     EXPECT_EQ(journal_->party(added.values).values->number, "9");  // blanks trimmed
