@@ -1,11 +1,10 @@
 #include "cli/JournalCli.h"
 
-#include "cli/JournalCliKit.h"
-
 #include <QCoreApplication>
 #include <memory>
 
 #include "cli/Commands.h"
+#include "cli/JournalCliKit.h"
 #include "common/NumberText.h"
 #include "journal/JournalCsv.h"
 #include "journal/JournalExchange.h"
@@ -319,8 +318,8 @@ CliGroup journalGroup() {
                 runInit, {{"grant", "apply the grants of the three roles", false}}),
         command("import", "adds the parties of a CSV file, all or nothing", runImport, {},
                 {"FILE.csv"}),
-        command("export", "writes the extracts as CSV", runExport, {journalMixOption("only this mix")},
-                {"FILE.csv"}),
+        command("export", "writes the extracts as CSV", runExport,
+                {journalMixOption("only this mix")}, {"FILE.csv"}),
         command("copy", "copies the whole journal into a new or empty one", runCopy, {}, {"DEST"}),
         command("check", "checks the journal's pages and rows", runCheck),
         command("mixes", "lists the mixes", runMixes),

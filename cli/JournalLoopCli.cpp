@@ -101,8 +101,7 @@ CliResult runCusum(const CliRequest& request) {
         if (request.has("predicted")) {
             const auto predicted = predictionOf(journal, mix.values, request);
             if (!predicted.ok()) return endedResult(predicted);
-            if (!predicted.values.prediction.ok())
-                return endedResult(predicted.values.prediction);
+            if (!predicted.values.prediction.ok()) return endedResult(predicted.values.prediction);
             in.values.parties =
                 ctl::seriesOf(predicted.values.series, predicted.values.prediction.values);
         } else {
@@ -244,34 +243,37 @@ std::vector<CliCommand> journalLoopCommands() {
     const CliOption earlyAge{"early-age", "the early test age E, days (default 7)", true, "DAYS"};
     const CliOption from{"from", "parties dated on or after the day", true, "YYYY-MM-DD"};
     CliCommand design = loopCommand(
-        "design", "runs the proportioning as orvan-cli mix does and saves it as a design", runDesign,
+        "design", "runs the proportioning as orvan-cli mix does and saves it as a design",
+        runDesign,
         {journalMixOption(),
          {"name", "the design's name", true, "NAME"},
          {"options-file", "load the options from a record like options.slv", true}});
     design.required = {"mix", "name"};
     design.forms = mixCommandForms();
     return {
-        loopCommand("cusum", "the CUSUM of the mix's parties in date order", runCusum,
-                    {journalMixOption(),
-                     {"target", "T, MPa (blank: the stored period's level)", true, "T"},
-                     {"sigma", "s, MPa (blank: the stored period's s of a party mean)", true, "S"},
-                     {"k", "k (default 0.5)", true, "K"},
-                     {"h", "h (default 5)", true, "H"},
-                     from,
-                     {"predicted", "the predicted strength where the 28-day result is missing",
-                      false},
-                     earlyAge}),
+        loopCommand(
+            "cusum", "the CUSUM of the mix's parties in date order", runCusum,
+            {journalMixOption(),
+             {"target", "T, MPa (blank: the stored period's level)", true, "T"},
+             {"sigma", "s, MPa (blank: the stored period's s of a party mean)", true, "S"},
+             {"k", "k (default 0.5)", true, "K"},
+             {"h", "h (default 5)", true, "H"},
+             from,
+             {"predicted", "the predicted strength where the 28-day result is missing", false},
+             earlyAge}),
         loopCommand("predict", "the 28-day strengths predicted from the early ones", runPredict,
                     {journalMixOption(), earlyAge, from}),
         std::move(design),
         loopCommand("designs", "lists the mix's saved designs", runDesigns, {journalMixOption()}),
         loopCommand("correct", "corrects the mix from the parties of its designs", runCorrect,
                     {journalMixOption(),
-                     {"designs", "the designs to take, oldest first (default: every one with "
-                                 "parties)",
+                     {"designs",
+                      "the designs to take, oldest first (default: every one with "
+                      "parties)",
                       true, "D1,D2"},
-                     {"required", "the required strength, MPa (blank: the stored period's "
-                                  "level)",
+                     {"required",
+                      "the required strength, MPa (blank: the stored period's "
+                      "level)",
                       true, "R"}}),
     };
 }

@@ -78,8 +78,9 @@ std::vector<Form> mixCommandForms() {
 namespace {
 
 CliResult runMix(const CliRequest& request) {
-    return resultOf(runMixRequest(request),
-                    [](JsonObject& json, const MixValues& values) { json = mixValuesJson(values); });
+    return resultOf(runMixRequest(request), [](JsonObject& json, const MixValues& values) {
+        json = mixValuesJson(values);
+    });
 }
 
 }  // namespace

@@ -135,7 +135,8 @@ RowRead readRow(std::string_view line, int lineNumber, bool semicolons, CsvColum
     int age = 28;
     if (columns != CsvColumns::Basic) {
         const std::optional<int> read = parseAge(trimmedName(f[5]));
-        if (!read) return failedRow("age " + shown(f[5]) + " is not a number of days from 1 to 365");
+        if (!read)
+            return failedRow("age " + shown(f[5]) + " is not a number of days from 1 to 365");
         age = *read;
     }
     std::string design;
@@ -356,12 +357,12 @@ CsvParse parseJournalCsv(std::string_view bytes) {
             }
             if (extract.second != expected) {
                 out.problems.push_back(
-                    {line, "extract " + std::to_string(extract.second) + atAge(age) +
-                               " of party " + shown(key.second) + " of mix " + shown(key.first) +
-                               (expected == 1
-                                    ? std::string(" comes without extract 1")
-                                    : " follows extract " + std::to_string(expected - 1)) +
-                               ": the extracts are not numbered 1 to " + std::to_string(ofAge)});
+                    {line,
+                     "extract " + std::to_string(extract.second) + atAge(age) + " of party " +
+                         shown(key.second) + " of mix " + shown(key.first) +
+                         (expected == 1 ? std::string(" comes without extract 1")
+                                        : " follows extract " + std::to_string(expected - 1)) +
+                         ": the extracts are not numbered 1 to " + std::to_string(ofAge)});
                 // The next age's extracts are checked on their own.
                 expected = -1000;
                 continue;

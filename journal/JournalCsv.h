@@ -3,13 +3,13 @@
 // row. Two more columns may follow: `age`, the test age in days (1 to 365; without the column
 // every result is a 28-day one), and `design`, the saved design the party was made from (the
 // same on every row of a party, may be blank). The party's date is the day it was made; each
-// age numbers its extracts 1..n by itself. Dates are ISO dates (YYYY-MM-DD), a point as the decimal separator. Fields may be quoted with
-// double quotes (a doubled quote inside stands for one), so a mix name may hold a comma.
-// A spreadsheet saved in a locale with decimal commas writes `date;mix;party;extract;strength`
-// with semicolons between fields: such a file is read with decimal commas (a point is read
-// too). A file that is not UTF-8 is read as Windows-1251. Mix names and party numbers lose
-// their leading and trailing blanks. Plain C++: the importer checks the whole file before the
-// journal is touched.
+// age numbers its extracts 1..n by itself. Dates are ISO dates (YYYY-MM-DD), a point as the decimal
+// separator. Fields may be quoted with double quotes (a doubled quote inside stands for one), so a
+// mix name may hold a comma. A spreadsheet saved in a locale with decimal commas writes
+// `date;mix;party;extract;strength` with semicolons between fields: such a file is read with
+// decimal commas (a point is read too). A file that is not UTF-8 is read as Windows-1251. Mix names
+// and party numbers lose their leading and trailing blanks. Plain C++: the importer checks the
+// whole file before the journal is touched.
 #include <optional>
 #include <string>
 #include <string_view>
@@ -62,7 +62,7 @@ CsvParse parseJournalCsv(std::string_view bytes);
 std::string problemText(const std::string& file, const CsvProblem& problem);
 
 // Helpers shared with the journal's own edits.
-bool isIsoDate(std::string_view text);                     // a real calendar day, YYYY-MM-DD
+bool isIsoDate(std::string_view text);                       // a real calendar day, YYYY-MM-DD
 std::optional<double> parseStrength(std::string_view text);  // [+]digits[.digits], finite
 // Why a strength text cannot be a result ("" when it can): not a number, not above zero, or
 // above kMaxStrength. Worded to follow "The " or a row's line.
@@ -71,7 +71,7 @@ std::string strengthProblem(std::string_view text);
 std::string trimmedName(std::string_view text);
 // Windows-1251 bytes as UTF-8.
 std::string utf8FromWindows1251(std::string_view bytes);
-std::string csvField(const std::string& text);             // quoted when it must be
+std::string csvField(const std::string& text);  // quoted when it must be
 std::string csvLine(const std::string& date, const std::string& mix, const std::string& party,
                     int extract, const std::string& strengthText);
 // The same row with its age (6 columns) and design (7 columns) after it.

@@ -16,9 +16,9 @@ constexpr const char* kResult = "result";
 
 Outcome<bool> nameTaken(const Journal& journal, long long mixId, const std::string& name) {
     if (name.empty()) return Outcome<bool>::done(false);
-    QSqlQuery query = Storage::prepared(
-        journal, "SELECT COUNT(*) FROM mix_designs WHERE mix_id = ? AND name = ?",
-        {mixId, sqlText(name)});
+    QSqlQuery query =
+        Storage::prepared(journal, "SELECT COUNT(*) FROM mix_designs WHERE mix_id = ? AND name = ?",
+                          {mixId, sqlText(name)});
     if (!query.exec() || !query.next()) return Storage::failed<bool>(query);
     return Outcome<bool>::done(query.value(0).toLongLong() > 0);
 }
@@ -76,10 +76,8 @@ Outcome<std::optional<Design>> latestDesign(const Journal& journal, long long mi
         {mixId});
     if (!head.exec()) return Storage::failed<std::optional<Design>>(head);
     if (!head.next()) return Found::done(std::nullopt);
-    Design design{head.value(0).toLongLong(), textOf(head.value(1)), textOf(head.value(2)),
-                  {},
-                  {},
-                  {}};
+    Design design{
+        head.value(0).toLongLong(), textOf(head.value(1)), textOf(head.value(2)), {}, {}, {}};
     QSqlQuery texts = Storage::prepared(
         journal,
         "SELECT kind, name, text FROM design_texts WHERE design_id = ? ORDER BY kind, position",

@@ -17,7 +17,7 @@ struct DesignField {
 
 // The keys of a design's results.
 inline constexpr const char* kWaterCementRatioKey = "waterCementRatio";
-inline constexpr const char* kWaterContentKey = "waterContent";  // kg per cu m
+inline constexpr const char* kWaterContentKey = "waterContent";    // kg per cu m
 inline constexpr const char* kCementContentKey = "cementContent";  // kg per cu m
 
 struct Design {

@@ -40,8 +40,7 @@ Outcome<> checkParty(const Party& party) {
         if (results.age < kMinAge || results.age > kMaxAge || results.age == kDesignAge)
             return Outcome<>::failed("The age " + std::to_string(results.age) +
                                      " is not a test age of 1 to 365 days");
-        if (Outcome<> checked = checkExtracts(results.strengthTexts); !checked.ok())
-            return checked;
+        if (Outcome<> checked = checkExtracts(results.strengthTexts); !checked.ok()) return checked;
         any = any || !results.strengthTexts.empty();
     }
     if (!any)
@@ -258,17 +257,14 @@ Outcome<> Journal::updateParty(const Party& untrimmed, const std::string& reason
             return Outcome<>::failed("The party '" + party.number + "' is in the journal already");
         const Outcome<std::string> before = partiesSnapshot(*this, {party.id});
         if (!before.ok()) return Outcome<>::endedAs(before);
-        QSqlQuery query =
-            Storage::prepared(*this,
-                              "UPDATE parties SET party_date = ?, number = ?, design = ? WHERE id = ?",
-                              {sqlText(party.date), sqlText(party.number), sqlText(party.design),
-                               party.id});
+        QSqlQuery query = Storage::prepared(
+            *this, "UPDATE parties SET party_date = ?, number = ?, design = ? WHERE id = ?",
+            {sqlText(party.date), sqlText(party.number), sqlText(party.design), party.id});
         if (!query.exec()) return Storage::failed(query);
         QSqlQuery clear =
             Storage::prepared(*this, "DELETE FROM extracts WHERE party_id = ?", {party.id});
         if (!clear.exec()) return Storage::failed(clear);
-        if (Outcome<> added = insertAllExtracts(*this, party.id, party); !added.ok())
-            return added;
+        if (Outcome<> added = insertAllExtracts(*this, party.id, party); !added.ok()) return added;
         const Outcome<std::string> after = partiesSnapshot(*this, {party.id});
         const Outcome<std::string> name = mixName(*this, party.mixId);
         if (!after.ok()) return Outcome<>::endedAs(after);
@@ -302,9 +298,8 @@ Outcome<std::optional<Party>> Journal::party(long long id) const {
         *this, "SELECT mix_id, party_date, number, design FROM parties WHERE id = ?", {id});
     if (!query.exec()) return Storage::failed<std::optional<Party>>(query);
     if (!query.next()) return Found::done(std::nullopt);
-    Party party{id, query.value(0).toLongLong(), textOf(query.value(1)), textOf(query.value(2)),
-                {},  {},
-                textOf(query.value(3))};
+    Party party{id, query.value(0).toLongLong(), textOf(query.value(1)), textOf(query.value(2)), {},
+                {}, textOf(query.value(3))};
     QSqlQuery extracts = Storage::prepared(
         *this, "SELECT age, strength_text FROM extracts WHERE party_id = ? ORDER BY age, position",
         {id});

@@ -280,7 +280,8 @@ Outcome<std::vector<std::string>> exportCsvLines(const Journal& journal, const s
     std::vector<std::string> lines{csvHeader(columns)};
     lines.reserve(rows.size() + 1);
     for (const Row& r : rows)
-        lines.push_back(csvLine(r.date, r.mix, r.party, r.extract, r.text, r.age, r.design, columns));
+        lines.push_back(
+            csvLine(r.date, r.mix, r.party, r.extract, r.text, r.age, r.design, columns));
     return Lines::done(std::move(lines));
 }
 

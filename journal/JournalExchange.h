@@ -32,7 +32,8 @@ using ImportProgress = std::function<bool(long long written, long long total)>;
 
 // All or nothing: any bad row, and any party already in the journal with results of the same
 // age (or another date or design), imports nothing; a file whose every party is in the journal
-// already says so once. Results of a new age for a party of the journal are added to it. `fileName` names the file.
+// already says so once. Results of a new age for a party of the journal are added to it. `fileName`
+// names the file.
 ImportOutcome importCsv(Journal& journal, std::string_view bytes, const std::string& fileName,
                         const ImportProgress& progress = {});
 ImportOutcome importCsvFile(Journal& journal, const QString& path,

@@ -102,9 +102,9 @@ Outcome<std::pair<double, std::string>> requiredStrength(const Journal& journal,
         return Required::refused(
             "The required strength is needed: the mix has no stored analysed period",
             MessageStyle::Message);
-    return Required::done({stored.values->averageLevel,
-                           "the average level of the analysed period stored " +
-                               stored.values->savedAt});
+    return Required::done(
+        {stored.values->averageLevel,
+         "the average level of the analysed period stored " + stored.values->savedAt});
 }
 
 }  // namespace
@@ -133,11 +133,10 @@ Outcome<JournalCorrectionInputs> designCorrectionInputs(const Journal& journal, 
                                    MessageStyle::Message);
     }
     for (const DesignSummary& design : designs.values) {
-        const bool wanted =
-            request.designs.empty()
-                ? strengths.values.count(design.name) > 0
-                : std::find(request.designs.begin(), request.designs.end(), design.name) !=
-                      request.designs.end();
+        const bool wanted = request.designs.empty()
+                                ? strengths.values.count(design.name) > 0
+                                : std::find(request.designs.begin(), request.designs.end(),
+                                            design.name) != request.designs.end();
         if (design.name.empty() || !wanted) continue;
         if (!design.waterCementRatio || !design.waterContent || *design.waterCementRatio <= 0)
             return Inputs::refused("The design '" + design.name +
@@ -157,6 +156,12 @@ Outcome<JournalCorrectionInputs> designCorrectionInputs(const Journal& journal, 
             out.notes.push_back("Left out: " + std::to_string(parties.size()) +
                                 " parties of the design '" + name +
                                 "', which is not saved with the mix");
+    // Fewer than two designs left: what was left out is why, said instead of a bare count.
+    if (out.inputs.designs.size() < 2 && !out.notes.empty()) {
+        std::string why;
+        for (const std::string& note : out.notes) why += (why.empty() ? "" : "; ") + note;
+        return Inputs::refused(why, MessageStyle::Message);
+    }
     return Inputs::done(std::move(out));
 }
 

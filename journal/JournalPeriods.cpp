@@ -20,13 +20,13 @@ namespace an = orvan::analysed;
 Outcome<std::vector<Party>> latestParties(const Journal& journal, long long mixId, int count,
                                           int extracts, const std::string& until) {
     using Parties = Outcome<std::vector<Party>>;
-    QSqlQuery query =
-        Storage::prepared(journal,
-                          "SELECT p.id, p.party_date, p.number FROM parties p WHERE p.mix_id = ? "
-                          "AND (? = '' OR p.party_date <= ?) "
-                          "AND (SELECT COUNT(*) FROM extracts e WHERE e.party_id = p.id AND e.age = 28) = ? "
-                          "ORDER BY p.party_date DESC, p.id DESC LIMIT ?",
-                          {mixId, sqlText(until), sqlText(until), extracts, count});
+    QSqlQuery query = Storage::prepared(
+        journal,
+        "SELECT p.id, p.party_date, p.number FROM parties p WHERE p.mix_id = ? "
+        "AND (? = '' OR p.party_date <= ?) "
+        "AND (SELECT COUNT(*) FROM extracts e WHERE e.party_id = p.id AND e.age = 28) = ? "
+        "ORDER BY p.party_date DESC, p.id DESC LIMIT ?",
+        {mixId, sqlText(until), sqlText(until), extracts, count});
     if (!query.exec()) return Storage::failed<std::vector<Party>>(query);
     std::vector<Party> parties;
     while (query.next())
@@ -58,7 +58,8 @@ Outcome<std::vector<an::PartySource>> skippedParties(const Journal& journal, lon
     QSqlQuery query = Storage::prepared(
         journal,
         "SELECT p.number, p.party_date, (SELECT COUNT(*) FROM extracts e WHERE e.party_id = "
-        "p.id AND e.age = 28) AS n FROM parties p WHERE p.mix_id = ? AND (? = '' OR p.party_date >= ?) "
+        "p.id AND e.age = 28) AS n FROM parties p WHERE p.mix_id = ? AND (? = '' OR p.party_date "
+        ">= ?) "
         "AND (? = '' OR p.party_date <= ?) ORDER BY p.party_date, p.id",
         {mixId, sqlText(from), sqlText(from), sqlText(until), sqlText(until)});
     if (!query.exec()) return Storage::failed<std::vector<an::PartySource>>(query);
@@ -232,8 +233,9 @@ namespace {
 // The parties of `mixId` dated after `from` (or from it, when `fromIncluded`) up to `to`
 // (ISO dates, whose text order is their date order); each mean summed in extract order, as a
 // party mean is everywhere else.
-Outcome<PartySeries> readPartyMeans(const Journal& journal, long long mixId, const std::string& from,
-                                   bool fromIncluded, const std::string& to) {
+Outcome<PartySeries> readPartyMeans(const Journal& journal, long long mixId,
+                                    const std::string& from, bool fromIncluded,
+                                    const std::string& to) {
     // Only the comparison is chosen here, from two fixed texts; every value is bound.
     QSqlQuery query = Storage::prepared(
         journal,

@@ -81,7 +81,8 @@ QStringList ageSchema(bool postgres) {
                  "DEFAULT 28, PRIMARY KEY (party_id, age, position))"
               << "INSERT INTO extracts_by_age (party_id, position, strength, strength_text, age) "
                  "SELECT party_id, position, strength, strength_text, 28 FROM extracts"
-              << "DROP TABLE extracts" << "ALTER TABLE extracts_by_age RENAME TO extracts";
+              << "DROP TABLE extracts"
+              << "ALTER TABLE extracts_by_age RENAME TO extracts";
     }
     steps << "ALTER TABLE parties ADD COLUMN design TEXT NOT NULL DEFAULT ''"
           << "ALTER TABLE mix_designs ADD COLUMN name TEXT NOT NULL DEFAULT ''";

@@ -144,11 +144,11 @@ Outcome<QJsonArray> periodsOf(const Journal& journal, long long mixId) {
 }
 
 Outcome<QJsonArray> designsOf(const Journal& journal, long long mixId) {
-    const auto heads = rows(
-        Storage::prepared(
-            journal, "SELECT id, saved_at, name FROM mix_designs WHERE mix_id = ? ORDER BY id",
-            {mixId}),
-        3);
+    const auto heads =
+        rows(Storage::prepared(
+                 journal, "SELECT id, saved_at, name FROM mix_designs WHERE mix_id = ? ORDER BY id",
+                 {mixId}),
+             3);
     if (!heads.ok()) return heads;
     QJsonArray out;
     for (const QJsonValue& head : heads.values) {

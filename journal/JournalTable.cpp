@@ -67,7 +67,8 @@ Outcome<std::vector<PartyRow>> Journal::partyRows(const PartyFilter& filter, lon
     std::vector<PartyRow> rows;
     while (query.next()) {
         PartyRow row{query.value(0).toLongLong(), textOf(query.value(1)), textOf(query.value(2)),
-                     textOf(query.value(3)), std::nullopt, {}, textOf(query.value(5))};
+                     textOf(query.value(3)),      std::nullopt,           {},
+                     textOf(query.value(5))};
         if (!query.value(4).isNull()) row.mean = query.value(4).toDouble();
         rows.push_back(std::move(row));
     }

@@ -27,9 +27,11 @@ const CsvCase kCases[] = {
          "2024-02-29,\"B25, \"\"P\"\"\",7,1,+30.50\r\n\r\n",
      1, ""},
     {"empty_file", "", 0,
-     "1: expected the header date,mix,party,extract,strength (or date;mix;party;extract;strength), optionally followed by ,age or ,age,design"},
+     "1: expected the header date,mix,party,extract,strength (or date;mix;party;extract;strength), "
+     "optionally followed by ,age or ,age,design"},
     {"other_shape_one_message", "a,b\n1,2\n3,4\n", 0,
-     "1: expected the header date,mix,party,extract,strength (or date;mix;party;extract;strength), optionally followed by ,age or ,age,design"},
+     "1: expected the header date,mix,party,extract,strength (or date;mix;party;extract;strength), "
+     "optionally followed by ,age or ,age,design"},
     {"semicolons_decimal_commas",
      "date;mix;party;extract;strength\n2025-01-01; T1 ;1;1;20,5\n2025-01-01;T1;1;2;21\n", 2, ""},
     {"field_count", kHeader + "2025-01-01,M,1,1\n", 0, "2: expected 5 fields, found 4"},

@@ -17,14 +17,14 @@
 #include <QTimer>
 #include <fstream>
 
-#include "kit/AppContext.h"
-#include "kit/DocumentArea.h"
-#include "kit/TextWindow.h"
 #include "common/NumberText.h"
 #include "journal/JournalDesigns.h"
 #include "journal/JournalPeriods.h"
 #include "journal/ui/JournalWindow.h"
 #include "journal/ui/PartyTableModel.h"
+#include "kit/AppContext.h"
+#include "kit/DocumentArea.h"
+#include "kit/TextWindow.h"
 #include "mixdesign/MixInputDialog.h"
 #include "mixdesign/ProportioningInputs.h"
 #include "mixdesign/ProportioningInputsBinding.h"
