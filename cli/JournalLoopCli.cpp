@@ -1,8 +1,6 @@
 // orvan-cli journal cusum, predict, design, designs and correct: from the journal's results
 // back to the mix (the prediction of the 28-day strength from an early one, the CUSUM over the
 // parties, the design corrected from the parties made from it).
-#include <cmath>
-
 #include "cli/Commands.h"
 #include "cli/JournalCliKit.h"
 #include "cli/JournalLoopJson.h"
@@ -58,67 +56,31 @@ CliResult runPredict(const CliRequest& request) {
     });
 }
 
-// A blank T is the newest stored analysed period's average level, a blank s the standard
-// deviation of a party mean there: its coefficient of variation times its level, over the
-// root of the extracts per party.
-Outcome<ctl::SeriesCusumInputs> cusumFigures(const jn::Journal& journal, long long mixId,
-                                             const CliRequest& request) {
-    using Inputs = Outcome<ctl::SeriesCusumInputs>;
-    const auto stored = jn::latestAnalysedPeriod(journal, mixId);
-    if (!stored.ok()) return Inputs::endedAs(stored);
-    std::optional<double> level, spread;
-    if (const auto& p = stored.values) {
-        const auto* layout = jn::layoutByName(p->layoutName);
-        level = p->averageLevel;
-        if (layout)
-            spread = p->overallVariation / 100 * p->averageLevel /
-                     std::sqrt(static_cast<double>(layout->extractCount));
-    }
-    const std::string missing = ": the mix has no stored analysed period";
-    const auto target = optionFigure(request, "target", level, missing);
-    const auto sigma = optionFigure(request, "sigma", spread, missing);
-    const auto k = optionFigure(request, "k", 0.5), h = optionFigure(request, "h", 5.0);
-    for (const auto* given : {&target, &sigma, &k, &h})
-        if (!given->ok()) return Inputs::endedAs(*given);
-    ctl::SeriesCusumInputs in;
-    in.target = target.values, in.sigma = sigma.values, in.k = k.values, in.h = h.values;
-    const std::string period =
-        stored.values ? "the analysed period stored " + stored.values->savedAt : "";
-    if (!request.has("target")) in.targetSource = "its average level, from " + period;
-    if (!request.has("sigma"))
-        in.sigmaSource = "the standard deviation of a party mean, from " + period;
-    return Inputs::done(std::move(in));
-}
-
 // The CUSUM of the mix's parties in date order (from --from on), one strength each: its
 // 28-day mean, or with --predicted the prediction where the 28-day result is missing.
 CliResult runCusum(const CliRequest& request) {
+    jn::CusumRequest wanted;
+    wanted.from = request.option("from");
+    wanted.predicted = request.has("predicted");
+    const Outcome<int> age = earlyAgeOf(request);
+    if (!age.ok()) return endedResult(age);
+    wanted.earlyAge = age.values;
+    for (auto [name, figure] : {std::pair{"target", &wanted.target}, {"sigma", &wanted.sigma}}) {
+        if (!request.has(name) || request.option(name).empty()) continue;
+        const auto given = optionFigure(request, name, std::nullopt);
+        if (!given.ok()) return endedResult(given);
+        *figure = given.values;
+    }
+    for (auto [name, figure] : {std::pair{"k", &wanted.k}, {"h", &wanted.h}}) {
+        const auto given = optionFigure(request, name, *figure);
+        if (!given.ok()) return endedResult(given);
+        *figure = given.values;
+    }
     return withJournal(request, [&](jn::Journal& journal) {
         const Outcome<long long> mix = journalMixId(journal, request.option("mix"));
         if (!mix.ok()) return endedResult(mix);
-        auto in = cusumFigures(journal, mix.values, request);
+        const auto in = jn::cusumInputs(journal, mix.values, wanted);
         if (!in.ok()) return endedResult(in);
-        if (request.has("predicted")) {
-            const auto predicted = predictionOf(journal, mix.values, request);
-            if (!predicted.ok()) return endedResult(predicted);
-            if (!predicted.values.prediction.ok()) return endedResult(predicted.values.prediction);
-            in.values.parties =
-                ctl::seriesOf(predicted.values.series, predicted.values.prediction.values);
-        } else {
-            const auto series = jn::partySeries(journal, mix.values, request.option("from"));
-            if (!series.ok()) return endedResult(series);
-            for (std::size_t i = 0; i < series.values.means.size(); ++i)
-                in.values.parties.push_back({series.values.numbers[i],
-                                             series.values.dates[i],
-                                             series.values.means[i],
-                                             false,
-                                             {},
-                                             {}});
-        }
-        // The strengths as the journal's table shows them (two decimals), so that the
-        // report's strengths are the figures the user sees.
-        for (ctl::SeriesParty& party : in.values.parties)
-            party.strength = std::round(party.strength * 100) / 100;
         return seriesCusumResult(ctl::runSeriesCusum(in.values, kJournalFormat));
     });
 }

@@ -3,6 +3,7 @@
 #include <QSqlQuery>
 #include <QVariant>
 #include <algorithm>
+#include <cmath>
 #include <map>
 
 #include "journal/JournalDesigns.h"
@@ -57,6 +58,79 @@ Outcome<control::EarlyAgeInputs> earlyAgeSeries(const Journal& journal, long lon
     }
     close();
     return Series::done(std::move(out));
+}
+
+Outcome<int> earlyAgeOf(const Journal& journal, long long mixId) {
+    const auto ages = journal.otherAges(mixId);
+    if (!ages.ok()) return Outcome<int>::endedAs(ages);
+    const auto& a = ages.values;
+    if (a.empty() || a.front() >= kDesignAge ||
+        std::find(a.begin(), a.end(), control::kDefaultEarlyAge) != a.end())
+        return Outcome<int>::done(control::kDefaultEarlyAge);
+    return Outcome<int>::done(a.front());
+}
+
+namespace {
+
+// A blank T is the newest stored analysed period's average level, a blank s the standard
+// deviation of a party mean there: its coefficient of variation times its level, over the
+// root of the extracts per party.
+Outcome<control::SeriesCusumInputs> cusumFigures(const Journal& journal, long long mixId,
+                                                 const CusumRequest& request) {
+    using Inputs = Outcome<control::SeriesCusumInputs>;
+    control::SeriesCusumInputs in;
+    in.k = request.k, in.h = request.h;
+    if (request.target) in.target = *request.target;
+    if (request.sigma) in.sigma = *request.sigma;
+    if (request.target && request.sigma) return Inputs::done(std::move(in));
+    const auto stored = latestAnalysedPeriod(journal, mixId);
+    if (!stored.ok()) return Inputs::endedAs(stored);
+    const std::optional<StoredPeriod>& p = stored.values;
+    const auto* layout = p ? layoutByName(p->layoutName) : nullptr;
+    if (!p || !layout)
+        return Inputs::refused(std::string(request.target ? "s" : "T") +
+                                   " is needed: the mix has no stored analysed period",
+                               MessageStyle::Message);
+    const std::string period = "the analysed period stored " + p->savedAt;
+    if (!request.target) {
+        in.target = p->averageLevel;
+        in.targetSource = "its average level, from " + period;
+    }
+    if (!request.sigma) {
+        in.sigma = p->overallVariation / 100 * p->averageLevel /
+                   std::sqrt(static_cast<double>(layout->extractCount));
+        in.sigmaSource = "the standard deviation of a party mean, from " + period;
+    }
+    return Inputs::done(std::move(in));
+}
+
+}  // namespace
+
+Outcome<control::SeriesCusumInputs> cusumInputs(const Journal& journal, long long mixId,
+                                                const CusumRequest& request) {
+    using Inputs = Outcome<control::SeriesCusumInputs>;
+    auto in = cusumFigures(journal, mixId, request);
+    if (!in.ok()) return in;
+    if (request.predicted) {
+        const auto series = earlyAgeSeries(journal, mixId, request.earlyAge, request.from);
+        if (!series.ok()) return Inputs::endedAs(series);
+        const auto prediction = control::predictStrengths(series.values, NumberFormat{});
+        if (!prediction.ok()) return Inputs::endedAs(prediction);
+        in.values.parties = control::seriesOf(series.values, prediction.values);
+    } else {
+        const auto series = partySeries(journal, mixId, request.from);
+        if (!series.ok()) return Inputs::endedAs(series);
+        for (std::size_t i = 0; i < series.values.means.size(); ++i)
+            in.values.parties.push_back({series.values.numbers[i],
+                                         series.values.dates[i],
+                                         series.values.means[i],
+                                         false,
+                                         {},
+                                         {}});
+    }
+    for (control::SeriesParty& party : in.values.parties)
+        party.strength = std::round(party.strength * 100) / 100;
+    return in;
 }
 
 namespace {

@@ -9,6 +9,7 @@
 #include "correction/calc/DesignCorrection.h"
 #include "journal/Journal.h"
 #include "strength_control/calc/EarlyAge.h"
+#include "strength_control/calc/SeriesCusum.h"
 
 namespace orvan::journal {
 
@@ -17,6 +18,26 @@ namespace orvan::journal {
 // neither are left out.
 Outcome<control::EarlyAgeInputs> earlyAgeSeries(const Journal& journal, long long mixId,
                                                 int earlyAge, const std::string& from = {});
+
+// The early age the mix was tested at: 7 days when it has 7-day results or none of an early
+// age, else its earliest age under 28 days.
+Outcome<int> earlyAgeOf(const Journal& journal, long long mixId);
+
+// The CUSUM of a mix's parties in date order (from `from` on), one strength each: its 28-day
+// mean, or with `predicted` the prediction where the 28-day result is missing. Each strength
+// is rounded to two decimals, as the journal's table shows it, so that the report's
+// strengths are the figures the user sees.
+struct CusumRequest {
+    std::optional<double> target, sigma;  // MPa; none: from the newest stored analysed period
+    double k = 0.5, h = 5.0;
+    std::string from;
+    bool predicted = false;
+    int earlyAge = control::kDefaultEarlyAge;
+};
+// Refused: no T or s given and no stored analysed period; with `predicted`, the prediction's
+// own refusal.
+Outcome<control::SeriesCusumInputs> cusumInputs(const Journal& journal, long long mixId,
+                                                const CusumRequest& request);
 
 // The correction from the journal: the designs to take (empty: every saved design that has
 // parties) and the required strength (none: the newest stored analysed period's average level).

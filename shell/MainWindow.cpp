@@ -15,6 +15,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "correction/BatchWeights.h"
+#include "correction/CorrectionDialog.h"
+#include "journal/ui/JournalWindow.h"
 #include "kit/DocumentArea.h"
 #include "kit/HelpViewer.h"
 #include "kit/Messages.h"
@@ -22,9 +25,6 @@
 #include "kit/TextFileCommands.h"
 #include "kit/TextWindow.h"
 #include "kit/Translations.h"
-#include "correction/BatchWeights.h"
-#include "correction/CorrectionDialog.h"
-#include "journal/ui/JournalWindow.h"
 #include "mixdesign/CementSavingChoiceDialog.h"
 #include "mixdesign/CementSavingTechniqueDialog.h"
 #include "mixdesign/DurabilityDialog.h"
@@ -42,6 +42,7 @@
 #include "strength_control/ConformityDialog.h"
 #include "strength_control/ControlChartWindow.h"
 #include "strength_control/ControlledPeriodDialog.h"
+#include "strength_control/CusumChartWindow.h"
 #include "strength_control/CusumDialog.h"
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
@@ -178,6 +179,15 @@ void MainWindow::connectJournal() {
             chart->setGivenChart(std::move(given));
             chart->exec();
         }
+    });
+    journal_->setCusumOpener([this](const orvan::control::CusumInputs& inputs,
+                                    const orvan::control::CusumResult& result) {
+        // Non-modal beside the report, as the CUSUM dialog's own chart; deleted when closed.
+        auto* chart = new CusumChartWindow(this);
+        chart->setAttribute(Qt::WA_DeleteOnClose);
+        chart->setInputs(inputs);
+        chart->draw(result);
+        chart->show();
     });
     journal_->setConformityOpener([this](const QString& results) {
         auto* conformity = conformityDialog();

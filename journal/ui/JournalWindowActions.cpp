@@ -19,11 +19,6 @@
 #include <QPushButton>
 #include <QTableView>
 
-#include "kit/AppContext.h"
-#include "kit/DocumentArea.h"
-#include "kit/LocaleNumberFormat.h"
-#include "kit/Messages.h"
-#include "kit/TextWindow.h"
 #include "common/NumberText.h"
 #include "journal/JournalCsv.h"
 #include "journal/JournalDesigns.h"
@@ -32,6 +27,11 @@
 #include "journal/ui/JournalTexts.h"
 #include "journal/ui/JournalWindow.h"
 #include "journal/ui/PartyTableModel.h"
+#include "kit/AppContext.h"
+#include "kit/DocumentArea.h"
+#include "kit/LocaleNumberFormat.h"
+#include "kit/Messages.h"
+#include "kit/TextWindow.h"
 #include "mixdesign/ProportioningInputs.h"
 #include "mixdesign/calc/MixRun.h"
 
@@ -388,7 +388,18 @@ void JournalWindow::saveDesign() {
         for (TextWindow* document : documents->documents())
             if (document->windowTitle().endsWith(tail)) report = document;
     if (!report) return tell(toCore(jt("There is no proportioning report window to save")));
+    bool ok = false;
+    const QString name = QInputDialog::getText(this, jt("Save design"), jt("Name of the design:"),
+                                               QLineEdit::Normal, QString(), &ok)
+                             .trimmed();
+    if (!ok) return;
     jrn::Design design;
+    design.name = toCore(name);
+    if (const auto figures = inputs_ ? inputs_->reportDesign(report) : std::nullopt)
+        design.results = {
+            {jrn::kWaterCementRatioKey, orvan::formatRoundTrip(figures->waterCementRatio)},
+            {jrn::kWaterContentKey, orvan::formatRoundTrip(figures->waterContent)},
+            {jrn::kCementContentKey, orvan::formatRoundTrip(figures->cementContent)}};
     if (inputs_)
         for (const auto& [dialog, texts] : inputs_->dialogs())
             for (const auto& [name, text] : texts)
