@@ -44,9 +44,8 @@ std::string nearestFields(const CliCommand& command, const std::string& name) {
         std::string bare = qualified.substr(qualified.find('.') + 1);
         return std::min(editDistance(name, qualified), editDistance(name, bare));
     };
-    std::stable_sort(names.begin(), names.end(), [&](const auto& a, const auto& b) {
-        return distance(a) < distance(b);
-    });
+    std::stable_sort(names.begin(), names.end(),
+                     [&](const auto& a, const auto& b) { return distance(a) < distance(b); });
     if (names.size() > 3) names.resize(3);
     std::string out;
     for (const auto& n : names) out += (out.empty() ? "" : ", ") + n;

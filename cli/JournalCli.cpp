@@ -1,27 +1,22 @@
 #include "cli/JournalCli.h"
 
 #include <QCoreApplication>
-#include <cmath>
 #include <memory>
 
 #include "cli/Commands.h"
-#include "cli/JournalLoopJson.h"
+#include "cli/JournalCliKit.h"
 #include "common/NumberText.h"
 #include "journal/JournalCsv.h"
 #include "journal/JournalExchange.h"
 #include "journal/JournalHistory.h"
 #include "journal/JournalPeriods.h"
 #include "journal/JournalRoles.h"
-#include "strength_control/calc/SeriesCusum.h"
 
 namespace orvan::cli {
 
-namespace {
-
 namespace jn = orvan::journal;
 
-// The journal's commands take no --decimal-separator: they read and write with a point.
-constexpr NumberFormat kJournalFormat{};
+namespace {
 
 // Qt SQL loads its drivers as plugins, which needs an application object.
 void ensureApplication() {
@@ -38,7 +33,8 @@ QString locationOf(const CliRequest& request) {
                              : jn::configuredJournalLocation();
 }
 
-// Opens the journal of --db (or the program's own) and runs `work` over it.
+}  // namespace
+
 CliResult withJournal(const CliRequest& request,
                       const std::function<CliResult(jn::Journal&)>& work) {
     ensureApplication();
@@ -47,8 +43,7 @@ CliResult withJournal(const CliRequest& request,
     return work(*opened.values);
 }
 
-// The mix of --mix, or the outcome that says there is none.
-Outcome<long long> mixOf(const jn::Journal& journal, const std::string& name) {
+Outcome<long long> journalMixId(const jn::Journal& journal, const std::string& name) {
     const auto mix = journal.findMix(name);
     if (!mix.ok()) return Outcome<long long>::endedAs(mix);
     if (!mix.values)
@@ -56,6 +51,27 @@ Outcome<long long> mixOf(const jn::Journal& journal, const std::string& name) {
                                           "' in the journal");
     return Outcome<long long>::done(mix.values->id);
 }
+
+Outcome<double> optionFigure(const CliRequest& request, const char* name,
+                             std::optional<double> fallback, const std::string& missing) {
+    if (!request.has(name) || request.option(name).empty()) {
+        if (fallback) return Outcome<double>::done(*fallback);
+        return Outcome<double>::refused(std::string("--") + name + " is needed" + missing,
+                                        MessageStyle::None);
+    }
+    const std::optional<double> value = jn::parseStrength(request.option(name));
+    if (!value)
+        return Outcome<double>::refused(
+            std::string("--") + name + " is a number, not '" + request.option(name) + "'",
+            MessageStyle::None);
+    return Outcome<double>::done(*value);
+}
+
+CliOption journalMixOption(const char* help) {
+    return {"mix", help, true, "NAME"};
+}
+
+namespace {
 
 std::string checkLayoutAndDay(const CliRequest& request) {
     if (request.has("layout") && !jn::layoutByName(request.option("layout")))
@@ -99,6 +115,10 @@ CliResult runImport(const CliRequest& request) {
         lines.push_back("Added " + std::to_string(added.partiesAdded) + " parties and " +
                         std::to_string(added.extractsAdded) + " extracts (" +
                         std::to_string(added.mixesAdded) + " new mixes)");
+        if (added.partiesCompleted > 0)
+            lines.push_back("Added results of another age to " +
+                            std::to_string(added.partiesCompleted) +
+                            " parties already in the journal");
         return doneResult(lines);
     });
 }
@@ -176,7 +196,7 @@ std::string partiesJson(const std::vector<analysed::PartySource>& parties, bool 
 
 CliResult runAnalyse(const CliRequest& request) {
     return withJournal(request, [&](jn::Journal& journal) {
-        const Outcome<long long> mix = mixOf(journal, request.option("mix"));
+        const Outcome<long long> mix = journalMixId(journal, request.option("mix"));
         if (!mix.ok()) return endedResult(mix);
         const auto& layout = *jn::layoutByName(request.option("layout"));
         const jn::JournalAnalysis analysis =
@@ -203,7 +223,7 @@ CliResult runAnalyse(const CliRequest& request) {
 
 CliResult runChart(const CliRequest& request) {
     return withJournal(request, [&](jn::Journal& journal) {
-        const Outcome<long long> mix = mixOf(journal, request.option("mix"));
+        const Outcome<long long> mix = journalMixId(journal, request.option("mix"));
         if (!mix.ok()) return endedResult(mix);
         const auto period = jn::controlledPeriod(journal, mix.values);
         if (!period.ok()) return endedResult(period);
@@ -262,72 +282,6 @@ CliResult runUndo(const CliRequest& request) {
     });
 }
 
-// A figure of --target, --sigma, --k or --h, or `fallback` when not given.
-Outcome<double> figure(const CliRequest& request, const char* name,
-                       std::optional<double> fallback) {
-    if (!request.has(name) || request.option(name).empty()) {
-        if (fallback) return Outcome<double>::done(*fallback);
-        return Outcome<double>::refused(
-            std::string("--") + name + " is needed: the mix has no stored analysed period",
-            MessageStyle::None);
-    }
-    const std::optional<double> value = jn::parseStrength(request.option(name));
-    if (!value)
-        return Outcome<double>::refused(
-            std::string("--") + name + " is a number, not '" + request.option(name) + "'",
-            MessageStyle::None);
-    return Outcome<double>::done(*value);
-}
-
-// The CUSUM of the mix's parties in date order (from --from on), one party mean each. A blank
-// T is the newest stored analysed period's average level, a blank s the standard deviation of
-// a party mean there: its coefficient of variation times its level, over the root of the
-// extracts per party.
-CliResult runCusum(const CliRequest& request) {
-    return withJournal(request, [&](jn::Journal& journal) {
-        const Outcome<long long> mix = mixOf(journal, request.option("mix"));
-        if (!mix.ok()) return endedResult(mix);
-        const auto stored = jn::latestAnalysedPeriod(journal, mix.values);
-        if (!stored.ok()) return endedResult(stored);
-        std::optional<double> level, spread;
-        if (const auto& p = stored.values) {
-            const auto* layout = jn::layoutByName(p->layoutName);
-            level = p->averageLevel;
-            if (layout)
-                spread = p->overallVariation / 100 * p->averageLevel /
-                         std::sqrt(static_cast<double>(layout->extractCount));
-        }
-        control::SeriesCusumInputs in;
-        const auto target = figure(request, "target", level);
-        const auto sigma = figure(request, "sigma", spread);
-        const auto k = figure(request, "k", 0.5), h = figure(request, "h", 5.0);
-        for (const auto* given : {&target, &sigma, &k, &h})
-            if (!given->ok()) return endedResult(*given);
-        in.target = target.values, in.sigma = sigma.values, in.k = k.values, in.h = h.values;
-        const std::string period =
-            stored.values ? "the analysed period stored " + stored.values->savedAt : "";
-        if (!request.has("target")) in.targetSource = "its average level, from " + period;
-        if (!request.has("sigma"))
-            in.sigmaSource = "the standard deviation of a party mean, from " + period;
-        const auto series = jn::partySeries(journal, mix.values, request.option("from"));
-        if (!series.ok()) return endedResult(series);
-        for (std::size_t i = 0; i < series.values.means.size(); ++i)
-            // The means as the journal's table shows them (two decimals), so that the report's
-            // strengths are the figures the user sees.
-            in.parties.push_back({series.values.numbers[i],
-                                  series.values.dates[i],
-                                  std::round(series.values.means[i] * 100) / 100,
-                                  false,
-                                  {},
-                                  {}});
-        return seriesCusumResult(control::runSeriesCusum(in, kJournalFormat));
-    });
-}
-
-CliOption mixOption(const char* help = "the mix's name") {
-    return {"mix", help, true, "NAME"};
-}
-
 }  // namespace
 
 CliGroup journalGroup() {
@@ -343,7 +297,8 @@ CliGroup journalGroup() {
                      true, "PATH|URL"}};
     group.notes =
         "CSV: the header date,mix,party,extract,strength, ISO dates, a point as decimal separator\n"
-        "(or date;mix;party;extract;strength with decimal commas).\n";
+        "(or date;mix;party;extract;strength with decimal commas); two more columns may follow:\n"
+        "age (the test age in days, 28 without it) and design (the saved design of the party).\n";
     auto command = [](std::string name, std::string summary, CliResult (*run)(const CliRequest&),
                       std::vector<CliOption> options = {}, std::vector<std::string> operands = {},
                       std::vector<std::string> required = {}) {
@@ -363,34 +318,31 @@ CliGroup journalGroup() {
                 runInit, {{"grant", "apply the grants of the three roles", false}}),
         command("import", "adds the parties of a CSV file, all or nothing", runImport, {},
                 {"FILE.csv"}),
-        command("export", "writes the extracts as CSV", runExport, {mixOption("only this mix")},
-                {"FILE.csv"}),
+        command("export", "writes the extracts as CSV", runExport,
+                {journalMixOption("only this mix")}, {"FILE.csv"}),
         command("copy", "copies the whole journal into a new or empty one", runCopy, {}, {"DEST"}),
         command("check", "checks the journal's pages and rows", runCheck),
         command("mixes", "lists the mixes", runMixes),
         command("analyse", "the analysed period from the latest parties", runAnalyse,
-                {mixOption(),
+                {journalMixOption(),
                  layout,
                  {"class", "the class B, MPa", true, "B"},
                  {"until", "parties dated on or before the day", true, "YYYY-MM-DD"},
                  {"save", "store it as the mix's analysed period", false}},
                 {}, {"mix", "layout"}),
         command("chart", "the control chart of every party after the stored period", runChart,
-                {mixOption()}, {}, {"mix"}),
-        command("cusum", "the CUSUM of the mix's parties in date order", runCusum,
-                {mixOption(),
-                 {"target", "T, MPa (blank: the stored period's level)", true, "T"},
-                 {"sigma", "s, MPa (blank: the stored period's s of a party mean)", true, "S"},
-                 {"k", "k (default 0.5)", true, "K"},
-                 {"h", "h (default 5)", true, "H"},
-                 {"from", "parties dated on or after the day", true, "YYYY-MM-DD"}},
-                {}, {"mix"}),
+                {journalMixOption()}, {}, {"mix"}),
         command("history", "every change, oldest first", runHistory,
-                {mixOption("only this mix"),
+                {journalMixOption("only this mix"),
                  {"from", "from the day", true, "YYYY-MM-DD"},
                  {"to", "up to the day", true, "YYYY-MM-DD"}}),
         command("undo", "undoes a change of the history", runUndo, {reason}, {"EVENT-ID"}),
     };
+    for (CliCommand& loop : journalLoopCommands()) {
+        loop.check = checkLayoutAndDay;
+        loop.readsDecimalSeparator = false;
+        group.commands.push_back(std::move(loop));
+    }
     return group;
 }
 

@@ -35,7 +35,9 @@ ProportioningOptions optionsFor(const CliRequest& request) {
     return ProportioningOptions::fromTexts(texts);
 }
 
-JsonObject valuesJson(const MixValues& v) {
+}  // namespace
+
+JsonObject mixValuesJson(const MixValues& v) {
     JsonObject json;
     json.number("aggregateFactor", v.mix.aggregateFactor)
         .number("waterCementRatio", v.mix.waterCementRatio)
@@ -55,14 +57,30 @@ JsonObject valuesJson(const MixValues& v) {
     return json;
 }
 
-CliResult runMix(const CliRequest& request) {
+MixOutcome runMixRequest(const CliRequest& request) {
     ProportioningOptions options = optionsFor(request);
     AnsweringDialogs dialogs;
     for (const char* form : {"F_W", "fmTVO", "economy", "Vubor_Econ"})
         dialogs.setTexts(form, givenTexts(request, form));
-    return resultOf(
-        runProportioning(request.formTexts(mixInputForm()), options, dialogs, request.format),
-        [](JsonObject& json, const MixValues& values) { json = valuesJson(values); });
+    return runProportioning(request.formTexts(mixInputForm()), options, dialogs, request.format);
+}
+
+std::vector<Form> mixCommandForms() {
+    std::vector<Form> forms;
+    for (const Form* dialog : allMixDialogs()) forms.push_back(*dialog);
+    for (auto& page : forms.back().pages)
+        for (auto& field : page.fields)
+            if (field.name == "edMarka_C")
+                field.captionLines.back() += " (when not given: the text of edMarkCem)";
+    return forms;
+}
+
+namespace {
+
+CliResult runMix(const CliRequest& request) {
+    return resultOf(runMixRequest(request), [](JsonObject& json, const MixValues& values) {
+        json = mixValuesJson(values);
+    });
 }
 
 }  // namespace
@@ -71,11 +89,7 @@ CliCommand mixCommand() {
     CliCommand command;
     command.name = "mix";
     command.summary = "proportion a concrete mixture (New mixture...)";
-    for (const Form* dialog : allMixDialogs()) command.forms.push_back(*dialog);
-    for (auto& page : command.forms.back().pages)
-        for (auto& field : page.fields)
-            if (field.name == "edMarka_C")
-                field.captionLines.back() += " (when not given: the text of edMarkCem)";
+    command.forms = mixCommandForms();
     command.options = {{"options-file", "load the options from a record like options.slv", true}};
     command.run = runMix;
     return command;

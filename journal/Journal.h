@@ -15,6 +15,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/Outcome.h"
@@ -23,7 +24,12 @@ namespace orvan::journal {
 
 // The program's name, which names its data folder (QStandardPaths::AppDataLocation).
 inline constexpr const char* kProgramName = "Orvan-6.4";
-inline constexpr int kSchemaVersion = 2;
+inline constexpr int kSchemaVersion = 3;
+// The age (days) the strength is specified at: the results the analysed and controlled
+// periods take. A result of another age (an early one, 1 to 27 days, or a later one up to a
+// year) is kept beside them.
+inline constexpr int kDesignAge = 28;
+inline constexpr int kMinAge = 1, kMaxAge = 365;
 
 struct Mix {
     long long id = 0;
@@ -34,20 +40,30 @@ struct Mix {
     long long extractCount = 0;
 };
 
+// The extracts of a party tested at one age other than the design age.
+struct AgeResults {
+    int age = 0;                             // days
+    std::vector<std::string> strengthTexts;  // extracts 1..n of that age, as entered
+};
+
 struct Party {
     long long id = 0;
     long long mixId = 0;
-    std::string date;                        // YYYY-MM-DD
+    std::string date;                        // YYYY-MM-DD, the day it was made
     std::string number;                      // unique within its mix
-    std::vector<std::string> strengthTexts;  // extracts 1..n, as entered
+    std::vector<std::string> strengthTexts;  // extracts 1..n at the design age, as entered
+    std::vector<AgeResults> otherAges;       // by age
+    std::string design;                      // the saved design it was made from, or ""
 };
 
 // One row of the journal window's table of parties.
 struct PartyRow {
     long long id = 0;
     std::string date, number;
-    std::string extracts;        // the strengths in extract order, "24; 25; 27"
-    std::optional<double> mean;  // MPa; none for a party without extracts
+    std::string extracts;        // the design-age strengths in extract order, "24; 25; 27"
+    std::optional<double> mean;  // MPa; none for a party without design-age extracts
+    std::vector<std::pair<int, std::string>> otherAges;  // age, its strengths "18; 19"
+    std::string design;
 };
 
 enum class PartyOrder { Date, Number, Mean };
@@ -122,6 +138,8 @@ public:
     // The journal window's table, a page at a time: a journal of 100,000 parties is never
     // read whole.
     Outcome<long long> countParties(const PartyFilter& filter) const;
+    // The ages other than the design age at which the mix's parties were tested, ascending.
+    Outcome<std::vector<int>> otherAges(long long mixId) const;
     Outcome<std::vector<PartyRow>> partyRows(const PartyFilter& filter, long long offset,
                                              int limit) const;
 

@@ -114,12 +114,39 @@ RowRead failedRow(std::string error) {
     return {{}, std::move(error)};
 }
 
-RowRead readRow(std::string_view line, int lineNumber, bool semicolons) {
+std::optional<int> parseAge(const std::string& text) {
+    if (text.empty() || text.size() > 3) return std::nullopt;
+    for (char c : text)
+        if (c < '0' || c > '9') return std::nullopt;
+    const int age = std::stoi(text);
+    if (age < 1 || age > 365) return std::nullopt;
+    return age;
+}
+
+RowRead readRow(std::string_view line, int lineNumber, bool semicolons, CsvColumns columns) {
     if (line.find('\0') != line.npos) return failedRow("a NUL byte");
     SplitLine split = splitFields(line, semicolons ? ';' : ',');
     if (!split.error.empty()) return failedRow(split.error);
     std::vector<std::string>& f = split.fields;
-    if (f.size() != 5) return failedRow("expected 5 fields, found " + std::to_string(f.size()));
+    const std::size_t expected = static_cast<std::size_t>(columns);
+    if (f.size() != expected)
+        return failedRow("expected " + std::to_string(expected) + " fields, found " +
+                         std::to_string(f.size()));
+    int age = 28;
+    if (columns != CsvColumns::Basic) {
+        const std::optional<int> read = parseAge(trimmedName(f[5]));
+        if (!read)
+            return failedRow("age " + shown(f[5]) + " is not a number of days from 1 to 365");
+        age = *read;
+    }
+    std::string design;
+    if (columns == CsvColumns::Designs) {
+        design = trimmedName(f[6]);
+        if (design.size() > kMaxNameLength)
+            return failedRow("design longer than " + std::to_string(kMaxNameLength) + " bytes");
+        if (hasControl(design))
+            return failedRow("design " + shown(design) + " holds a control character");
+    }
     f[1] = trimmedName(f[1]), f[2] = trimmedName(f[2]);
     // A spreadsheet with decimal commas wrote the strength; the journal keeps a point.
     if (semicolons) std::replace(f[4].begin(), f[4].end(), ',', '.');
@@ -141,28 +168,40 @@ RowRead readRow(std::string_view line, int lineNumber, bool semicolons) {
     read.row.mix = std::move(f[1]);
     read.row.party = std::move(f[2]);
     read.row.strengthText = std::move(f[4]);
+    read.row.age = age;
+    read.row.design = std::move(design);
     return read;
 }
 
 struct PartySeen {
     std::string date;
+    std::string design;
     int line = 0;
-    std::map<int, int> extractLines;  // extract index -> line
+    std::map<std::pair<int, int>, int> extractLines;  // (age, extract index) -> line
 };
+
+// " at 7 days" for a result of another age than 28 days; "" for a 28-day one, so that a file
+// without ages is told as before.
+std::string atAge(int age) {
+    return age == 28 ? std::string() : " at " + std::to_string(age) + " days";
+}
 
 // The checks between rows of one party.
 std::string checkParty(std::map<std::pair<std::string, std::string>, PartySeen>& parties,
                        const CsvRow& row) {
     auto [it, fresh] = parties.try_emplace({row.mix, row.party});
     PartySeen& seen = it->second;
-    if (fresh) seen.date = row.date, seen.line = row.line;
+    if (fresh) seen.date = row.date, seen.design = row.design, seen.line = row.line;
     const std::string which = "party " + shown(row.party) + " of mix " + shown(row.mix);
     if (seen.date != row.date)
         return which + " is dated " + seen.date + " on line " + std::to_string(seen.line);
-    auto [ex, added] = seen.extractLines.try_emplace(row.extract, row.line);
+    if (seen.design != row.design)
+        return which + " names the design " + shown(seen.design) + " on line " +
+               std::to_string(seen.line);
+    auto [ex, added] = seen.extractLines.try_emplace({row.age, row.extract}, row.line);
     if (!added)
-        return "extract " + std::to_string(row.extract) + " of " + which + " is on line " +
-               std::to_string(ex->second) + " already";
+        return "extract " + std::to_string(row.extract) + atAge(row.age) + " of " + which +
+               " is on line " + std::to_string(ex->second) + " already";
     return {};
 }
 
@@ -249,6 +288,18 @@ std::string utf8FromWindows1251(std::string_view bytes) {
     return out;
 }
 
+namespace {
+
+// The file's columns and separator by its header, or none for a header of another shape.
+std::optional<std::pair<CsvColumns, bool>> headerColumns(std::string_view line) {
+    for (CsvColumns columns : {CsvColumns::Basic, CsvColumns::Ages, CsvColumns::Designs})
+        for (bool semicolons : {false, true})
+            if (line == csvHeader(columns, semicolons)) return std::pair{columns, semicolons};
+    return std::nullopt;
+}
+
+}  // namespace
+
 CsvParse parseJournalCsv(std::string_view bytes) {
     CsvParse out;
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
@@ -271,18 +322,21 @@ CsvParse parseJournalCsv(std::string_view bytes) {
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         if (!headerSeen) {
             headerSeen = true;
-            out.semicolons = line == kCsvHeaderSemicolons;
-            if (line != kCsvHeader && !out.semicolons) {
+            const auto columns = headerColumns(line);
+            if (columns) out.columns = columns->first, out.semicolons = columns->second;
+            if (!columns) {
                 // A file of another shape: one message, not one per row.
                 out.problems.push_back({lineNumber, std::string("expected the header ") +
                                                         kCsvHeader + " (or " +
-                                                        kCsvHeaderSemicolons + ")"});
+                                                        kCsvHeaderSemicolons +
+                                                        "), optionally followed by ,age or "
+                                                        ",age,design"});
                 return out;
             }
             continue;
         }
         if (line.empty()) continue;
-        RowRead read = readRow(line, lineNumber, out.semicolons);
+        RowRead read = readRow(line, lineNumber, out.semicolons, out.columns);
         std::string reason = std::move(read.error);
         if (reason.empty()) reason = checkParty(parties, read.row);
         if (!reason.empty())
@@ -293,18 +347,25 @@ CsvParse parseJournalCsv(std::string_view bytes) {
     // Each party's extracts are numbered 1..n, so an export reads back as it was written; a
     // gap is told on the line of the first extract after it.
     for (const auto& [key, seen] : parties) {
-        int expected = 1;
+        int expected = 1, age = 0;
+        std::size_t ofAge = 0;
         for (const auto& [extract, line] : seen.extractLines) {
-            if (extract != expected) {
+            if (extract.first != age) {
+                age = extract.first, expected = 1;
+                ofAge = 0;
+                for (const auto& other : seen.extractLines) ofAge += other.first.first == age;
+            }
+            if (extract.second != expected) {
                 out.problems.push_back(
                     {line,
-                     "extract " + std::to_string(extract) + " of party " + shown(key.second) +
-                         " of mix " + shown(key.first) +
+                     "extract " + std::to_string(extract.second) + atAge(age) + " of party " +
+                         shown(key.second) + " of mix " + shown(key.first) +
                          (expected == 1 ? std::string(" comes without extract 1")
                                         : " follows extract " + std::to_string(expected - 1)) +
-                         ": the extracts are not numbered 1 to " +
-                         std::to_string(seen.extractLines.size())});
-                break;
+                         ": the extracts are not numbered 1 to " + std::to_string(ofAge)});
+                // The next age's extracts are checked on their own.
+                expected = -1000;
+                continue;
             }
             ++expected;
         }
@@ -330,6 +391,23 @@ std::string csvLine(const std::string& date, const std::string& mix, const std::
                     int extract, const std::string& strengthText) {
     return date + ',' + csvField(mix) + ',' + csvField(party) + ',' + std::to_string(extract) +
            ',' + strengthText;
+}
+
+std::string csvLine(const std::string& date, const std::string& mix, const std::string& party,
+                    int extract, const std::string& strengthText, int age,
+                    const std::string& design, CsvColumns columns) {
+    std::string line = csvLine(date, mix, party, extract, strengthText);
+    if (columns != CsvColumns::Basic) line += ',' + std::to_string(age);
+    if (columns == CsvColumns::Designs) line += ',' + csvField(design);
+    return line;
+}
+
+std::string csvHeader(CsvColumns columns, bool semicolons) {
+    std::string header = semicolons ? kCsvHeaderSemicolons : kCsvHeader;
+    const char separator = semicolons ? ';' : ',';
+    if (columns != CsvColumns::Basic) header += separator + std::string(kCsvAgeColumn);
+    if (columns == CsvColumns::Designs) header += separator + std::string(kCsvDesignColumn);
+    return header;
 }
 
 }  // namespace orvan::journal

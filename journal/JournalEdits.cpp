@@ -13,20 +13,39 @@ namespace {
 
 using Need = Storage::Need;
 
+Outcome<> checkExtracts(const std::vector<std::string>& texts) {
+    if (texts.size() > static_cast<std::size_t>(kMaxExtractIndex))
+        return Outcome<>::failed("A party holds 1 to " + std::to_string(kMaxExtractIndex) +
+                                 " extracts");
+    for (const auto& text : texts) {
+        const std::string problem = strengthProblem(text);
+        if (!problem.empty()) return Outcome<>::failed("The " + problem);
+    }
+    return Outcome<>::done({});
+}
+
+// A party holds extracts at the design age, at other ages, or both; never none.
 Outcome<> checkParty(const Party& party) {
     if (!isIsoDate(party.date))
         return Outcome<>::failed("The date '" + party.date + "' is not a calendar day YYYY-MM-DD");
     if (party.number.empty() || party.number.size() > kMaxNameLength)
         return Outcome<>::failed("A party needs a number of 1 to " +
                                  std::to_string(kMaxNameLength) + " characters");
-    if (party.strengthTexts.empty() ||
-        party.strengthTexts.size() > static_cast<std::size_t>(kMaxExtractIndex))
+    if (party.design.size() > kMaxNameLength)
+        return Outcome<>::failed("A design's name is 1 to " + std::to_string(kMaxNameLength) +
+                                 " characters");
+    bool any = !party.strengthTexts.empty();
+    if (Outcome<> checked = checkExtracts(party.strengthTexts); !checked.ok()) return checked;
+    for (const AgeResults& results : party.otherAges) {
+        if (results.age < kMinAge || results.age > kMaxAge || results.age == kDesignAge)
+            return Outcome<>::failed("The age " + std::to_string(results.age) +
+                                     " is not a test age of 1 to 365 days");
+        if (Outcome<> checked = checkExtracts(results.strengthTexts); !checked.ok()) return checked;
+        any = any || !results.strengthTexts.empty();
+    }
+    if (!any)
         return Outcome<>::failed("A party holds 1 to " + std::to_string(kMaxExtractIndex) +
                                  " extracts");
-    for (const auto& text : party.strengthTexts) {
-        const std::string problem = strengthProblem(text);
-        if (!problem.empty()) return Outcome<>::failed("The " + problem);
-    }
     return Outcome<>::done({});
 }
 
@@ -34,7 +53,21 @@ Outcome<> checkParty(const Party& party) {
 Party trimmed(Party party) {
     party.number = trimmedName(party.number);
     party.date = trimmedName(party.date);
+    party.design = trimmedName(party.design);
     return party;
+}
+
+// Every extract of the party, at every age.
+Outcome<> insertAllExtracts(Journal& journal, long long partyId, const Party& party) {
+    if (Outcome<> added = Storage::insertExtracts(journal, partyId, party.strengthTexts);
+        !added.ok())
+        return added;
+    for (const AgeResults& results : party.otherAges)
+        if (Outcome<> added =
+                Storage::insertExtracts(journal, partyId, results.strengthTexts, results.age);
+            !added.ok())
+            return added;
+    return Outcome<>::done({});
 }
 
 Outcome<bool> numberTaken(const Journal& journal, const Party& party) {
@@ -83,15 +116,16 @@ Outcome<long long> Storage::insertMix(Journal& journal, const std::string& untri
 }
 
 Outcome<> Storage::insertExtracts(Journal& journal, long long partyId,
-                                  const std::vector<std::string>& texts) {
-    QSqlQuery query = prepared(
-        journal,
-        "INSERT INTO extracts (party_id, position, strength, strength_text) VALUES (?, ?, ?, ?)");
+                                  const std::vector<std::string>& texts, int age) {
+    QSqlQuery query = prepared(journal,
+                               "INSERT INTO extracts (party_id, age, position, strength, "
+                               "strength_text) VALUES (?, ?, ?, ?, ?)");
     for (std::size_t i = 0; i < texts.size(); ++i) {
         query.bindValue(0, partyId);
-        query.bindValue(1, static_cast<int>(i + 1));
-        query.bindValue(2, parseStrength(texts[i]).value_or(0));
-        query.bindValue(3, sqlText(texts[i]));
+        query.bindValue(1, age);
+        query.bindValue(2, static_cast<int>(i + 1));
+        query.bindValue(3, parseStrength(texts[i]).value_or(0));
+        query.bindValue(4, sqlText(texts[i]));
         if (!query.exec()) return failed(query);
     }
     return Outcome<>::done({});
@@ -107,12 +141,13 @@ Outcome<long long> Storage::insertParty(Journal& journal, const Party& untrimmed
         return Outcome<long long>::failed("The party '" + party.number +
                                           "' is in the journal already");
     QSqlQuery query = prepared(
-        journal, "INSERT INTO parties (mix_id, party_date, number) VALUES (?, ?, ?) RETURNING id",
-        {party.mixId, sqlText(party.date), sqlText(party.number)});
+        journal,
+        "INSERT INTO parties (mix_id, party_date, number, design) VALUES (?, ?, ?, ?) RETURNING id",
+        {party.mixId, sqlText(party.date), sqlText(party.number), sqlText(party.design)});
     if (!query.exec() || !query.next()) return failed<long long>(query);
     const long long id = query.value(0).toLongLong();
     query.finish();
-    if (Outcome<> added = insertExtracts(journal, id, party.strengthTexts); !added.ok())
+    if (Outcome<> added = insertAllExtracts(journal, id, party); !added.ok())
         return Outcome<long long>::endedAs(added);
     return Outcome<long long>::done(id);
 }
@@ -222,16 +257,14 @@ Outcome<> Journal::updateParty(const Party& untrimmed, const std::string& reason
             return Outcome<>::failed("The party '" + party.number + "' is in the journal already");
         const Outcome<std::string> before = partiesSnapshot(*this, {party.id});
         if (!before.ok()) return Outcome<>::endedAs(before);
-        QSqlQuery query =
-            Storage::prepared(*this, "UPDATE parties SET party_date = ?, number = ? WHERE id = ?",
-                              {sqlText(party.date), sqlText(party.number), party.id});
+        QSqlQuery query = Storage::prepared(
+            *this, "UPDATE parties SET party_date = ?, number = ?, design = ? WHERE id = ?",
+            {sqlText(party.date), sqlText(party.number), sqlText(party.design), party.id});
         if (!query.exec()) return Storage::failed(query);
         QSqlQuery clear =
             Storage::prepared(*this, "DELETE FROM extracts WHERE party_id = ?", {party.id});
         if (!clear.exec()) return Storage::failed(clear);
-        if (Outcome<> added = Storage::insertExtracts(*this, party.id, party.strengthTexts);
-            !added.ok())
-            return added;
+        if (Outcome<> added = insertAllExtracts(*this, party.id, party); !added.ok()) return added;
         const Outcome<std::string> after = partiesSnapshot(*this, {party.id});
         const Outcome<std::string> name = mixName(*this, party.mixId);
         if (!after.ok()) return Outcome<>::endedAs(after);
@@ -262,15 +295,26 @@ Outcome<> Journal::deleteParties(const std::vector<long long>& ids, const std::s
 Outcome<std::optional<Party>> Journal::party(long long id) const {
     using Found = Outcome<std::optional<Party>>;
     QSqlQuery query = Storage::prepared(
-        *this, "SELECT mix_id, party_date, number FROM parties WHERE id = ?", {id});
+        *this, "SELECT mix_id, party_date, number, design FROM parties WHERE id = ?", {id});
     if (!query.exec()) return Storage::failed<std::optional<Party>>(query);
     if (!query.next()) return Found::done(std::nullopt);
-    Party party{
-        id, query.value(0).toLongLong(), textOf(query.value(1)), textOf(query.value(2)), {}};
+    Party party{id, query.value(0).toLongLong(), textOf(query.value(1)), textOf(query.value(2)), {},
+                {}, textOf(query.value(3))};
     QSqlQuery extracts = Storage::prepared(
-        *this, "SELECT strength_text FROM extracts WHERE party_id = ? ORDER BY position", {id});
+        *this, "SELECT age, strength_text FROM extracts WHERE party_id = ? ORDER BY age, position",
+        {id});
     if (!extracts.exec()) return Storage::failed<std::optional<Party>>(extracts);
-    while (extracts.next()) party.strengthTexts.push_back(textOf(extracts.value(0)));
+    while (extracts.next()) {
+        const int age = extracts.value(0).toInt();
+        std::string text = textOf(extracts.value(1));
+        if (age == kDesignAge) {
+            party.strengthTexts.push_back(std::move(text));
+            continue;
+        }
+        if (party.otherAges.empty() || party.otherAges.back().age != age)
+            party.otherAges.push_back({age, {}});
+        party.otherAges.back().strengthTexts.push_back(std::move(text));
+    }
     return Found::done(std::move(party));
 }
 

@@ -21,7 +21,7 @@ namespace {
 // The parties of the file in order of first appearance, extracts by index.
 struct FileParty {
     const CsvRow* first = nullptr;
-    std::map<int, const CsvRow*> extracts;
+    std::map<std::pair<int, int>, const CsvRow*> extracts;  // by age, then extract
 };
 
 std::vector<FileParty> groupParties(const std::vector<CsvRow>& rows) {
@@ -30,39 +30,70 @@ std::vector<FileParty> groupParties(const std::vector<CsvRow>& rows) {
     for (const CsvRow& row : rows) {
         auto [it, fresh] = index.try_emplace({row.mix, row.party}, parties.size());
         if (fresh) parties.push_back({&row, {}});
-        parties[it->second].extracts[row.extract] = &row;
+        parties[it->second].extracts[{row.age, row.extract}] = &row;
     }
     return parties;
 }
 
-// The party numbers of every mix in the journal, by mix name.
-Outcome<std::map<std::string, std::set<std::string>>> takenNumbers(const Journal& journal) {
-    using Taken = std::map<std::string, std::set<std::string>>;
+// A party of the journal as an import meets it: its id, date, design and the ages it holds.
+struct KnownParty {
+    long long id = 0;
+    std::string date, design;
+    std::set<int> ages;
+};
+using KnownParties = std::map<std::pair<std::string, std::string>, KnownParty>;
+
+// Every party of the journal by mix name and number.
+Outcome<KnownParties> knownParties(const Journal& journal) {
     QSqlQuery query = Storage::prepared(
-        journal, "SELECT m.name, p.number FROM parties p JOIN mixes m ON m.id = p.mix_id");
-    if (!query.exec()) return Storage::failed<Taken>(query);
-    Taken taken;
-    while (query.next()) taken[textOf(query.value(0))].insert(textOf(query.value(1)));
-    return Outcome<Taken>::done(std::move(taken));
+        journal,
+        "SELECT m.name, p.number, p.id, p.party_date, p.design, e.age FROM parties p JOIN mixes "
+        "m ON m.id = p.mix_id LEFT JOIN (SELECT DISTINCT party_id, age FROM extracts) e ON "
+        "e.party_id = p.id");
+    if (!query.exec()) return Storage::failed<KnownParties>(query);
+    KnownParties known;
+    while (query.next()) {
+        KnownParty& party = known[{textOf(query.value(0)), textOf(query.value(1))}];
+        party.id = query.value(2).toLongLong();
+        party.date = textOf(query.value(3));
+        party.design = textOf(query.value(4));
+        if (!query.value(5).isNull()) party.ages.insert(query.value(5).toInt());
+    }
+    return Outcome<KnownParties>::done(std::move(known));
 }
 
-// Rows whose party is in the journal already; one line when every party of the file is.
-Outcome<std::vector<std::string>> clashes(const Journal& journal, const std::vector<CsvRow>& rows,
+// Why a row cannot go to a party the journal holds ("" when it adds results of a new age to
+// it: the 28-day results of a party whose 7-day ones came a week before).
+std::string clashOf(const KnownParty& party, const CsvRow& row) {
+    const std::string which = "party '" + row.party + "' of mix '" + row.mix + "'";
+    if (party.ages.count(row.age)) {
+        if (row.age == kDesignAge) return which + " is in the journal already";
+        return which + " has its " + std::to_string(row.age) +
+               "-day results in the journal already";
+    }
+    if (party.date != row.date) return which + " is in the journal already, dated " + party.date;
+    if (!row.design.empty() && !party.design.empty() && row.design != party.design)
+        return which + " is in the journal already, made from the design '" + party.design + "'";
+    return {};
+}
+
+// Rows whose party is in the journal already and cannot take them; one line when every party
+// of the file is.
+Outcome<std::vector<std::string>> clashes(const KnownParties& known,
+                                          const std::vector<CsvRow>& rows,
                                           const std::string& fileName) {
-    const auto taken = takenNumbers(journal);
-    if (!taken.ok()) return Outcome<std::vector<std::string>>::endedAs(taken);
     std::vector<std::string> out;
-    std::set<std::pair<std::string, std::string>> parties, known;
+    std::set<std::pair<std::string, std::string>> parties, clashing;
     for (const CsvRow& row : rows) {
         parties.insert({row.mix, row.party});
-        auto it = taken.values.find(row.mix);
-        if (it == taken.values.end() || !it->second.count(row.party)) continue;
-        known.insert({row.mix, row.party});
-        out.push_back(
-            problemText(fileName, {row.line, "party '" + row.party + "' of mix '" + row.mix +
-                                                 "' is in the journal already"}));
+        auto it = known.find({row.mix, row.party});
+        if (it == known.end()) continue;
+        const std::string clash = clashOf(it->second, row);
+        if (clash.empty()) continue;
+        clashing.insert({row.mix, row.party});
+        out.push_back(problemText(fileName, {row.line, clash}));
     }
-    if (!parties.empty() && known.size() == parties.size() && parties.size() > 1)
+    if (!parties.empty() && clashing.size() == parties.size() && parties.size() > 1)
         out = {fileName + ": these " + std::to_string(parties.size()) +
                " parties are already in the journal"};
     return Outcome<std::vector<std::string>>::done(std::move(out));
@@ -72,51 +103,83 @@ Outcome<std::vector<std::string>> clashes(const Journal& journal, const std::vec
 // history's event, so that undo takes away exactly what the import added.
 struct Written {
     QJsonArray parties, mixes;
+    QJsonArray results;  // {"party", "age", "design"}: results of a new age added to a party
     std::set<std::string> mixNames;
 };
 
-Outcome<> insertAll(Journal& journal, const std::vector<CsvRow>& rows, ImportValues& counts,
-                    Written& written, const ImportProgress& progress) {
+// The results of a party the journal holds at an age it lacks; the party takes the file's
+// design when it has none.
+Outcome<> addToKnown(Journal& journal, const FileParty& p, const KnownParty& known,
+                     Written& written) {
+    std::map<int, std::vector<std::string>> byAge;
+    for (const auto& [key, row] : p.extracts) byAge[key.first].push_back(row->strengthText);
+    for (const auto& [age, texts] : byAge) {
+        if (Outcome<> added = Storage::insertExtracts(journal, known.id, texts, age); !added.ok())
+            return added;
+        written.results.append(QJsonObject{{"party", known.id}, {"age", age}});
+    }
+    if (known.design.empty() && !p.first->design.empty()) {
+        QSqlQuery design = Storage::prepared(journal, "UPDATE parties SET design = ? WHERE id = ?",
+                                             {sqlText(p.first->design), known.id});
+        if (!design.exec()) return Storage::failed(design);
+        written.results.append(QJsonObject{{"party", known.id}, {"design", true}});
+    }
+    return Outcome<>::done({});
+}
+
+Outcome<> insertAll(Journal& journal, const std::vector<CsvRow>& rows, const KnownParties& known,
+                    ImportValues& counts, Written& written, const ImportProgress& progress) {
     std::map<std::string, long long> mixIds;
-    const auto known = journal.mixes();
-    if (!known.ok()) return Outcome<>::endedAs(known);
-    for (const Mix& mix : known.values) mixIds[mix.name] = mix.id;
-    QSqlQuery party = Storage::prepared(
-        journal, "INSERT INTO parties (mix_id, party_date, number) VALUES (?, ?, ?) RETURNING id");
-    QSqlQuery extract = Storage::prepared(
-        journal,
-        "INSERT INTO extracts (party_id, position, strength, strength_text) VALUES (?, ?, ?, ?)");
+    const auto mixes = journal.mixes();
+    if (!mixes.ok()) return Outcome<>::endedAs(mixes);
+    for (const Mix& mix : mixes.values) mixIds[mix.name] = mix.id;
+    QSqlQuery party = Storage::prepared(journal,
+                                        "INSERT INTO parties (mix_id, party_date, number, design) "
+                                        "VALUES (?, ?, ?, ?) RETURNING id");
+    QSqlQuery extract = Storage::prepared(journal,
+                                          "INSERT INTO extracts (party_id, age, position, "
+                                          "strength, strength_text) VALUES (?, ?, ?, ?, ?)");
     const std::vector<FileParty> parties = groupParties(rows);
     const long long total = static_cast<long long>(parties.size());
+    long long told = 0;
     for (const FileParty& p : parties) {
-        auto [it, fresh] = mixIds.try_emplace(p.first->mix, 0);
-        if (fresh) {
-            const Outcome<long long> mixId = Storage::insertMix(journal, p.first->mix);
-            if (!mixId.ok()) return Outcome<>::endedAs(mixId);
-            it->second = mixId.values;
-            written.mixes.append(mixId.values);
-            ++counts.mixesAdded;
-        }
+        ++told;
         written.mixNames.insert(p.first->mix);
-        party.bindValue(0, it->second);
-        party.bindValue(1, sqlText(p.first->date));
-        party.bindValue(2, sqlText(p.first->party));
-        if (!party.exec() || !party.next()) return Storage::failed(party);
-        const long long partyId = party.value(0).toLongLong();
-        party.finish();
-        written.parties.append(QJsonObject{{"id", partyId}});
-        ++counts.partiesAdded;
-        for (const auto& [position, row] : p.extracts) {
-            extract.bindValue(0, partyId);
-            extract.bindValue(1, position);
-            extract.bindValue(2, row->strength);
-            extract.bindValue(3, sqlText(row->strengthText));
-            if (!extract.exec()) return Storage::failed(extract);
-            ++counts.extractsAdded;
+        if (auto it = known.find({p.first->mix, p.first->party}); it != known.end()) {
+            if (Outcome<> added = addToKnown(journal, p, it->second, written); !added.ok())
+                return added;
+            ++counts.partiesCompleted;
+            counts.extractsAdded += static_cast<long long>(p.extracts.size());
+        } else {
+            auto [mixIt, fresh] = mixIds.try_emplace(p.first->mix, 0);
+            if (fresh) {
+                const Outcome<long long> mixId = Storage::insertMix(journal, p.first->mix);
+                if (!mixId.ok()) return Outcome<>::endedAs(mixId);
+                mixIt->second = mixId.values;
+                written.mixes.append(mixId.values);
+                ++counts.mixesAdded;
+            }
+            party.bindValue(0, mixIt->second);
+            party.bindValue(1, sqlText(p.first->date));
+            party.bindValue(2, sqlText(p.first->party));
+            party.bindValue(3, sqlText(p.first->design));
+            if (!party.exec() || !party.next()) return Storage::failed(party);
+            const long long partyId = party.value(0).toLongLong();
+            party.finish();
+            written.parties.append(QJsonObject{{"id", partyId}});
+            ++counts.partiesAdded;
+            for (const auto& [key, row] : p.extracts) {
+                extract.bindValue(0, partyId);
+                extract.bindValue(1, key.first);
+                extract.bindValue(2, key.second);
+                extract.bindValue(3, row->strength);
+                extract.bindValue(4, sqlText(row->strengthText));
+                if (!extract.exec()) return Storage::failed(extract);
+                ++counts.extractsAdded;
+            }
         }
         // Told every 256 parties: often enough for a bar, rarely enough to cost nothing.
-        if (progress && (counts.partiesAdded % 256 == 0 || counts.partiesAdded == total) &&
-            !progress(counts.partiesAdded, total))
+        if (progress && (told % 256 == 0 || told == total) && !progress(told, total))
             return Outcome<>::cancelled();
     }
     return Outcome<>::done({});
@@ -139,10 +202,11 @@ ImportOutcome importCsv(Journal& journal, std::string_view bytes, const std::str
     if (parse.windows1251) values.notes.push_back("Read as Windows-1251 text");
     for (const CsvProblem& problem : parse.problems)
         values.problems.push_back(problemText(fileName, problem));
+    Outcome<KnownParties> known = Outcome<KnownParties>::done({});
     if (values.problems.empty()) {
-        auto clashing = clashes(journal, parse.rows, fileName);
-        if (!clashing.ok())
-            return ImportOutcome::failed("Nothing was imported: " + clashing.message);
+        known = knownParties(journal);
+        if (!known.ok()) return ImportOutcome::failed("Nothing was imported: " + known.message);
+        auto clashing = clashes(known.values, parse.rows, fileName);
         values.problems = std::move(clashing.values);
     }
     if (!values.problems.empty())
@@ -150,13 +214,14 @@ ImportOutcome importCsv(Journal& journal, std::string_view bytes, const std::str
     Written written;
     const Outcome<> status =
         Storage::inTransaction(journal, Storage::Need::Add, [&]() -> Outcome<> {
-            if (Outcome<> inserted = insertAll(journal, parse.rows, values, written, progress);
+            if (Outcome<> inserted =
+                    insertAll(journal, parse.rows, known.values, values, written, progress);
                 !inserted.ok())
                 return inserted;
+            QJsonObject added{{"parties", written.parties}, {"mixes", written.mixes}};
+            if (!written.results.isEmpty()) added["results"] = written.results;
             const std::string after =
-                QJsonDocument(QJsonObject{{"parties", written.parties}, {"mixes", written.mixes}})
-                    .toJson(QJsonDocument::Compact)
-                    .toStdString();
+                QJsonDocument(added).toJson(QJsonDocument::Compact).toStdString();
             return Storage::record(
                 journal, {"import", importedMixes(written.mixNames),
                           std::to_string(values.partiesAdded) + " parties from " + fileName, "",
@@ -188,16 +253,35 @@ Outcome<std::vector<std::string>> exportCsvLines(const Journal& journal, const s
     }
     QSqlQuery query = Storage::prepared(
         journal,
-        "SELECT p.party_date, m.name, p.number, e.position, e.strength_text FROM extracts e "
-        "JOIN parties p ON p.id = e.party_id JOIN mixes m ON m.id = p.mix_id "
-        "WHERE ? = '' OR m.name = ? ORDER BY m.name, p.party_date, p.id, e.position",
+        "SELECT p.party_date, m.name, p.number, e.position, e.strength_text, e.age, p.design "
+        "FROM extracts e JOIN parties p ON p.id = e.party_id JOIN mixes m ON m.id = p.mix_id "
+        "WHERE ? = '' OR m.name = ? ORDER BY m.name, p.party_date, p.id, e.age, e.position",
         {sqlText(mix), sqlText(mix)});
-    std::vector<std::string> lines{kCsvHeader};
     if (!query.exec()) return Storage::failed<std::vector<std::string>>(query);
-    while (query.next())
-        lines.push_back(csvLine(textOf(query.value(0)), textOf(query.value(1)),
-                                textOf(query.value(2)), query.value(3).toInt(),
-                                textOf(query.value(4))));
+    // The columns a file needs: the age only when a result is of another age than 28 days, the
+    // design only when a party names one; a journal of 28-day results writes the file as it
+    // always was.
+    struct Row {
+        std::string date, mix, party, text, design;
+        int extract = 0, age = 0;
+    };
+    std::vector<Row> rows;
+    CsvColumns columns = CsvColumns::Basic;
+    while (query.next()) {
+        Row row{textOf(query.value(0)), textOf(query.value(1)), textOf(query.value(2)),
+                textOf(query.value(4)), textOf(query.value(6)), query.value(3).toInt(),
+                query.value(5).toInt()};
+        if (!row.design.empty())
+            columns = CsvColumns::Designs;
+        else if (row.age != kDesignAge && columns == CsvColumns::Basic)
+            columns = CsvColumns::Ages;
+        rows.push_back(std::move(row));
+    }
+    std::vector<std::string> lines{csvHeader(columns)};
+    lines.reserve(rows.size() + 1);
+    for (const Row& r : rows)
+        lines.push_back(
+            csvLine(r.date, r.mix, r.party, r.extract, r.text, r.age, r.design, columns));
     return Lines::done(std::move(lines));
 }
 

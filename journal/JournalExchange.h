@@ -14,6 +14,9 @@ namespace orvan::journal {
 // What an import added; when it added nothing for bad rows, every one of them.
 struct ImportValues {
     long long mixesAdded = 0, partiesAdded = 0, extractsAdded = 0;
+    // Parties of the journal that got results of an age they lacked (their 28-day results
+    // after the 7-day ones).
+    long long partiesCompleted = 0;
     std::vector<std::string> problems;  // "FILE:LINE: reason", every bad row
     // How the file was read when it was not a plain UTF-8 file with commas, one line each:
     // "Read with semicolons between fields and decimal commas", "Read as Windows-1251 text".
@@ -27,8 +30,10 @@ using ImportOutcome = Outcome<ImportValues>;
 // leaves the journal exactly as it was.
 using ImportProgress = std::function<bool(long long written, long long total)>;
 
-// All or nothing: any bad row, and any party already in the journal, imports nothing; a file
-// whose every party is in the journal already says so once. `fileName` names the file.
+// All or nothing: any bad row, and any party already in the journal with results of the same
+// age (or another date or design), imports nothing; a file whose every party is in the journal
+// already says so once. Results of a new age for a party of the journal are added to it. `fileName`
+// names the file.
 ImportOutcome importCsv(Journal& journal, std::string_view bytes, const std::string& fileName,
                         const ImportProgress& progress = {});
 ImportOutcome importCsvFile(Journal& journal, const QString& path,

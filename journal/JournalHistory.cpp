@@ -43,6 +43,7 @@ Outcome<> reverse(Journal& journal, const HistoryEvent& event, EventRecord& undo
     const std::string& action = event.action;
     if (action == "import" || action == "add" || action == "paste") {
         undo.before = event.after;
+        if (Outcome<> results = removeResults(journal, event.after); !results.ok()) return results;
         const auto removed = removeParties(journal, event.after);
         if (!removed.ok()) return Outcome<>::endedAs(removed);
         return removeEmptyMixes(journal, event.after);

@@ -20,13 +20,13 @@ namespace an = orvan::analysed;
 Outcome<std::vector<Party>> latestParties(const Journal& journal, long long mixId, int count,
                                           int extracts, const std::string& until) {
     using Parties = Outcome<std::vector<Party>>;
-    QSqlQuery query =
-        Storage::prepared(journal,
-                          "SELECT p.id, p.party_date, p.number FROM parties p WHERE p.mix_id = ? "
-                          "AND (? = '' OR p.party_date <= ?) "
-                          "AND (SELECT COUNT(*) FROM extracts e WHERE e.party_id = p.id) = ? "
-                          "ORDER BY p.party_date DESC, p.id DESC LIMIT ?",
-                          {mixId, sqlText(until), sqlText(until), extracts, count});
+    QSqlQuery query = Storage::prepared(
+        journal,
+        "SELECT p.id, p.party_date, p.number FROM parties p WHERE p.mix_id = ? "
+        "AND (? = '' OR p.party_date <= ?) "
+        "AND (SELECT COUNT(*) FROM extracts e WHERE e.party_id = p.id AND e.age = 28) = ? "
+        "ORDER BY p.party_date DESC, p.id DESC LIMIT ?",
+        {mixId, sqlText(until), sqlText(until), extracts, count});
     if (!query.exec()) return Storage::failed<std::vector<Party>>(query);
     std::vector<Party> parties;
     while (query.next())
@@ -34,10 +34,13 @@ Outcome<std::vector<Party>> latestParties(const Journal& journal, long long mixI
                            mixId,
                            textOf(query.value(1)),
                            textOf(query.value(2)),
+                           {},
+                           {},
                            {}});
     std::reverse(parties.begin(), parties.end());
     QSqlQuery texts = Storage::prepared(
-        journal, "SELECT strength_text FROM extracts WHERE party_id = ? ORDER BY position");
+        journal,
+        "SELECT strength_text FROM extracts WHERE party_id = ? AND age = 28 ORDER BY position");
     for (Party& party : parties) {
         texts.bindValue(0, party.id);
         if (!texts.exec()) return Storage::failed<std::vector<Party>>(texts);
@@ -55,7 +58,8 @@ Outcome<std::vector<an::PartySource>> skippedParties(const Journal& journal, lon
     QSqlQuery query = Storage::prepared(
         journal,
         "SELECT p.number, p.party_date, (SELECT COUNT(*) FROM extracts e WHERE e.party_id = "
-        "p.id) AS n FROM parties p WHERE p.mix_id = ? AND (? = '' OR p.party_date >= ?) "
+        "p.id AND e.age = 28) AS n FROM parties p WHERE p.mix_id = ? AND (? = '' OR p.party_date "
+        ">= ?) "
         "AND (? = '' OR p.party_date <= ?) ORDER BY p.party_date, p.id",
         {mixId, sqlText(from), sqlText(from), sqlText(until), sqlText(until)});
     if (!query.exec()) return Storage::failed<std::vector<an::PartySource>>(query);
@@ -229,13 +233,15 @@ namespace {
 // The parties of `mixId` dated after `from` (or from it, when `fromIncluded`) up to `to`
 // (ISO dates, whose text order is their date order); each mean summed in extract order, as a
 // party mean is everywhere else.
-Outcome<PartySeries> readPartyMeans(const Journal& journal, long long mixId, const std::string& from,
-                                   bool fromIncluded, const std::string& to) {
+Outcome<PartySeries> readPartyMeans(const Journal& journal, long long mixId,
+                                    const std::string& from, bool fromIncluded,
+                                    const std::string& to) {
     // Only the comparison is chosen here, from two fixed texts; every value is bound.
     QSqlQuery query = Storage::prepared(
         journal,
         QStringLiteral("SELECT p.id, p.number, p.party_date, e.strength FROM parties p JOIN "
-                       "extracts e ON e.party_id = p.id WHERE p.mix_id = ? AND p.party_date %1 ? "
+                       "extracts e ON e.party_id = p.id AND e.age = 28 WHERE p.mix_id = ? AND "
+                       "p.party_date %1 ? "
                        "AND p.party_date <= ? ORDER BY p.party_date, p.id, e.position")
             .arg(fromIncluded ? QStringLiteral(">=") : QStringLiteral(">")),
         {mixId, sqlText(from), sqlText(to)});

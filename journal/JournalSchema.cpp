@@ -64,11 +64,36 @@ QStringList historySchema(const QString& id, bool postgres) {
     return steps;
 }
 
+// Results at an age: each extract keeps the age it was tested at (its numbering 1..n is its
+// age's own), a party may name the design it was made from, a design has a name. SQLite
+// cannot change a primary key in place, so its extracts move to a new table; PostgreSQL
+// changes the key where it stands, keeping the roles' grants on the table.
+QStringList ageSchema(bool postgres) {
+    QStringList steps;
+    if (postgres) {
+        steps << "ALTER TABLE extracts ADD COLUMN age INTEGER NOT NULL DEFAULT 28"
+              << "ALTER TABLE extracts DROP CONSTRAINT extracts_pkey"
+              << "ALTER TABLE extracts ADD PRIMARY KEY (party_id, age, position)";
+    } else {
+        steps << "CREATE TABLE extracts_by_age (party_id BIGINT NOT NULL REFERENCES "
+                 "parties(id) ON DELETE CASCADE, position INTEGER NOT NULL, strength DOUBLE "
+                 "PRECISION NOT NULL, strength_text TEXT NOT NULL, age INTEGER NOT NULL "
+                 "DEFAULT 28, PRIMARY KEY (party_id, age, position))"
+              << "INSERT INTO extracts_by_age (party_id, position, strength, strength_text, age) "
+                 "SELECT party_id, position, strength, strength_text, 28 FROM extracts"
+              << "DROP TABLE extracts"
+              << "ALTER TABLE extracts_by_age RENAME TO extracts";
+    }
+    steps << "ALTER TABLE parties ADD COLUMN design TEXT NOT NULL DEFAULT ''"
+          << "ALTER TABLE mix_designs ADD COLUMN name TEXT NOT NULL DEFAULT ''";
+    return steps;
+}
+
 }  // namespace
 
 std::vector<QStringList> schemaSteps(bool postgres) {
     const QString id = postgres ? "id BIGSERIAL PRIMARY KEY" : "id INTEGER PRIMARY KEY";
-    return {firstSchema(id), historySchema(id, postgres)};
+    return {firstSchema(id), historySchema(id, postgres), ageSchema(postgres)};
 }
 
 const QStringList& journalTables() {

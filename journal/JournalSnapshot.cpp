@@ -47,9 +47,11 @@ class PartyReader {
 public:
     explicit PartyReader(const Journal& journal)
         : head_(Storage::prepared(journal,
-                                  "SELECT mix_id, party_date, number FROM parties WHERE id = ?")),
-          strengths_(Storage::prepared(
-              journal, "SELECT strength_text FROM extracts WHERE party_id = ? ORDER BY position")),
+                                  "SELECT mix_id, party_date, number, design FROM parties "
+                                  "WHERE id = ?")),
+          strengths_(Storage::prepared(journal,
+                                       "SELECT age, strength_text FROM extracts WHERE party_id = "
+                                       "? ORDER BY age, position")),
           periods_(Storage::prepared(journal,
                                      "SELECT period_id, position FROM analysed_period_parties "
                                      "WHERE party_id = ? ORDER BY period_id, position")) {}
@@ -63,15 +65,28 @@ public:
                           {"mix", head_.value(0).toLongLong()},
                           {"date", q(head_.value(1))},
                           {"number", q(head_.value(2))}};
+        if (!q(head_.value(3)).isEmpty()) party["design"] = q(head_.value(3));
         strengths_.bindValue(0, id);
         periods_.bindValue(0, id);
-        const auto strengths = rows(strengths_, 1);
+        const auto strengths = rows(strengths_, 2);
         const auto periods = rows(periods_, 2);
         if (!strengths.ok()) return Outcome<QJsonObject>::endedAs(strengths);
         if (!periods.ok()) return Outcome<QJsonObject>::endedAs(periods);
+        // The design-age extracts as "strengths" (as a journal before test ages wrote them),
+        // those of other ages by age.
         QJsonArray texts;
-        for (const QJsonValue& row : strengths.values) texts.append(row.toArray().at(0));
+        std::map<int, QJsonArray> byAge;
+        for (const QJsonValue& row : strengths.values) {
+            const int age = row.toArray().at(0).toInt();
+            (age == kDesignAge ? texts : byAge[age]).append(row.toArray().at(1));
+        }
         party["strengths"] = texts;
+        if (!byAge.empty()) {
+            QJsonArray ages;
+            for (const auto& [age, ageTexts] : byAge)
+                ages.append(QJsonObject{{"age", age}, {"strengths", ageTexts}});
+            party["ages"] = ages;
+        }
         party["periods"] = periods.values;
         return Outcome<QJsonObject>::done(party);
     }
@@ -129,10 +144,11 @@ Outcome<QJsonArray> periodsOf(const Journal& journal, long long mixId) {
 }
 
 Outcome<QJsonArray> designsOf(const Journal& journal, long long mixId) {
-    const auto heads = rows(
-        Storage::prepared(
-            journal, "SELECT id, saved_at FROM mix_designs WHERE mix_id = ? ORDER BY id", {mixId}),
-        2);
+    const auto heads =
+        rows(Storage::prepared(
+                 journal, "SELECT id, saved_at, name FROM mix_designs WHERE mix_id = ? ORDER BY id",
+                 {mixId}),
+             3);
     if (!heads.ok()) return heads;
     QJsonArray out;
     for (const QJsonValue& head : heads.values) {
@@ -143,7 +159,9 @@ Outcome<QJsonArray> designsOf(const Journal& journal, long long mixId) {
                                                   {head.toArray().at(0).toVariant()}),
                                 4);
         if (!texts.ok()) return texts;
-        out.append(QJsonObject{{"saved", head.toArray().at(1)}, {"texts", texts.values}});
+        out.append(QJsonObject{{"saved", head.toArray().at(1)},
+                               {"name", head.toArray().at(2)},
+                               {"texts", texts.values}});
     }
     return Outcome<QJsonArray>::done(out);
 }
@@ -160,9 +178,18 @@ Outcome<long long> restoreParty(Journal& journal, const QJsonObject& party, long
               mixId,
               party["date"].toString().toStdString(),
               party["number"].toString().toStdString(),
+              {},
+              {},
               {}};
     for (const QJsonValue& text : party["strengths"].toArray())
         row.strengthTexts.push_back(text.toString().toStdString());
+    for (const QJsonValue& value : party["ages"].toArray()) {
+        AgeResults results{value.toObject()["age"].toInt(), {}};
+        for (const QJsonValue& text : value.toObject()["strengths"].toArray())
+            results.strengthTexts.push_back(text.toString().toStdString());
+        row.otherAges.push_back(std::move(results));
+    }
+    row.design = party["design"].toString().toStdString();
     const Outcome<long long> id = Storage::insertParty(journal, row);
     if (!id.ok()) return id;
     QSqlQuery link = Storage::prepared(
@@ -212,8 +239,9 @@ Outcome<std::map<long long, long long>> restorePeriods(Journal& journal, long lo
 Outcome<> restoreDesigns(Journal& journal, long long mixId, const QJsonArray& designs) {
     for (const QJsonValue& value : designs) {
         QSqlQuery head = Storage::prepared(
-            journal, "INSERT INTO mix_designs (mix_id, saved_at) VALUES (?, ?) RETURNING id",
-            {mixId, value.toObject()["saved"].toVariant()});
+            journal,
+            "INSERT INTO mix_designs (mix_id, saved_at, name) VALUES (?, ?, ?) RETURNING id",
+            {mixId, value.toObject()["saved"].toVariant(), value.toObject()["name"].toString()});
         if (!head.exec() || !head.next()) return Storage::failed(head);
         const long long id = head.value(0).toLongLong();
         QSqlQuery text = Storage::prepared(journal,
@@ -305,6 +333,20 @@ Outcome<std::vector<long long>> removeParties(Journal& journal, const std::strin
         if (query.numRowsAffected() > 0) removed.push_back(id);
     }
     return Outcome<std::vector<long long>>::done(std::move(removed));
+}
+
+Outcome<> removeResults(Journal& journal, const std::string& snapshot) {
+    QSqlQuery results =
+        Storage::prepared(journal, "DELETE FROM extracts WHERE party_id = ? AND age = ?");
+    QSqlQuery design = Storage::prepared(journal, "UPDATE parties SET design = '' WHERE id = ?");
+    for (const QJsonValue& value : parsed(snapshot)["results"].toArray()) {
+        const QJsonObject added = value.toObject();
+        QSqlQuery& query = added.contains("age") ? results : design;
+        query.bindValue(0, added["party"].toVariant().toLongLong());
+        if (added.contains("age")) query.bindValue(1, added["age"].toInt());
+        if (Outcome<> removed = execOrFail(query); !removed.ok()) return removed;
+    }
+    return Outcome<>::done({});
 }
 
 Outcome<> removeEmptyMixes(Journal& journal, const std::string& snapshot) {

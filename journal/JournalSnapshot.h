@@ -8,7 +8,8 @@
 
 namespace orvan::journal {
 
-// {"parties":[{"id","mix","date","number","strengths":[...],"periods":[[period, position]]}]}
+// {"parties":[{"id","mix","date","number","strengths":[...],"ages":[{"age","strengths"}],
+//   "design","periods":[[period, position]]}]}; "ages" and "design" only when the party has them
 Outcome<std::string> partiesSnapshot(const Journal& journal, const std::vector<long long>& ids);
 // The mix with everything that goes with it: class B, layout, parties, periods and designs.
 Outcome<std::string> mixSnapshot(const Journal& journal, long long mixId);
@@ -26,6 +27,9 @@ Outcome<PartyNames> partyNames(const Journal& journal, const std::vector<long lo
 Outcome<std::vector<long long>> restoreParties(Journal& journal, const std::string& snapshot);
 // The parties of a snapshot that are still in the journal, deleted again.
 Outcome<std::vector<long long>> removeParties(Journal& journal, const std::string& snapshot);
+// The results an import added to parties it found in the journal ({"results":[{"party",
+// "age"} or {"party", "design": true}]}) taken away again.
+Outcome<> removeResults(Journal& journal, const std::string& snapshot);
 // The mixes a snapshot names ({"mixes":[ids]}, those an import made) deleted when no party is
 // left in them.
 Outcome<> removeEmptyMixes(Journal& journal, const std::string& snapshot);

@@ -53,25 +53,54 @@ Outcome<std::vector<PartyRow>> Journal::partyRows(const PartyFilter& filter, lon
     // The extracts in their order as one text; SQLite and PostgreSQL name the aggregate apart.
     const QString extracts =
         postgres_ ? "(SELECT string_agg(strength_text, '; ' ORDER BY position) FROM extracts "
-                    "WHERE party_id = p.id)"
+                    "WHERE party_id = p.id AND age = 28)"
                   : "(SELECT group_concat(strength_text, '; ') FROM (SELECT strength_text FROM "
-                    "extracts WHERE party_id = p.id ORDER BY position))";
-    QSqlQuery query =
-        filtered(*this,
-                 "SELECT p.id, p.party_date, p.number, " + extracts +
-                     ", (SELECT AVG(strength) FROM extracts WHERE party_id = p.id) AS mean",
-                 orderBy(filter) + " LIMIT ? OFFSET ?", filter);
+                    "extracts WHERE party_id = p.id AND age = 28 ORDER BY position))";
+    QSqlQuery query = filtered(*this,
+                               "SELECT p.id, p.party_date, p.number, " + extracts +
+                                   ", (SELECT AVG(strength) FROM extracts WHERE party_id = p.id "
+                                   "AND age = 28) AS mean, p.design",
+                               orderBy(filter) + " LIMIT ? OFFSET ?", filter);
     query.addBindValue(limit);
     query.addBindValue(offset);
     if (!query.exec()) return Storage::failed<std::vector<PartyRow>>(query);
     std::vector<PartyRow> rows;
     while (query.next()) {
         PartyRow row{query.value(0).toLongLong(), textOf(query.value(1)), textOf(query.value(2)),
-                     textOf(query.value(3)), std::nullopt};
+                     textOf(query.value(3)),      std::nullopt,           {},
+                     textOf(query.value(5))};
         if (!query.value(4).isNull()) row.mean = query.value(4).toDouble();
         rows.push_back(std::move(row));
     }
+    // The results at other ages, a party at a time: a page is a few hundred parties.
+    QSqlQuery ages = Storage::prepared(*this,
+                                       "SELECT age, strength_text FROM extracts WHERE party_id = ? "
+                                       "AND age <> 28 ORDER BY age, position");
+    for (PartyRow& row : rows) {
+        ages.bindValue(0, row.id);
+        if (!ages.exec()) return Storage::failed<std::vector<PartyRow>>(ages);
+        while (ages.next()) {
+            const int age = ages.value(0).toInt();
+            const std::string text = textOf(ages.value(1));
+            if (row.otherAges.empty() || row.otherAges.back().first != age)
+                row.otherAges.push_back({age, text});
+            else
+                row.otherAges.back().second += "; " + text;
+        }
+    }
     return Outcome<std::vector<PartyRow>>::done(std::move(rows));
+}
+
+Outcome<std::vector<int>> Journal::otherAges(long long mixId) const {
+    QSqlQuery query = Storage::prepared(*this,
+                                        "SELECT DISTINCT e.age FROM extracts e JOIN parties p ON "
+                                        "p.id = e.party_id WHERE p.mix_id = ? AND e.age <> 28 "
+                                        "ORDER BY e.age",
+                                        {mixId});
+    if (!query.exec()) return Storage::failed<std::vector<int>>(query);
+    std::vector<int> ages;
+    while (query.next()) ages.push_back(query.value(0).toInt());
+    return Outcome<std::vector<int>>::done(std::move(ages));
 }
 
 }  // namespace orvan::journal

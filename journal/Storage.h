@@ -51,7 +51,7 @@ public:
     static Outcome<long long> insertMix(Journal& journal, const std::string& name);
     static Outcome<long long> insertParty(Journal& journal, const Party& party);
     static Outcome<> insertExtracts(Journal& journal, long long partyId,
-                                    const std::vector<std::string>& texts);
+                                    const std::vector<std::string>& texts, int age = kDesignAge);
     // Inside a transaction: the event of the action.
     static Outcome<> record(Journal& journal, const EventRecord& event);
     // A failed statement as the outcome the program shows.

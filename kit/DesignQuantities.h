@@ -10,4 +10,8 @@ struct DesignQuantities {
     QString coarse;  // kg per cu m
     QString cement;  // kg per cu m
     QString flyAsh;  // kg per cu m; empty without fly ash
+    // The run's own figures, unrounded, which a design saved in the journal keeps.
+    double waterCementRatio = 0;  // W/C
+    double waterContent = 0;      // kg per cu m
+    double cementContent = 0;     // kg per cu m
 };

@@ -3,12 +3,12 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 
+#include "common/NumberText.h"
 #include "kit/AppContext.h"
 #include "kit/DocumentArea.h"
 #include "kit/LocaleNumberFormat.h"
 #include "kit/Messages.h"
 #include "kit/TextWindow.h"
-#include "common/NumberText.h"
 #include "mixdesign/CementSavingChoiceDialog.h"
 #include "mixdesign/CementSavingTechniqueDialog.h"
 #include "mixdesign/DurabilityDialog.h"
@@ -77,7 +77,8 @@ void MixInputDialog::runProportioning() {
                      fromCore(orvan::formatFixed(v.coarseAggregate, 0, format)),
                      fromCore(orvan::formatFixed(v.mix.cementContent, 0, format)),
                      v.flyAshContent > 0 ? fromCore(orvan::formatGeneral15(v.flyAshContent, format))
-                                         : QString()});
+                                         : QString(),
+                     v.mix.waterCementRatio, v.mix.waterContent, v.mix.cementContent});
         }
         return;
     }

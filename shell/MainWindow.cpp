@@ -42,6 +42,7 @@
 #include "strength_control/ConformityDialog.h"
 #include "strength_control/ControlChartWindow.h"
 #include "strength_control/ControlledPeriodDialog.h"
+#include "strength_control/CusumChartWindow.h"
 #include "strength_control/CusumDialog.h"
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
@@ -194,6 +195,19 @@ void MainWindow::connectJournal() {
     journal_->setChartOpener(
         [this](orvan::control::ChartOutcome given) { openChart(std::move(given)); });
     journal_->setConformityOpener([this](const QString& results) { openConformity(results); });
+    journal_->setCusumOpener(
+        [this](const orvan::control::CusumInputs& inputs,
+               const orvan::control::CusumResult& result) { openCusumChart(inputs, result); });
+}
+
+void MainWindow::openCusumChart(const orvan::control::CusumInputs& inputs,
+                                const orvan::control::CusumResult& result) {
+    // Non-modal beside the report, as the CUSUM dialog's own chart; deleted when closed.
+    auto* chart = new CusumChartWindow(this);
+    chart->setAttribute(Qt::WA_DeleteOnClose);
+    chart->setInputs(inputs);
+    chart->draw(result);
+    chart->show();
 }
 
 template <class Window>

@@ -16,6 +16,7 @@
 #include "strength_control/AnalysedPeriodSession.h"
 #include "strength_control/ControlledPeriodInputs.h"
 #include "strength_control/calc/ControlChart.h"
+#include "strength_control/calc/Cusum.h"
 
 class ConformityDialog;
 class CusumDialog;
@@ -99,6 +100,9 @@ private:
     // `results`: test results the journal hands on, put in the dialog before it shows.
     void openConformity(const std::optional<QString>& results);
     void openCusum();
+    // The chart of a CUSUM the journal computed (its report is published already).
+    void openCusumChart(const orvan::control::CusumInputs& inputs,
+                        const orvan::control::CusumResult& result);
 
     AppContext app_;
     // The session: what the windows keep between showings and hand on to each other.

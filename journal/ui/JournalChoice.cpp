@@ -15,12 +15,12 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "kit/Messages.h"
 #include "journal/JournalExchange.h"
 #include "journal/JournalHistory.h"
 #include "journal/ui/JournalTexts.h"
 #include "journal/ui/JournalWindow.h"
 #include "journal/ui/PartyTableModel.h"
+#include "kit/Messages.h"
 
 namespace jrn = orvan::journal;
 

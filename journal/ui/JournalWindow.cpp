@@ -18,12 +18,12 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "kit/AppContext.h"
-#include "kit/Messages.h"
 #include "common/HelpTopic.h"
 #include "journal/Journal.h"
 #include "journal/ui/JournalTexts.h"
 #include "journal/ui/PartyTableModel.h"
+#include "kit/AppContext.h"
+#include "kit/Messages.h"
 
 namespace jrn = orvan::journal;
 
@@ -99,6 +99,7 @@ QMenuBar* JournalWindow::buildMenu() {
     add("acCopy", "Save a copy...", &JournalWindow::chooseCopy);
     add("acCheck", "Check the journal", &JournalWindow::checkJournal);
     add("acHistory", "History...", &JournalWindow::showHistory);
+    add("acCorrect", "Correct the mix...", &JournalWindow::correctMix);
     add("acRefresh", "Refresh", &JournalWindow::refresh)->setShortcut(QKeySequence::Refresh);
     return bar;
 }
@@ -189,6 +190,8 @@ QWidget* JournalWindow::buildAnalysis() {
     actions->addWidget(button("bbAnalyse", "Analyzed period", &JournalWindow::analyse));
     actions->addWidget(button("bbChart", "Control chart", &JournalWindow::showChart));
     actions->addWidget(button("bbConformity", "Conformity...", &JournalWindow::checkConformity));
+    actions->addWidget(button("bbPredict", "28-day prediction", &JournalWindow::predictStrengths));
+    actions->addWidget(button("bbCusum", "CUSUM", &JournalWindow::runCusum));
     actions->addStretch(1);
     auto* layout = new QVBoxLayout(box);
     layout->addLayout(fields);
@@ -355,4 +358,5 @@ void JournalWindow::applyFilter() {
     if (!model_->show(mix ? journal_.get() : nullptr, mix ? mix->id : 0, edFrom->text().trimmed(),
                       edTo->text().trimmed()))
         tell(model_->lastError());
+    updatePredictions();
 }

@@ -13,6 +13,7 @@
 #include "common/Form.h"
 #include "journal/Journal.h"
 #include "strength_control/calc/ControlChart.h"
+#include "strength_control/calc/Cusum.h"
 
 class AppContext;
 class PartyTableModel;
@@ -59,6 +60,16 @@ public:
     // batch strengths, given by the main window.
     using ChartOpener = std::function<void(orvan::control::ChartOutcome chart)>;
     void setChartOpener(ChartOpener opener) { chartOpener_ = std::move(opener); }
+    // The CUSUM chart window of a journal's CUSUM, given by the main window.
+    using CusumOpener = std::function<void(const orvan::control::CusumInputs& inputs,
+                                           const orvan::control::CusumResult& result)>;
+    void setCusumOpener(CusumOpener opener) { cusumOpener_ = std::move(opener); }
+    // From the results back to the mix: the 28-day strengths predicted from the early ones;
+    // the CUSUM of the parties (the prediction where a 28-day result is missing), T and s from
+    // the stored analysed period; the mix corrected from the parties of its designs.
+    void predictStrengths();
+    void runCusum();
+    void correctMix();
     // Asks first, naming what goes; the reason typed goes to the history.
     void deleteSelectedParties();
     void deleteMix();
@@ -85,6 +96,7 @@ private:
     QWidget* buildParties();
     QWidget* buildAnalysis();
     void journalOpened();
+    void updatePredictions();
     void applyPermissions();
     bool reachable();
     void reloadMixes();
@@ -112,6 +124,7 @@ private:
     PartyTableModel* model_ = nullptr;
     ConformityOpener conformityOpener_;
     ChartOpener chartOpener_;
+    CusumOpener cusumOpener_;
     ProportioningInputs* inputs_ = nullptr;
     bool quiet_ = false;  // tell() writes the status line only (a refresh on activation)
 

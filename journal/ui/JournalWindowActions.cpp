@@ -19,11 +19,6 @@
 #include <QPushButton>
 #include <QTableView>
 
-#include "kit/AppContext.h"
-#include "kit/DocumentArea.h"
-#include "kit/LocaleNumberFormat.h"
-#include "kit/Messages.h"
-#include "kit/TextWindow.h"
 #include "common/NumberText.h"
 #include "journal/JournalCsv.h"
 #include "journal/JournalDesigns.h"
@@ -32,6 +27,11 @@
 #include "journal/ui/JournalTexts.h"
 #include "journal/ui/JournalWindow.h"
 #include "journal/ui/PartyTableModel.h"
+#include "kit/AppContext.h"
+#include "kit/DocumentArea.h"
+#include "kit/LocaleNumberFormat.h"
+#include "kit/Messages.h"
+#include "kit/TextWindow.h"
 #include "mixdesign/ProportioningInputs.h"
 #include "mixdesign/calc/MixRun.h"
 
@@ -158,7 +158,7 @@ void JournalWindow::addParty() {
     const auto next = journal_->nextPartyNumber(mix->id);
     if (!next.ok()) return tell(next.message);
     jrn::Party party{
-        0, mix->id, toCore(QDate::currentDate().toString(Qt::ISODate)), next.values, {}};
+        0, mix->id, toCore(QDate::currentDate().toString(Qt::ISODate)), next.values, {}, {}, {}};
     if (!editPartyDialog(party, jt("New party"))) return;
     if (const auto added = journal_->addParty(party); !added.ok()) return tell(added.message);
     model_->refresh();
@@ -228,7 +228,7 @@ void JournalWindow::pasteBlock(const QString& text) {
     unsigned long long number = std::stoull(next.values);
     std::vector<jrn::Party> parties;
     for (const auto& texts : block.texts) {
-        jrn::Party party{0, mix->id, toCore(day), std::to_string(number++), {}};
+        jrn::Party party{0, mix->id, toCore(day), std::to_string(number++), {}, {}, {}};
         for (const auto& t : texts) party.strengthTexts.push_back(journalStrength(t));
         parties.push_back(std::move(party));
     }
@@ -388,7 +388,18 @@ void JournalWindow::saveDesign() {
         for (TextWindow* document : documents->documents())
             if (document->windowTitle().endsWith(tail)) report = document;
     if (!report) return tell(toCore(jt("There is no proportioning report window to save")));
+    bool ok = false;
+    const QString name = QInputDialog::getText(this, jt("Save design"), jt("Name of the design:"),
+                                               QLineEdit::Normal, QString(), &ok)
+                             .trimmed();
+    if (!ok) return;
     jrn::Design design;
+    design.name = toCore(name);
+    if (const auto figures = inputs_ ? inputs_->reportDesign(report) : std::nullopt)
+        design.results = {
+            {jrn::kWaterCementRatioKey, orvan::formatRoundTrip(figures->waterCementRatio)},
+            {jrn::kWaterContentKey, orvan::formatRoundTrip(figures->waterContent)},
+            {jrn::kCementContentKey, orvan::formatRoundTrip(figures->cementContent)}};
     if (inputs_)
         for (const auto& [dialog, texts] : inputs_->dialogs())
             for (const auto& [name, text] : texts)

@@ -1,6 +1,7 @@
 #include "journal/ui/PartyTableModel.h"
 
 #include <QCoreApplication>
+#include <QFont>
 
 namespace jrn = orvan::journal;
 
@@ -22,7 +23,7 @@ bool PartyTableModel::refresh() {
     error_.clear();
     if (!journal_) {
         beginResetModel();
-        rows_.clear(), total_ = 0;
+        rows_.clear(), ages_.clear(), total_ = 0;
         endResetModel();
         return true;
     }
@@ -36,9 +37,15 @@ bool PartyTableModel::refresh() {
         error_ = first.message;
         return false;
     }
+    const auto ages = journal_->otherAges(filter_.mixId);
+    if (!ages.ok()) {
+        error_ = ages.message;
+        return false;
+    }
     beginResetModel();
     total_ = count.values;
     rows_ = first.values;
+    ages_ = ages.values;
     endResetModel();
     return true;
 }
@@ -52,7 +59,12 @@ int PartyTableModel::rowCount(const QModelIndex& parent) const {
 }
 
 int PartyTableModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : ColumnCount;
+    return parent.isValid() ? 0 : FixedColumns + static_cast<int>(ages_.size());
+}
+
+void PartyTableModel::setPredicted(std::map<std::string, double> predicted) {
+    predicted_ = std::move(predicted);
+    if (!rows_.empty()) emit dataChanged(index(0, Mean), index(rowCount() - 1, Mean));
 }
 
 bool PartyTableModel::canFetchMore(const QModelIndex& parent) const {
@@ -74,7 +86,7 @@ void PartyTableModel::fetchMore(const QModelIndex& parent) {
 }
 
 void PartyTableModel::sort(int column, Qt::SortOrder order) {
-    if (column <= Id || column >= ColumnCount) return;
+    if (column <= Id || column >= FixedColumns) return;
     filter_.order = column == Date   ? jrn::PartyOrder::Date
                     : column == Mean ? jrn::PartyOrder::Mean
                                      : jrn::PartyOrder::Number;
@@ -83,8 +95,21 @@ void PartyTableModel::sort(int column, Qt::SortOrder order) {
 }
 
 QVariant PartyTableModel::data(const QModelIndex& index, int role) const {
-    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount()) return {};
+    if (!index.isValid() || index.row() >= rowCount()) return {};
     const jrn::PartyRow& row = rows_[index.row()];
+    const auto predicted = row.mean ? predicted_.end() : predicted_.find(row.number);
+    if (role == Qt::FontRole && index.column() == Mean && predicted != predicted_.end()) {
+        QFont font;
+        font.setItalic(true);
+        return font;
+    }
+    if (role != Qt::DisplayRole) return {};
+    if (index.column() >= FixedColumns) {
+        const int age = ages_.at(index.column() - FixedColumns);
+        for (const auto& [rowAge, text] : row.otherAges)
+            if (rowAge == age) return QString::fromStdString(text);
+        return {};
+    }
     switch (index.column()) {
         case Id:
             return row.id;
@@ -95,7 +120,13 @@ QVariant PartyTableModel::data(const QModelIndex& index, int role) const {
         case Extracts:
             return QString::fromStdString(row.extracts);
         case Mean:
-            return row.mean ? QVariant(QString::number(*row.mean, 'f', 2)) : QVariant();
+            if (row.mean) return QString::number(*row.mean, 'f', 2);
+            if (predicted != predicted_.end())
+                return QCoreApplication::translate("JournalWindow", "%1 (predicted)")
+                    .arg(QString::number(predicted->second, 'f', 2));
+            return {};
+        case Design:
+            return QString::fromStdString(row.design);
     }
     return {};
 }
@@ -103,9 +134,16 @@ QVariant PartyTableModel::data(const QModelIndex& index, int role) const {
 QVariant PartyTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    static const char* const kCaptions[] = {"", "Date", "Party", "Extracts, MPa",
-                                            "Mean strength, MPa"};
-    return section >= 0 && section < ColumnCount
+    static const char* const kCaptions[] = {"",
+                                            "Date",
+                                            "Party",
+                                            "Extracts, MPa",
+                                            "Mean strength, MPa",
+                                            QT_TRANSLATE_NOOP("JournalWindow", "Design")};
+    if (section >= FixedColumns && section < columnCount())
+        return QCoreApplication::translate("JournalWindow", "%1-day extracts, MPa")
+            .arg(ages_[section - FixedColumns]);
+    return section >= 0 && section < FixedColumns
                ? QCoreApplication::translate("JournalWindow", kCaptions[section])
                : QVariant();
 }

@@ -1,8 +1,11 @@
 #pragma once
-// The parties of one mix as table rows (date, party, extracts, mean strength), read from the
-// journal a page at a time as the view scrolls: a journal of 100,000 parties is never loaded
-// whole. A read that fails leaves the rows shown and says why (lastError).
+// The parties of one mix as table rows (date, party, extracts, mean strength, design, then a
+// column of extracts for each other test age the mix holds), read from the journal a page at
+// a time as the view scrolls: a journal of 100,000 parties is never loaded whole. A read that
+// fails leaves the rows shown and says why (lastError). A party without its 28-day results
+// shows its predicted strength in the mean's column, marked as predicted.
 #include <QAbstractTableModel>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -11,7 +14,7 @@
 class PartyTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column { Id, Date, Number, Extracts, Mean, ColumnCount };
+    enum Column { Id, Date, Number, Extracts, Mean, Design, FixedColumns };
 
     explicit PartyTableModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
 
@@ -21,6 +24,9 @@ public:
               const QString& to);
     bool refresh();
     long long partyId(int row) const;
+    // The predicted 28-day strengths by party number (MPa), shown where no 28-day result is.
+    void setPredicted(std::map<std::string, double> predicted);
+    const std::vector<int>& otherAges() const { return ages_; }
     const std::string& lastError() const { return error_; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -37,5 +43,7 @@ private:
     orvan::journal::PartyFilter filter_;
     long long total_ = 0;
     std::vector<orvan::journal::PartyRow> rows_;
+    std::vector<int> ages_;  // the columns after the fixed ones
+    std::map<std::string, double> predicted_;
     std::string error_;
 };

@@ -2862,6 +2862,46 @@ workability</source>
         <source>Journals (*.sqlite);;All files (*)</source>
         <translation>Журналы (*.sqlite);;Все файлы (*)</translation>
     </message>
+    <message>
+        <source>28-day prediction</source>
+        <translation>Прогноз 28-суточной прочности</translation>
+    </message>
+    <message>
+        <source>CUSUM</source>
+        <translation>CUSUM</translation>
+    </message>
+    <message>
+        <source>Correct the mix...</source>
+        <translation>Корректировать состав...</translation>
+    </message>
+    <message>
+        <source>Design</source>
+        <translation>Состав</translation>
+    </message>
+    <message>
+        <source>%1-day extracts, MPa</source>
+        <translation>Образцы %1 сут, МПа</translation>
+    </message>
+    <message>
+        <source>%1 (predicted)</source>
+        <translation>%1 (прогноз)</translation>
+    </message>
+    <message>
+        <source>Correct the mix</source>
+        <translation>Корректировка состава</translation>
+    </message>
+    <message>
+        <source>Required strength, MPa (blank: the stored analysed period&apos;s average level):</source>
+        <translation>Требуемая прочность, МПа (пусто: средний уровень сохранённого анализируемого периода):</translation>
+    </message>
+    <message>
+        <source>The required strength is a number above zero</source>
+        <translation>Требуемая прочность - число больше нуля</translation>
+    </message>
+    <message>
+        <source>Name of the design:</source>
+        <translation>Название состава:</translation>
+    </message>
 </context>
 <context>
     <name>QMdiSubWindow</name>

@@ -162,4 +162,106 @@ TEST(JournalCli, SameOutputAsThePlainCommands) {
     EXPECT_EQ(journalCli(db, {"chart", "--mix", "T", "--json"}).out, plainChart.out);
 }
 
+// From early results back to the mix: the line of 28-day against 7-day strengths, hand-computed
+// (R7 20..24, R28 29, 31, 31, 33, 33: b = 10 / 10 = 1, a = 31.4 - 22 = 9.4, residual s =
+// sqrt(1.2 / 3) = 0.63, r = 10 / sqrt(10 * 11.2) = 0.945; party 6 at 25 predicts 34.4), the
+// 28-day result that arrives later, and the mix corrected from two designs exactly as
+// correct-strength corrects it from the same points.
+TEST(JournalCli, FromEarlyResultsBackToTheMix) {
+    std::string early = "date,mix,party,extract,strength,age\n";
+    const char* r28[] = {"29", "31", "31", "33", "33"};
+    for (int i = 1; i <= 6; ++i) {
+        const std::string row = "2026-04-0" + std::to_string(i) + ",E," + std::to_string(i) + ",1,";
+        early += row + std::to_string(19 + i) + ",7\n";
+        if (i <= 5) early += row + r28[i - 1] + ",28\n";
+    }
+    const std::string earlyFile = writeFile("early.csv", early);
+    const std::string lateFile =
+        writeFile("late.csv", "date,mix,party,extract,strength,age\n2026-04-06,E,6,1,35,28\n");
+    const std::string designs = writeFile(
+        "designs.csv",
+        "date,mix,party,extract,strength,age,design\n2026-05-01,C,1,1,30,28,D1\n"
+        "2026-05-02,C,2,1,32,28,D1\n2026-05-03,C,3,1,35,28,D2\n2026-05-04,C,4,1,37,28,D2\n");
+    const std::string db = freshLocation("sqlite");
+    const std::string exported = writeFile("early-out.csv", "");
+    const Step steps[] = {
+        {{"import", earlyFile}, 0, "Added 6 parties and 11 extracts (1 new mixes)", ""},
+        {{"import", earlyFile}, 1, "", ": these 6 parties are already in the journal"},
+        {{"predict", "--mix", "E"},
+         0,
+         "Relation R28 = a + b * R7, MPa: R28 = 9.40 + 1.000 * R7",
+         ""},
+        {{"predict", "--mix", "E"}, 0, "Residual standard deviation, MPa: 0.63", ""},
+        {{"predict", "--mix", "E"}, 0, "Correlation coefficient r: 0.945", ""},
+        {{"predict", "--mix", "E"}, 0, "6, 2026-04-06: 25.0; 34.4 (predicted)", ""},
+        {{"predict", "--mix", "E", "--json"},
+         0,
+         R"("predicted":[{"party":"6","date":"2026-04-06","early":25,)",
+         ""},
+        {{"predict", "--mix", "E", "--from", "2026-04-02"}, 3, "", "4"},
+        {{"predict", "--mix", "E", "--early-age", "3"}, 3, "", ""},
+        {{"cusum", "--mix", "E", "--target", "31", "--sigma", "1", "--predicted", "--json"},
+         0,
+         R"({"party":"6","date":"2026-04-06","predicted":true})",
+         ""},
+        {{"cusum", "--mix", "E", "--target", "31", "--sigma", "1"}, 0, "Parties: 5", ""},
+        {{"import", lateFile},
+         0,
+         "Added results of another age to 1 parties already in the journal",
+         ""},
+        {{"import", lateFile}, 1, "", "party '6' of mix 'E' is in the journal already"},
+        {{"predict", "--mix", "E"}, 0, "No party has a 7-day result without its 28-day result", ""},
+        {{"export", exported, "--mix", "E"}, 0, "", ""},
+        {{"import", designs}, 0, "Added 4 parties", ""},
+        {{"correct", "--mix", "C", "--required", "33"}, 3, "", "design 'D1', which is not saved"},
+        {{"design", "--mix", "C", "--name", "D1", "fmBNS.edClassBet=28"},
+         0,
+         "Saved as the design 'D1'",
+         ""},
+        {{"design", "--mix", "C", "--name", "D1"}, 3, "", "has a design 'D1' already"},
+        {{"design", "--mix", "C", "--name", "D2", "fmBNS.edClassBet=33"}, 0, "", ""},
+        {{"designs", "--mix", "C", "--json"},
+         0,
+         R"({"designs":[{"name":"D1","waterCementRatio":)",
+         ""},
+        {{"correct", "--mix", "C", "--designs", "D1,D3", "--required", "33"},
+         3,
+         "",
+         "has no saved design 'D3'"},
+        {{"correct", "--mix", "C"}, 3, "", "the mix has no stored analysed period"},
+    };
+    for (const Step& step : steps) {
+        std::string shown;
+        for (const auto& a : step.args) shown += a + " ";
+        SCOPED_TRACE(shown);
+        const CliRun run = journalCli(db, step.args);
+        EXPECT_EQ(run.code, step.code) << run.err;
+        EXPECT_NE(run.out.find(step.out), std::string::npos) << run.out;
+        EXPECT_NE(run.err.find(step.err), std::string::npos) << run.err;
+    }
+    std::ifstream written(exported);
+    std::stringstream text;
+    text << written.rdbuf();
+    EXPECT_EQ(text.str(), early + "2026-04-06,E,6,1,35,28\n");
+
+    // Two designs: the values of correct-strength given the same points, round trip.
+    const CliRun corrected =
+        journalCli(db, {"correct", "--mix", "C", "--required", "33", "--json"});
+    ASSERT_EQ(corrected.code, 0) << corrected.err;
+    auto figure = [&](const std::string& json, const std::string& key, std::size_t from = 0) {
+        const std::size_t at = json.find("\"" + key + "\":", from) + key.size() + 3;
+        return json.substr(at, json.find_first_of(",}", at) - at);
+    };
+    const std::size_t second = corrected.out.find("\"design\":\"D2\"");
+    const CliRun plain = plainCli(
+        {"correct-strength", "correction.edRb1=31",
+         "correction.edC_V1=" + figure(corrected.out, "cementWaterRatio"), "correction.edRb2=36",
+         "correction.edC_V2=" + figure(corrected.out, "cementWaterRatio", second),
+         "correction.edRtr=33", "correction.edV=" + figure(corrected.out, "water"), "--json"});
+    ASSERT_EQ(plain.code, 0) << plain.err;
+    const std::size_t values = corrected.out.find("},\"cementWaterRatio\"") + 1;
+    for (const char* key : {"cementWaterRatio", "cementContent", "waterContent"})
+        EXPECT_EQ(figure(corrected.out, key, values), figure(plain.out, key)) << key;
+}
+
 }  // namespace

@@ -27,9 +27,11 @@ const CsvCase kCases[] = {
          "2024-02-29,\"B25, \"\"P\"\"\",7,1,+30.50\r\n\r\n",
      1, ""},
     {"empty_file", "", 0,
-     "1: expected the header date,mix,party,extract,strength (or date;mix;party;extract;strength)"},
+     "1: expected the header date,mix,party,extract,strength (or date;mix;party;extract;strength), "
+     "optionally followed by ,age or ,age,design"},
     {"other_shape_one_message", "a,b\n1,2\n3,4\n", 0,
-     "1: expected the header date,mix,party,extract,strength (or date;mix;party;extract;strength)"},
+     "1: expected the header date,mix,party,extract,strength (or date;mix;party;extract;strength), "
+     "optionally followed by ,age or ,age,design"},
     {"semicolons_decimal_commas",
      "date;mix;party;extract;strength\n2025-01-01; T1 ;1;1;20,5\n2025-01-01;T1;1;2;21\n", 2, ""},
     {"field_count", kHeader + "2025-01-01,M,1,1\n", 0, "2: expected 5 fields, found 4"},
@@ -58,6 +60,32 @@ const CsvCase kCases[] = {
      "3: extract 3 of party '1' of mix 'M' follows extract 1: the extracts are not numbered 1 "
      "to 2"},
     {"same_party_other_mix", kHeader + "2025-01-01,M,1,1,20\n2025-01-02,N,1,1,21\n", 2, ""},
+    // Ages: each age numbers its extracts by itself; designs are one per party.
+    {"ages_number_apart",
+     "date,mix,party,extract,strength,age\n2025-01-01,M,1,1,20,7\n2025-01-01,M,1,1,30,28\n"
+     "2025-01-01,M,1,2,31,28\n",
+     3, ""},
+    {"age_out_of_range", "date,mix,party,extract,strength,age\n2025-01-01,M,1,1,20,0\n", 0,
+     "2: age '0' is not a number of days from 1 to 365"},
+    {"age_column_missing", "date,mix,party,extract,strength,age\n2025-01-01,M,1,1,20\n", 0,
+     "2: expected 6 fields, found 5"},
+    {"gap_at_an_age",
+     "date,mix,party,extract,strength,age\n2025-01-01,M,1,1,20,7\n2025-01-01,M,1,3,21,7\n"
+     "2025-01-01,M,1,1,30,28\n",
+     0,
+     "3: extract 3 at 7 days of party '1' of mix 'M' follows extract 1: the extracts are not "
+     "numbered 1 to 2"},
+    {"repeated_extract_at_an_age",
+     "date;mix;party;extract;strength;age\n2025-01-01;M;1;1;20,5;7\n2025-01-01;M;1;1;21;7\n", 0,
+     "3: extract 1 at 7 days of party '1' of mix 'M' is on line 2 already"},
+    {"design_blank_or_named",
+     "date,mix,party,extract,strength,age,design\n2025-01-01,M,1,1,20,28,D1\n"
+     "2025-01-01,M,2,1,21,28,\n",
+     2, ""},
+    {"two_designs_one_party",
+     "date,mix,party,extract,strength,age,design\n2025-01-01,M,1,1,20,7,D1\n"
+     "2025-01-01,M,1,1,30,28,D2\n",
+     0, "3: party '1' of mix 'M' names the design 'D1' on line 2"},
 };
 
 class JournalCsv : public ::testing::TestWithParam<CsvCase> {};

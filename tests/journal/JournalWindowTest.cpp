@@ -2,6 +2,7 @@
 // with its filter and sort, paste, delete, the analysed period published as the dialogs
 // publish theirs, and the control chart of the later parties in the chart window.
 #include <QComboBox>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
@@ -17,14 +18,14 @@
 #include <QTimer>
 #include <fstream>
 
-#include "kit/AppContext.h"
-#include "kit/DocumentArea.h"
-#include "kit/TextWindow.h"
 #include "common/NumberText.h"
 #include "journal/JournalDesigns.h"
 #include "journal/JournalPeriods.h"
 #include "journal/ui/JournalWindow.h"
 #include "journal/ui/PartyTableModel.h"
+#include "kit/AppContext.h"
+#include "kit/DocumentArea.h"
+#include "kit/TextWindow.h"
 #include "mixdesign/MixInputDialog.h"
 #include "mixdesign/ProportioningInputs.h"
 #include "mixdesign/ProportioningInputsBinding.h"
@@ -234,6 +235,11 @@ private slots:
         area_->publishReport(
             [](int n) { return QString::fromStdString(orvan::mix::mixReportTitle(n)); },
             {"report line 1", "report line 2"});
+        answerNextModal([](QWidget* w) {
+            auto* ask = qobject_cast<QInputDialog*>(w);
+            ask->setTextValue("D1");
+            ask->accept();
+        });
         window_->saveDesign();
         bns.fields().setTexts({{field.toStdString(), "changed"}});
         window_->loadDesign();
@@ -243,6 +249,7 @@ private slots:
                                 .values;
         QVERIFY(design);
         QCOMPARE(design->reportLines, (std::vector<std::string>{"report line 1", "report line 2"}));
+        QCOMPARE(design->name, std::string("D1"));
     }
 };
 

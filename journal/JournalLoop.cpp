@@ -1,0 +1,242 @@
+#include "journal/JournalLoop.h"
+
+#include <QSqlQuery>
+#include <QVariant>
+#include <algorithm>
+#include <cmath>
+#include <map>
+
+#include "journal/JournalDesigns.h"
+#include "journal/JournalPeriods.h"
+#include "journal/Storage.h"
+
+namespace orvan::journal {
+
+namespace {
+
+// A party's mean at one age, its extracts summed in their order as every party mean is.
+struct Mean {
+    double sum = 0;
+    int count = 0;
+    std::optional<double> value() const {
+        return count > 0 ? std::optional<double>(sum / count) : std::nullopt;
+    }
+};
+
+}  // namespace
+
+Outcome<control::EarlyAgeInputs> earlyAgeSeries(const Journal& journal, long long mixId,
+                                                int earlyAge, const std::string& from) {
+    using Series = Outcome<control::EarlyAgeInputs>;
+    QSqlQuery query = Storage::prepared(
+        journal,
+        "SELECT p.id, p.number, p.party_date, e.age, e.strength FROM parties p JOIN extracts e "
+        "ON e.party_id = p.id AND (e.age = ? OR e.age = 28) WHERE p.mix_id = ? AND (? = '' OR "
+        "p.party_date >= ?) ORDER BY p.party_date, p.id, e.age, e.position",
+        {earlyAge, mixId, sqlText(from), sqlText(from)});
+    query.setForwardOnly(true);
+    if (!query.exec()) return Storage::failed<control::EarlyAgeInputs>(query);
+    control::EarlyAgeInputs out;
+    out.earlyAge = earlyAge;
+    long long current = -1;
+    Mean early, late;
+    auto close = [&] {
+        if (current < 0) return;
+        out.parties.back().early = early.value();
+        out.parties.back().strength28 = late.value();
+    };
+    while (query.next()) {
+        const long long id = query.value(0).toLongLong();
+        if (id != current) {
+            close();
+            current = id, early = {}, late = {};
+            out.parties.push_back({textOf(query.value(1)), textOf(query.value(2)), {}, {}});
+        }
+        Mean& mean = query.value(3).toInt() == kDesignAge ? late : early;
+        mean.sum += query.value(4).toDouble();
+        ++mean.count;
+    }
+    close();
+    return Series::done(std::move(out));
+}
+
+Outcome<int> earlyAgeOf(const Journal& journal, long long mixId) {
+    const auto ages = journal.otherAges(mixId);
+    if (!ages.ok()) return Outcome<int>::endedAs(ages);
+    const auto& a = ages.values;
+    if (a.empty() || a.front() >= kDesignAge ||
+        std::find(a.begin(), a.end(), control::kDefaultEarlyAge) != a.end())
+        return Outcome<int>::done(control::kDefaultEarlyAge);
+    return Outcome<int>::done(a.front());
+}
+
+namespace {
+
+// A blank T is the newest stored analysed period's average level, a blank s the standard
+// deviation of a party mean there: its coefficient of variation times its level, over the
+// root of the extracts per party.
+Outcome<control::SeriesCusumInputs> cusumFigures(const Journal& journal, long long mixId,
+                                                 const CusumRequest& request) {
+    using Inputs = Outcome<control::SeriesCusumInputs>;
+    control::SeriesCusumInputs in;
+    in.k = request.k, in.h = request.h;
+    if (request.target) in.target = *request.target;
+    if (request.sigma) in.sigma = *request.sigma;
+    if (request.target && request.sigma) return Inputs::done(std::move(in));
+    const auto stored = latestAnalysedPeriod(journal, mixId);
+    if (!stored.ok()) return Inputs::endedAs(stored);
+    const std::optional<StoredPeriod>& p = stored.values;
+    const auto* layout = p ? layoutByName(p->layoutName) : nullptr;
+    if (!p || !layout)
+        return Inputs::refused(std::string(request.target ? "s" : "T") +
+                                   " is needed: the mix has no stored analysed period",
+                               MessageStyle::Message);
+    const std::string period = "the analysed period stored " + p->savedAt;
+    if (!request.target) {
+        in.target = p->averageLevel;
+        in.targetSource = "its average level, from " + period;
+    }
+    if (!request.sigma) {
+        in.sigma = p->overallVariation / 100 * p->averageLevel /
+                   std::sqrt(static_cast<double>(layout->extractCount));
+        in.sigmaSource = "the standard deviation of a party mean, from " + period;
+    }
+    return Inputs::done(std::move(in));
+}
+
+}  // namespace
+
+Outcome<control::SeriesCusumInputs> cusumInputs(const Journal& journal, long long mixId,
+                                                const CusumRequest& request) {
+    using Inputs = Outcome<control::SeriesCusumInputs>;
+    auto in = cusumFigures(journal, mixId, request);
+    if (!in.ok()) return in;
+    if (request.predicted) {
+        const auto series = earlyAgeSeries(journal, mixId, request.earlyAge, request.from);
+        if (!series.ok()) return Inputs::endedAs(series);
+        const auto prediction = control::predictStrengths(series.values, NumberFormat{});
+        if (!prediction.ok()) return Inputs::endedAs(prediction);
+        in.values.parties = control::seriesOf(series.values, prediction.values);
+    } else {
+        const auto series = partySeries(journal, mixId, request.from);
+        if (!series.ok()) return Inputs::endedAs(series);
+        for (std::size_t i = 0; i < series.values.means.size(); ++i)
+            in.values.parties.push_back({series.values.numbers[i],
+                                         series.values.dates[i],
+                                         series.values.means[i],
+                                         false,
+                                         {},
+                                         {}});
+    }
+    for (control::SeriesParty& party : in.values.parties)
+        party.strength = std::round(party.strength * 100) / 100;
+    return in;
+}
+
+namespace {
+
+// The measured 28-day strength of each party that names a design, by design.
+Outcome<std::map<std::string, std::vector<double>>> strengthsByDesign(const Journal& journal,
+                                                                      long long mixId) {
+    using ByDesign = std::map<std::string, std::vector<double>>;
+    QSqlQuery query = Storage::prepared(
+        journal,
+        "SELECT p.id, p.design, e.strength FROM parties p JOIN extracts e ON e.party_id = p.id "
+        "AND e.age = 28 WHERE p.mix_id = ? AND p.design <> '' ORDER BY p.party_date, p.id, "
+        "e.position",
+        {mixId});
+    if (!query.exec()) return Storage::failed<ByDesign>(query);
+    ByDesign out;
+    long long current = -1;
+    std::string design;
+    Mean mean;
+    auto close = [&] {
+        if (auto value = mean.value()) out[design].push_back(*value);
+    };
+    while (query.next()) {
+        if (query.value(0).toLongLong() != current) {
+            close();
+            current = query.value(0).toLongLong(), mean = {};
+            design = textOf(query.value(1));
+        }
+        mean.sum += query.value(2).toDouble();
+        ++mean.count;
+    }
+    close();
+    return Outcome<ByDesign>::done(std::move(out));
+}
+
+Outcome<std::pair<double, std::string>> requiredStrength(const Journal& journal, long long mixId,
+                                                         std::optional<double> typed) {
+    using Required = Outcome<std::pair<double, std::string>>;
+    if (typed) return Required::done({*typed, "typed"});
+    const auto stored = latestAnalysedPeriod(journal, mixId);
+    if (!stored.ok()) return Required::endedAs(stored);
+    if (!stored.values)
+        return Required::refused(
+            "The required strength is needed: the mix has no stored analysed period",
+            MessageStyle::Message);
+    return Required::done(
+        {stored.values->averageLevel,
+         "the average level of the analysed period stored " + stored.values->savedAt});
+}
+
+}  // namespace
+
+Outcome<JournalCorrectionInputs> designCorrectionInputs(const Journal& journal, long long mixId,
+                                                        const CorrectionRequest& request) {
+    using Inputs = Outcome<JournalCorrectionInputs>;
+    const auto mix = journal.mix(mixId);
+    if (!mix.ok()) return Inputs::endedAs(mix);
+    if (!mix.values) return Inputs::failed("The mix is not in the journal");
+    const auto designs = designSummaries(journal, mixId);
+    if (!designs.ok()) return Inputs::endedAs(designs);
+    auto strengths = strengthsByDesign(journal, mixId);
+    if (!strengths.ok()) return Inputs::endedAs(strengths);
+    const auto required = requiredStrength(journal, mixId, request.required);
+    if (!required.ok()) return Inputs::endedAs(required);
+    JournalCorrectionInputs out;
+    out.inputs.required = required.values.first;
+    out.requiredSource = required.values.second;
+    const std::string& mixName = mix.values->name;
+    for (const std::string& name : request.designs) {
+        const bool saved = std::any_of(designs.values.begin(), designs.values.end(),
+                                       [&](const DesignSummary& d) { return d.name == name; });
+        if (!saved)
+            return Inputs::refused("The mix '" + mixName + "' has no saved design '" + name + "'",
+                                   MessageStyle::Message);
+    }
+    for (const DesignSummary& design : designs.values) {
+        const bool wanted = request.designs.empty()
+                                ? strengths.values.count(design.name) > 0
+                                : std::find(request.designs.begin(), request.designs.end(),
+                                            design.name) != request.designs.end();
+        if (design.name.empty() || !wanted) continue;
+        if (!design.waterCementRatio || !design.waterContent || *design.waterCementRatio <= 0)
+            return Inputs::refused("The design '" + design.name +
+                                       "' has no stored proportioning results: save it again "
+                                       "from a proportioning run",
+                                   MessageStyle::Message);
+        correction::DesignSample sample;
+        sample.design = design.name;
+        sample.cementWaterRatio = 1 / *design.waterCementRatio;
+        sample.water = *design.waterContent;
+        sample.strengths = strengths.values[design.name];
+        out.inputs.designs.push_back(std::move(sample));
+        strengths.values.erase(design.name);
+    }
+    if (request.designs.empty())
+        for (const auto& [name, parties] : strengths.values)
+            out.notes.push_back("Left out: " + std::to_string(parties.size()) +
+                                " parties of the design '" + name +
+                                "', which is not saved with the mix");
+    // Fewer than two designs left: what was left out is why, said instead of a bare count.
+    if (out.inputs.designs.size() < 2 && !out.notes.empty()) {
+        std::string why;
+        for (const std::string& note : out.notes) why += (why.empty() ? "" : "; ") + note;
+        return Inputs::refused(why, MessageStyle::Message);
+    }
+    return Inputs::done(std::move(out));
+}
+
+}  // namespace orvan::journal
