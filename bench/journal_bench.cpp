@@ -13,6 +13,7 @@
 #include "kit/AppContext.h"
 #include "journal/JournalCsv.h"
 #include "journal/JournalExchange.h"
+#include "journal/JournalLoop.h"
 #include "journal/JournalPeriods.h"
 #include "journal/ui/PartyTableModel.h"
 #include "strength_control/ControlChartWindow.h"
@@ -65,7 +66,61 @@ jrn::Journal& bigJournal() {
     return *journal;
 }
 
+// 100,000 parties of mix E, each with three 7-day and three 28-day results, but the last
+// 1,000 with their 7-day results only (their 28-day ones are not due yet).
+jrn::Journal& agedJournal() {
+    static std::unique_ptr<jrn::Journal> journal = [] {
+        auto j = freshJournal("aged.sqlite");
+        std::string csv = std::string(jrn::kCsvHeader) + ",age\n";
+        csv.reserve(100000 * 6 * 34);
+        char line[96];
+        for (int i = 0; i < 100000; ++i) {
+            const int year = 1900 + i / (12 * 28), month = i / 28 % 12 + 1, dom = i % 28 + 1;
+            for (int age : {7, 28}) {
+                if (age == 28 && i >= 99000) continue;
+                for (int e = 1; e <= 3; ++e) {
+                    const int strength = (age == 7 ? 20 : 29) + (i * 7 + e) % 9;
+                    std::snprintf(line, sizeof line, "%04d-%02d-%02d,E,%d,%d,%d.%d,%d\n", year,
+                                  month, dom, i + 1, e, strength, (i + e) % 10, age);
+                    csv += line;
+                }
+            }
+        }
+        (void)jrn::importCsv(*j, csv, "aged.csv");
+        return j;
+    }();
+    return *journal;
+}
+
 }  // namespace
+
+// The early-age relation over 99,000 parties of the journal and the prediction of the last
+// 1,000: read from the journal and computed, with the report lines.
+static void BM_JournalPrediction100kParties(benchmark::State& state) {
+    jrn::Journal& journal = agedJournal();
+    const long long mixId = journal.findMix("E").values->id;
+    for (auto _ : state) {
+        const auto series = jrn::earlyAgeSeries(journal, mixId, 7);
+        const auto prediction = orvan::control::predictStrengths(series.values, {});
+        if (!prediction.ok() || prediction.values.predicted.size() != 1000)
+            state.SkipWithError("no prediction of 1,000 parties");
+    }
+}
+BENCHMARK(BM_JournalPrediction100kParties)->Unit(benchmark::kMillisecond);
+
+// The CUSUM of the journal's 100,000 parties, the last 1,000 on their predicted strength.
+static void BM_JournalCusum100kParties(benchmark::State& state) {
+    jrn::Journal& journal = agedJournal();
+    const long long mixId = journal.findMix("E").values->id;
+    jrn::CusumRequest request;
+    request.target = 33, request.sigma = 1.5, request.predicted = true;
+    for (auto _ : state) {
+        const auto inputs = jrn::cusumInputs(journal, mixId, request);
+        const auto cusum = orvan::control::runSeriesCusum(inputs.values, {});
+        if (!cusum.ok()) state.SkipWithError("no CUSUM");
+    }
+}
+BENCHMARK(BM_JournalCusum100kParties)->Unit(benchmark::kMillisecond);
 
 static void BM_JournalImport100kParties(benchmark::State& state) {
     const std::string csv = journalCsv(100000);
