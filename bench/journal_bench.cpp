@@ -10,12 +10,12 @@
 #include <cstdio>
 #include <memory>
 
-#include "kit/AppContext.h"
 #include "journal/JournalCsv.h"
 #include "journal/JournalExchange.h"
 #include "journal/JournalLoop.h"
 #include "journal/JournalPeriods.h"
 #include "journal/ui/PartyTableModel.h"
+#include "kit/AppContext.h"
 #include "strength_control/ControlChartWindow.h"
 #include "strength_control/ControlledPeriodInputs.h"
 
@@ -138,10 +138,9 @@ BENCHMARK(BM_JournalImport100kParties)->Unit(benchmark::kMillisecond)->Iteration
 static void BM_JournalAnalysedPeriod(benchmark::State& state) {
     jrn::Journal& journal = bigJournal();
     for (auto _ : state) {
-        const auto analysis =
-            jrn::analyseFromJournal(journal, journal.findMix("M").values->id,
-                                    *jrn::layoutByName("5x6"), "25", "2150-01-01",
-                                    orvan::NumberFormat{});
+        const auto analysis = jrn::analyseFromJournal(journal, journal.findMix("M").values->id,
+                                                      *jrn::layoutByName("5x6"), "25", "2150-01-01",
+                                                      orvan::NumberFormat{});
         if (!analysis.ok()) state.SkipWithError(analysis.message.c_str());
     }
 }
