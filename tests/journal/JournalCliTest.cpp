@@ -41,6 +41,20 @@ struct Step {
     std::string out, err;  // expected substrings ("" matches anything)
 };
 
+// Each step over the one journal, in order: its exit code and a piece of each output.
+template <std::size_t N>
+void runSteps(const std::string& db, const Step (&steps)[N]) {
+    for (const Step& step : steps) {
+        std::string shown;
+        for (const auto& a : step.args) shown += a + " ";
+        SCOPED_TRACE(shown);
+        const CliRun run = journalCli(db, step.args);
+        EXPECT_EQ(run.code, step.code) << run.err;
+        EXPECT_NE(run.out.find(step.out), std::string::npos) << run.out;
+        EXPECT_NE(run.err.find(step.err), std::string::npos) << run.err;
+    }
+}
+
 std::string file(const std::string& name, const std::vector<std::string>& blocks) {
     return writeFile(name, csvFile(blocks));
 }
@@ -97,15 +111,7 @@ TEST(JournalCli, ScriptFromImportToChart) {
         {{"undo", "99"}, 3, "", "There is no event 99 in the journal's history"},
         {{"check"}, 0, "The journal is sound", ""},
     };
-    for (const Step& step : steps) {
-        std::string shown;
-        for (const auto& a : step.args) shown += a + " ";
-        SCOPED_TRACE(shown);
-        const CliRun run = journalCli(db, step.args);
-        EXPECT_EQ(run.code, step.code) << run.err;
-        EXPECT_NE(run.out.find(step.out), std::string::npos) << run.out;
-        EXPECT_NE(run.err.find(step.err), std::string::npos) << run.err;
-    }
+    runSteps(db, steps);
     std::ifstream exported(copy);
     std::stringstream text;
     text << exported.rdbuf();
@@ -230,15 +236,7 @@ TEST(JournalCli, FromEarlyResultsBackToTheMix) {
          "has no saved design 'D3'"},
         {{"correct", "--mix", "C"}, 3, "", "the mix has no stored analysed period"},
     };
-    for (const Step& step : steps) {
-        std::string shown;
-        for (const auto& a : step.args) shown += a + " ";
-        SCOPED_TRACE(shown);
-        const CliRun run = journalCli(db, step.args);
-        EXPECT_EQ(run.code, step.code) << run.err;
-        EXPECT_NE(run.out.find(step.out), std::string::npos) << run.out;
-        EXPECT_NE(run.err.find(step.err), std::string::npos) << run.err;
-    }
+    runSteps(db, steps);
     std::ifstream written(exported);
     std::stringstream text;
     text << written.rdbuf();
