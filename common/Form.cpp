@@ -1,5 +1,7 @@
 #include "common/Form.h"
 
+#include "common/ReportLanguage.h"
+
 namespace orvan {
 
 std::string inputMask(EntryFormat format) {
@@ -30,11 +32,11 @@ bool holdsEntryFormat(EntryFormat format, const std::string& text) {
 std::string entryFormatHint(EntryFormat format) {
     switch (format) {
         case EntryFormat::TwoDigits:
-            return "enter two digits";
+            return reportText("enter two digits");
         case EntryFormat::DigitDotDigit:
-            return "enter a digit, a point and a digit";
+            return reportText("enter a digit, a point and a digit");
         case EntryFormat::FourDigits:
-            return "enter four digits";
+            return reportText("enter four digits");
         case EntryFormat::Free:
             break;
     }
