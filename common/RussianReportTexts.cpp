@@ -154,7 +154,7 @@ constexpr RussianText kTexts[] = {
     {"Technological decisions for decreasing of cement content is used",
      "Применяются технологические решения по снижению расхода цемента"},
     {"Kind of coarse aggregates", "Вид крупного заполнителя"},
-    {"Relative density of cement", "Плотность цемента, кг/л"},
+    {"Relative density of cement", "Истинная плотность цемента, кг/л"},
     {"Relative density of sand", "Плотность зёрен песка, кг/л"},
     {"Relative density of coarse aggregates", "Плотность зёрен крупного заполнителя, кг/л"},
     {"Temperature of fresh concrete, Celsium", "Температура бетонной смеси, °C"},

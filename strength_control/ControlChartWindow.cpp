@@ -17,12 +17,12 @@
 #include <QValueAxis>
 #include <utility>
 
+#include "common/HelpTopic.h"
 #include "kit/AppContext.h"
 #include "kit/FileDialogClosing.h"
 #include "kit/LocaleNumberFormat.h"
 #include "kit/Messages.h"
 #include "kit/PdfExport.h"
-#include "common/HelpTopic.h"
 #include "strength_control/ControlChartAxis.h"
 #include "strength_control/ControlChartButtons.h"
 #include "strength_control/ControlChartMarks.h"
@@ -159,6 +159,9 @@ void ControlChartWindow::buildChart() {
     c->setTitleFont(boldArial(kTitlePixels));
     c->setTitleBrush(QColor(0, 0, 255));
     c->legend()->setAlignment(Qt::AlignRight);
+    // The axes write their numbers with the separator of the points' labels.
+    c->setLocale(chartNumberLocale());
+    c->setLocalizeNumbers(true);
 
     axisX_ = new QValueAxis(c);
     axisX_->setObjectName("BottomAxis");

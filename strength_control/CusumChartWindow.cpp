@@ -15,10 +15,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/NumberText.h"
 #include "kit/LocaleNumberFormat.h"
 #include "kit/Messages.h"
 #include "kit/PdfExport.h"
-#include "common/NumberText.h"
 #include "strength_control/ControlChartAxis.h"
 #include "strength_control/ControlChartPicture.h"
 #include "strength_control/ControlChartZoom.h"
@@ -62,6 +62,8 @@ CusumChartWindow::CusumChartWindow(QWidget* parent) : QDialog(parent) {
     chart->setBackgroundBrush(Qt::white);
     chart->setBackgroundRoundness(0);
     chart->legend()->setAlignment(Qt::AlignRight);
+    chart->setLocale(chartNumberLocale());
+    chart->setLocalizeNumbers(true);
     view_ = new QChartView(chart, this);
     view_->setObjectName("Chart1");
     view_->setRenderHint(QPainter::Antialiasing);

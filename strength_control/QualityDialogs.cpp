@@ -9,12 +9,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "kit/AppContext.h"
-#include "kit/LocaleNumberFormat.h"
-#include "kit/Messages.h"
 #include "common/Fault.h"
 #include "common/HelpTopic.h"
 #include "common/NumberText.h"
+#include "kit/AppContext.h"
+#include "kit/LocaleNumberFormat.h"
+#include "kit/Messages.h"
 #include "strength_control/AnalysedPeriodSession.h"
 #include "strength_control/ConformityDialog.h"
 #include "strength_control/ControlledPeriodInputs.h"
@@ -90,7 +90,8 @@ CusumDialog::CusumDialog(AppContext& app, const ControlledPeriodInputs& controll
     edSigma = addField(
         this, form, "edSigma",
         cusumText("Standard deviation s of a party mean, MPa (blank: the analyzed period's):"));
-    edK = addField(this, form, "edK", cusumText("Reference value K = k*s, k:"), "0.5");
+    edK = addField(this, form, "edK", cusumText("Reference value K = k*s, k:"),
+                   withLocaleSeparator(QStringLiteral("0.5")));
     edH = addField(this, form, "edH", cusumText("Decision interval H = h*s, h:"), "5");
     layout->addLayout(form);
     edStrengths = addList(this, layout, "edStrengths",
