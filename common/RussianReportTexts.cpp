@@ -319,6 +319,18 @@ constexpr RussianText kTexts[] = {
      "Средний уровень прочности %1 МПа; предупредительные границы от %2 до %3 МПа; границы "
      "регулирования от %4 до %5 МПа"},
     {" of ", " от "},
+    // the chart described in lines (orvan-cli control-chart)
+    {"Strength of concrete, MPa", "Прочность бетона, МПа"},
+    {"Controllable industrial parties of concrete",
+     "Контролируемые производственные партии бетона"},
+    {"Limit of correcting", "Граница регулирования"},
+    {"Limit of warning", "Предупредительная граница"},
+    {"Average level of strength", "Средний уровень прочности"},
+    {"Real strength of concrete", "Фактическая прочность бетона"},
+    {"%1 to %2", "от %1 до %2"},
+    {" legend ", " легенда "},
+    {" line ", " линия "},
+    {" width ", " толщина "},
     {"Parties %1 to %2 (%3)", "Партии с %1 по %2 (%3)"},
     {"Printed ", "Напечатано "},
     {"CUSUM of the strengths of the parties", "Кумулятивные суммы (CUSUM) прочности партий"},

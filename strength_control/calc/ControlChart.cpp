@@ -286,21 +286,22 @@ PictureFormat pictureFormatForName(const std::string& fileName) {
 
 std::vector<std::string> chartLines(const ChartOutcome& chart, NumberFormat format) {
     std::vector<std::string> lines;
-    lines.push_back(kChartTitle);
+    lines.push_back(reportText(kChartTitle));
     if (chart.values.range)
-        lines.push_back(std::string(kAxisTitle) + ": " +
-                        formatGeneral15(chart.values.range->min, format) + " to " +
-                        formatGeneral15(chart.values.range->max, format));
+        lines.push_back(reportText(kAxisTitle) + ": " +
+                        reportText("%1 to %2", {formatGeneral15(chart.values.range->min, format),
+                                                formatGeneral15(chart.values.range->max, format)}));
     for (const auto& series : chart.values.series) {
-        std::string line = series.name + " \"" + series.title + "\" legend " +
-                           series.seriesColor.hex() + " line " + series.pointColor.hex() +
-                           " width " + std::to_string(series.width) + ":";
+        std::string line = series.name + " \"" + reportText(series.title) + "\"" +
+                           reportText(" legend ") + series.seriesColor.hex() +
+                           reportText(" line ") + series.pointColor.hex() + reportText(" width ") +
+                           std::to_string(series.width) + ":";
         for (const auto& point : series.points)
             line += " (" + formatGeneral15(point.x, format) + "; " +
                     formatGeneral15(point.y, format) + ")";
         lines.push_back(line);
     }
-    lines.push_back(kChartFooter);
+    lines.push_back(reportText(kChartFooter));
     return lines;
 }
 

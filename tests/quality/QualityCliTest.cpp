@@ -124,6 +124,20 @@ TEST_P(QualityCliRussian, WholeInRussian) {
 INSTANTIATE_TEST_SUITE_P(
     Rows, QualityCliRussian,
     ::testing::Values(
+        RussianCliRow{"controlChart",
+                      {"control-chart", "edRy=30", "edCountParty=2", "edRpr1=33", "edRpr2=27",
+                       "edRcor1=35", "edRcor2=25", "--strengths", "31,26"},
+                      0,
+                      R"(Контрольная карта прочности бетона
+Прочность бетона, МПа: от 22 до 38
+Series3 "Граница регулирования" легенда #008000 линия #008000 толщина 3: (0; 35) (2; 35)
+Series4 "Граница регулирования" легенда #008000 линия #008000 толщина 3: (0; 25) (2; 25)
+Series2 "Предупредительная граница" легенда #ff0000 линия #ff0000 толщина 3: (0; 33) (2; 33)
+Series1 "Предупредительная граница" легенда #ff0000 линия #ff0000 толщина 3: (0; 27) (2; 27)
+Series5 "Средний уровень прочности" легенда #0080ff линия #0000ff толщина 3: (0; 30) (2; 30)
+Series6 "Фактическая прочность бетона" легенда #ff80ff линия #ff00ff толщина 2: (1; 31) (2; 26)
+Контролируемые производственные партии бетона
+)"},
         RussianCliRow{"verdicts",
                       {"control-verdicts", "edRy=30", "edCountParty=3", "edRpr1=33", "edRpr2=27",
                        "edRcor1=35", "edRcor2=25", "--strengths", "31,26,36"},
