@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "common/NumberText.h"
+#include "common/ReportLanguage.h"
 
 namespace orvan::cli {
 
@@ -90,12 +91,15 @@ void printCommandList(const std::vector<CliCommand>& commands, std::ostream& out
             << command.summary << "\n";
 }
 
+constexpr const char* kLangOption = "--lang=";
+
 constexpr const char* kExitCodes =
     "\nExit codes: 0 done, 1 the calculation failed, 2 usage error, 3 refused or cancelled.\n";
 
 void printUsage(const std::vector<CliCommand>& table, const std::vector<CliGroup>& groups,
                 std::ostream& out) {
-    out << "Usage: orvan-cli COMMAND [NAME=TEXT ...] [--json] [--decimal-separator=C]\n"
+    out << "Usage: orvan-cli COMMAND [NAME=TEXT ...] [--json] [--decimal-separator=C] "
+           "[--lang=en|ru]\n"
            "       orvan-cli COMMAND --help\n\n"
            "NAME is a field's component name as in its dialog (qualify it as DIALOG.NAME\n"
            "where two dialogs share one); TEXT is what a user would type, a radio group's\n"
@@ -322,8 +326,25 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     return runCli(commandTable(), args, out, err, groups);
 }
 
-int runCli(const std::vector<CliCommand>& table, const std::vector<std::string>& args,
+int runCli(const std::vector<CliCommand>& table, const std::vector<std::string>& given,
            std::ostream& out, std::ostream& err, const std::vector<CliGroup>& groups) {
+    // --lang=en|ru, anywhere: the language of the report lines and messages (English unless
+    // asked; the JSON keys stay English either way).
+    std::vector<std::string> args;
+    InterfaceLanguage language = InterfaceLanguage::English;
+    for (const std::string& word : given) {
+        if (word.rfind(kLangOption, 0) != 0) {
+            args.push_back(word);
+            continue;
+        }
+        const std::optional<InterfaceLanguage> asked = languageFromCode(word.substr(7));
+        if (!asked) {
+            err << "orvan-cli: --lang takes en or ru\n";
+            return kExitUsage;
+        }
+        language = *asked;
+    }
+    setReportLanguage(language);
     if (args.size() < 2 || args[1] == "--help" || args[1] == "-h" || args[1] == "help") {
         printUsage(table, groups, args.size() < 2 ? err : out);
         return args.size() < 2 ? kExitUsage : 0;

@@ -1,5 +1,7 @@
 #include "common/Form.h"
 
+#include "common/ReportLanguage.h"
+
 namespace orvan {
 
 std::string inputMask(EntryFormat format) {
@@ -16,13 +18,15 @@ std::string inputMask(EntryFormat format) {
     return {};
 }
 
-bool holdsEntryFormat(EntryFormat format, const std::string& text) {
+bool holdsEntryFormat(EntryFormat format, const std::string& text, NumberFormat number) {
     const std::string mask = inputMask(format);
     if (mask.empty()) return true;
     if (text.size() != mask.size()) return false;
     for (std::size_t i = 0; i < mask.size(); ++i) {
         const bool digit = text[i] >= '0' && text[i] <= '9';
-        if (mask[i] == '9' ? !digit : text[i] != mask[i]) return false;
+        // The mask's point stands for the decimal separator: the locale's one, or a point.
+        const bool literal = text[i] == mask[i] || (mask[i] == '.' && text[i] == number.decimal);
+        if (mask[i] == '9' ? !digit : !literal) return false;
     }
     return true;
 }
@@ -30,11 +34,11 @@ bool holdsEntryFormat(EntryFormat format, const std::string& text) {
 std::string entryFormatHint(EntryFormat format) {
     switch (format) {
         case EntryFormat::TwoDigits:
-            return "enter two digits";
+            return reportText("enter two digits");
         case EntryFormat::DigitDotDigit:
-            return "enter a digit, a point and a digit";
+            return reportText("enter a digit, a point and a digit");
         case EntryFormat::FourDigits:
-            return "enter four digits";
+            return reportText("enter four digits");
         case EntryFormat::Free:
             break;
     }
@@ -140,10 +144,12 @@ std::string fieldText(const FieldTexts& texts, const Form& form, const std::stri
     return {};
 }
 
-std::optional<EntryProblem> firstEntryProblem(const FormPage& page, const FieldTexts& texts) {
+std::optional<EntryProblem> firstEntryProblem(const FormPage& page, const FieldTexts& texts,
+                                              NumberFormat number) {
     for (const Field& field : page.fields) {
         auto it = texts.find(field.name);
-        if (field.isRadioGroup() || it == texts.end() || holdsEntryFormat(field.format, it->second))
+        if (field.isRadioGroup() || it == texts.end() ||
+            holdsEntryFormat(field.format, it->second, number))
             continue;
         std::string message(1, '"');
         message += field.caption();

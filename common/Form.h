@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/CoreGuard.h"
+#include "common/NumberText.h"
 
 namespace orvan {
 
@@ -22,7 +23,8 @@ enum class EntryFormat {
 // The Qt-style input mask of a format ("" for Free), so the dialogs need no table of their own.
 std::string inputMask(EntryFormat format);
 // Whether a text holds the whole pattern of its format (a Free text always does).
-bool holdsEntryFormat(EntryFormat format, const std::string& text);
+// `number`: the separator that stands for the mask's point besides the point itself.
+bool holdsEntryFormat(EntryFormat format, const std::string& text, NumberFormat number = {});
 // What a field of that format needs: "enter four digits"; "" for Free.
 std::string entryFormatHint(EntryFormat format);
 
@@ -108,6 +110,7 @@ struct EntryProblem {
     std::string field;  // component name
     std::string message;
 };
-std::optional<EntryProblem> firstEntryProblem(const FormPage& page, const FieldTexts& texts);
+std::optional<EntryProblem> firstEntryProblem(const FormPage& page, const FieldTexts& texts,
+                                              NumberFormat number = {});
 
 }  // namespace orvan

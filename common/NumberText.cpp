@@ -11,12 +11,15 @@
 #include <cstring>
 
 #include "common/Fault.h"
+#include "common/ReportLanguage.h"
 
 namespace orvan {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::size_t skipDigits(const std::string& s, std::size_t i) {
     while (i < s.size() && isDigit(s[i])) ++i;
@@ -39,7 +42,8 @@ struct Expansion {
 
 Expansion expand(double magnitude) {
     char buf[64];
-    auto result = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, 17);
+    auto result =
+        std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, 17);
     Expansion e{};
     int n = 0;
     const char* p = buf;
@@ -124,19 +128,11 @@ std::string fixedLayout(bool negative, const std::string& digits, int exponent, 
 
 }  // namespace
 
-namespace {
-std::string quoted(const std::string& text, const char* tail) {
-    std::string message(1, '\'');
-    message.append(text).append("' ").append(tail);
-    return message;
-}
-}  // namespace
-
 std::string invalidFloatMessage(const std::string& text) {
-    return quoted(text, "is not a valid floating point value");
+    return reportText("'%1' is not a valid floating point value", {text});
 }
 std::string invalidIntegerMessage(const std::string& text) {
-    return quoted(text, "is not a valid integer value");
+    return reportText("'%1' is not a valid integer value", {text});
 }
 
 std::optional<double> tryTextToFloat(const std::string& text, NumberFormat format) {
@@ -178,7 +174,8 @@ std::optional<double> tryTextToFloat(const std::string& text, NumberFormat forma
     if (expEnd > expStart) {
         normalized += 'e';
         const char sign = text[expStart];
-        normalized.append(text, expStart + (sign == '+' ? 1 : 0), expEnd - expStart - (sign == '+' ? 1 : 0));
+        normalized.append(text, expStart + (sign == '+' ? 1 : 0),
+                          expEnd - expStart - (sign == '+' ? 1 : 0));
     }
     double value = 0;
     const char* first = normalized.data();
@@ -272,7 +269,9 @@ std::string formatGeneral15(double value, NumberFormat format) {
     return fixedLayout(negative, digits, exponent, decimals, format.decimal);
 }
 
-double roundHalfEven(double value) { return std::nearbyint(value); }
+double roundHalfEven(double value) {
+    return std::nearbyint(value);
+}
 
 std::string formatRoundTrip(double value) {
     if (!std::isfinite(value)) return "null";

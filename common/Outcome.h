@@ -43,7 +43,7 @@ struct [[nodiscard]] Outcome {
         return {OutcomeKind::Done, {}, MessageStyle::None, std::move(values), std::move(lines)};
     }
     static Outcome failed(std::string message, MessageStyle style, Values values = {}) {
-        return {OutcomeKind::Failed, std::move(message), style, std::move(values), {}};
+        return {OutcomeKind::Failed, reportText(message), style, std::move(values), {}};
     }
     // A failure of storage or of a file: the one message the database or the file system gave,
     // shown in a plain message box.
@@ -56,7 +56,7 @@ struct [[nodiscard]] Outcome {
         return {other.kind, other.message, other.style, {}, {}};
     }
     static Outcome refused(std::string message, MessageStyle style, Values values = {}) {
-        return {OutcomeKind::Refused, std::move(message), style, std::move(values), {}};
+        return {OutcomeKind::Refused, reportText(message), style, std::move(values), {}};
     }
     static Outcome cancelled(Values values = {}) {
         return {OutcomeKind::Cancelled, {}, MessageStyle::None, std::move(values), {}};

@@ -5,6 +5,7 @@
 #include <QSettings>
 #include <QTranslator>
 
+#include "common/ReportLanguage.h"
 #include "kit/HelpViewer.h"
 
 namespace {
@@ -38,6 +39,8 @@ void installTranslations(QApplication& application) {
 }
 
 void installTranslations(QApplication& application, orvan::InterfaceLanguage language) {
+    // The reports speak the interface's language.
+    orvan::setReportLanguage(language);
     if (installed && installedLanguage == language) return;
     const QString code = QString::fromLatin1(orvan::languageCode(language));
     auto* translator = new QTranslator(&application);

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "kit/LocaleNumberFormat.h"
 #include "kit/Messages.h"
 
 MixDialogBase::MixDialogBase(AppContext& app, QWidget* parent) : FormPagesDialog(app, parent) {}
@@ -31,7 +32,7 @@ QString MixDialogBase::shownCaption(const QString& name) const {
 bool MixDialogBase::acceptsInput() {
     if (!form()) return true;
     const orvan::FormPage& page = shownPage();
-    const auto problem = orvan::firstEntryProblem(page, fields_.texts(page));
+    const auto problem = orvan::firstEntryProblem(page, fields_.texts(page), numberFormat());
     if (!problem) return true;
     QLineEdit* edit = fields_.edit(fromCore(problem->field));
     // Told in the interface's language: the field's caption and the pattern it needs.

@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "kit/LocaleNumberFormat.h"
 #include "kit/Messages.h"
 
 RadioGroup::RadioGroup(const QString& caption, const QStringList& items, QWidget* parent)
@@ -74,8 +75,8 @@ void MixFieldSet::build(QWidget* parent, const orvan::FormPage& page, const Tran
         }
         auto* edit = new QLineEdit(parent);
         edit->setObjectName(name);
-        edit->setInputMask(fromCore(orvan::inputMask(field.format)));
-        edit->setText(fromCore(field.defaultText));
+        edit->setInputMask(withLocaleSeparator(fromCore(orvan::inputMask(field.format))));
+        edit->setText(withLocaleSeparator(fromCore(field.defaultText)));
         auto* label = new QLabel(tr(caption.c_str(), field.name.c_str()), parent);
         label->setObjectName(QStringLiteral("Label%1_%2").arg(fromCore(page.name)).arg(++labels_));
         label->setBuddy(edit);

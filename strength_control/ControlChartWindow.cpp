@@ -162,6 +162,9 @@ void ControlChartWindow::buildChart() {
     c->setTitleFont(boldArial(kTitlePixels));
     c->setTitleBrush(QColor(0, 0, 255));
     c->legend()->setAlignment(Qt::AlignRight);
+    // The axes write their numbers with the separator of the points' labels.
+    c->setLocale(chartNumberLocale());
+    c->setLocalizeNumbers(true);
 
     axisX_ = new QValueAxis(c);
     axisX_->setObjectName("BottomAxis");

@@ -62,6 +62,8 @@ CusumChartWindow::CusumChartWindow(QWidget* parent) : QDialog(parent) {
     chart->setBackgroundBrush(Qt::white);
     chart->setBackgroundRoundness(0);
     chart->legend()->setAlignment(Qt::AlignRight);
+    chart->setLocale(chartNumberLocale());
+    chart->setLocalizeNumbers(true);
     view_ = new QChartView(chart, this);
     view_->setObjectName("Chart1");
     view_->setRenderHint(QPainter::Antialiasing);

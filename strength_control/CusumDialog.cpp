@@ -41,7 +41,8 @@ CusumDialog::CusumDialog(AppContext& app, const ControlledPeriodInputs& controll
     edSigma = addQualityField(
         this, form, "edSigma",
         cusumText("Standard deviation s of a party mean, MPa (blank: the analyzed period's):"));
-    edK = addQualityField(this, form, "edK", cusumText("Reference value K = k*s, k:"), "0.5");
+    edK = addQualityField(this, form, "edK", cusumText("Reference value K = k*s, k:"),
+                          withLocaleSeparator(QStringLiteral("0.5")));
     edH = addQualityField(this, form, "edH", cusumText("Decision interval H = h*s, h:"), "5");
     layout->addLayout(form);
     edStrengths =

@@ -6,6 +6,7 @@
 #include "common/Fault.h"
 #include "common/HelpTopic.h"
 #include "common/NumberText.h"
+#include "common/ReportLanguage.h"
 
 namespace orvan::correction {
 
@@ -153,31 +154,33 @@ std::vector<std::string> strengthReportLines(const FieldTexts& texts,
     const Form& form = strengthForm();
     auto text = [&](const char* name) { return fieldText(texts, form, name); };
     return {
-        "Correction concrete mixture is possible if information about",
-        "2 values of compressive strength and correspondance values of",
-        "cement-water ratio is available",
+        reportText("Correction concrete mixture is possible if information about"),
+        reportText("2 values of compressive strength and correspondance values of"),
+        reportText("cement-water ratio is available"),
         "",
-        "1.INITIAL DATA FOR CORRECTION CONCRETE MIXTURE",
-        "IN DEPENDING ON COMPRESSIVE STRENGTH",
+        reportText("1.INITIAL DATA FOR CORRECTION CONCRETE MIXTURE"),
+        reportText("IN DEPENDING ON COMPRESSIVE STRENGTH"),
         "",
-        "First real value of strength, MPa: " + text("edRb1"),
-        "Correspondance value of cement-water ratio: " + text("edC_V1"),
+        reportText("First real value of strength, MPa: ") + text("edRb1"),
+        reportText("Correspondance value of cement-water ratio: ") + text("edC_V1"),
         "",
-        "Second real value of strength, MPa: " + text("edRb2"),
-        "Correspondance value of cement-water ratio: " + text("edC_V2"),
+        reportText("Second real value of strength, MPa: ") + text("edRb2"),
+        reportText("Correspondance value of cement-water ratio: ") + text("edC_V2"),
         "",
-        "Necessary value of strength, MPa: " + text("edRtr"),
+        reportText("Necessary value of strength, MPa: ") + text("edRtr"),
         "",
-        "UPDATED PARAMETERS",
+        reportText("UPDATED PARAMETERS"),
         "",
-        "Real value of cement-water ratio: " + formatFixed(result.ratio, 2, format),
-        "Updated cement content, kg per cu m: " + formatFixed(result.cement, 0, format),
-        "Updated amount of mixing water, kg per cu m: " + formatFixed(result.water, 0, format),
+        reportText("Real value of cement-water ratio: ") + formatFixed(result.ratio, 2, format),
+        reportText("Updated cement content, kg per cu m: ") + formatFixed(result.cement, 0, format),
+        reportText("Updated amount of mixing water, kg per cu m: ") +
+            formatFixed(result.water, 0, format),
     };
 }
 
 std::string strengthReportTitle(int windowNumber) {
-    return "Correction concrete mixture in depending on compressive strength. Window №" +
+    return reportText(
+               "Correction concrete mixture in depending on compressive strength. Window №") +
            std::to_string(windowNumber);
 }
 
@@ -234,32 +237,34 @@ std::vector<std::string> aggregateReportLines(const FieldTexts& texts,
     auto text = [&](const char* name) { return fieldText(texts, form, name); };
     return {
         "",
-        "1.INITIAL DATA FOR CORRECTION CONCRETE MIXTURE",
-        "IN DEPENDING ON AGGREGATES GRADING AND HUMIDITY",
+        reportText("1.INITIAL DATA FOR CORRECTION CONCRETE MIXTURE"),
+        reportText("IN DEPENDING ON AGGREGATES GRADING AND HUMIDITY"),
         "",
-        "Initial amount of sand, kg per cu m: " + text("edP"),
-        "Humidity of sand, %: " + text("edWp"),
-        "Share of coarse aggregares in sand, %: " + text("edYsc_p"),
+        reportText("Initial amount of sand, kg per cu m: ") + text("edP"),
+        reportText("Humidity of sand, %: ") + text("edWp"),
+        reportText("Share of coarse aggregares in sand, %: ") + text("edYsc_p"),
         "",
-        "Initial amount of coarse aggregates, kg per cu m: " + text("edSC"),
-        "Humidity of coarse aggregates, %: " + text("edWsc"),
-        "Share of sand in coarse aggregates, %: " + text("edXp_sc"),
+        reportText("Initial amount of coarse aggregates, kg per cu m: ") + text("edSC"),
+        reportText("Humidity of coarse aggregates, %: ") + text("edWsc"),
+        reportText("Share of sand in coarse aggregates, %: ") + text("edXp_sc"),
         "",
-        "Initial amount of mixing water, kg per cu m: " + text("edVoda"),
+        reportText("Initial amount of mixing water, kg per cu m: ") + text("edVoda"),
         "",
-        "UPDATATED PARAMETERS",  // misspelt on purpose: the report line as the users know it
+        reportText(
+            "UPDATATED PARAMETERS"),  // misspelt on purpose: the report line as the users know it
         "",
-        "Updated amount of mixing water, kg per cu m: " + formatFixed(result.water, 0, format),
-        "Updated amount of sand, kg per cu m: " + formatFixed(result.sand, 0, format),
-        "Updated quantity of coarse aggregate, kg per cu m: " +
+        reportText("Updated amount of mixing water, kg per cu m: ") +
+            formatFixed(result.water, 0, format),
+        reportText("Updated amount of sand, kg per cu m: ") + formatFixed(result.sand, 0, format),
+        reportText("Updated quantity of coarse aggregate, kg per cu m: ") +
             formatFixed(result.coarse, 0, format),
         "",
-        "Cement content is constant",
+        reportText("Cement content is constant"),
     };
 }
 
 std::string aggregateReportTitle(int windowNumber) {
-    return "Correction concrete mixture in depending on aggregates grading. Window №" +
+    return reportText("Correction concrete mixture in depending on aggregates grading. Window №") +
            std::to_string(windowNumber);
 }
 

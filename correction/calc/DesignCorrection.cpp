@@ -4,6 +4,7 @@
 
 #include "common/Checked.h"
 #include "common/Fault.h"
+#include "common/ReportLanguage.h"
 
 namespace orvan::correction {
 
@@ -36,22 +37,30 @@ DesignOutcome refused(const std::string& message) {
 
 std::string refusal(const DesignCorrectionInputs& in, const std::vector<Group>& groups) {
     const std::size_t count = in.designs.size();
+    const std::string designs = std::to_string(count);
     if (count < 2)
-        return "The correction needs the parties of at least two designs; " +
-               std::to_string(count) + (count == 1 ? " was given." : " were given.");
+        return reportText(count == 1
+                              ? "The correction needs the parties of at least two designs; %1 was "
+                                "given."
+                              : "The correction needs the parties of at least two designs; %1 were "
+                                "given.",
+                          {designs});
     double parties = 0;
     for (std::size_t i = 0; i < count; ++i) {
-        if (groups[i].n < 1) return "The design " + in.designs[i].design + " has no parties.";
+        if (groups[i].n < 1)
+            return reportText("The design %1 has no parties.", {in.designs[i].design});
         parties += groups[i].n;
     }
     if (count == 2) return "";
     if (parties < kMinLineParties)
-        return "The line over the designs needs at least 5 parties; " +
-               std::to_string(static_cast<long long>(parties)) + " were given.";
+        return reportText("The line over the designs needs at least 5 parties; %1 were given.",
+                          {std::to_string(static_cast<long long>(parties))});
     for (const Group& g : groups)
         if (g.ratio != groups.front().ratio) return "";
-    return "The line over the designs needs at least two different cement-water ratios; all " +
-           std::to_string(count) + " designs have the same.";
+    return reportText(
+        "The line over the designs needs at least two different cement-water "
+        "ratios; all %1 designs have the same.",
+        {designs});
 }
 
 // Least squares over every party, each design's parties sharing its C/W: the sums about the
@@ -92,13 +101,15 @@ StrengthCorrection correctOnLine(const DesignLine& line, double required, double
 }
 
 std::vector<std::string> designLines(const DesignCorrection& v, NumberFormat format) {
-    std::vector<std::string> lines = {"CORRECTION CONCRETE MIXTURE FROM THE PARTIES OF " +
-                                          std::to_string(v.points.size()) + " DESIGNS",
-                                      ""};
+    std::vector<std::string> lines = {
+        reportText("CORRECTION CONCRETE MIXTURE FROM THE PARTIES OF %1 DESIGNS",
+                   {std::to_string(v.points.size())}),
+        ""};
     for (const DesignPoint& p : v.points)
-        lines.push_back("Design " + p.design + ": parties: " + std::to_string(p.parties) +
-                        "; mean strength, MPa: " + formatFixed(p.strength, 2, format) +
-                        "; cement-water ratio: " + formatFixed(p.cementWaterRatio, 2, format));
+        lines.push_back(reportText("Design ") + p.design + reportText(": parties: ") +
+                        std::to_string(p.parties) + reportText("; mean strength, MPa: ") +
+                        formatFixed(p.strength, 2, format) + reportText("; cement-water ratio: ") +
+                        formatFixed(p.cementWaterRatio, 2, format));
     lines.push_back("");
     return lines;
 }
@@ -107,20 +118,23 @@ std::vector<std::string> lineReport(const DesignCorrection& v, NumberFormat form
     const DesignLine& l = *v.line;
     std::vector<std::string> lines = designLines(v, format);
     const std::vector<std::string> more = {
-        "Line of strength against cement-water ratio R = a + b * C/W",
-        "Parties: " + std::to_string(l.parties),
-        "Slope b, MPa: " + formatFixed(l.slope, 2, format),
-        "Intercept a, MPa: " + formatFixed(l.intercept, 2, format),
-        l.correlation ? "Correlation coefficient r: " + formatFixed(*l.correlation, 3, format)
-                      : "Correlation coefficient r: not defined, every strength is the same",
+        reportText("Line of strength against cement-water ratio R = a + b * C/W"),
+        reportText("Parties: ") + std::to_string(l.parties),
+        reportText("Slope b, MPa: ") + formatFixed(l.slope, 2, format),
+        reportText("Intercept a, MPa: ") + formatFixed(l.intercept, 2, format),
+        l.correlation
+            ? reportText("Correlation coefficient r: ") + formatFixed(*l.correlation, 3, format)
+            : reportText("Correlation coefficient r: not defined, every strength is the same"),
         "",
-        "Necessary value of strength, MPa: " + formatFixed(v.required, 1, format),
+        reportText("Necessary value of strength, MPa: ") + formatFixed(v.required, 1, format),
         "",
-        "UPDATED PARAMETERS",
+        reportText("UPDATED PARAMETERS"),
         "",
-        "Real value of cement-water ratio: " + formatFixed(v.correction.ratio, 2, format),
-        "Updated cement content, kg per cu m: " + formatFixed(v.correction.cement, 0, format),
-        "Updated amount of mixing water, kg per cu m: " +
+        reportText("Real value of cement-water ratio: ") +
+            formatFixed(v.correction.ratio, 2, format),
+        reportText("Updated cement content, kg per cu m: ") +
+            formatFixed(v.correction.cement, 0, format),
+        reportText("Updated amount of mixing water, kg per cu m: ") +
             formatFixed(v.correction.water, 0, format),
     };
     lines.insert(lines.end(), more.begin(), more.end());
@@ -180,7 +194,8 @@ std::string correctionText(double value, NumberFormat format) {
 }
 
 std::string designCorrectionTitle(int windowNumber) {
-    return "Correction concrete mixture by the designs. Window №" + std::to_string(windowNumber);
+    return reportText("Correction concrete mixture by the designs. Window №") +
+           std::to_string(windowNumber);
 }
 
 }  // namespace orvan::correction

@@ -2,6 +2,7 @@
 // design's cement, fly ash and admixture, times the mixer's volume.
 #include "common/Checked.h"
 #include "common/NumberText.h"
+#include "common/ReportLanguage.h"
 #include "correction/calc/CorrectionCalc.h"
 
 namespace orvan::correction {
@@ -27,7 +28,7 @@ std::optional<MixerLoad> mixerLoad(const FieldTexts& texts, const AggregateCorre
     const std::string volumeText = fieldText(texts, aggregateForm(), "edMixerVolume");
     if (blank(volumeText)) return std::nullopt;
     const double volume = textToFloat(volumeText, format);
-    if (!(volume > 0)) throw Fault("The mixer volume must be greater than zero.");
+    if (!(volume > 0)) throw Fault(reportText("The mixer volume must be greater than zero."));
     MixerLoad load;
     load.volume = volume;
     load.water = checked::mul(c.water, volume);
@@ -43,17 +44,17 @@ std::vector<std::string> mixerLoadLines(const std::string& volumeText, const Mix
                                         NumberFormat format) {
     std::vector<std::string> lines = {
         "",
-        "BATCH WEIGHTS OF ONE MIXER LOAD",
+        reportText("BATCH WEIGHTS OF ONE MIXER LOAD"),
         "",
-        "Mixer volume, cu m: " + volumeText,
-        "Mixing water, kg: " + formatFixed(load.water, 1, format),
-        "Sand, kg: " + formatFixed(load.sand, 1, format),
-        "Coarse aggregate, kg: " + formatFixed(load.coarse, 1, format),
+        reportText("Mixer volume, cu m: ") + volumeText,
+        reportText("Mixing water, kg: ") + formatFixed(load.water, 1, format),
+        reportText("Sand, kg: ") + formatFixed(load.sand, 1, format),
+        reportText("Coarse aggregate, kg: ") + formatFixed(load.coarse, 1, format),
     };
     for (auto [name, mass] : {std::pair{"Cement, kg: ", load.cement},
                               {"Fly ash, kg: ", load.flyAsh},
                               {"Admixture, kg: ", load.admixture}})
-        if (mass) lines.push_back(name + formatFixed(*mass, 1, format));
+        if (mass) lines.push_back(reportText(name) + formatFixed(*mass, 1, format));
     return lines;
 }
 

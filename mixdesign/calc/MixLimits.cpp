@@ -1,6 +1,7 @@
 #include "mixdesign/calc/MixLimits.h"
 
 #include "common/NumberText.h"
+#include "common/ReportLanguage.h"
 #include "mixdesign/calc/MixCalc.h"
 #include "mixdesign/calc/MixForms.h"
 
@@ -21,7 +22,7 @@ std::string fieldText(const FieldTexts& mixInputs, const ProportioningOptions& o
 
 std::string captionOf(const std::string& name) {
     for (const Form* dialog : {&mixInputForm(), &optionsDialog()})
-        if (const Field* field = dialog->field(name)) return field->caption();
+        if (const Field* field = dialog->field(name)) return reportText(field->caption());
     return name;
 }
 
@@ -92,17 +93,27 @@ std::optional<ImpossibleMix> impossibleMix(const MixValues& values, const FieldT
     return impossible;
 }
 
+namespace {
+// A value and its unit, if it has one, in the report language.
+std::string withUnit(const std::string& value, const std::string& unit) {
+    std::string text = value;
+    if (!unit.empty()) text.append(" ").append(reportText(unit));
+    return text;
+}
+}  // namespace
+
 std::string impossibleMixText(const ImpossibleMix& impossible) {
     std::vector<std::string> quantities;
     for (const auto& q : impossible.quantities)
-        quantities.push_back(q.name + " is " + q.value + (q.unit.empty() ? "" : " " + q.unit));
+        quantities.push_back(reportText(q.name) + reportText(" is ") + withUnit(q.value, q.unit));
     std::vector<std::string> outside;
     for (const auto& input : impossible.outside)
-        outside.push_back(quoted(captionOf(input.field)) + " " + input.text + " (" + input.min +
-                          " to " + input.max + (input.unit.empty() ? "" : " " + input.unit) + ")");
-    std::string message = "The mix cannot be made: " + joined(quantities, ", ") + ".";
-    message += outside.empty() ? " Every input lies within the method's range."
-                               : " Outside the method's range: " + joined(outside, "; ") + ".";
+        outside.push_back(quoted(captionOf(input.field)) + " " + input.text + reportText(" (") +
+                          input.min + reportText(" to ") + withUnit(input.max, input.unit) + ")");
+    std::string message = reportText("The mix cannot be made: ") + joined(quantities, ", ") + ".";
+    message += outside.empty()
+                   ? reportText(" Every input lies within the method's range.")
+                   : reportText(" Outside the method's range: ") + joined(outside, "; ") + ".";
     return message;
 }
 

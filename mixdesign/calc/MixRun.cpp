@@ -2,6 +2,7 @@
 
 #include "common/Checked.h"
 #include "common/NumberText.h"
+#include "common/ReportLanguage.h"
 #include "mixdesign/calc/CementSaving.h"
 #include "mixdesign/calc/Durability.h"
 #include "mixdesign/calc/FieldKeys.h"
@@ -34,7 +35,7 @@ StopRun cancelled() {
     return {OutcomeKind::Cancelled, "", MessageStyle::None};
 }
 StopRun refused(std::string message) {
-    return {OutcomeKind::Refused, std::move(message), MessageStyle::Message};
+    return {OutcomeKind::Refused, reportText(message), MessageStyle::Message};
 }
 
 // Runs an in-run dialog's own conversions and formulas: a fault there ends the run with the
@@ -53,7 +54,8 @@ int radioIndex(const FieldTexts& texts, const Field& field) {
     const std::string& text = textOf(texts, field);
     int index = dialogWork([&] { return textToInt(text); });
     if (index < 0 || index >= static_cast<int>(field.items.size()))
-        throw refused("\"" + field.caption() + "\" has no item " + text);
+        throw refused("\"" + reportText(field.caption()) + "\"" + reportText(" has no item ") +
+                      text);
     return index;
 }
 
@@ -78,7 +80,7 @@ public:
                     throw refused(impossibleMixText(*impossible));
                 }
             } catch (const Fault&) {
-                throw StopRun{OutcomeKind::Failed, kRunError, MessageStyle::Message};
+                throw StopRun{OutcomeKind::Failed, reportText(kRunError), MessageStyle::Message};
             }
         } catch (const StopRun& stop) {
             outcome_.kind = stop.kind;
@@ -297,8 +299,8 @@ MixOutcome runProportioningValues(const FieldTexts& mixInputs, const Proportioni
 }
 
 std::string mixReportTitle(int windowNumber) {
-    return "Window \xE2\x84\x96" + std::to_string(windowNumber) +
-           ". Proportioning concrete mixture";
+    return reportText("Window \xE2\x84\x96") + std::to_string(windowNumber) +
+           reportText(". Proportioning concrete mixture");
 }
 
 // --- Scripted answers ------------------------------------------------------------------

@@ -12,6 +12,7 @@
 
 #include "common/Fault.h"
 #include "common/NumberText.h"
+#include "common/ReportLanguage.h"
 #include "mixdesign/calc/MixForms.h"
 
 namespace orvan::mix {
@@ -54,7 +55,7 @@ std::uint64_t getLittleEndian(std::string_view in, std::size_t offset, int bytes
 }
 
 std::string writeFailure(const std::string& path, int error) {
-    return "Cannot save the options to '" + path + "': " + std::strerror(error);
+    return reportText("Cannot save the options to '%1': %2", {path, std::strerror(error)});
 }
 
 // A temporary file beside `path` (same folder, so the rename cannot cross file systems),

@@ -301,6 +301,10 @@
         <translation>&amp;Параметры &gt;&gt;</translation>
     </message>
     <message>
+        <source>&amp;Options &lt;&lt;</source>
+        <translation>&amp;Параметры &lt;&lt;</translation>
+    </message>
+    <message>
         <source>&amp;Print</source>
         <translation>&amp;Печать</translation>
     </message>
@@ -818,7 +822,7 @@
     <message>
         <source>Enter compressive strength of cement, MPa:</source>
         <comment>edMarka_C</comment>
-        <translation>Введите марку (активность) цемента, МПа:</translation>
+        <translation>Введите активность цемента, МПа:</translation>
     </message>
     <message>
         <source>Enter water-reducing effect,  %:</source>
@@ -833,7 +837,7 @@
     <message>
         <source>Increasing of compressive strength of cement</source>
         <comment>marka_cem</comment>
-        <translation>Повышение марки цемента</translation>
+        <translation>Повышение активности цемента</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1040,7 +1044,7 @@ in coarse aggregates:</source>
     <message>
         <source>Increasing of compressive strength of cement </source>
         <comment>rgEconomy</comment>
-        <translation>Повышение марки цемента </translation>
+        <translation>Повышение активности цемента </translation>
     </message>
     <message>
         <source>OK</source>
@@ -1113,14 +1117,14 @@ Version 6.4</source>
 friable particles in coarse aggregates, %</source>
         <comment>edPr_Sc</comment>
         <translation>Содержание глины в комках и
-пылевидных частиц в крупном заполнителе, %</translation>
+слабых зёрен в крупном заполнителе, %</translation>
     </message>
     <message>
         <source>Amount of clay lumps and
 friable particles in sand, %</source>
         <comment>edPr_P</comment>
         <translation>Содержание глины в комках и
-пылевидных частиц в песке, %</translation>
+слабых зёрен в песке, %</translation>
     </message>
     <message>
         <source>Bulk density of coarse aggregates, kg per cu m</source>
@@ -1189,7 +1193,7 @@ workability</source>
     <message>
         <source>Сompressive strength of cement, MPa</source>
         <comment>edMarkCem</comment>
-        <translation>Марка (активность) цемента, МПа</translation>
+        <translation>Активность цемента, МПа</translation>
     </message>
 </context>
 <context>
@@ -1474,12 +1478,12 @@ workability</source>
     <message>
         <source>Conformity...</source>
         <comment>PopupConformity</comment>
-        <translation>Соответствие...</translation>
+        <translation>Оценка соответствия...</translation>
     </message>
     <message>
         <source>Conformity...</source>
         <comment>StatConformity</comment>
-        <translation>Соответствие...</translation>
+        <translation>Оценка соответствия...</translation>
     </message>
     <message>
         <source>Export PDF...</source>
@@ -1572,12 +1576,12 @@ workability</source>
     <message>
         <source>Relative density of coarse aggregates</source>
         <comment>edPlotnostSC</comment>
-        <translation>Истинная плотность крупного заполнителя, кг/л</translation>
+        <translation>Плотность зёрен крупного заполнителя, кг/л</translation>
     </message>
     <message>
         <source>Relative density of sand</source>
         <comment>edPlotnostP</comment>
-        <translation>Истинная плотность песка, кг/л</translation>
+        <translation>Плотность зёрен песка, кг/л</translation>
     </message>
     <message>
         <source>Save current options</source>
@@ -1784,22 +1788,22 @@ workability</source>
     <message>
         <source>Limit of correcting</source>
         <comment>Series3</comment>
-        <translation>Граница регулирования</translation>
+        <translation>Верхняя граница регулирования</translation>
     </message>
     <message>
         <source>Limit of correcting</source>
         <comment>Series4</comment>
-        <translation>Граница регулирования</translation>
+        <translation>Нижняя граница регулирования</translation>
     </message>
     <message>
         <source>Limit of warning</source>
         <comment>Series1</comment>
-        <translation>Предупредительная граница</translation>
+        <translation>Нижняя предупредительная граница</translation>
     </message>
     <message>
         <source>Limit of warning</source>
         <comment>Series2</comment>
-        <translation>Предупредительная граница</translation>
+        <translation>Верхняя предупредительная граница</translation>
     </message>
     <message>
         <source>Metafiles (*.wmf)</source>
@@ -2444,7 +2448,7 @@ workability</source>
     </message>
     <message>
         <source>Conformity...</source>
-        <translation>Соответствие...</translation>
+        <translation>Оценка соответствия...</translation>
     </message>
     <message>
         <source>No party of the mix is dated in the filter&apos;s range</source>
@@ -2942,7 +2946,7 @@ workability</source>
     </message>
     <message>
         <source>Conformity of compressive strength</source>
-        <translation>Соответствие прочности на сжатие</translation>
+        <translation>Оценка соответствия прочности на сжатие</translation>
     </message>
     <message>
         <source>EN 206, continuous production (15 results or more)</source>
@@ -2978,18 +2982,18 @@ workability</source>
     </message>
     <message>
         <source>Specified strength fck or f'c, MPa:</source>
-        <translation>Нормируемая прочность fck или f'c, МПа:</translation>
+        <translation>Характеристическая прочность fck или заданная прочность f'c, МПа:</translation>
     </message>
     <message>
         <source>Standard deviation s, MPa (continuous production):</source>
-        <translation>Стандартное отклонение s, МПа (непрерывное производство):</translation>
+        <translation>Среднее квадратическое отклонение s, МПа (непрерывное производство):</translation>
     </message>
 </context>
 <context>
     <name>fmCusum</name>
     <message>
         <source>Decision interval H = h*s, h:</source>
-        <translation>Граница решения H = h*s, h:</translation>
+        <translation>Интервал решения H = h*s, h:</translation>
     </message>
     <message>
         <source>OK</source>
@@ -2997,11 +3001,11 @@ workability</source>
     </message>
     <message>
         <source>Reference value K = k*s, k:</source>
-        <translation>Допуск K = k*s, k:</translation>
+        <translation>Опорное значение K = k*s, k:</translation>
     </message>
     <message>
         <source>Standard deviation s of a party mean, MPa (blank: the analyzed period's):</source>
-        <translation>Стандартное отклонение s среднего партии, МПа (пусто: из анализируемого периода):</translation>
+        <translation>Среднее квадратическое отклонение s среднего партии, МПа (пусто: из анализируемого периода):</translation>
     </message>
     <message>
         <source>Statistical control of concrete strength. CUSUM.</source>
@@ -3017,7 +3021,7 @@ workability</source>
     </message>
     <message>
         <source>Type the target mean and the standard deviation, or compute an analyzed period first.</source>
-        <translation>Введите целевое среднее и стандартное отклонение или сначала рассчитайте анализируемый период.</translation>
+        <translation>Введите целевое среднее и среднее квадратическое отклонение или сначала рассчитайте анализируемый период.</translation>
     </message>
 </context>
 <context>
@@ -3044,7 +3048,7 @@ workability</source>
     </message>
     <message>
         <source>Decision interval H</source>
-        <translation>Граница решения H</translation>
+        <translation>Интервал решения H</translation>
     </message>
     <message>
         <source>Lower sum C-</source>

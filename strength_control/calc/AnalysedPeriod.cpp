@@ -3,6 +3,7 @@
 #include "common/Checked.h"
 #include "common/Fault.h"
 #include "common/NumberText.h"
+#include "common/ReportLanguage.h"
 
 namespace orvan::analysed {
 
@@ -137,7 +138,7 @@ AnalysedPeriodOutcome computeAnalysedPeriod(const AnalysedPeriodLayout& layout,
         periodStatistics(layout, b, result);
         outcome.kind = OutcomeKind::Done;
     } catch (const Fault& fault) {
-        outcome.message = kDataError;
+        outcome.message = reportText(kDataError);
         outcome.style = MessageStyle::Message;
         run.cause = fault.what();
         run.failedField = field;
@@ -149,7 +150,7 @@ AnalysedPeriodOutcome computeAnalysedPeriod(const AnalysedPeriodLayout& layout,
 }
 
 std::string analysedReportTitle(int windowNumber) {
-    return "Statistical control. Analyzed period. Window \xE2\x84\x96" +
+    return reportText("Statistical control. Analyzed period. Window \xE2\x84\x96") +
            std::to_string(windowNumber);
 }
 

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "common/NumberText.h"
+#include "common/ReportLanguage.h"
 #include "strength_control/calc/AnalysedPeriod.h"
 
 namespace orvan::analysed {
@@ -28,19 +29,20 @@ using Lines = std::vector<std::string>;
 void addInitialData(const AnalysedPeriodLayout& layout, const AnalysedPeriodResult& result,
                     Lines& lines) {
     lines.push_back("");
-    lines.push_back("1. INITIAL DATA FOR STATISTICAL CONTROL");
+    lines.push_back(reportText("1. INITIAL DATA FOR STATISTICAL CONTROL"));
     lines.push_back("");
-    lines.push_back("The duration of the analyzed period is " + std::to_string(layout.partyCount) +
-                    " parties of concrete.");
-    lines.push_back("In each batch the concrete strength is determined in " +
-                    std::to_string(layout.extractCount) + " extracts.");
+    lines.push_back(reportText("The duration of the analyzed period is %1 parties of concrete.",
+                               {std::to_string(layout.partyCount)}));
+    lines.push_back(reportText("In each batch the concrete strength is determined in %1 extracts.",
+                               {std::to_string(layout.extractCount)}));
     for (int i = 0; i < layout.partyCount; ++i) {
-        lines.push_back(kPartyHeading[i]);
+        lines.push_back(reportText(kPartyHeading[i]));
         for (int j = 0; j < layout.extractCount; ++j) {
             // Only the very first extract line carries the unit in Latin letters.
             const std::string& unit =
                 (i == 0 && j == 0) ? std::string(kLatinUnit) : layout.otherExtractUnit;
-            lines.push_back(kExtractPrefix[j] + result.extractText[i][j] + unit);
+            lines.push_back(reportText(kExtractPrefix[j]) + result.extractText[i][j] +
+                            reportText(unit));
         }
     }
 }
@@ -50,10 +52,10 @@ void addPartyValues(const AnalysedPeriodLayout& layout, const std::string& headi
                     const std::vector<double>& values, int decimals, bool variationLines,
                     Lines& lines, NumberFormat format) {
     lines.push_back("");
-    lines.push_back(heading);
+    lines.push_back(reportText(heading));
     for (int i = 0; i < layout.partyCount; ++i) {
         const std::string prefix =
-            (variationLines && i == 3) ? layout.fourthVariationPrefix : kPartyPrefix[i];
+            reportText((variationLines && i == 3) ? layout.fourthVariationPrefix : kPartyPrefix[i]);
         lines.push_back(prefix + formatFixed(values[i], decimals, format));
     }
 }
@@ -61,31 +63,32 @@ void addPartyValues(const AnalysedPeriodLayout& layout, const std::string& headi
 void addResults(const AnalysedPeriodLayout& layout, const AnalysedPeriodResult& result,
                 Lines& lines, NumberFormat format) {
     lines.push_back("");
-    lines.push_back("2. RESULTS OF THE ANALYZED PERIOD");
+    lines.push_back(reportText("2. RESULTS OF THE ANALYZED PERIOD"));
     lines.push_back("");
-    lines.push_back(std::string("Average strength in parties,") + kMixedScriptUnit + ":");
+    lines.push_back(
+        reportText(std::string("Average strength in parties,") + kMixedScriptUnit + ":"));
     for (int i = 0; i < layout.partyCount; ++i)
-        lines.push_back(kPartyPrefix[i] + formatFixed(result.partyMean[i], 1, format));
+        lines.push_back(reportText(kPartyPrefix[i]) + formatFixed(result.partyMean[i], 1, format));
     addPartyValues(layout, "Standard deviations in the parties:", result.partyDeviation, 2, false,
                    lines, format);
     addPartyValues(layout, "Coefficient of variation in the parties:", result.partyVariation, 2,
                    true, lines, format);
-    const std::string& tail = layout.valueTail;
+    const std::string tail = reportText(layout.valueTail);
     lines.push_back("");
-    lines.push_back("Overall coefficient of variation: " +
+    lines.push_back(reportText("Overall coefficient of variation: ") +
                     formatFixed(result.overallVariation, 2, format));
     lines.push_back("");
-    lines.push_back(
-        "Average level of strength, MPa: " + formatFixed(result.averageLevel, 1, format) + tail);
+    lines.push_back(reportText("Average level of strength, MPa: ") +
+                    formatFixed(result.averageLevel, 1, format) + tail);
     lines.push_back("");
-    lines.push_back("Top limit of warning, MPa: " + formatFixed(result.warningTop, 1, format) +
-                    tail);
-    lines.push_back(
-        "Bottom limit of warning, MPa: " + formatFixed(result.warningBottom, 1, format) + tail);
+    lines.push_back(reportText("Top limit of warning, MPa: ") +
+                    formatFixed(result.warningTop, 1, format) + tail);
+    lines.push_back(reportText("Bottom limit of warning, MPa: ") +
+                    formatFixed(result.warningBottom, 1, format) + tail);
     lines.push_back("");
-    lines.push_back(
-        "Top limit of correcting, MPa: " + formatFixed(result.correctingTop, 1, format) + tail);
-    lines.push_back("Bottom limit of correcting, MPa: " +
+    lines.push_back(reportText("Top limit of correcting, MPa: ") +
+                    formatFixed(result.correctingTop, 1, format) + tail);
+    lines.push_back(reportText("Bottom limit of correcting, MPa: ") +
                     formatFixed(result.correctingBottom, 1, format) + tail);
 }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "common/NumberText.h"
+#include "common/ReportLanguage.h"
 #include "strength_control/calc/ShownNumbers.h"
 
 namespace orvan::control {
@@ -53,13 +54,13 @@ double lastDeviation(const std::vector<double>& xs, std::size_t count) {
 }
 
 std::string span(std::size_t first, std::size_t last) {
-    return "results " + std::to_string(first) + " to " + std::to_string(last);
+    return reportText("results %1 to %2", {std::to_string(first), std::to_string(last)});
 }
 
 // The single-result criterion and the positions that fail it.
 void addSingleResults(ConformityResult& r, const std::vector<double>& xs, double limit) {
     r.criteria.push_back(
-        criterion("lowest result", *std::min_element(xs.begin(), xs.end()), limit));
+        criterion(reportText("lowest result"), *std::min_element(xs.begin(), xs.end()), limit));
     for (std::size_t i = 0; i < xs.size(); ++i)
         if (!atLeast(xs[i], limit)) r.failingResults.push_back(static_cast<int>(i + 1));
 }
@@ -67,7 +68,7 @@ void addSingleResults(ConformityResult& r, const std::vector<double>& xs, double
 // Initial production: the groups of three in order; one group is the whole assessment.
 void addGroups(ConformityResult& r, const std::vector<double>& xs, double f) {
     if (xs.size() == kEnGroup) {
-        r.criteria.push_back(criterion("mean", mean(xs), f + kEnInitialMargin));
+        r.criteria.push_back(criterion(reportText("mean"), mean(xs), f + kEnInitialMargin));
         addSingleResults(r, xs, f - kEnSingleMargin);
         return;
     }
@@ -77,9 +78,9 @@ void addGroups(ConformityResult& r, const std::vector<double>& xs, double f) {
         ResultGroup g{
             static_cast<int>(i + 1),
             false,
-            {criterion("mean of " + which, mean(group), f + kEnInitialMargin),
-             criterion("lowest of " + which, *std::min_element(group.begin(), group.end()),
-                       f - kEnSingleMargin)}};
+            {criterion(reportText("mean of %1", {which}), mean(group), f + kEnInitialMargin),
+             criterion(reportText("lowest of %1", {which}),
+                       *std::min_element(group.begin(), group.end()), f - kEnSingleMargin)}};
         g.conforms = g.criteria[0].passed && g.criteria[1].passed;
         r.criteria.insert(r.criteria.end(), g.criteria.begin(), g.criteria.end());
         r.groups.push_back(std::move(g));
@@ -106,27 +107,31 @@ void addAverages(ConformityResult& r, const std::vector<double>& xs, double f) {
         if (i == 0 || average < lowest) lowest = average;
         if (!atLeast(average, f)) r.failingAverages.push_back(static_cast<int>(i + 1));
     }
-    r.criteria.push_back(criterion("lowest average of three consecutive", lowest, f));
+    r.criteria.push_back(criterion(reportText("lowest average of three consecutive"), lowest, f));
 }
 
 std::string refusal(const ConformityInputs& in, RuleNaming naming) {
-    if (!(in.specified > 0)) return "The specified strength must be greater than zero.";
-    if (in.sigma && !(*in.sigma > 0)) return "The standard deviation s must be greater than zero.";
+    if (!(in.specified > 0)) return reportText("The specified strength must be greater than zero.");
+    if (in.sigma && !(*in.sigma > 0))
+        return reportText("The standard deviation s must be greater than zero.");
     const std::size_t n = in.results.size();
     const std::string rule =
-        "The rule " + (naming == RuleNaming::Word ? ruleName(in.rule) : ruleShortCaption(in.rule));
-    const std::string given = "; " + std::to_string(n) + (n == 1 ? " was given." : " were given.");
+        reportText("The rule ") +
+        (naming == RuleNaming::Word ? ruleName(in.rule) : reportText(ruleShortCaption(in.rule)));
+    const std::string given =
+        reportText(n == 1 ? "; %1 was given." : "; %1 were given.", {std::to_string(n)});
     switch (in.rule) {
         case ConformityRule::En206Initial:
             return n > 0 && n % kEnGroup == 0
                        ? ""
-                       : rule + " needs 3, 6, 9, ... results (groups of three)" + given;
+                       : rule + reportText(" needs 3, 6, 9, ... results (groups of three)") + given;
         case ConformityRule::En206Continuous:
-            if (n < kEnContinuousCount) return rule + " needs at least 15 results" + given;
-            if (!in.sigma) return rule + " needs the standard deviation s.";
+            if (n < kEnContinuousCount)
+                return rule + reportText(" needs at least 15 results") + given;
+            if (!in.sigma) return rule + reportText(" needs the standard deviation s.");
             return "";
         case ConformityRule::Aci318:
-            return n > 0 ? "" : rule + " needs at least 1 result" + given;
+            return n > 0 ? "" : rule + reportText(" needs at least 1 result") + given;
     }
     return "";
 }
@@ -139,8 +144,8 @@ ConformityResult evaluate(const ConformityInputs& in) {
             addGroups(r, in.results, f);
             break;
         case ConformityRule::En206Continuous:
-            r.criteria.push_back(
-                criterion("mean", mean(in.results), f + kEnContinuousFactor * *in.sigma));
+            r.criteria.push_back(criterion(reportText("mean"), mean(in.results),
+                                           f + kEnContinuousFactor * *in.sigma));
             addSingleResults(r, in.results, f - kEnSingleMargin);
             r.sigmaCheck = checkSigma(in.results, *in.sigma);
             break;
@@ -154,8 +159,18 @@ ConformityResult evaluate(const ConformityInputs& in) {
     return r;
 }
 
+// The first letter as a capital: a Latin one, or a Cyrillic one in UTF-8 (а..п are D0 B0..BF,
+// р..я are D1 80..8F; their capitals D0 90..AF).
 std::string capitalised(std::string text) {
-    text[0] = static_cast<char>(text[0] - 'a' + 'A');
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    if (!text.empty() && text[0] >= 'a' && text[0] <= 'z') {
+        text[0] = static_cast<char>(text[0] - 'a' + 'A');
+    } else if (text.size() > 1 && byte(0) == 0xD0 && byte(1) >= 0xB0 && byte(1) <= 0xBF) {
+        text[1] = static_cast<char>(byte(1) - 0x20);
+    } else if (text.size() > 1 && byte(0) == 0xD1 && byte(1) >= 0x80 && byte(1) <= 0x8F) {
+        text[0] = static_cast<char>(0xD0);
+        text[1] = static_cast<char>(byte(1) + 0x20);
+    }
     return text;
 }
 
@@ -163,9 +178,9 @@ std::string capitalised(std::string text) {
 std::string criterionLine(const Criterion& c, NumberFormat format) {
     const int d = c.passed ? kVerdictDecimals
                            : decimalsTellingApart({{c.value, c.limit}}, kVerdictDecimals, format);
-    return capitalised(c.name) + ", MPa: " + shownNumber(c.value, d, format) +
-           ", required at least " + shownNumber(c.limit, d, format) + " - " +
-           (c.passed ? "passed" : "not passed");
+    return capitalised(c.name) + reportText(", MPa: ") + shownNumber(c.value, d, format) +
+           reportText(", required at least ") + shownNumber(c.limit, d, format) + " - " +
+           reportText(c.passed ? "passed" : "not passed");
 }
 
 std::vector<std::string> sigmaCheckLines(const SigmaCheck& c, NumberFormat format) {
@@ -173,10 +188,11 @@ std::vector<std::string> sigmaCheckLines(const SigmaCheck& c, NumberFormat forma
         c.valid ? kVerdictDecimals
                 : decimalsTellingApart({{c.s15, c.low}, {c.s15, c.high}}, kVerdictDecimals, format);
     std::vector<std::string> lines = {
-        "Standard deviation of the latest 15 results s15, MPa: " + shownNumber(c.s15, d, format) +
-        ", required from " + shownNumber(c.low, d, format) + " to " +
-        shownNumber(c.high, d, format) + " - " + (c.valid ? "passed" : "not passed")};
-    if (!c.valid) lines.push_back("The standard deviation s must be estimated anew");
+        reportText("Standard deviation of the latest 15 results s15, MPa: ") +
+        shownNumber(c.s15, d, format) + reportText(", required from ") +
+        shownNumber(c.low, d, format) + reportText(" to ") + shownNumber(c.high, d, format) +
+        " - " + reportText(c.valid ? "passed" : "not passed")};
+    if (!c.valid) lines.push_back(reportText("The standard deviation s must be estimated anew"));
     return lines;
 }
 
@@ -188,37 +204,41 @@ std::string positions(const std::vector<int>& list) {
 
 std::string averagesLine(const ConformityResult& r) {
     if (!r.averagesAssessable)
-        return "Average of three consecutive results: not yet assessable (fewer than three "
-               "consecutive results)";
-    if (r.failingAverages.empty()) return "No average of three consecutive results is below f'c";
+        return reportText(
+            "Average of three consecutive results: not yet assessable (fewer than three "
+            "consecutive results)");
+    if (r.failingAverages.empty())
+        return reportText("No average of three consecutive results is below f'c");
     std::string out;
     for (int p : r.failingAverages)
         out += (out.empty() ? "" : ", ") + span(std::size_t(p), std::size_t(p) + kAciRun - 1);
-    return "Averages of three consecutive results below f'c: " + out;
+    return reportText("Averages of three consecutive results below f'c: ") + out;
 }
 
 std::vector<std::string> headLines(const ConformityInputs& in, NumberFormat format) {
     const bool aci = in.rule == ConformityRule::Aci318;
     std::vector<std::string> lines = {
         "",
-        "CONFORMITY OF COMPRESSIVE STRENGTH",
+        reportText("CONFORMITY OF COMPRESSIVE STRENGTH"),
         "",
-        "Rule: " + ruleCaption(in.rule),
-        "Edition: " + ruleEdition(in.rule),
-        std::string(aci ? "Specified compressive strength f'c" : "Characteristic strength fck") +
-            ", MPa: " + formatFixed(in.specified, 1, format),
-        "The specified strength is a " + specimenName(in.specimen) + " strength",
+        reportText("Rule: ") + reportText(ruleCaption(in.rule)),
+        reportText("Edition: ") + ruleEdition(in.rule),
+        reportText(aci ? "Specified compressive strength f'c" : "Characteristic strength fck") +
+            reportText(", MPa: ") + formatFixed(in.specified, 1, format),
+        reportText(in.specimen == Specimen::Cube ? "The specified strength is a cube strength"
+                                                 : "The specified strength is a cylinder strength"),
     };
     if (in.rule == ConformityRule::En206Continuous) {
-        lines.push_back("Standard deviation s, MPa: " + formatFixed(*in.sigma, 2, format));
-        lines.push_back(
+        lines.push_back(reportText("Standard deviation s, MPa: ") +
+                        formatFixed(*in.sigma, 2, format));
+        lines.push_back(reportText(
             "The standard deviation s must come from at least 35 consecutive results taken over "
-            "more than three months");
+            "more than three months"));
     }
-    lines.push_back("Number of results: " + std::to_string(in.results.size()));
+    lines.push_back(reportText("Number of results: ") + std::to_string(in.results.size()));
     for (std::size_t i = 0; i < in.results.size(); ++i)
-        lines.push_back("Result " + std::to_string(i + 1) +
-                        ", MPa: " + formatFixed(in.results[i], 1, format));
+        lines.push_back(reportText("Result ") + std::to_string(i + 1) + reportText(", MPa: ") +
+                        formatFixed(in.results[i], 1, format));
     lines.push_back("");
     return lines;
 }
@@ -232,7 +252,7 @@ std::vector<std::string> reportLines(const ConformityInputs& in, const Conformit
         for (const ResultGroup& g : r.groups) {
             for (const Criterion& c : g.criteria) lines.push_back(criterionLine(c, format));
             const std::string which = capitalised(span(g.first, g.first + kEnGroup - 1));
-            lines.push_back(which + (g.conforms ? " conform" : " do not conform"));
+            lines.push_back(which + reportText(g.conforms ? " conform" : " do not conform"));
         }
     }
     if (r.sigmaCheck)
@@ -240,12 +260,13 @@ std::vector<std::string> reportLines(const ConformityInputs& in, const Conformit
             lines.push_back(std::move(line));
     if (in.rule == ConformityRule::Aci318) lines.push_back(averagesLine(r));
     lines.push_back("");
-    lines.push_back(r.failingResults.empty()
-                        ? std::string("No result is below the limit for single results")
-                        : "Positions of the results below the limit for single results: " +
-                              positions(r.failingResults));
-    lines.push_back(r.conforms ? "The results conform to the rule"
-                               : "The results do not conform to the rule");
+    lines.push_back(
+        r.failingResults.empty()
+            ? reportText("No result is below the limit for single results")
+            : reportText("Positions of the results below the limit for single results: ") +
+                  positions(r.failingResults));
+    lines.push_back(reportText(r.conforms ? "The results conform to the rule"
+                                          : "The results do not conform to the rule"));
     return lines;
 }
 
@@ -324,7 +345,7 @@ ConformityOutcome checkConformity(const ConformityInputs& in, NumberFormat forma
 }
 
 std::string conformityReportTitle(int windowNumber) {
-    return "Statistical control. Conformity. Window №" + std::to_string(windowNumber);
+    return reportText("Statistical control. Conformity. Window №") + std::to_string(windowNumber);
 }
 
 }  // namespace orvan::control

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "common/NumberText.h"
+#include "common/ReportLanguage.h"
 #include "strength_control/calc/Conformity.h"
 
 namespace orvan::control {
@@ -73,12 +74,14 @@ Outcome<SigmaEstimate> estimateSigma(const std::vector<DatedResult>& results, Nu
     std::vector<Dated> dated;
     for (const DatedResult& r : results) {
         const auto day = isoDay(r.date);
-        if (!day) return refused("'" + r.date + "' is not a date (YYYY-MM-DD).");
+        if (!day) return refused(reportText("'%1' is not a date (YYYY-MM-DD).", {r.date}));
         dated.push_back({*day, r.strength, r.date});
     }
     if (dated.size() < kLeastResults)
-        return refused("The standard deviation s needs at least 35 consecutive results; " +
-                       std::to_string(dated.size()) + " were given.");
+        return refused(
+            reportText("The standard deviation s needs at least 35 consecutive results; "
+                       "%1 were given.",
+                       {std::to_string(dated.size())}));
     // Newest first; results of one day keep their order.
     std::stable_sort(dated.begin(), dated.end(),
                      [](const Dated& a, const Dated& b) { return a.day > b.day; });
@@ -89,14 +92,15 @@ Outcome<SigmaEstimate> estimateSigma(const std::vector<DatedResult>& results, Nu
     const std::vector<Dated> used(dated.begin(), dated.begin() + count);
     if (!(newest > monthsLater(used.back().day, kLeastMonths)))
         return refused(
-            "The standard deviation s needs results taken over more than three months; the "
-            "results from " +
-            used.back().date + " to " + used.front().date + " span no more.");
+            reportText("The standard deviation s needs results taken over more than three months; "
+                       "the results from %1 to %2 span no more.",
+                       {used.back().date, used.front().date}));
     const SigmaEstimate e{sampleDeviation(used), static_cast<int>(count), used.back().date,
                           used.front().date};
     return Outcome<SigmaEstimate>::done(
-        e, {"Standard deviation s of the " + std::to_string(count) + " results from " +
-            e.firstDate + " to " + e.lastDate + ", MPa: " + formatFixed(e.sigma, 2, format)});
+        e, {reportText(
+               "Standard deviation s of the %1 results from %2 to %3, MPa: %4",
+               {std::to_string(count), e.firstDate, e.lastDate, formatFixed(e.sigma, 2, format)})});
 }
 
 }  // namespace orvan::control

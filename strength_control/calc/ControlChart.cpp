@@ -7,6 +7,7 @@
 
 #include "common/Checked.h"
 #include "common/NumberText.h"
+#include "common/ReportLanguage.h"
 
 namespace orvan::control {
 
@@ -234,24 +235,26 @@ double partyTickStep(double visibleParties, double axisPixels, double labelPixel
 
 std::vector<std::string> chartTitleBlock(const ChartValues& chart, const std::string& printed,
                                          NumberFormat format) {
-    std::vector<std::string> lines{kChartTitle};
-    if (!chart.mix.empty()) lines.push_back("Mix: " + chart.mix);
+    std::vector<std::string> lines{reportText(kChartTitle)};
+    if (!chart.mix.empty()) lines.push_back(reportText("Mix: ") + chart.mix);
     const ChartLevels l = chartLevels(chart);
     auto text = [&](double v) { return formatGeneral15(v, format); };
     if (chart.range)
-        lines.push_back("Average level of strength " + text(l.averageLevel) +
-                        " MPa; limits of warning " + text(l.warningBottom) + " to " +
-                        text(l.warningTop) + " MPa; limits of correcting " +
-                        text(l.correctingBottom) + " to " + text(l.correctingTop) + " MPa");
+        lines.push_back(
+            reportText("Average level of strength %1 MPa; limits of warning %2 to "
+                       "%3 MPa; limits of correcting %4 to %5 MPa",
+                       {text(l.averageLevel), text(l.warningBottom), text(l.warningTop),
+                        text(l.correctingBottom), text(l.correctingTop)}));
     const int n = chart.batchesAsked;
     auto party = [&](int batch) {
         if (static_cast<std::size_t>(batch) > chart.parties.size()) return std::to_string(batch);
         const PartyText& p = chart.parties[static_cast<std::size_t>(batch - 1)];
-        return p.number + (p.date.empty() ? "" : " of " + p.date);
+        return p.number + (p.date.empty() ? "" : reportText(" of ") + p.date);
     };
     if (chart.range && n > 0)
-        lines.push_back("Parties " + party(1) + " to " + party(n) + " (" + std::to_string(n) + ")");
-    lines.push_back("Printed " + printed);
+        lines.push_back(
+            reportText("Parties %1 to %2 (%3)", {party(1), party(n), std::to_string(n)}));
+    lines.push_back(reportText("Printed ") + printed);
     return lines;
 }
 
@@ -259,11 +262,12 @@ std::vector<std::string> cusumTitleBlock(double target, double sigma, double k, 
                                          int parties, const std::string& printed,
                                          NumberFormat format) {
     auto text = [&](double v) { return formatGeneral15(v, format); };
-    return {"CUSUM of the strengths of the parties",
-            "Target mean T " + text(target) + " MPa; standard deviation s " + text(sigma) +
-                " MPa; k " + text(k) + "; h " + text(h),
-            "Parties 1 to " + std::to_string(parties) + " (" + std::to_string(parties) + ")",
-            "Printed " + printed};
+    const std::string count = std::to_string(parties);
+    return {reportText("CUSUM of the strengths of the parties"),
+            reportText("Target mean T %1 MPa; standard deviation s %2 MPa; k %3; h %4",
+                       {text(target), text(sigma), text(k), text(h)}),
+            reportText("Parties %1 to %2 (%3)", {"1", count, count}),
+            reportText("Printed ") + printed};
 }
 
 PictureFormat pictureFormatForName(const std::string& fileName) {
@@ -282,21 +286,22 @@ PictureFormat pictureFormatForName(const std::string& fileName) {
 
 std::vector<std::string> chartLines(const ChartOutcome& chart, NumberFormat format) {
     std::vector<std::string> lines;
-    lines.push_back(kChartTitle);
+    lines.push_back(reportText(kChartTitle));
     if (chart.values.range)
-        lines.push_back(std::string(kAxisTitle) + ": " +
-                        formatGeneral15(chart.values.range->min, format) + " to " +
-                        formatGeneral15(chart.values.range->max, format));
+        lines.push_back(reportText(kAxisTitle) + ": " +
+                        reportText("%1 to %2", {formatGeneral15(chart.values.range->min, format),
+                                                formatGeneral15(chart.values.range->max, format)}));
     for (const auto& series : chart.values.series) {
-        std::string line = series.name + " \"" + series.title + "\" legend " +
-                           series.seriesColor.hex() + " line " + series.pointColor.hex() +
-                           " width " + std::to_string(series.width) + ":";
+        std::string line = series.name + " \"" + reportText(series.title) + "\"" +
+                           reportText(" legend ") + series.seriesColor.hex() +
+                           reportText(" line ") + series.pointColor.hex() + reportText(" width ") +
+                           std::to_string(series.width) + ":";
         for (const auto& point : series.points)
             line += " (" + formatGeneral15(point.x, format) + "; " +
                     formatGeneral15(point.y, format) + ")";
         lines.push_back(line);
     }
-    lines.push_back(kChartFooter);
+    lines.push_back(reportText(kChartFooter));
     return lines;
 }
 

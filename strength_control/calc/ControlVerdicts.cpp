@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "common/NumberText.h"
+#include "common/ReportLanguage.h"
 #include "strength_control/calc/ControlChart.h"
 #include "strength_control/calc/ShownNumbers.h"
 
@@ -35,8 +36,9 @@ void addStatistics(PeriodVerdicts& out) {
 
 std::string partyLine(int party, double strength, Verdict verdict, int decimals,
                       NumberFormat format) {
-    return "Party " + std::to_string(party) + ": " + shownNumber(strength, decimals, format) +
-           " MPa - " + verdictText(verdict);
+    return reportText("Party ") + std::to_string(party) + ": " +
+           shownNumber(strength, decimals, format) + reportText(" MPa - ") +
+           reportText(verdictText(verdict));
 }
 
 // One decimal, or as many more as tell every strength from every limit it differs from, so
@@ -99,38 +101,44 @@ std::vector<std::string> verdictReportLines(const ControlLimits& limits, const P
     const int d = limitDecimals(limits, v.strengths, format);
     std::vector<std::string> lines = {
         "",
-        "VERDICTS OF THE CONTROLLABLE PERIOD",
+        reportText("VERDICTS OF THE CONTROLLABLE PERIOD"),
         "",
-        "Average level of strength, MPa: " + formatFixed(limits.averageLevel, 1, format),
-        "Top limit of warning, MPa: " + shownNumber(limits.warningTop, d, format),
-        "Bottom limit of warning, MPa: " + shownNumber(limits.warningBottom, d, format),
-        "Top limit of correcting, MPa: " + shownNumber(limits.correctingTop, d, format),
-        "Bottom limit of correcting, MPa: " + shownNumber(limits.correctingBottom, d, format),
+        reportText("Average level of strength, MPa: ") +
+            formatFixed(limits.averageLevel, 1, format),
+        reportText("Top limit of warning, MPa: ") + shownNumber(limits.warningTop, d, format),
+        reportText("Bottom limit of warning, MPa: ") + shownNumber(limits.warningBottom, d, format),
+        reportText("Top limit of correcting, MPa: ") + shownNumber(limits.correctingTop, d, format),
+        reportText("Bottom limit of correcting, MPa: ") +
+            shownNumber(limits.correctingBottom, d, format),
         "",
     };
     for (std::size_t i = 0; i < v.strengths.size(); ++i)
         lines.push_back(
             partyLine(static_cast<int>(i + 1), v.strengths[i], v.verdicts[i], d, format));
     lines.push_back("");
-    lines.push_back("Parties beyond the top limit of warning: " + std::to_string(v.aboveWarning));
-    lines.push_back("Parties beyond the bottom limit of warning: " +
+    lines.push_back(reportText("Parties beyond the top limit of warning: ") +
+                    std::to_string(v.aboveWarning));
+    lines.push_back(reportText("Parties beyond the bottom limit of warning: ") +
                     std::to_string(v.belowWarning));
-    lines.push_back("Parties beyond the top limit of correcting: " +
+    lines.push_back(reportText("Parties beyond the top limit of correcting: ") +
                     std::to_string(v.aboveCorrecting));
-    lines.push_back("Parties beyond the bottom limit of correcting: " +
+    lines.push_back(reportText("Parties beyond the bottom limit of correcting: ") +
                     std::to_string(v.belowCorrecting));
     lines.push_back("");
-    lines.push_back("Mean strength of the period, MPa: " + formatFixed(v.mean, 1, format));
-    lines.push_back("Standard deviation, MPa: " + (v.deviation
-                                                       ? formatFixed(*v.deviation, 2, format)
-                                                       : "not defined for one party"));
-    lines.push_back("Coefficient of variation, %: " +
-                    (v.variation ? formatFixed(*v.variation, 2, format) : "not defined"));
+    lines.push_back(reportText("Mean strength of the period, MPa: ") +
+                    formatFixed(v.mean, 1, format));
+    lines.push_back(reportText("Standard deviation, MPa: ") +
+                    (v.deviation ? formatFixed(*v.deviation, 2, format)
+                                 : reportText("not defined for one party")));
+    lines.push_back(
+        reportText("Coefficient of variation, %: ") +
+        (v.variation ? formatFixed(*v.variation, 2, format) : reportText("not defined")));
     return lines;
 }
 
 std::string verdictReportTitle(int windowNumber) {
-    return "Statistical control. Controllable period. Window №" + std::to_string(windowNumber);
+    return reportText("Statistical control. Controllable period. Window №") +
+           std::to_string(windowNumber);
 }
 
 }  // namespace orvan::control

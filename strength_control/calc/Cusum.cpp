@@ -5,6 +5,7 @@
 
 #include "common/Checked.h"
 #include "common/NumberText.h"
+#include "common/ReportLanguage.h"
 #include "strength_control/calc/ShownNumbers.h"
 
 namespace orvan::control {
@@ -38,29 +39,28 @@ CusumResult computeSums(const CusumInputs& in) {
 std::string signalLine(const CusumSignal& s, const CusumResult& r, NumberFormat format) {
     const std::size_t i = static_cast<std::size_t>(s.party - 1);
     return s.side == CusumSide::Up
-               ? "Party " + std::to_string(s.party) + ": the upper sum " +
-                     formatFixed(r.upper[i], 2, format) + " exceeds H - the strength has drifted up"
-               : "Party " + std::to_string(s.party) + ": the lower sum " +
-                     formatFixed(r.lower[i], 2, format) +
-                     " exceeds H - the strength has drifted down";
+               ? reportText("Party %1: the upper sum %2 exceeds H - the strength has drifted up",
+                            {std::to_string(s.party), formatFixed(r.upper[i], 2, format)})
+               : reportText("Party %1: the lower sum %2 exceeds H - the strength has drifted down",
+                            {std::to_string(s.party), formatFixed(r.lower[i], 2, format)});
 }
 
 std::vector<std::string> reportLines(const CusumInputs& in, const CusumResult& r,
                                      NumberFormat format) {
     std::vector<std::string> lines = {
         "",
-        "CUSUM OF THE STRENGTHS OF THE PARTIES",
+        reportText("CUSUM OF THE STRENGTHS OF THE PARTIES"),
         "",
-        "Target mean T, MPa: " + formatFixed(in.target, 1, format),
-        "Standard deviation s, MPa: " + formatFixed(in.sigma, 2, format),
-        "Reference value K = " + formatGeneral15(in.k, format) +
-            " * s, MPa: " + formatFixed(r.referenceValue, 2, format),
-        "Decision interval H = " + formatGeneral15(in.h, format) +
-            " * s, MPa: " + formatFixed(r.decisionInterval, 2, format),
-        "T: " + in.targetSource,
-        "s: " + in.sigmaSource,
+        reportText("Target mean T, MPa: ") + formatFixed(in.target, 1, format),
+        reportText("Standard deviation s, MPa: ") + formatFixed(in.sigma, 2, format),
+        reportText("Reference value K = ") + formatGeneral15(in.k, format) +
+            reportText(" * s, MPa: ") + formatFixed(r.referenceValue, 2, format),
+        reportText("Decision interval H = ") + formatGeneral15(in.h, format) +
+            reportText(" * s, MPa: ") + formatFixed(r.decisionInterval, 2, format),
+        "T: " + reportText(in.targetSource),
+        "s: " + reportText(in.sigmaSource),
         "",
-        "Party: strength, upper sum C+, lower sum C-, MPa",
+        reportText("Party: strength, upper sum C+, lower sum C-, MPa"),
     };
     for (std::size_t i = 0; i < in.strengths.size(); ++i)
         lines.push_back(std::to_string(i + 1) + ": " + shownAsGiven(in.strengths[i], 1, format) +
@@ -68,9 +68,9 @@ std::vector<std::string> reportLines(const CusumInputs& in, const CusumResult& r
                         formatFixed(r.lower[i], 2, format));
     lines.push_back("");
     if (r.signalList.empty()) {
-        lines.push_back("No signal: both sums stay within H");
+        lines.push_back(reportText("No signal: both sums stay within H"));
     } else {
-        lines.push_back("Signals: " + std::to_string(r.signalList.size()));
+        lines.push_back(reportText("Signals: ") + std::to_string(r.signalList.size()));
         for (const CusumSignal& s : r.signalList) lines.push_back(signalLine(s, r, format));
     }
     return lines;
@@ -104,15 +104,15 @@ std::optional<PartyMeanDeviation> partyMeanDeviation(double overallVariation,
     const double single = overallVariation / 100.0 * mean;
     return PartyMeanDeviation{
         single / std::sqrt(static_cast<double>(extractsPerParty)),
-        "the standard deviation of a party mean from the newest analysed period: its coefficient "
-        "of variation " +
-            formatFixed(overallVariation, 2, format) + " % times its mean strength " +
-            formatFixed(mean, 2, format) + " MPa, divided by the square root of its " +
-            std::to_string(extractsPerParty) + " extracts per party"};
+        reportText("the standard deviation of a party mean from the newest analysed period: its "
+                   "coefficient of variation %1 % times its mean strength %2 MPa, divided by the "
+                   "square root of its %3 extracts per party",
+                   {formatFixed(overallVariation, 2, format), formatFixed(mean, 2, format),
+                    std::to_string(extractsPerParty)})};
 }
 
 std::string cusumReportTitle(int windowNumber) {
-    return "Statistical control. CUSUM. Window №" + std::to_string(windowNumber);
+    return reportText("Statistical control. CUSUM. Window №") + std::to_string(windowNumber);
 }
 
 }  // namespace orvan::control

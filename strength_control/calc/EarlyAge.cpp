@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "common/Checked.h"
+#include "common/ReportLanguage.h"
 
 namespace orvan::control {
 
@@ -25,21 +26,25 @@ std::vector<Pair> pairsWithBoth(const std::vector<EarlyAgeParty>& parties) {
 }
 
 std::string ageText(int age) {
-    return std::to_string(age) + "-day";
+    return reportText("%1-day", {std::to_string(age)});
 }
 
 // Why the relation cannot be fitted, or "" when it can.
 std::string refusal(const std::vector<Pair>& pairs, int age) {
     const std::string n = std::to_string(pairs.size());
     if (pairs.size() < static_cast<std::size_t>(kMinRelationParties))
-        return "The relation of the 28-day strength to the " + ageText(age) +
-               " strength needs at least 5 parties with both results; " + n +
-               (pairs.size() == 1 ? " has" : " have") + " both.";
+        return reportText(pairs.size() == 1
+                              ? "The relation of the 28-day strength to the %1 strength needs at "
+                                "least 5 parties with both results; %2 has both."
+                              : "The relation of the 28-day strength to the %1 strength needs at "
+                                "least 5 parties with both results; %2 have both.",
+                          {ageText(age), n});
     for (const Pair& p : pairs)
         if (p.x != pairs.front().x) return "";
-    return "The relation of the 28-day strength to the " + ageText(age) +
-           " strength needs differing " + ageText(age) + " strengths; all " + n +
-           " parties with both results have the same.";
+    return reportText(
+        "The relation of the 28-day strength to the %1 strength needs differing %1 "
+        "strengths; all %2 parties with both results have the same.",
+        {ageText(age), n});
 }
 
 // Least squares about the means (two passes), residuals taken one by one, so that a year of
@@ -89,33 +94,37 @@ std::vector<std::string> reportLines(const EarlyAgePrediction& v, NumberFormat f
     const std::string age = ageText(v.earlyAge);
     std::vector<std::string> lines = {
         "",
-        "PREDICTION OF THE 28-DAY STRENGTH FROM THE " + std::to_string(v.earlyAge) +
-            "-DAY STRENGTH",
+        reportText("PREDICTION OF THE 28-DAY STRENGTH FROM THE %1-DAY STRENGTH",
+                   {std::to_string(v.earlyAge)}),
         "",
-        "Parties with " + age + " and 28-day results: " + std::to_string(r.parties),
-        "Relation R28 = a + b * " + re + ", MPa: R28 = " + formatFixed(r.intercept, 2, format) +
-            (r.slope < 0 ? " - " : " + ") + formatFixed(std::fabs(r.slope), 3, format) + " * " + re,
-        "Intercept a, MPa: " + formatFixed(r.intercept, 2, format),
-        "Slope b: " + formatFixed(r.slope, 3, format),
-        "Residual standard deviation, MPa: " + formatFixed(r.residualSd, 2, format),
-        r.correlation ? "Correlation coefficient r: " + formatFixed(*r.correlation, 3, format)
-                      : "Correlation coefficient r: not defined, every 28-day strength is the same",
+        reportText("Parties with %1 and 28-day results: ", {age}) + std::to_string(r.parties),
+        reportText("Relation R28 = a + b * %1, MPa: R28 = ", {re}) +
+            formatFixed(r.intercept, 2, format) + (r.slope < 0 ? " - " : " + ") +
+            formatFixed(std::fabs(r.slope), 3, format) + " * " + re,
+        reportText("Intercept a, MPa: ") + formatFixed(r.intercept, 2, format),
+        reportText("Slope b: ") + formatFixed(r.slope, 3, format),
+        reportText("Residual standard deviation, MPa: ") + formatFixed(r.residualSd, 2, format),
+        r.correlation
+            ? reportText("Correlation coefficient r: ") + formatFixed(*r.correlation, 3, format)
+            : reportText(
+                  "Correlation coefficient r: not defined, every 28-day strength is the same"),
         "",
     };
     if (v.predicted.empty()) {
-        lines.push_back("No party has a " + age + " result without its 28-day result");
+        lines.push_back(reportText("No party has a %1 result without its 28-day result", {age}));
         return lines;
     }
     lines.reserve(lines.size() + v.predicted.size() + 2);
-    lines.push_back("Predicted parties: " + std::to_string(v.predicted.size()));
-    lines.push_back("Party, date: " + age + " strength; 28-day strength, MPa");
+    lines.push_back(reportText("Predicted parties: ") + std::to_string(v.predicted.size()));
+    lines.push_back(reportText("Party, date: %1 strength; 28-day strength, MPa", {age}));
+    const std::string predicted = reportText(" (predicted)");
     for (const PredictedParty& p : v.predicted) {
         // Appended into one buffer: a year of parties makes 100,000 of these lines.
         std::string& line = lines.emplace_back();
         line.reserve(p.party.size() + p.date.size() + 40);
         line.append(p.party).append(", ").append(p.date).append(": ");
         line.append(formatFixed(p.early, 1, format)).append("; ");
-        line.append(formatFixed(p.strength, 1, format)).append(" (predicted)");
+        line.append(formatFixed(p.strength, 1, format)).append(predicted);
     }
     return lines;
 }
@@ -126,9 +135,10 @@ PredictionOutcome predictStrengths(const EarlyAgeInputs& in, NumberFormat format
     EarlyAgePrediction v;
     v.earlyAge = in.earlyAge;
     if (in.earlyAge < 1 || in.earlyAge > 27)
-        return PredictionOutcome::refused("The early age must be from 1 to 27 days; " +
-                                              std::to_string(in.earlyAge) + " was given.",
-                                          MessageStyle::Message, v);
+        return PredictionOutcome::refused(
+            reportText("The early age must be from 1 to 27 days; %1 was given.",
+                       {std::to_string(in.earlyAge)}),
+            MessageStyle::Message, v);
     const std::vector<Pair> pairs = pairsWithBoth(in.parties);
     v.relation.parties = static_cast<int>(pairs.size());
     if (const std::string why = refusal(pairs, in.earlyAge); !why.empty())
@@ -144,7 +154,7 @@ PredictionOutcome predictStrengths(const EarlyAgeInputs& in, NumberFormat format
 }
 
 std::string predictionReportTitle(int windowNumber) {
-    return "Statistical control. Prediction of the 28-day strength. Window №" +
+    return reportText("Statistical control. Prediction of the 28-day strength. Window №") +
            std::to_string(windowNumber);
 }
 

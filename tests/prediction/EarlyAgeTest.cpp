@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "cli/JournalLoopJson.h"
+#include "common/ReportLanguage.h"
 #include "strength_control/calc/EarlyAge.h"
 #include "strength_control/calc/IsoDate.h"
 #include "strength_control/calc/SeriesCusum.h"
@@ -126,6 +127,32 @@ INSTANTIATE_TEST_SUITE_P(
         EarlyAgeRefusalRow{
             "age28", 28, {}, "The early age must be from 1 to 27 days; 28 was given."}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(EarlyAge, ReportAndRefusalInRussian) {
+    setReportLanguage(InterfaceLanguage::Russian);
+    const auto out = predictStrengths({7, yearOfParties()}, kPoint);
+    const auto refused = predictStrengths({30, yearOfParties()}, kPoint);
+    const std::string title = predictionReportTitle(4);
+    setReportLanguage(InterfaceLanguage::English);
+    const std::vector<std::string> expected = {
+        "",
+        "ПРОГНОЗ 28-СУТОЧНОЙ ПРОЧНОСТИ ПО ПРОЧНОСТИ В ВОЗРАСТЕ 7 СУТОК",
+        "",
+        "Партий с результатами (7-суточная и 28-суточная): 5",
+        "Зависимость R28 = a + b * R7, МПа: R28 = 6.40 + 1.400 * R7",
+        "Свободный член a, МПа: 6.40",
+        "Коэффициент b: 1.400",
+        "Остаточное среднее квадратическое отклонение, МПа: 0.73",
+        "Коэффициент корреляции r: 0.990",
+        "",
+        "Партий с прогнозом: 2",
+        "Партия, дата: прочность (7-суточная); 28-суточная прочность, МПа",
+        "6, 2026-02-09: 20.0; 34.4 (прогноз)",
+        "8, 2026-02-11: 15.0; 27.4 (прогноз)"};
+    EXPECT_EQ(out.lines, expected);
+    EXPECT_EQ(refused.message, "Ранний возраст должен быть от 1 до 27 суток; задано: 30.");
+    EXPECT_EQ(title, "Статистический контроль. Прогноз 28-суточной прочности. Окно №4");
+}
 
 TEST(IsoDate, CountsDaysAcrossMonthsAndLeapYears) {
     EXPECT_EQ(isoDateAfter("2028-02-08", 21), "2028-02-29");
