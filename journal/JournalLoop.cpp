@@ -73,6 +73,41 @@ Outcome<int> earlyAgeOf(const Journal& journal, long long mixId) {
     return Outcome<int>::done(a.front());
 }
 
+Outcome<> addPredicted(const Journal& journal, long long mixId, ControlledPeriod& period) {
+    if (!period.period) return Outcome<>::done({});
+    const auto ages = journal.otherAges(mixId);
+    if (!ages.ok()) return Outcome<>::endedAs(ages);
+    if (ages.values.empty() || ages.values.front() >= kDesignAge) return Outcome<>::done({});
+    const auto age = earlyAgeOf(journal, mixId);
+    if (!age.ok()) return Outcome<>::endedAs(age);
+    const auto series = earlyAgeSeries(journal, mixId, age.values);
+    if (!series.ok()) return Outcome<>::endedAs(series);
+    const auto prediction = control::predictStrengths(series.values, NumberFormat{});
+    if (!prediction.ok()) return Outcome<>::done({});
+    struct Row {
+        std::string number, date;
+        double strength;
+        bool predicted;
+    };
+    std::vector<Row> rows;
+    for (std::size_t i = 0; i < period.batchMeans.size(); ++i)
+        rows.push_back({period.partyNumbers[i], period.partyDates[i], period.batchMeans[i], false});
+    for (const control::PredictedParty& p : prediction.values.predicted)
+        if (p.date > period.period->lastPartyDate)
+            rows.push_back({p.party, p.date, p.strength, true});
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const Row& a, const Row& b) { return a.date < b.date; });
+    period.partyNumbers.clear(), period.partyDates.clear(), period.batchMeans.clear();
+    period.predicted.clear();
+    for (const Row& row : rows) {
+        period.partyNumbers.push_back(row.number);
+        period.partyDates.push_back(row.date);
+        period.batchMeans.push_back(row.strength);
+        period.predicted.push_back(row.predicted);
+    }
+    return Outcome<>::done({});
+}
+
 namespace {
 
 // A blank T is the newest stored analysed period's average level, a blank s the standard

@@ -8,6 +8,7 @@
 
 #include "correction/calc/DesignCorrection.h"
 #include "journal/Journal.h"
+#include "journal/JournalPeriods.h"
 #include "strength_control/calc/EarlyAge.h"
 #include "strength_control/calc/SeriesCusum.h"
 
@@ -38,6 +39,11 @@ struct CusumRequest {
 // own refusal.
 Outcome<control::SeriesCusumInputs> cusumInputs(const Journal& journal, long long mixId,
                                                 const CusumRequest& request);
+
+// The controlled period's parties that have an early result and no 28-day one yet, each with
+// its predicted strength, put among the tested ones in date order (marked in `predicted`).
+// Nothing is added when the mix has no early results or the relation is refused.
+Outcome<> addPredicted(const Journal& journal, long long mixId, ControlledPeriod& period);
 
 // The correction from the journal: the designs to take (empty: every saved design that has
 // parties) and the required strength (none: the newest stored analysed period's average level).

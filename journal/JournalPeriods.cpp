@@ -313,7 +313,8 @@ control::ChartOutcome chartFromJournal(const ControlledPeriod& period, const std
     if (chart.ok()) chart.values.series.back().labelDecimals = 2;
     chart.values.mix = mix;
     for (std::size_t i = 0; i < period.partyNumbers.size() && i < period.partyDates.size(); ++i)
-        chart.values.parties.push_back({period.partyNumbers[i], period.partyDates[i]});
+        chart.values.parties.push_back({period.partyNumbers[i], period.partyDates[i],
+                                        i < period.predicted.size() && period.predicted[i]});
     return chart;
 }
 

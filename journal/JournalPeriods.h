@@ -75,6 +75,9 @@ struct ControlledPeriod {
     std::vector<std::string> partyNumbers;
     std::vector<std::string> partyDates;
     std::vector<double> batchMeans;  // MPa, the mean of each party's extracts, by date
+    // By party: its strength is the one predicted from its early result (JournalLoop.h);
+    // empty when none is.
+    std::vector<bool> predicted;
 };
 Outcome<ControlledPeriod> controlledPeriod(const Journal& journal, long long mixId);
 

@@ -5,14 +5,14 @@
 #include <QGraphicsSceneHoverEvent>
 #include <QPainter>
 
-#include "kit/LocaleNumberFormat.h"
 #include "common/NumberText.h"
+#include "kit/LocaleNumberFormat.h"
 #include "strength_control/calc/ControlChart.h"
 
 namespace {
 
 constexpr double kMarkerPixels = 8;
-constexpr double kLabelGap = 2;  // between the marker's top and the label
+constexpr double kLabelGap = 2;     // between the marker's top and the label
 constexpr double kHoverPixels = 6;  // how near a marker the pointer shows its tooltip
 
 }  // namespace
@@ -55,9 +55,15 @@ void BatchMarks::clear() {
     mustShow_.clear();
     shown_.clear();
     toolTip_ = nullptr;
+    hollow_.clear();
     setAcceptHoverEvents(false);
     setToolTip(QString());
     refresh();
+}
+
+void BatchMarks::setHollow(const QList<bool>& hollow) {
+    hollow_ = hollow;
+    update();
 }
 
 QStringList BatchMarks::labels() const {
@@ -166,8 +172,10 @@ void BatchMarks::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidg
     painter->setFont(font_);
     for (int i = 0; i < points_.size(); ++i) {
         if (outside(position(i), position(i))) continue;
-        painter->setPen(QPen(Qt::black, 1));
-        painter->setBrush(colors_[i]);
+        // A predicted strength: the marker's outline in the point's colour, empty inside.
+        const bool hollow = hollow_.value(i);
+        painter->setPen(hollow ? QPen(colors_[i], 2) : QPen(Qt::black, 1));
+        painter->setBrush(hollow ? QBrush(Qt::white) : QBrush(colors_[i]));
         painter->drawRect(markerRect(i));
         if (labelShown(i)) painter->drawText(labelRect(i), Qt::AlignCenter, texts_[i]);
     }

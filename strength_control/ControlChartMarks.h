@@ -33,6 +33,8 @@ public:
     // The tooltip of the point whose marker is nearest `at` (chart coordinates, within a few
     // pixels); empty elsewhere.
     QString toolTipAt(const QPointF& at) const;
+    // The points drawn hollow: strengths predicted, not tested.
+    void setHollow(const QList<bool>& hollow);
     void clear();
     // Moves the marks to where the points stand now (after a change of the plot area).
     void refresh();
@@ -57,6 +59,7 @@ protected:
 
 private:
     QPointF position(int index) const;
+    QList<bool> hollow_;
     void thinLabels();
 
     QChart* chart_;

@@ -271,6 +271,10 @@ QString ControlChartWindow::pointToolTip(const ctl::ChartValues& chart, int inde
     const QString value = marks_->labels().value(index);
     if (std::size_t(index) < chart.parties.size()) {
         const ctl::PartyText& party = chart.parties[std::size_t(index)];
+        if (party.predicted)
+            return QCoreApplication::translate(kForm, "Party %1 of %2: %3 MPa (predicted)",
+                                               "Chart1")
+                .arg(fromCore(party.number), fromCore(party.date), value);
         return QCoreApplication::translate(kForm, "Party %1 of %2: %3 MPa", "Chart1")
             .arg(fromCore(party.number), fromCore(party.date), value);
     }
@@ -294,6 +298,9 @@ void ControlChartWindow::drawChart() {
     setHorizontalRange(chart.batchesAsked);
     for (int i = 0; i < ctl::kSeriesCount; ++i) drawSeries(i, chart.series[i]);
     showLongSeries(chart);
+    QList<bool> hollow;
+    for (const ctl::PartyText& party : chart.parties) hollow << party.predicted;
+    marks_->setHollow(hollow);
     fitMarks();
 }
 

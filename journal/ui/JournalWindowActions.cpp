@@ -23,6 +23,7 @@
 #include "journal/JournalCsv.h"
 #include "journal/JournalDesigns.h"
 #include "journal/JournalExchange.h"
+#include "journal/JournalLoop.h"
 #include "journal/JournalPeriods.h"
 #include "journal/ui/JournalTexts.h"
 #include "journal/ui/JournalWindow.h"
@@ -352,8 +353,11 @@ void JournalWindow::showChart() {
     if (!reachable()) return;
     const auto mix = currentMix();
     if (!mix) return tell(toCore(jt("Choose a mix first")));
-    const auto period = jrn::controlledPeriod(*journal_, mix->id);
+    auto period = jrn::controlledPeriod(*journal_, mix->id);
     if (!period.ok()) return tell(period.message);
+    // The parties still waiting for their 28-day results stand on the chart predicted.
+    if (const auto added = jrn::addPredicted(*journal_, mix->id, period.values); !added.ok())
+        return tell(added.message);
     if (!period.values.period)
         return tell(toCore(jt("The mix has no stored analysed period: compute it first")));
     if (period.values.batchMeans.empty())

@@ -1746,6 +1746,11 @@ workability</source>
         <translation>Партия %1 от %2: %3 МПа</translation>
     </message>
     <message>
+        <source>Party %1 of %2: %3 MPa (predicted)</source>
+        <comment>Chart1</comment>
+        <translation>Партия %1 от %2: %3 МПа (прогноз)</translation>
+    </message>
+    <message>
         <source>Party %1: %2 MPa</source>
         <comment>Chart1</comment>
         <translation>Партия %1: %2 МПа</translation>

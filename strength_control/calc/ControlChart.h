@@ -73,8 +73,9 @@ using BatchPrompt = std::function<std::string(int batch, const std::string& prom
 
 // A party of a chart taken from the journal, as the journal shows it.
 struct PartyText {
-    std::string number;  // the journal's party number
-    std::string date;    // ISO date
+    std::string number;      // the journal's party number
+    std::string date;        // ISO date
+    bool predicted = false;  // its 28-day strength predicted from an early one, not tested
     bool operator==(const PartyText&) const = default;
 };
 
