@@ -20,6 +20,7 @@
 #include "journal/ui/JournalTexts.h"
 #include "journal/ui/JournalWindow.h"
 #include "journal/ui/PartyTableModel.h"
+#include "kit/FileDialogColumns.h"
 #include "kit/Messages.h"
 
 namespace jrn = orvan::journal;
@@ -42,16 +43,26 @@ QString serverUrl(const QString& host, int port, const QString& database, const 
 
 }  // namespace
 
+QString JournalWindow::askFile(const QString& caption, const QString& name, const QString& filter,
+                               bool save) {
+    QFileDialog dialog(this, caption, {}, filter);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (!name.isEmpty()) dialog.selectFile(name);
+    fitDetailColumns(&dialog, QStringLiteral("journal of the laboratory 2026.sqlite"),
+                     QStringLiteral("SQLite database file"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().front();
+}
+
 void JournalWindow::chooseOpen() {
-    const QString path = QFileDialog::getOpenFileName(this, jt("Open journal"), {}, jt(kFilter),
-                                                      nullptr, QFileDialog::DontUseNativeDialog);
+    const QString path = askFile(jt("Open journal"), {}, jt(kFilter), false);
     if (!path.isEmpty()) switchJournal(path);
 }
 
 void JournalWindow::chooseNew() {
-    const QString path =
-        QFileDialog::getSaveFileName(this, jt("New journal"), "journal.sqlite", jt(kFilter),
-                                     nullptr, QFileDialog::DontUseNativeDialog);
+    const QString path = askFile(jt("New journal"), "journal.sqlite", jt(kFilter), true);
     if (path.isEmpty()) return;
     if (QFileInfo::exists(path))
         return tell(
@@ -92,8 +103,7 @@ void JournalWindow::chooseServer() {
 void JournalWindow::chooseCopy() {
     if (!openJournal()) return;
     const QString path =
-        QFileDialog::getSaveFileName(this, jt("Save a copy of the journal"), "journal-copy.sqlite",
-                                     jt(kFilter), nullptr, QFileDialog::DontUseNativeDialog);
+        askFile(jt("Save a copy of the journal"), "journal-copy.sqlite", jt(kFilter), true);
     if (!path.isEmpty()) copyTo(path);
 }
 

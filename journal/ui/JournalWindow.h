@@ -112,6 +112,9 @@ private:
     void chooseNew();
     void chooseServer();
     void chooseCopy();
+    // A path from the program's own file dialog, its columns sized to show whole; "" when
+    // cancelled. `name`: the file name proposed.
+    QString askFile(const QString& caption, const QString& name, const QString& filter, bool save);
     bool editPartyDialog(orvan::journal::Party& party, const QString& caption);
     std::optional<orvan::journal::Mix> currentMix();
     void tell(const std::string& message);

@@ -240,9 +240,8 @@ void JournalWindow::pasteBlock(const QString& text) {
 }
 
 void JournalWindow::chooseImport() {
-    const QString path = QFileDialog::getOpenFileName(this, jt("Import CSV"), {},
-                                                      jt("CSV files (*.csv);;All files (*)"),
-                                                      nullptr, QFileDialog::DontUseNativeDialog);
+    const QString path =
+        askFile(jt("Import CSV"), {}, jt("CSV files (*.csv);;All files (*)"), false);
     if (!path.isEmpty()) importFile(path);
 }
 
@@ -278,9 +277,7 @@ void JournalWindow::importFile(const QString& path) {
 }
 
 void JournalWindow::chooseExport() {
-    const QString path =
-        QFileDialog::getSaveFileName(this, jt("Export CSV"), "journal.csv", jt("CSV files (*.csv)"),
-                                     nullptr, QFileDialog::DontUseNativeDialog);
+    const QString path = askFile(jt("Export CSV"), "journal.csv", jt("CSV files (*.csv)"), true);
     if (!path.isEmpty()) exportFile(path);
 }
 
