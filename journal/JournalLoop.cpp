@@ -73,16 +73,23 @@ Outcome<int> earlyAgeOf(const Journal& journal, long long mixId) {
     return Outcome<int>::done(a.front());
 }
 
+Outcome<control::EarlyAgePrediction> predictionFromJournal(const Journal& journal, long long mixId,
+                                                           NumberFormat format) {
+    using Prediction = Outcome<control::EarlyAgePrediction>;
+    const auto age = earlyAgeOf(journal, mixId);
+    if (!age.ok()) return Prediction::endedAs(age);
+    const auto series = earlyAgeSeries(journal, mixId, age.values);
+    if (!series.ok()) return Prediction::endedAs(series);
+    return control::predictStrengths(series.values, format);
+}
+
 Outcome<> addPredicted(const Journal& journal, long long mixId, ControlledPeriod& period) {
     if (!period.period) return Outcome<>::done({});
     const auto ages = journal.otherAges(mixId);
     if (!ages.ok()) return Outcome<>::endedAs(ages);
     if (ages.values.empty() || ages.values.front() >= kDesignAge) return Outcome<>::done({});
-    const auto age = earlyAgeOf(journal, mixId);
-    if (!age.ok()) return Outcome<>::endedAs(age);
-    const auto series = earlyAgeSeries(journal, mixId, age.values);
-    if (!series.ok()) return Outcome<>::endedAs(series);
-    const auto prediction = control::predictStrengths(series.values, NumberFormat{});
+    const auto prediction = predictionFromJournal(journal, mixId, NumberFormat{});
+    if (prediction.kind == OutcomeKind::Failed) return Outcome<>::endedAs(prediction);
     if (!prediction.ok()) return Outcome<>::done({});
     struct Row {
         std::string number, date;

@@ -40,6 +40,10 @@ struct CusumRequest {
 Outcome<control::SeriesCusumInputs> cusumInputs(const Journal& journal, long long mixId,
                                                 const CusumRequest& request);
 
+// The prediction over the mix's parties at its early age (earlyAgeOf), its report in `format`.
+Outcome<control::EarlyAgePrediction> predictionFromJournal(const Journal& journal, long long mixId,
+                                                           NumberFormat format);
+
 // The controlled period's parties that have an early result and no 28-day one yet, each with
 // its predicted strength, put among the tested ones in date order (marked in `predicted`).
 // Nothing is added when the mix has no early results or the relation is refused.

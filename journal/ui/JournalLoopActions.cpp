@@ -35,15 +35,10 @@ void JournalWindow::updatePredictions() {
     const auto mix = currentMix();
     const auto& ages = model_->otherAges();
     if (mix && journal_ && !ages.empty() && ages.front() < jrn::kDesignAge) {
-        const auto age = jrn::earlyAgeOf(*journal_, mix->id);
-        const auto series = age.ok() ? jrn::earlyAgeSeries(*journal_, mix->id, age.values)
-                                     : decltype(jrn::earlyAgeSeries(*journal_, 0, 0))::endedAs(age);
-        if (series.ok()) {
-            const auto prediction = ctl::predictStrengths(series.values, orvan::NumberFormat{});
-            if (prediction.ok())
-                for (const ctl::PredictedParty& p : prediction.values.predicted)
-                    predicted[p.party] = p.strength;
-        }
+        const auto prediction = jrn::predictionFromJournal(*journal_, mix->id, {});
+        if (prediction.ok())
+            for (const ctl::PredictedParty& p : prediction.values.predicted)
+                predicted[p.party] = p.strength;
     }
     model_->setPredicted(std::move(predicted));
 }
@@ -52,11 +47,7 @@ void JournalWindow::predictStrengths() {
     if (!reachable()) return;
     const auto mix = currentMix();
     if (!mix) return tell(toCore(jt("Choose a mix first")));
-    const auto age = jrn::earlyAgeOf(*journal_, mix->id);
-    if (!age.ok()) return tell(age.message);
-    const auto series = jrn::earlyAgeSeries(*journal_, mix->id, age.values);
-    if (!series.ok()) return tell(series.message);
-    const auto prediction = ctl::predictStrengths(series.values, numberFormat());
+    const auto prediction = jrn::predictionFromJournal(*journal_, mix->id, numberFormat());
     if (!prediction.ok()) return tell(prediction.message);
     publish(app_, ctl::predictionReportTitle, prediction.lines);
 }
