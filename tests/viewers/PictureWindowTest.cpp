@@ -73,6 +73,10 @@ Seen openGraphic(PictureWindow& window, const QString& path) {
                 },
                 dialog, 3000);
             // Typed into the name field, as a user would (selectFile leaves a focused field alone).
+            // Typing into the focused field drops the list's selection (last time's picture);
+            // the field is not sure to have the focus offscreen, so the selection is dropped here.
+            if (auto* list = dialog->findChild<QAbstractItemView*>("listView"))
+                list->selectionModel()->clearSelection();
             dialog->findChild<QLineEdit*>("fileNameEdit")->setText(path);
             static_cast<QDialog*>(dialog)->accept();  // QFileDialog::accept, by way of QDialog
         },
