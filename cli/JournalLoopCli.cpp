@@ -39,7 +39,8 @@ Outcome<Predicted> predictionOf(const jn::Journal& journal, long long mixId,
                                 const CliRequest& request) {
     const Outcome<int> age = earlyAgeOf(request);
     if (!age.ok()) return Outcome<Predicted>::endedAs(age);
-    auto series = jn::earlyAgeSeries(journal, mixId, age.values, request.option("from"));
+    auto series = jn::earlyAgeSeries(journal, mixId, age.values, request.option("from"),
+                                     jn::SeriesNames::waitingOnly);
     if (!series.ok()) return Outcome<Predicted>::endedAs(series);
     Predicted out{std::move(series.values), {}};
     out.prediction = ctl::predictStrengths(out.series, kJournalFormat);

@@ -265,6 +265,29 @@ Outcome<> Journal::readPermissions() {
     return Outcome<>::done({});
 }
 
+namespace {
+
+// The party means the database keeps (party_means) against the extracts they are kept from:
+// a count that differs, a sum more than a rounding apart, or a mean of no extracts.
+Outcome<> meansAgree(const Journal& journal) {
+    QSqlQuery query = Storage::prepared(
+        journal,
+        "SELECT (SELECT COUNT(*) FROM (SELECT party_id, age, SUM(strength) AS s, COUNT(*) AS c "
+        "FROM extracts GROUP BY party_id, age) x LEFT JOIN party_means m ON m.party_id = "
+        "x.party_id AND m.age = x.age WHERE m.party_id IS NULL OR m.extract_count <> x.c OR "
+        "ABS(m.strength_sum - x.s) > 1e-9 * (1 + ABS(x.s))) + (SELECT COUNT(*) FROM party_means "
+        "m WHERE NOT EXISTS (SELECT 1 FROM extracts e WHERE e.party_id = m.party_id AND e.age = "
+        "m.age))");
+    if (!query.exec() || !query.next()) return Storage::failed(query);
+    const long long wrong = query.value(0).toLongLong();
+    if (wrong > 0)
+        return Outcome<>::failed("The journal is damaged: the means of " + std::to_string(wrong) +
+                                 " parties do not agree with their results");
+    return Outcome<>::done({});
+}
+
+}  // namespace
+
 Outcome<> Journal::check() const {
     if (!postgres_) {
         QSqlDatabase db = Storage::db(*this);
@@ -272,7 +295,7 @@ Outcome<> Journal::check() const {
         if (!found.empty()) return Outcome<>::failed("The journal is damaged: " + found);
         const std::string keys = sqliteDamage(db, "PRAGMA foreign_key_check");
         if (!keys.empty()) return Outcome<>::failed("The journal's rows do not hold together");
-        return Outcome<>::done({});
+        return meansAgree(*this);
     }
     // The journal's own rules, which a server cannot break unless its tables were changed by
     // hand: every extract and party belongs to a row that is there.
@@ -288,7 +311,7 @@ Outcome<> Journal::check() const {
     if (orphans > 0)
         return Outcome<>::failed("The journal is damaged: " + std::to_string(orphans) +
                                  " rows belong to no party or mix");
-    return Outcome<>::done({});
+    return meansAgree(*this);
 }
 
 Outcome<> Journal::reconnectIfLost() {

@@ -26,40 +26,32 @@ struct Mean {
 }  // namespace
 
 Outcome<control::EarlyAgeInputs> earlyAgeSeries(const Journal& journal, long long mixId,
-                                                int earlyAge, const std::string& from) {
+                                                int earlyAge, const std::string& from,
+                                                SeriesNames names) {
     using Series = Outcome<control::EarlyAgeInputs>;
-    // Summed by the database, a party and an age a row: a year of parties is 100,000 rows
-    // of extracts at each age, which the program need not fetch one by one.
+    const int every = names == SeriesNames::every ? 1 : 0;
+    // The parties' sums at each age are kept by the database (party_means): a year of
+    // parties is read as one row a party, in the order of the parties' date index.
     QSqlQuery query = Storage::prepared(
         journal,
-        "SELECT p.id, p.number, p.party_date, e.age, SUM(e.strength), COUNT(*) FROM parties p "
-        "JOIN extracts e ON e.party_id = p.id AND (e.age = ? OR e.age = 28) WHERE p.mix_id = ? "
-        "AND (? = '' OR p.party_date >= ?) GROUP BY p.id, p.number, p.party_date, e.age "
-        "ORDER BY p.party_date, p.id, e.age",
-        {earlyAge, mixId, sqlText(from), sqlText(from)});
+        "SELECT CASE WHEN ? = 1 OR m.party_id IS NULL THEN p.number END, CASE WHEN ? = 1 OR "
+        "m.party_id IS NULL THEN p.party_date END, e.strength_sum / e.extract_count, "
+        "m.strength_sum / m.extract_count FROM parties p LEFT JOIN party_means e ON "
+        "e.party_id = p.id AND e.age = ? LEFT JOIN party_means m ON m.party_id = p.id AND "
+        "m.age = 28 WHERE p.mix_id = ? AND (? = '' OR p.party_date >= ?) AND (e.party_id IS "
+        "NOT NULL OR m.party_id IS NOT NULL) ORDER BY p.party_date, p.id",
+        {every, every, earlyAge, mixId, sqlText(from), sqlText(from)});
     query.setForwardOnly(true);
     if (!query.exec()) return Storage::failed<control::EarlyAgeInputs>(query);
     control::EarlyAgeInputs out;
     out.earlyAge = earlyAge;
-    long long current = -1;
-    Mean early, late;
-    auto close = [&] {
-        if (current < 0) return;
-        out.parties.back().early = early.value();
-        out.parties.back().strength28 = late.value();
+    auto mean = [&](int column) -> std::optional<double> {
+        const QVariant value = query.value(column);
+        if (value.isNull()) return std::nullopt;
+        return value.toDouble();
     };
-    while (query.next()) {
-        const long long id = query.value(0).toLongLong();
-        if (id != current) {
-            close();
-            current = id, early = {}, late = {};
-            out.parties.push_back({textOf(query.value(1)), textOf(query.value(2)), {}, {}});
-        }
-        Mean& mean = query.value(3).toInt() == kDesignAge ? late : early;
-        mean.sum += query.value(4).toDouble();
-        mean.count += query.value(5).toInt();
-    }
-    close();
+    while (query.next())
+        out.parties.push_back({textOf(query.value(0)), textOf(query.value(1)), mean(2), mean(3)});
     return Series::done(std::move(out));
 }
 
@@ -78,7 +70,7 @@ Outcome<control::EarlyAgePrediction> predictionFromJournal(const Journal& journa
     using Prediction = Outcome<control::EarlyAgePrediction>;
     const auto age = earlyAgeOf(journal, mixId);
     if (!age.ok()) return Prediction::endedAs(age);
-    const auto series = earlyAgeSeries(journal, mixId, age.values);
+    const auto series = earlyAgeSeries(journal, mixId, age.values, {}, SeriesNames::waitingOnly);
     if (!series.ok()) return Prediction::endedAs(series);
     return control::predictStrengths(series.values, format);
 }

@@ -14,11 +14,17 @@
 
 namespace orvan::journal {
 
+// Which parties come with their number and date: every one (the CUSUM reports each), or only
+// those still waiting for their 28-day result (the prediction names only them; the texts of a
+// year of parties are a third of the reading).
+enum class SeriesNames { every, waitingOnly };
+
 // Every party of the mix dated on or after `from` ("" for every party), by date, with the mean
 // of its extracts at `earlyAge` days and at 28 days (either may be missing); parties with
 // neither are left out.
 Outcome<control::EarlyAgeInputs> earlyAgeSeries(const Journal& journal, long long mixId,
-                                                int earlyAge, const std::string& from = {});
+                                                int earlyAge, const std::string& from = {},
+                                                SeriesNames names = SeriesNames::every);
 
 // The early age the mix was tested at: 7 days when it has 7-day results or none of an early
 // age, else its earliest age under 28 days.

@@ -89,11 +89,65 @@ QStringList ageSchema(bool postgres) {
     return steps;
 }
 
+// Each party's sum and count of extracts at each age, kept by the database itself on every
+// change of an extract, so that a year of party means (the early-age relation, the CUSUM)
+// is read as one row a party instead of being summed from every extract each time. The sum
+// is always taken anew over the extracts in their order, never added to or taken from, so
+// that it is exactly the sum every other party mean of the journal is.
+QStringList meansSchema(bool postgres) {
+    const QString table =
+        "CREATE TABLE party_means (party_id BIGINT NOT NULL, age INTEGER NOT NULL, "
+        "strength_sum DOUBLE PRECISION NOT NULL, extract_count INTEGER NOT NULL, PRIMARY KEY "
+        "(party_id, age))";
+    const QString fill =
+        "INSERT INTO party_means (party_id, age, strength_sum, extract_count) SELECT party_id, "
+        "age, SUM(strength" +
+        QString(postgres ? " ORDER BY position" : "") +
+        "), COUNT(*) FROM extracts GROUP BY party_id, age";
+    if (postgres) {
+        // Run as the journal's owner: the roles read the means but only ever write extracts.
+        const QString renew = QStringLiteral(
+            "DELETE FROM party_means WHERE party_id = %1.party_id AND age = %1.age; "
+            "INSERT INTO party_means (party_id, age, strength_sum, extract_count) SELECT "
+            "%1.party_id, %1.age, SUM(strength ORDER BY position), COUNT(*) FROM extracts WHERE "
+            "party_id = %1.party_id AND age = %1.age HAVING COUNT(*) > 0;");
+        return {table,
+                "CREATE FUNCTION orvan_party_means() RETURNS trigger LANGUAGE plpgsql "
+                "SECURITY DEFINER SET search_path = public AS $$ BEGIN "
+                "IF TG_OP <> 'INSERT' THEN " +
+                    renew.arg("OLD") +
+                    " END IF; IF TG_OP <> 'DELETE' THEN " + renew.arg("NEW") +
+                    " END IF; RETURN NULL; END $$",
+                "CREATE TRIGGER party_means_kept AFTER INSERT OR UPDATE OR DELETE ON extracts "
+                "FOR EACH ROW EXECUTE FUNCTION orvan_party_means()",
+                fill,
+                // A journal whose roles were set up before: they read the means too.
+                "DO $$ DECLARE r TEXT; BEGIN FOREACH r IN ARRAY ARRAY['orvan_reader', "
+                "'orvan_recorder', 'orvan_editor'] LOOP IF EXISTS (SELECT 1 FROM pg_roles WHERE "
+                "rolname = r) THEN EXECUTE 'GRANT SELECT ON party_means TO ' || r; END IF; "
+                "END LOOP; END $$"};
+    }
+    const QString renew = QStringLiteral(
+        "DELETE FROM party_means WHERE party_id = %1.party_id AND age = %1.age; "
+        "INSERT INTO party_means (party_id, age, strength_sum, extract_count) SELECT "
+        "%1.party_id, %1.age, SUM(strength), COUNT(*) FROM extracts WHERE party_id = "
+        "%1.party_id AND age = %1.age HAVING COUNT(*) > 0;");
+    return {table + " WITHOUT ROWID",
+            "CREATE TRIGGER party_means_added AFTER INSERT ON extracts BEGIN " + renew.arg("NEW") +
+                " END",
+            "CREATE TRIGGER party_means_removed AFTER DELETE ON extracts BEGIN " +
+                renew.arg("OLD") + " END",
+            "CREATE TRIGGER party_means_changed AFTER UPDATE ON extracts BEGIN " +
+                renew.arg("OLD") + " " + renew.arg("NEW") + " END",
+            fill};
+}
+
 }  // namespace
 
 std::vector<QStringList> schemaSteps(bool postgres) {
     const QString id = postgres ? "id BIGSERIAL PRIMARY KEY" : "id INTEGER PRIMARY KEY";
-    return {firstSchema(id), historySchema(id, postgres), ageSchema(postgres)};
+    return {firstSchema(id), historySchema(id, postgres), ageSchema(postgres),
+            meansSchema(postgres)};
 }
 
 const QStringList& journalTables() {

@@ -40,8 +40,9 @@ std::string freshLocation(const std::string& backend) {
         QSqlQuery drop(db);
         drop.exec(
             "DROP TABLE IF EXISTS history, design_texts, mix_designs, analysed_period_parties, "
-            "analysed_periods, extracts, parties, mixes, journal_schema CASCADE");
+            "analysed_periods, extracts, parties, mixes, journal_schema, party_means CASCADE");
         drop.exec("DROP FUNCTION IF EXISTS orvan_history_kept() CASCADE");
+        drop.exec("DROP FUNCTION IF EXISTS orvan_party_means() CASCADE");
         db.close();
     }
     QSqlDatabase::removeDatabase("orvan-test-drop");
