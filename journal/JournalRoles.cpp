@@ -26,7 +26,8 @@ std::string createRole(const char* role) {
 }  // namespace
 
 std::vector<std::string> roleGrants() {
-    const std::string every = journalTables().join(", ").toStdString() + ", journal_schema, party_means";
+    const std::string every =
+        journalTables().join(", ").toStdString() + ", journal_schema, party_means";
     std::vector<std::string> out;
     for (const char* role : {kReaderRole, kRecorderRole, kEditorRole}) {
         out.push_back(createRole(role));

@@ -115,8 +115,7 @@ QStringList meansSchema(bool postgres) {
                 "CREATE FUNCTION orvan_party_means() RETURNS trigger LANGUAGE plpgsql "
                 "SECURITY DEFINER SET search_path = public AS $$ BEGIN "
                 "IF TG_OP <> 'INSERT' THEN " +
-                    renew.arg("OLD") +
-                    " END IF; IF TG_OP <> 'DELETE' THEN " + renew.arg("NEW") +
+                    renew.arg("OLD") + " END IF; IF TG_OP <> 'DELETE' THEN " + renew.arg("NEW") +
                     " END IF; RETURN NULL; END $$",
                 "CREATE TRIGGER party_means_kept AFTER INSERT OR UPDATE OR DELETE ON extracts "
                 "FOR EACH ROW EXECUTE FUNCTION orvan_party_means()",
