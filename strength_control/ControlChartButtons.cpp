@@ -33,10 +33,7 @@ void addVerdictAndPdfButtons(AppContext& app, ControlChartWindow* window, QBoxLa
     QPushButton* report = addButton(window, buttons, 1, "bbReport", text("Report"));
     QPushButton* pdf = addButton(window, buttons, 2, "bbPdf", text("PDF..."));
     QObject::connect(report, &QPushButton::clicked, window, [&app, window] {
-        const auto figures = orvan::control::chartFigures(window->lastChart());
-        publishVerdictReport(app, window,
-                             figures ? figures->limits : orvan::control::ControlLimits{},
-                             figures ? figures->strengths : std::vector<double>{});
+        publishVerdictReport(app, window, orvan::control::chartFigures(window->lastChart()));
         // The new report window activates the main window; the chart stays in front.
         window->raise();
         window->activateWindow();

@@ -22,16 +22,17 @@ TextWindow* publish(AppContext& app, std::string (*title)(int),
 
 }  // namespace
 
-TextWindow* publishVerdictReport(AppContext& app, QWidget* parent, const ctl::ControlLimits& limits,
-                                 const std::vector<double>& strengths) {
-    if (strengths.empty()) {
+TextWindow* publishVerdictReport(AppContext& app, QWidget* parent,
+                                 const std::optional<ctl::ChartFigures>& figures) {
+    if (!figures || figures->strengths.empty()) {
         showMessage(parent, QCoreApplication::translate("fmPeriod_Control2",
                                                         "The chart holds no strengths to report."));
         return nullptr;
     }
-    const ctl::PeriodVerdicts verdicts = ctl::judgePeriod(limits, strengths);
-    return publish(app, ctl::verdictReportTitle,
-                   ctl::verdictReportLines(limits, verdicts, numberFormat()));
+    const ctl::PeriodVerdicts verdicts = ctl::judgePeriod(figures->limits, figures->strengths);
+    return publish(
+        app, ctl::verdictReportTitle,
+        ctl::verdictReportLines(figures->limits, verdicts, numberFormat(), figures->parties));
 }
 
 TextWindow* publishCusum(AppContext& app, QWidget* parent, const ctl::CusumInputs& inputs) {

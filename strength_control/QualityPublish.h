@@ -14,11 +14,11 @@ class AppContext;
 class QWidget;
 class TextWindow;
 
-// The verdicts of the parties' strengths against the five figures; null when `strengths` is
-// empty (a message says so).
+// The verdicts of a drawn chart's strengths against its five figures, naming the journal's
+// parties where it came from the journal; null when the chart holds no strengths (a message
+// says so).
 TextWindow* publishVerdictReport(AppContext& app, QWidget* parent,
-                                 const orvan::control::ControlLimits& limits,
-                                 const std::vector<double>& strengths);
+                                 const std::optional<orvan::control::ChartFigures>& figures);
 
 // The CUSUM report, then its chart window (non-modal, deleted when closed); null when
 // refused or failed.

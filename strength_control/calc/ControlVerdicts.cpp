@@ -1,5 +1,6 @@
 #include "strength_control/calc/ControlVerdicts.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "common/NumberText.h"
@@ -35,10 +36,14 @@ void addStatistics(PeriodVerdicts& out) {
 }
 
 std::string partyLine(int party, double strength, Verdict verdict, int decimals,
-                      NumberFormat format) {
-    return reportText("Party ") + std::to_string(party) + ": " +
-           shownNumber(strength, decimals, format) + reportText(" MPa - ") +
-           reportText(verdictText(verdict));
+                      NumberFormat format, const PartyText* journalParty) {
+    std::string line = reportText("Party ") + std::to_string(party);
+    if (journalParty)
+        line += reportText(" (journal party %1, %2)", {journalParty->number, journalParty->date});
+    line += ": " + shownNumber(strength, decimals, format) + reportText(" MPa - ") +
+            reportText(verdictText(verdict));
+    if (journalParty && journalParty->predicted) line += reportText(" (predicted)");
+    return line;
 }
 
 // One decimal, or as many more as tell every strength from every limit it differs from, so
@@ -93,11 +98,14 @@ std::optional<ChartFigures> chartFigures(const ChartOutcome& chart) {
     ChartFigures figures;
     figures.limits = {level(4), level(2), level(3), level(0), level(1)};
     for (const ChartPoint& p : chart.values.series[5].points) figures.strengths.push_back(p.y);
+    figures.parties = chart.values.parties;
     return figures;
 }
 
 std::vector<std::string> verdictReportLines(const ControlLimits& limits, const PeriodVerdicts& v,
-                                            NumberFormat format) {
+                                            NumberFormat format,
+                                            const std::vector<PartyText>& parties) {
+    const bool named = parties.size() == v.strengths.size();
     const int d = limitDecimals(limits, v.strengths, format);
     std::vector<std::string> lines = {
         "",
@@ -113,8 +121,16 @@ std::vector<std::string> verdictReportLines(const ControlLimits& limits, const P
         "",
     };
     for (std::size_t i = 0; i < v.strengths.size(); ++i)
+        lines.push_back(partyLine(static_cast<int>(i + 1), v.strengths[i], v.verdicts[i], d, format,
+                                  named ? &parties[i] : nullptr));
+    const auto predicted = named ? std::count_if(parties.begin(), parties.end(),
+                                                 [](const PartyText& p) { return p.predicted; })
+                                 : 0;
+    if (predicted > 0)
         lines.push_back(
-            partyLine(static_cast<int>(i + 1), v.strengths[i], v.verdicts[i], d, format));
+            reportText("Of these, %1 strengths are predicted from early results, "
+                       "not yet tested at 28 days",
+                       {std::to_string(predicted)}));
     lines.push_back("");
     lines.push_back(reportText("Parties beyond the top limit of warning: ") +
                     std::to_string(v.aboveWarning));

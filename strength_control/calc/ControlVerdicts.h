@@ -9,11 +9,9 @@
 #include "common/CoreGuard.h"
 #include "common/NumberText.h"
 #include "common/Outcome.h"
+#include "strength_control/calc/ControlChart.h"
 
 namespace orvan::control {
-
-struct ChartValues;
-using ChartOutcome = Outcome<ChartValues>;
 
 // The five figures of the analysed-period report, MPa.
 struct ControlLimits {
@@ -43,15 +41,20 @@ struct PeriodVerdicts {
 // The verdicts of these strengths (at least one) against the limits.
 PeriodVerdicts judgePeriod(const ControlLimits& limits, const std::vector<double>& strengths);
 
-// The limits and strengths a drawn chart holds; empty when the chart was not drawn.
+// The limits and strengths a drawn chart holds, with the journal's parties behind them (none
+// for typed batches); empty when the chart was not drawn.
 struct ChartFigures {
     ControlLimits limits;
     std::vector<double> strengths;
+    std::vector<PartyText> parties;
 };
 std::optional<ChartFigures> chartFigures(const ChartOutcome& chart);
 
+// With `parties` (one per strength, from the journal), each party's line names the journal's
+// party and date and marks a predicted strength, and a line counts the predicted ones.
 std::vector<std::string> verdictReportLines(const ControlLimits& limits,
-                                            const PeriodVerdicts& verdicts, NumberFormat format);
+                                            const PeriodVerdicts& verdicts, NumberFormat format,
+                                            const std::vector<PartyText>& parties = {});
 // "Statistical control. Controllable period. Window №" n
 std::string verdictReportTitle(int windowNumber);
 

@@ -95,6 +95,23 @@ TEST(VerdictReport, ShowsAPartyBeyondALimitApartFromIt) {
     EXPECT_EQ(lines.at(10), "Party 2: 30.00 MPa - beyond the top limit of warning");
 }
 
+TEST(VerdictReport, NamesTheJournalsPartiesAndMarksPredictedOnes) {
+    const PeriodVerdicts v = judgePeriod(kLimits, {25, 19});
+    const std::vector<PartyText> parties = {{"17", "2026-05-02", false},
+                                            {"18", "2026-05-03", true}};
+    const std::vector<std::string> lines = verdictReportLines(kLimits, v, kPoint, parties);
+    EXPECT_EQ(lines.at(9),
+              "Party 1 (journal party 17, 2026-05-02): 25.0 MPa - within the limits "
+              "of warning");
+    EXPECT_EQ(lines.at(10),
+              "Party 2 (journal party 18, 2026-05-03): 19.0 MPa - beyond the "
+              "bottom limit of correcting (predicted)");
+    EXPECT_EQ(lines.at(11),
+              "Of these, 1 strengths are predicted from early results, not yet "
+              "tested at 28 days");
+    EXPECT_EQ(lines.at(12), "");
+}
+
 struct CusumRow {
     const char* name;
     double target, sigma, k, h;
