@@ -148,9 +148,9 @@ void MainWindow::openChart(std::optional<orvan::control::ChartOutcome> given) {
     }
 }
 
-void MainWindow::openConformity(const std::optional<QString>& results) {
+void MainWindow::openConformity(const std::optional<orvan::control::JournalConformity>& given) {
     if (!conformity_) conformity_ = new ConformityDialog(app_, this);
-    if (results) conformity_->setResultsText(*results);
+    conformity_->setJournalResults(given);
     conformity_->exec();
 }
 
@@ -194,7 +194,8 @@ void MainWindow::connectJournal() {
     journal_->setProportioningInputs(&proportioningInputs_);
     journal_->setChartOpener(
         [this](orvan::control::ChartOutcome given) { openChart(std::move(given)); });
-    journal_->setConformityOpener([this](const QString& results) { openConformity(results); });
+    journal_->setConformityOpener(
+        [this](const orvan::control::JournalConformity& given) { openConformity(given); });
     journal_->setCusumOpener(
         [this](const orvan::control::CusumInputs& inputs,
                const orvan::control::CusumResult& result) { openCusumChart(inputs, result); });

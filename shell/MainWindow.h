@@ -15,6 +15,7 @@
 #include "shell/CommandTable.h"
 #include "strength_control/AnalysedPeriodSession.h"
 #include "strength_control/ControlledPeriodInputs.h"
+#include "strength_control/calc/Conformity.h"
 #include "strength_control/calc/ControlChart.h"
 #include "strength_control/calc/Cusum.h"
 
@@ -97,8 +98,8 @@ private:
     void openCorrection(int page);
     // `given`: a chart built from the journal, drawn instead of asking the batch strengths.
     void openChart(std::optional<orvan::control::ChartOutcome> given);
-    // `results`: test results the journal hands on, put in the dialog before it shows.
-    void openConformity(const std::optional<QString>& results);
+    // `given`: what the journal hands on, put in the dialog before it shows.
+    void openConformity(const std::optional<orvan::control::JournalConformity>& given);
     void openCusum();
     // The chart of a CUSUM the journal computed (its report is published already).
     void openCusumChart(const orvan::control::CusumInputs& inputs,

@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "kit/AppContext.h"
+#include "kit/LocaleNumberFormat.h"
 #include "kit/Messages.h"
 #include "strength_control/QualityFields.h"
 #include "strength_control/QualityPublish.h"
@@ -57,6 +58,11 @@ ConformityDialog::ConformityDialog(AppContext& app, QWidget* parent) : DialogBas
     setHelpContext(this, kQualityHelpContext);
 }
 
+void ConformityDialog::setJournalResults(const std::optional<ctl::JournalConformity>& given) {
+    history_ = given ? given->history : std::vector<ctl::DatedResult>{};
+    if (given) edResults->setPlainText(fromCore(given->resultsText));
+}
+
 void ConformityDialog::runConformity() {
     ctl::ConformityInputs in;
     in.rule = ctl::allRules().at(static_cast<std::size_t>(std::max(0, cbRule->currentIndex())));
@@ -70,6 +76,12 @@ void ConformityDialog::runConformity() {
         const auto sigma = readQualityNumber(this, edSigma);
         if (!sigma) return;
         in.sigma = sigma;
+    } else if (in.rule == ctl::ConformityRule::En206Continuous && !history_.empty()) {
+        // Blank s over the journal's results: the mix's own production gives it.
+        const auto estimate = ctl::estimateSigma(history_, numberFormat());
+        if (!estimate.ok()) return showOutcome(this, estimate);
+        in.sigma = estimate.values.sigma;
+        in.sigmaSource = estimate.lines;
     }
     const auto results = readQualityList(this, edResults);
     if (!results) return;

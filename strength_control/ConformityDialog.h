@@ -3,8 +3,10 @@
 // deviation (for continuous production) and the results (typed or pasted). OK publishes the
 // conformity report, or says why the rule does not apply.
 #include <QPlainTextEdit>
+#include <optional>
 
 #include "kit/DialogBase.h"
+#include "strength_control/calc/Conformity.h"
 
 class QComboBox;
 class QLineEdit;
@@ -15,8 +17,10 @@ class ConformityDialog : public DialogBase {
 public:
     explicit ConformityDialog(AppContext& app, QWidget* parent = nullptr);
 
-    // The results as the opener hands them on (one strength a line), in place of what was there.
-    void setResultsText(const QString& results) { edResults->setPlainText(results); }
+    // What the journal hands on: its results in place of what was there, and the mix's dated
+    // results from which a blank s of continuous production is estimated. Nothing: the dialog
+    // as the user left it, s typed or none.
+    void setJournalResults(const std::optional<orvan::control::JournalConformity>& given);
 
     void runConformity();
 
@@ -29,4 +33,5 @@ private:
     QComboBox* cbSpecimen = nullptr;  // cylinder, cube
     QLineEdit* edSigma = nullptr;
     QPlainTextEdit* edResults = nullptr;
+    std::vector<orvan::control::DatedResult> history_;
 };

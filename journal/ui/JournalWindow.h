@@ -12,6 +12,7 @@
 
 #include "common/Form.h"
 #include "journal/Journal.h"
+#include "strength_control/calc/Conformity.h"
 #include "strength_control/calc/ControlChart.h"
 #include "strength_control/calc/Cusum.h"
 
@@ -54,7 +55,7 @@ public:
     // The conformity dialog over the chosen mix's parties between the filter's dates (one
     // result per party: the mean of its extracts), through the opener the main window gives.
     void checkConformity();
-    using ConformityOpener = std::function<void(const QString& results)>;
+    using ConformityOpener = std::function<void(const orvan::control::JournalConformity&)>;
     void setConformityOpener(ConformityOpener opener) { conformityOpener_ = std::move(opener); }
     // The control chart window showing `chart` (built from the journal) in place of asking the
     // batch strengths, given by the main window.

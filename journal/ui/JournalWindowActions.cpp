@@ -372,9 +372,18 @@ void JournalWindow::checkConformity() {
     if (!means.ok()) return tell(means.message);
     if (means.values.empty())
         return tell(toCore(jt("No party of the mix is dated in the filter's range")));
-    QStringList results;
-    for (double mean : means.values) results << fromCore(orvan::formatRoundTrip(mean));
-    if (conformityOpener_) conformityOpener_(results.join(QLatin1Char('\n')));
+    std::string results;
+    for (double mean : means.values)
+        results += (results.empty() ? "" : "\n") + orvan::formatRoundTrip(mean);
+    // The mix's parties up to the filter's last date, for a blank s of continuous production.
+    const auto series = jrn::partySeries(*journal_, mix->id, {});
+    if (!series.ok()) return tell(series.message);
+    const std::string to = toCore(edTo->text().trimmed());
+    orvan::control::JournalConformity given{results, {}};
+    for (std::size_t i = 0; i < series.values.means.size(); ++i)
+        if (to.empty() || series.values.dates[i] <= to)
+            given.history.push_back({series.values.dates[i], series.values.means[i]});
+    if (conformityOpener_) conformityOpener_(given);
 }
 
 void JournalWindow::saveDesign() {

@@ -231,6 +231,7 @@ std::vector<std::string> headLines(const ConformityInputs& in, NumberFormat form
     if (in.rule == ConformityRule::En206Continuous) {
         lines.push_back(reportText("Standard deviation s, MPa: ") +
                         formatFixed(*in.sigma, 2, format));
+        lines.insert(lines.end(), in.sigmaSource.begin(), in.sigmaSource.end());
         lines.push_back(reportText(
             "The standard deviation s must come from at least 35 consecutive results taken over "
             "more than three months"));

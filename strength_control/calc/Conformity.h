@@ -49,6 +49,8 @@ struct ConformityInputs {
     std::optional<double> sigma;  // s, MPa (en206-continuous)
     std::vector<double> results;  // MPa, in order
     Specimen specimen = Specimen::Cylinder;
+    // Where s came from, for the report: the lines of its estimate; none when typed.
+    std::vector<std::string> sigmaSource;
 };
 
 struct Criterion {
@@ -105,6 +107,13 @@ struct SigmaEstimate {
     double sigma = 0;                 // sample standard deviation, MPa
     int count = 0;                    // results used: the latest ones
     std::string firstDate, lastDate;  // the span they cover
+};
+
+// What the journal hands the conformity check: the results to assess (one a line, as typed)
+// and the mix's dated results up to the last of them, from which a blank s is estimated.
+struct JournalConformity {
+    std::string resultsText;
+    std::vector<DatedResult> history;
 };
 
 // s from a mix's dated results (any order): the latest 35, and older ones until they span

@@ -193,12 +193,16 @@ private slots:
                  QString::fromStdString(orvan::formatFixed(period->correctingBottom, 1, {})));
         QCOMPARE(control.findChild<QLineEdit*>("edRy")->text(), QString("16.6"));
         // Conformity over the parties the date filter admits, one mean each.
-        QString results;
-        window_->setConformityOpener([&](const QString& r) { results = r; });
+        // The dated history for a blank s reaches back before the range, not past its end.
+        orvan::control::JournalConformity given;
+        window_->setConformityOpener(
+            [&](const orvan::control::JournalConformity& g) { given = g; });
         child<QLineEdit>("edFrom")->setText("2026-01-06");
         child<QLineEdit>("edTo")->setText("2026-01-07");
         window_->checkConformity();
-        QCOMPARE(results, QString("25\n25"));  // both ends included
+        QCOMPARE(given.resultsText, std::string("25\n25"));  // both ends included
+        QVERIFY(given.history.size() > 2);
+        QCOMPARE(given.history.back().date, std::string("2026-01-07"));
         QVERIFY(!watchdog.fired());
     }
 

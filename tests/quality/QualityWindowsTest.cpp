@@ -1,6 +1,7 @@
 // Quality control in the program: the chart window's verdict report and PDF, the CUSUM and
 // conformity dialogs, "Export PDF..." and "Batch weights..." from a proportioning report.
 #include <QComboBox>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QLineSeries>
@@ -205,29 +206,45 @@ private slots:
         QTest::addColumn<QString>("sigma");
         QTest::addColumn<QString>("results");
         QTest::addColumn<QString>("outcome");  // the report's last line, or the message
+        QTest::addColumn<int>("journal");      // weekly results the journal hands on, 33 and 37
         QTest::newRow("initial conforms") << 0 << ""
                                           << "35\t33\n34"
-                                          << "The results conform to the rule";
+                                          << "The results conform to the rule" << 0;
+        QTest::newRow("continuous, s from the journal")
+            << 1 << "" << QString("33 37 ").repeated(8) << "The results conform to the rule" << 40;
+        QTest::newRow("continuous, too few in the journal")
+            << 1 << "" << QString("33 37 ").repeated(8)
+            << "The standard deviation s needs at least 35 consecutive results; 20 were given."
+            << 20;
         QTest::newRow("aci fails") << 2 << ""
                                    << "28 29 26"
-                                   << "The results do not conform to the rule";
+                                   << "The results do not conform to the rule" << 0;
         QTest::newRow("continuous without s")
             << 1 << " " << QString("35 ").repeated(15)
-            << "The rule EN 206, continuous production needs the standard deviation s.";
+            << "The rule EN 206, continuous production needs the standard deviation s." << 0;
         QTest::newRow("negative s") << 1 << "-2" << QString("27 ").repeated(15)
-                                    << "The standard deviation s must be greater than zero.";
+                                    << "The standard deviation s must be greater than zero." << 0;
         QTest::newRow("bad s") << 1 << "s"
                                << "35"
-                               << "'s' is not a valid floating point value";
+                               << "'s' is not a valid floating point value" << 0;
     }
     void conformity() {
         QFETCH(int, rule);
         QFETCH(QString, sigma);
         QFETCH(QString, results);
         QFETCH(QString, outcome);
+        QFETCH(int, journal);
         ModalWatchdog watchdog(20000);
         ControlWindows w;
         ConformityDialog dialog(w.app);
+        if (journal > 0) {
+            orvan::control::JournalConformity given;
+            for (int i = 0; i < journal; ++i)
+                given.history.push_back(
+                    {QDate(2026, 1, 1).addDays(7 * i).toString(Qt::ISODate).toStdString(),
+                     i % 2 ? 37.0 : 33.0});
+            dialog.setJournalResults(given);
+        }
         dialog.findChild<QComboBox*>("cbRule")->setCurrentIndex(rule);
         dialog.findChild<QLineEdit*>("edSpecified")->setText("30");
         dialog.findChild<QLineEdit*>("edSigma")->setText(sigma);
@@ -241,6 +258,12 @@ private slots:
             QCOMPARE(reports[0]->windowTitle(),
                      QString("Statistical control. Conformity. Window №1"));
             QCOMPARE(reports[0]->logicalLines().last(), outcome);
+            if (journal > 0)
+                QVERIFY(reports[0]
+                            ->logicalLines()
+                            .filter("Standard deviation s of the 35 "
+                                    "results from 2026-02-05")
+                            .size() == 1);
         }
         QVERIFY(!watchdog.fired());
     }
