@@ -180,9 +180,7 @@ CliResult runCorrect(const CliRequest& request) {
         CliResult result = designCorrectionResult(
             correction::correctFromDesigns(inputs.values.inputs, kJournalFormat));
         if (!result.ok()) return result;
-        std::vector<std::string> lines = inputs.values.notes;
-        if (inputs.values.requiredSource != "typed")
-            lines.push_back("The required strength is " + inputs.values.requiredSource);
+        std::vector<std::string> lines = jn::correctionSourceLines(inputs.values);
         lines.insert(lines.end(), result.lines.begin(), result.lines.end());
         result.lines = std::move(lines);
         return result;

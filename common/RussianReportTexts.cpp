@@ -294,6 +294,26 @@ constexpr RussianText kTexts[] = {
     {"Party ", "Партия "},
     {" MPa - ", " МПа - "},
     {" (journal party %1, %2)", " (партия журнала %1, %2)"},
+    // from the journal back to the mix
+    {"%1 is needed: the mix has no stored analysed period",
+     "Нужно значение %1: у состава нет сохранённого анализируемого периода"},
+    {"its average level, from the analysed period stored %1",
+     "средний уровень прочности анализируемого периода, сохранённого %1"},
+    {"the standard deviation of a party mean, from the analysed period stored %1",
+     "среднее квадратическое отклонение среднего партии, по анализируемому периоду, "
+     "сохранённому %1"},
+    {"The required strength is needed: the mix has no stored analysed period",
+     "Нужна требуемая прочность: у состава нет сохранённого анализируемого периода"},
+    {"the average level of the analysed period stored %1",
+     "средний уровень прочности анализируемого периода, сохранённого %1"},
+    {"The mix '%1' has no saved design '%2'", "У состава '%1' нет сохранённого подбора '%2'"},
+    {"The design '%1' has no stored proportioning results: save it again from a proportioning "
+     "run",
+     "У подбора '%1' нет сохранённых результатов расчёта: сохраните его снова из отчёта "
+     "подбора"},
+    {"Left out: %1 parties of the design '%2', which is not saved with the mix",
+     "Не учтены: %1 партий подбора '%2', который не сохранён у состава"},
+    {"The required strength is %1", "Требуемая прочность - %1"},
     {"Of these, %1 strengths are predicted from early results, not yet tested at 28 days",
      "Из них прочность %1 партий - прогноз по ранним результатам, 28-суточных испытаний ещё нет"},
     {"within the limits of warning", "в пределах предупредительных границ"},

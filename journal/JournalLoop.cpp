@@ -6,6 +6,7 @@
 #include <cmath>
 #include <map>
 
+#include "common/ReportLanguage.h"
 #include "journal/JournalDesigns.h"
 #include "journal/JournalPeriods.h"
 #include "journal/Storage.h"
@@ -125,18 +126,20 @@ Outcome<control::SeriesCusumInputs> cusumFigures(const Journal& journal, long lo
     const std::optional<StoredPeriod>& p = stored.values;
     const auto* layout = p ? layoutByName(p->layoutName) : nullptr;
     if (!p || !layout)
-        return Inputs::refused(std::string(request.target ? "s" : "T") +
-                                   " is needed: the mix has no stored analysed period",
+        return Inputs::refused(reportText("%1 is needed: the mix has no stored analysed period",
+                                          {request.target ? "s" : "T"}),
                                MessageStyle::Message);
-    const std::string period = "the analysed period stored " + p->savedAt;
     if (!request.target) {
         in.target = p->averageLevel;
-        in.targetSource = "its average level, from " + period;
+        in.targetSource =
+            reportText("its average level, from the analysed period stored %1", {p->savedAt});
     }
     if (!request.sigma) {
         in.sigma = p->overallVariation / 100 * p->averageLevel /
                    std::sqrt(static_cast<double>(layout->extractCount));
-        in.sigmaSource = "the standard deviation of a party mean, from " + period;
+        in.sigmaSource =
+            reportText("the standard deviation of a party mean, from the analysed period stored %1",
+                       {p->savedAt});
     }
     return Inputs::done(std::move(in));
 }
@@ -211,11 +214,11 @@ Outcome<std::pair<double, std::string>> requiredStrength(const Journal& journal,
     if (!stored.ok()) return Required::endedAs(stored);
     if (!stored.values)
         return Required::refused(
-            "The required strength is needed: the mix has no stored analysed period",
+            reportText("The required strength is needed: the mix has no stored analysed period"),
             MessageStyle::Message);
-    return Required::done(
-        {stored.values->averageLevel,
-         "the average level of the analysed period stored " + stored.values->savedAt});
+    return Required::done({stored.values->averageLevel,
+                           reportText("the average level of the analysed period stored %1",
+                                      {stored.values->savedAt})});
 }
 
 }  // namespace
@@ -240,8 +243,9 @@ Outcome<JournalCorrectionInputs> designCorrectionInputs(const Journal& journal, 
         const bool saved = std::any_of(designs.values.begin(), designs.values.end(),
                                        [&](const DesignSummary& d) { return d.name == name; });
         if (!saved)
-            return Inputs::refused("The mix '" + mixName + "' has no saved design '" + name + "'",
-                                   MessageStyle::Message);
+            return Inputs::refused(
+                reportText("The mix '%1' has no saved design '%2'", {mixName, name}),
+                MessageStyle::Message);
     }
     for (const DesignSummary& design : designs.values) {
         const bool wanted = request.designs.empty()
@@ -250,9 +254,9 @@ Outcome<JournalCorrectionInputs> designCorrectionInputs(const Journal& journal, 
                                             design.name) != request.designs.end();
         if (design.name.empty() || !wanted) continue;
         if (!design.waterCementRatio || !design.waterContent || *design.waterCementRatio <= 0)
-            return Inputs::refused("The design '" + design.name +
-                                       "' has no stored proportioning results: save it again "
-                                       "from a proportioning run",
+            return Inputs::refused(reportText("The design '%1' has no stored proportioning "
+                                              "results: save it again from a proportioning run",
+                                              {design.name}),
                                    MessageStyle::Message);
         correction::DesignSample sample;
         sample.design = design.name;
@@ -264,9 +268,10 @@ Outcome<JournalCorrectionInputs> designCorrectionInputs(const Journal& journal, 
     }
     if (request.designs.empty())
         for (const auto& [name, parties] : strengths.values)
-            out.notes.push_back("Left out: " + std::to_string(parties.size()) +
-                                " parties of the design '" + name +
-                                "', which is not saved with the mix");
+            out.notes.push_back(
+                reportText("Left out: %1 parties of the design '%2', which is not saved with "
+                           "the mix",
+                           {std::to_string(parties.size()), name}));
     // Fewer than two designs left: what was left out is why, said instead of a bare count.
     if (out.inputs.designs.size() < 2 && !out.notes.empty()) {
         std::string why;
@@ -274,6 +279,13 @@ Outcome<JournalCorrectionInputs> designCorrectionInputs(const Journal& journal, 
         return Inputs::refused(why, MessageStyle::Message);
     }
     return Inputs::done(std::move(out));
+}
+
+std::vector<std::string> correctionSourceLines(const JournalCorrectionInputs& inputs) {
+    std::vector<std::string> lines = inputs.notes;
+    if (inputs.requiredSource != "typed")
+        lines.push_back(reportText("The required strength is %1", {inputs.requiredSource}));
+    return lines;
 }
 
 }  // namespace orvan::journal

@@ -75,4 +75,8 @@ struct JournalCorrectionInputs {
 Outcome<JournalCorrectionInputs> designCorrectionInputs(const Journal& journal, long long mixId,
                                                         const CorrectionRequest& request);
 
+// The lines above the correction's report: the parties left out and where the required
+// strength came from (none when typed).
+std::vector<std::string> correctionSourceLines(const JournalCorrectionInputs& inputs);
+
 }  // namespace orvan::journal

@@ -100,9 +100,7 @@ void JournalWindow::correctMix() {
     const auto corrected =
         orvan::correction::correctFromDesigns(inputs.values.inputs, numberFormat());
     if (!corrected.ok()) return tell(corrected.message);
-    std::vector<std::string> lines = inputs.values.notes;
-    if (inputs.values.requiredSource != "typed")
-        lines.push_back("The required strength is " + inputs.values.requiredSource);
+    std::vector<std::string> lines = jrn::correctionSourceLines(inputs.values);
     lines.insert(lines.end(), corrected.lines.begin(), corrected.lines.end());
     publish(app_, orvan::correction::designCorrectionTitle, lines);
 }

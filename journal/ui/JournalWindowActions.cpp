@@ -373,8 +373,10 @@ void JournalWindow::checkConformity() {
     if (means.values.empty())
         return tell(toCore(jt("No party of the mix is dated in the filter's range")));
     std::string results;
-    for (double mean : means.values)
-        results += (results.empty() ? "" : "\n") + orvan::formatRoundTrip(mean);
+    for (double mean : means.values) {
+        if (!results.empty()) results += '\n';
+        results += orvan::formatRoundTrip(mean);
+    }
     // The mix's parties up to the filter's last date, for a blank s of continuous production.
     const auto series = jrn::partySeries(*journal_, mix->id, {});
     if (!series.ok()) return tell(series.message);
