@@ -294,6 +294,8 @@ constexpr RussianText kTexts[] = {
     {"Party ", "Партия "},
     {" MPa - ", " МПа - "},
     {" (journal party %1, %2)", " (партия журнала %1, %2)"},
+    {"Hollow markers: %1 strengths predicted from early results",
+     "Незаполненные маркеры: прочность %1 партий - прогноз по ранним результатам"},
     // from the journal back to the mix
     {"%1 is needed: the mix has no stored analysed period",
      "Нужно значение %1: у состава нет сохранённого анализируемого периода"},

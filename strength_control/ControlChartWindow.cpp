@@ -264,7 +264,9 @@ void ControlChartWindow::showLongSeries(const ctl::ChartValues& chart) {
     axisChoice_->setVisible(!chart.parties.empty());
     zoom_->setEnabled(true);
     const ctl::AxisRange range = *ctl::rangeCoveringPoints(chart);
-    zoom_->setWhole(0, std::max(chart.batchesAsked, 1), range.min, range.max);
+    // Half a party's room after the last, so that its marker is whole inside the plot area,
+    // which a long series is clipped to.
+    zoom_->setWhole(0, std::max(chart.batchesAsked, 1) + 0.5, range.min, range.max);
 }
 
 QString ControlChartWindow::pointToolTip(const ctl::ChartValues& chart, int index) const {

@@ -2728,10 +2728,6 @@ workability</source>
         <translation>Новый журнал</translation>
     </message>
     <message>
-        <source>No party of the mix is dated in the filter's range</source>
-        <translation>Нет партий состава с датами в пределах фильтра</translation>
-    </message>
-    <message>
         <source>Nothing was pasted.</source>
         <translation>Ничего не вставлено.</translation>
     </message>

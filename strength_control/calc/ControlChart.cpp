@@ -254,6 +254,11 @@ std::vector<std::string> chartTitleBlock(const ChartValues& chart, const std::st
     if (chart.range && n > 0)
         lines.push_back(
             reportText("Parties %1 to %2 (%3)", {party(1), party(n), std::to_string(n)}));
+    const auto predicted = std::count_if(chart.parties.begin(), chart.parties.end(),
+                                         [](const PartyText& p) { return p.predicted; });
+    if (predicted > 0)
+        lines.push_back(reportText("Hollow markers: %1 strengths predicted from early results",
+                                   {std::to_string(predicted)}));
     lines.push_back(reportText("Printed ") + printed);
     return lines;
 }

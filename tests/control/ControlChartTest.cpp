@@ -311,7 +311,7 @@ TEST(ControlPictureFilters, ListAndSelection) {
 struct MarginRow {
     const char* name;
     double lowest, highest;
-    double above;  // room above the plot, pixels
+    double above;              // room above the plot, pixels
     bool top, bottom, capped;  // capped: the plot keeps its minimum share, and a low mark
                                // that fits in the room below the shrunk plot needs no margin
 };
@@ -463,4 +463,8 @@ TEST(ControlChartTitleBlock, NamesMixLimitsPartiesAndDate) {
                   "Average level of strength 25 MPa; limits of warning 23 to 27 MPa; limits of "
                   "correcting 20 to 30 MPa",
                   "Parties P-7 of 2026-04-01 to P-9 of 2026-04-03 (3)", "Printed 2026-12-09"}));
+    // The page says what its hollow markers are.
+    chart.values.parties[1].predicted = chart.values.parties[2].predicted = true;
+    EXPECT_EQ(chartTitleBlock(chart.values, "2026-12-09", kPoint).at(4),
+              "Hollow markers: 2 strengths predicted from early results");
 }
