@@ -147,7 +147,15 @@ QWidget* JournalWindow::buildParties() {
     tvParties->hideColumn(PartyTableModel::Id);
     QHeaderView* header = tvParties->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::ResizeToContents);
-    header->setSectionResizeMode(PartyTableModel::Extracts, QHeaderView::Stretch);
+    // The extracts take the room that is left, unless columns of other ages follow them: the
+    // table is then wider than its view and a stretched column would shrink to "...".
+    auto fitExtracts = [this, header] {
+        const bool alone = model_->columnCount() <= PartyTableModel::FixedColumns;
+        header->setSectionResizeMode(PartyTableModel::Extracts,
+                                     alone ? QHeaderView::Stretch : QHeaderView::ResizeToContents);
+    };
+    fitExtracts();
+    connect(model_, &QAbstractItemModel::modelReset, this, fitExtracts);
 
     connect(tvParties, &QTableView::doubleClicked, this, &JournalWindow::editParty);
     auto* buttons = new QHBoxLayout;

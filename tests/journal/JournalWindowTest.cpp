@@ -2,6 +2,7 @@
 // with its filter and sort, paste, delete, the analysed period published as the dialogs
 // publish theirs, and the control chart of the later parties in the chart window.
 #include <QComboBox>
+#include <QHeaderView>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -115,6 +116,16 @@ private slots:
     void tableFiltersSortsPastesAndDeletes() {
         QCOMPARE(child<QListWidget>("lbMixes")->count(), 2);
         QCOMPARE(rows(), 8);
+        // The extracts take the room left, unless a column of another age follows them.
+        QHeaderView* header = child<QTableView>("tvParties")->horizontalHeader();
+        QCOMPARE(header->sectionResizeMode(PartyTableModel::Extracts), QHeaderView::Stretch);
+        const QString early = dir_.filePath("early.csv");
+        std::ofstream(early.toStdString(), std::ios::binary)
+            << "date,mix,party,extract,strength,age\n2026-01-01,M,1,1,15,7\n";
+        window_->importFile(early);
+        window_->selectMix("M");
+        QCOMPARE(header->sectionResizeMode(PartyTableModel::Extracts),
+                 QHeaderView::ResizeToContents);
         child<QLineEdit>("edFrom")->setText("2026-01-05");
         emit child<QLineEdit>("edFrom")->editingFinished();
         QCOMPARE(rows(), 4);
@@ -142,7 +153,7 @@ private slots:
         // Deleting the mix asks, naming what goes, and leaves no mix chosen for a second click.
         agreeToDelete();
         window_->deleteMix();
-        QCOMPARE(messages_.last(), QString("Delete mix M with 12 parties and 72 results?"));
+        QCOMPARE(messages_.last(), QString("Delete mix M with 12 parties and 73 results?"));
         QCOMPARE(child<QListWidget>("lbMixes")->count(), 1);
         QCOMPARE(child<QListWidget>("lbMixes")->currentRow(), -1);
         QVERIFY(!watchdog.fired());
