@@ -50,7 +50,7 @@ struct ConformityInputs {
     std::vector<double> results;  // MPa, in order
     Specimen specimen = Specimen::Cylinder;
     // Where s came from, for the report: the lines of its estimate; none when typed.
-    std::vector<std::string> sigmaSource;
+    std::vector<std::string> sigmaSource = {};
 };
 
 struct Criterion {

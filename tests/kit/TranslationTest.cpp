@@ -9,7 +9,7 @@
 #include "kit/Messages.h"
 #include "kit/Translations.h"
 
-class ViewersTranslationTest : public QObject {
+class TranslationTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -110,5 +110,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ViewersTranslationTest)
+QTEST_MAIN(TranslationTest)
 #include "TranslationTest.moc"

@@ -17,7 +17,7 @@ QByteArray encoded(const QImage& image, const char* format) {
 }
 }  // namespace
 
-class ViewersPictureLoaderTest : public QObject {
+class PictureLoaderTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -226,5 +226,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ViewersPictureLoaderTest)
+QTEST_MAIN(PictureLoaderTest)
 #include "PictureLoaderTest.moc"

@@ -7,7 +7,7 @@
 #include "kit/AppContext.h"
 #include "shell/AboutBox.h"
 
-class ViewersAboutTest : public QObject {
+class AboutBoxTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -103,5 +103,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ViewersAboutTest)
-#include "AboutTest.moc"
+QTEST_MAIN(AboutBoxTest)
+#include "AboutBoxTest.moc"

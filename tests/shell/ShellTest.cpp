@@ -12,7 +12,7 @@
 #include "kit/Translations.h"
 #include "shell/MainWindow.h"
 
-class ViewersShellTest : public QObject {
+class ShellTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -67,5 +67,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ViewersShellTest)
+QTEST_MAIN(ShellTest)
 #include "ShellTest.moc"

@@ -87,7 +87,7 @@ Seen openGraphic(PictureWindow& window, const QString& path) {
 }
 }  // namespace
 
-class ViewersPictureWindowTest : public QObject {
+class PictureWindowTest : public QObject {
     Q_OBJECT
 
 private:
@@ -292,5 +292,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ViewersPictureWindowTest)
+QTEST_MAIN(PictureWindowTest)
 #include "PictureWindowTest.moc"

@@ -40,7 +40,7 @@ QString readPage(const QString& resource) {
 }
 }  // namespace
 
-class ViewersHelpTest : public QObject {
+class HelpViewerTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -161,5 +161,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ViewersHelpTest)
-#include "HelpTest.moc"
+QTEST_MAIN(HelpViewerTest)
+#include "HelpViewerTest.moc"

@@ -9,7 +9,7 @@
 #include <QScatterSeries>
 #include <QTemporaryDir>
 
-#include "../control/ControlFixture.h"
+#include "ControlFixture.h"
 #include "NumberLocale.h"
 #include "RegisteredWindow.h"
 #include "common/NumberText.h"
