@@ -1,6 +1,7 @@
 #include "shell/MainWindow.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QDockWidget>
 #include <QKeyEvent>
@@ -78,6 +79,13 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 
 MainWindow::~MainWindow() {
     qApp->removeEventFilter(this);
+    delete journal_;  // a window of its own, without a parent
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    QMainWindow::closeEvent(event);
+    // The journal goes with the main window, or the program would go on running behind it.
+    if (event->isAccepted() && journal_) journal_->close();
 }
 
 int MainWindow::windowNumber() const {
@@ -161,10 +169,11 @@ void MainWindow::openCusum() {
 
 // The journal window is made when first asked for (its tables and splitter cost start-up
 // time; it opens its database only when first used in any case), and first shows centred over
-// the main window, as the dialogs do.
+// the main window, as the dialogs do. It is a window of its own, not one kept above the main
+// window: a report it publishes comes up in front of it, with the main window.
 JournalWindow* MainWindow::journal() {
     if (journal_) return journal_;
-    journal_ = new JournalWindow(app_, this);
+    journal_ = new JournalWindow(app_, nullptr);
     connectJournal();
     return journal_;
 }

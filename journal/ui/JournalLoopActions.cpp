@@ -19,14 +19,17 @@
 namespace jrn = orvan::journal;
 namespace ctl = orvan::control;
 
-namespace {
-
-void publish(AppContext& app, std::string (*title)(int), const std::vector<std::string>& lines) {
-    if (DocumentArea* documents = app.documents())
-        documents->publishReport([title](int n) { return fromCore(title(n)); }, lines);
+// The report in a new window of the main window, which comes up in front of the journal so
+// that the report is seen.
+void JournalWindow::publishReport(std::string (*title)(int),
+                                  const std::vector<std::string>& lines) {
+    DocumentArea* documents = app_.documents();
+    if (!documents) return;
+    documents->publishReport([title](int n) { return fromCore(title(n)); }, lines);
+    QWidget* main = documents->window();
+    main->raise();
+    main->activateWindow();
 }
-
-}  // namespace
 
 // The table's predicted strengths: only for a mix with early results, quietly none when the
 // relation is refused (too few parties with both results).
@@ -49,7 +52,7 @@ void JournalWindow::predictStrengths() {
     if (!mix) return tell(toCore(jt("Choose a mix first")));
     const auto prediction = jrn::predictionFromJournal(*journal_, mix->id, numberFormat());
     if (!prediction.ok()) return tell(prediction.message);
-    publish(app_, ctl::predictionReportTitle, prediction.lines);
+    publishReport(ctl::predictionReportTitle, prediction.lines);
 }
 
 void JournalWindow::runCusum() {
@@ -68,7 +71,7 @@ void JournalWindow::runCusum() {
     if (!inputs.ok()) return tell(inputs.message);
     const auto cusum = ctl::runSeriesCusum(inputs.values, numberFormat());
     if (!cusum.ok()) return tell(cusum.message);
-    publish(app_, ctl::cusumReportTitle, cusum.lines);
+    publishReport(ctl::cusumReportTitle, cusum.lines);
     if (!cusumOpener_) return;
     const ctl::SeriesCusumInputs& in = inputs.values;
     ctl::CusumInputs drawn{in.target, in.sigma, in.k, in.h, {}, in.targetSource, in.sigmaSource};
@@ -102,5 +105,5 @@ void JournalWindow::correctMix() {
     if (!corrected.ok()) return tell(corrected.message);
     std::vector<std::string> lines = jrn::correctionSourceLines(inputs.values);
     lines.insert(lines.end(), corrected.lines.begin(), corrected.lines.end());
-    publish(app_, orvan::correction::designCorrectionTitle, lines);
+    publishReport(orvan::correction::designCorrectionTitle, lines);
 }

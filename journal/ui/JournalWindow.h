@@ -91,6 +91,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    void publishReport(std::string (*title)(int), const std::vector<std::string>& lines);
     QPushButton* button(const char* name, const char* caption, void (JournalWindow::*action)());
     QMenuBar* buildMenu();
     QWidget* buildMixes();

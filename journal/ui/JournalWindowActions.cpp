@@ -309,8 +309,7 @@ void JournalWindow::analyse() {
     std::vector<std::string> lines = an::periodSourceLines(jrn::periodSources(analysis));
     const auto report = an::writeAnalysedPeriodReport(layout, analysis.values.run.result, format);
     lines.insert(lines.end(), report.begin(), report.end());
-    if (DocumentArea* documents = app_.documents())
-        documents->publishReport([](int n) { return fromCore(an::analysedReportTitle(n)); }, lines);
+    publishReport(an::analysedReportTitle, lines);
     mixChosen();
     say(jt("The analysed period of %1 is stored with the mix").arg(fromCore(mix->name)));
 }

@@ -30,13 +30,14 @@
 #include "ModalDriver.h"
 #include "RecordingTranslator.h"
 #include "RegisteredWindow.h"
-#include "kit/HelpViewer.h"
-#include "kit/Messages.h"
-#include "kit/DialogBase.h"
-#include "kit/TextFileCommands.h"
-#include "kit/Translations.h"
 #include "common/Fault.h"
 #include "common/TextLines.h"
+#include "journal/ui/JournalWindow.h"
+#include "kit/DialogBase.h"
+#include "kit/HelpViewer.h"
+#include "kit/Messages.h"
+#include "kit/TextFileCommands.h"
+#include "kit/Translations.h"
 #include "mixdesign/MixDialogBase.h"
 #include "pictures/ui/PictureWindow.h"
 #include "shell/AboutBox.h"
@@ -227,6 +228,7 @@ private slots:
         QFETCH(bool, show);
         ModalWatchdog watchdog;
         QWidget* window = name == "fmForm1" ? main_ : main_->findChild<QWidget*>(name);
+        if (name == "JournalWindow") window = main_->journal();  // a window of its own
         if (name == "PopupMenu1") window = main_->buildContextMenu(main_);
         if (name == "PrintDialog1") window = main_->textFiles()->printDialog();
         QVERIFY2(window, qPrintable(name));
@@ -327,7 +329,7 @@ private slots:
     void journalDialog() {
         QFETCH(QString, button);
         QFETCH(QString, typed);
-        auto* journal = main_->findChild<QWidget*>("JournalWindow");
+        QWidget* journal = main_->journal();
         QVERIFY(journal);
         ModalWatchdog watchdog(5000);
         QWidget* met = nullptr;
