@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTemporaryDir>
@@ -16,6 +17,7 @@
 #include <QtTest>
 
 #include "ModalDriver.h"
+#include "journal/ui/JournalWindow.h"
 #include "kit/DialogBase.h"
 #include "kit/DocumentArea.h"
 #include "kit/TextWindow.h"
@@ -175,6 +177,18 @@ private slots:
             QVERIFY2(action->statusTip().isEmpty(), row.caption);  // menu items have no hints
             if (*row.shortcut) QVERIFY2(window_->actions().contains(action), row.caption);
         }
+    }
+
+    // The journal is a window of its own (not kept above the main window, so that the reports
+    // it publishes come up in front), and it goes when the main window is closed.
+    void journalClosesWithTheMainWindow() {
+        QStandardPaths::setTestModeEnabled(true);  // the journal's database kept apart
+        QWidget* journal = window_->journal();
+        journal->show();
+        QVERIFY(journal->isVisible());
+        QVERIFY(!journal->parentWidget());
+        window_->close();
+        QVERIFY(!journal->isVisible());
     }
 
     void contextMenuHasTheSameItemsEverywhere() {
