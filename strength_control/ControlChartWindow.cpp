@@ -12,6 +12,7 @@
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QScatterSeries>
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -236,6 +237,7 @@ void ControlChartWindow::clearSeries() {
     segments_.clear();
     for (QLineSeries* series : named_) series->clear();
     marks_->clear();
+    showPredictedKey(false);
     endLongSeries();
     fitMarks();
 }
@@ -303,7 +305,32 @@ void ControlChartWindow::drawChart() {
     QList<bool> hollow;
     for (const ctl::PartyText& party : chart.parties) hollow << party.predicted;
     marks_->setHollow(hollow);
+    showPredictedKey(hollow.contains(true));
     fitMarks();
+}
+
+// The legend's key to the hollow markers, on a chart with predicted strengths only. Added to
+// the chart and taken away rather than hidden: the legend lays out a marker shown again
+// without its text.
+void ControlChartWindow::showPredictedKey(bool shown) {
+    QChart* c = chart();
+    const bool there = c->series().contains(predictedKey_);
+    if (shown == there) return;
+    if (!shown) {
+        c->removeSeries(predictedKey_);
+        return;
+    }
+    if (!predictedKey_) {
+        predictedKey_ = new QScatterSeries(c);
+        predictedKey_->setObjectName("PredictedStrength");
+        predictedKey_->setName(chartText("Predicted strength", "PredictedStrength"));
+        predictedKey_->setBrush(Qt::white);
+        predictedKey_->setPen(QPen(qColor(ctl::emptySeries().back().seriesColor), 2));
+        predictedKey_->setMarkerSize(9);
+    }
+    c->addSeries(predictedKey_);
+    predictedKey_->attachAxis(axisX_);
+    predictedKey_->attachAxis(axisY_);
 }
 
 void ControlChartWindow::fitMarks() {

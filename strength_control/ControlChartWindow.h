@@ -14,6 +14,7 @@ class QChart;
 class QChartView;
 class QFileDialog;
 class QLineSeries;
+class QScatterSeries;
 class QValueAxis;
 class BatchMarks;
 class ChartZoom;
@@ -90,12 +91,14 @@ private:
     QString pointToolTip(const orvan::control::ChartValues& chart, int index) const;
     // Gives the marks of strengths beyond the vertical range room inside the chart.
     void fitMarks();
+    void showPredictedKey(bool shown);
     QRectF chartRect() const;
 
     QValueAxis* axisX_ = nullptr;
     QValueAxis* axisY_ = nullptr;
     QList<QLineSeries*> named_;
     QList<QLineSeries*> segments_;
+    QScatterSeries* predictedKey_ = nullptr;  // made on first use
     BatchMarks* marks_ = nullptr;
     ChartZoom* zoom_ = nullptr;
     PartyAxisLabels* partyLabels_ = nullptr;

@@ -1821,6 +1821,11 @@ workability</source>
         <translation>Фактическая прочность бетона</translation>
     </message>
     <message>
+        <source>Predicted strength</source>
+        <comment>PredictedStrength</comment>
+        <translation>Прогноз прочности</translation>
+    </message>
+    <message>
         <source>Save...</source>
         <comment>BitBtn1</comment>
         <translation>Сохранить...</translation>

@@ -421,23 +421,34 @@ private:
                                       "Average level of strength", "Real strength of concrete"}));
     }
 
+private slots:
     // A chart of the journal's 132 parties: every point inside the range, the labels of points
     // beyond the limits kept, tooltips, party numbers under the axis, zoom and "Whole period",
-    // and its PDF one A4 page, landscape.
+    // the last two parties predicted (hollow, with the legend's key), and its PDF one A4 page,
+    // landscape.
     void longSeriesFromTheJournal() {
         ControlWindows w;
-        const orvan::FieldTexts texts{{"edRy", "25"},   {"edCountParty", "132"}, {"edRpr1", "27"},
-                                      {"edRpr2", "23"}, {"edRcor1", "30"},       {"edRcor2", "20"}};
+        // The figures of the journal's chart over the dialog's own defaults, as the journal
+        // builds it.
+        orvan::FieldTexts texts = orvan::defaultTexts(orvan::control::controlForm());
+        for (const auto& [name, text] : orvan::FieldTexts{{"edRy", "25"},
+                                                          {"edCountParty", "132"},
+                                                          {"edRpr1", "27"},
+                                                          {"edRpr2", "23"},
+                                                          {"edRcor1", "30"},
+                                                          {"edRcor2", "20"}})
+            texts[name] = text;
         auto strength = [](int batch) {
             return batch == 40 ? 41.5 : batch == 90 ? 12.0 : 24 + batch % 3;
         };
         auto chart = orvan::control::buildControlChart(
             texts, [&](int b, const std::string&) { return orvan::formatRoundTrip(strength(b)); },
             orvan::NumberFormat{});
+        QVERIFY2(chart.ok(), chart.message.c_str());
         chart.values.series.back().labelDecimals = 2;
         for (int i = 1; i <= 132; ++i)
             chart.values.parties.push_back(
-                {"P-" + std::to_string(i), "2026-05-" + std::to_string(10 + i % 20)});
+                {"P-" + std::to_string(i), "2026-05-" + std::to_string(10 + i % 20), i > 130});
         w.chart->setGivenChart(chart);
         w.chart->resize(797, 429);
         w.chart->show();
@@ -459,7 +470,12 @@ private:
         QVERIFY(w.chart->horizontalAxis()->max() - w.chart->horizontalAxis()->min() < 40);
         w.chart->wholePeriodButton()->click();
         QCOMPARE(w.chart->horizontalAxis()->min(), 0.0);
-        QCOMPARE(w.chart->horizontalAxis()->max(), 132.0);
+        QCOMPARE(w.chart->horizontalAxis()->max(), 132.5);  // the last marker whole
+        // The legend's last entry is the key to the hollow markers of the predicted parties.
+        const auto legend = w.chart->chart()->legend()->markers();
+        QVERIFY(!legend.isEmpty());
+        QCOMPARE(legend.last()->label(), QString("Predicted strength"));
+        QVERIFY(marks->toolTipAt(marks->markerRect(131).center()).endsWith("(predicted)"));
         QTemporaryDir dir;
         QVERIFY(w.chart->savePdf(dir.filePath("chart.pdf")).ok());
         QFile pdf(dir.filePath("chart.pdf"));
