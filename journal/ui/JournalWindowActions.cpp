@@ -18,6 +18,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTableView>
+#include <map>
 
 #include "common/NumberText.h"
 #include "journal/JournalCsv.h"
@@ -104,6 +105,8 @@ bool JournalWindow::editPartyDialog(jrn::Party& party, const QString& caption) {
     number->setObjectName("edNumber");
     auto* strengths = new QLineEdit(joinStrengths(party.strengthTexts), &dialog);
     strengths->setObjectName("edStrengths");
+    auto* design = new QLineEdit(fromCore(party.design), &dialog);
+    design->setObjectName("edDesign");
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
@@ -111,13 +114,34 @@ bool JournalWindow::editPartyDialog(jrn::Party& party, const QString& caption) {
     form->addRow(jt("Date (YYYY-MM-DD)"), date);
     form->addRow(jt("Party"), number);
     form->addRow(jt("Extract strengths, MPa, separated by \";\""), strengths);
+    // A field for each other age of the mix and of the party: its results are edited too.
+    std::map<int, QLineEdit*> ages;
+    for (int age : model_->otherAges()) ages[age] = nullptr;
+    for (const jrn::AgeResults& results : party.otherAges) ages[results.age] = nullptr;
+    for (auto& [age, field] : ages) {
+        QStringList texts;
+        for (const jrn::AgeResults& results : party.otherAges)
+            if (results.age == age) texts << joinStrengths(results.strengthTexts);
+        field = new QLineEdit(texts.join(QString()), &dialog);
+        field->setObjectName(QStringLiteral("edStrengths%1").arg(age));
+        form->addRow(jt("%1-day extract strengths, MPa").arg(age), field);
+    }
+    form->addRow(jt("Design"), design);
     form->addRow(buttons);
     if (dialog.exec() != QDialog::Accepted) return false;
     party.date = toCore(date->text().trimmed());
     party.number = toCore(number->text().trimmed());
+    party.design = toCore(design->text().trimmed());
     party.strengthTexts.clear();
     for (const auto& text : splitStrengths(strengths->text()))
         party.strengthTexts.push_back(journalStrength(text));
+    party.otherAges.clear();
+    for (const auto& [age, field] : ages) {
+        jrn::AgeResults results{age, {}};
+        for (const auto& text : splitStrengths(field->text()))
+            results.strengthTexts.push_back(journalStrength(text));
+        if (!results.strengthTexts.empty()) party.otherAges.push_back(std::move(results));
+    }
     return true;
 }
 
@@ -187,11 +211,14 @@ void JournalWindow::deleteSelectedParties() {
     for (const QModelIndex& row : tvParties->selectionModel()->selectedRows()) {
         ids.push_back(model_->partyId(row.row()));
         numbers << model_->index(row.row(), PartyTableModel::Number).data().toString();
-        results += model_->index(row.row(), PartyTableModel::Extracts)
-                       .data()
-                       .toString()
-                       .split(';', Qt::SkipEmptyParts)
-                       .size();
+        // Every age's results go with the party: the extracts' column and each age's.
+        for (int column = PartyTableModel::Extracts; column < model_->columnCount(); ++column)
+            if (column == PartyTableModel::Extracts || column >= PartyTableModel::FixedColumns)
+                results += model_->index(row.row(), column)
+                               .data()
+                               .toString()
+                               .split(';', Qt::SkipEmptyParts)
+                               .size();
     }
     if (ids.empty()) return tell(toCore(jt("Choose the parties to delete first")));
     const QString shown =

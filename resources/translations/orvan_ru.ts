@@ -2545,6 +2545,10 @@ workability</source>
         <translation>Прочность выборок, МПа, через ";"</translation>
     </message>
     <message>
+        <source>%1-day extract strengths, MPa</source>
+        <translation>Прочность выборок в %1 сут, МПа</translation>
+    </message>
+    <message>
         <source>Name of the new mix</source>
         <translation>Название нового состава</translation>
     </message>

@@ -126,6 +126,19 @@ private slots:
         window_->selectMix("M");
         QCOMPARE(header->sectionResizeMode(PartyTableModel::Extracts),
                  QHeaderView::ResizeToContents);
+        // Editing the party edits its results at each age and its design too.
+        auto* table = child<QTableView>("tvParties");
+        table->setCurrentIndex(window_->partyModel()->index(0, PartyTableModel::Number));
+        answerNextModal([](QWidget* dialog) {
+            QCOMPARE(dialog->findChild<QLineEdit*>("edStrengths7")->text(), QString("15"));
+            dialog->findChild<QLineEdit*>("edStrengths7")->setText("15; 16,5");
+            dialog->findChild<QLineEdit*>("edDesign")->setText("D1");
+            qobject_cast<QDialog*>(dialog)->accept();
+        });
+        child<QPushButton>("bbEditParty")->click();
+        const auto edited = window_->journal()->party(window_->partyModel()->partyId(0)).values;
+        QCOMPARE(edited->otherAges.at(0).strengthTexts, (std::vector<std::string>{"15", "16.5"}));
+        QCOMPARE(edited->design, std::string("D1"));
         child<QLineEdit>("edFrom")->setText("2026-01-05");
         emit child<QLineEdit>("edFrom")->editingFinished();
         QCOMPARE(rows(), 4);
@@ -153,7 +166,7 @@ private slots:
         // Deleting the mix asks, naming what goes, and leaves no mix chosen for a second click.
         agreeToDelete();
         window_->deleteMix();
-        QCOMPARE(messages_.last(), QString("Delete mix M with 12 parties and 73 results?"));
+        QCOMPARE(messages_.last(), QString("Delete mix M with 12 parties and 74 results?"));
         QCOMPARE(child<QListWidget>("lbMixes")->count(), 1);
         QCOMPARE(child<QListWidget>("lbMixes")->currentRow(), -1);
         QVERIFY(!watchdog.fired());
