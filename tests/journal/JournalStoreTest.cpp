@@ -443,6 +443,24 @@ TEST(JournalFile, OlderSchemaKeepsItsResultsAsTwentyEightDayOnes) {
 
 // On a server, three roles: the reader may not add, the recorder may add but not delete, the
 // editor may delete and undo; nobody may change the history.
+// The server restarted under an open journal: the next read says it failed (never "no mixes"),
+// and the journal connects again on its own.
+TEST(JournalServer, RestartIsSaidThenConnectedAgain) {
+    const char* restart = std::getenv("ORVAN_TEST_PG_RESTART");
+    if (!restart || !*restart) GTEST_SKIP() << "no PostgreSQL server to restart";
+    auto journal = openJournal(freshLocation("postgresql"));
+    ASSERT_TRUE(journal);
+    ASSERT_TRUE(jn::importCsv(*journal, sampleFile(), "s.csv").ok());
+    ASSERT_EQ(std::system(restart), 0);
+    const auto lost = journal->mixes();
+    EXPECT_EQ(lost.kind, orvan::OutcomeKind::Failed);
+    EXPECT_FALSE(lost.message.empty());
+    ASSERT_TRUE(journal->reconnectIfLost().ok());
+    const auto again = journal->mixes();
+    ASSERT_TRUE(again.ok()) << again.message;
+    EXPECT_EQ(again.values.size(), 2u);
+}
+
 TEST(JournalRoles, EachRoleDoesWhatItMayAndTheHistoryStays) {
     const char* url = std::getenv("ORVAN_TEST_PG_URL");
     if (!url || !*url) GTEST_SKIP() << "no PostgreSQL server (ORVAN_TEST_PG_URL)";
