@@ -235,6 +235,15 @@ TEST(JournalCli, FromEarlyResultsBackToTheMix) {
          "",
          "has no saved design 'D3'"},
         {{"correct", "--mix", "C"}, 3, "", "the mix has no stored analysed period"},
+        // The same refusals in the report language.
+        {{"correct", "--mix", "C", "--designs", "D1,D3", "--required", "33", "--lang=ru"},
+         3,
+         "",
+         "У состава 'C' нет сохранённого подбора 'D3'"},
+        {{"correct", "--mix", "C", "--lang=ru"},
+         3,
+         "",
+         "Нужна требуемая прочность: у состава нет сохранённого анализируемого периода"},
     };
     runSteps(db, steps);
     std::ifstream written(exported);
