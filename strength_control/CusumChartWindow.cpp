@@ -74,7 +74,9 @@ CusumChartWindow::CusumChartWindow(QWidget* parent) : QDialog(parent) {
 
     axisX_ = new QValueAxis(chart);
     axisX_->setTitleText(text("Parties of concrete"));
-    axisX_->setLabelFormat(QStringLiteral("%d"));
+    // Whole parties written as "%.0f": with "%d" Qt Charts 6.4 drew no labels at all on this
+    // axis once its ticks are dynamic (more than ten parties, localized numbers).
+    axisX_->setLabelFormat(QStringLiteral("%.0f"));
     axisY_ = new QValueAxis(chart);
     axisY_->setTitleText(text("Cumulative sum, MPa"));
     chart->addAxis(axisX_, Qt::AlignBottom);
