@@ -205,18 +205,21 @@ void MainWindow::connectJournal() {
         [this](orvan::control::ChartOutcome given) { openChart(std::move(given)); });
     journal_->setConformityOpener(
         [this](const orvan::control::JournalConformity& given) { openConformity(given); });
-    journal_->setCusumOpener(
-        [this](const orvan::control::CusumInputs& inputs,
-               const orvan::control::CusumResult& result) { openCusumChart(inputs, result); });
+    journal_->setCusumOpener([this](const orvan::control::CusumInputs& inputs,
+                                    const orvan::control::SeriesCusum& result) {
+        openCusumChart(inputs, result.cusum, result.parties);
+    });
 }
 
 void MainWindow::openCusumChart(const orvan::control::CusumInputs& inputs,
-                                const orvan::control::CusumResult& result) {
+                                const orvan::control::CusumResult& result,
+                                const std::vector<orvan::control::SeriesPartyMark>& parties) {
     // Non-modal beside the report, as the CUSUM dialog's own chart; deleted when closed.
     auto* chart = new CusumChartWindow(this);
     chart->setAttribute(Qt::WA_DeleteOnClose);
     chart->setInputs(inputs);
     chart->draw(result);
+    chart->setParties(parties);
     chart->show();
 }
 

@@ -18,6 +18,7 @@
 #include "strength_control/calc/Conformity.h"
 #include "strength_control/calc/ControlChart.h"
 #include "strength_control/calc/Cusum.h"
+#include "strength_control/calc/SeriesCusum.h"
 
 class ConformityDialog;
 class CusumDialog;
@@ -102,9 +103,11 @@ private:
     // `given`: what the journal hands on, put in the dialog before it shows.
     void openConformity(const std::optional<orvan::control::JournalConformity>& given);
     void openCusum();
-    // The chart of a CUSUM the journal computed (its report is published already).
+    // The chart of a CUSUM the journal computed (its report is published already), with the
+    // journal's parties behind its sums.
     void openCusumChart(const orvan::control::CusumInputs& inputs,
-                        const orvan::control::CusumResult& result);
+                        const orvan::control::CusumResult& result,
+                        const std::vector<orvan::control::SeriesPartyMark>& parties);
 
     AppContext app_;
     // The session: what the windows keep between showings and hand on to each other.

@@ -102,6 +102,7 @@ CusumChartWindow::CusumChartWindow(QWidget* parent) : QDialog(parent) {
                 QToolTip::showText(QCursor::pos(), partyToolTip(int(std::lround(point.x()))));
         });
     zoom_ = new ChartZoom(view_, axisX_, axisY_, bar);
+    partyLabels_ = new PartyAxisLabels(chart, axisX_);
     connect(zoom_, &ChartZoom::viewChanged, this, &CusumChartWindow::fitTicks);
 
     auto* buttons = new QHBoxLayout;
@@ -152,6 +153,17 @@ void CusumChartWindow::fitTicks() {
     const QFontMetricsF metrics(axisX_->labelsFont());
     fitPartyTicks(axisX_, view_->chart()->plotArea().width(),
                   metrics.horizontalAdvance(QString::number(std::max(parties_, 1))));
+    partyLabels_->refresh();
+}
+
+void CusumChartWindow::setParties(const std::vector<ctl::SeriesPartyMark>& parties) {
+    partyMarks_ = parties;
+    QStringList numbers, dates;
+    for (const ctl::SeriesPartyMark& party : parties)
+        numbers << QString::fromStdString(party.party), dates << QString::fromStdString(party.date);
+    partyLabels_->setParties(numbers, dates);
+    partyLabels_->setActive(!parties.empty());
+    partyLabels_->refresh();
 }
 
 QString CusumChartWindow::partyToolTip(int party) const {
@@ -162,9 +174,16 @@ QString CusumChartWindow::partyToolTip(int party) const {
     };
     const QString strength =
         i < inputs_.strengths.size() ? number(inputs_.strengths[i]) : QStringLiteral("-");
-    return text("Party %1: strength %2 MPa, C+ %3, C- %4")
-        .arg(party)
-        .arg(strength, number(result_.upper[i]), number(result_.lower[i]));
+    const QString tip = text("Party %1: strength %2 MPa, C+ %3, C- %4")
+                            .arg(party)
+                            .arg(strength, number(result_.upper[i]), number(result_.lower[i]));
+    if (i >= partyMarks_.size()) return tip;
+    // From the journal: its party and date too, and whether the strength is predicted.
+    const ctl::SeriesPartyMark& mark = partyMarks_[i];
+    return tip +
+           text(" (journal party %1 of %2)")
+               .arg(QString::fromStdString(mark.party), QString::fromStdString(mark.date)) +
+           (mark.predicted ? text(" (predicted)") : QString());
 }
 
 // Shown after the dialog that asked for it closes and the main window takes the focus back:

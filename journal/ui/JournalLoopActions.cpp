@@ -76,7 +76,7 @@ void JournalWindow::runCusum() {
     const ctl::SeriesCusumInputs& in = inputs.values;
     ctl::CusumInputs drawn{in.target, in.sigma, in.k, in.h, {}, in.targetSource, in.sigmaSource};
     for (const ctl::SeriesParty& party : in.parties) drawn.strengths.push_back(party.strength);
-    cusumOpener_(drawn, cusum.values.cusum);
+    cusumOpener_(drawn, cusum.values);
 }
 
 void JournalWindow::correctMix() {

@@ -15,6 +15,7 @@
 #include "strength_control/calc/Conformity.h"
 #include "strength_control/calc/ControlChart.h"
 #include "strength_control/calc/Cusum.h"
+#include "strength_control/calc/SeriesCusum.h"
 
 class AppContext;
 class PartyTableModel;
@@ -61,9 +62,10 @@ public:
     // batch strengths, given by the main window.
     using ChartOpener = std::function<void(orvan::control::ChartOutcome chart)>;
     void setChartOpener(ChartOpener opener) { chartOpener_ = std::move(opener); }
-    // The CUSUM chart window of a journal's CUSUM, given by the main window.
+    // The CUSUM chart window of a journal's CUSUM, given by the main window: the sums, and the
+    // journal's parties behind them.
     using CusumOpener = std::function<void(const orvan::control::CusumInputs& inputs,
-                                           const orvan::control::CusumResult& result)>;
+                                           const orvan::control::SeriesCusum& result)>;
     void setCusumOpener(CusumOpener opener) { cusumOpener_ = std::move(opener); }
     // From the results back to the mix: the 28-day strengths predicted from the early ones;
     // the CUSUM of the parties (the prediction where a 28-day result is missing), T and s from

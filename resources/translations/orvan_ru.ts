@@ -3045,6 +3045,14 @@ workability</source>
         <translation>Партия %1: прочность %2 МПа, C+ %3, C- %4</translation>
     </message>
     <message>
+        <source> (journal party %1 of %2)</source>
+        <translation> (партия журнала %1 от %2)</translation>
+    </message>
+    <message>
+        <source> (predicted)</source>
+        <translation> (прогноз)</translation>
+    </message>
+    <message>
         <source>CUSUM of the strengths of the parties</source>
         <translation>Кумулятивные суммы (CUSUM) прочности партий</translation>
     </message>

@@ -21,6 +21,7 @@
 #include "strength_control/AnalysedPeriodInputDialog.h"
 #include "strength_control/AnalysedPeriodSetupDialog.h"
 #include "strength_control/ConformityDialog.h"
+#include "strength_control/ControlChartAxis.h"
 #include "strength_control/CusumChartWindow.h"
 #include "strength_control/CusumDialog.h"
 
@@ -161,6 +162,13 @@ private slots:
         QCOMPARE(chart->limitSeries()->points(), QList<QPointF>({{0, 8}, {5, 8}}));
         QCOMPARE(chart->signalSeries()->count(), signalCount);
         QCOMPARE(chart->signalSeries()->at(0), QPointF(5, 9));
+        // From the journal: its party numbers under the axis and in the tooltips.
+        std::vector<orvan::control::SeriesPartyMark> marks;
+        for (int i = 1; i <= 5; ++i)
+            marks.push_back({"J-" + std::to_string(i), "2026-01-0" + std::to_string(i), i == 5});
+        chart->setParties(marks);
+        QCOMPARE(chart->partyLabels()->labelAt(2), QString("J-2"));
+        QVERIFY(chart->partyToolTip(5).endsWith("(journal party J-5 of 2026-01-05) (predicted)"));
         const QString path = dir_.filePath("cusum.pdf");
         const orvan::Outcome<> written = chart->savePdf(path);
         QVERIFY2(written.ok(), written.message.c_str());
