@@ -6,6 +6,7 @@
 #include "cli/Commands.h"
 #include "cli/JournalCliKit.h"
 #include "common/NumberText.h"
+#include "common/ReportLanguage.h"
 #include "journal/JournalCsv.h"
 #include "journal/JournalExchange.h"
 #include "journal/JournalHistory.h"
@@ -47,8 +48,8 @@ Outcome<long long> journalMixId(const jn::Journal& journal, const std::string& n
     const auto mix = journal.findMix(name);
     if (!mix.ok()) return Outcome<long long>::endedAs(mix);
     if (!mix.values)
-        return Outcome<long long>::failed("There is no mix '" + jn::trimmedName(name) +
-                                          "' in the journal");
+        return Outcome<long long>::failed(
+            reportText("There is no mix '%1' in the journal", {jn::trimmedName(name)}));
     return Outcome<long long>::done(mix.values->id);
 }
 
@@ -85,7 +86,8 @@ std::string checkLayoutAndDay(const CliRequest& request) {
 
 CliResult runInit(const CliRequest& request) {
     return withJournal(request, [&](jn::Journal& journal) {
-        std::vector<std::string> lines{"Journal ready: " + jn::shownLocation(journal.location())};
+        std::vector<std::string> lines{
+            reportText("Journal ready: %1", {jn::shownLocation(journal.location())})};
         if (!journal.isPostgres()) return doneResult(lines);
         if (request.has("grant")) {
             if (Outcome<> granted = jn::applyRoleGrants(journal); !granted.ok())
@@ -112,13 +114,14 @@ CliResult runImport(const CliRequest& request) {
             return failedResult(message);
         }
         std::vector<std::string> lines = added.notes;
-        lines.push_back("Added " + std::to_string(added.partiesAdded) + " parties and " +
-                        std::to_string(added.extractsAdded) + " extracts (" +
-                        std::to_string(added.mixesAdded) + " new mixes)");
+        lines.push_back(
+            reportText("Added %1 parties and %2 extracts (%3 new mixes)",
+                       {std::to_string(added.partiesAdded), std::to_string(added.extractsAdded),
+                        std::to_string(added.mixesAdded)}));
         if (added.partiesCompleted > 0)
-            lines.push_back("Added results of another age to " +
-                            std::to_string(added.partiesCompleted) +
-                            " parties already in the journal");
+            lines.push_back(
+                reportText("Added results of another age to %1 parties already in the journal",
+                           {std::to_string(added.partiesCompleted)}));
         return doneResult(lines);
     });
 }
@@ -143,18 +146,20 @@ CliResult runCopy(const CliRequest& request) {
             .integer("parties", c.parties)
             .integer("extracts", c.extracts)
             .integer("events", c.events);
-        return doneResult({"Copied " + std::to_string(c.mixes) + " mixes, " +
-                           std::to_string(c.parties) + " parties, " + std::to_string(c.extracts) +
-                           " extracts and " + std::to_string(c.events) + " events into " +
-                           jn::shownLocation(destination.values->location())},
-                          values);
+        return doneResult(
+            {reportText(
+                "Copied %1 mixes, %2 parties, %3 extracts and %4 events into %5",
+                {std::to_string(c.mixes), std::to_string(c.parties), std::to_string(c.extracts),
+                 std::to_string(c.events), jn::shownLocation(destination.values->location())})},
+            values);
     });
 }
 
 CliResult runCheck(const CliRequest& request) {
     return withJournal(request, [&](jn::Journal& journal) {
         if (Outcome<> checked = journal.check(); !checked.ok()) return endedResult(checked);
-        return doneResult({"The journal is sound: " + jn::shownLocation(journal.location())});
+        return doneResult(
+            {reportText("The journal is sound: %1", {jn::shownLocation(journal.location())})});
     });
 }
 
@@ -278,7 +283,7 @@ CliResult runUndo(const CliRequest& request) {
     return withJournal(request, [&](jn::Journal& journal) {
         const Outcome<> undone = jn::undoEvent(journal, id, request.option("reason"));
         if (!undone.ok()) return endedResult(undone);
-        return doneResult({"Undone: event " + text});
+        return doneResult({reportText("Undone: event %1", {text})});
     });
 }
 

@@ -4,6 +4,7 @@
 #include "cli/Commands.h"
 #include "cli/JournalCliKit.h"
 #include "cli/JournalLoopJson.h"
+#include "common/ReportLanguage.h"
 #include "journal/JournalCsv.h"
 #include "journal/JournalDesigns.h"
 #include "journal/JournalLoop.h"
@@ -114,8 +115,8 @@ CliResult runDesign(const CliRequest& request) {
         if (Outcome<> saved = jn::saveDesign(journal, mix.values, design); !saved.ok())
             return endedResult(saved);
         std::vector<std::string> lines = run.lines;
-        lines.push_back("Saved as the design '" + name + "' of the mix '" +
-                        jn::trimmedName(request.option("mix")) + "'");
+        lines.push_back(reportText("Saved as the design '%1' of the mix '%2'",
+                                   {name, jn::trimmedName(request.option("mix"))}));
         JsonObject values = mixValuesJson(run.values);
         values.string("design", name);
         return doneResult(lines, values);

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QVariant>
 
+#include "common/ReportLanguage.h"
 #include "journal/JournalExchange.h"
 #include "journal/JournalSchema.h"
 #include "journal/Storage.h"
@@ -59,8 +60,8 @@ Outcome<CopyValues> copyJournal(const Journal& source, Journal& destination) {
         if (!count.ok()) return Outcome<CopyValues>::endedAs(count);
         if (count.values > 0)
             return Outcome<CopyValues>::refused(
-                "The journal '" + shownLocation(destination.location()) +
-                    "' is not empty: a copy goes into a new or empty journal",
+                reportText("The journal '%1' is not empty: a copy goes into a new or empty journal",
+                           {shownLocation(destination.location())}),
                 MessageStyle::Message);
     }
     CopyValues copied;

@@ -6,6 +6,8 @@
 #include <map>
 #include <utility>
 
+#include "common/ReportLanguage.h"
+
 namespace orvan::journal {
 
 namespace {
@@ -86,12 +88,18 @@ bool hasControl(std::string_view text) {
     return false;
 }
 
+// `what` is "mix name" or "party number", each with its own texts in the report language.
 std::string checkName(const char* what, const std::string& text) {
-    if (text.empty()) return std::string("empty ") + what;
+    const bool mix = std::string_view(what) == "mix name";
+    if (text.empty()) return reportText(mix ? "empty mix name" : "empty party number");
     if (text.size() > kMaxNameLength)
-        return std::string(what) + " longer than " + std::to_string(kMaxNameLength) + " bytes";
+        return reportText(
+            mix ? "mix name longer than %1 bytes" : "party number longer than %1 bytes",
+            {std::to_string(kMaxNameLength)});
     if (hasControl(text))
-        return std::string(what) + " " + shown(text) + " holds a control character";
+        return reportText(mix ? "mix name %1 holds a control character"
+                              : "party number %1 holds a control character",
+                          {shown(text)});
     return {};
 }
 
@@ -124,40 +132,42 @@ std::optional<int> parseAge(const std::string& text) {
 }
 
 RowRead readRow(std::string_view line, int lineNumber, bool semicolons, CsvColumns columns) {
-    if (line.find('\0') != line.npos) return failedRow("a NUL byte");
+    if (line.find('\0') != line.npos) return failedRow(reportText("a NUL byte"));
     SplitLine split = splitFields(line, semicolons ? ';' : ',');
-    if (!split.error.empty()) return failedRow(split.error);
+    if (!split.error.empty()) return failedRow(reportText(split.error));
     std::vector<std::string>& f = split.fields;
     const std::size_t expected = static_cast<std::size_t>(columns);
     if (f.size() != expected)
-        return failedRow("expected " + std::to_string(expected) + " fields, found " +
-                         std::to_string(f.size()));
+        return failedRow(reportText("expected %1 fields, found %2",
+                                    {std::to_string(expected), std::to_string(f.size())}));
     int age = 28;
     if (columns != CsvColumns::Basic) {
         const std::optional<int> read = parseAge(trimmedName(f[5]));
         if (!read)
-            return failedRow("age " + shown(f[5]) + " is not a number of days from 1 to 365");
+            return failedRow(
+                reportText("age %1 is not a number of days from 1 to 365", {shown(f[5])}));
         age = *read;
     }
     std::string design;
     if (columns == CsvColumns::Designs) {
         design = trimmedName(f[6]);
         if (design.size() > kMaxNameLength)
-            return failedRow("design longer than " + std::to_string(kMaxNameLength) + " bytes");
+            return failedRow(
+                reportText("design longer than %1 bytes", {std::to_string(kMaxNameLength)}));
         if (hasControl(design))
-            return failedRow("design " + shown(design) + " holds a control character");
+            return failedRow(reportText("design %1 holds a control character", {shown(design)}));
     }
     f[1] = trimmedName(f[1]), f[2] = trimmedName(f[2]);
     // A spreadsheet with decimal commas wrote the strength; the journal keeps a point.
     if (semicolons) std::replace(f[4].begin(), f[4].end(), ',', '.');
     if (!isIsoDate(f[0]))
-        return failedRow("date " + shown(f[0]) + " is not a calendar day YYYY-MM-DD");
+        return failedRow(reportText("date %1 is not a calendar day YYYY-MM-DD", {shown(f[0])}));
     if (auto e = checkName("mix name", f[1]); !e.empty()) return failedRow(e);
     if (auto e = checkName("party number", f[2]); !e.empty()) return failedRow(e);
     const std::optional<int> extract = parseExtractIndex(f[3]);
     if (!extract)
-        return failedRow("extract " + shown(f[3]) + " is not a number from 1 to " +
-                         std::to_string(kMaxExtractIndex));
+        return failedRow(reportText("extract %1 is not a number from 1 to %2",
+                                    {shown(f[3]), std::to_string(kMaxExtractIndex)}));
     if (std::string problem = strengthProblem(f[4]); !problem.empty()) return failedRow(problem);
     const std::optional<double> strength = parseStrength(f[4]);
     RowRead read;
@@ -183,7 +193,7 @@ struct PartySeen {
 // " at 7 days" for a result of another age than 28 days; "" for a 28-day one, so that a file
 // without ages is told as before.
 std::string atAge(int age) {
-    return age == 28 ? std::string() : " at " + std::to_string(age) + " days";
+    return age == 28 ? std::string() : reportText(" at %1 days", {std::to_string(age)});
 }
 
 // The checks between rows of one party.
@@ -192,16 +202,18 @@ std::string checkParty(std::map<std::pair<std::string, std::string>, PartySeen>&
     auto [it, fresh] = parties.try_emplace({row.mix, row.party});
     PartySeen& seen = it->second;
     if (fresh) seen.date = row.date, seen.design = row.design, seen.line = row.line;
-    const std::string which = "party " + shown(row.party) + " of mix " + shown(row.mix);
+    const std::string which = reportText("party %1 of mix %2", {shown(row.party), shown(row.mix)});
     if (seen.date != row.date)
-        return which + " is dated " + seen.date + " on line " + std::to_string(seen.line);
+        return reportText("%1 is dated %2 on line %3",
+                          {which, seen.date, std::to_string(seen.line)});
     if (seen.design != row.design)
-        return which + " names the design " + shown(seen.design) + " on line " +
-               std::to_string(seen.line);
+        return reportText("%1 names the design %2 on line %3",
+                          {which, shown(seen.design), std::to_string(seen.line)});
     auto [ex, added] = seen.extractLines.try_emplace({row.age, row.extract}, row.line);
     if (!added)
-        return "extract " + std::to_string(row.extract) + atAge(row.age) + " of " + which +
-               " is on line " + std::to_string(ex->second) + " already";
+        return reportText(
+            "extract %1%2 of %3 is on line %4 already",
+            {std::to_string(row.extract), atAge(row.age), which, std::to_string(ex->second)});
     return {};
 }
 
@@ -242,15 +254,16 @@ std::optional<double> parseStrength(std::string_view text) {
 
 std::string strengthProblem(std::string_view text) {
     if (const std::optional<double> value = parseStrength(text)) {
-        if (*value <= 0) return "strength must be greater than zero";
+        if (*value <= 0) return reportText("strength must be greater than zero");
         if (*value > kMaxStrength)
-            return "strength " + shown(text) + " MPa is not plausible: it is above " +
-                   std::to_string(static_cast<int>(kMaxStrength)) + " MPa";
+            return reportText("strength %1 MPa is not plausible: it is above %2 MPa",
+                              {shown(text), std::to_string(static_cast<int>(kMaxStrength))});
         return {};
     }
     if (!text.empty() && text[0] == '-' && parseStrength(text.substr(1)))
-        return "strength must be greater than zero";
-    return "strength " + shown(text) + " is not a number with a point as decimal separator";
+        return reportText("strength must be greater than zero");
+    return reportText("strength %1 is not a number with a point as decimal separator",
+                      {shown(text)});
 }
 
 std::string trimmedName(std::string_view text) {
@@ -326,11 +339,10 @@ CsvParse parseJournalCsv(std::string_view bytes) {
             if (columns) out.columns = columns->first, out.semicolons = columns->second;
             if (!columns) {
                 // A file of another shape: one message, not one per row.
-                out.problems.push_back({lineNumber, std::string("expected the header ") +
-                                                        kCsvHeader + " (or " +
-                                                        kCsvHeaderSemicolons +
-                                                        "), optionally followed by ,age or "
-                                                        ",age,design"});
+                out.problems.push_back(
+                    {lineNumber, reportText("expected the header %1 (or %2), optionally followed "
+                                            "by ,age or ,age,design",
+                                            {kCsvHeader, kCsvHeaderSemicolons})});
                 return out;
             }
             continue;
@@ -358,11 +370,13 @@ CsvParse parseJournalCsv(std::string_view bytes) {
             if (extract.second != expected) {
                 out.problems.push_back(
                     {line,
-                     "extract " + std::to_string(extract.second) + atAge(age) + " of party " +
-                         shown(key.second) + " of mix " + shown(key.first) +
-                         (expected == 1 ? std::string(" comes without extract 1")
-                                        : " follows extract " + std::to_string(expected - 1)) +
-                         ": the extracts are not numbered 1 to " + std::to_string(ofAge)});
+                     reportText(
+                         expected == 1 ? "extract %1%2 of party %3 of mix %4 comes without "
+                                         "extract 1: the extracts are not numbered 1 to %5"
+                                       : "extract %1%2 of party %3 of mix %4 follows "
+                                         "extract %6: the extracts are not numbered 1 to %5",
+                         {std::to_string(extract.second), atAge(age), shown(key.second),
+                          shown(key.first), std::to_string(ofAge), std::to_string(expected - 1)})});
                 // The next age's extracts are checked on their own.
                 expected = -1000;
                 continue;

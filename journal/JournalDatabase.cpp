@@ -12,6 +12,7 @@
 #include <QUrlQuery>
 #include <atomic>
 
+#include "common/ReportLanguage.h"
 #include "journal/JournalSchema.h"
 #include "journal/Storage.h"
 
@@ -36,10 +37,12 @@ bool isDenied(const QSqlError& error) {
 
 std::string errorText(const QSqlError& error) {
     if (isBusy(error))
-        return "The journal is busy: another program is writing to it. Try again in a moment.";
+        return reportText(
+            "The journal is busy: another program is writing to it. Try again in a moment.");
     if (isDenied(error))
-        return "The journal's server does not let this user change the journal: ask for the "
-               "role that may";
+        return reportText(
+            "The journal's server does not let this user change the journal: ask "
+            "for the role that may");
     return text(error.text().trimmed());
 }
 
@@ -133,11 +136,12 @@ Opened Journal::open(const QString& location) {
             const QUrl url(location, QUrl::StrictMode);
             if (holdsPassword(url))
                 return Opened::failed(
-                    "The journal address holds a password; it is not taken from there: "
-                    "give it in ~/.pgpass");
+                    reportText("The journal address holds a password; it is not taken from "
+                               "there: give it in ~/.pgpass"));
             if (!url.isValid() || url.host().isEmpty() || url.path().size() < 2)
-                return Opened::failed("The journal address '" + where +
-                                      "' is not of the form postgresql://user@host/dbname");
+                return Opened::failed(reportText(
+                    "The journal address '%1' is not of the form postgresql://user@host/dbname",
+                    {where}));
             db = QSqlDatabase::addDatabase("QPSQL", connection);
             db.setHostName(url.host());
             if (url.port() > 0) db.setPort(url.port());
@@ -152,8 +156,8 @@ Opened Journal::open(const QString& location) {
             db.setConnectOptions("QSQLITE_BUSY_TIMEOUT=5000");
         }
         if (!db.isValid() || !db.open()) {
-            std::string message =
-                "The journal '" + where + "' cannot be opened: " + errorText(db.lastError());
+            std::string message = reportText("The journal '%1' cannot be opened: %2",
+                                             {where, errorText(db.lastError())});
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(connection);
             return Opened::failed(std::move(message));
@@ -162,9 +166,11 @@ Opened Journal::open(const QString& location) {
     std::unique_ptr<Journal> journal(new Journal(connection, location, postgres));
     journal->role_ = postgres ? text(QSqlDatabase::database(connection, false).userName()) : "";
     if (Outcome<> migrated = journal->migrate(); !migrated.ok())
-        return Opened::failed("The journal '" + where + "' cannot be used: " + migrated.message);
+        return Opened::failed(
+            reportText("The journal '%1' cannot be used: %2", {where, migrated.message}));
     if (Outcome<> read = journal->readPermissions(); !read.ok())
-        return Opened::failed("The journal '" + where + "' cannot be used: " + read.message);
+        return Opened::failed(
+            reportText("The journal '%1' cannot be used: %2", {where, read.message}));
     return Opened::done(std::move(journal));
 }
 
@@ -184,15 +190,16 @@ Outcome<int> readVersion(QSqlDatabase& db, bool postgres) {
     if (hasSchema) {
         QSqlQuery query(db);
         if (!query.exec("SELECT version FROM journal_schema") || !query.next())
-            return Outcome<int>::failed("its schema version cannot be read");
+            return Outcome<int>::failed(reportText("its schema version cannot be read"));
         version = query.value(0).toInt();
     } else if (hasOther) {
-        return Outcome<int>::failed("it is a database of another program");
+        return Outcome<int>::failed(reportText("it is a database of another program"));
     }
     if (version > kSchemaVersion)
-        return Outcome<int>::failed("it was written by a newer version of the program (schema " +
-                                    std::to_string(version) + ", this program knows up to " +
-                                    std::to_string(kSchemaVersion) + ")");
+        return Outcome<int>::failed(
+            reportText("it was written by a newer version of the program (schema %1, this "
+                       "program knows up to %2)",
+                       {std::to_string(version), std::to_string(kSchemaVersion)}));
     return Outcome<int>::done(version);
 }
 
@@ -226,7 +233,8 @@ Outcome<> Journal::migrate() {
     int version = read.values;
     if (version == kSchemaVersion) return Outcome<>::done({});
     if (!damage_.empty())
-        return Outcome<>::failed("it is damaged (" + damage_ + ") and of an older schema");
+        return Outcome<>::failed(
+            reportText("it is damaged (%1) and of an older schema", {damage_}));
     if (!postgres_) {
         if (Outcome<> s = exec(db, "PRAGMA journal_mode = WAL"); !s.ok()) return s;
     }
@@ -281,8 +289,10 @@ Outcome<> meansAgree(const Journal& journal) {
     if (!query.exec() || !query.next()) return Storage::failed(query);
     const long long wrong = query.value(0).toLongLong();
     if (wrong > 0)
-        return Outcome<>::failed("The journal is damaged: the means of " + std::to_string(wrong) +
-                                 " parties do not agree with their results");
+        return Outcome<>::failed(
+            reportText("The journal is damaged: the means of %1 parties do not agree with their "
+                       "results",
+                       {std::to_string(wrong)}));
     return Outcome<>::done({});
 }
 
@@ -292,9 +302,11 @@ Outcome<> Journal::check() const {
     if (!postgres_) {
         QSqlDatabase db = Storage::db(*this);
         const std::string found = sqliteDamage(db, "PRAGMA integrity_check");
-        if (!found.empty()) return Outcome<>::failed("The journal is damaged: " + found);
+        if (!found.empty())
+            return Outcome<>::failed(reportText("The journal is damaged: %1", {found}));
         const std::string keys = sqliteDamage(db, "PRAGMA foreign_key_check");
-        if (!keys.empty()) return Outcome<>::failed("The journal's rows do not hold together");
+        if (!keys.empty())
+            return Outcome<>::failed(reportText("The journal's rows do not hold together"));
         return meansAgree(*this);
     }
     // The journal's own rules, which a server cannot break unless its tables were changed by
@@ -309,8 +321,9 @@ Outcome<> Journal::check() const {
     const long long orphans =
         query.value(0).toLongLong() + query.value(1).toLongLong() + query.value(2).toLongLong();
     if (orphans > 0)
-        return Outcome<>::failed("The journal is damaged: " + std::to_string(orphans) +
-                                 " rows belong to no party or mix");
+        return Outcome<>::failed(
+            reportText("The journal is damaged: %1 rows belong to no party or mix",
+                       {std::to_string(orphans)}));
     return meansAgree(*this);
 }
 
@@ -323,8 +336,8 @@ Outcome<> Journal::reconnectIfLost() {
     }
     db.close();
     if (!db.open())
-        return Outcome<>::failed("The journal's server cannot be reached: " +
-                                 errorText(db.lastError()));
+        return Outcome<>::failed(
+            reportText("The journal's server cannot be reached: %1", {errorText(db.lastError())}));
     return readPermissions();
 }
 
@@ -332,13 +345,15 @@ Outcome<> Storage::inTransaction(Journal& journal, Need need,
                                  const std::function<Outcome<>()>& work) {
     if (!journal.damage_.empty())
         return Outcome<>::refused(
-            "The journal is damaged (" + journal.damage_ + "): it is open read-only",
+            reportText("The journal is damaged (%1): it is open read-only", {journal.damage_}),
             MessageStyle::Message);
     const Permissions& may = journal.permissions_;
     if (!(need == Need::Add ? may.add : may.edit))
         return Outcome<>::refused(
-            std::string("The journal's server does not let the role '") + journal.role_ +
-                (need == Need::Add ? "' add results" : "' edit, delete or undo"),
+            reportText(need == Need::Add
+                           ? "The journal's server does not let the role '%1' add results"
+                           : "The journal's server does not let the role '%1' edit, delete or undo",
+                       {journal.role_}),
             MessageStyle::Message);
     QSqlDatabase db = Storage::db(journal);
     // SQLite: take the write lock at the start, where a busy journal is waited for; a

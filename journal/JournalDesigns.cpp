@@ -4,6 +4,7 @@
 #include <QSqlQuery>
 #include <QVariant>
 
+#include "common/ReportLanguage.h"
 #include "journal/Storage.h"
 
 namespace orvan::journal {
@@ -29,13 +30,15 @@ Outcome<> saveDesign(Journal& journal, long long mixId, const Design& design) {
     return Storage::inTransaction(journal, Storage::Need::Add, [&]() -> Outcome<> {
         const auto mix = journal.mix(mixId);
         if (!mix.ok()) return Outcome<>::endedAs(mix);
-        if (!mix.values) return Outcome<>::failed("The mix is no longer in the journal");
+        if (!mix.values)
+            return Outcome<>::failed(reportText("The mix is no longer in the journal"));
         const Outcome<bool> taken = nameTaken(journal, mixId, design.name);
         if (!taken.ok()) return Outcome<>::endedAs(taken);
         if (taken.values)
-            return Outcome<>::refused("The mix '" + mix.values->name + "' has a design '" +
-                                          design.name + "' already: give another name",
-                                      MessageStyle::Message);
+            return Outcome<>::refused(
+                reportText("The mix '%1' has a design '%2' already: give another name",
+                           {mix.values->name, design.name}),
+                MessageStyle::Message);
         QSqlQuery head = Storage::prepared(
             journal,
             "INSERT INTO mix_designs (mix_id, saved_at, name) VALUES (?, ?, ?) RETURNING id",

@@ -3,6 +3,7 @@
 #include <QSqlQuery>
 #include <QVariant>
 
+#include "common/ReportLanguage.h"
 #include "journal/JournalCsv.h"
 #include "journal/JournalSnapshot.h"
 #include "journal/Storage.h"
@@ -15,11 +16,11 @@ using Need = Storage::Need;
 
 Outcome<> checkExtracts(const std::vector<std::string>& texts) {
     if (texts.size() > static_cast<std::size_t>(kMaxExtractIndex))
-        return Outcome<>::failed("A party holds 1 to " + std::to_string(kMaxExtractIndex) +
-                                 " extracts");
+        return Outcome<>::failed(
+            reportText("A party holds 1 to %1 extracts", {std::to_string(kMaxExtractIndex)}));
     for (const auto& text : texts) {
         const std::string problem = strengthProblem(text);
-        if (!problem.empty()) return Outcome<>::failed("The " + problem);
+        if (!problem.empty()) return Outcome<>::failed(reportText("The %1", {problem}));
     }
     return Outcome<>::done({});
 }
@@ -27,25 +28,26 @@ Outcome<> checkExtracts(const std::vector<std::string>& texts) {
 // A party holds extracts at the design age, at other ages, or both; never none.
 Outcome<> checkParty(const Party& party) {
     if (!isIsoDate(party.date))
-        return Outcome<>::failed("The date '" + party.date + "' is not a calendar day YYYY-MM-DD");
+        return Outcome<>::failed(
+            reportText("The date '%1' is not a calendar day YYYY-MM-DD", {party.date}));
     if (party.number.empty() || party.number.size() > kMaxNameLength)
-        return Outcome<>::failed("A party needs a number of 1 to " +
-                                 std::to_string(kMaxNameLength) + " characters");
+        return Outcome<>::failed(reportText("A party needs a number of 1 to %1 characters",
+                                            {std::to_string(kMaxNameLength)}));
     if (party.design.size() > kMaxNameLength)
-        return Outcome<>::failed("A design's name is 1 to " + std::to_string(kMaxNameLength) +
-                                 " characters");
+        return Outcome<>::failed(
+            reportText("A design's name is 1 to %1 characters", {std::to_string(kMaxNameLength)}));
     bool any = !party.strengthTexts.empty();
     if (Outcome<> checked = checkExtracts(party.strengthTexts); !checked.ok()) return checked;
     for (const AgeResults& results : party.otherAges) {
         if (results.age < kMinAge || results.age > kMaxAge || results.age == kDesignAge)
-            return Outcome<>::failed("The age " + std::to_string(results.age) +
-                                     " is not a test age of 1 to 365 days");
+            return Outcome<>::failed(reportText("The age %1 is not a test age of 1 to 365 days",
+                                                {std::to_string(results.age)}));
         if (Outcome<> checked = checkExtracts(results.strengthTexts); !checked.ok()) return checked;
         any = any || !results.strengthTexts.empty();
     }
     if (!any)
-        return Outcome<>::failed("A party holds 1 to " + std::to_string(kMaxExtractIndex) +
-                                 " extracts");
+        return Outcome<>::failed(
+            reportText("A party holds 1 to %1 extracts", {std::to_string(kMaxExtractIndex)}));
     return Outcome<>::done({});
 }
 
@@ -81,7 +83,8 @@ Outcome<bool> numberTaken(const Journal& journal, const Party& party) {
 Outcome<std::string> mixName(const Journal& journal, long long mixId) {
     const auto found = journal.mix(mixId);
     if (!found.ok()) return Outcome<std::string>::endedAs(found);
-    if (!found.values) return Outcome<std::string>::failed("The mix is no longer in the journal");
+    if (!found.values)
+        return Outcome<std::string>::failed(reportText("The mix is no longer in the journal"));
     return Outcome<std::string>::done(found.values->name);
 }
 
@@ -107,8 +110,8 @@ Outcome<std::optional<Mix>> oneMix(QSqlQuery query) {
 Outcome<long long> Storage::insertMix(Journal& journal, const std::string& untrimmed) {
     const std::string name = trimmedName(untrimmed);
     if (name.empty() || name.size() > kMaxNameLength)
-        return Outcome<long long>::failed("A mix needs a name of 1 to " +
-                                          std::to_string(kMaxNameLength) + " characters");
+        return Outcome<long long>::failed(reportText("A mix needs a name of 1 to %1 characters",
+                                                     {std::to_string(kMaxNameLength)}));
     QSqlQuery query =
         prepared(journal, "INSERT INTO mixes (name) VALUES (?) RETURNING id", {sqlText(name)});
     if (!query.exec() || !query.next()) return failed<long long>(query);
@@ -138,8 +141,8 @@ Outcome<long long> Storage::insertParty(Journal& journal, const Party& untrimmed
     const Outcome<bool> taken = numberTaken(journal, party);
     if (!taken.ok()) return Outcome<long long>::endedAs(taken);
     if (taken.values)
-        return Outcome<long long>::failed("The party '" + party.number +
-                                          "' is in the journal already");
+        return Outcome<long long>::failed(
+            reportText("The party '%1' is in the journal already", {party.number}));
     QSqlQuery query = prepared(
         journal,
         "INSERT INTO parties (mix_id, party_date, number, design) VALUES (?, ?, ?, ?) RETURNING id",
@@ -174,7 +177,8 @@ Outcome<long long> Journal::addMix(const std::string& untrimmed) {
     const auto known = findMix(name);
     if (!known.ok()) return Outcome<long long>::endedAs(known);
     if (known.values)
-        return Outcome<long long>::failed("The mix '" + name + "' is in the journal already");
+        return Outcome<long long>::failed(
+            reportText("The mix '%1' is in the journal already", {name}));
     Outcome<long long> added;
     const Outcome<> written = Storage::inTransaction(*this, Need::Add, [&]() -> Outcome<> {
         added = Storage::insertMix(*this, name);
@@ -191,7 +195,8 @@ Outcome<> Journal::updateMix(const Mix& changed) {
     return Storage::inTransaction(*this, Need::Edit, [&]() -> Outcome<> {
         const auto before = this->mix(mix.id);
         if (!before.ok()) return Outcome<>::endedAs(before);
-        if (!before.values) return Outcome<>::failed("The mix is no longer in the journal");
+        if (!before.values)
+            return Outcome<>::failed(reportText("The mix is no longer in the journal"));
         QSqlQuery query = Storage::prepared(
             *this, "UPDATE mixes SET name = ?, class_text = ?, layout = ? WHERE id = ?",
             {sqlText(mix.name), sqlText(mix.classText), sqlText(mix.layout), mix.id});
@@ -228,7 +233,7 @@ Outcome<std::vector<long long>> Journal::addParties(const std::vector<Party>& pa
                                                     const std::string& action) {
     std::vector<long long> ids;
     const Outcome<> written = Storage::inTransaction(*this, Need::Add, [&]() -> Outcome<> {
-        if (parties.empty()) return Outcome<>::failed("There is no party to add");
+        if (parties.empty()) return Outcome<>::failed(reportText("There is no party to add"));
         std::vector<std::string> numbers;
         for (const Party& party : parties) {
             const Outcome<long long> id = Storage::insertParty(*this, party);
@@ -254,7 +259,8 @@ Outcome<> Journal::updateParty(const Party& untrimmed, const std::string& reason
         const Outcome<bool> taken = numberTaken(*this, party);
         if (!taken.ok()) return Outcome<>::endedAs(taken);
         if (taken.values)
-            return Outcome<>::failed("The party '" + party.number + "' is in the journal already");
+            return Outcome<>::failed(
+                reportText("The party '%1' is in the journal already", {party.number}));
         const Outcome<std::string> before = partiesSnapshot(*this, {party.id});
         if (!before.ok()) return Outcome<>::endedAs(before);
         QSqlQuery query = Storage::prepared(
@@ -276,7 +282,7 @@ Outcome<> Journal::updateParty(const Party& untrimmed, const std::string& reason
 
 Outcome<> Journal::deleteParties(const std::vector<long long>& ids, const std::string& reason) {
     return Storage::inTransaction(*this, Need::Edit, [&]() -> Outcome<> {
-        if (ids.empty()) return Outcome<>::failed("There is no party to delete");
+        if (ids.empty()) return Outcome<>::failed(reportText("There is no party to delete"));
         const Outcome<std::string> before = partiesSnapshot(*this, ids);
         if (!before.ok()) return Outcome<>::endedAs(before);
         const Outcome<PartyNames> names = partyNames(*this, ids);

@@ -11,6 +11,7 @@
 #include <map>
 #include <set>
 
+#include "common/ReportLanguage.h"
 #include "journal/JournalCsv.h"
 #include "journal/Storage.h"
 
@@ -198,14 +199,16 @@ ImportOutcome importCsv(Journal& journal, std::string_view bytes, const std::str
     ImportValues values;
     const CsvParse parse = parseJournalCsv(bytes);
     if (parse.semicolons)
-        values.notes.push_back("Read with semicolons between fields and decimal commas");
-    if (parse.windows1251) values.notes.push_back("Read as Windows-1251 text");
+        values.notes.push_back(
+            reportText("Read with semicolons between fields and decimal commas"));
+    if (parse.windows1251) values.notes.push_back(reportText("Read as Windows-1251 text"));
     for (const CsvProblem& problem : parse.problems)
         values.problems.push_back(problemText(fileName, problem));
     Outcome<KnownParties> known = Outcome<KnownParties>::done({});
     if (values.problems.empty()) {
         known = knownParties(journal);
-        if (!known.ok()) return ImportOutcome::failed("Nothing was imported: " + known.message);
+        if (!known.ok())
+            return ImportOutcome::failed(reportText("Nothing was imported: %1", {known.message}));
         auto clashing = clashes(known.values, parse.rows, fileName);
         values.problems = std::move(clashing.values);
     }
@@ -229,7 +232,7 @@ ImportOutcome importCsv(Journal& journal, std::string_view bytes, const std::str
         });
     if (status.kind == OutcomeKind::Cancelled) return ImportOutcome::cancelled();
     if (!status.ok())
-        return ImportOutcome::failed("Nothing was imported: " + status.message,
+        return ImportOutcome::failed(reportText("Nothing was imported: %1", {status.message}),
                                      MessageStyle::Message);
     return ImportOutcome::done(std::move(values));
 }
@@ -237,8 +240,9 @@ ImportOutcome importCsv(Journal& journal, std::string_view bytes, const std::str
 ImportOutcome importCsvFile(Journal& journal, const QString& path, const ImportProgress& progress) {
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        return ImportOutcome::failed("The file '" + path.toStdString() + "' cannot be read",
-                                     MessageStyle::Message);
+        return ImportOutcome::failed(
+            reportText("The file '%1' cannot be read", {path.toStdString()}),
+            MessageStyle::Message);
     const QByteArray bytes = file.readAll();
     return importCsv(journal, std::string_view(bytes.constData(), bytes.size()), path.toStdString(),
                      progress);
@@ -249,7 +253,8 @@ Outcome<std::vector<std::string>> exportCsvLines(const Journal& journal, const s
     if (!mix.empty()) {
         const auto found = journal.findMix(mix);
         if (!found.ok()) return Lines::endedAs(found);
-        if (!found.values) return Lines::failed("There is no mix '" + mix + "' in the journal");
+        if (!found.values)
+            return Lines::failed(reportText("There is no mix '%1' in the journal", {mix}));
     }
     QSqlQuery query = Storage::prepared(
         journal,
@@ -290,13 +295,15 @@ Outcome<> exportCsvFile(const Journal& journal, const QString& path, const std::
     if (!lines.ok()) return Outcome<>::endedAs(lines);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return Outcome<>::failed("The file '" + path.toStdString() + "' cannot be written");
+        return Outcome<>::failed(
+            reportText("The file '%1' cannot be written", {path.toStdString()}));
     for (const std::string& line : lines.values) {
         file.write(line.data(), static_cast<qint64>(line.size()));
         file.write("\n", 1);
     }
     if (!file.commit())
-        return Outcome<>::failed("The file '" + path.toStdString() + "' cannot be written");
+        return Outcome<>::failed(
+            reportText("The file '%1' cannot be written", {path.toStdString()}));
     return Outcome<>::done({});
 }
 

@@ -3,6 +3,7 @@
 #include <QSqlQuery>
 #include <QVariant>
 
+#include "common/ReportLanguage.h"
 #include "journal/JournalSnapshot.h"
 #include "journal/Storage.h"
 
@@ -26,7 +27,7 @@ Outcome<HistoryEvent> oneEvent(const Journal& journal, long long id) {
     if (!query.exec()) return Storage::failed<HistoryEvent>(query);
     if (!query.next())
         return Outcome<HistoryEvent>::refused(
-            "There is no event " + std::to_string(id) + " in the journal's history",
+            reportText("There is no event %1 in the journal's history", {std::to_string(id)}),
             MessageStyle::Message);
     return Outcome<HistoryEvent>::done(eventOf(query));
 }
@@ -73,7 +74,7 @@ Outcome<> reverse(Journal& journal, const HistoryEvent& event, EventRecord& undo
         return Outcome<>::done({});
     }
     return Outcome<>::refused(
-        "The event " + std::to_string(event.id) + " (" + action + ") cannot be undone",
+        reportText("The event %1 (%2) cannot be undone", {std::to_string(event.id), action}),
         MessageStyle::Message);
 }
 
@@ -102,8 +103,9 @@ Outcome<> undoEvent(Journal& journal, long long eventId, const std::string& reas
         const Outcome<bool> undone = alreadyUndone(journal, eventId);
         if (!undone.ok()) return Outcome<>::endedAs(undone);
         if (undone.values)
-            return Outcome<>::refused("The event " + std::to_string(eventId) + " is undone already",
-                                      MessageStyle::Message);
+            return Outcome<>::refused(
+                reportText("The event %1 is undone already", {std::to_string(eventId)}),
+                MessageStyle::Message);
         EventRecord undo{"undo", event.values.mix, event.values.parties, "", "", reason, eventId};
         if (Outcome<> reversed = reverse(journal, event.values, undo); !reversed.ok())
             return reversed;

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "common/NumberText.h"
+#include "common/ReportLanguage.h"
 #include "journal/JournalSnapshot.h"
 #include "journal/Storage.h"
 
@@ -81,15 +82,22 @@ JournalAnalysis ended(JournalAnalysis analysis, AnalysisEnd end, std::string mes
 }
 
 std::string tooFew(const JournalPeriodValues& v) {
-    const std::string skipped = v.skipped.empty() ? std::string()
-                                                  : " (" + std::to_string(v.skipped.size()) +
-                                                        " parties of another " +
-                                                        "count of extracts are left out)";
-    return "Only " + std::to_string(v.parties.size()) + " parties of the mix '" + v.mixName +
-           "' with " + std::to_string(v.layout->extractCount) + " extracts" +
-           (v.untilDate.empty() ? std::string(" were found")
-                                : " dated on or before " + v.untilDate + " were found") +
-           "; the analysed period needs " + std::to_string(v.layout->partyCount) + skipped;
+    const std::string skipped =
+        v.skipped.empty() ? std::string()
+                          : reportText(" (%1 parties of another count of extracts are left out)",
+                                       {std::to_string(v.skipped.size())});
+    const std::string found = std::to_string(v.parties.size()),
+                      extracts = std::to_string(v.layout->extractCount),
+                      needed = std::to_string(v.layout->partyCount);
+    return v.untilDate.empty()
+               ? reportText(
+                     "Only %1 parties of the mix '%2' with %3 extracts were found; the "
+                     "analysed period needs %4%5",
+                     {found, v.mixName, extracts, needed, skipped})
+               : reportText(
+                     "Only %1 parties of the mix '%2' with %3 extracts dated on or before "
+                     "%6 were found; the analysed period needs %4%5",
+                     {found, v.mixName, extracts, needed, skipped, v.untilDate});
 }
 
 }  // namespace
@@ -151,7 +159,8 @@ an::PeriodSources periodSources(const JournalAnalysis& analysis) {
 }
 
 Outcome<> saveAnalysedPeriod(Journal& journal, const JournalAnalysis& analysis) {
-    if (!analysis.ok()) return Outcome<>::failed("Only a completed analysed period is saved");
+    if (!analysis.ok())
+        return Outcome<>::failed(reportText("Only a completed analysed period is saved"));
     const an::AnalysedPeriodResult& r = analysis.values.run.result;
     const JournalPeriodValues& v = analysis.values;
     const std::string layout = layoutName(*v.layout);

@@ -2,6 +2,7 @@
 
 #include <QSqlQuery>
 
+#include "common/ReportLanguage.h"
 #include "journal/JournalSchema.h"
 #include "journal/Storage.h"
 
@@ -50,7 +51,8 @@ std::string joinedRoleNames() {
 }
 
 Outcome<> applyRoleGrants(Journal& journal) {
-    if (!journal.isPostgres()) return Outcome<>::failed("Roles are for a journal on a server");
+    if (!journal.isPostgres())
+        return Outcome<>::failed(reportText("Roles are for a journal on a server"));
     for (const std::string& statement : roleGrants()) {
         // Fixed statements of the program's own names: no value of a user is in them.
         // Executed, not prepared: the server prepares no DO, GRANT or REVOKE.

@@ -6,6 +6,7 @@
 #include <QSqlQuery>
 #include <map>
 
+#include "common/ReportLanguage.h"
 #include "journal/Storage.h"
 
 namespace orvan::journal {
@@ -60,7 +61,8 @@ public:
         head_.bindValue(0, id);
         if (!head_.exec()) return Storage::failed<QJsonObject>(head_);
         if (!head_.next())
-            return Outcome<QJsonObject>::failed("The party is no longer in the journal");
+            return Outcome<QJsonObject>::failed(
+                reportText("The party is no longer in the journal"));
         QJsonObject party{{"id", id},
                           {"mix", head_.value(0).toLongLong()},
                           {"date", q(head_.value(1))},
@@ -268,7 +270,8 @@ Outcome<std::string> partiesSnapshot(const Journal& journal, const std::vector<l
 Outcome<std::string> mixSnapshot(const Journal& journal, long long mixId) {
     const auto mix = journal.mix(mixId);
     if (!mix.ok()) return Outcome<std::string>::endedAs(mix);
-    if (!mix.values) return Outcome<std::string>::failed("The mix is no longer in the journal");
+    if (!mix.values)
+        return Outcome<std::string>::failed(reportText("The mix is no longer in the journal"));
     const auto ids = mixPartyIds(journal, mixId);
     if (!ids.ok()) return Outcome<std::string>::endedAs(ids);
     const auto parties = partyArray(journal, ids.values);

@@ -235,7 +235,14 @@ TEST(JournalCli, FromEarlyResultsBackToTheMix) {
          "",
          "has no saved design 'D3'"},
         {{"correct", "--mix", "C"}, 3, "", "the mix has no stored analysed period"},
-        // The same refusals in the report language.
+        // The same refusals in the report language, the storage's and the CSV's too.
+        {{"import", writeFile("bad.csv", "date,mix,party,extract,strength\n2026-01-01,M,1,1,-3\n"),
+          "--lang=ru"},
+         1,
+         "",
+         "bad.csv:2: прочность должна быть больше нуля"},
+        {{"check", "--lang=ru"}, 0, "Журнал исправен: ", ""},
+        {{"predict", "--mix", "Q", "--lang=ru"}, 1, "", "В журнале нет состава 'Q'"},
         {{"correct", "--mix", "C", "--designs", "D1,D3", "--required", "33", "--lang=ru"},
          3,
          "",
