@@ -317,18 +317,27 @@ private slots:
     }
 
     // The journal's own dialogs, in order: the new mix's name (the mix is added and chosen),
-    // then a new party of it (left unanswered). "typed" goes into the dialog's first field.
+    // then a new party of it (left unanswered), then the same mix again, which the journal
+    // refuses in a message of its own. "typed" goes into the dialog's first field.
     void journalDialog_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("told");  // the message after the dialog, "" for none
         QTest::newRow("new mix") << "bbAddMix"
-                                 << "B25";
+                                 << "B25"
+                                 << "";
         QTest::newRow("new party") << "bbAddParty"
+                                   << ""
                                    << "";
+        QTest::newRow("the same mix again") << "bbAddMix"
+                                            << "B25"
+                                            << "Состав 'B25' уже есть в журнале";
     }
     void journalDialog() {
         QFETCH(QString, button);
         QFETCH(QString, typed);
+        QFETCH(QString, told);
+        QString shown;
         QWidget* journal = main_->journal();
         QVERIFY(journal);
         ModalWatchdog watchdog(5000);
@@ -342,11 +351,20 @@ private slots:
             auto* dialog = qobject_cast<QDialog*>(modal);
             if (typed.isEmpty() || !dialog) return reject(modal);
             modal->findChild<QLineEdit*>()->setText(typed);
+            // The message that follows the dialog, answered when it stands.
+            if (!told.isEmpty())
+                answerNextModal(
+                    [&](QWidget* next) {
+                        if (auto* box = qobject_cast<QMessageBox*>(next)) shown = box->text();
+                        reject(next);
+                    },
+                    modal, 5000);
             dialog->accept();
         });
         journal->findChild<QAbstractButton*>(button)->click();
         QVERIFY(met);
         QVERIFY2(english.isEmpty(), qPrintable(english.join("\n")));
+        QCOMPARE(shown, told);
     }
 
     // A masked field short of its pattern: the field and the pattern it needs, in Russian.
