@@ -295,11 +295,21 @@ Outcome<ControlledPeriod> controlledPeriod(const Journal& journal, long long mix
     return Outcome<ControlledPeriod>::done(std::move(out));
 }
 
-Outcome<std::vector<double>> partyMeansBetween(const Journal& journal, long long mixId,
-                                               const std::string& from, const std::string& to) {
-    auto means = readPartyMeans(journal, mixId, from, true, to.empty() ? kAfterEveryDate : to);
-    if (!means.ok()) return Outcome<std::vector<double>>::endedAs(means);
-    return Outcome<std::vector<double>>::done(std::move(means.values.means));
+Outcome<control::JournalConformity> conformityFromJournal(const Journal& journal, long long mixId,
+                                                          const std::string& from,
+                                                          const std::string& to) {
+    using Given = Outcome<control::JournalConformity>;
+    const auto read = readPartyMeans(journal, mixId, "", true, to.empty() ? kAfterEveryDate : to);
+    if (!read.ok()) return Given::endedAs(read);
+    const PartySeries& series = read.values;
+    control::JournalConformity out;
+    for (std::size_t i = 0; i < series.means.size(); ++i) {
+        out.history.push_back({series.dates[i], series.means[i]});
+        if (series.dates[i] < from) continue;  // ISO dates: text order is date order
+        if (!out.resultsText.empty()) out.resultsText += '\n';
+        out.resultsText += formatRoundTrip(series.means[i]);
+    }
+    return Given::done(std::move(out));
 }
 
 Outcome<PartySeries> partySeries(const Journal& journal, long long mixId, const std::string& from) {

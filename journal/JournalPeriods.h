@@ -8,6 +8,7 @@
 
 #include "journal/Journal.h"
 #include "strength_control/calc/AnalysedPeriod.h"
+#include "strength_control/calc/Conformity.h"
 #include "strength_control/calc/ControlChart.h"
 #include "strength_control/calc/PeriodParties.h"
 
@@ -81,10 +82,13 @@ struct ControlledPeriod {
 };
 Outcome<ControlledPeriod> controlledPeriod(const Journal& journal, long long mixId);
 
-// One result per party of the mix dated from `from` to `to` (ISO dates, inclusive; empty: no
-// bound): the mean of its extracts, MPa, by date. What a conformity check of a period takes.
-Outcome<std::vector<double>> partyMeansBetween(const Journal& journal, long long mixId,
-                                               const std::string& from, const std::string& to);
+// What a conformity check of a period takes from the journal, read once: one result per party
+// of the mix dated from `from` to `to` (ISO dates, inclusive; empty: no bound), the mean of its
+// extracts, MPa, by date (one a line, round trip); and every party mean up to `to` with its
+// date, from which a blank s of continuous production is estimated.
+Outcome<control::JournalConformity> conformityFromJournal(const Journal& journal, long long mixId,
+                                                          const std::string& from,
+                                                          const std::string& to);
 
 // Every party of the mix dated on or after `from` ("" for every party), by date, with the mean
 // of its extracts: the series a CUSUM from the journal runs on.

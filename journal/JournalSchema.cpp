@@ -1,5 +1,7 @@
 #include "journal/JournalSchema.h"
 
+#include "journal/JournalRoles.h"
+
 namespace orvan::journal {
 
 namespace {
@@ -99,18 +101,21 @@ QStringList meansSchema(bool postgres) {
         "CREATE TABLE party_means (party_id BIGINT NOT NULL, age INTEGER NOT NULL, "
         "strength_sum DOUBLE PRECISION NOT NULL, extract_count INTEGER NOT NULL, PRIMARY KEY "
         "(party_id, age))";
+    // SQLite sums in the order of the extracts' key (party, age, position); PostgreSQL is told.
+    const QString sum = postgres ? "SUM(strength ORDER BY position)" : "SUM(strength)";
     const QString fill =
-        "INSERT INTO party_means (party_id, age, strength_sum, extract_count) SELECT party_id, "
-        "age, SUM(strength" +
-        QString(postgres ? " ORDER BY position" : "") +
-        "), COUNT(*) FROM extracts GROUP BY party_id, age";
+        "INSERT INTO party_means (party_id, age, strength_sum, extract_count) "
+        "SELECT party_id, age, " +
+        sum + ", COUNT(*) FROM extracts GROUP BY party_id, age";
+    // The means of the party and age of row %1 (OLD or NEW), taken anew.
+    const QString renew =
+        "DELETE FROM party_means WHERE party_id = %1.party_id AND age = %1.age; INSERT INTO "
+        "party_means (party_id, age, strength_sum, extract_count) SELECT %1.party_id, %1.age, " +
+        sum +
+        ", COUNT(*) FROM extracts WHERE party_id = %1.party_id AND age = %1.age HAVING COUNT(*) "
+        "> 0;";
     if (postgres) {
         // Run as the journal's owner: the roles read the means but only ever write extracts.
-        const QString renew = QStringLiteral(
-            "DELETE FROM party_means WHERE party_id = %1.party_id AND age = %1.age; "
-            "INSERT INTO party_means (party_id, age, strength_sum, extract_count) SELECT "
-            "%1.party_id, %1.age, SUM(strength ORDER BY position), COUNT(*) FROM extracts WHERE "
-            "party_id = %1.party_id AND age = %1.age HAVING COUNT(*) > 0;");
         return {table,
                 "CREATE FUNCTION orvan_party_means() RETURNS trigger LANGUAGE plpgsql "
                 "SECURITY DEFINER SET search_path = public AS $$ BEGIN "
@@ -121,16 +126,12 @@ QStringList meansSchema(bool postgres) {
                 "FOR EACH ROW EXECUTE FUNCTION orvan_party_means()",
                 fill,
                 // A journal whose roles were set up before: they read the means too.
-                "DO $$ DECLARE r TEXT; BEGIN FOREACH r IN ARRAY ARRAY['orvan_reader', "
-                "'orvan_recorder', 'orvan_editor'] LOOP IF EXISTS (SELECT 1 FROM pg_roles WHERE "
-                "rolname = r) THEN EXECUTE 'GRANT SELECT ON party_means TO ' || r; END IF; "
-                "END LOOP; END $$"};
+                QStringLiteral("DO $$ DECLARE r TEXT; BEGIN FOREACH r IN ARRAY ARRAY['%1', '%2', "
+                               "'%3'] LOOP IF EXISTS (SELECT 1 FROM pg_roles WHERE rolname = r) "
+                               "THEN EXECUTE 'GRANT SELECT ON party_means TO ' || r; END IF; END "
+                               "LOOP; END $$")
+                    .arg(kReaderRole, kRecorderRole, kEditorRole)};
     }
-    const QString renew = QStringLiteral(
-        "DELETE FROM party_means WHERE party_id = %1.party_id AND age = %1.age; "
-        "INSERT INTO party_means (party_id, age, strength_sum, extract_count) SELECT "
-        "%1.party_id, %1.age, SUM(strength), COUNT(*) FROM extracts WHERE party_id = "
-        "%1.party_id AND age = %1.age HAVING COUNT(*) > 0;");
     return {table + " WITHOUT ROWID",
             "CREATE TRIGGER party_means_added AFTER INSERT ON extracts BEGIN " + renew.arg("NEW") +
                 " END",

@@ -115,14 +115,13 @@ bool JournalWindow::editPartyDialog(jrn::Party& party, const QString& caption) {
     form->addRow(jt("Party"), number);
     form->addRow(jt("Extract strengths, MPa, separated by \";\""), strengths);
     // A field for each other age of the mix and of the party: its results are edited too.
+    std::map<int, QString> shown;
+    for (int age : model_->otherAges()) shown[age];
+    for (const jrn::AgeResults& results : party.otherAges)
+        shown[results.age] = joinStrengths(results.strengthTexts);
     std::map<int, QLineEdit*> ages;
-    for (int age : model_->otherAges()) ages[age] = nullptr;
-    for (const jrn::AgeResults& results : party.otherAges) ages[results.age] = nullptr;
-    for (auto& [age, field] : ages) {
-        QStringList texts;
-        for (const jrn::AgeResults& results : party.otherAges)
-            if (results.age == age) texts << joinStrengths(results.strengthTexts);
-        field = new QLineEdit(texts.join(QString()), &dialog);
+    for (const auto& [age, text] : shown) {
+        QLineEdit* field = ages[age] = new QLineEdit(text, &dialog);
         field->setObjectName(QStringLiteral("edStrengths%1").arg(age));
         form->addRow(jt("%1-day extract strengths, MPa").arg(age), field);
     }
@@ -132,16 +131,16 @@ bool JournalWindow::editPartyDialog(jrn::Party& party, const QString& caption) {
     party.date = toCore(date->text().trimmed());
     party.number = toCore(number->text().trimmed());
     party.design = toCore(design->text().trimmed());
-    party.strengthTexts.clear();
-    for (const auto& text : splitStrengths(strengths->text()))
-        party.strengthTexts.push_back(journalStrength(text));
-    party.otherAges.clear();
-    for (const auto& [age, field] : ages) {
-        jrn::AgeResults results{age, {}};
+    auto typed = [](const QLineEdit* field) {
+        std::vector<std::string> texts;
         for (const auto& text : splitStrengths(field->text()))
-            results.strengthTexts.push_back(journalStrength(text));
-        if (!results.strengthTexts.empty()) party.otherAges.push_back(std::move(results));
-    }
+            texts.push_back(journalStrength(text));
+        return texts;
+    };
+    party.strengthTexts = typed(strengths);
+    party.otherAges.clear();
+    for (const auto& [age, field] : ages)
+        if (auto texts = typed(field); !texts.empty()) party.otherAges.push_back({age, texts});
     return true;
 }
 
@@ -211,14 +210,7 @@ void JournalWindow::deleteSelectedParties() {
     for (const QModelIndex& row : tvParties->selectionModel()->selectedRows()) {
         ids.push_back(model_->partyId(row.row()));
         numbers << model_->index(row.row(), PartyTableModel::Number).data().toString();
-        // Every age's results go with the party: the extracts' column and each age's.
-        for (int column = PartyTableModel::Extracts; column < model_->columnCount(); ++column)
-            if (column == PartyTableModel::Extracts || column >= PartyTableModel::FixedColumns)
-                results += model_->index(row.row(), column)
-                               .data()
-                               .toString()
-                               .split(';', Qt::SkipEmptyParts)
-                               .size();
+        results += model_->resultCount(row.row());
     }
     if (ids.empty()) return tell(toCore(jt("Choose the parties to delete first")));
     const QString shown =
@@ -393,25 +385,12 @@ void JournalWindow::checkConformity() {
     if (!reachable()) return;
     const auto mix = currentMix();
     if (!mix) return tell(toCore(jt("Choose a mix first")));
-    const auto means = jrn::partyMeansBetween(*journal_, mix->id, toCore(edFrom->text().trimmed()),
-                                              toCore(edTo->text().trimmed()));
-    if (!means.ok()) return tell(means.message);
-    if (means.values.empty())
+    const auto given = jrn::conformityFromJournal(
+        *journal_, mix->id, toCore(edFrom->text().trimmed()), toCore(edTo->text().trimmed()));
+    if (!given.ok()) return tell(given.message);
+    if (given.values.resultsText.empty())
         return tell(toCore(jt("No party of the mix is dated in the filter's range")));
-    std::string results;
-    for (double mean : means.values) {
-        if (!results.empty()) results += '\n';
-        results += orvan::formatRoundTrip(mean);
-    }
-    // The mix's parties up to the filter's last date, for a blank s of continuous production.
-    const auto series = jrn::partySeries(*journal_, mix->id, {});
-    if (!series.ok()) return tell(series.message);
-    const std::string to = toCore(edTo->text().trimmed());
-    orvan::control::JournalConformity given{results, {}};
-    for (std::size_t i = 0; i < series.values.means.size(); ++i)
-        if (to.empty() || series.values.dates[i] <= to)
-            given.history.push_back({series.values.dates[i], series.values.means[i]});
-    if (conformityOpener_) conformityOpener_(given);
+    if (conformityOpener_) conformityOpener_(given.values);
 }
 
 void JournalWindow::saveDesign() {

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFont>
+#include <algorithm>
 
 namespace jrn = orvan::journal;
 
@@ -92,6 +93,18 @@ void PartyTableModel::sort(int column, Qt::SortOrder order) {
                                      : jrn::PartyOrder::Number;
     filter_.descending = order == Qt::DescendingOrder;
     refresh();
+}
+
+long long PartyTableModel::resultCount(int row) const {
+    if (row < 0 || row >= rowCount()) return 0;
+    // Each age's strengths are kept as one text, "24; 25; 27".
+    auto count = [](const std::string& text) {
+        return text.empty() ? 0 : 1 + std::count(text.begin(), text.end(), ';');
+    };
+    const jrn::PartyRow& party = rows_[static_cast<std::size_t>(row)];
+    long long results = count(party.extracts);
+    for (const auto& [age, text] : party.otherAges) results += count(text);
+    return results;
 }
 
 QVariant PartyTableModel::data(const QModelIndex& index, int role) const {

@@ -24,6 +24,8 @@ public:
               const QString& to);
     bool refresh();
     long long partyId(int row) const;
+    // The party's results at every age: what goes with it when it is deleted.
+    long long resultCount(int row) const;
     // The predicted 28-day strengths by party number (MPa), shown where no 28-day result is.
     void setPredicted(std::map<std::string, double> predicted);
     const std::vector<int>& otherAges() const { return ages_; }

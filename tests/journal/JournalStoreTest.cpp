@@ -217,11 +217,16 @@ TEST_P(JournalStore, ControlledPeriodIsEveryLaterParty) {
     EXPECT_EQ(chart.values.series[5].labelDecimals, 2);  // means labelled as the table shows them
     EXPECT_EQ(chart.values.series[0].points[1].x, 3);    // the lines run to x = n
     // Conformity takes the same means between two dates, both included; open ends for blanks.
-    EXPECT_EQ(jn::partyMeansBetween(*journal_, mix->id, "2026-01-06", "2026-01-07").values,
-              (std::vector<double>{25, 25}));
-    EXPECT_EQ(jn::partyMeansBetween(*journal_, mix->id, "2026-01-07", "").values,
-              (std::vector<double>{25, 32}));
-    EXPECT_EQ(jn::partyMeansBetween(*journal_, mix->id, "", "").values.size(), 8u);
+    // Its history for a blank s reaches back before the range, never past its end.
+    const auto range = jn::conformityFromJournal(*journal_, mix->id, "2026-01-06", "2026-01-07");
+    EXPECT_EQ(range.values.resultsText, "25\n25");
+    ASSERT_EQ(range.values.history.size(), 7u);
+    EXPECT_EQ(range.values.history.back().date, "2026-01-07");
+    EXPECT_EQ(jn::conformityFromJournal(*journal_, mix->id, "2026-01-07", "").values.resultsText,
+              "25\n32");
+    const auto every = jn::conformityFromJournal(*journal_, mix->id, "", "").values;
+    EXPECT_EQ(std::count(every.resultsText.begin(), every.resultsText.end(), '\n') + 1, 8);
+    EXPECT_EQ(every.history.size(), 8u);
     // The controlled-period dialog gets the figures as the report shows them.
     EXPECT_EQ(jn::controlFieldTexts(*period.period).at("edRy"), "16.6");
 }
