@@ -233,6 +233,11 @@ double partyTickStep(double visibleParties, double axisPixels, double labelPixel
             if (factor * power >= least || power > 1e9) return factor * power;
 }
 
+int predictedCount(const std::vector<PartyText>& parties) {
+    return static_cast<int>(std::count_if(parties.begin(), parties.end(),
+                                          [](const PartyText& p) { return p.predicted; }));
+}
+
 std::vector<std::string> chartTitleBlock(const ChartValues& chart, const std::string& printed,
                                          NumberFormat format) {
     std::vector<std::string> lines{reportText(kChartTitle)};
@@ -254,9 +259,7 @@ std::vector<std::string> chartTitleBlock(const ChartValues& chart, const std::st
     if (chart.range && n > 0)
         lines.push_back(
             reportText("Parties %1 to %2 (%3)", {party(1), party(n), std::to_string(n)}));
-    const auto predicted = std::count_if(chart.parties.begin(), chart.parties.end(),
-                                         [](const PartyText& p) { return p.predicted; });
-    if (predicted > 0)
+    if (const int predicted = predictedCount(chart.parties); predicted > 0)
         lines.push_back(reportText("Hollow markers: %1 strengths predicted from early results",
                                    {std::to_string(predicted)}));
     lines.push_back(reportText("Printed ") + printed);

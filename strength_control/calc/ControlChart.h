@@ -79,6 +79,9 @@ struct PartyText {
     bool operator==(const PartyText&) const = default;
 };
 
+// How many of `parties` stand on a chart with a predicted strength.
+int predictedCount(const std::vector<PartyText>& parties);
+
 // What the building drew.
 struct ChartValues {
     int batchesAsked = 0;

@@ -1,6 +1,5 @@
 #include "strength_control/calc/ControlVerdicts.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "common/NumberText.h"
@@ -123,9 +122,7 @@ std::vector<std::string> verdictReportLines(const ControlLimits& limits, const P
     for (std::size_t i = 0; i < v.strengths.size(); ++i)
         lines.push_back(partyLine(static_cast<int>(i + 1), v.strengths[i], v.verdicts[i], d, format,
                                   named ? &parties[i] : nullptr));
-    const auto predicted = named ? std::count_if(parties.begin(), parties.end(),
-                                                 [](const PartyText& p) { return p.predicted; })
-                                 : 0;
+    const int predicted = named ? predictedCount(parties) : 0;
     if (predicted > 0)
         lines.push_back(
             reportText("Of these, %1 strengths are predicted from early results, "
