@@ -81,6 +81,10 @@ std::string Storage::errorText(const QSqlQuery& query) {
     return orvan::journal::errorText(query.lastError());
 }
 
+std::string Storage::errorText(const QSqlError& error) {
+    return orvan::journal::errorText(error);
+}
+
 QSqlDatabase Storage::db(const Journal& journal) {
     return QSqlDatabase::database(journal.connection_, false);
 }

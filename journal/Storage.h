@@ -3,6 +3,7 @@
 // transaction of a user action, the rows every action writes and its event in the history.
 // Nothing outside journal/ includes this header.
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
 #include <QVariant>
@@ -60,6 +61,7 @@ public:
         return Outcome<Values>::failed(errorText(query));
     }
     static std::string errorText(const QSqlQuery& query);
+    static std::string errorText(const QSqlError& error);
 };
 
 // The parties' numbers joined for the history, "1, 2, 5".

@@ -10,7 +10,7 @@ ORVAN_PACKAGES=(
     qt6-base-dev qt6-charts-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools
     qt6-image-formats-plugins libgl-dev libqt6opengl6-dev libqt6sql6-sqlite libqt6sql6-psql
     libgtest-dev libbenchmark-dev
-    libuemf-dev libemf2svg-dev libwmf-dev
+    libuemf-dev libemf2svg-dev libwmf-dev libsqlite3-dev
     fonts-liberation fonts-urw-base35 poppler-utils
 )
 

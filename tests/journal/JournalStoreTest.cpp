@@ -530,6 +530,20 @@ TEST(JournalRoles, EachRoleDoesWhatItMayAndTheHistoryStays) {
     EXPECT_EQ(jn::readHistory(*owner).values.size(), before);
 }
 
+// The party means gone from under an open journal: the series that reads them says it
+// failed, and never shows a mix without results.
+TEST(JournalFile, SeriesThatCannotBeReadIsSaid) {
+    const std::string path = freshLocation("sqlite");
+    auto journal = openJournal(path);
+    ASSERT_TRUE(jn::importCsv(*journal, sampleFile(), "s.csv").ok());
+    const long long mix = journal->findMix("M").values->id;
+    ASSERT_FALSE(jn::earlyAgeSeries(*journal, mix, 7).values.parties.empty());
+    sqliteExec(path, {"DROP TABLE party_means"});
+    const auto series = jn::earlyAgeSeries(*journal, mix, 7);
+    EXPECT_EQ(series.kind, orvan::OutcomeKind::Failed);
+    EXPECT_NE(series.message.find("party_means"), std::string::npos) << series.message;
+}
+
 // Zeroed inner pages: the journal says so, opens read-only, and still reads what it can.
 TEST(JournalFile, DamagedPagesOpenReadOnly) {
     const std::string path = freshLocation("sqlite");
