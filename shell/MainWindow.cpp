@@ -414,10 +414,23 @@ void MainWindow::shareRow() {
     };
     const int menuLength = length(menuDock_), toolLength = length(toolDock_);
     const int room = row ? menu.width() + tool.width() : menu.height() + tool.height();
-    // What is left over goes to the menu bar, whose last menu it keeps in view.
-    const int spare = std::max(0, room - menuLength - toolLength);
-    resizeDocks({menuDock_, toolDock_}, {menuLength + spare, toolLength},
+    // What is left over goes to the menu bar, whose last menu it keeps in view. Short of room,
+    // the menu bar keeps its menus whole and the toolbar, every command of which is on a menu
+    // too, shows what is left of the row.
+    const QSize toolLeast = toolDock_->minimumSizeHint();
+    const int toolShare =
+        room >= menuLength + toolLength
+            ? toolLength
+            : std::max(room - menuLength, row ? toolLeast.width() : toolLeast.height());
+    resizeDocks({menuDock_, toolDock_}, {room - toolShare, toolShare},
                 row ? Qt::Horizontal : Qt::Vertical);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    // The main window shares a change of its width out among the docks of a row in proportion
+    // to their lengths: the bars of one row are given theirs again once it has.
+    QMetaObject::invokeMethod(this, &MainWindow::shareRow, Qt::QueuedConnection);
 }
 
 void MainWindow::buildToolBar() {

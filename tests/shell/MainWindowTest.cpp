@@ -457,6 +457,11 @@ private slots:
             QVERIFY(button);
             QTRY_VERIFY2(!button->isVisible(), extension);
         }
+        // Short of room, the menu bar keeps its menus and none of the row to spare.
+        window_->resize(menu->sizeHint().width() + tool->sizeHint().width() - 60, 600);
+        QTRY_COMPARE(menu->width(), menu->sizeHint().width());
+        QTRY_VERIFY(!window_->findChild<QWidget*>("qt_menubar_ext_button")->isVisible());
+        window_->resize(1200, 600);
         tool->setFloating(true);
         const int separator = window_->style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent);
         QTRY_VERIFY(window_->centralWidget()->geometry().top() <=
