@@ -2,6 +2,7 @@
 
 #include <locale.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <charconv>
@@ -106,22 +107,29 @@ std::string scientific(bool negative, const std::string& digits, int exponent, i
     return out + e;
 }
 
-// Digits placed around the decimal point: `digits` start at 10^exponent.
+// Digits placed around the decimal point: `digits` start at 10^exponent. Written into a text
+// of its final length: a report of a year of parties writes a few hundred thousand numbers.
 std::string fixedLayout(bool negative, const std::string& digits, int exponent, int decimals,
                         char separator) {
+    const int whole = exponent < 0 ? 1 : exponent + 1;
+    const int places = std::max(decimals, 0);
+    std::string out(static_cast<std::size_t>(negative + whole + (places > 0 ? 1 + places : 0)),
+                    '0');
+    const int count = static_cast<int>(digits.size());
     auto digitAt = [&](int power) -> char {
-        int index = exponent - power;
-        return index >= 0 && index < static_cast<int>(digits.size()) ? digits[index] : '0';
+        const int index = exponent - power;
+        return index >= 0 && index < count ? digits[static_cast<std::size_t>(index)] : '0';
     };
-    std::string out = negative ? "-" : "";
+    char* at = out.data();
+    if (negative) *at++ = '-';
     if (exponent < 0) {
-        out += '0';
+        ++at;  // the "0" before the point
     } else {
-        for (int power = exponent; power >= 0; --power) out += digitAt(power);
+        for (int power = exponent; power >= 0; --power) *at++ = digitAt(power);
     }
-    if (decimals > 0) {
-        out += separator;
-        for (int power = -1; power >= -decimals; --power) out += digitAt(power);
+    if (places > 0) {
+        *at++ = separator;
+        for (int power = -1; power >= -places; --power) *at++ = digitAt(power);
     }
     return out;
 }

@@ -62,10 +62,20 @@ std::vector<std::string> reportLines(const CusumInputs& in, const CusumResult& r
         "",
         reportText("Party: strength, upper sum C+, lower sum C-, MPa"),
     };
-    for (std::size_t i = 0; i < in.strengths.size(); ++i)
-        lines.push_back(std::to_string(i + 1) + ": " + shownAsGiven(in.strengths[i], 1, format) +
-                        "; " + formatFixed(r.upper[i], 2, format) + "; " +
-                        formatFixed(r.lower[i], 2, format));
+    lines.reserve(lines.size() + in.strengths.size() + 3 + r.signalList.size());
+    for (std::size_t i = 0; i < in.strengths.size(); ++i) {
+        // A year of parties is as many rows: each is written once, with room for the party's
+        // number and date that a series of the journal adds to it.
+        std::string line = std::to_string(i + 1);
+        line.reserve(80);
+        line.append(": ")
+            .append(shownAsGiven(in.strengths[i], 1, format))
+            .append("; ")
+            .append(formatFixed(r.upper[i], 2, format))
+            .append("; ")
+            .append(formatFixed(r.lower[i], 2, format));
+        lines.push_back(std::move(line));
+    }
     lines.push_back("");
     if (r.signalList.empty()) {
         lines.push_back(reportText("No signal: both sums stay within H"));

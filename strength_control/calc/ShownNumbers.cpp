@@ -1,6 +1,8 @@
 #include "strength_control/calc/ShownNumbers.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
 
 namespace orvan::control {
 
@@ -12,6 +14,18 @@ constexpr int kMostDecimals = 6;
 bool readsBack(const std::string& text, double value, NumberFormat format) {
     const auto read = tryTextToFloat(text, format);
     return read && *read == value;
+}
+
+// The decimals of the shortest fixed text that reads back as `value` (std::to_chars gives the
+// fewest characters that do): no text with fewer decimals reads back, so that the search
+// below may begin there.
+int shortestDecimals(double value) {
+    if (!std::isfinite(value)) return 0;
+    char buf[400];  // the longest fixed double, with room to spare
+    const auto result = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
+    if (result.ec != std::errc()) return 0;
+    const char* point = std::find(buf, result.ptr, '.');
+    return point == result.ptr ? 0 : static_cast<int>(result.ptr - point - 1);
 }
 
 }  // namespace
@@ -33,7 +47,8 @@ std::string shownNumber(double value, int decimals, NumberFormat format) {
 }
 
 std::string shownAsGiven(double value, int decimals, NumberFormat format) {
-    for (int d = decimals; d <= std::max(decimals, kMostDecimals); ++d)
+    const int from = std::max(decimals, std::min(shortestDecimals(value), kMostDecimals));
+    for (int d = from; d <= std::max(decimals, kMostDecimals); ++d)
         if (const std::string text = formatFixed(value, d, format); readsBack(text, value, format))
             return text;
     return formatGeneral15(value, format);

@@ -9,6 +9,7 @@
 #include "strength_control/calc/Conformity.h"
 #include "strength_control/calc/ControlVerdicts.h"
 #include "strength_control/calc/Cusum.h"
+#include "strength_control/calc/ShownNumbers.h"
 #include "strength_control/calc/StrengthList.h"
 
 using namespace orvan;
@@ -229,6 +230,25 @@ TEST(CusumReport, ListsTheSumsAndTheSignals) {
         "Signals: 1",
         "Party 2: the lower sum 6.55 exceeds H - the strength has drifted down"};
     EXPECT_EQ(out.lines, expected);
+}
+
+// Each strength shows as few decimals as read back as it, one at least: the search skips only
+// the counts of decimals that cannot read back.
+TEST(CusumReport, ShowsEachStrengthWithTheDecimalsItHolds) {
+    auto everyCount = [](double value) {
+        for (int d = 1; d <= 6; ++d)
+            if (const std::string text = orvan::formatFixed(value, d, kPoint);
+                orvan::tryTextToFloat(text, kPoint) == value)
+                return text;
+        return orvan::formatGeneral15(value, kPoint);
+    };
+    double drifting = 0;
+    for (int i = -2000; i <= 20000; i += 7) {
+        const double typed = i / 100.0;
+        drifting += 0.1;  // a sum that gathers the binary error of its terms
+        for (double value : {typed, typed / 3, drifting, typed * 1e6, -typed / 7e5})
+            EXPECT_EQ(orvan::control::shownAsGiven(value, 1, kPoint), everyCount(value)) << value;
+    }
 }
 
 struct PartyMeanRow {
