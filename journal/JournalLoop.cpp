@@ -53,7 +53,8 @@ Outcome<control::EarlyAgeInputs> earlyAgeSeries(const Journal& journal, long lon
     // ... and their means kept by the database (party_means), in the order of its key.
     std::vector<std::pair<long long, std::size_t>> byId(rows.size());
     for (std::size_t i = 0; i < rows.size(); ++i) byId[i] = {rows[i].id, i};
-    std::sort(byId.begin(), byId.end());  // mostly in order already: parties come by date
+    // Mostly in order already: parties are mostly recorded in the order of their dates.
+    if (!std::is_sorted(byId.begin(), byId.end())) std::sort(byId.begin(), byId.end());
     RowReader means(
         journal,
         "SELECT party_id, age, strength_sum, extract_count FROM party_means WHERE party_id "

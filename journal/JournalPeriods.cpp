@@ -8,6 +8,7 @@
 #include "common/NumberText.h"
 #include "common/ReportLanguage.h"
 #include "journal/JournalSnapshot.h"
+#include "journal/RowReader.h"
 #include "journal/Storage.h"
 
 namespace orvan::journal {
@@ -246,15 +247,13 @@ Outcome<PartySeries> readPartyMeans(const Journal& journal, long long mixId,
                                     const std::string& from, bool fromIncluded,
                                     const std::string& to) {
     // Only the comparison is chosen here, from two fixed texts; every value is bound.
-    QSqlQuery query = Storage::prepared(
-        journal,
-        QStringLiteral("SELECT p.id, p.number, p.party_date, e.strength FROM parties p JOIN "
-                       "extracts e ON e.party_id = p.id AND e.age = 28 WHERE p.mix_id = ? AND "
-                       "p.party_date %1 ? "
-                       "AND p.party_date <= ? ORDER BY p.party_date, p.id, e.position")
-            .arg(fromIncluded ? QStringLiteral(">=") : QStringLiteral(">")),
-        {mixId, sqlText(from), sqlText(to)});
-    if (!query.exec()) return Storage::failed<PartySeries>(query);
+    const std::string statement =
+        std::string(
+            "SELECT p.id, p.number, p.party_date, e.strength FROM parties p JOIN extracts "
+            "e ON e.party_id = p.id AND e.age = 28 WHERE p.mix_id = ? AND p.party_date ") +
+        (fromIncluded ? ">=" : ">") +
+        " ? AND p.party_date <= ? ORDER BY p.party_date, p.id, e.position";
+    RowReader rows(journal, statement.c_str(), {mixId, sqlText(from), sqlText(to)});
     PartySeries out;
     long long current = -1;
     double sum = 0;
@@ -262,17 +261,18 @@ Outcome<PartySeries> readPartyMeans(const Journal& journal, long long mixId,
     auto close = [&] {
         if (count > 0) out.means.push_back(sum / count);
     };
-    while (query.next()) {
-        const long long id = query.value(0).toLongLong();
+    while (rows.next()) {
+        const long long id = rows.integer(0);
         if (id != current) {
             close();
             current = id, sum = 0, count = 0;
-            out.numbers.push_back(textOf(query.value(1)));
-            out.dates.push_back(textOf(query.value(2)));
+            out.numbers.push_back(rows.text(1));
+            out.dates.push_back(rows.text(2));
         }
-        sum += query.value(3).toDouble();
+        sum += rows.real(3);
         ++count;
     }
+    if (!rows.ok()) return rows.failed<PartySeries>();
     close();
     return Outcome<PartySeries>::done(std::move(out));
 }
