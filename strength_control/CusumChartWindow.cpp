@@ -91,6 +91,9 @@ CusumChartWindow::CusumChartWindow(QWidget* parent) : QDialog(parent) {
     signals_->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
     signals_->setMarkerSize(kMarkerPixels);
     signals_->setColor(Qt::red);
+    // The theme's white border would blank out the markers, and the sums under them, where
+    // signals of neighbouring parties overlap on a long series.
+    signals_->setBorderColor(Qt::red);
     chart->addSeries(signals_);
     for (QAbstractSeries* series : chart->series()) {
         series->attachAxis(axisX_);
@@ -128,17 +131,25 @@ CusumChartWindow::CusumChartWindow(QWidget* parent) : QDialog(parent) {
 void CusumChartWindow::draw(const ctl::CusumResult& result) {
     const int n = static_cast<int>(result.upper.size());
     double top = result.decisionInterval;
+    // Each series is handed its points at once: a point appended to a series on a chart has
+    // the chart place every point of it again, which made a long journal's chart take minutes.
+    QList<QPointF> upper, lower, signalPoints;
+    upper.reserve(n), lower.reserve(n);
     for (int i = 0; i < n; ++i) {
-        upper_->append(i + 1, result.upper[i]);
-        lower_->append(i + 1, result.lower[i]);
+        upper.append({i + 1.0, result.upper[i]});
+        lower.append({i + 1.0, result.lower[i]});
         top = std::max({top, result.upper[i], result.lower[i]});
     }
-    limit_->append(0, result.decisionInterval);
-    limit_->append(std::max(n, 1), result.decisionInterval);
     for (const ctl::CusumSignal& s : result.signalList) {
         const std::size_t i = static_cast<std::size_t>(s.party - 1);
-        signals_->append(s.party, s.side == ctl::CusumSide::Up ? result.upper[i] : result.lower[i]);
+        signalPoints.append(
+            {double(s.party), s.side == ctl::CusumSide::Up ? result.upper[i] : result.lower[i]});
     }
+    upper_->replace(upper);
+    lower_->replace(lower);
+    signals_->replace(signalPoints);
+    limit_->replace(
+        {{0, result.decisionInterval}, {double(std::max(n, 1)), result.decisionInterval}});
     result_ = result;
     parties_ = n;
     setPartyAxisRange(axisX_, n);

@@ -226,8 +226,11 @@ std::vector<bool> thinLabels(const std::vector<LabelBox>& boxes) {
 }
 
 double partyTickStep(double visibleParties, double axisPixels, double labelPixels) {
-    if (!(axisPixels > 0) || !(visibleParties > 0)) return 1;
-    const double least = visibleParties * labelPixels / axisPixels;
+    if (!(visibleParties > 0)) return 1;
+    // A chart not laid out yet has no width: about ten ticks, as its axis begins with, rather
+    // than a tick a party (a hundred thousand labels made for a long journal's CUSUM).
+    const double least =
+        axisPixels > 0 ? visibleParties * labelPixels / axisPixels : visibleParties / 10;
     for (double power = 1;; power *= 10)
         for (double factor : {1.0, 2.0, 5.0})
             if (factor * power >= least || power > 1e9) return factor * power;

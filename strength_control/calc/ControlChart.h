@@ -152,7 +152,8 @@ struct LabelBox {
 std::vector<bool> thinLabels(const std::vector<LabelBox>& boxes);
 
 // The step between party ticks: 1, 2 or 5 times a power of ten parties, the smallest that puts
-// ticks at least `labelPixels` apart over `axisPixels` showing `visibleParties`.
+// ticks at least `labelPixels` apart over `axisPixels` showing `visibleParties` (about ten
+// ticks while the axis has no width yet).
 double partyTickStep(double visibleParties, double axisPixels, double labelPixels);
 
 // The title block of the chart's page: what was charted and when it was printed. `printed` is

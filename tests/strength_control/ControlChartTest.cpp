@@ -448,7 +448,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, ControlChartTicks,
                                            TickRow{"yearOfParties", 132, 460, 40, 20},
                                            TickRow{"thousand", 1000, 460, 40, 100},
                                            TickRow{"dates", 132, 460, 72, 50},
-                                           TickRow{"noWidth", 132, 0, 40, 1}),
+                                           TickRow{"noWidth", 132, 0, 40, 20},
+                                           TickRow{"noWidthLongJournal", 100000, 0, 40, 10000}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ControlChartTitleBlock, NamesMixLimitsPartiesAndDate) {
