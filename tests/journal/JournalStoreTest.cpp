@@ -336,6 +336,33 @@ TEST_P(JournalStore, EveryChangeIsTracedAndUndone) {
 
 // A copy holds everything: its export and history are the original's, and a copy of the copy's
 // too (SQLite -> this backend -> SQLite).
+// One mix's early-age series among another mix's parties, recorded out of date order: each
+// party once, in date order, with its mean at each age and nothing of the other mix.
+TEST_P(JournalStore, EarlySeriesTakesTheMixsPartiesInDateOrder) {
+    ASSERT_TRUE(jn::importCsv(*journal_,
+                              "date,mix,party,extract,strength,age\n"
+                              "2026-03-03,A,3,1,20,7\n2026-03-03,A,3,2,22,7\n"
+                              "2026-03-01,B,1,1,30,28\n2026-03-01,A,1,1,18,7\n"
+                              "2026-03-01,A,1,1,28,28\n2026-03-01,A,1,2,29,28\n"
+                              "2026-03-02,B,2,1,31,7\n2026-03-02,A,2,1,19,28\n",
+                              "a.csv")
+                    .ok());
+    const long long mix = journal_->findMix("A").values->id;
+    const std::vector<orvan::control::EarlyAgeParty> every = {
+        {"1", "2026-03-01", 18, 28.5}, {"2", "2026-03-02", {}, 19}, {"3", "2026-03-03", 21, {}}};
+    for (const auto& [from, first] : {std::pair{"", 0}, std::pair{"2026-03-02", 1}}) {
+        SCOPED_TRACE(from);
+        const auto series = jn::earlyAgeSeries(*journal_, mix, 7, from);
+        ASSERT_TRUE(series.ok()) << series.message;
+        ASSERT_EQ(series.values.parties.size(), every.size() - first);
+        for (std::size_t i = 0; i < series.values.parties.size(); ++i) {
+            const auto &got = series.values.parties[i], &want = every[i + first];
+            EXPECT_EQ(std::tie(got.party, got.date, got.early, got.strength28),
+                      std::tie(want.party, want.date, want.early, want.strength28));
+        }
+    }
+}
+
 TEST_P(JournalStore, CopyOfACopyIsTheJournal) {
     journal_.reset();  // on PostgreSQL the middle journal takes its database
     auto first = openJournal(freshLocation("sqlite"));

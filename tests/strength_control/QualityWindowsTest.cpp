@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QScatterSeries>
 #include <QTemporaryDir>
+#include <QValueAxis>
 
 #include "ControlFixture.h"
 #include "NumberLocale.h"
@@ -175,6 +176,28 @@ private slots:
         QVERIFY(isVectorPdf(fileBytes(path)));
         delete chart;
         QVERIFY(!watchdog.fired());
+    }
+
+    // A long journal's CUSUM: every party drawn, about ten party ticks while the chart has no
+    // width yet (not one a party), the signals bordered in their own red so that where they
+    // overlap they still show.
+    void longCusumChartDrawsEveryPartyUnderFewTicks() {
+        orvan::control::CusumResult result;
+        result.decisionInterval = 4;
+        for (int i = 1; i <= 20000; ++i) {
+            result.upper.push_back(i / 10.0), result.lower.push_back(0);
+            if (i > 40) result.signalList.push_back({i, orvan::control::CusumSide::Up});
+        }
+        CusumChartWindow chart;
+        chart.draw(result);
+        QCOMPARE(chart.upperSeries()->count(), 20000);
+        QCOMPARE(chart.signalSeries()->count(), 20000 - 40);
+        QCOMPARE(chart.signalSeries()->borderColor(), QColor(Qt::red));
+        const auto* parties = qobject_cast<QValueAxis*>(
+            chart.upperSeries()->attachedAxes().at(0)->orientation() == Qt::Horizontal
+                ? chart.upperSeries()->attachedAxes().at(0)
+                : chart.upperSeries()->attachedAxes().at(1));
+        QVERIFY(parties->tickInterval() >= 1000);
     }
 
     // Blank, T and s come from the analysed period: every party 20 ... 30 and B = 10 give the
