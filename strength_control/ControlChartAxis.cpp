@@ -49,8 +49,13 @@ void PartyAxisLabels::setDates(bool dates) {
 }
 
 void PartyAxisLabels::setActive(bool on) {
+    // The axis's own brush is taken when its labels are hidden, as the axis has it then, and
+    // given back only to an axis whose labels were hidden.
+    if (on != active_) {
+        if (on) ownLabels_ = axis_->labelsBrush();
+        axis_->setLabelsBrush(on ? QBrush(Qt::transparent) : ownLabels_);
+    }
     active_ = on;
-    axis_->setLabelsBrush(on ? QBrush(Qt::transparent) : ownLabels_);
     setVisible(on);
     refresh();
 }

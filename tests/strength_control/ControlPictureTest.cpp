@@ -40,8 +40,8 @@ bool isEmf(const QByteArray& data) {
 // Draws the chart of the worked example (limits 30/27/25/23/20, batches 25, 26, 24) and runs
 // `withChart` while the chart window is up.
 void withDrawnChart(ControlWindows& w, const std::function<void()>& withChart,
-                    const QStringList& batches = {"25", "26", "24"}) {
-    w.setFigures("25", "3", "27", "23", "30", "20");
+                    const QStringList& batches = {"25", "26", "24"}, const char* count = "3") {
+    w.setFigures("25", count, "27", "23", "30", "20");
     PromptLog log;
     std::vector<ModalScript::Step> steps;
     for (const QString& batch : batches) steps.push_back(answerPrompt(w, log, batch));
@@ -59,6 +59,21 @@ class ControlPictureTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The ten-batch chart numbers its parties 0 to 10 under the axis, as the window shows it
+    // (localized numbers written with "%d" once drew none), in the saved picture too.
+    void tenBatchChartNumbersItsParties() {
+        QTemporaryDir dir;
+        ControlWindows w;
+        orvan::Outcome<> saved = orvan::Outcome<>::done({});
+        withDrawnChart(
+            w, [&] { saved = w.chart->savePicture(dir.filePath("c.svg")); },
+            {"25", "26", "24", "27.5", "19", "31", "22.4", "25.1", "23", "28"}, "10");
+        QVERIFY2(saved.ok(), saved.message.c_str());
+        const QByteArray svg = readFile(dir.filePath("c.svg"));
+        for (int party = 0; party <= 10; ++party)
+            QVERIFY2(svg.contains(">" + QByteArray::number(party) + "<"),
+                     qPrintable(QString::number(party)));
+    }
     void initTestCase() { useDecimalPoint(); }
 
     void emfRecords_data() {
