@@ -71,7 +71,6 @@ void RowReader::failWith(int code) {
     // reading says the same.
     error_ = Storage::errorText(
         QSqlError(QString(), message, QSqlError::StatementError, QString::number(code & 0xff)));
-    if (error_.empty()) error_ = "SQLite error " + std::to_string(code);
 }
 
 bool RowReader::next() {
@@ -85,11 +84,6 @@ bool RowReader::next() {
     if (code == SQLITE_ROW) return true;
     if (code != SQLITE_DONE) failWith(code);
     return false;
-}
-
-bool RowReader::isNull(int column) const {
-    if (query_) return query_->isNull(column);
-    return sqlite3_column_type(statement_, column) == SQLITE_NULL;
 }
 
 long long RowReader::integer(int column) const {

@@ -34,7 +34,6 @@ public:
         return Outcome<Values>::failed(error_);
     }
 
-    bool isNull(int column) const;
     long long integer(int column) const;
     double real(int column) const;
     std::string text(int column) const;  // UTF-8; "" for NULL

@@ -173,9 +173,6 @@ void ControlChartWindow::buildChart() {
     axisX_->setTitleText(chartText(ctl::kChartFooter, "BottomAxis"));
     axisX_->setTitleFont(boldArial(kFooterPixels));
     axisX_->setTitleBrush(Qt::black);
-    // Whole parties written as "%.0f": with "%d" Qt Charts 6.4 draws no labels at all on an
-    // axis of localized numbers, which left the ten-batch chart without its party numbers.
-    axisX_->setLabelFormat(QStringLiteral("%.0f"));
     c->addAxis(axisX_, Qt::AlignBottom);
     setHorizontalRange(1);
 

@@ -74,9 +74,6 @@ CusumChartWindow::CusumChartWindow(QWidget* parent) : QDialog(parent) {
 
     axisX_ = new QValueAxis(chart);
     axisX_->setTitleText(text("Parties of concrete"));
-    // Whole parties written as "%.0f": with "%d" Qt Charts 6.4 drew no labels at all on this
-    // axis once its ticks are dynamic (more than ten parties, localized numbers).
-    axisX_->setLabelFormat(QStringLiteral("%.0f"));
     axisY_ = new QValueAxis(chart);
     axisY_->setTitleText(text("Cumulative sum, MPa"));
     chart->addAxis(axisX_, Qt::AlignBottom);
@@ -161,10 +158,14 @@ void CusumChartWindow::draw(const ctl::CusumResult& result) {
 }
 
 void CusumChartWindow::fitTicks() {
+    // The journal's party labels space the ticks for their own widths.
+    if (partyLabels_->isActive()) {
+        partyLabels_->refresh();
+        return;
+    }
     const QFontMetricsF metrics(axisX_->labelsFont());
     fitPartyTicks(axisX_, view_->chart()->plotArea().width(),
                   metrics.horizontalAdvance(QString::number(std::max(parties_, 1))));
-    partyLabels_->refresh();
 }
 
 void CusumChartWindow::setParties(const std::vector<ctl::SeriesPartyMark>& parties) {
@@ -173,8 +174,7 @@ void CusumChartWindow::setParties(const std::vector<ctl::SeriesPartyMark>& parti
     for (const ctl::SeriesPartyMark& party : parties)
         numbers << QString::fromStdString(party.party), dates << QString::fromStdString(party.date);
     partyLabels_->setParties(numbers, dates);
-    partyLabels_->setActive(!parties.empty());
-    partyLabels_->refresh();
+    partyLabels_->setActive(!parties.empty());  // refreshes them
 }
 
 QString CusumChartWindow::partyToolTip(int party) const {
