@@ -31,6 +31,9 @@ std::int32_t textToInt(const std::string& text);
 // zero on the 18-digit expansion; more than 6 integer digits fall back to the general form
 // ("1.23457E06"). The format's separator, no thousands separator.
 std::string formatFixed(double value, int decimals, NumberFormat format);
+// The same from the expansion in every case; formatFixed takes a shorter way where it gives the
+// same text.
+std::string formatFixedByExpansion(double value, int decimals, NumberFormat format);
 
 // The shortest general form with up to 15 significant digits ("3.15", "1E-5", "1.5E20").
 std::string formatGeneral15(double value, NumberFormat format);

@@ -24,7 +24,7 @@ namespace orvan::journal {
 
 // The program's name, which names its data folder (QStandardPaths::AppDataLocation).
 inline constexpr const char* kProgramName = "Orvan-6.4";
-inline constexpr int kSchemaVersion = 4;
+inline constexpr int kSchemaVersion = 5;
 // The age (days) the strength is specified at: the results the analysed and controlled
 // periods take. A result of another age (an early one, 1 to 27 days, or a later one up to a
 // year) is kept beside them.

@@ -33,58 +33,65 @@ Outcome<control::EarlyAgeInputs> earlyAgeSeries(const Journal& journal, long lon
     using Series = Outcome<control::EarlyAgeInputs>;
     // Two plain scans merged here rather than a join: a year of parties looked up one by one
     // in the means costs the database three times the reading of both in their stored order.
-    // The parties in date order (the parties' date index)...
-    struct Row {
-        long long id;
-        std::string number, date;
-        std::optional<double> early, strength28;
-    };
-    std::vector<Row> rows;
+    // The parties in date order (the parties' date index), read straight into the series with
+    // their ids beside them...
+    control::EarlyAgeInputs out;
+    out.earlyAge = earlyAge;
+    std::vector<control::EarlyAgeParty>& parties = out.parties;
+    std::vector<long long> ids;
     {
-        RowReader parties(journal,
-                          "SELECT id, number, party_date FROM parties WHERE mix_id = ? AND (? = '' "
-                          "OR party_date >= ?) ORDER BY party_date, id",
-                          {mixId, sqlText(from), sqlText(from)});
-        while (parties.next())
-            rows.push_back({parties.integer(0), parties.text(1), parties.text(2), {}, {}});
-        if (!parties.ok()) return parties.failed<control::EarlyAgeInputs>();
+        RowReader rows(journal,
+                       "SELECT id, number, party_date FROM parties WHERE mix_id = ? AND (? = '' "
+                       "OR party_date >= ?) ORDER BY party_date, id",
+                       {mixId, sqlText(from), sqlText(from)});
+        while (rows.next()) {
+            ids.push_back(rows.integer(0));
+            parties.push_back({rows.text(1), rows.text(2), {}, {}});
+        }
+        if (!rows.ok()) return rows.failed<control::EarlyAgeInputs>();
     }
-    if (rows.empty()) return Series::done({earlyAge, {}});
-    // ... and their means kept by the database (party_means), in the order of its key.
-    std::vector<std::pair<long long, std::size_t>> byId(rows.size());
-    for (std::size_t i = 0; i < rows.size(); ++i) byId[i] = {rows[i].id, i};
-    // Mostly in order already: parties are mostly recorded in the order of their dates.
-    if (!std::is_sorted(byId.begin(), byId.end())) std::sort(byId.begin(), byId.end());
+    if (parties.empty()) return Series::done(std::move(out));
+    // ... and their means kept by the database (party_means), in the order of its key. The
+    // parties are mostly recorded in the order of their dates: then the ids are in order as
+    // they stand, and only otherwise sorted with their places.
+    std::vector<std::pair<long long, std::size_t>> byId;
+    const bool inOrder = std::is_sorted(ids.begin(), ids.end());
+    if (!inOrder) {
+        byId.resize(ids.size());
+        for (std::size_t i = 0; i < ids.size(); ++i) byId[i] = {ids[i], i};
+        std::sort(byId.begin(), byId.end());
+        for (std::size_t i = 0; i < ids.size(); ++i) ids[i] = byId[i].first;
+    }
     RowReader means(
         journal,
         "SELECT party_id, age, strength_sum, extract_count FROM party_means WHERE party_id "
         "BETWEEN ? AND ? ORDER BY party_id, age",
-        {byId.front().first, byId.back().first});
-    auto at = byId.begin();
+        {ids.front(), ids.back()});
+    std::size_t at = 0;
     while (means.next()) {
         const long long id = means.integer(0);
-        while (at != byId.end() && at->first < id) ++at;
-        if (at == byId.end()) break;
-        if (at->first != id) continue;  // a party of another mix, or before `from`
+        while (at < ids.size() && ids[at] < id) ++at;
+        if (at == ids.size()) break;
+        if (ids[at] != id) continue;  // a party of another mix, or before `from`
         const long long age = means.integer(1);
         if (age != earlyAge && age != kDesignAge) continue;
         // The mean as the database divides it: its sum and its count, each as a double.
         const double mean = means.real(2) / static_cast<double>(means.integer(3));
-        Row& row = rows[at->second];
-        (age == earlyAge ? row.early : row.strength28) = mean;
+        control::EarlyAgeParty& party = parties[inOrder ? at : byId[at].second];
+        (age == earlyAge ? party.early : party.strength28) = mean;
     }
     if (!means.ok()) return means.failed<control::EarlyAgeInputs>();
-    control::EarlyAgeInputs out;
-    out.earlyAge = earlyAge;
-    out.parties.reserve(rows.size());
+    // A party with neither result is left out; with waitingOnly only the parties still waiting
+    // for their 28-day result keep their number and date.
     const bool every = names == SeriesNames::every;
-    for (Row& row : rows) {
-        if (!row.early && !row.strength28) continue;
-        const bool named = every || !row.strength28;
-        out.parties.push_back({named ? std::move(row.number) : std::string(),
-                               named ? std::move(row.date) : std::string(), row.early,
-                               row.strength28});
+    std::size_t kept = 0;
+    for (control::EarlyAgeParty& party : parties) {
+        if (!party.early && !party.strength28) continue;
+        if (!every && party.strength28) party.party.clear(), party.date.clear();
+        if (&parties[kept] != &party) parties[kept] = std::move(party);
+        ++kept;
     }
+    parties.resize(kept);
     return Series::done(std::move(out));
 }
 
@@ -184,11 +191,11 @@ Outcome<control::SeriesCusumInputs> cusumInputs(const Journal& journal, long lon
     auto in = cusumFigures(journal, mixId, request);
     if (!in.ok()) return in;
     if (request.predicted) {
-        const auto series = earlyAgeSeries(journal, mixId, request.earlyAge, request.from);
+        auto series = earlyAgeSeries(journal, mixId, request.earlyAge, request.from);
         if (!series.ok()) return Inputs::endedAs(series);
         const auto prediction = control::predictStrengths(series.values, NumberFormat{});
         if (!prediction.ok()) return Inputs::endedAs(prediction);
-        in.values.parties = control::seriesOf(series.values, prediction.values);
+        in.values.parties = control::seriesOf(std::move(series.values), prediction.values);
     } else {
         const auto series = partySeries(journal, mixId, request.from);
         if (!series.ok()) return Inputs::endedAs(series);

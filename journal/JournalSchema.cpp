@@ -142,12 +142,20 @@ QStringList meansSchema(bool postgres) {
             fill};
 }
 
+// The parties' date index holds their numbers too, so that a mix's parties in date order (the
+// series of the early-age relation and of the CUSUM) are read from the index alone, without a
+// look-up of every party's row: a third of that reading for a year of parties.
+QStringList numberedDateSchema() {
+    return {"CREATE INDEX parties_by_date_numbered ON parties (mix_id, party_date, id, number)",
+            "DROP INDEX parties_by_date"};
+}
+
 }  // namespace
 
 std::vector<QStringList> schemaSteps(bool postgres) {
     const QString id = postgres ? "id BIGSERIAL PRIMARY KEY" : "id INTEGER PRIMARY KEY";
     return {firstSchema(id), historySchema(id, postgres), ageSchema(postgres),
-            meansSchema(postgres)};
+            meansSchema(postgres), numberedDateSchema()};
 }
 
 const QStringList& journalTables() {

@@ -46,7 +46,8 @@ std::string signalLine(const CusumSignal& s, const CusumResult& r, NumberFormat 
 }
 
 std::vector<std::string> reportLines(const CusumInputs& in, const CusumResult& r,
-                                     NumberFormat format) {
+                                     NumberFormat format, const CusumRowNote& rowNote,
+                                     std::size_t extraLines) {
     std::vector<std::string> lines = {
         "",
         reportText("CUSUM OF THE STRENGTHS OF THE PARTIES"),
@@ -62,10 +63,10 @@ std::vector<std::string> reportLines(const CusumInputs& in, const CusumResult& r
         "",
         reportText("Party: strength, upper sum C+, lower sum C-, MPa"),
     };
-    lines.reserve(lines.size() + in.strengths.size() + 3 + r.signalList.size());
+    lines.reserve(lines.size() + in.strengths.size() + 3 + r.signalList.size() + extraLines);
     for (std::size_t i = 0; i < in.strengths.size(); ++i) {
         // A year of parties is as many rows: each is written once, with room for the party's
-        // number and date that a series of the journal adds to it.
+        // number and date that a series of the journal adds to it (rowNote).
         std::string line = std::to_string(i + 1);
         line.reserve(80);
         line.append(": ")
@@ -74,6 +75,7 @@ std::vector<std::string> reportLines(const CusumInputs& in, const CusumResult& r
             .append(formatFixed(r.upper[i], 2, format))
             .append("; ")
             .append(formatFixed(r.lower[i], 2, format));
+        if (rowNote) rowNote(i, line);
         lines.push_back(std::move(line));
     }
     lines.push_back("");
@@ -88,7 +90,8 @@ std::vector<std::string> reportLines(const CusumInputs& in, const CusumResult& r
 
 }  // namespace
 
-CusumOutcome runCusum(const CusumInputs& in, NumberFormat format) {
+CusumOutcome runCusum(const CusumInputs& in, NumberFormat format, const CusumRowNote& rowNote,
+                      std::size_t extraLines) {
     if (in.strengths.empty()) return refused("No strengths of parties were given.");
     if (!(in.sigma > 0)) return refused("The standard deviation s must be greater than zero.");
     if (!(in.k >= 0)) return refused("The factor k of the reference value must not be negative.");
@@ -100,7 +103,7 @@ CusumOutcome runCusum(const CusumInputs& in, NumberFormat format) {
     } catch (const Fault& fault) {
         return CusumOutcome::failed(fault.what(), MessageStyle::ErrorBox);
     }
-    std::vector<std::string> lines = reportLines(in, result, format);
+    std::vector<std::string> lines = reportLines(in, result, format, rowNote, extraLines);
     return CusumOutcome::done(std::move(result), std::move(lines));
 }
 

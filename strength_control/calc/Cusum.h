@@ -7,6 +7,8 @@
 //   C+(i) = max(0, C+(i-1) + x(i) - T - K)
 //   C-(i) = max(0, C-(i-1) + T - K - x(i))
 //   K = k * s, H = h * s; a signal at party i for each side whose sum exceeds H strictly.
+#include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -48,8 +50,14 @@ struct CusumResult {
 // overflow, for the error box.
 using CusumOutcome = Outcome<CusumResult>;
 
+// What a caller adds to the report's row of party i (0-based) as it is written: a series of the
+// journal names each row's party.
+using CusumRowNote = std::function<void(std::size_t index, std::string& row)>;
+
 // Refuses no strengths, s <= 0, k < 0 and h <= 0; a sum that overflows fails. Never throws.
-CusumOutcome runCusum(const CusumInputs& inputs, NumberFormat format);
+// `extraLines`: room kept for the lines a caller adds after the report's own.
+CusumOutcome runCusum(const CusumInputs& inputs, NumberFormat format,
+                      const CusumRowNote& rowNote = {}, std::size_t extraLines = 0);
 
 // s of a party mean from an analysed period, which the CUSUM of party strengths runs on: the
 // standard deviation of single results, its overall coefficient of variation (%) times the

@@ -21,20 +21,6 @@ std::optional<PredictedSignal> firstPredicted(const SeriesCusumInputs& in, const
     return std::nullopt;
 }
 
-// The CUSUM's row of party i begins "i: "; the party's number and date follow it.
-void nameRows(const SeriesCusumInputs& in, std::vector<std::string>& lines) {
-    std::size_t next = 0;
-    for (std::string& line : lines) {
-        if (next == in.parties.size()) break;
-        const std::string prefix = std::to_string(next + 1) + ": ";
-        if (line.compare(0, prefix.size(), prefix) != 0) continue;
-        const SeriesParty& p = in.parties[next++];
-        line.reserve(line.size() + p.party.size() + p.date.size() + 24);
-        line.append(" - party ").append(p.party).append(", ").append(p.date);
-        if (p.predicted) line.append(" (predicted)");
-    }
-}
-
 std::string signalLine(const PredictedSignal& s) {
     const std::string head = "First signal on a predicted strength: party " + s.party + ", " +
                              s.date + " (" + std::to_string(s.index) + "), the " +
@@ -48,16 +34,18 @@ std::string signalLine(const PredictedSignal& s) {
 
 }  // namespace
 
-std::vector<SeriesParty> seriesOf(const EarlyAgeInputs& in, const EarlyAgePrediction& prediction) {
+std::vector<SeriesParty> seriesOf(EarlyAgeInputs in, const EarlyAgePrediction& prediction) {
     std::vector<SeriesParty> out;
     out.reserve(in.parties.size());
     auto predicted = prediction.predicted.begin();
-    for (const EarlyAgeParty& p : in.parties) {
+    for (EarlyAgeParty& p : in.parties) {
         if (p.strength28) {
-            out.push_back({p.party, p.date, *p.strength28, false, "", ""});
+            out.push_back({std::move(p.party), std::move(p.date), *p.strength28, false, "", ""});
         } else if (p.early && predicted != prediction.predicted.end()) {
-            out.push_back({p.party, p.date, predicted->strength, true, isoDateAfter(p.date, 28),
-                           isoDateAfter(p.date, prediction.earlyAge)});
+            std::string due = isoDateAfter(p.date, 28);
+            std::string early = isoDateAfter(p.date, prediction.earlyAge);
+            out.push_back({std::move(p.party), std::move(p.date), predicted->strength, true,
+                           std::move(due), std::move(early)});
             ++predicted;
         }
     }
@@ -68,7 +56,13 @@ SeriesOutcome runSeriesCusum(const SeriesCusumInputs& in, NumberFormat format) {
     CusumInputs cusumIn{in.target, in.sigma, in.k, in.h, {}, in.targetSource, in.sigmaSource};
     cusumIn.strengths.reserve(in.parties.size());
     for (const SeriesParty& p : in.parties) cusumIn.strengths.push_back(p.strength);
-    CusumOutcome cusum = runCusum(cusumIn, format);
+    // Each row names its party as it is written: " - party 12, 2024-03-01 (predicted)".
+    auto nameRow = [&in](std::size_t i, std::string& row) {
+        const SeriesParty& p = in.parties[i];
+        row.append(" - party ").append(p.party).append(", ").append(p.date);
+        if (p.predicted) row.append(" (predicted)");
+    };
+    CusumOutcome cusum = runCusum(cusumIn, format, nameRow, 3);
     if (!cusum.ok()) return {cusum.kind, cusum.message, cusum.style, {}, {}};
     SeriesCusum v;
     v.cusum = std::move(cusum.values);
@@ -80,7 +74,6 @@ SeriesOutcome runSeriesCusum(const SeriesCusumInputs& in, NumberFormat format) {
     }
     v.firstPredictedSignal = firstPredicted(in, v.cusum);
     std::vector<std::string> lines = std::move(cusum.lines);
-    nameRows(in, lines);
     lines.push_back("");
     lines.push_back("Parties: " + std::to_string(in.parties.size()) +
                     ", of them with a predicted strength: " + std::to_string(predicted));

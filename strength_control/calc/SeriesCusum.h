@@ -57,8 +57,7 @@ struct SeriesCusum {
 // A mix's series for the CUSUM, in the order of `inputs`: each party with its 28-day result as
 // tested, each predicted one with its prediction (its early result E days and its 28-day
 // result 28 days after the party's date); a party with neither result is left out.
-std::vector<SeriesParty> seriesOf(const EarlyAgeInputs& inputs,
-                                  const EarlyAgePrediction& prediction);
+std::vector<SeriesParty> seriesOf(EarlyAgeInputs inputs, const EarlyAgePrediction& prediction);
 
 // The CUSUM's own refusals and failure (runCusum); when done its report, each party's row
 // naming the party (predicted ones marked "(predicted)"), and the early-signal lines.

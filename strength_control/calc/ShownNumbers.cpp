@@ -16,16 +16,30 @@ bool readsBack(const std::string& text, double value, NumberFormat format) {
     return read && *read == value;
 }
 
-// The decimals of the shortest fixed text that reads back as `value` (std::to_chars gives the
-// fewest characters that do): no text with fewer decimals reads back, so that the search
-// below may begin there.
-int shortestDecimals(double value) {
-    if (!std::isfinite(value)) return 0;
+// The shortest fixed text that reads back as `value`, with a point (std::to_chars gives the
+// fewest characters that do): no text with fewer decimals reads back, so that the search below
+// may begin at its decimals, and a text of those decimals equal to it reads back unread.
+struct Shortest {
+    std::string text;  // "" for a value that is not finite
+    int decimals = 0;
+};
+
+Shortest shortestFixed(double value) {
+    if (!std::isfinite(value)) return {};
     char buf[400];  // the longest fixed double, with room to spare
     const auto result = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
-    if (result.ec != std::errc()) return 0;
+    if (result.ec != std::errc()) return {};
     const char* point = std::find(buf, result.ptr, '.');
-    return point == result.ptr ? 0 : static_cast<int>(result.ptr - point - 1);
+    return {std::string(buf, result.ptr),
+            point == result.ptr ? 0 : static_cast<int>(result.ptr - point - 1)};
+}
+
+bool sameText(const std::string& text, const std::string& shortest, NumberFormat format) {
+    if (text.size() != shortest.size()) return false;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (text[i] != shortest[i] && !(shortest[i] == '.' && text[i] == format.decimal))
+            return false;
+    return true;
 }
 
 }  // namespace
@@ -47,10 +61,14 @@ std::string shownNumber(double value, int decimals, NumberFormat format) {
 }
 
 std::string shownAsGiven(double value, int decimals, NumberFormat format) {
-    const int from = std::max(decimals, std::min(shortestDecimals(value), kMostDecimals));
-    for (int d = from; d <= std::max(decimals, kMostDecimals); ++d)
-        if (const std::string text = formatFixed(value, d, format); readsBack(text, value, format))
+    const Shortest shortest = shortestFixed(value);
+    const int from = std::max(decimals, std::min(shortest.decimals, kMostDecimals));
+    for (int d = from; d <= std::max(decimals, kMostDecimals); ++d) {
+        std::string text = formatFixed(value, d, format);
+        if ((d == shortest.decimals && sameText(text, shortest.text, format)) ||
+            readsBack(text, value, format))
             return text;
+    }
     return formatGeneral15(value, format);
 }
 

@@ -2,7 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <iomanip>
 #include <limits>
+#include <vector>
 
 #include "common/Checked.h"
 #include "common/NumberText.h"
@@ -88,11 +91,21 @@ TEST_F(NumberTextTest, TextToIntRows) {
         bool ok;
         std::int32_t value;
     } rows[] = {
-        {"3", true, 3},         {"  -12", true, -12},         {"+7", true, 7},
-        {"$1F", true, 31},      {"0x10", true, 16},           {"x10", true, 16},
-        {"-$10", true, -16},    {"2147483647", true, INT32_MAX}, {"-2147483648", true, INT32_MIN},
-        {"2147483648", false, 0}, {"3 ", false, 0},           {"", false, 0},
-        {"-", false, 0},        {"$", false, 0},              {"1e3", false, 0},
+        {"3", true, 3},
+        {"  -12", true, -12},
+        {"+7", true, 7},
+        {"$1F", true, 31},
+        {"0x10", true, 16},
+        {"x10", true, 16},
+        {"-$10", true, -16},
+        {"2147483647", true, INT32_MAX},
+        {"-2147483648", true, INT32_MIN},
+        {"2147483648", false, 0},
+        {"3 ", false, 0},
+        {"", false, 0},
+        {"-", false, 0},
+        {"$", false, 0},
+        {"1e3", false, 0},
         {"99999999999999999999", false, 0},
     };
     for (const auto& row : rows) {
@@ -110,15 +123,15 @@ TEST_F(NumberTextTest, FixedFormatRows) {
         int decimals;
         const char* text;
     } rows[] = {
-        {0.125, 2, "0.13"},         // an exact half rounds away from zero
-        {2.675, 2, "2.67"},         // 2.67499999999999982... in binary
+        {0.125, 2, "0.13"},  // an exact half rounds away from zero
+        {2.675, 2, "2.67"},  // 2.67499999999999982... in binary
         {0.25, 1, "0.3"},
         {12345.678, 2, "12345.70"},  // six significant digits come first
         {-0.04, 1, "0.0"},           // rounds to zero: no sign
         {-0.05, 1, "-0.1"},
         {1234567, 2, "1.23457E06"},  // more than six integer digits: general form
         {1234567, 0, "1.23457E6"},
-        {999999.7, 0, "1E6"},        // the carry makes seven integer digits
+        {999999.7, 0, "1E6"},  // the carry makes seven integer digits
         {999999.4, 0, "999999"},
         {0, 3, "0.000"},
         {324, 0, "324"},
@@ -135,6 +148,39 @@ TEST_F(NumberTextTest, FixedFormatRows) {
             << row.value << " with " << row.decimals << " decimals";
 }
 
+// The integer way and the expansion give the same text everywhere: random values of every
+// magnitude a report writes, and the values a few units of the last place either side of
+// every eleventh hundredth up to 1,000 and of their halves, where a rounding could go either way.
+TEST_F(NumberTextTest, FixedFormatAgreesWithTheExpansion) {
+    std::vector<double> values = {0.0, -0.0, 0.5, -0.5, 0.05, 999999.5, 99999.95, 1e-7, 1e-12};
+    std::uint64_t state = 88172645463325252ull;  // xorshift: the same values every run
+    auto next = [&] { return state ^= state << 13, state ^= state >> 7, state ^= state << 17; };
+    for (int i = 0; i < 20000; ++i) {
+        const double unit = static_cast<double>(next() >> 11) / 9007199254740992.0;  // [0, 1)
+        values.push_back((unit - 0.3) * std::pow(10.0, static_cast<int>(next() % 14) - 6));
+    }
+    for (int hundredths = 0; hundredths <= 100000; hundredths += 11)
+        for (const double at : {hundredths / 100.0, (hundredths + 0.5) / 100.0}) {
+            double below = at, above = at;
+            for (int step = 0; step < 3; ++step) {
+                values.push_back(below = std::nextafter(below, -1.0));
+                values.push_back(above = std::nextafter(above, 2e6));
+            }
+            values.push_back(at), values.push_back(-at);
+        }
+    int differing = 0;
+    for (const double value : values)
+        for (int decimals = 0; decimals <= 7; ++decimals)
+            for (const NumberFormat format : {point, comma})
+                if (formatFixed(value, decimals, format) !=
+                        formatFixedByExpansion(value, decimals, format) &&
+                    ++differing <= 5)
+                    ADD_FAILURE() << std::setprecision(17) << value << " with " << decimals
+                                  << " decimals: " << formatFixed(value, decimals, format)
+                                  << " against " << formatFixedByExpansion(value, decimals, format);
+    EXPECT_EQ(differing, 0);
+}
+
 TEST_F(NumberTextTest, FixedFormatUsesTheLocaleSeparator) {
     EXPECT_EQ(formatFixed(0.125, 2, comma), "0,13");
     EXPECT_EQ(formatFixed(1234567, 2, comma), "1,23457E06");
@@ -146,10 +192,12 @@ TEST_F(NumberTextTest, General15Rows) {
         double value;
         const char* text;
     } rows[] = {
-        {3.15, "3.15"},   {0.00001, "1E-5"},    {1.5e20, "1.5E20"}, {2.6, "2.6"},
-        {1.45, "1.45"},   {0, "0"},             {-2.5, "-2.5"},     {0.0001, "0.0001"},
-        {1e15, "1E15"},   {123456789012345.0, "123456789012345"}, {0.1 + 0.2, "0.3"},
-        {100, "100"},
+        {3.15, "3.15"},     {0.00001, "1E-5"},
+        {1.5e20, "1.5E20"}, {2.6, "2.6"},
+        {1.45, "1.45"},     {0, "0"},
+        {-2.5, "-2.5"},     {0.0001, "0.0001"},
+        {1e15, "1E15"},     {123456789012345.0, "123456789012345"},
+        {0.1 + 0.2, "0.3"}, {100, "100"},
     };
     for (const auto& row : rows)
         EXPECT_EQ(formatGeneral15(row.value, point), row.text) << row.value;

@@ -417,7 +417,7 @@ TEST(JournalFile, RefusedAndLeftUntouched) {
     const RefusedCase cases[] = {
         {"newer_schema", nullptr,
          "it was written by a newer version of the program (schema 99, this program knows up to "
-         "4)"},
+         "5)"},
         {"damaged", "this is not a database, just some text of 64 bytes or so......",
          "file is not a database"},
     };

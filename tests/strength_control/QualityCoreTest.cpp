@@ -233,21 +233,24 @@ TEST(CusumReport, ListsTheSumsAndTheSignals) {
 }
 
 // Each strength shows as few decimals as read back as it, one at least: the search skips only
-// the counts of decimals that cannot read back.
+// the counts of decimals that cannot read back, and takes a text unread only where it is the
+// shortest one, with either separator.
 TEST(CusumReport, ShowsEachStrengthWithTheDecimalsItHolds) {
-    auto everyCount = [](double value) {
+    auto everyCount = [](double value, orvan::NumberFormat format) {
         for (int d = 1; d <= 6; ++d)
-            if (const std::string text = orvan::formatFixed(value, d, kPoint);
-                orvan::tryTextToFloat(text, kPoint) == value)
+            if (const std::string text = orvan::formatFixed(value, d, format);
+                orvan::tryTextToFloat(text, format) == value)
                 return text;
-        return orvan::formatGeneral15(value, kPoint);
+        return orvan::formatGeneral15(value, format);
     };
     double drifting = 0;
     for (int i = -2000; i <= 20000; i += 7) {
         const double typed = i / 100.0;
         drifting += 0.1;  // a sum that gathers the binary error of its terms
         for (double value : {typed, typed / 3, drifting, typed * 1e6, -typed / 7e5})
-            EXPECT_EQ(orvan::control::shownAsGiven(value, 1, kPoint), everyCount(value)) << value;
+            for (const orvan::NumberFormat format : {kPoint, orvan::NumberFormat{','}})
+                EXPECT_EQ(orvan::control::shownAsGiven(value, 1, format), everyCount(value, format))
+                    << value;
     }
 }
 
