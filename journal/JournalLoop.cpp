@@ -191,11 +191,18 @@ Outcome<control::SeriesCusumInputs> cusumInputs(const Journal& journal, long lon
     auto in = cusumFigures(journal, mixId, request);
     if (!in.ok()) return in;
     if (request.predicted) {
-        auto series = earlyAgeSeries(journal, mixId, request.earlyAge, request.from);
+        // The mix's own relation, over all its parties, so that a party's predicted strength is
+        // the one the table, the chart and the prediction show; the date only starts the series.
+        auto series = earlyAgeSeries(journal, mixId, request.earlyAge, {});
         if (!series.ok()) return Inputs::endedAs(series);
         const auto prediction = control::predictStrengths(series.values, NumberFormat{});
         if (!prediction.ok()) return Inputs::endedAs(prediction);
-        in.values.parties = control::seriesOf(std::move(series.values), prediction.values);
+        auto& parties = in.values.parties;
+        parties = control::seriesOf(std::move(series.values), prediction.values);
+        if (!request.from.empty())
+            parties.erase(parties.begin(),
+                          std::find_if(parties.begin(), parties.end(),
+                                       [&](const auto& p) { return p.date >= request.from; }));
     } else {
         const auto series = partySeries(journal, mixId, request.from);
         if (!series.ok()) return Inputs::endedAs(series);

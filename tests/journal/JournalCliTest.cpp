@@ -211,6 +211,12 @@ TEST(JournalCli, FromEarlyResultsBackToTheMix) {
          R"({"party":"6","date":"2026-04-06","predicted":true})",
          ""},
         {{"cusum", "--mix", "E", "--target", "31", "--sigma", "1"}, 0, "Parties: 5", ""},
+        // From a date on: the series starts there, the prediction is still the mix's own.
+        {{"cusum", "--mix", "E", "--target", "31", "--sigma", "1", "--predicted", "--from",
+          "2026-04-06"},
+         0,
+         "1: 34.4; 2.90; 0.00 - party 6, 2026-04-06 (predicted)",
+         ""},
         {{"import", lateFile},
          0,
          "Added results of another age to 1 parties already in the journal",
