@@ -331,6 +331,7 @@ std::vector<std::string> correctionSourceLines(const JournalCorrectionInputs& in
     std::vector<std::string> lines = inputs.notes;
     if (inputs.requiredSource != "typed")
         lines.push_back(reportText("The required strength is %1", {inputs.requiredSource}));
+    if (!lines.empty()) lines.push_back("");  // set apart from the report's title below them
     return lines;
 }
 
