@@ -91,21 +91,11 @@ TEST_F(NumberTextTest, TextToIntRows) {
         bool ok;
         std::int32_t value;
     } rows[] = {
-        {"3", true, 3},
-        {"  -12", true, -12},
-        {"+7", true, 7},
-        {"$1F", true, 31},
-        {"0x10", true, 16},
-        {"x10", true, 16},
-        {"-$10", true, -16},
-        {"2147483647", true, INT32_MAX},
-        {"-2147483648", true, INT32_MIN},
-        {"2147483648", false, 0},
-        {"3 ", false, 0},
-        {"", false, 0},
-        {"-", false, 0},
-        {"$", false, 0},
-        {"1e3", false, 0},
+        {"3", true, 3},         {"  -12", true, -12},         {"+7", true, 7},
+        {"$1F", true, 31},      {"0x10", true, 16},           {"x10", true, 16},
+        {"-$10", true, -16},    {"2147483647", true, INT32_MAX}, {"-2147483648", true, INT32_MIN},
+        {"2147483648", false, 0}, {"3 ", false, 0},           {"", false, 0},
+        {"-", false, 0},        {"$", false, 0},              {"1e3", false, 0},
         {"99999999999999999999", false, 0},
     };
     for (const auto& row : rows) {
@@ -123,15 +113,15 @@ TEST_F(NumberTextTest, FixedFormatRows) {
         int decimals;
         const char* text;
     } rows[] = {
-        {0.125, 2, "0.13"},  // an exact half rounds away from zero
-        {2.675, 2, "2.67"},  // 2.67499999999999982... in binary
+        {0.125, 2, "0.13"},         // an exact half rounds away from zero
+        {2.675, 2, "2.67"},         // 2.67499999999999982... in binary
         {0.25, 1, "0.3"},
         {12345.678, 2, "12345.70"},  // six significant digits come first
         {-0.04, 1, "0.0"},           // rounds to zero: no sign
         {-0.05, 1, "-0.1"},
         {1234567, 2, "1.23457E06"},  // more than six integer digits: general form
         {1234567, 0, "1.23457E6"},
-        {999999.7, 0, "1E6"},  // the carry makes seven integer digits
+        {999999.7, 0, "1E6"},        // the carry makes seven integer digits
         {999999.4, 0, "999999"},
         {0, 3, "0.000"},
         {324, 0, "324"},
@@ -192,12 +182,10 @@ TEST_F(NumberTextTest, General15Rows) {
         double value;
         const char* text;
     } rows[] = {
-        {3.15, "3.15"},     {0.00001, "1E-5"},
-        {1.5e20, "1.5E20"}, {2.6, "2.6"},
-        {1.45, "1.45"},     {0, "0"},
-        {-2.5, "-2.5"},     {0.0001, "0.0001"},
-        {1e15, "1E15"},     {123456789012345.0, "123456789012345"},
-        {0.1 + 0.2, "0.3"}, {100, "100"},
+        {3.15, "3.15"},   {0.00001, "1E-5"},    {1.5e20, "1.5E20"}, {2.6, "2.6"},
+        {1.45, "1.45"},   {0, "0"},             {-2.5, "-2.5"},     {0.0001, "0.0001"},
+        {1e15, "1E15"},   {123456789012345.0, "123456789012345"}, {0.1 + 0.2, "0.3"},
+        {100, "100"},
     };
     for (const auto& row : rows)
         EXPECT_EQ(formatGeneral15(row.value, point), row.text) << row.value;
